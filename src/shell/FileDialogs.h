@@ -1,0 +1,31 @@
+// Every open and save dialog goes through RunFileDialog, so tests can answer them.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace gw {
+
+struct FileDialogSpec {
+  enum Kind { Open, Save } kind = Open;
+  std::string title;
+  std::string filter;      // "Description (*.EXT)|*.EXT|..." pairs
+  std::string defaultExt;  // without the dot; added when the typed name has none
+  std::string initial;     // preset file name or directory
+  bool overwritePrompt = false;
+  bool mustExist = false;
+};
+
+// The chosen file name, or nothing on Cancel.
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& spec);
+
+using FileDialogResponder = std::function<std::optional<std::string>(const FileDialogSpec&)>;
+void SetFileDialogResponder(FileDialogResponder responder);
+
+// "Desc (*.A)|*.A|All (*.*)|*.*" -> "Desc (*.A *.a);;All (*)" for Qt; patterns also match lower case.
+std::string QtFilter(const std::string& filter);
+
+}  // namespace gw

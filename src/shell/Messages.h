@@ -1,0 +1,31 @@
+// Every message box of the program goes through ShowMessage, so tests can answer and record them.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace gw {
+
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgIcon { Auto, None, Information, Warning, Error, Question };
+enum class MsgResult { Ok, Yes, No, Cancel };
+
+struct MessageRecord {
+  std::string text;     // Windows-1252
+  std::string caption;  // Windows-1252
+  MsgButtons buttons;
+  MsgIcon icon;
+};
+
+// Shows a modal message box. MsgIcon::Auto picks the icon from the caption and buttons.
+MsgResult ShowMessage(const std::string& text, const std::string& caption,
+                      MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::Auto);
+
+// Replaces the real message boxes (tests); an empty function restores them.
+using MessageResponder = std::function<MsgResult(const MessageRecord&)>;
+void SetMessageResponder(MessageResponder responder);
+
+// The general report of a read or write failure after a file was opened.
+void ShowIoError(const std::string& detail);
+
+}  // namespace gw

@@ -1,0 +1,36 @@
+// Program entry: one instance, settings, the main window and the message loop.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "shell/AppPaths.h"
+#include "shell/FormLayout.h"
+#include "shell/MainWin.h"
+#include "shell/Messages.h"
+#include "shell/Settings.h"
+#include "shell/SingleInstance.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Gridwright 98"));
+  Q_INIT_RESOURCE(gridwright);
+
+  const std::unique_ptr<QLockFile> lock = gw::AcquireInstanceLock(gw::DefaultInstanceLockPath());
+  if (!lock) {
+    gw::ShowMessage("Program is already running", "");
+    return 0;
+  }
+
+  const gw::AppPaths paths = gw::AppPaths::FromRunningProgram();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    gw::Forms().screenWidth = screen->size().width();
+    gw::Forms().screenHeight = screen->size().height();
+  }
+  gw::AppSettings() = gw::SettingsValues::Defaults(paths);
+
+  gw::TMainWin window(paths);
+  window.show();
+  QTimer::singleShot(0, &window, [&window] { window.ShowStartupTip(); });
+  return app.exec();
+}

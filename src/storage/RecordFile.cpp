@@ -1,0 +1,114 @@
+// Fixed-size record files. Reads go through stdio; rewrites go through QSaveFile so that a full
+// disk or a crash half way never leaves a mix of old and new records.
+#include "storage/RecordFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "storage/IoError.h"
+
+namespace gw {
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+FilePtr OpenRead(const std::string& path) { return FilePtr(std::fopen(path.c_str(), "rb")); }
+
+long WholeRecords(std::FILE* f, size_t recordSize, const std::string& path) {
+  if (std::fseek(f, 0, SEEK_END) != 0) throw IoError("cannot seek in " + path);
+  const long size = std::ftell(f);
+  if (size < 0) throw IoError("cannot tell the size of " + path);
+  return size / static_cast<long>(recordSize);
+}
+
+QString QPath(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
+
+// Writes the records of `path` into a sibling file, letting `keep` change or drop each, then
+// renames it over the original. False when the original cannot be opened or the sibling created.
+bool Rewrite(const std::string& path, size_t recordSize,
+             const std::function<bool(long index, std::vector<char>& buffer)>& keep) {
+  FilePtr in = OpenRead(path);
+  if (!in) return false;
+  const long count = WholeRecords(in.get(), recordSize, path);
+  std::rewind(in.get());
+
+  QSaveFile out(QPath(path));
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  std::vector<char> buffer(recordSize);
+  for (long k = 0; k < count; ++k) {
+    if (std::fread(buffer.data(), 1, recordSize, in.get()) != recordSize)
+      throw IoError("cannot read " + path);
+    if (!keep(k, buffer)) continue;
+    if (out.write(buffer.data(), static_cast<qint64>(recordSize)) != static_cast<qint64>(recordSize))
+      throw IoError("cannot write " + path);
+  }
+  in.reset();
+  if (!out.commit()) throw IoError("cannot write " + path);
+  return true;
+}
+
+}  // namespace
+
+std::optional<long> CountRecords(const std::string& path, size_t recordSize) {
+  FilePtr f = OpenRead(path);
+  if (!f) return std::nullopt;
+  return WholeRecords(f.get(), recordSize, path);
+}
+
+bool ReadRecord(const std::string& path, long index, size_t recordSize, void* out) {
+  FilePtr f = OpenRead(path);
+  if (!f) return false;
+  if (index < 0 || std::fseek(f.get(), index * static_cast<long>(recordSize), SEEK_SET) != 0 ||
+      std::fread(out, 1, recordSize, f.get()) != recordSize)
+    throw IoError("cannot read record " + std::to_string(index) + " of " + path);
+  return true;
+}
+
+bool ForEachRecord(const std::string& path, size_t recordSize,
+                   const std::function<void(long, const void*)>& visit) {
+  FilePtr f = OpenRead(path);
+  if (!f) return false;
+  std::vector<char> buffer(recordSize);
+  for (long k = 0; std::fread(buffer.data(), 1, recordSize, f.get()) == recordSize; ++k)
+    visit(k, buffer.data());
+  if (std::ferror(f.get())) throw IoError("cannot read " + path);
+  return true;
+}
+
+bool AppendRecord(const std::string& path, size_t recordSize, const void* record) {
+  std::FILE* raw = std::fopen(path.c_str(), "r+b");
+  if (!raw) raw = std::fopen(path.c_str(), "w+b");
+  if (!raw) return false;
+  FilePtr f(raw);
+  // Writing at the end of the whole records overwrites a damaged partial tail.
+  const long count = WholeRecords(f.get(), recordSize, path);
+  if (std::fseek(f.get(), count * static_cast<long>(recordSize), SEEK_SET) != 0 ||
+      std::fwrite(record, 1, recordSize, f.get()) != recordSize || std::fflush(f.get()) != 0)
+    throw IoError("cannot write " + path);
+  return true;
+}
+
+bool ReplaceRecord(const std::string& path, long index, size_t recordSize, const void* record) {
+  const std::optional<long> count = CountRecords(path, recordSize);
+  if (!count || index < 0 || index >= *count) {
+    if (!count && QFile::exists(QPath(path))) return false;
+    return AppendRecord(path, recordSize, record);
+  }
+  return Rewrite(path, recordSize, [&](long k, std::vector<char>& buffer) {
+    if (k == index) std::copy_n(static_cast<const char*>(record), recordSize, buffer.begin());
+    return true;
+  });
+}
+
+bool DeleteRecord(const std::string& path, long index, size_t recordSize) {
+  return Rewrite(path, recordSize, [&](long k, std::vector<char>&) { return k != index; });
+}
+
+}  // namespace gw

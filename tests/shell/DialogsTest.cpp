@@ -1,0 +1,75 @@
+// Tip of the Day, the user manual notice and the single-instance lock.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <set>
+
+#include "shell/Random.h"
+#include "shell/Settings.h"
+#include "shell/SingleInstance.h"
+#include "shell/TipOfDay.h"
+#include "shell/UserManual.h"
+#include "support/Seams.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+TEST(TipOfDay, ThirtyTwoDistinctShortTips) {
+  std::set<std::string> distinct;
+  for (const char* tip : TTipOfDay::Tips()) {
+    EXPECT_LE(std::string(tip).size(), 180u) << tip;
+    EXPECT_GT(std::string(tip).size(), 20u);
+    distinct.insert(tip);
+  }
+  EXPECT_EQ(distinct.size(), 32u);
+}
+
+TEST(TipOfDay, NextWrapsAndCloseStoresTheCheckBox) {
+  AppSettings().showTips = true;
+  GlobalRandom().Seed(1);
+  TTipOfDay tips;
+  EXPECT_EQ(tips.windowTitle().toStdString(), "Tip of the Day");
+  EXPECT_TRUE(tips.findChild<QCheckBox*>("ShowTips")->isChecked());
+  while (tips.CurrentTip() != 31) tips.NextTipClick();
+  tips.NextTipClick();
+  EXPECT_EQ(tips.CurrentTip(), 0);
+  EXPECT_EQ(tips.findChild<QLabel*>("TipText")->text().toStdString(), TTipOfDay::Tips()[0]);
+  tips.findChild<QCheckBox*>("ShowTips")->setChecked(false);
+  tips.accept();
+  EXPECT_FALSE(AppSettings().showTips);
+}
+
+TEST(UserManual, OpensTheManualOrSaysItIsMissing) {
+  test::TempDir dir;
+  test::ScriptedSeams seams;
+  std::vector<std::string> opened;
+  TUserManual::SetOpener([&](const std::string& f) { opened.push_back(f); });
+  {
+    TUserManual manual(AppPaths{dir.Path(), dir.Path()});
+    EXPECT_EQ(manual.windowTitle().toStdString(), "User Manual Notice");
+    manual.OkClick();
+    EXPECT_EQ(seams.Single(),
+              "The User Manual could not be located.  Please make sure the user manual was "
+              "installed.  A copy is available at our web site.");
+  }
+  test::WriteText(dir.File("quarl.doc"), "manual");
+  TUserManual manual(AppPaths{dir.Path(), dir.Path()});
+  manual.OkClick();
+  EXPECT_EQ(opened, (std::vector<std::string>{dir.File("quarl.doc")}));
+  TUserManual::SetOpener({});
+}
+
+TEST(SingleInstance, ASecondInstanceIsRefusedUntilTheFirstEnds) {
+  test::TempDir dir;
+  const QString lock = QString::fromStdString(dir.File("gw.lock"));
+  auto first = AcquireInstanceLock(lock);
+  ASSERT_TRUE(first);
+  EXPECT_FALSE(AcquireInstanceLock(lock));
+  first.reset();
+  EXPECT_TRUE(AcquireInstanceLock(lock));
+}
+
+}  // namespace
+}  // namespace gw
