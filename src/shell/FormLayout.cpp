@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "shell/Messages.h"
@@ -25,7 +26,9 @@ namespace {
 
 constexpr char kDesignRect[] = "gwDesignRect";
 constexpr char kDesignFont[] = "gwDesignFontPx";
+constexpr char kPercent[] = "gwPercent";  // the percentage a form was last scaled by
 constexpr int kMaxRecorded = 101;
+constexpr int kFrameAllowance = 40;  // title bar and frame of a dialog, in screen pixels
 
 // Controls of our forms carry object names; Qt's own inner widgets (viewports, scroll bars)
 // follow their parents and are left alone.
@@ -89,6 +92,7 @@ void RestoreForm(QWidget* form, int percent) {
   QWidget* client = ClientOf(form);
   const QRect r = client->property(kDesignRect).toRect();
   client->setFixedSize(Scaled(r.width(), percent), Scaled(r.height(), percent));
+  client->setProperty(kPercent, percent);
   ScaleFont(client, percent);
   if (client != form) form->adjustSize();
 }
@@ -174,8 +178,27 @@ void ApplyScreenLayout(QWidget* form, int percent, int shiftUp) {
 
 void PlaceDialog(QWidget* dialog, bool shiftUp15) {
   ApplyFonts(dialog);
-  ScaleForm(dialog, ScalePercent());
+  // A form larger than the screen at the chosen layout would be unusable: scale it down to fit.
+  RecordForm(dialog);
+  const QRect design = ClientOf(dialog)->property(kDesignRect).toRect();
+  const FormGlobals& g = Forms();
+  int percent = ScalePercent();
+  if (design.width() > 0 && design.height() > 0)
+    percent = std::min({percent, g.screenWidth * 100 / design.width(),
+                        (g.screenHeight - kFrameAllowance) * 100 / design.height()});
+  ScaleForm(dialog, std::max(percent, 1));
   Centre(dialog, shiftUp15 ? 15 : 0);
+}
+
+int FormPercent(QWidget* form) {
+  const QVariant percent = ClientOf(form->window())->property(kPercent);
+  return percent.isValid() ? percent.toInt() : ScalePercent();
+}
+
+void MoveToDesign(QWidget* control, const QRect& design) {
+  control->setProperty(kDesignRect, design);
+  if (!control->property(kDesignFont).isValid()) control->setProperty(kDesignFont, FontPixels(control));
+  Restore(control, FormPercent(control));
 }
 
 void ApplyFonts(QWidget* form) {

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <string>
 
 class QWidget;
@@ -38,6 +39,10 @@ bool SaveMainGeometry(QWidget* form);
 void ApplyScreenLayout(QWidget* form, int percent, int shiftUp);
 // Fonts, scaling and centring of a modal dialog; some dialogs then move up by 15 pixels.
 void PlaceDialog(QWidget* dialog, bool shiftUp15);
+// The percentage a form was last scaled by (ScalePercent() before it was placed).
+int FormPercent(QWidget* form);
+// Moves a control to a new design rectangle and shows it at the current scale.
+void MoveToDesign(QWidget* control, const QRect& design);
 // Gives every control the user's font for its class (name, style and, where listed, colour).
 void ApplyFonts(QWidget* form);
 

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "editor/WordList.h"
 #include "shell/AboutBox.h"
 #include "shell/Choosers.h"
 #include "shell/FileDialogs.h"
@@ -34,7 +35,7 @@ namespace gw {
 namespace {
 
 // Commands whose windows are not built yet stay visible but disabled.
-constexpr bool kHasEditor = false;
+constexpr bool kHasEditor = true;
 constexpr bool kHasPrinting = false;
 constexpr bool kHasGroupExchange = false;
 constexpr bool kHasShapeLibrary = false;
@@ -463,7 +464,17 @@ bool TMainWin::ReadSelectedPuzzle(const std::string& failureMessage) {
   return true;
 }
 
-void TMainWin::NewPuzzleClick() {}
+void TMainWin::OpenEditor(const char* caption) {
+  TWordList editor(*this, QString::fromLatin1(caption), this);
+  editor.exec();
+}
+
+void TMainWin::NewPuzzleClick() {
+  InitNewPuzzle(*state_.currentPuzzle);
+  state_.newPuzzle = true;
+  MakeBuiltInDefaultLayout(state_.currentPuzzle->pageLayout);
+  OpenEditor("Create New Puzzle");
+}
 
 void TMainWin::ModifyPuzzleClick() {
   if (SelectedRecord() < 0) {
@@ -472,7 +483,8 @@ void TMainWin::ModifyPuzzleClick() {
   }
   state_.newPuzzle = false;
   state_.modifyRecord = SelectedRecord();
-  ReadSelectedPuzzle("Unable to access Word List file.");
+  if (!ReadSelectedPuzzle("Unable to access Word List file.")) return;
+  OpenEditor("Modify Existing Puzzle");
 }
 
 void TMainWin::CopyPuzzleClick() {
@@ -486,6 +498,7 @@ void TMainWin::CopyPuzzleClick() {
   PuzzleRecord& p = *state_.currentPuzzle;
   p.title.Set(CopyName(p.title.Get(), 35));
   std::fill(std::begin(p.wordPlaced), std::end(p.wordPlaced), 0);
+  OpenEditor("Create New Puzzle (copy of existing puzzle)");
 }
 
 void TMainWin::DeletePuzzleClick() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "shell/AppState.h"
+#include "shell/PuzzleHost.h"
 
 class QAction;
 class QActionGroup;
@@ -16,7 +17,7 @@ class QToolButton;
 
 namespace gw {
 
-class TMainWin : public QMainWindow {
+class TMainWin : public QMainWindow, public PuzzleHost {
   Q_OBJECT
 
  public:
@@ -25,10 +26,10 @@ class TMainWin : public QMainWindow {
   explicit TMainWin(const AppPaths& paths, QWidget* parent = nullptr);
   ~TMainWin() override;
 
-  AppState& State() { return state_; }
+  AppState& State() override { return state_; }
 
   // After a save from another window: select the saved puzzle's category and title again.
-  void PuzzleSaved();
+  void PuzzleSaved() override;
   // Lists the group again and performs category selection (with reselection when flagged).
   void ReloadLists();
   void UpdateEnabledState();
@@ -70,6 +71,7 @@ class TMainWin : public QMainWindow {
   void BuildClient();
   void SelectCategory(int index);
   bool ReadSelectedPuzzle(const std::string& failureMessage);
+  void OpenEditor(const char* caption);
   void ApplyUserFonts();
 
   AppState state_;

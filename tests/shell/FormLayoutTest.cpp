@@ -51,9 +51,24 @@ TEST(FormLayout, DialogsAreScaledCentredAndOptionallyRaised) {
   EXPECT_EQ(d.dialog.pos(), QPoint((1024 - 250) / 2, (768 - 125) / 2));
 
   Dialog raised;
-  Forms().screenHeight = 130;
   PlaceDialog(&raised.dialog, true);
-  EXPECT_EQ(raised.dialog.y(), 0);  // (130 - 125) / 2 - 15 is below 0
+  EXPECT_EQ(raised.dialog.y(), (768 - 125) / 2 - 15);
+  Forms() = FormGlobals{};
+}
+
+TEST(FormLayout, DialogsLargerThanTheScreenAreScaledDownToFit) {
+  Forms() = FormGlobals{};
+  Forms().screenWidth = 1024;
+  Forms().screenHeight = 768;
+  Forms().scaleFactor = 1.6;
+  Dialog d;
+  d.dialog.resize(900, 580);
+  PlaceDialog(&d.dialog, false);
+  EXPECT_EQ(d.dialog.width(), 900 * 113 / 100);  // 1024 * 100 / 900 = 113 percent
+  EXPECT_LE(d.dialog.height(), 768);
+  EXPECT_EQ(FormPercent(&d.dialog), 113);
+  MoveToDesign(d.label, QRect(100, 100, 50, 20));
+  EXPECT_EQ(d.label->geometry(), QRect(113, 113, 57, 23));
   Forms() = FormGlobals{};
 }
 

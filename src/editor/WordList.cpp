@@ -1,0 +1,426 @@
+// The word list editor.
+#include "editor/WordList.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+#include <cstring>
+
+#include "editor/DirectionIcons.h"
+#include "editor/WordGrid.h"
+#include "layouts/LayoutThumbnail.h"
+#include "shell/FormLayout.h"
+#include "shell/Messages.h"
+#include "shell/Settings.h"
+#include "shell/TextCodec.h"
+#include "shell/TextUtils.h"
+#include "storage/IoError.h"
+
+namespace gw {
+
+namespace {
+
+// Features of later work: their buttons stay visible but disabled until they exist.
+constexpr bool kHasSpelling = false;
+constexpr bool kHasThesaurus = false;
+constexpr bool kHasWordFiles = false;
+constexpr bool kHasLayoutLibrary = false;
+constexpr bool kHasIntChars = false;
+constexpr bool kHasPhraseDialog = false;
+constexpr bool kHasCreate = false;
+
+struct DirectionControl {
+  int direction;
+  const char* name;     // control name suffix
+  const char* caption;  // also the settings key
+  QPoint compass;       // cell of the arrow in the 3 x 3 compass
+};
+
+// In the order of the direction table of the editor (check box and button per direction).
+constexpr DirectionControl kDirections[] = {
+    {kRight, "Right", "Right", {2, 1}},         {kLeft, "Left", "Left", {0, 1}},
+    {kDown, "Down", "Down", {1, 2}},            {kUp, "Up", "Up", {1, 0}},
+    {kDownRight, "DownRight", "Down Right", {2, 2}}, {kUpLeft, "UpLeft", "Up Left", {0, 0}},
+    {kDownLeft, "DownLeft", "Down Left", {0, 2}},    {kUpRight, "UpRight", "Up Right", {2, 0}},
+};
+
+template <typename T>
+T* Named(T* widget, const char* name, QRect design) {
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setGeometry(design);
+  return widget;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const char* text, QRect design) {
+  return Named(new QLabel(QString::fromLatin1(text), parent), name, design);
+}
+
+QGroupBox* Group(QWidget* parent, const char* name, const char* title, QRect design) {
+  return Named(new QGroupBox(QString::fromLatin1(title), parent), name, design);
+}
+
+template <size_t N>
+bool SameString(const PString<N>& a, const PString<N>& b) {
+  return SameText(a, b);
+}
+
+}  // namespace
+
+TWordList::TWordList(PuzzleHost& host, const QString& caption, QWidget* parent)
+    : QDialog(parent), host_(host), state_(host.State()), editMode_(!host.State().newPuzzle) {
+  setWindowTitle(caption);
+  BuildControls();
+  // FormCreate: the language tools depend on their settings.
+  spellClue_->setEnabled(kHasSpelling && AppSettings().dictionary != 0);
+  thes_->setEnabled(kHasThesaurus && AppSettings().thesaurus != 0);
+}
+
+TWordList::~TWordList() = default;
+
+QPushButton* TWordList::Button(QWidget* parent, const char* name, const char* text,
+                               QRect design) {
+  auto* b = Named(new QPushButton(QString::fromLatin1(text), parent), name, design);
+  b->setAutoDefault(false);
+  return b;
+}
+
+void TWordList::BuildControls() {
+  resize(900, 580);
+  setFont(DesignFont(13));
+
+  Label(this, "TitleLabel", "Title", {12, 13, 40, 18});
+  title_ = Named(new QLineEdit(this), "Title", {56, 10, 300, 24});
+  title_->setMaxLength(35);
+  Label(this, "CategoryLabel", "Category", {372, 13, 62, 18});
+  category_ = Named(new QComboBox(this), "Category", {436, 10, 240, 24});
+  category_->setEditable(true);
+  category_->setInsertPolicy(QComboBox::NoInsert);
+
+  wordsPanel_ = Group(this, "WordsPanel", "Words and Clues", {8, 42, 524, 404});
+  grid_ = Named(new WordGrid(wordsPanel_), "WordsCluesGrid", {8, 22, 413, 348});
+  useClues_ = Named(new QCheckBox(QStringLiteral("Use Clues"), wordsPanel_), "UseClues",
+                    {8, 376, 120, 22});
+  connect(useClues_, &QCheckBox::clicked, this, [this] { UseCluesClick(); });
+  deleteClue_ = Button(wordsPanel_, "DeleteClue", "De&lete", {428, 22, 88, 28});
+  deleteAllClue_ = Button(wordsPanel_, "DeleteAllClue", "Delete &All", {428, 54, 88, 28});
+  spellClue_ = Button(wordsPanel_, "SpellClue", "&Spell Check", {428, 86, 88, 28});
+  thes_ = Button(wordsPanel_, "Thes", "&Thesaurus", {428, 118, 88, 28});
+  importClue_ = Button(wordsPanel_, "ImportClue", "&Import", {428, 150, 88, 28});
+  exportClue_ = Button(wordsPanel_, "ExportClue", "&Export", {428, 182, 88, 28});
+  changePhrase_ = Button(wordsPanel_, "ChangePhrase", "P&hrase", {428, 214, 88, 28});
+  connect(deleteClue_, &QPushButton::clicked, this, &TWordList::DeleteClueClick);
+  connect(deleteAllClue_, &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
+  importClue_->setEnabled(kHasWordFiles);
+  exportClue_->setEnabled(kHasWordFiles);
+  changePhrase_->setEnabled(kHasPhraseDialog);
+
+  Label(this, "BonusLabel", "Bonus Question", {12, 457, 100, 18});
+  bonusQuest_ = Named(new QLineEdit(this), "BonusQuest", {112, 454, 420, 24});
+  bonusQuest_->setMaxLength(120);
+
+  QGroupBox* directions = Group(this, "DirectionsPanel", "Word Directions", {540, 42, 172, 200});
+  for (const DirectionControl& d : kDirections) {
+    const int i = static_cast<int>(&d - kDirections);
+    auto* check = new QCheckBox(QString::fromLatin1(d.caption), directions);
+    Named(check, ("Check" + std::string(d.name)).c_str(),
+          {6 + (i / 4) * 76, 112 + (i % 4) * 21, i < 4 ? 74 : 88, 20});
+    connect(check, &QCheckBox::clicked, this, [this, dir = d.direction] {
+      CheckDirectionClick(dir);
+    });
+    checks_[d.direction] = check;
+    auto* speed = new QToolButton(directions);
+    Named(speed, ("Speed" + std::string(d.name)).c_str(),
+          {44 + d.compass.x() * 28, 22 + d.compass.y() * 28, 26, 26});
+    speed->setIcon(DirectionIcon(d.direction));
+    speed->setIconSize(QSize(18, 18));
+    speed->setToolTip(QString::fromLatin1(d.caption));
+    connect(speed, &QToolButton::clicked, this, [this, dir = d.direction] {
+      SpeedDirectionClick(dir);
+    });
+    speeds_[d.direction] = speed;
+  }
+
+  QGroupBox* integration = Group(this, "IntegrationPanel", "Word Integration", {540, 248, 172, 62});
+  myTrack_ = Named(new QSlider(Qt::Horizontal, integration), "MyTrack", {10, 24, 152, 28});
+  myTrack_->setRange(0, 6);
+  myTrack_->setSingleStep(1);
+  myTrack_->setPageStep(1);
+  myTrack_->setTickPosition(QSlider::TicksBelow);
+  myTrack_->setTickInterval(1);
+  connect(myTrack_, &QSlider::valueChanged, this, [this] { MyTrackChange(); });
+
+  QGroupBox* options = Group(this, "OptionsPanel", "Options", {540, 316, 172, 62});
+  autoShrink_ = Named(new QCheckBox(QStringLiteral("Shrin&k"), options), "AutoShrink",
+                      {10, 26, 72, 22});
+  connect(autoShrink_, &QCheckBox::clicked, this, &TWordList::AutoShrinkClick);
+  Label(options, "AttemptsLabel", "Attempts", {82, 29, 54, 18});
+  attempts_ = Named(new QLineEdit(options), "Attempts", {136, 26, 30, 24});
+  attempts_->setMaxLength(3);
+
+  createIt_ = Button(this, "CreateIt", "&Create", {540, 392, 172, 36});
+  createIt_->setEnabled(kHasCreate);
+  saveButton_ = Button(this, "SaveButton", "Sa&ve", {540, 434, 172, 30});
+  connect(saveButton_, &QPushButton::clicked, this, &TWordList::SaveButtonClick);
+  cancel_ = Button(this, "Cancel", "E&xit", {540, 470, 172, 30});
+  connect(cancel_, &QPushButton::clicked, this, &TWordList::CancelClick);
+  intCharButton_ =
+      Button(this, "IntCharButton", "International Characters", {540, 538, 172, 30});
+  intCharButton_->setEnabled(kHasIntChars);
+
+  QGroupBox* shape = Group(this, "ShapePanel", "Puzzle Shape", {720, 42, 172, 332});
+  (void)shape;
+
+  QGroupBox* page = Group(this, "PagePanel", "Page Layout", {720, 380, 172, 190});
+  img_ = Named(new QLabel(page), "Img", {27, 20, 117, 137});
+  changeLayout_ = Button(page, "ChangeLayout", "Change La&yout", {12, 160, 148, 26});
+  changeLayout_->setEnabled(kHasLayoutLibrary);
+}
+
+void TWordList::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!shown_) FormShow();
+}
+
+void TWordList::FormShow() {
+  if (shown_) return;
+  shown_ = true;
+  PuzzleRecord& puzzle = *state_.currentPuzzle;
+
+  PlaceDialog(this, true);
+  grid_->SetFixedThrough(editMode_ ? WordGrid::kWord : WordGrid::kUsed);
+  AdjustWordClues();
+  if (AppSettings().useClues) {
+    useClues_->setChecked(true);
+    UseCluesClick();
+  }
+
+  category_->clear();
+  for (const std::string& c : state_.listing.categories) category_->addItem(ToQString(c));
+  bonusQuest_->setText(ToQString(puzzle.bonusQuestion.Get()));
+  title_->setText(ToQString(puzzle.title.Get()));
+  category_->setCurrentText(ToQString(puzzle.category.Get()));
+  for (int row = 1; row <= WordGrid::kRows; ++row) {
+    grid_->SetCell(WordGrid::kWord, row, ToQString(puzzle.Word(row).Get()));
+    grid_->SetCell(WordGrid::kClue, row, ToQString(puzzle.Clue(row).Get()));
+  }
+
+  const SettingsValues& s = AppSettings();
+  attempts_->setText(ToQString(FormatGrouped(static_cast<double>(s.attempts))));
+  autoShrink_->setChecked(s.shrink);
+  for (const DirectionControl& d : kDirections) checks_[d.direction]->setChecked(s.directions[d.direction]);
+  myTrack_->blockSignals(true);
+  myTrack_->setValue(static_cast<int>(s.integration));
+  myTrack_->blockSignals(false);
+
+  DrawPageBox();
+  title_->setFocus();
+
+  if (!editMode_) {
+    changePhrase_->hide();
+    changePhrase_->setEnabled(false);
+    saveButton_->hide();
+    saveButton_->setEnabled(false);
+  } else {
+    for (const DirectionControl& d : kDirections) {
+      checks_[d.direction]->setEnabled(false);
+      speeds_[d.direction]->setEnabled(false);
+    }
+    myTrack_->setEnabled(false);
+    createIt_->setEnabled(false);
+    autoShrink_->setEnabled(false);
+    attempts_->setEnabled(false);
+    importClue_->setEnabled(false);
+    deleteClue_->setEnabled(false);
+    deleteAllClue_->setEnabled(false);
+    snapshot_ = std::make_unique<PuzzleRecord>(puzzle);
+  }
+}
+
+void TWordList::AdjustWordClues() {
+  const bool clues = AppSettings().useClues;
+  wordsPanel_->setTitle(clues ? QStringLiteral("Words and Clues") : QStringLiteral("Words"));
+  grid_->SetColumns(clues ? 4 : 3);
+  const int widths[4] = {24, 12, 100, 253};
+  const int percent = FormPercent(this);
+  for (int c = 0; c < 4; ++c) grid_->setColumnWidth(c, widths[c] * percent / 100);
+  const int rowHeight = 18 * percent / 100;
+  for (int r = 0; r < WordGrid::kRows; ++r) grid_->setRowHeight(r, rowHeight);
+  MoveToDesign(grid_, clues ? QRect(8, 22, 413, 348) : QRect(134, 22, 160, 348));
+  const int buttonsLeft = clues ? 428 : 301;
+  QPushButton* buttons[] = {deleteClue_, deleteAllClue_, spellClue_, thes_,
+                            importClue_, exportClue_,    changePhrase_};
+  for (int i = 0; i < 7; ++i) MoveToDesign(buttons[i], QRect(buttonsLeft, 22 + i * 32, 88, 28));
+
+  const PuzzleRecord& puzzle = *state_.currentPuzzle;
+  for (int row = 1; row <= WordGrid::kRows; ++row) {
+    grid_->SetCell(WordGrid::kCnt, row, QString::number(row));
+    grid_->SetCell(WordGrid::kUsed, row,
+                   puzzle.wordPlaced[row - 1] == 1 ? QStringLiteral("x") : QString());
+    grid_->SetCell(WordGrid::kWord, row, ToQString(puzzle.Word(row).Get()));
+    if (clues) grid_->SetCell(WordGrid::kClue, row, ToQString(puzzle.Clue(row).Get()));
+  }
+}
+
+void TWordList::UseCluesClick() {
+  PuzzleRecord& puzzle = *state_.currentPuzzle;
+  const bool ticked = useClues_->isChecked();
+  AppSettings().useClues = ticked;
+  for (int row = 1; row <= WordGrid::kRows; ++row) {
+    puzzle.Word(row).Set(FromQString(grid_->Cell(WordGrid::kWord, row)));
+    if (!ticked) puzzle.Clue(row).Set(FromQString(grid_->Cell(WordGrid::kClue, row)));
+  }
+  spellClue_->setEnabled(kHasSpelling && AppSettings().dictionary != 0 &&
+                         (ticked || !editMode_));
+  thes_->setEnabled(kHasThesaurus && AppSettings().thesaurus != 0 && ticked);
+  AdjustWordClues();
+}
+
+int TWordList::GetWordCount() const {
+  int count = 0;
+  for (int row = 1; row <= WordGrid::kRows; ++row)
+    if (!Trim(FromQString(grid_->Cell(WordGrid::kWord, row))).empty()) ++count;
+  return count;
+}
+
+void TWordList::DeleteClueClick() {
+  const int r = grid_->currentRow() + 1;
+  if (r < 1) return;
+  for (int i = r; i < WordGrid::kRows; ++i)
+    for (int c = WordGrid::kUsed; c <= WordGrid::kClue; ++c)
+      grid_->SetCell(c, i, grid_->Cell(c, i + 1));
+  for (int c = WordGrid::kUsed; c <= WordGrid::kClue; ++c)
+    grid_->SetCell(c, WordGrid::kRows, QString());
+  grid_->setFocus();
+}
+
+void TWordList::DeleteAllClueClick() {
+  if (GetWordCount() == 0) {
+    ShowMessage("All words are already cleared.", "Error");
+    return;
+  }
+  if (ShowMessage("This will remove all words and clues.  Continue?", "Warning",
+                  MsgButtons::YesNo) != MsgResult::Yes)
+    return;
+  for (int row = 1; row <= WordGrid::kRows; ++row) {
+    grid_->SetCell(WordGrid::kWord, row, QString());
+    grid_->SetCell(WordGrid::kClue, row, QString());
+  }
+}
+
+void TWordList::SetValues() {
+  PuzzleRecord& puzzle = *state_.currentPuzzle;
+  puzzle.bonusQuestion.Set(Trim(FromQString(bonusQuest_->text())));
+  puzzle.title.Set(Trim(FromQString(title_->text())));
+  puzzle.category.Set(Trim(FromQString(category_->currentText())));
+  int count = 0;
+  for (int row = 1; row <= WordGrid::kRows; ++row) {
+    const std::string word = Trim(FromQString(grid_->Cell(WordGrid::kWord, row)));
+    if (word.empty()) continue;
+    ++count;
+    puzzle.Word(count).Set(word);
+    puzzle.Clue(count).Set(Trim(FromQString(grid_->Cell(WordGrid::kClue, row))));
+  }
+  puzzle.wordCount = static_cast<int16_t>(count);
+  for (int i = count + 1; i <= kMaxWords; ++i) {
+    puzzle.Word(i).Set("");
+    puzzle.Clue(i).Set("");
+  }
+}
+
+bool TWordList::PuzzleChanged() {
+  SetValues();
+  if (!snapshot_) return false;
+  const PuzzleRecord& a = *state_.currentPuzzle;
+  const PuzzleRecord& b = *snapshot_;
+  if (!SameString(a.bonusQuestion, b.bonusQuestion) || !SameString(a.title, b.title) ||
+      !SameString(a.category, b.category))
+    return true;
+  for (int i = 1; i <= kMaxWords; ++i)
+    if (!SameString(a.Word(i), b.Word(i)) || !SameString(a.Clue(i), b.Clue(i))) return true;
+  const PageLayout& la = a.pageLayout;
+  const PageLayout& lb = b.pageLayout;
+  return !SameString(la.layoutName, lb.layoutName) || !SameString(la.paperName, lb.paperName) ||
+         la.pageWidth != lb.pageWidth || la.pageHeight != lb.pageHeight ||
+         la.pixelWidth != lb.pixelWidth || la.pixelHeight != lb.pixelHeight ||
+         la.inches != lb.inches || la.objectCount != lb.objectCount ||
+         la.portrait != lb.portrait || la.zoom != lb.zoom;
+}
+
+void TWordList::CancelClick() {
+  if (editMode_ && PuzzleChanged()) {
+    switch (ShowMessage("Puzzle has been modified.  Save changes?", "Warning",
+                        MsgButtons::YesNoCancel)) {
+      case MsgResult::Cancel: return;
+      case MsgResult::Yes: SaveIt(); break;
+      default: break;
+    }
+  }
+  QDialog::done(QDialog::Rejected);
+}
+
+void TWordList::SaveButtonClick() {
+  if (Trim(FromQString(title_->text())).empty()) {
+    ShowMessage("No title specified.  Please correct.", "Error");
+    title_->setFocus();
+    return;
+  }
+  if (Trim(FromQString(category_->currentText())).empty()) {
+    ShowMessage("No category specified.  Please correct.", "Error");
+    category_->setFocus();
+    return;
+  }
+  SetValues();
+  SaveIt();
+  QDialog::done(QDialog::Accepted);
+}
+
+void TWordList::SaveIt() {
+  try {
+    if (!SaveCurrentPuzzle(state_)) {
+      ShowMessage("Unable to save puzzle.", "Error");
+      QDialog::done(QDialog::Rejected);
+      return;
+    }
+  } catch (const IoError& e) {
+    ShowIoError(e.what());
+    QDialog::done(QDialog::Rejected);
+    return;
+  }
+  host_.PuzzleSaved();
+}
+
+void TWordList::AutoShrinkClick() { AppSettings().shrink = autoShrink_->isChecked(); }
+
+void TWordList::MyTrackChange() { AppSettings().integration = myTrack_->value(); }
+
+void TWordList::CheckDirectionClick(int direction) {
+  AppSettings().directions[direction] = checks_[direction]->isChecked();
+}
+
+void TWordList::SpeedDirectionClick(int direction) {
+  const bool on = !AppSettings().directions[direction];
+  AppSettings().directions[direction] = on;
+  checks_[direction]->setChecked(on);
+}
+
+void TWordList::DrawPageBox() {
+  QImage image(img_->size().isEmpty() ? QSize(117, 137) : img_->size(), QImage::Format_RGB32);
+  gw::DrawPageBox(image, state_.currentPuzzle->pageLayout);
+  img_->setPixmap(QPixmap::fromImage(image));
+}
+
+void TWordList::reject() { CancelClick(); }
+
+void TWordList::closeEvent(QCloseEvent* event) {
+  // The window's close box behaves like "E&xit": a changed puzzle is offered for saving.
+  event->ignore();
+  CancelClick();
+}
+
+}  // namespace gw

@@ -1,0 +1,97 @@
+// The word list editor: title, category, words and clues, creation options, shape and layout.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <memory>
+
+#include "shell/PuzzleHost.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+namespace gw {
+
+class WordGrid;
+
+class TWordList : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Opened by the main window with the current puzzle prepared; its new-puzzle flag decides
+  // the mode (set: new-puzzle mode, clear: edit mode).
+  TWordList(PuzzleHost& host, const QString& caption, QWidget* parent = nullptr);
+  ~TWordList() override;
+
+  bool EditMode() const { return editMode_; }
+
+  void FormShow();
+  void CancelClick();
+  void SaveButtonClick();
+  void SetValues();
+  bool PuzzleChanged();
+  void AdjustWordClues();
+  void UseCluesClick();
+  int GetWordCount() const;
+  void DeleteClueClick();
+  void DeleteAllClueClick();
+  void AutoShrinkClick();
+  void MyTrackChange();
+  // Direction d (1 Up .. 8 Up Left): the check box sets the setting, the button inverts it.
+  void CheckDirectionClick(int direction);
+  void SpeedDirectionClick(int direction);
+  void DrawPageBox();
+  // Writes the current puzzle over its record and makes the main window reselect it.
+  void SaveIt();
+
+  WordGrid* Grid() const { return grid_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+
+ private:
+  void BuildControls();
+  QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);
+
+  PuzzleHost& host_;
+  AppState& state_;
+  bool editMode_;
+  bool shown_ = false;
+  std::unique_ptr<PuzzleRecord> snapshot_;
+
+  QLineEdit* title_ = nullptr;
+  QComboBox* category_ = nullptr;
+  QGroupBox* wordsPanel_ = nullptr;
+  WordGrid* grid_ = nullptr;
+  QCheckBox* useClues_ = nullptr;
+  QLineEdit* bonusQuest_ = nullptr;
+  QLineEdit* attempts_ = nullptr;
+  QCheckBox* autoShrink_ = nullptr;
+  QSlider* myTrack_ = nullptr;
+  std::array<QCheckBox*, 9> checks_{};
+  std::array<QToolButton*, 9> speeds_{};
+  QLabel* img_ = nullptr;
+
+  QPushButton* deleteClue_ = nullptr;
+  QPushButton* deleteAllClue_ = nullptr;
+  QPushButton* spellClue_ = nullptr;
+  QPushButton* thes_ = nullptr;
+  QPushButton* importClue_ = nullptr;
+  QPushButton* exportClue_ = nullptr;
+  QPushButton* changePhrase_ = nullptr;
+  QPushButton* createIt_ = nullptr;
+  QPushButton* saveButton_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QPushButton* changeLayout_ = nullptr;
+  QPushButton* intCharButton_ = nullptr;
+};
+
+}  // namespace gw

@@ -1,0 +1,330 @@
+// The word list editor driven as a user would, through the seams.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <memory>
+
+#include "editor/WordGrid.h"
+#include "editor/WordList.h"
+#include "shell/FormLayout.h"
+#include "shell/MainWin.h"
+#include "shell/Settings.h"
+#include "storage/PuzzleGroup.h"
+#include "support/Seams.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+class FakeHost : public PuzzleHost {
+ public:
+  AppState& State() override { return state; }
+  void PuzzleSaved() override { ++saved; }
+  AppState state;
+  int saved = 0;
+};
+
+class WordListTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    paths_ = AppPaths{dir_.Path(), dir_.Path()};
+    AppSettings() = SettingsValues::Defaults(paths_);
+    Forms() = FormGlobals{};
+    Forms().screenWidth = 1280;
+    Forms().screenHeight = 1024;
+    host_.state.paths = paths_;
+    host_.state.groupFile = AppSettings().lastGroup;
+  }
+
+  // A stored puzzle with placed words, as a generation leaves it.
+  PuzzleRecord StoredPuzzle() {
+    PuzzleRecord p;
+    InitNewPuzzle(p);
+    MakeBuiltInDefaultLayout(p.pageLayout);
+    p.title.Set("Farm");
+    p.category.Set("Animals");
+    p.bonusQuestion.Set("Which one says moo?");
+    const char* words[] = {"COW", "HEN", "PIG", "GOAT"};
+    for (int i = 1; i <= 4; ++i) {
+      p.Word(i).Set(words[i - 1]);
+      p.Clue(i).Set(std::string("clue ") + words[i - 1]);
+    }
+    p.wordCount = 3;
+    p.wordPlaced[0] = p.wordPlaced[1] = p.wordPlaced[2] = 1;
+    p.puzzleGenerated = 1;
+    return p;
+  }
+
+  std::unique_ptr<TWordList> OpenNew() {
+    InitNewPuzzle(*host_.state.currentPuzzle);
+    MakeBuiltInDefaultLayout(host_.state.currentPuzzle->pageLayout);
+    host_.state.newPuzzle = true;
+    auto editor = std::make_unique<TWordList>(host_, "Create New Puzzle");
+    editor->FormShow();
+    return editor;
+  }
+
+  std::unique_ptr<TWordList> OpenEdit(int record = 0) {
+    *host_.state.currentPuzzle = StoredPuzzle();
+    host_.state.newPuzzle = false;
+    host_.state.modifyRecord = record;
+    auto editor = std::make_unique<TWordList>(host_, "Modify Existing Puzzle");
+    editor->FormShow();
+    return editor;
+  }
+
+  static QString Cell(TWordList& e, int column, int row) { return e.Grid()->Cell(column, row); }
+  template <typename T>
+  static T* Find(TWordList& e, const char* name) {
+    T* w = e.findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+
+  test::TempDir dir_;
+  AppPaths paths_;
+  FakeHost host_;
+  test::ScriptedSeams seams_;
+};
+
+TEST_F(WordListTest, RowsWithWordsCloseUpWithTheirClues) {
+  auto e = OpenNew();
+  e->Grid()->SetCell(WordGrid::kWord, 3, "  apple ");
+  e->Grid()->SetCell(WordGrid::kClue, 3, " a fruit ");
+  e->Grid()->SetCell(WordGrid::kWord, 7, "banana");
+  e->Grid()->SetCell(WordGrid::kClue, 7, "yellow");
+  e->Grid()->SetCell(WordGrid::kWord, 12, "cherry");
+  e->Grid()->SetCell(WordGrid::kClue, 10, "orphan clue");  // no word: dropped
+  e->Grid()->SetCell(WordGrid::kWord, 20, QString(40, 'w'));
+  Find<QLineEdit>(*e, "Title")->setText("  Fruit   ");
+  e->SetValues();
+  const PuzzleRecord& p = *host_.state.currentPuzzle;
+  EXPECT_EQ(p.wordCount, 4);
+  EXPECT_EQ(p.Word(1).Get(), "apple");
+  EXPECT_EQ(p.Clue(1).Get(), "a fruit");
+  EXPECT_EQ(p.Word(2).Get(), "banana");
+  EXPECT_EQ(p.Clue(2).Get(), "yellow");
+  EXPECT_EQ(p.Word(3).Get(), "cherry");
+  EXPECT_EQ(p.Clue(3).Get(), "");
+  EXPECT_EQ(p.Word(4).Get(), std::string(30, 'w'));
+  EXPECT_EQ(p.Word(5).Get(), "");
+  EXPECT_EQ(p.title.Get(), "Fruit");
+  EXPECT_EQ(e->GetWordCount(), 4);
+}
+
+TEST_F(WordListTest, CellEditorsCutAndLimitTheirText) {
+  auto e = OpenNew();
+  WordGrid* grid = e->Grid();
+  grid->SetCell(WordGrid::kWord, 1, QString(40, 'a'));
+  QAbstractItemDelegate* delegate = grid->itemDelegate();
+  QStyleOptionViewItem option;
+  const QModelIndex word = grid->model()->index(0, WordGrid::kWord);
+  std::unique_ptr<QWidget> editor(delegate->createEditor(grid->viewport(), option, word));
+  delegate->setEditorData(editor.get(), word);
+  auto* edit = qobject_cast<QLineEdit*>(editor.get());
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->text().size(), 30);
+  EXPECT_EQ(edit->maxLength(), 30);
+  const QModelIndex clue = grid->model()->index(0, WordGrid::kClue);
+  std::unique_ptr<QWidget> clueEditor(delegate->createEditor(grid->viewport(), option, clue));
+  EXPECT_EQ(qobject_cast<QLineEdit*>(clueEditor.get())->maxLength(), 150);
+}
+
+TEST_F(WordListTest, HidingAndShowingCluesKeepsThem) {
+  auto e = OpenNew();
+  auto* useClues = Find<QCheckBox>(*e, "UseClues");
+  EXPECT_TRUE(useClues->isChecked());
+  EXPECT_EQ(Find<QGroupBox>(*e, "WordsPanel")->title().toStdString(), "Words and Clues");
+  e->Grid()->SetCell(WordGrid::kWord, 1, "owl");
+  e->Grid()->SetCell(WordGrid::kClue, 1, "hoots at night");
+  useClues->setChecked(false);
+  e->UseCluesClick();
+  EXPECT_FALSE(AppSettings().useClues);
+  EXPECT_TRUE(e->Grid()->isColumnHidden(WordGrid::kClue));
+  EXPECT_EQ(Find<QGroupBox>(*e, "WordsPanel")->title().toStdString(), "Words");
+  EXPECT_EQ(e->Grid()->x(), 134);
+  useClues->setChecked(true);
+  e->UseCluesClick();
+  EXPECT_FALSE(e->Grid()->isColumnHidden(WordGrid::kClue));
+  EXPECT_EQ(Cell(*e, WordGrid::kClue, 1).toStdString(), "hoots at night");
+  EXPECT_EQ(e->Grid()->x(), 8);
+}
+
+TEST_F(WordListTest, EditModeLocksWordsAndOptionsEvenWithoutClues) {
+  auto e = OpenEdit();
+  EXPECT_FALSE(e->Grid()->IsEditableColumn(WordGrid::kWord));
+  EXPECT_TRUE(e->Grid()->IsEditableColumn(WordGrid::kClue));
+  EXPECT_FALSE(Find<QCheckBox>(*e, "CheckRight")->isEnabled());
+  EXPECT_FALSE(Find<QToolButton>(*e, "SpeedUpLeft")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(*e, "CreateIt")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(*e, "DeleteClue")->isEnabled());
+  EXPECT_FALSE(Find<QLineEdit>(*e, "Attempts")->isEnabled());
+  EXPECT_TRUE(Find<QPushButton>(*e, "SaveButton")->isEnabled());
+  EXPECT_EQ(Cell(*e, WordGrid::kUsed, 1).toStdString(), "x");
+  EXPECT_EQ(Cell(*e, WordGrid::kUsed, 4).toStdString(), "");
+  EXPECT_EQ(Cell(*e, WordGrid::kWord, 4).toStdString(), "GOAT");  // unplaced words reappear
+
+  auto* useClues = Find<QCheckBox>(*e, "UseClues");
+  useClues->setChecked(false);
+  e->UseCluesClick();
+  EXPECT_FALSE(e->Grid()->IsEditableColumn(WordGrid::kWord));
+}
+
+TEST_F(WordListTest, NewPuzzleModeHidesSaveAndNeverAsksOnExit) {
+  auto e = OpenNew();
+  EXPECT_TRUE(Find<QPushButton>(*e, "SaveButton")->isHidden());
+  EXPECT_TRUE(Find<QPushButton>(*e, "ChangePhrase")->isHidden());
+  e->Grid()->SetCell(WordGrid::kWord, 1, "typed");
+  e->CancelClick();
+  EXPECT_TRUE(seams_.Messages().empty());
+  EXPECT_EQ(e->result(), QDialog::Rejected);
+}
+
+TEST_F(WordListTest, ExitAsksOnlyWhenSomethingChanged) {
+  {
+    auto e = OpenEdit();
+    Find<QLineEdit>(*e, "Title")->setText("Farm   ");  // trailing blanks are no change
+    e->CancelClick();
+    EXPECT_TRUE(seams_.Messages().empty());
+  }
+  {
+    auto e = OpenEdit();
+    e->Grid()->SetCell(WordGrid::kClue, 2, "lays eggs");
+    seams_.Answer(MsgResult::Cancel);
+    e->CancelClick();
+    EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");
+    EXPECT_EQ(seams_.Messages()[0].caption, "Warning");
+    EXPECT_EQ(seams_.Messages()[0].buttons, MsgButtons::YesNoCancel);
+    EXPECT_FALSE(e->isVisible() && e->result() == QDialog::Rejected);
+    seams_.Clear();
+    seams_.Answer(MsgResult::No);
+    e->CancelClick();
+    EXPECT_EQ(host_.saved, 0);
+    EXPECT_EQ(test::FileSize(host_.state.groupFile), -1);
+    // The current puzzle holds the form's values even after No.
+    EXPECT_EQ(host_.state.currentPuzzle->Clue(2).Get(), "lays eggs");
+  }
+}
+
+TEST_F(WordListTest, DeletingRowsMovesMarksAndClearsTheLastRow) {
+  auto e = OpenNew();
+  WordGrid* g = e->Grid();
+  g->SetCell(WordGrid::kUsed, 1, "x");
+  g->SetCell(WordGrid::kWord, 1, "one");
+  g->SetCell(WordGrid::kWord, 2, "two");
+  g->SetCell(WordGrid::kUsed, 2, "x");
+  g->SetCell(WordGrid::kClue, 2, "second");
+  g->SetCell(WordGrid::kWord, 330, "last");
+  g->setCurrentCell(0, WordGrid::kWord);
+  e->DeleteClueClick();
+  EXPECT_EQ(Cell(*e, WordGrid::kWord, 1).toStdString(), "two");
+  EXPECT_EQ(Cell(*e, WordGrid::kUsed, 1).toStdString(), "x");
+  EXPECT_EQ(Cell(*e, WordGrid::kClue, 1).toStdString(), "second");
+  EXPECT_EQ(Cell(*e, WordGrid::kWord, 329).toStdString(), "last");
+  EXPECT_EQ(Cell(*e, WordGrid::kCnt, 1).toStdString(), "1");
+  g->setCurrentCell(329, WordGrid::kWord);
+  e->DeleteClueClick();
+  EXPECT_EQ(Cell(*e, WordGrid::kWord, 330).toStdString(), "");
+  EXPECT_EQ(Cell(*e, WordGrid::kWord, 329).toStdString(), "last");
+}
+
+TEST_F(WordListTest, DeleteAllAsksAndRefusesWhenEmpty) {
+  auto e = OpenNew();
+  e->DeleteAllClueClick();
+  EXPECT_EQ(seams_.Single(), "All words are already cleared.");
+  seams_.Clear();
+  e->Grid()->SetCell(WordGrid::kWord, 5, "word");
+  seams_.Answer(MsgResult::No);
+  e->DeleteAllClueClick();
+  EXPECT_EQ(e->GetWordCount(), 1);
+  seams_.Answer(MsgResult::Yes);
+  e->DeleteAllClueClick();
+  EXPECT_EQ(seams_.Texts().back(), "This will remove all words and clues.  Continue?");
+  EXPECT_EQ(e->GetWordCount(), 0);
+}
+
+TEST_F(WordListTest, DirectionControlsFollowTheSettings) {
+  AppSettings().directions[kUpLeft] = false;
+  auto e = OpenNew();
+  auto* check = Find<QCheckBox>(*e, "CheckUpLeft");
+  EXPECT_FALSE(check->isChecked());
+  e->SpeedDirectionClick(kUpLeft);
+  EXPECT_TRUE(AppSettings().directions[kUpLeft]);
+  EXPECT_TRUE(check->isChecked());
+  e->SpeedDirectionClick(kUpLeft);
+  EXPECT_FALSE(AppSettings().directions[kUpLeft]);
+  EXPECT_FALSE(check->isChecked());
+  Find<QCheckBox>(*e, "CheckDown")->setChecked(false);
+  e->CheckDirectionClick(kDown);
+  EXPECT_FALSE(AppSettings().directions[kDown]);
+  EXPECT_TRUE(AppSettings().directions[kUp]);
+}
+
+TEST_F(WordListTest, SaveValidatesThenReplacesTheRecord) {
+  for (int i = 0; i < 2; ++i) ASSERT_TRUE(AppendPuzzle(host_.state.groupFile, StoredPuzzle()));
+  auto e = OpenEdit(1);
+  Find<QLineEdit>(*e, "Title")->setText("   ");
+  e->SaveButtonClick();
+  EXPECT_EQ(seams_.Single(), "No title specified.  Please correct.");
+  seams_.Clear();
+  Find<QLineEdit>(*e, "Title")->setText("Barnyard");
+  Find<QComboBox>(*e, "Category")->setCurrentText("");
+  e->SaveButtonClick();
+  EXPECT_EQ(seams_.Single(), "No category specified.  Please correct.");
+  seams_.Clear();
+  Find<QComboBox>(*e, "Category")->setCurrentText("Animals");
+  e->Grid()->SetCell(WordGrid::kClue, 1, "gives milk");
+  e->SaveButtonClick();
+  EXPECT_TRUE(seams_.Messages().empty());
+  EXPECT_EQ(host_.saved, 1);
+  PuzzleRecord stored;
+  ASSERT_TRUE(ReadPuzzle(host_.state.groupFile, 1, stored));
+  EXPECT_EQ(stored.title.Get(), "Barnyard");
+  EXPECT_EQ(stored.Clue(1).Get(), "gives milk");
+  EXPECT_EQ(stored.wordPlaced[0], 1);  // grids and flags untouched
+  EXPECT_EQ(stored.puzzleGenerated, 1);
+  EXPECT_EQ(ListGroup(host_.state.groupFile).titles.size(), 2u);
+}
+
+TEST_F(WordListTest, SaveFailureIsReportedAndClosesTheEditor) {
+  host_.state.groupFile = dir_.File("missing/folder/G.QL3");
+  auto e = OpenEdit();
+  e->SaveButtonClick();
+  EXPECT_EQ(seams_.Single(), "Unable to save puzzle.");
+  EXPECT_EQ(host_.saved, 0);
+}
+
+// Through the main window: Modify and Copy open the editor on the selected record.
+class MainWinEditorTest : public WordListTest {};
+
+TEST_F(MainWinEditorTest, CopyGivesTheNextTitleAndClearsPlacedFlags) {
+  ASSERT_TRUE(AppendPuzzle(AppSettings().lastGroup, StoredPuzzle()));
+  TMainWin win(paths_);
+  win.PuzzleBox()->setCurrentRow(0);
+  // The editor runs modally; here only the state it is given is checked.
+  PuzzleRecord& p = *win.State().currentPuzzle;
+  win.State().newPuzzle = false;
+  QMetaObject::invokeMethod(
+      &win,
+      [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+          if (auto* editor = qobject_cast<TWordList*>(w)) editor->CancelClick();
+      },
+      Qt::QueuedConnection);
+  win.CopyPuzzleClick();
+  EXPECT_TRUE(win.State().newPuzzle);
+  EXPECT_EQ(p.title.Get(), "Farm (2)");
+  EXPECT_EQ(p.wordPlaced[0], 0);
+  EXPECT_EQ(p.wordPlaced[2], 0);
+}
+
+}  // namespace
+}  // namespace gw
