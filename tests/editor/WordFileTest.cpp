@@ -1,0 +1,36 @@
+// Word/clue text lines.
+#include <gtest/gtest.h>
+
+#include "editor/WordFile.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+TEST(WordFile, ReadsNonBlankTrimmedLinesWithEitherLineEnd) {
+  test::TempDir dir;
+  test::WriteText(dir.File("w.txt"), "  owl : hoots\r\n\r\n   \r\nfox\n" + std::string(300, 'x'));
+  const auto lines = ReadWordFileLines(dir.File("w.txt"));
+  ASSERT_TRUE(lines);
+  ASSERT_EQ(lines->size(), 3u);
+  EXPECT_EQ((*lines)[0], "owl : hoots");
+  EXPECT_EQ((*lines)[1], "fox");
+  EXPECT_EQ((*lines)[2].size(), 255u);
+  EXPECT_FALSE(ReadWordFileLines(dir.File("missing.txt")));
+}
+
+TEST(WordFile, SplitsAtTheFirstSeparatorAndJoinsForFixedPitch) {
+  EXPECT_EQ(SplitWordClue("owl : hoots: at night", ":").clue, "hoots: at night");
+  EXPECT_EQ(SplitWordClue("owl : hoots", ":").word, "owl");
+  const WordAndClue lone = SplitWordClue("  badger ", ":");
+  EXPECT_EQ(lone.word, "badger");
+  EXPECT_EQ(lone.clue, "");
+  const std::string line = JoinWordClue("owl", ":", "hoots");
+  EXPECT_EQ(line, "owl" + std::string(28, ' ') + ": hoots");
+  const WordAndClue back = SplitWordClue(line, ":");
+  EXPECT_EQ(back.word, "owl");
+  EXPECT_EQ(back.clue, "hoots");
+}
+
+}  // namespace
+}  // namespace gw
