@@ -1,9 +1,40 @@
-// The built-in default page layout.
+// The built-in default page layout and the accessors that keep readers safe from damaged records.
 #include "layouts/PageLayout.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace gw {
+
+std::string ObjectText(const LayoutObject& object) {
+  const void* nul = std::memchr(object.text, 0, kMaxObjectText);
+  const size_t n = nul ? static_cast<const char*>(nul) - object.text : kMaxObjectText;
+  return std::string(object.text, n);
+}
+
+void SetObjectText(LayoutObject& object, const std::string& text) {
+  const size_t n = std::min(text.size(), kMaxObjectText);
+  std::memset(object.text, 0, sizeof object.text);
+  std::memcpy(object.text, text.data(), n);
+}
+
+std::vector<const LayoutObject*> DrawnObjects(const PageLayout& layout) {
+  std::vector<const LayoutObject*> objects;
+  for (int i = 0; i < UsedObjectCount(layout); ++i)
+    if (IsKnownKind(layout.objects[i].kind)) objects.push_back(&layout.objects[i]);
+  return objects;
+}
+
+std::optional<double> LayoutScale(const PageLayout& layout, double targetWidth,
+                                  double targetHeight) {
+  if (layout.pixelWidth <= 0 || layout.pixelHeight <= 0) return std::nullopt;
+  // Written so that NaN targets fail the test too.
+  if (!(targetWidth > 0) || !(targetHeight > 0) || !std::isfinite(targetWidth) ||
+      !std::isfinite(targetHeight))
+    return std::nullopt;
+  return std::min(targetWidth / layout.pixelWidth, targetHeight / layout.pixelHeight);
+}
 
 void MakeBuiltInDefaultLayout(PageLayout& layout) {
   std::memset(&layout, 0, sizeof layout);

@@ -3,6 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "storage/PString.h"
 
@@ -141,6 +144,23 @@ inline int UsedObjectCount(const PageLayout& layout) {
   const int n = layout.objectCount;
   return n < 0 ? 0 : (n > kMaxLayoutObjects ? kMaxLayoutObjects : n);
 }
+
+constexpr size_t kMaxObjectText = 1000;
+
+// The object's text up to its NUL; a damaged record without one yields at most 1000 characters.
+std::string ObjectText(const LayoutObject& object);
+// Stores text cut to 1000 characters and zeroes the rest of the field, so the NUL is always there.
+void SetObjectText(LayoutObject& object, const std::string& text);
+
+// The objects a drawing walks, back to front: slots 1..objectCount (clamped) whose kind is known.
+std::vector<const LayoutObject*> DrawnObjects(const PageLayout& layout);
+
+// The one factor that maps design pixels onto a target of the given size (page, thumbnail):
+// min(width / pixelWidth, height / pixelHeight). Nullopt when the layout's pixel size or the
+// target is not positive, which only a damaged or foreign record can cause; callers then draw
+// nothing rather than divide by zero.
+std::optional<double> LayoutScale(const PageLayout& layout, double targetWidth,
+                                  double targetHeight);
 
 // The layout new puzzles get when the layout library is missing or empty.
 void MakeBuiltInDefaultLayout(PageLayout& layout);

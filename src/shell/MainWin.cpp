@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include "editor/WordList.h"
+#include "layouts/LayoutLibrary.h"
 #include "shell/AboutBox.h"
 #include "shell/Choosers.h"
 #include "shell/FileDialogs.h"
@@ -472,7 +473,7 @@ void TMainWin::OpenEditor(const char* caption) {
 void TMainWin::NewPuzzleClick() {
   InitNewPuzzle(*state_.currentPuzzle);
   state_.newPuzzle = true;
-  MakeBuiltInDefaultLayout(state_.currentPuzzle->pageLayout);
+  CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
   OpenEditor("Create New Puzzle");
 }
 
