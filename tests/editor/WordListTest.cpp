@@ -14,6 +14,7 @@
 
 #include "editor/WordGrid.h"
 #include "editor/WordList.h"
+#include "layouts/LayoutLibrary.h"
 #include "shell/FormLayout.h"
 #include "shell/MainWin.h"
 #include "shell/Settings.h"
@@ -305,6 +306,35 @@ TEST_F(WordListTest, SaveFailureIsReportedAndClosesTheEditor) {
 // Through the main window: Modify and Copy open the editor on the selected record.
 class MainWinEditorTest : public WordListTest {};
 
+// Closes the editor that the next modal command opens, once it is up.
+void CloseEditorWhenShown() {
+  QMetaObject::invokeMethod(
+      qApp,
+      [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+          if (auto* editor = qobject_cast<TWordList*>(w); editor && editor->isVisible())
+            editor->CancelClick();
+      },
+      Qt::QueuedConnection);
+}
+
+TEST_F(MainWinEditorTest, NewPuzzleTakesTheDefaultPageOfTheLibrary) {
+  PageLayout first, second;
+  MakeBuiltInDefaultLayout(first);
+  MakeBuiltInDefaultLayout(second);
+  first.layoutName.Set("First");
+  second.layoutName.Set("Second");
+  ASSERT_TRUE(AppendLayout(paths_.ProgramFile("QLFPAGE.DAT"), first).ok);
+  ASSERT_TRUE(AppendLayout(paths_.ProgramFile("QLFPAGE.DAT"), second).ok);
+  AppSettings().defaultPage = 1;
+  TMainWin win(paths_);
+  CloseEditorWhenShown();
+  win.NewPuzzleClick();
+  EXPECT_TRUE(win.State().newPuzzle);
+  EXPECT_EQ(win.State().currentPuzzle->pageLayout.layoutName.Get(), "Second");
+  EXPECT_EQ(win.State().currentPuzzle->gridWidth, 15);
+}
+
 TEST_F(MainWinEditorTest, CopyGivesTheNextTitleAndClearsPlacedFlags) {
   ASSERT_TRUE(AppendPuzzle(AppSettings().lastGroup, StoredPuzzle()));
   TMainWin win(paths_);
@@ -312,13 +342,7 @@ TEST_F(MainWinEditorTest, CopyGivesTheNextTitleAndClearsPlacedFlags) {
   // The editor runs modally; here only the state it is given is checked.
   PuzzleRecord& p = *win.State().currentPuzzle;
   win.State().newPuzzle = false;
-  QMetaObject::invokeMethod(
-      &win,
-      [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-          if (auto* editor = qobject_cast<TWordList*>(w)) editor->CancelClick();
-      },
-      Qt::QueuedConnection);
+  CloseEditorWhenShown();
   win.CopyPuzzleClick();
   EXPECT_TRUE(win.State().newPuzzle);
   EXPECT_EQ(p.title.Get(), "Farm (2)");
