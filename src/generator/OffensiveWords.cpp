@@ -1,0 +1,221 @@
+// The offensive word list, its loading and the grid screen.
+#include "generator/OffensiveWords.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "shell/AppPaths.h"
+#include "shell/TextUtils.h"
+
+namespace gw {
+
+const std::array<const char*, kBuiltInOffensiveCount>& BuiltInOffensiveWords() {
+  // Words no teacher wants a child to circle. Short entries also catch their longer forms.
+  static const std::array<const char*, kBuiltInOffensiveCount> words = {
+      "anal",  "anus",   "arse",  "ass",    "bastard", "bitch",  "bollocks", "boner",   "boob",
+      "chink", "clit",   "cock",  "coon",   "crap",    "cum",    "cunt",     "damn",    "dick",
+      "dildo", "douche", "dyke",  "fag",    "fart",    "felch",  "fuck",     "gook",    "hooker",
+      "horny", "jizz",   "kike",  "nigger", "nigga",   "orgasm", "pecker",   "penis",   "piss",
+      "porn",  "prick",  "pube",  "pussy",  "queef",   "rape",   "retard",   "scrotum", "semen",
+      "sex",   "shit",   "skank", "slut",   "smegma",  "spic",   "spunk",    "tit",     "turd",
+      "twat",  "vagina", "wank",  "whore"};
+  return words;
+}
+
+std::vector<std::string> LoadOffensiveList(const AppPaths& paths) {
+  return LoadOffensiveListFrom(paths.ProgramFile("BADLIST.TXT"));
+}
+
+std::vector<std::string> LoadOffensiveListFrom(const std::string& badListFile) {
+  std::vector<std::string> entries(BuiltInOffensiveWords().begin(), BuiltInOffensiveWords().end());
+  std::ifstream in(badListFile, std::ios::binary);
+  if (!in) return entries;
+  // Read byte by byte and keep only the head of each line, so a huge file or one endless line
+  // costs no memory. A read error simply ends the list: the file is optional.
+  std::streambuf* buf = in.rdbuf();
+  while (entries.size() < static_cast<size_t>(kMaxOffensiveEntries)) {
+    int ch = buf->sbumpc();
+    if (ch == std::char_traits<char>::eof()) break;  // nothing left: no further line
+    std::string head;
+    size_t length = 0;
+    int last = 0;
+    while (ch != std::char_traits<char>::eof() && ch != '\n') {
+      if (head.size() <= kOffensiveEntryLength) head.push_back(static_cast<char>(ch));
+      ++length;
+      last = ch;
+      ch = buf->sbumpc();
+    }
+    // A CR before the LF belongs to the line end, not to the entry.
+    if (last == '\r' && length <= head.size()) head.pop_back();
+    entries.push_back(Cut(head, kOffensiveEntryLength));
+  }
+  return entries;
+}
+
+std::string ScreenEntry(const std::string& entry) {
+  return UpperCopy(entry, static_cast<int>(kOffensiveEntryLength));
+}
+
+namespace {
+
+// A word's letters as they stand in the grid: spaces removed, upper-cased like placed letters.
+std::string WordLetters(const std::string& word) {
+  std::string letters;
+  for (char ch : word)
+    if (ch != ' ') letters.push_back(static_cast<char>(ToUpperAccented(static_cast<uint8_t>(ch))));
+  return letters;
+}
+
+std::string Reversed(const std::string& s) {
+  return std::string(s.rbegin(), s.rend());
+}
+
+}  // namespace
+
+std::vector<std::string> EntriesClearOfWords(const std::vector<std::string>& entries,
+                                             const PuzzleRecord& puzzle) {
+  std::vector<std::string> words;
+  for (int i = 1; i <= kMaxWords; ++i)
+    if (!puzzle.Word(i).Empty()) words.push_back(WordLetters(puzzle.Word(i).Get()));
+  std::vector<std::string> kept;
+  for (const std::string& entry : entries) {
+    const std::string forward = ScreenEntry(entry);
+    const std::string backward = Reversed(forward);
+    const bool inWord =
+        !forward.empty() && std::any_of(words.begin(), words.end(), [&](const std::string& w) {
+          return w.find(forward) != std::string::npos || w.find(backward) != std::string::npos;
+        });
+    if (!inWord) kept.push_back(entry);
+  }
+  return kept;
+}
+
+OffensiveScreen::OffensiveScreen(const std::vector<std::string>& entries) {
+  std::vector<std::string> patterns;
+  for (const std::string& entry : entries) {
+    const std::string e = ScreenEntry(entry);
+    // An empty entry never matches; one holding a 0 byte could only match across a cell
+    // outside the shape, which breaks every line.
+    if (e.empty() || e.find('\0') != std::string::npos) continue;
+    patterns.push_back(e);
+    patterns.push_back(Reversed(e));
+  }
+  anyEntry_ = !patterns.empty();
+
+  // Bytes no entry uses all share column 0, which always leads back to the root.
+  for (const std::string& p : patterns)
+    for (char ch : p) {
+      uint8_t& c = classOf_[static_cast<uint8_t>(ch)];
+      if (c == 0) c = static_cast<uint8_t>(classes_++);
+    }
+  const size_t k = static_cast<size_t>(classes_);
+
+  // Trie of all patterns; -1 marks a missing edge until the table is completed below.
+  std::vector<int32_t> next(k, -1);
+  std::vector<uint8_t> found(1, 0);  // the state ends a pattern, itself or through a suffix
+  for (const std::string& p : patterns) {
+    size_t state = 0;
+    for (char ch : p) {
+      const size_t c = classOf_[static_cast<uint8_t>(ch)];
+      if (next[state * k + c] < 0) {
+        next[state * k + c] = static_cast<int32_t>(found.size());
+        next.resize(next.size() + k, -1);
+        found.push_back(0);
+      }
+      state = static_cast<size_t>(next[state * k + c]);
+    }
+    found[state] = 1;
+  }
+
+  // Breadth-first: failure links, inherited matches and the missing edges of a full table.
+  std::vector<size_t> fail(found.size(), 0);
+  std::vector<size_t> queue;
+  queue.reserve(found.size());
+  for (size_t c = 0; c < k; ++c) {
+    if (next[c] < 0 || c == 0)
+      next[c] = 0;
+    else
+      queue.push_back(static_cast<size_t>(next[c]));
+  }
+  for (size_t head = 0; head < queue.size(); ++head) {
+    const size_t state = queue[head];
+    const size_t back = fail[state];
+    next[state * k] = 0;
+    for (size_t c = 1; c < k; ++c) {
+      int32_t& to = next[state * k + c];
+      if (to < 0) {
+        to = next[back * k + c];
+      } else {
+        const size_t child = static_cast<size_t>(to);
+        fail[child] = static_cast<size_t>(next[back * k + c]);
+        found[child] |= found[fail[child]];
+        queue.push_back(child);
+      }
+    }
+  }
+
+  // The scan only needs where a step leads: the row of the next state, or "found".
+  table_.resize(next.size());
+  for (size_t i = 0; i < next.size(); ++i) {
+    const size_t to = static_cast<size_t>(next[i]);
+    table_[i] = found[to] ? kFound : static_cast<uint32_t>(to * k);
+  }
+}
+
+bool OffensiveScreen::Finds(const PuzzleRecord& puzzle) const {
+  return Scan(puzzle, true);
+}
+
+bool OffensiveScreen::FindsInPlacedLetters(const PuzzleRecord& puzzle) const {
+  return Scan(puzzle, false);
+}
+
+bool OffensiveScreen::Scan(const PuzzleRecord& puzzle, bool withFill) const {
+  if (!anyEntry_) return false;
+  const int width = ClampedGridWidth(puzzle);
+  const int height = ClampedGridHeight(puzzle);
+
+  // The grid as table columns, packed to width x height.
+  uint8_t grid[kGridCells];
+  for (int r = 1; r <= height; ++r)
+    for (int c = 1; c <= width; ++c) {
+      const int cell = CellIndex(r, c);
+      const uint8_t shown = withFill ? ShownLetter(puzzle, cell) : puzzle.Letter(cell);
+      grid[(r - 1) * width + (c - 1)] = classOf_[shown];
+    }
+
+  // Every check line keeps its own automaton state, and the sweeps advance many lines side by
+  // side: their table look-ups do not wait on one another, which keeps the walk fast although
+  // each line alone is a chain of dependent loads.
+  const uint32_t* next = table_.data();
+  constexpr int kMaxSide = kGridStride;
+
+  // Down the rows: the columns, the diagonals running down to the right (numbered
+  // c - r + height - 1) and those running down to the left (numbered c + r), each met at its
+  // top end first.
+  uint32_t column[kMaxSide] = {}, downRight[2 * kMaxSide] = {}, downLeft[2 * kMaxSide] = {};
+  for (int r = 0; r < height; ++r) {
+    const uint8_t* line = grid + r * width;
+    for (int c = 0; c < width; ++c) {
+      const uint32_t g = line[c];
+      uint32_t& a = column[c];
+      uint32_t& b = downRight[c - r + height - 1];
+      uint32_t& d = downLeft[c + r];
+      a = next[a + g];
+      b = next[b + g];
+      d = next[d + g];
+      if (a == kFound || b == kFound || d == kFound) return true;
+    }
+  }
+  // Across the columns: the rows, read left to right.
+  uint32_t row[kMaxSide] = {};
+  for (int c = 0; c < width; ++c)
+    for (int r = 0; r < height; ++r) {
+      uint32_t& a = row[r];
+      a = next[a + grid[r * width + c]];
+      if (a == kFound) return true;
+    }
+  return false;
+}
+
+}  // namespace gw

@@ -1,0 +1,192 @@
+// The offensive word list, its file, the words-first filter and the grid screen.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "generator/FillFixtures.h"
+#include "generator/OffensiveWords.h"
+#include "shell/AppPaths.h"
+#include "shell/Random.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+// The screen as plainly as it can be said: every check line as a string, cut at cells outside
+// the shape, searched for every entry and its reversal.
+bool ReferenceFinds(const PuzzleRecord& p, const std::vector<std::string>& entries,
+                    bool withFill = true) {
+  const int w = ClampedGridWidth(p), h = ClampedGridHeight(p);
+  auto at = [&](int r, int c) {
+    const uint8_t b = p.Letter(CellIndex(r, c));
+    return static_cast<char>(withFill && b == ' ' ? p.Fill(CellIndex(r, c)) : b);
+  };
+  std::vector<std::string> pieces;
+  const int steps[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
+  for (const auto& d : steps)
+    for (int r = 1; r <= h; ++r)
+      for (int c = 1; c <= w; ++c) {
+        const int pr = r - d[0], pc = c - d[1];
+        if (pr >= 1 && pr <= h && pc >= 1 && pc <= w) continue;  // not the top end of a line
+        std::string piece;
+        for (int rr = r, cc = c; rr >= 1 && rr <= h && cc >= 1 && cc <= w; rr += d[0], cc += d[1]) {
+          const char ch = at(rr, cc);
+          if (ch == '\0') {
+            pieces.push_back(piece);
+            piece.clear();
+          } else {
+            piece.push_back(ch);
+          }
+        }
+        pieces.push_back(piece);
+      }
+  for (std::string e : entries) {
+    e = e.substr(0, 15);
+    for (char& ch : e)
+      if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    if (e.empty()) continue;
+    const std::string back(e.rbegin(), e.rend());
+    for (const std::string& piece : pieces)
+      if (piece.find(e) != std::string::npos || piece.find(back) != std::string::npos) return true;
+  }
+  return false;
+}
+
+TEST(OffensiveList, FiftyEightBuiltInLowerCaseEntries) {
+  std::set<std::string> distinct;
+  for (const char* word : BuiltInOffensiveWords()) {
+    const std::string w = word;
+    EXPECT_FALSE(w.empty());
+    EXPECT_LE(w.size(), 15u);
+    for (char ch : w) EXPECT_TRUE(ch >= 'a' && ch <= 'z') << w;
+    distinct.insert(w);
+  }
+  EXPECT_EQ(distinct.size(), 58u);
+  test::TempDir dir;  // no BADLIST.TXT
+  EXPECT_EQ(LoadOffensiveList(AppPaths{dir.Path(), dir.Path()}).size(), 58u);
+}
+
+TEST(OffensiveList, BadListAddsItsFirstSixtyTwoLines) {
+  test::TempDir dir;
+  std::string text = "first\r\n\r\n" + std::string(20, 'x') + "\r\n" + std::string(15, 'y') +
+                     "\r\n" + std::string(16, 'z') + "\n";
+  for (int i = 6; i <= 100; ++i) text += "line" + std::to_string(i) + (i % 2 ? "\n" : "\r\n");
+  test::WriteText(dir.File("badlist.txt"), text);  // found whatever the case of its name
+  const auto list = LoadOffensiveList(AppPaths{dir.Path(), dir.Path()});
+  ASSERT_EQ(list.size(), 120u);
+  EXPECT_EQ(list[57], "whore");
+  EXPECT_EQ(list[58], "first");  // CR of a CRLF end stripped
+  EXPECT_EQ(list[59], "");       // a blank line is an entry that never matches
+  EXPECT_EQ(list[60], std::string(15, 'x'));
+  EXPECT_EQ(list[61], std::string(15, 'y'));
+  EXPECT_EQ(list[62], std::string(15, 'z'));
+  EXPECT_EQ(list[63], "line6");
+  EXPECT_EQ(list[64], "line7");
+  EXPECT_EQ(list[119], "line62");
+}
+
+TEST(OffensiveList, ShortOrOddFilesAreSafe) {
+  test::TempDir dir;
+  test::WriteText(dir.File("a.txt"), "last line without end");
+  auto list = LoadOffensiveListFrom(dir.File("a.txt"));
+  ASSERT_EQ(list.size(), 59u);
+  EXPECT_EQ(list[58], "last line witho");
+  // One endless line: only its head is kept.
+  test::WriteText(dir.File("b.txt"), std::string(3'000'000, 'q') + "\r\nnext\r\n");
+  list = LoadOffensiveListFrom(dir.File("b.txt"));
+  ASSERT_EQ(list.size(), 60u);
+  EXPECT_EQ(list[58], std::string(15, 'q'));
+  EXPECT_EQ(list[59], "next");
+  test::WriteText(dir.File("c.txt"), "");
+  EXPECT_EQ(LoadOffensiveListFrom(dir.File("c.txt")).size(), 58u);
+}
+
+TEST(OffensiveScreen, FindsEntriesInEveryDirection) {
+  const OffensiveScreen screen({"", "toad", "frog"});
+  auto p = test::BlankPuzzle(6, 6);
+  EXPECT_FALSE(screen.Finds(*p));
+  test::PutRow(*p, 2, 2, "DAOT");  // backwards in a row
+  EXPECT_TRUE(screen.Finds(*p));
+  EXPECT_TRUE(ReferenceFinds(*p, {"toad"}));
+
+  p = test::BlankPuzzle(6, 6);  // up and to the right, from (5,1) to (2,4)
+  const char* frog = "FROG";
+  for (int i = 0; i < 4; ++i) p->Letter(CellIndex(5 - i, 1 + i)) = static_cast<uint8_t>(frog[i]);
+  EXPECT_TRUE(screen.Finds(*p));
+
+  p = test::BlankPuzzle(6, 6);  // down a column, read from the bottom
+  for (int i = 0; i < 4; ++i) p->Letter(CellIndex(3 + i, 6)) = static_cast<uint8_t>("DAOT"[i]);
+  EXPECT_TRUE(screen.Finds(*p));
+
+  p = test::BlankPuzzle(6, 6);  // down and to the right, ending in the corner
+  for (int i = 0; i < 4; ++i) p->Letter(CellIndex(3 + i, 3 + i)) = static_cast<uint8_t>(frog[i]);
+  EXPECT_TRUE(screen.Finds(*p));
+}
+
+TEST(OffensiveScreen, FillLettersCountAndOutsideCellsBreakLines) {
+  const OffensiveScreen screen({"toad"});
+  auto p = test::BlankPuzzle(6, 6);
+  test::PutRow(*p, 1, 1, "TO");
+  p->Fill(CellIndex(1, 3)) = 'A';
+  p->Fill(CellIndex(1, 4)) = 'D';
+  EXPECT_TRUE(screen.Finds(*p));
+  EXPECT_FALSE(screen.FindsInPlacedLetters(*p));  // what the placement run sees
+
+  p->Letter(CellIndex(1, 3)) = 0;  // outside the shape, its fill byte notwithstanding
+  EXPECT_FALSE(screen.Finds(*p));
+  test::PutRow(*p, 2, 1, "TO");
+  p->Letter(CellIndex(2, 3)) = 0;
+  test::PutRow(*p, 2, 4, "AD");
+  EXPECT_FALSE(screen.Finds(*p));
+  EXPECT_FALSE(ReferenceFinds(*p, {"toad"}));
+
+  // Only rows 1..gridHeight and columns 1..gridWidth are looked at.
+  p = test::BlankPuzzle(3, 3);
+  test::PutRow(*p, 1, 1, "TOAD");
+  EXPECT_FALSE(screen.Finds(*p));
+  p->gridWidth = 4;
+  EXPECT_TRUE(screen.Finds(*p));
+}
+
+TEST(OffensiveScreen, AgreesWithTheReferenceOnRandomGrids) {
+  Rng rng(20240607);
+  const char letters[] = "ABCab";
+  int hits = 0, misses = 0;
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::string> entries(static_cast<size_t>(1 + rng.Random(6)));
+    for (std::string& e : entries) {
+      e.resize(static_cast<size_t>(rng.Random(7)));
+      for (char& ch : e) ch = letters[rng.Random(5)];
+    }
+    if (rng.Random(4) == 0) entries.push_back(std::string(18, 'C'));  // cut to 15
+    auto p = test::BlankPuzzle(1 + rng.Random(30), 1 + rng.Random(30));
+    for (int cell = 1; cell <= kGridCells; ++cell) {
+      const int roll = rng.Random(20);
+      p->Letter(cell) = roll == 0 ? 0 : roll < 5 ? ' ' : static_cast<uint8_t>('A' + rng.Random(3));
+      p->Fill(cell) = roll == 1 ? 0 : static_cast<uint8_t>("ABC "[rng.Random(4)]);
+    }
+    const OffensiveScreen screen(entries);
+    const bool expected = ReferenceFinds(*p, entries);
+    ASSERT_EQ(screen.Finds(*p), expected) << "round " << round;
+    ASSERT_EQ(screen.FindsInPlacedLetters(*p), ReferenceFinds(*p, entries, false))
+        << "round " << round;
+    (expected ? hits : misses) += 1;
+  }
+  EXPECT_GT(hits, 300);
+  EXPECT_GT(misses, 300);
+}
+
+TEST(OffensiveFilter, EntriesThePuzzleWordsSpellAreLeftOut) {
+  auto p = test::BlankPuzzle(10, 10);
+  p->wordCount = 2;
+  p->Word(1).Set("grape");
+  p->Word(2).Set("Gi Tit");  // spaces removed: GITIT
+  p->Word(4).Set("REPAST");  // an unplaced word after wordCount counts as well
+  const std::vector<std::string> entries = {"rape", "tit",  "sex",  "",
+                                            "tsap", "toad", "A PE", "retard"};
+  EXPECT_EQ(EntriesClearOfWords(entries, *p),
+            (std::vector<std::string>{"sex", "", "toad", "A PE", "retard"}));
+}
+
+}  // namespace
+}  // namespace gw
