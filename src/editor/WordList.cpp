@@ -14,6 +14,7 @@
 
 #include "editor/DirectionIcons.h"
 #include "editor/WordGrid.h"
+#include "generator/ChangeThePhrase.h"
 #include "layouts/LayoutThumbnail.h"
 #include "shell/FormLayout.h"
 #include "shell/Messages.h"
@@ -32,7 +33,6 @@ constexpr bool kHasThesaurus = false;
 constexpr bool kHasWordFiles = false;
 constexpr bool kHasLayoutLibrary = false;
 constexpr bool kHasIntChars = false;
-constexpr bool kHasPhraseDialog = false;
 constexpr bool kHasCreate = false;
 
 struct DirectionControl {
@@ -118,7 +118,7 @@ void TWordList::BuildControls() {
   connect(deleteAllClue_, &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
   importClue_->setEnabled(kHasWordFiles);
   exportClue_->setEnabled(kHasWordFiles);
-  changePhrase_->setEnabled(kHasPhraseDialog);
+  connect(changePhrase_, &QPushButton::clicked, this, &TWordList::ChangePhraseClick);
 
   Label(this, "BonusLabel", "Bonus Question", {12, 457, 100, 18});
   bonusQuest_ = Named(new QLineEdit(this), "BonusQuest", {112, 454, 420, 24});
@@ -343,6 +343,10 @@ bool TWordList::PuzzleChanged() {
     return true;
   for (int i = 1; i <= kMaxWords; ++i)
     if (!SameString(a.Word(i), b.Word(i)) || !SameString(a.Clue(i), b.Clue(i))) return true;
+  // A new hidden phrase would otherwise be lost silently on Exit.
+  if (a.hiddenPhraseUsed != b.hiddenPhraseUsed ||
+      std::memcmp(a.fillGrid, b.fillGrid, sizeof a.fillGrid) != 0)
+    return true;
   const PageLayout& la = a.pageLayout;
   const PageLayout& lb = b.pageLayout;
   return !SameString(la.layoutName, lb.layoutName) || !SameString(la.paperName, lb.paperName) ||
@@ -393,6 +397,11 @@ void TWordList::SaveIt() {
     return;
   }
   host_.PuzzleSaved();
+}
+
+void TWordList::ChangePhraseClick() {
+  TChangeThePhrase phrase(*state_.currentPuzzle, this);
+  if (phrase.exec() == QDialog::Accepted) phrase.ApplyTo(*state_.currentPuzzle);
 }
 
 void TWordList::AutoShrinkClick() { AppSettings().shrink = autoShrink_->isChecked(); }

@@ -47,6 +47,8 @@ class TWordList : public QDialog {
   void CheckDirectionClick(int direction);
   void SpeedDirectionClick(int direction);
   void DrawPageBox();
+  // Edit mode: the hidden phrase of the stored grid; written with the next save.
+  void ChangePhraseClick();
   // Writes the current puzzle over its record and makes the main window reselect it.
   void SaveIt();
 

@@ -14,6 +14,7 @@
 
 #include "editor/WordGrid.h"
 #include "editor/WordList.h"
+#include "generator/ChangeThePhrase.h"
 #include "layouts/LayoutLibrary.h"
 #include "shell/FormLayout.h"
 #include "shell/MainWin.h"
@@ -213,6 +214,30 @@ TEST_F(WordListTest, ExitAsksOnlyWhenSomethingChanged) {
     // The current puzzle holds the form's values even after No.
     EXPECT_EQ(host_.state.currentPuzzle->Clue(2).Get(), "lays eggs");
   }
+}
+
+TEST_F(WordListTest, PhraseIsTakenBackAndCountsAsAChange) {
+  auto e = OpenEdit();
+  const int empty = 225;  // the stored 15 x 15 grid holds no letters
+  const std::string phrase(empty, 'q');
+  QMetaObject::invokeMethod(
+      qApp,
+      [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+          if (auto* dialog = qobject_cast<TChangeThePhrase*>(w); dialog && dialog->isVisible()) {
+            dialog->findChild<QCheckBox*>("IncludeHidden")->setChecked(true);
+            dialog->findChild<QLineEdit*>("HiddenPhrase")->setText(QString::fromStdString(phrase));
+            dialog->OkButtonClick();
+          }
+      },
+      Qt::QueuedConnection);
+  e->ChangePhraseClick();
+  const PuzzleRecord& p = *host_.state.currentPuzzle;
+  EXPECT_EQ(p.hiddenPhraseUsed, 1);
+  EXPECT_EQ(p.Fill(CellIndex(15, 15)), 'Q');
+  seams_.Answer(MsgResult::Cancel);
+  e->CancelClick();
+  EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");
 }
 
 TEST_F(WordListTest, DeletingRowsMovesMarksAndClearsTheLastRow) {
