@@ -44,6 +44,11 @@ std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial)
   fonts->setWindowFlags(Qt::Widget);
   fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   layout->addWidget(fonts);
+  // Enter or Escape in the font fields would close only the embedded chooser and leave an empty
+  // frame; they answer for the whole dialog instead.
+  QObject::connect(fonts, &QDialog::finished, &dialog, [&dialog](int result) {
+    dialog.done(result == QDialog::Accepted ? QDialog::Accepted : QDialog::Rejected);
+  });
 
   QColor color = initial.color;
   auto* row = new QHBoxLayout;

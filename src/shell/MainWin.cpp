@@ -23,6 +23,7 @@
 #include "shell/FormLayout.h"
 #include "shell/Messages.h"
 #include "shell/Settings.h"
+#include "shell/SettingsFile.h"
 #include "shell/SpeedIcons.h"
 #include "shell/TextCodec.h"
 #include "shell/TextUtils.h"
@@ -110,32 +111,44 @@ QLabel* Heading(QWidget* parent, const char* name, const char* text, QRect rect)
 
 }  // namespace
 
-TMainWin::TMainWin(const AppPaths& paths, QWidget* parent) : QMainWindow(parent) {
+TMainWin::TMainWin(const AppPaths& paths, const LanguageFolders& languages, QWidget* parent)
+    : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Gridwright 98"));
+  // The two lists, the working buffers and the three font objects exist by now (state_, Forms()).
   state_.paths = paths;
-  state_.groupFile = AppSettings().lastGroup;
+
+  // Settings: the defaults, then what the file in the start-up directory says.
+  SettingsValues& settings = AppSettings();
+  settings = SettingsValues::Defaults(paths);
+  LoadSettings(SettingsFilePath(paths), settings);
+  state_.groupFile = settings.lastGroup;
 
   BuildClient();
   BuildMenus();
-
   FormGlobals& forms = Forms();
-  FontFromSetting(AppSettings().labelFont, forms.labelFont, forms.labelColor);
-  FontFromSetting(AppSettings().editFont, forms.editFont, forms.editColor);
-  FontFromSetting(AppSettings().buttonFont, forms.buttonFont, forms.buttonColor);
-  background_->setChecked(AppSettings().backgroundBitmap);
+  FontFromSetting(settings.labelFont, forms.labelFont, forms.labelColor);
+  FontFromSetting(settings.editFont, forms.editFont, forms.editColor);
+  FontFromSetting(settings.buttonFont, forms.buttonFont, forms.buttonColor);
+
+  // A language that is not installed cannot be chosen, and a stored one falls back.
+  languages_ = FindLanguages(languages);
+  settings.dictionary = EffectiveDictionary(settings.dictionary, languages_);
+  settings.thesaurus = EffectiveThesaurus(settings.thesaurus, languages_);
+  for (long v = 1; v <= 8; ++v) dictionaryItems_[v]->setEnabled(languages_.dictionary[v]);
+  for (long v = 1; v <= 2; ++v) thesaurusItems_[v]->setEnabled(languages_.thesaurus[v]);
+  CheckLanguages();
+
+  background_->setChecked(settings.backgroundBitmap);
 
   state_.reselect = false;
   ReloadLists();
   if (puzzleBox_->count() > 0) puzzleBox_->setCurrentRow(0);
 
-  const long effective =
-      EffectiveWindowSize(AppSettings().windowSize, forms.screenWidth, forms.screenHeight);
   forms.scaleFactor =
-      FactorForWindowSize(AppSettings().windowSize, forms.screenWidth, forms.screenHeight);
-  const long sizes[4] = {640, 800, 1024, 1280};
-  for (int i = 0; i < 4; ++i) screenSizes_[i]->setChecked(sizes[i] == effective);
-  pixelFormats_[0]->setChecked(AppSettings().pixelFormat == 2);
-  pixelFormats_[1]->setChecked(AppSettings().pixelFormat == 1);
+      FactorForWindowSize(settings.windowSize, forms.screenWidth, forms.screenHeight);
+  CheckScreenSize();
+  pixelFormats_[0]->setChecked(settings.pixelFormat == 2);
+  pixelFormats_[1]->setChecked(settings.pixelFormat == 1);
 
   SaveMainGeometry(this);
 }
@@ -244,15 +257,33 @@ void TMainWin::BuildMenus() {
   pixelFormats_[1] = action(colors, "Colors16MItem", "&16 Million Colors", QKeySequence(), true,
                             [this] { PixelFormatClick(1); });
   for (QAction* a : pixelFormats_) a->setCheckable(true);
-  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"),
-         kHasIntChars, [] {});
+  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"), kHasIntChars,
+         [] {});
   options->addSeparator();
+  // The language menus wait for the spelling and thesaurus windows, but their items already show
+  // the stored choice and which languages are installed.
   QMenu* dictionary = options->addMenu(QStringLiteral("&Dictionary Type"));
   dictionary->setObjectName(QStringLiteral("DictionaryMenu"));
   dictionary->setEnabled(kHasSpelling);
-  for (const char* text : {"&Choose at Spell Check Time", "&American", "&British", "&Spanish",
-                           "&Italian", "&French", "&German", "&Dutch", "&Swedish"})
-    dictionary->addAction(QString::fromLatin1(text))->setCheckable(true);
+  const struct {
+    const char* name;
+    const char* text;
+    long value;
+  } dictionaries[] = {{"DictionaryChooseItem", "&Choose at Spell Check Time", 9},
+                      {"DictionaryAmericanItem", "&American", 1},
+                      {"DictionaryBritishItem", "&British", 2},
+                      {"DictionarySpanishItem", "&Spanish", 3},
+                      {"DictionaryItalianItem", "&Italian", 4},
+                      {"DictionaryFrenchItem", "&French", 5},
+                      {"DictionaryGermanItem", "&German", 6},
+                      {"DictionaryDutchItem", "&Dutch", 7},
+                      {"DictionarySwedishItem", "&Swedish", 8}};
+  for (const auto& d : dictionaries) {
+    const long value = d.value;
+    dictionaryItems_[value] = action(dictionary, d.name, d.text, QKeySequence(), true,
+                                     [this, value] { DictionaryClick(value); });
+    dictionaryItems_[value]->setCheckable(true);
+  }
   action(options, "AddDictionaryItem", "&Add to Dictionary", QKeySequence("Ctrl+T"), kHasSpelling,
          [] {});
   action(options, "ExcludeDictionaryItem", "&Exclude From Dictionary", QKeySequence("Ctrl+U"),
@@ -260,8 +291,19 @@ void TMainWin::BuildMenus() {
   QMenu* thesaurus = options->addMenu(QStringLiteral("&Thesaurus"));
   thesaurus->setObjectName(QStringLiteral("ThesaurusMenu"));
   thesaurus->setEnabled(kHasThesaurus);
-  for (const char* text : {"&Choose at Thesaurus Use Time", "&American", "&British"})
-    thesaurus->addAction(QString::fromLatin1(text))->setCheckable(true);
+  const struct {
+    const char* name;
+    const char* text;
+    long value;
+  } thesauri[] = {{"ThesaurusChooseItem", "&Choose at Thesaurus Use Time", 3},
+                  {"ThesaurusAmericanItem", "&American", 1},
+                  {"ThesaurusBritishItem", "&British", 2}};
+  for (const auto& t : thesauri) {
+    const long value = t.value;
+    thesaurusItems_[value] = action(thesaurus, t.name, t.text, QKeySequence(), true,
+                                    [this, value] { ThesaurusClick(value); });
+    thesaurusItems_[value]->setCheckable(true);
+  }
   options->addSeparator();
   action(options, "LabelFontItem", "&Label Font", QKeySequence("Shift+F8"), true,
          [this] { FontClick(0); });
@@ -339,10 +381,14 @@ void TMainWin::ShowStartupTip() {
 
 void TMainWin::closeEvent(QCloseEvent* event) {
   AppSettings().lastGroup = state_.groupFile;
+  // A settings file that cannot be written is not worth a message at exit; the old one stays.
+  SaveSettings(SettingsFilePath(state_.paths), AppSettings());
   QMainWindow::closeEvent(event);
 }
 
-void TMainWin::ApplyUserFonts() { ApplyFonts(this); }
+void TMainWin::ApplyUserFonts() {
+  ApplyFonts(this);
+}
 
 // ---- Listing --------------------------------------------------------------------------------
 
@@ -387,7 +433,9 @@ void TMainWin::CategoryBoxClick(int index) {
   UpdateEnabledState();
 }
 
-void TMainWin::PuzzleBoxClick() { UpdateEnabledState(); }
+void TMainWin::PuzzleBoxClick() {
+  UpdateEnabledState();
+}
 
 int TMainWin::SelectedRecord() const {
   QListWidgetItem* item = puzzleBox_->currentItem();
@@ -510,8 +558,8 @@ void TMainWin::DeletePuzzleClick() {
   }
   QListWidgetItem* item = puzzleBox_->currentItem();
   const std::string title = FromQString(item->text());
-  if (ShowMessage("Are you sure you want to delete " + title + "?", "Delete",
-                  MsgButtons::YesNo) != MsgResult::Yes)
+  if (ShowMessage("Are you sure you want to delete " + title + "?", "Delete", MsgButtons::YesNo) !=
+      MsgResult::Yes)
     return;
   try {
     DeletePuzzle(state_.groupFile, record);
@@ -545,24 +593,33 @@ void TMainWin::ScreenSizeClick(long size) {
   const long sizes[4] = {640, 800, 1024, 1280};
   const int heights[4] = {480, 600, 768, 1024};
   int i = 0;
-  while (sizes[i] != size) ++i;
-  if (size == AppSettings().windowSize) {
-    screenSizes_[i]->setChecked(true);
-    return;
-  }
+  while (i < 3 && sizes[i] != size) ++i;
   const FormGlobals& forms = Forms();
-  if (size != 640 && (forms.screenWidth < size || forms.screenHeight < heights[i])) {
-    ShowMessage("Your current screen resolution does not support " + std::to_string(size) +
-                    " x " + std::to_string(heights[i]) + " pixels.",
-                "Error");
-    screenSizes_[i]->setChecked(false);
+  if (size == AppSettings().windowSize) {
+    CheckScreenSize();  // undo the toggle of the clicked item
     return;
   }
-  for (int k = 0; k < 4; ++k) screenSizes_[k]->setChecked(k == i);
+  if (size != 640 && (forms.screenWidth < size || forms.screenHeight < heights[i])) {
+    ShowMessage("Your current screen resolution does not support " + std::to_string(size) + " x " +
+                    std::to_string(heights[i]) + " pixels.",
+                "Error");
+    CheckScreenSize();
+    return;
+  }
   AppSettings().windowSize = size;
+  CheckScreenSize();
   Forms().scaleFactor = FactorForWindowSize(size, forms.screenWidth, forms.screenHeight);
   ApplyScreenLayout(this, ScalePercent(), 10);
   update();
+}
+
+// The item of the layout in effect: the stored one, or 640 x 480 when the screen is too small.
+void TMainWin::CheckScreenSize() {
+  const long sizes[4] = {640, 800, 1024, 1280};
+  const FormGlobals& forms = Forms();
+  const long effective =
+      EffectiveWindowSize(AppSettings().windowSize, forms.screenWidth, forms.screenHeight);
+  for (int k = 0; k < 4; ++k) screenSizes_[k]->setChecked(sizes[k] == effective);
 }
 
 void TMainWin::BackgroundClick() {
@@ -590,6 +647,24 @@ void TMainWin::FontClick(int which) {
   *colors[which] = choice->color;
   FontToSetting(choice->font, choice->color, *settings[which]);
   ApplyUserFonts();
+}
+
+void TMainWin::DictionaryClick(long value) {
+  if (value >= 1 && value <= 8 && !languages_.dictionary[value]) return;
+  AppSettings().dictionary = value;
+  CheckLanguages();
+}
+
+void TMainWin::ThesaurusClick(long value) {
+  if (value >= 1 && value <= 2 && !languages_.thesaurus[value]) return;
+  AppSettings().thesaurus = value;
+  CheckLanguages();
+}
+
+// The chosen item checked, all others not; 0 (none) checks nothing.
+void TMainWin::CheckLanguages() {
+  for (long v = 1; v <= 9; ++v) dictionaryItems_[v]->setChecked(v == AppSettings().dictionary);
+  for (long v = 1; v <= 3; ++v) thesaurusItems_[v]->setChecked(v == AppSettings().thesaurus);
 }
 
 void TMainWin::TipsClick() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "language/Availability.h"
 #include "shell/AppState.h"
 #include "shell/PuzzleHost.h"
 
@@ -21,9 +22,12 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   Q_OBJECT
 
  public:
-  // Creates the window in the order the program starts: state, fonts, settings already loaded
-  // by the caller into AppSettings(), listing of the group, scale factor, design geometry.
-  explicit TMainWin(const AppPaths& paths, QWidget* parent = nullptr);
+  // Creates the window in the order the program starts: state, fonts, the settings from the file
+  // in the start-up directory, the installed languages (looked for in `languages`), the listing
+  // of the group, the scale factor, the design geometry. The screen size in Forms() is read
+  // before, by the caller.
+  explicit TMainWin(const AppPaths& paths, const LanguageFolders& languages = {},
+                    QWidget* parent = nullptr);
   ~TMainWin() override;
 
   AppState& State() override { return state_; }
@@ -45,7 +49,9 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void ScreenSizeClick(long size);
   void BackgroundClick();
   void PixelFormatClick(long format);
-  void FontClick(int which);  // 0 label, 1 edit, 2 button
+  void FontClick(int which);         // 0 label, 1 edit, 2 button
+  void DictionaryClick(long value);  // 1..8 a language, 9 choose at spell check time
+  void ThesaurusClick(long value);   // 1 American, 2 British, 3 choose at use time
   void TipsClick();
   void AboutClick();
   void UserManualClick();
@@ -73,8 +79,11 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   bool ReadSelectedPuzzle(const std::string& failureMessage);
   void OpenEditor(const char* caption);
   void ApplyUserFonts();
+  void CheckScreenSize();
+  void CheckLanguages();
 
   AppState state_;
+  LanguageAvailability languages_;
   int currentCategory_ = 0;
   bool shownOnce_ = false;
 
@@ -92,6 +101,8 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   QAction* background_ = nullptr;
   std::array<QAction*, 4> screenSizes_{};
   std::array<QAction*, 2> pixelFormats_{};
+  std::array<QAction*, 10> dictionaryItems_{};  // by "Dictionary" value 1..9
+  std::array<QAction*, 4> thesaurusItems_{};    // by "Thesaurus" value 1..3
 };
 
 }  // namespace gw

@@ -14,6 +14,7 @@ struct FontSetting {
   bool bold = false;
   bool italic = false;
   int32_t color = 0;  // Windows colour value 0x00BBGGRR
+  bool operator==(const FontSetting&) const = default;
 };
 
 struct HtmlBlock {
@@ -22,6 +23,7 @@ struct HtmlBlock {
   bool italic = false;
   bool center = false;
   long fontSize = 3;
+  bool operator==(const HtmlBlock&) const = default;
 };
 
 // Word directions in the order of the direction table: 1 Up .. 8 Up Left.
@@ -98,6 +100,7 @@ struct SettingsValues {
 
   // Every value at its default; the remembered file names start in the start-up directory.
   static SettingsValues Defaults(const AppPaths& paths);
+  bool operator==(const SettingsValues&) const = default;
 };
 
 // The one program-wide instance.

@@ -1,4 +1,4 @@
-// Program entry: one instance, settings, the main window and the message loop.
+// Program entry: one instance, the screen size, the main window and the message loop.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,7 +8,6 @@
 #include "shell/FormLayout.h"
 #include "shell/MainWin.h"
 #include "shell/Messages.h"
-#include "shell/Settings.h"
 #include "shell/SingleInstance.h"
 
 int main(int argc, char** argv) {
@@ -27,7 +26,6 @@ int main(int argc, char** argv) {
     gw::Forms().screenWidth = screen->size().width();
     gw::Forms().screenHeight = screen->size().height();
   }
-  gw::AppSettings() = gw::SettingsValues::Defaults(paths);
 
   gw::TMainWin window(paths);
   window.show();

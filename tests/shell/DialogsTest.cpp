@@ -1,10 +1,14 @@
 // Tip of the Day, the user manual notice and the single-instance lock.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFontDialog>
 #include <QLabel>
+#include <QTimer>
 #include <set>
 
+#include "shell/Choosers.h"
 #include "shell/Random.h"
 #include "shell/Settings.h"
 #include "shell/SingleInstance.h"
@@ -39,6 +43,35 @@ TEST(TipOfDay, NextWrapsAndCloseStoresTheCheckBox) {
   tips.findChild<QCheckBox*>("ShowTips")->setChecked(false);
   tips.accept();
   EXPECT_FALSE(AppSettings().showTips);
+}
+
+// Finishes the embedded font chooser as Enter or Escape in its fields would; an outer dialog left
+// open afterwards is cancelled so that a fault fails the test instead of hanging it.
+void FinishEmbeddedFontDialog(bool accept) {
+  QTimer::singleShot(0, [accept] {
+    QDialog* outer = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible() && w->findChild<QFontDialog*>()) outer = static_cast<QDialog*>(w);
+    if (!outer) return FinishEmbeddedFontDialog(accept);  // not shown yet
+    auto* fonts = outer->findChild<QFontDialog*>();
+    fonts->setCurrentFont(QFont(QStringLiteral("Liberation Serif")));
+    accept ? fonts->accept() : fonts->reject();
+    QTimer::singleShot(0, outer, [outer] {
+      if (outer->isVisible()) outer->reject();
+    });
+  });
+}
+
+TEST(FontChooser, EnterOrEscapeInTheFontFieldsAnswerForTheWholeDialog) {
+  const FontChoice start{QFont(QStringLiteral("Liberation Sans")), QColor(255, 0, 0)};
+  FinishEmbeddedFontDialog(true);
+  const std::optional<FontChoice> chosen = ChooseFont(nullptr, start);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(chosen->font.family().toStdString(), "Liberation Serif");
+  EXPECT_EQ(chosen->color, QColor(255, 0, 0));
+
+  FinishEmbeddedFontDialog(false);
+  EXPECT_FALSE(ChooseFont(nullptr, start).has_value());
 }
 
 TEST(UserManual, OpensTheManualOrSaysItIsMissing) {

@@ -3,12 +3,14 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QMenu>
 #include <QToolButton>
 #include <filesystem>
 
 #include "shell/FormLayout.h"
 #include "shell/MainWin.h"
 #include "shell/Settings.h"
+#include "shell/SettingsFile.h"
 #include "storage/PuzzleGroup.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
@@ -48,6 +50,9 @@ class MainWinTest : public testing::Test {
   static bool Enabled(QWidget& w, const char* action) {
     return w.findChild<QAction*>(action)->isEnabled();
   }
+  static bool Checked(QWidget& w, const char* action) {
+    return w.findChild<QAction*>(action)->isChecked();
+  }
 
   test::TempDir dir_;
   AppPaths paths_;
@@ -59,7 +64,8 @@ TEST_F(MainWinTest, WithoutAGroupFileTheListsAreEmptyAndPuzzleCommandsDisabled) 
   EXPECT_EQ(win.windowTitle().toStdString(), "Gridwright 98");
   EXPECT_EQ(win.CategoryBox()->count(), 0);
   EXPECT_EQ(win.PuzzleBox()->count(), 0);
-  for (const char* name : {"ModifyPuzzleItem", "CopyPuzzleItem", "DeletePuzzleItem", "PrintPuzzleItem"})
+  for (const char* name :
+       {"ModifyPuzzleItem", "CopyPuzzleItem", "DeletePuzzleItem", "PrintPuzzleItem"})
     EXPECT_FALSE(Enabled(win, name)) << name;
   EXPECT_FALSE(win.findChild<QToolButton*>("SpeedDelete")->isEnabled());
   EXPECT_TRUE(Enabled(win, "NewGroupItem"));
@@ -200,12 +206,19 @@ TEST_F(MainWinTest, ScreenSizeIsStoredOnlyWhenTheScreenIsLargeEnough) {
 }
 
 TEST_F(MainWinTest, StartsWithTheSmallLayoutWhenTheScreenIsTooSmall) {
-  AppSettings().windowSize = 1280;
+  test::WriteText(dir_.File("QUARL3.INI"), "[Misc]\r\nWindow Size=1280\r\n");
   Forms().screenWidth = 1024;
   Forms().screenHeight = 768;
   TMainWin win(paths_);
   EXPECT_DOUBLE_EQ(Forms().scaleFactor, 1.0);
-  EXPECT_TRUE(win.findChild<QAction*>("ScreenSize640")->isChecked());
+  EXPECT_TRUE(Checked(win, "ScreenSize640"));
+  EXPECT_FALSE(Checked(win, "ScreenSize1280"));
+  // The stored choice is kept for a larger screen; choosing it again changes nothing.
+  win.ScreenSizeClick(1280);
+  EXPECT_TRUE(seams_.Messages().empty());
+  EXPECT_EQ(AppSettings().windowSize, 1280);
+  EXPECT_TRUE(Checked(win, "ScreenSize640"));
+  EXPECT_FALSE(Checked(win, "ScreenSize1280"));
 }
 
 TEST_F(MainWinTest, BackgroundAndFontsChangeSettings) {
@@ -228,6 +241,84 @@ TEST_F(MainWinTest, BackgroundAndFontsChangeSettings) {
   seams_.ChooseFont(std::nullopt);
   win.FontClick(1);
   EXPECT_EQ(AppSettings().editFont.name, "Arial");
+}
+
+TEST_F(MainWinTest, ChoicesSurviveARestart) {
+  const std::string group = dir_.File("Other.QL3");
+  {
+    TMainWin win(paths_);
+    win.ScreenSizeClick(1024);
+    win.BackgroundClick();
+    QFont font("Liberation Serif");
+    font.setItalic(true);
+    seams_.ChooseFont(FontChoice{font, QColor(0, 0, 255)});
+    win.FontClick(2);
+    seams_.ChooseFile(group);
+    win.NewGroupClick();
+    win.PixelFormatClick(2);
+    win.close();
+  }
+  ASSERT_GT(test::FileSize(dir_.File("QUARL3.INI")), 0);
+
+  // Nothing carried over in memory: everything comes back from the file.
+  AppSettings() = SettingsValues{};
+  Forms() = FormGlobals{};
+  Forms().screenWidth = 1280;
+  Forms().screenHeight = 1024;
+  TMainWin win(paths_);
+  EXPECT_EQ(AppSettings().windowSize, 1024);
+  EXPECT_DOUBLE_EQ(Forms().scaleFactor, 1.6);
+  EXPECT_TRUE(Checked(win, "ScreenSize1024"));
+  EXPECT_FALSE(Checked(win, "ScreenSize640"));
+  EXPECT_FALSE(AppSettings().backgroundBitmap);
+  EXPECT_FALSE(Checked(win, "BackgroundItem"));
+  EXPECT_EQ(Forms().buttonFont.family().toStdString(), "Liberation Serif");
+  EXPECT_TRUE(Forms().buttonFont.italic());
+  EXPECT_EQ(Forms().buttonColor, QColor(0, 0, 255));
+  EXPECT_EQ(Forms().labelFont.family().toStdString(), "Arial");
+  EXPECT_EQ(win.State().groupFile, group);
+  EXPECT_TRUE(Checked(win, "Colors256Item"));
+  EXPECT_FALSE(Checked(win, "Colors16MItem"));
+}
+
+TEST_F(MainWinTest, AnotherStartUpDirectoryUsesItsOwnFile) {
+  test::TempDir other;
+  test::WriteText(dir_.File("QUARL3.INI"), "[Misc]\r\nWindow Size=800\r\n");
+  TMainWin win(AppPaths{dir_.Path(), other.Path()});
+  EXPECT_EQ(AppSettings().windowSize, 640);
+  EXPECT_EQ(win.State().groupFile, other.File("DEFAULT.QL3"));
+  win.close();
+  EXPECT_GT(test::FileSize(other.File("QUARL3.INI")), 0);
+  EXPECT_EQ(test::ReadText(dir_.File("QUARL3.INI")), "[Misc]\r\nWindow Size=800\r\n");
+}
+
+TEST_F(MainWinTest, LanguageItemsFollowTheInstalledFiles) {
+  test::TempDir languages;
+  for (const char* f :
+       {"en_US.dic", "en_US.aff", "de_DE.dic", "de_DE.aff", "th_en_US_v2.idx", "th_en_US_v2.dat"})
+    test::WriteText(languages.File(f), "x");
+  test::WriteText(dir_.File("QUARL3.INI"), "[Misc]\r\nDictionary=2\r\nThesaurus=2\r\n");
+  TMainWin win(paths_, LanguageFolders{languages.Path(), languages.Path()});
+  EXPECT_EQ(AppSettings().dictionary, 1);
+  EXPECT_EQ(AppSettings().thesaurus, 1);
+  EXPECT_TRUE(Checked(win, "DictionaryAmericanItem"));
+  EXPECT_FALSE(Enabled(win, "DictionaryBritishItem"));
+  EXPECT_TRUE(Enabled(win, "DictionaryGermanItem"));
+  EXPECT_TRUE(Enabled(win, "DictionaryChooseItem"));
+  EXPECT_TRUE(Checked(win, "ThesaurusAmericanItem"));
+  EXPECT_FALSE(Enabled(win, "ThesaurusBritishItem"));
+  EXPECT_FALSE(win.findChild<QMenu*>("DictionaryMenu")->isEnabled());
+
+  win.DictionaryClick(6);
+  win.ThesaurusClick(3);
+  EXPECT_TRUE(Checked(win, "DictionaryGermanItem"));
+  EXPECT_FALSE(Checked(win, "DictionaryAmericanItem"));
+  EXPECT_TRUE(Checked(win, "ThesaurusChooseItem"));
+  win.close();
+  SettingsValues saved = SettingsValues::Defaults(paths_);
+  LoadSettings(dir_.File("QUARL3.INI"), saved);
+  EXPECT_EQ(saved.dictionary, 6);
+  EXPECT_EQ(saved.thesaurus, 3);
 }
 
 }  // namespace
