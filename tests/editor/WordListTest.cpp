@@ -351,8 +351,8 @@ TEST_F(MainWinEditorTest, NewPuzzleTakesTheDefaultPageOfTheLibrary) {
   second.layoutName.Set("Second");
   ASSERT_TRUE(AppendLayout(paths_.ProgramFile("QLFPAGE.DAT"), first).ok);
   ASSERT_TRUE(AppendLayout(paths_.ProgramFile("QLFPAGE.DAT"), second).ok);
-  AppSettings().defaultPage = 1;
   TMainWin win(paths_);
+  AppSettings().defaultPage = 1;
   CloseEditorWhenShown();
   win.NewPuzzleClick();
   EXPECT_TRUE(win.State().newPuzzle);
