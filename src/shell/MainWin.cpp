@@ -15,12 +15,14 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "shapes/SelectShapes.h"
 #include "shell/AboutBox.h"
 #include "shell/Choosers.h"
 #include "shell/FileDialogs.h"
 #include "shell/FormLayout.h"
 #include "shell/Messages.h"
 #include "shell/Settings.h"
+#include "shell/SortedItem.h"
 #include "shell/SpeedIcons.h"
 #include "shell/TextCodec.h"
 #include "shell/TextUtils.h"
@@ -37,7 +39,7 @@ namespace {
 constexpr bool kHasEditor = false;
 constexpr bool kHasPrinting = false;
 constexpr bool kHasGroupExchange = false;
-constexpr bool kHasShapeLibrary = false;
+constexpr bool kHasShapeLibrary = true;
 constexpr bool kHasLayoutLibrary = false;
 constexpr bool kHasJpegFactor = false;
 constexpr bool kHasIntChars = false;
@@ -47,16 +49,6 @@ constexpr bool kHasHelpFile = false;
 
 constexpr char kNoSelection[] = "No puzzle selected.  Please select a puzzle first.";
 constexpr int kRecordRole = Qt::UserRole;
-
-// List items sort as Windows list boxes do: letter case ignored first, then respected.
-class SortedItem : public QListWidgetItem {
- public:
-  using QListWidgetItem::QListWidgetItem;
-  bool operator<(const QListWidgetItem& other) const override {
-    const int c = text().compare(other.text(), Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : text() < other.text();
-  }
-};
 
 void AddItem(QListWidget* box, const std::string& text, int number) {
   auto* item = new SortedItem(ToQString(text));
@@ -214,7 +206,7 @@ void TMainWin::BuildMenus() {
   QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"),
                                kHasLayoutLibrary, [] {});
   QAction* puzzleShape = action(edit, "PuzzleShapeItem", "Puzzle &Shape", QKeySequence("Ctrl+H"),
-                                kHasShapeLibrary, [] {});
+                                kHasShapeLibrary, [this] { PuzzleShapeClick(); });
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   QMenu* screen = options->addMenu(QStringLiteral("S&creen Size"));
@@ -576,6 +568,11 @@ void TMainWin::FontClick(int which) {
   *colors[which] = choice->color;
   FontToSetting(choice->font, choice->color, *settings[which]);
   ApplyUserFonts();
+}
+
+void TMainWin::PuzzleShapeClick() {
+  TSelectShapes shapes(state_, this);
+  shapes.exec();
 }
 
 void TMainWin::TipsClick() {

@@ -41,6 +41,7 @@ class TMainWin : public QMainWindow {
   void CopyPuzzleClick();
   void DeletePuzzleClick();
   void PrintPuzzleClick();
+  void PuzzleShapeClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();
   void PixelFormatClick(long format);
