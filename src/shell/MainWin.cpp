@@ -17,6 +17,7 @@
 
 #include "editor/WordList.h"
 #include "layouts/LayoutLibrary.h"
+#include "shapes/SelectShapes.h"
 #include "shell/AboutBox.h"
 #include "shell/Choosers.h"
 #include "shell/FileDialogs.h"
@@ -24,6 +25,7 @@
 #include "shell/Messages.h"
 #include "shell/Settings.h"
 #include "shell/SettingsFile.h"
+#include "shell/SortedItem.h"
 #include "shell/SpeedIcons.h"
 #include "shell/TextCodec.h"
 #include "shell/TextUtils.h"
@@ -40,7 +42,7 @@ namespace {
 constexpr bool kHasEditor = true;
 constexpr bool kHasPrinting = false;
 constexpr bool kHasGroupExchange = false;
-constexpr bool kHasShapeLibrary = false;
+constexpr bool kHasShapeLibrary = true;
 constexpr bool kHasLayoutLibrary = false;
 constexpr bool kHasJpegFactor = false;
 constexpr bool kHasIntChars = false;
@@ -50,16 +52,6 @@ constexpr bool kHasHelpFile = false;
 
 constexpr char kNoSelection[] = "No puzzle selected.  Please select a puzzle first.";
 constexpr int kRecordRole = Qt::UserRole;
-
-// List items sort as Windows list boxes do: letter case ignored first, then respected.
-class SortedItem : public QListWidgetItem {
- public:
-  using QListWidgetItem::QListWidgetItem;
-  bool operator<(const QListWidgetItem& other) const override {
-    const int c = text().compare(other.text(), Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : text() < other.text();
-  }
-};
 
 void AddItem(QListWidget* box, const std::string& text, int number) {
   auto* item = new SortedItem(ToQString(text));
@@ -229,7 +221,7 @@ void TMainWin::BuildMenus() {
   QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"),
                                kHasLayoutLibrary, [] {});
   QAction* puzzleShape = action(edit, "PuzzleShapeItem", "Puzzle &Shape", QKeySequence("Ctrl+H"),
-                                kHasShapeLibrary, [] {});
+                                kHasShapeLibrary, [this] { PuzzleShapeClick(); });
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   QMenu* screen = options->addMenu(QStringLiteral("S&creen Size"));
@@ -665,6 +657,11 @@ void TMainWin::ThesaurusClick(long value) {
 void TMainWin::CheckLanguages() {
   for (long v = 1; v <= 9; ++v) dictionaryItems_[v]->setChecked(v == AppSettings().dictionary);
   for (long v = 1; v <= 3; ++v) thesaurusItems_[v]->setChecked(v == AppSettings().thesaurus);
+}
+
+void TMainWin::PuzzleShapeClick() {
+  TSelectShapes shapes(state_, this);
+  shapes.exec();
 }
 
 void TMainWin::TipsClick() {

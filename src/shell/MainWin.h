@@ -46,6 +46,7 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void CopyPuzzleClick();
   void DeletePuzzleClick();
   void PrintPuzzleClick();
+  void PuzzleShapeClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();
   void PixelFormatClick(long format);

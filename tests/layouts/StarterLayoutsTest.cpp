@@ -62,8 +62,8 @@ TEST(StarterLayouts, EveryPageIsCompleteAndInsideItsPaper) {
 
 int CopyIfMissing(const std::string& source, const std::string& destDir) {
   const std::string command = std::string("\"") + GW_CMAKE_COMMAND + "\" -DSOURCE=\"" + source +
-                              "\" -DDEST_DIR=\"" + destDir +
-                              "\" -DNAME=QLFPAGE.DAT -P \"" GW_COPY_IF_MISSING "\" > /dev/null";
+                              "\" -DTARGET=\"" + destDir +
+                              "/QLFPAGE.DAT\" -P \"" GW_COPY_IF_MISSING "\" > /dev/null";
   return std::system(command.c_str());
 }
 

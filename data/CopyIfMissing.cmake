@@ -1,0 +1,15 @@
+# Copies SOURCE to TARGET only when TARGET's folder has no file of that name in any letter case,
+# so a user's own library beside the program is never replaced.
+get_filename_component(dir "${TARGET}" DIRECTORY)
+get_filename_component(name "${TARGET}" NAME)
+string(TOUPPER "${name}" wanted)
+file(GLOB present LIST_DIRECTORIES false "${dir}/*")
+foreach(file IN LISTS present)
+  get_filename_component(candidate "${file}" NAME)
+  string(TOUPPER "${candidate}" candidate)
+  if(candidate STREQUAL wanted)
+    return()
+  endif()
+endforeach()
+file(COPY_FILE "${SOURCE}" "${TARGET}")
+message(STATUS "Placed the starter ${name} beside the program")
