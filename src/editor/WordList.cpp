@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
@@ -16,6 +17,7 @@
 #include "editor/WordGrid.h"
 #include "generator/ChangeThePhrase.h"
 #include "layouts/LayoutThumbnail.h"
+#include "shapes/ShapeListPanel.h"
 #include "shell/FormLayout.h"
 #include "shell/Messages.h"
 #include "shell/Settings.h"
@@ -174,7 +176,32 @@ void TWordList::BuildControls() {
   intCharButton_->setEnabled(kHasIntChars);
 
   QGroupBox* shape = Group(this, "ShapePanel", "Puzzle Shape", {720, 42, 172, 332});
-  (void)shape;
+  shapeBox_ = Named(new QListWidget(shape), "ShapeBox", {12, 22, 148, 62});
+  layoutImage_ = Named(new QLabel(shape), "LayoutImage", {12, 88, 148, 148});
+  layoutImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  struct ShapeButton {
+    const char* name;
+    const char* text;
+    void (ShapeListPanel::*handler)();
+  };
+  const ShapeButton shapeButtons[6] = {
+      {"NewShape", "&New", &ShapeListPanel::NewShapeClick},
+      {"CopyShape", "C&opy", &ShapeListPanel::CopyShapeClick},
+      {"ModifyShape", "&Modify", &ShapeListPanel::ModifyShapeClick},
+      {"DeleteShape", "&Delete", &ShapeListPanel::DeleteShapeClick},
+      {"ImportShape", "Im&port", &ShapeListPanel::ImportShapeClick},
+      {"ExportShape", "Expo&rt", &ShapeListPanel::ExportShapeClick},
+  };
+  for (int k = 0; k < 6; ++k)
+    shapeButtons_[k] = Button(shape, shapeButtons[k].name, shapeButtons[k].text,
+                              {12 + (k % 2) * 76, 244 + (k / 2) * 28, 72, 25});
+  shapePanel_ = std::make_unique<ShapeListPanel>(
+      shapeBox_, layoutImage_, shapeButtons_[2], shapeButtons_[3], state_,
+      editMode_ ? ShapeListMode{ShapeListMode::EditPuzzle, state_.currentPuzzle.get()}
+                : ShapeListMode{ShapeListMode::NewPuzzle, nullptr},
+      this);
+  for (int k = 0; k < 6; ++k)
+    connect(shapeButtons_[k], &QPushButton::clicked, shapePanel_.get(), shapeButtons[k].handler);
 
   QGroupBox* page = Group(this, "PagePanel", "Page Layout", {720, 380, 172, 190});
   img_ = Named(new QLabel(page), "Img", {27, 20, 117, 137});
@@ -199,6 +226,11 @@ void TWordList::FormShow() {
     useClues_->setChecked(true);
     UseCluesClick();
   }
+
+  shapePanel_->LoadInLayouts();
+  shapePanel_->SelectDefaultEntry();
+  shapePanel_->LoadALayout();
+  shapePanel_->DrawTheBox();
 
   category_->clear();
   for (const std::string& c : state_.listing.categories) category_->addItem(ToQString(c));
@@ -232,6 +264,8 @@ void TWordList::FormShow() {
       speeds_[d.direction]->setEnabled(false);
     }
     myTrack_->setEnabled(false);
+    shapeBox_->setEnabled(false);
+    for (QPushButton* b : shapeButtons_) b->setEnabled(false);
     createIt_->setEnabled(false);
     autoShrink_->setEnabled(false);
     attempts_->setEnabled(false);

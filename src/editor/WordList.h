@@ -12,12 +12,14 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QSlider;
 class QToolButton;
 
 namespace gw {
 
+class ShapeListPanel;
 class WordGrid;
 
 class TWordList : public QDialog {
@@ -53,6 +55,7 @@ class TWordList : public QDialog {
   void SaveIt();
 
   WordGrid* Grid() const { return grid_; }
+  ShapeListPanel& ShapePanel() const { return *shapePanel_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -81,6 +84,10 @@ class TWordList : public QDialog {
   std::array<QCheckBox*, 9> checks_{};
   std::array<QToolButton*, 9> speeds_{};
   QLabel* img_ = nullptr;
+  QListWidget* shapeBox_ = nullptr;
+  QLabel* layoutImage_ = nullptr;
+  std::array<QPushButton*, 6> shapeButtons_{};
+  std::unique_ptr<ShapeListPanel> shapePanel_;
 
   QPushButton* deleteClue_ = nullptr;
   QPushButton* deleteAllClue_ = nullptr;

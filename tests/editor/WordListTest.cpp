@@ -16,6 +16,8 @@
 #include "editor/WordList.h"
 #include "generator/ChangeThePhrase.h"
 #include "layouts/LayoutLibrary.h"
+#include "shapes/ShapeLibrary.h"
+#include "shapes/ShapeListPanel.h"
 #include "shell/FormLayout.h"
 #include "shell/MainWin.h"
 #include "shell/Settings.h"
@@ -44,6 +46,16 @@ class WordListTest : public testing::Test {
     Forms().screenHeight = 1024;
     host_.state.paths = paths_;
     host_.state.groupFile = AppSettings().lastGroup;
+    // A small shape library: a 20 x 10 band, then a 12 x 12 square.
+    ShapeRecord shape;
+    MakeNewShape(shape);
+    shape.shapeName.Set("Band");
+    shape.shapeWidth = 20;
+    shape.shapeHeight = 10;
+    ASSERT_TRUE(AppendShape(ShapeLibraryPath(paths_), shape));
+    shape.shapeName.Set("Square");
+    shape.shapeWidth = shape.shapeHeight = 12;
+    ASSERT_TRUE(AppendShape(ShapeLibraryPath(paths_), shape));
   }
 
   // A stored puzzle with placed words, as a generation leaves it.
@@ -238,6 +250,31 @@ TEST_F(WordListTest, PhraseIsTakenBackAndCountsAsAChange) {
   seams_.Answer(MsgResult::Cancel);
   e->CancelClick();
   EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");
+}
+
+TEST_F(WordListTest, ShapePanelStartsOnTheLastShapeAndRemembersTheChoice) {
+  AppSettings().lastShape = 1;
+  auto e = OpenNew();
+  auto* box = Find<QListWidget>(*e, "ShapeBox");
+  ASSERT_EQ(box->count(), 2);
+  EXPECT_EQ(box->item(0)->text().toStdString(), "12x12 Square");  // sorted as text
+  EXPECT_EQ(box->currentItem()->text().toStdString(), "12x12 Square");
+  EXPECT_EQ(host_.state.currentShape.shapeWidth, 12);
+  box->setCurrentRow(1);
+  e->ShapePanel().ShapeBoxClick();
+  EXPECT_EQ(host_.state.currentShape.shapeWidth, 20);
+  EXPECT_EQ(AppSettings().lastShape, 0);
+  EXPECT_TRUE(Find<QPushButton>(*e, "ModifyShape")->isEnabled());
+}
+
+TEST_F(WordListTest, EditModeShowsThePuzzlesOwnShapeAndLocksTheList) {
+  auto e = OpenEdit();
+  auto* box = Find<QListWidget>(*e, "ShapeBox");
+  EXPECT_EQ(box->count(), 3);
+  EXPECT_EQ(box->currentItem()->text().toStdString(), "15x15 <Current Puzzle>");
+  EXPECT_FALSE(box->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(*e, "NewShape")->isEnabled());
+  EXPECT_EQ(host_.state.currentShape.shapeWidth, 15);
 }
 
 TEST_F(WordListTest, DeletingRowsMovesMarksAndClearsTheLastRow) {
