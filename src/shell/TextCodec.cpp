@@ -1,6 +1,9 @@
 // Windows-1252 <-> QString with our own table for 0x80..0x9F, independent of how Qt was built.
 #include "shell/TextCodec.h"
 
+#include <QStringDecoder>
+#include <algorithm>
+
 namespace gw {
 namespace {
 
@@ -40,6 +43,16 @@ std::string FromQString(const QString& text) {
     out.push_back(static_cast<char>(b < 0 ? '?' : b));
   }
   return out;
+}
+
+std::string Cp1252FromFileText(const std::string& bytes) {
+  const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return bytes;
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (utf8.hasError()) return bytes;
+  return FromQString(text);
 }
 
 bool IsCp1252(const QString& text) {

@@ -1,0 +1,197 @@
+// The command-line puzzle maker's pipeline: the same model the windows drive.
+#include "tools/MakePuzzle.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "editor/WordFile.h"
+#include "generator/CandidateSave.h"
+#include "generator/CreateCheck.h"
+#include "generator/FillAndScreen.h"
+#include "generator/OffensiveWords.h"
+#include "generator/PlacementEngine.h"
+#include "layouts/LayoutLibrary.h"
+#include "shapes/ShapeLibrary.h"
+#include "shell/Random.h"
+#include "shell/TextCodec.h"
+#include "shell/TextUtils.h"
+#include "storage/IoError.h"
+#include "storage/PuzzleGroup.h"
+#include "storage/RecordFile.h"
+
+namespace gw {
+
+namespace {
+
+MakeOutcome Fail(MakeOutcome::Code code, std::string message) {
+  MakeOutcome outcome;
+  outcome.code = code;
+  outcome.message = std::move(message);
+  return outcome;
+}
+
+// The shape by name from the library, from an export file, or a 15 x 15 square.
+std::optional<std::string> LoadShape(const MakeRequest& request, const AppPaths& paths,
+                                     ShapeRecord& shape) {
+  MakeNewShape(shape);
+  if (request.shapeFile) {
+    const ShapeResult read = ReadShapeExport(*request.shapeFile, shape);
+    if (!read.ok) return read.message + " (" + *request.shapeFile + ")";
+  } else if (request.shapeName) {
+    const std::string library = ShapeLibraryPath(paths);
+    const std::optional<std::vector<ShapeEntry>> entries = ListShapes(library);
+    bool found = false;
+    for (const ShapeEntry& entry : entries.value_or(std::vector<ShapeEntry>{})) {
+      ShapeRecord candidate;
+      if (ReadShape(library, entry.tag, candidate) &&
+          EqualsNoCase(Trim(candidate.shapeName.Get()), Trim(*request.shapeName))) {
+        shape = candidate;
+        found = true;
+        break;
+      }
+    }
+    if (!found) return "No shape named \"" + *request.shapeName + "\" in " + library + ".";
+  } else {
+    shape.shapeName.Set("Square");
+    shape.shapeWidth = shape.shapeHeight = 15;
+  }
+  shape.shapeWidth = static_cast<int16_t>(ClampedShapeWidth(shape));
+  shape.shapeHeight = static_cast<int16_t>(ClampedShapeHeight(shape));
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string ShowPuzzle(const PuzzleRecord& puzzle) {
+  const int width = ClampedGridWidth(puzzle), height = ClampedGridHeight(puzzle);
+  std::string out = puzzle.title.Get() + " (" + puzzle.category.Get() + "), " +
+                    std::to_string(width) + " x " + std::to_string(height) + "\n\n";
+  for (int r = 1; r <= height; ++r) {
+    for (int c = 1; c <= width; ++c) {
+      const uint8_t letter = puzzle.Letter(CellIndex(r, c));
+      char shown = '.';
+      if (letter == ' ')
+        shown = static_cast<char>(ToLowerAccented(puzzle.Fill(CellIndex(r, c))));
+      else if (letter != 0)
+        shown = static_cast<char>(letter);
+      out += shown;
+      out += c < width ? " " : "\n";
+    }
+  }
+  out += "\n";
+  const int words = ClampedWordCount(puzzle);
+  for (int i = 1; i <= kMaxWords && !puzzle.Word(i).Empty(); ++i) {
+    std::string line = PadLeft(std::to_string(i), 3) + ". " + PadRight(puzzle.Word(i).Get(), 16);
+    if (i <= words && puzzle.wordPlaced[i - 1] == 1) {
+      const int s = puzzle.wordStart[i - 1], e = puzzle.wordEnd[i - 1];
+      line += " " + std::to_string(CellRow(s)) + "," + std::to_string(CellColumn(s)) + " -> " +
+              std::to_string(CellRow(e)) + "," + std::to_string(CellColumn(e));
+    } else {
+      line += " (not placed)";
+    }
+    if (!puzzle.Clue(i).Empty()) line += "  " + puzzle.Clue(i).Get();
+    out += line + "\n";
+  }
+  if (!puzzle.bonusQuestion.Empty()) out += "\nBonus question: " + puzzle.bonusQuestion.Get() + "\n";
+  return out;
+}
+
+MakeOutcome MakePuzzle(const MakeRequest& request) {
+  const AppPaths paths{request.libraryDir, request.libraryDir};
+
+  std::optional<std::vector<std::string>> lines;
+  try {
+    lines = ReadWordFileLines(request.wordFile);
+  } catch (const IoError& e) {
+    return Fail(MakeOutcome::InputError, std::string("Cannot read the word file: ") + e.what());
+  }
+  if (!lines) return Fail(MakeOutcome::InputError, "Cannot open the word file " + request.wordFile + ".");
+  if (lines->size() > static_cast<size_t>(kMaxWords))
+    return Fail(MakeOutcome::InputError,
+                "The word file holds " + std::to_string(lines->size()) +
+                    " entries; a puzzle takes at most " + std::to_string(kMaxWords) + ".");
+
+  auto puzzle = std::make_unique<PuzzleRecord>();
+  InitNewPuzzle(*puzzle);
+  LoadLayout(LayoutLibraryPath(paths), request.defaultPage, puzzle->pageLayout);
+
+  // The editor's rules for what it stores: trimmed, cut to the field, blank words skipped.
+  int count = 0;
+  for (const std::string& line : *lines) {
+    const WordAndClue entry = SplitWordClue(Cp1252FromFileText(line), request.separator);
+    if (entry.word.empty()) continue;
+    ++count;
+    puzzle->Word(count).Set(entry.word);
+    puzzle->Clue(count).Set(entry.clue);
+  }
+  puzzle->wordCount = static_cast<int16_t>(count);
+  if (const auto problem =
+          CheckCreateInputs(request.title, request.category, count, request.attempts))
+    return Fail(MakeOutcome::InputError, problem->message);
+  puzzle->title.Set(Trim(request.title));
+  puzzle->category.Set(Trim(request.category));
+
+  ShapeRecord shape;
+  if (const auto problem = LoadShape(request, paths, shape))
+    return Fail(MakeOutcome::InputError, *problem);
+  puzzle->gridWidth = shape.shapeWidth;
+  puzzle->gridHeight = shape.shapeHeight;
+  if (const auto problem = CheckWordLengths(*puzzle, shape.shapeWidth, shape.shapeHeight))
+    return Fail(MakeOutcome::InputError, problem->message);
+  if (request.integration < 0 || request.integration > 6)
+    return Fail(MakeOutcome::InputError, "Integration must be between 0 and 6.");
+  if (request.pick < 1 || request.pick > 4)
+    return Fail(MakeOutcome::InputError, "The candidate to pick must be between 1 and 4.");
+
+  PlacementOptions options;
+  options.directions = request.directions;
+  options.integration = static_cast<int>(request.integration);
+  options.attempts = static_cast<int>(request.attempts);
+  options.shrink = request.shrink;
+  options.seed = request.seed;
+  const std::vector<std::string> entries =
+      EntriesClearOfWords(LoadOffensiveList(paths), *puzzle);
+  const OffensiveScreen screen(entries);
+  CandidateSlots slots;
+  const PlacementOutcome run = RunPlacementEngine(
+      *puzzle, shape, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); },
+      slots);
+  if (slots[0].score == 0)
+    return Fail(MakeOutcome::NothingPlaced,
+                "No word could be placed: check the directions, the shape and the word lengths.");
+  const CandidateSlot& slot = slots[static_cast<size_t>(request.pick - 1)];
+  if (slot.score == 0)
+    return Fail(MakeOutcome::NothingPlaced,
+                "Candidate " + std::to_string(request.pick) + " is empty: the run kept fewer.");
+
+  auto chosen = std::make_unique<PuzzleRecord>(*slot.record);
+  // Fill letters come from the run's seed too, so a seeded run is repeatable to the byte.
+  Rng rng(TrySeed(run.seed, 0));
+  bool offensivePhrase = false;
+  const FillResult fill =
+      FillAndScreenAtSave(*chosen, request.phrase.has_value(), request.phrase.value_or(""),
+                          entries, rng, [&](const std::string&, const std::string&) {
+                            offensivePhrase = true;
+                            return true;
+                          });
+  if (fill.outcome == FillOutcome::Refused) return Fail(MakeOutcome::InputError, fill.message);
+  if (offensivePhrase)
+    return Fail(MakeOutcome::InputError,
+                "The hidden phrase used has generated an \"offensive\" word in the puzzle.");
+  MarkCandidateStored(*chosen, slot);
+
+  MakeOutcome outcome;
+  outcome.placed = slot.score;
+  outcome.words = count;
+  try {
+    const std::optional<long> before = CountRecords(request.groupFile, sizeof(PuzzleRecord));
+    if (!AppendPuzzle(request.groupFile, *chosen))
+      return Fail(MakeOutcome::InputError, "Unable to save puzzle.");
+    outcome.record = static_cast<int>(before.value_or(0));
+  } catch (const IoError& e) {
+    return Fail(MakeOutcome::InputError, std::string("Unable to save puzzle: ") + e.what());
+  }
+  return outcome;
+}
+
+}  // namespace gw

@@ -1,0 +1,51 @@
+// Making a puzzle without windows: word file in, generated puzzle appended to a group.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace gw {
+
+struct PuzzleRecord;
+
+struct MakeRequest {
+  std::string wordFile;
+  std::string groupFile;
+  std::string title;
+  std::string category;
+  std::optional<std::string> shapeName;  // from the shape library, letter case ignored
+  std::optional<std::string> shapeFile;  // a shape export file (*.LAY)
+  std::string libraryDir;                // holds QLFLAY.DAT, QLFPAGE.DAT and BADLIST.TXT
+  long defaultPage = 0;                  // layout record given to the puzzle
+  std::array<bool, 9> directions{false, true, true, true, true, true, true, true, true};
+  long integration = 6;
+  long attempts = 1;
+  bool shrink = false;
+  std::optional<std::string> phrase;
+  int pick = 1;
+  std::optional<uint64_t> seed;
+  std::string separator = ":";
+};
+
+struct MakeOutcome {
+  enum Code { Done = 0, InputError = 2, NothingPlaced = 3 };
+  Code code = Done;
+  std::string message;  // what went wrong, for stderr
+  int record = -1;      // the record written
+  int placed = 0;       // words in the grid
+  int words = 0;        // words in the list
+};
+
+// The grid of a stored puzzle as text: word letters upper case, fill letters lower case, "."
+// outside the shape; then every word with its start and end as row,column and its clue.
+// Texts are Windows-1252.
+std::string ShowPuzzle(const PuzzleRecord& puzzle);
+
+// Runs the same checks as "&Create", the placement engine, takes candidate `pick`, gives it its
+// fill letters or phrase, screens it and appends it to the group (created when missing). Any
+// failure leaves the group as it was.
+MakeOutcome MakePuzzle(const MakeRequest& request);
+
+}  // namespace gw
