@@ -29,10 +29,6 @@ const std::array<DirectionStep, 9> kDirectionSteps = {{
     {-1, -1, -51},  // Up Left
 }};
 
-CandidateSlot::CandidateSlot() : record(std::make_unique<PuzzleRecord>()) {
-  InitNewPuzzle(*record);
-}
-
 PlacementOptions PlacementOptionsFromSettings(const SettingsValues& settings) {
   PlacementOptions o;
   o.directions = settings.directions;
