@@ -34,8 +34,6 @@ TCreationAttempts::TCreationAttempts(const PuzzleRecord& puzzle, const ShapeReco
       slots_(candidates) {
   setObjectName(QStringLiteral("CreationAttempts"));
   setWindowTitle(QStringLiteral("Building Puzzles"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::CustomizeWindowHint);
   resize(323, 106);
   setFont(DesignFont(19));
   setAutoFillBackground(true);

@@ -222,35 +222,35 @@ void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) co
   std::fill(nonEmpty, nonEmpty + Scratch::kLevels, false);
   if (rows.from > rows.to || colBits == 0) return;
 
-  // Letter by letter over all start rows at once: a loop without branches, which a crowded
-  // grid ends after a few letters when no start row is left. The rarest letters go first.
-  // Letter j's cells, seen from the start rows.
+  // Letter j's cells, row by row from the first start row on (row r + j * dr for start row r).
+  const int first = rows.from, count = rows.to - rows.from + 1;
   const uint64_t* letters[30];
   for (int j = 0; j < L; ++j)
-    letters[j] = scratch.LetterRows(word.ids[static_cast<size_t>(j)]) + j * dr;
+    letters[j] = scratch.LetterRows(word.ids[static_cast<size_t>(j)]) + first + j * dr;
 
+  // Letter by letter over all start rows at once: a loop without branches, which a crowded
+  // grid ends after a few letters when no start row is left. The rarest letters go first.
   uint64_t fit[Scratch::kRows];
   for (int n = 0; n < L; ++n) {
     const int j = scratch.letterOrder_[n];
-    const uint64_t* space = scratch.space_ + j * dr;
+    const uint64_t* space = scratch.space_ + first + j * dr;
     const uint64_t* letter = letters[j];
     uint64_t any = 0;
     if (n == 0) {
-      for (int r = rows.from; r <= rows.to; ++r)
-        any |= fit[r] = colBits & align(space[r] | letter[r], j);
+      for (int k = 0; k < count; ++k) any |= fit[k] = colBits & align(space[k] | letter[k], j);
     } else {
-      for (int r = rows.from; r <= rows.to; ++r) any |= fit[r] &= align(space[r] | letter[r], j);
+      for (int k = 0; k < count; ++k) any |= fit[k] &= align(space[k] | letter[k], j);
     }
     if (!any) return;
   }
 
   uint64_t any0 = 0, any1 = 0, any2 = 0, any3 = 0, any4 = 0;
-  for (int r = rows.from; r <= rows.to; ++r) {
-    uint64_t g0 = fit[r], g1 = 0, g2 = 0, g3 = 0, g4 = 0;
+  for (int k = 0; k < count; ++k) {
+    uint64_t g0 = fit[k], g1 = 0, g2 = 0, g3 = 0, g4 = 0;
     if (g0 && levels_ > 0) {
       // Count the shared cells of every fitting start at once, saturating at four.
       for (int j = 0; j < L; ++j) {
-        const uint64_t x = align(letters[j][r], j) & g0;
+        const uint64_t x = align(letters[j][k], j) & g0;
         g4 |= g3 & x;
         g3 |= g2 & x;
         g2 |= g1 & x;
@@ -262,6 +262,7 @@ void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) co
       else if (lowLimit_ == 1)
         g0 &= ~g2;
     }
+    const int r = first + k;
     levels[0][r] = g0;
     levels[1][r] = g1;
     levels[2][r] = g2;

@@ -1,7 +1,6 @@
 // The fast engine against the plain reference run: the same slots, byte for byte.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstring>
 #include <random>
 

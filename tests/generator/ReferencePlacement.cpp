@@ -31,8 +31,12 @@ struct Reference {
     std::swap(w.words[a - 1], w.words[b - 1]);
     std::swap(w.clues[a - 1], w.clues[b - 1]);
     if (!all) return;
-    std::swap(w.wordStart[a - 1], w.wordStart[b - 1]);
-    std::swap(w.wordEnd[a - 1], w.wordEnd[b - 1]);
+    // Packed fields: swapped by value, never through references.
+    const int16_t start = w.wordStart[a - 1], end = w.wordEnd[a - 1];
+    w.wordStart[a - 1] = w.wordStart[b - 1];
+    w.wordEnd[a - 1] = w.wordEnd[b - 1];
+    w.wordStart[b - 1] = start;
+    w.wordEnd[b - 1] = end;
     std::swap(placed[a - 1], placed[b - 1]);
   }
 
