@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "generator/CandidateSlots.h"
 #include "shapes/ShapeRecord.h"
 #include "shell/AppPaths.h"
 #include "storage/PuzzleGroup.h"
@@ -25,6 +26,8 @@ struct AppState {
   std::string reselectCategory, reselectTitle;
   // The working shape every shape list loads and puzzle creation reads.
   ShapeRecord currentShape;
+  // The four best attempts of the last generation run, read by the candidate window.
+  CandidateSlots candidates;
 };
 
 // Writes the current puzzle to the group (append for a new puzzle or copy, replace for a

@@ -1,0 +1,338 @@
+// One placement attempt. The start-cell scan works on bit rows: for a word and a direction all
+// start cells that can take it are found at once, counted by shared cells, and the scan order
+// then only has to pick the first acceptable one. The result is the cell-by-cell scan's, and
+// the random numbers are drawn exactly as that scan draws them.
+#include "generator/PlacementAttempt.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <numeric>
+
+namespace gw {
+
+namespace {
+
+// Columns from..to (1-based) as bits 0-based; empty when from > to.
+uint64_t ColumnBits(int from, int to) {
+  if (from > to) return 0;
+  const uint64_t upTo = to >= 64 ? ~0ull : (1ull << to) - 1;
+  return upTo & ~((1ull << (from - 1)) - 1);
+}
+
+// The start cells of an axis in the scan's two parts.
+struct Part {
+  int from, to;
+};
+
+// Valid start range of a word of L letters on an axis of `size` cells, for a step of -1, 0, +1.
+Part StartRange(int step, int L, int size) {
+  if (step < 0) return {L, size};
+  if (step > 0) return {1, size - L + 1};
+  return {1, size};
+}
+
+void SplitRange(int step, int L, int size, int offset, Part parts[2]) {
+  if (step < 0) {
+    parts[0] = {L + offset, size};
+    parts[1] = {L, L + offset - 1};
+  } else if (step > 0) {
+    parts[0] = {1, size - L + 1 - offset};
+    parts[1] = {size - L + 2 - offset, size - L + 1};
+  } else {
+    parts[0] = {offset + 1, size};
+    parts[1] = {1, offset};
+  }
+}
+
+// Byte-wise comparison; a prefix sorts first.
+bool Less(const PString<30>& a, const PString<30>& b) {
+  const size_t n = std::min(a.Size(), b.Size());
+  const int c = std::memcmp(a.data, b.data, n);
+  return c < 0 || (c == 0 && a.Size() < b.Size());
+}
+
+}  // namespace
+
+AttemptBuilder::Scratch::Scratch(const AttemptBuilder& builder)
+    : letterRows_(static_cast<size_t>(std::max(builder.letterKinds_, 1)) * kRows),
+      letterCount_(static_cast<size_t>(std::max(builder.letterKinds_, 1))) {}
+
+AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& shape,
+                               const PlacementOptions& options)
+    : sorted_(std::make_unique<PuzzleRecord>()),
+      directions_(options.directions),
+      integration_(std::clamp(options.integration, 0, 6)),
+      shrink_(options.shrink),
+      width_(ClampedGridWidth(preRun)),
+      height_(ClampedGridHeight(preRun)) {
+  std::memcpy(sorted_.get(), &preRun, sizeof preRun);
+  PuzzleRecord& s = *sorted_;
+
+  // Longest first; a stable sort leaves equal lengths in their order, as the bubble sort does.
+  // Only words and clues move; starts and ends stay where they are.
+  const int n = ClampedWordCount(s);
+  std::vector<int> order(static_cast<size_t>(n));
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return preRun.words[a].Size() > preRun.words[b].Size(); });
+  for (int k = 0; k < n; ++k) {
+    s.words[k] = preRun.words[order[static_cast<size_t>(k)]];
+    s.clues[k] = preRun.clues[order[static_cast<size_t>(k)]];
+  }
+  while (count_ < n && !s.words[count_].Empty()) ++count_;
+  s.wordCount = static_cast<int16_t>(count_);
+  std::memset(s.letterGrid, ' ', kGridCells);
+  std::memset(s.fillGrid, ' ', kGridCells);
+  s.gridWidth = static_cast<int16_t>(width_);
+  s.gridHeight = static_cast<int16_t>(height_);
+
+  int idOf[256];
+  std::fill(std::begin(idOf), std::end(idOf), -1);
+  words_.resize(static_cast<size_t>(count_) + 1);
+  for (int i = 1; i <= count_; ++i) {
+    const std::string letters = WordLetters(s.Word(i).Get());
+    Word& w = words_[static_cast<size_t>(i)];
+    w.length = static_cast<int>(letters.size());
+    for (int j = 0; j < w.length; ++j) {
+      const uint8_t b = static_cast<uint8_t>(letters[static_cast<size_t>(j)]);
+      if (idOf[b] < 0) idOf[b] = letterKinds_++;
+      w.bytes[static_cast<size_t>(j)] = b;
+      w.ids[static_cast<size_t>(j)] = static_cast<uint8_t>(idOf[b]);
+    }
+  }
+
+  // The alphabetical order does not depend on the attempt; only the placed flags do.
+  alphabetical_.resize(static_cast<size_t>(count_));
+  std::iota(alphabetical_.begin(), alphabetical_.end(), 1);
+  std::stable_sort(alphabetical_.begin(), alphabetical_.end(),
+                   [&](int a, int b) { return Less(s.Word(a), s.Word(b)); });
+
+  for (int p = 0; p < kGridCells; ++p)
+    if (shape.cells[p] == 0) outsideCells_.push_back(p);
+  for (int r = 1; r <= height_; ++r)
+    for (int c = 1; c <= width_; ++c)
+      if (shape.cells[CellIndex(r, c) - 1] != 0) shapeRows_[r] |= 1ull << (c - 1);
+
+  const int t = integration_ - 2;
+  lowLimit_ = t < 0 ? t + 2 : -1;
+  levels_ = t >= 1 ? t : (t < 0 ? t + 3 : 0);
+}
+
+int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWords>& placed,
+                          Scratch& scratch) const {
+  std::memcpy(&w, sorted_.get(), sizeof w);
+  placed.fill(0);
+  std::memcpy(scratch.space_, shapeRows_, sizeof shapeRows_);
+  std::fill(scratch.letterRows_.begin(), scratch.letterRows_.end(), 0);
+  std::fill(scratch.letterCount_.begin(), scratch.letterCount_.end(), 0);
+
+  for (int i = 1; i <= count_; ++i)
+    placed[static_cast<size_t>(i - 1)] = PlaceWord(i, rng, w, scratch);
+
+  if (shrink_) {
+    // A cell holds a letter when it is in the shape and no longer empty.
+    uint64_t used[Scratch::kRows] = {};
+    uint64_t anyRow = 0;
+    for (int r = 1; r <= height_; ++r) {
+      used[r] = shapeRows_[r] & ~scratch.space_[r];
+      anyRow |= used[r];
+    }
+    int h = height_;
+    while (h >= 2 && used[h] == 0) --h;
+    int wd = width_;
+    while (wd >= 2 && (anyRow & (1ull << (wd - 1))) == 0) --wd;
+    w.gridHeight = static_cast<int16_t>(h);
+    w.gridWidth = static_cast<int16_t>(wd);
+  }
+
+  // Letters were upper-cased when written; cells outside the shape become 0.
+  for (int p : outsideCells_) w.letterGrid[p] = 0;
+
+  // Alphabetical, then the placed words in front: one stable partition of the fixed order.
+  int order[kMaxWords];
+  int k = 0, score = 0;
+  for (int pos : alphabetical_)
+    if (placed[static_cast<size_t>(pos - 1)]) order[k++] = pos;
+  score = k;
+  for (int pos : alphabetical_)
+    if (!placed[static_cast<size_t>(pos - 1)]) order[k++] = pos;
+  int16_t starts[kMaxWords], ends[kMaxWords];
+  std::memcpy(starts, w.wordStart, sizeof starts);
+  std::memcpy(ends, w.wordEnd, sizeof ends);
+  for (int q = 0; q < count_; ++q) {
+    const int from = order[q] - 1;
+    w.words[q] = sorted_->words[from];
+    w.clues[q] = sorted_->clues[from];
+    w.wordStart[q] = starts[from];
+    w.wordEnd[q] = ends[from];
+    placed[static_cast<size_t>(q)] = q < score ? 1 : 0;
+  }
+  w.wordCount = static_cast<int16_t>(score);
+  return score;
+}
+
+bool AttemptBuilder::PlaceWord(int i, Rng& rng, PuzzleRecord& w, Scratch& scratch) const {
+  // A word of spaces only has nothing to write; it is simply left out.
+  if (words_[static_cast<size_t>(i)].length == 0) return false;
+  std::fill(std::begin(scratch.computed_), std::end(scratch.computed_), false);
+  // The rarest letters of the grid rule out the most start cells, so they are tried first.
+  const Word& word = words_[static_cast<size_t>(i)];
+  int* order = scratch.letterOrder_;
+  for (int j = 0; j < word.length; ++j) {
+    const int count = scratch.letterCount_[word.ids[static_cast<size_t>(j)]];
+    int k = j;
+    for (; k > 0 && scratch.letterCount_[word.ids[static_cast<size_t>(order[k - 1])]] > count; --k)
+      order[k] = order[k - 1];
+    order[k] = j;
+  }
+  int t = integration_ - 2;
+  int d = rng.Random(8) + 1;
+  int c = 0;
+  for (;;) {
+    if (directions_[static_cast<size_t>(d)] && ScanDirection(i, d, t, rng, w, scratch)) return true;
+    d = d % 8 + 1;
+    if (++c == 8) {
+      if (t <= 0) return false;
+      --t;
+      c = 0;
+    }
+  }
+}
+
+template <int ColumnStep>
+void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) const {
+  const int L = word.length;
+  const int dr = kDirectionSteps[static_cast<size_t>(d)].rowStep;
+  const Part rows = StartRange(dr, L, height_);
+  const Part cols = StartRange(ColumnStep, L, width_);
+  const uint64_t colBits = ColumnBits(cols.from, cols.to);
+  auto& levels = scratch.starts_[d];
+  // Letter j of a word starting in column c lies in column c + j * step: move its row's bits
+  // so that they line up with the start columns.
+  auto align = [](uint64_t bits, int j) {
+    if constexpr (ColumnStep > 0)
+      return bits >> j;
+    else if constexpr (ColumnStep < 0)
+      return bits << j;
+    else
+      return bits;
+  };
+  bool* nonEmpty = scratch.nonEmpty_[d];
+  std::fill(nonEmpty, nonEmpty + Scratch::kLevels, false);
+  if (rows.from > rows.to || colBits == 0) return;
+
+  // Letter j's cells, row by row from the first start row on (row r + j * dr for start row r).
+  const int first = rows.from, count = rows.to - rows.from + 1;
+  const uint64_t* letters[30];
+  for (int j = 0; j < L; ++j)
+    letters[j] = scratch.LetterRows(word.ids[static_cast<size_t>(j)]) + first + j * dr;
+
+  // Letter by letter over all start rows at once: a loop without branches, which a crowded
+  // grid ends after a few letters when no start row is left. The rarest letters go first.
+  uint64_t fit[Scratch::kRows];
+  for (int n = 0; n < L; ++n) {
+    const int j = scratch.letterOrder_[n];
+    const uint64_t* space = scratch.space_ + first + j * dr;
+    const uint64_t* letter = letters[j];
+    uint64_t any = 0;
+    if (n == 0) {
+      for (int k = 0; k < count; ++k) any |= fit[k] = colBits & align(space[k] | letter[k], j);
+    } else {
+      for (int k = 0; k < count; ++k) any |= fit[k] &= align(space[k] | letter[k], j);
+    }
+    if (!any) return;
+  }
+
+  uint64_t any0 = 0, any1 = 0, any2 = 0, any3 = 0, any4 = 0;
+  for (int k = 0; k < count; ++k) {
+    uint64_t g0 = fit[k], g1 = 0, g2 = 0, g3 = 0, g4 = 0;
+    if (g0 && levels_ > 0) {
+      // Count the shared cells of every fitting start at once, saturating at four.
+      for (int j = 0; j < L; ++j) {
+        const uint64_t x = align(letters[j][k], j) & g0;
+        g4 |= g3 & x;
+        g3 |= g2 & x;
+        g2 |= g1 & x;
+        g1 |= x;
+      }
+      // Without relaxation the one threshold asks for at most 0 or 1 shared cells.
+      if (lowLimit_ == 0)
+        g0 &= ~g1;
+      else if (lowLimit_ == 1)
+        g0 &= ~g2;
+    }
+    const int r = first + k;
+    levels[0][r] = g0;
+    levels[1][r] = g1;
+    levels[2][r] = g2;
+    levels[3][r] = g3;
+    levels[4][r] = g4;
+    any0 |= g0, any1 |= g1, any2 |= g2, any3 |= g3, any4 |= g4;
+  }
+  nonEmpty[0] = any0 != 0;
+  nonEmpty[1] = any1 != 0;
+  nonEmpty[2] = any2 != 0;
+  nonEmpty[3] = any3 != 0;
+  nonEmpty[4] = any4 != 0;
+}
+
+bool AttemptBuilder::ScanDirection(int i, int d, int t, Rng& rng, PuzzleRecord& w,
+                                   Scratch& scratch) const {
+  const Word& word = words_[static_cast<size_t>(i)];
+  const DirectionStep& step = kDirectionSteps[static_cast<size_t>(d)];
+  const int L = word.length;
+  const int W = width_, H = height_;
+  // The offsets are drawn whether or not the word can go anywhere, as the plain scan does.
+  const int r = step.rowStep != 0 ? (H > L ? rng.Random(H - L) : 0) : rng.Random(H);
+  const int c = step.columnStep != 0 ? (W > L ? rng.Random(W - L) : 0) : rng.Random(W);
+
+  if (!scratch.computed_[d]) {
+    if (step.columnStep > 0)
+      ComputeStarts<1>(word, d, scratch);
+    else if (step.columnStep < 0)
+      ComputeStarts<-1>(word, d, scratch);
+    else
+      ComputeStarts<0>(word, d, scratch);
+    scratch.computed_[d] = true;
+  }
+  // The starts acceptable at this threshold: sharing at least t cells (level 0 already holds
+  // the at-most-one or no-sharing starts of the settings without relaxation).
+  const int level = std::max(t, 0);
+  if (!scratch.nonEmpty_[d][level]) return false;
+  const uint64_t* acceptable = scratch.starts_[d][level];
+
+  Part rows[2], cols[2];
+  SplitRange(step.rowStep, L, H, r, rows);
+  SplitRange(step.columnStep, L, W, c, cols);
+  const uint64_t colBits[2] = {ColumnBits(cols[0].from, cols[0].to),
+                               ColumnBits(cols[1].from, cols[1].to)};
+  static constexpr int kVertical[4][2] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
+  static constexpr int kHorizontal[4][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
+  const auto& blocks = step.rowStep == 0 ? kHorizontal : kVertical;
+  for (const auto& block : blocks) {
+    const Part& rp = rows[block[0]];
+    const uint64_t cb = colBits[block[1]];
+    if (cb == 0) continue;
+    for (int row = rp.from; row <= rp.to; ++row) {
+      const uint64_t bits = acceptable[row] & cb;
+      if (!bits) continue;
+      const int col = std::countr_zero(bits) + 1;
+      const int s = CellIndex(row, col);
+      for (int j = 0; j < L; ++j) {
+        const int rj = row + j * step.rowStep, cj = col + j * step.columnStep;
+        const uint64_t bit = 1ull << (cj - 1);
+        if (scratch.space_[rj] & bit) ++scratch.letterCount_[word.ids[static_cast<size_t>(j)]];
+        scratch.space_[rj] &= ~bit;
+        scratch.LetterRows(word.ids[static_cast<size_t>(j)])[rj] |= bit;
+        w.letterGrid[s + j * step.indexStep - 1] = word.bytes[static_cast<size_t>(j)];
+      }
+      w.wordStart[i - 1] = static_cast<int16_t>(s);
+      w.wordEnd[i - 1] = static_cast<int16_t>(s + (L - 1) * step.indexStep);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace gw

@@ -1,0 +1,77 @@
+// One placement attempt: the words sorted, placed one by one, trimmed and ordered.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "generator/PlacementEngine.h"
+#include "shell/Random.h"
+
+namespace gw {
+
+// Builds the attempts of one run. Everything that is the same for every attempt (the
+// longest-first order, the letters, the alphabetical order, the shape) is worked out once here;
+// the builder is read-only afterwards, so several threads may build attempts from it at once,
+// each with its own Scratch.
+class AttemptBuilder {
+ public:
+  // Working memory of one thread: the grid as bit rows, one bit per column.
+  class Scratch {
+   public:
+    explicit Scratch(const AttemptBuilder& builder);
+
+   private:
+    friend class AttemptBuilder;
+    static constexpr int kRows = kGridStride + 1;  // rows 1..50, index 0 unused
+    static constexpr int kLevels = 5;              // start cells that fit; sharing >= 1..4 cells
+
+    uint64_t* LetterRows(int letter) { return letterRows_.data() + letter * kRows; }
+
+    uint64_t space_[kRows];               // cells of the shape still empty
+    std::vector<uint64_t> letterRows_;    // per distinct letter: cells holding it
+    std::vector<int> letterCount_;        // per distinct letter: how many cells hold it
+    uint64_t starts_[9][kLevels][kRows];  // per direction, by start row: see ComputeStarts
+    bool nonEmpty_[9][kLevels];           // whether a level has any start at all
+    bool computed_[9];
+    int letterOrder_[30];  // the current word's letters, rarest in the grid first
+  };
+
+  AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& shape,
+                 const PlacementOptions& options);
+
+  // Rebuilds `work` from the pre-run copy with the random stream `rng`; returns the score.
+  // `placed` receives the placed flags in the final word order (0 beyond the words).
+  int Build(Rng& rng, PuzzleRecord& work, std::array<uint8_t, kMaxWords>& placed,
+            Scratch& scratch) const;
+
+ private:
+  struct Word {
+    int length = 0;                   // L: letters without the spaces
+    std::array<uint8_t, 30> bytes{};  // the letters as written into the grid
+    std::array<uint8_t, 30> ids{};    // the same letters as indexes of distinct letters
+  };
+
+  bool PlaceWord(int i, Rng& rng, PuzzleRecord& work, Scratch& scratch) const;
+  bool ScanDirection(int i, int d, int threshold, Rng& rng, PuzzleRecord& work,
+                     Scratch& scratch) const;
+  template <int ColumnStep>
+  void ComputeStarts(const Word& word, int d, Scratch& scratch) const;
+
+  std::unique_ptr<PuzzleRecord> sorted_;  // the pre-run copy after the longest-first sort
+  int count_ = 0;                         // non-empty words
+  std::vector<Word> words_;               // by position after the longest-first sort (1-based)
+  std::vector<int> alphabetical_;         // positions 1..count_ in alphabetical order
+  std::vector<int> outsideCells_;         // 0-based cells outside the shape
+  uint64_t shapeRows_[Scratch::kRows] = {};
+  int letterKinds_ = 0;
+  std::array<bool, 9> directions_;
+  int integration_;
+  int levels_;    // sharing levels to count: up to the first threshold, or 2 / 1 below zero
+  int lowLimit_;  // -1, or the most shared cells allowed when there is no relaxation
+  bool shrink_;
+  int width_, height_;
+};
+
+}  // namespace gw

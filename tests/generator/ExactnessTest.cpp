@@ -1,0 +1,118 @@
+// The fast engine against the plain reference run: the same slots, byte for byte.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+
+#include "EngineFixtures.h"
+#include "ReferencePlacement.h"
+
+namespace gw::test {
+namespace {
+
+// Word lists drawn from a few letters, so that words cross often; some with spaces, lower-case
+// and accented letters, duplicates and words too long for the grid.
+std::vector<std::string> RandomWords(std::mt19937& gen, int count, int maxLength) {
+  static const std::string kLetters = "AEIRSTNaeo\xE9\xC9";
+  std::vector<std::string> words;
+  for (int i = 0; i < count; ++i) {
+    const int len = std::uniform_int_distribution<int>(1, maxLength)(gen);
+    std::string w;
+    for (int j = 0; j < len; ++j) {
+      if (j > 0 && j + 1 < len && gen() % 15 == 0) w.push_back(' ');
+      w.push_back(kLetters[gen() % kLetters.size()]);
+    }
+    if (!words.empty() && gen() % 12 == 0) w = words[gen() % words.size()];
+    if (gen() % 40 == 0) w.clear();  // a damaged list may hold an empty word
+    words.push_back(w);
+  }
+  return words;
+}
+
+ShapeRecord RandomShape(std::mt19937& gen, int width, int height) {
+  ShapeRecord s = SquareShape(width, height);
+  switch (gen() % 3) {
+    case 0:
+      break;
+    case 1:  // a diamond with its corners cut away
+      for (int r = 1; r <= height; ++r)
+        for (int c = 1; c <= width; ++c)
+          s.SetCell(r, c,
+                    std::abs(2 * r - height - 1) * width + std::abs(2 * c - width - 1) * height <=
+                        width * height);
+      break;
+    default:  // scattered holes
+      for (int k = 0; k < width * height / 6; ++k)
+        s.SetCell(1 + static_cast<int>(gen() % height), 1 + static_cast<int>(gen() % width), false);
+  }
+  return s;
+}
+
+// Refuses a grid by its content, so the answer does not depend on the order of calls.
+bool ContentScreen(const PuzzleRecord& p) {
+  unsigned sum = 0;
+  for (int k = 0; k < kGridCells; ++k) sum = sum * 31 + p.letterGrid[k];
+  return sum % 5 == 0;
+}
+
+void ExpectSameSlots(const CandidateSlots& a, const CandidateSlots& b, const std::string& what) {
+  for (size_t k = 0; k < 4; ++k) {
+    EXPECT_EQ(a[k].score, b[k].score) << what << " slot " << k + 1;
+    EXPECT_EQ(0, std::memcmp(a[k].record.get(), b[k].record.get(), sizeof(PuzzleRecord)))
+        << what << " slot " << k + 1;
+    EXPECT_EQ(a[k].placed, b[k].placed) << what << " slot " << k + 1;
+  }
+}
+
+TEST(PlacementExactness, FastRunsEqualTheReferenceRun) {
+  std::mt19937 gen(20240611);
+  for (int run = 0; run < 240; ++run) {
+    const int width = std::uniform_int_distribution<int>(3, 30)(gen);
+    const int height = std::uniform_int_distribution<int>(3, 30)(gen);
+    const int count = std::uniform_int_distribution<int>(1, run % 10 == 0 ? 200 : 45)(gen);
+    const auto words = RandomWords(gen, count, std::min(30, std::max(width, height) + 2));
+    auto puzzle = MakePuzzle(words, width, height);
+    const ShapeRecord shape = RandomShape(gen, width, height);
+    PlacementOptions o =
+        Options(1 + static_cast<int>(gen() % 12), static_cast<int>(gen() % 7), gen());
+    o.shrink = gen() % 2 == 0;
+    for (int d = 1; d <= 8; ++d) o.directions[d] = gen() % 4 != 0;
+    o.threads = 1 + static_cast<int>(gen() % 2);
+    const bool screened = gen() % 3 == 0;
+    const ScreenFunction screen = screened ? ScreenFunction(ContentScreen) : ScreenFunction();
+
+    const std::string what = "run " + std::to_string(run);
+    auto before = std::make_unique<PuzzleRecord>(*puzzle);
+    auto fast = std::make_unique<CandidateSlots>();
+    auto plain = std::make_unique<CandidateSlots>();
+    const PlacementOutcome a = RunPlacementEngine(*puzzle, shape, o, screen, *fast);
+    const PlacementOutcome b = ReferenceRun(*puzzle, shape, o, screen, *plain);
+    EXPECT_EQ(a.attemptCounter, b.attemptCounter) << what;
+    EXPECT_EQ(a.attemptsRun, b.attemptsRun) << what;
+    EXPECT_EQ(a.tries, b.tries) << what;
+    EXPECT_EQ(a.refusedTries, b.refusedTries) << what;
+    ExpectSameSlots(*fast, *plain, what);
+    EXPECT_EQ(0, std::memcmp(before.get(), puzzle.get(), sizeof(PuzzleRecord))) << what;
+    if (HasFailure()) break;
+  }
+}
+
+TEST(PlacementExactness, TwoThreadsEqualOneOnAFullRun) {
+  std::mt19937 gen(7);
+  auto puzzle = MakePuzzle(RandomWords(gen, 120, 12), 20, 20);
+  const ShapeRecord shape = SquareShape(20, 20);
+  PlacementOptions o = Options(150, 6, 99);
+  o.threads = 1;
+  auto one = std::make_unique<CandidateSlots>();
+  const PlacementOutcome a = RunPlacementEngine(*puzzle, shape, o, ContentScreen, *one);
+  o.threads = 2;
+  auto two = std::make_unique<CandidateSlots>();
+  const PlacementOutcome b = RunPlacementEngine(*puzzle, shape, o, ContentScreen, *two);
+  EXPECT_EQ(a.tries, b.tries);
+  EXPECT_GT(a.refusedTries, 0);
+  EXPECT_EQ(a.refusedTries, b.refusedTries);
+  ExpectSameSlots(*one, *two, "threads");
+}
+
+}  // namespace
+}  // namespace gw::test
