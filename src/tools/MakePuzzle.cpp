@@ -152,14 +152,14 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   const std::vector<std::string> entries =
       EntriesClearOfWords(LoadOffensiveList(paths), *puzzle);
   const OffensiveScreen screen(entries);
-  CandidateSlots slots;
+  CandidateSlots candidates;
   const PlacementOutcome run = RunPlacementEngine(
       *puzzle, shape, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); },
-      slots);
-  if (slots[0].score == 0)
+      candidates);
+  if (candidates[0].score == 0)
     return Fail(MakeOutcome::NothingPlaced,
                 "No word could be placed: check the directions, the shape and the word lengths.");
-  const CandidateSlot& slot = slots[static_cast<size_t>(request.pick - 1)];
+  const CandidateSlot& slot = candidates[static_cast<size_t>(request.pick - 1)];
   if (slot.score == 0)
     return Fail(MakeOutcome::NothingPlaced,
                 "Candidate " + std::to_string(request.pick) + " is empty: the run kept fewer.");

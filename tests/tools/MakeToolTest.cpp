@@ -17,14 +17,14 @@
 namespace gw {
 namespace {
 
-struct Run {
+struct ToolRun {
   int code;
   std::string out;  // standard output and standard error together
 };
 
-Run Make(const std::string& arguments, const std::string& folder) {
+ToolRun Make(const std::string& arguments, const std::string& folder) {
   const std::string command = "cd '" + folder + "' && '" GW_MAKE_TOOL "' " + arguments + " 2>&1";
-  Run run{-1, {}};
+  ToolRun run{-1, {}};
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   std::array<char, 4096> buffer;
@@ -72,7 +72,7 @@ TEST_F(MakeToolTest, SeededRunsRepeatToTheByteAndListTheirPuzzles) {
             0);
   EXPECT_EQ(test::ReadBytes(dir_.File("G.QL3")), test::ReadBytes(dir_.File("H.QL3")));
   ASSERT_EQ(Make(Common() + "--seed 8", dir_.Path()).code, 0);
-  const Run list = Make("--list G.QL3", dir_.Path());
+  const ToolRun list = Make("--list G.QL3", dir_.Path());
   EXPECT_EQ(list.code, 0);
   EXPECT_EQ(list.out, "0\tAnimals\tSafari\n1\tPuzzles\tanimals\n");
 }
@@ -81,7 +81,7 @@ TEST_F(MakeToolTest, EveryPlacedWordReadsFromStartToEndInTheShownGrid) {
   ASSERT_EQ(Make(Common() + "--attempts 20 --seed 3", dir_.Path()).code, 0);
   const auto p = Record(0);
   EXPECT_EQ(p->puzzleGenerated, 1);
-  const Run show = Make("--show G.QL3 0", dir_.Path());
+  const ToolRun show = Make("--show G.QL3 0", dir_.Path());
   ASSERT_EQ(show.code, 0);
   // The grid lines follow the heading and a blank line; letters are separated by spaces.
   std::istringstream lines(show.out);
@@ -120,7 +120,7 @@ TEST_F(MakeToolTest, ThePhraseComesBackFromTheFillLetters) {
   std::string phrase;
   while (static_cast<int>(phrase.size()) < empty) phrase += "quietzebra";
   phrase.resize(static_cast<size_t>(empty));
-  const Run run = Make(Common() + "--seed 11 --phrase " + phrase, dir_.Path());
+  const ToolRun run = Make(Common() + "--seed 11 --phrase " + phrase, dir_.Path());
   ASSERT_EQ(run.code, 0) << run.out;
   const auto p = Record(1);
   EXPECT_EQ(p->hiddenPhraseUsed, 1);
@@ -130,7 +130,7 @@ TEST_F(MakeToolTest, ThePhraseComesBackFromTheFillLetters) {
       if (p->Letter(CellIndex(r, c)) == ' ') read += static_cast<char>(p->Fill(CellIndex(r, c)) + 32);
   EXPECT_EQ(read, phrase);
 
-  const Run shortPhrase = Make(Common() + "--seed 11 --phrase abc", dir_.Path());
+  const ToolRun shortPhrase = Make(Common() + "--seed 11 --phrase abc", dir_.Path());
   EXPECT_EQ(shortPhrase.code, 2);
   EXPECT_NE(shortPhrase.out.find(std::to_string(empty) +
                                  " characters are required for the hidden phrase.  You have "
@@ -155,7 +155,8 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
       {"missing.txt --library lib --group G.QL3", 2, "Cannot open the word file"},
       {"many.txt --library lib --group G.QL3", 2, "331 entries"},
       {"long.txt --library lib --group G.QL3", 2,
-       "Word is greater than puzzle dimension size of 15 characters in \"" + std::string(40, 'A') +
+       // Words are stored cut to 30 characters, as the editor stores them.
+       "Word is greater than puzzle dimension size of 15 characters in \"" + std::string(30, 'A') +
            "\"."},
       {Common() + "--shape Unicorn", 2, "No shape named \"Unicorn\""},
       {Common() + "--directions right,sideways", 2, "unknown direction"},
@@ -165,7 +166,7 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
       {"animals.txt --library lib", 2, "--group is required"},
   };
   for (const Case& c : cases) {
-    const Run run = Make(c.arguments, dir_.Path());
+    const ToolRun run = Make(c.arguments, dir_.Path());
     EXPECT_EQ(run.code, c.code) << c.arguments << "\n" << run.out;
     EXPECT_NE(run.out.find(c.message), std::string::npos) << c.arguments << "\n" << run.out;
   }
@@ -187,7 +188,7 @@ TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNo
   MakeNewShape(none);
   std::memset(none.cells, 0, sizeof none.cells);
   ASSERT_TRUE(ExportShape(dir_.File("none.LAY"), none).ok);
-  const Run run = Make(Common() + "--shape-file none.LAY", dir_.Path());
+  const ToolRun run = Make(Common() + "--shape-file none.LAY", dir_.Path());
   EXPECT_EQ(run.code, 3) << run.out;
   EXPECT_EQ(ListGroup(dir_.File("G.QL3")).titles.size(), 1u);
 }
