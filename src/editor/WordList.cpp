@@ -16,6 +16,10 @@
 #include "editor/DirectionIcons.h"
 #include "editor/WordGrid.h"
 #include "generator/ChangeThePhrase.h"
+#include "generator/CreateCheck.h"
+#include "generator/CreatedPuzzle.h"
+#include "generator/CreationAttempts.h"
+#include "generator/OffensiveWords.h"
 #include "layouts/LayoutThumbnail.h"
 #include "shapes/ShapeListPanel.h"
 #include "shell/FormLayout.h"
@@ -35,7 +39,6 @@ constexpr bool kHasThesaurus = false;
 constexpr bool kHasWordFiles = false;
 constexpr bool kHasLayoutLibrary = false;
 constexpr bool kHasIntChars = false;
-constexpr bool kHasCreate = false;
 
 struct DirectionControl {
   int direction;
@@ -166,7 +169,7 @@ void TWordList::BuildControls() {
   attempts_->setMaxLength(3);
 
   createIt_ = Button(this, "CreateIt", "&Create", {540, 392, 172, 36});
-  createIt_->setEnabled(kHasCreate);
+  connect(createIt_, &QPushButton::clicked, this, &TWordList::CreateItClick);
   saveButton_ = Button(this, "SaveButton", "Sa&ve", {540, 434, 172, 30});
   connect(saveButton_, &QPushButton::clicked, this, &TWordList::SaveButtonClick);
   cancel_ = Button(this, "Cancel", "E&xit", {540, 470, 172, 30});
@@ -431,6 +434,48 @@ void TWordList::SaveIt() {
     return;
   }
   host_.PuzzleSaved();
+}
+
+void TWordList::CreateItClick() {
+  const long attempts = ReadNumber(Trim(FromQString(attempts_->text())));
+  if (const auto problem =
+          CheckCreateInputs(FromQString(title_->text()), FromQString(category_->currentText()),
+                            GetWordCount(), attempts)) {
+    ShowMessage(problem->message, "Error");
+    switch (problem->field) {
+      case CreateProblem::Title: title_->setFocus(); break;
+      case CreateProblem::Category: category_->setFocus(); break;
+      case CreateProblem::Attempts: attempts_->setFocus(); break;
+      default: break;
+    }
+    return;
+  }
+  AppSettings().attempts = attempts;
+
+  PuzzleRecord& puzzle = *state_.currentPuzzle;
+  const ShapeRecord& shape = state_.currentShape;
+  puzzle.gridWidth = static_cast<int16_t>(ClampedShapeWidth(shape));
+  puzzle.gridHeight = static_cast<int16_t>(ClampedShapeHeight(shape));
+  SetValues();
+  if (const auto problem = CheckWordLengths(puzzle, puzzle.gridWidth, puzzle.gridHeight)) {
+    ShowMessage(problem->message, "Error");
+    // Word i is the i-th filled row: blank rows were closed up when the words were taken.
+    for (int row = 1, seen = 0; row <= WordGrid::kRows; ++row)
+      if (!Trim(FromQString(grid_->Cell(WordGrid::kWord, row))).empty() &&
+          ++seen == problem->word) {
+        grid_->setFocus();
+        grid_->setCurrentCell(row - 1, WordGrid::kWord);
+        break;
+      }
+    return;
+  }
+
+  const OffensiveScreen screen(EntriesClearOfWords(LoadOffensiveList(state_.paths), puzzle));
+  RunPlacement(state_, PlacementOptionsFromSettings(AppSettings()),
+               [&screen](const PuzzleRecord& p) { return screen.Finds(p); }, this);
+  TCreatedPuzzle candidates(host_, state_.candidates, this);
+  candidates.exec();
+  if (candidates.Saved()) QDialog::done(QDialog::Accepted);
 }
 
 void TWordList::ChangePhraseClick() {

@@ -49,6 +49,9 @@ class TWordList : public QDialog {
   void CheckDirectionClick(int direction);
   void SpeedDirectionClick(int direction);
   void DrawPageBox();
+  // Checks the entries, runs the generation and opens the candidate window; a saved candidate
+  // closes the editor too.
+  void CreateItClick();
   // Edit mode: the hidden phrase of the stored grid; written with the next save.
   void ChangePhraseClick();
   // Writes the current puzzle over its record and makes the main window reselect it.

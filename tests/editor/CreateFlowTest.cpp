@@ -1,0 +1,226 @@
+// From a word list to a stored puzzle: "&Create", the candidate window and the save.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "editor/WordGrid.h"
+#include "editor/WordList.h"
+#include "generator/CreatedPuzzle.h"
+#include "generator/CreationAttempts.h"
+#include "generator/FillLetters.h"
+#include "generator/OffensiveWords.h"
+#include "shapes/ShapeLibrary.h"
+#include "shell/FormLayout.h"
+#include "shell/Random.h"
+#include "shell/Settings.h"
+#include "storage/PuzzleGroup.h"
+#include "support/Seams.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+class Host : public PuzzleHost {
+ public:
+  AppState& State() override { return state; }
+  void PuzzleSaved() override { ++saved; }
+  AppState state;
+  int saved = 0;
+};
+
+// Acts on modal windows as they come up: each step runs until it returns true.
+class ModalScript {
+ public:
+  explicit ModalScript(std::vector<std::function<bool()>> steps) : steps_(std::move(steps)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (next_ < steps_.size() && steps_[next_]()) ++next_;
+    });
+    timer_.start(5);
+  }
+  bool Finished() const { return next_ == steps_.size(); }
+
+  template <typename T>
+  static T* Visible() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* found = qobject_cast<T*>(w); found && found->isVisible()) return found;
+    return nullptr;
+  }
+
+ private:
+  std::vector<std::function<bool()>> steps_;
+  size_t next_ = 0;
+  QTimer timer_;
+};
+
+class CreateFlowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    paths_ = AppPaths{dir_.Path(), dir_.Path()};
+    AppSettings() = SettingsValues::Defaults(paths_);
+    // The shape library: a 15 x 15 square (record 0) and a 30 x 10 band (record 1).
+    ShapeRecord shape;
+    MakeNewShape(shape);
+    shape.shapeName.Set("Square");
+    shape.shapeWidth = shape.shapeHeight = 15;
+    ASSERT_TRUE(AppendShape(ShapeLibraryPath(paths_), shape));
+    shape.shapeName.Set("Band");
+    shape.shapeWidth = 30;
+    shape.shapeHeight = 10;
+    ASSERT_TRUE(AppendShape(ShapeLibraryPath(paths_), shape));
+    AppSettings().lastShape = 0;
+    Forms() = FormGlobals{};
+    Forms().screenWidth = 1280;
+    Forms().screenHeight = 1024;
+    host_.state.paths = paths_;
+    host_.state.groupFile = dir_.File("G.QL3");
+    host_.state.newPuzzle = true;
+    InitNewPuzzle(*host_.state.currentPuzzle);
+    MakeBuiltInDefaultLayout(host_.state.currentPuzzle->pageLayout);
+  }
+
+  std::unique_ptr<TWordList> Open(const std::vector<std::string>& words) {
+    auto editor = std::make_unique<TWordList>(host_, "Create New Puzzle");
+    editor->FormShow();
+    editor->findChild<QLineEdit*>("Title")->setText("Zoo Day");
+    editor->findChild<QComboBox*>("Category")->setCurrentText("Animals");
+    int row = 1;
+    for (const std::string& w : words) {
+      editor->Grid()->SetCell(WordGrid::kWord, row, QString::fromStdString(w));
+      editor->Grid()->SetCell(WordGrid::kClue, row, QString::fromStdString("clue " + w));
+      row += 2;  // blank rows in between close up
+    }
+    return editor;
+  }
+
+  test::TempDir dir_;
+  AppPaths paths_;
+  Host host_;
+  test::ScriptedSeams seams_;
+};
+
+TEST_F(CreateFlowTest, ChecksComeInOrderAndStopBeforeGenerating) {
+  auto e = Open({"LION"});
+  e->findChild<QLineEdit*>("Title")->setText("  ");
+  e->CreateItClick();
+  EXPECT_EQ(seams_.Single(), "No title specified.  Please correct.");
+  seams_.Clear();
+  e->findChild<QLineEdit*>("Title")->setText("Zoo");
+  e->findChild<QLineEdit*>("Attempts")->setText("0");
+  e->CreateItClick();
+  EXPECT_EQ(seams_.Single(), "Attempts must be between 1 and 999.  Please correct.");
+  seams_.Clear();
+  e->findChild<QLineEdit*>("Attempts")->setText("1");
+  e->Grid()->SetCell(WordGrid::kWord, 1, "");
+  e->CreateItClick();
+  EXPECT_EQ(seams_.Single(), "No words have been entered.  Please correct.");
+}
+
+TEST_F(CreateFlowTest, AWordLongerThanTheShapeStopsCreateOnItsRow) {
+  auto e = Open({"LION", "HIPPOPOTAMUSESSS"});  // 16 letters, rows 1 and 3
+  e->CreateItClick();
+  EXPECT_EQ(seams_.Single(),
+            "Word is greater than puzzle dimension size of 15 characters in \"HIPPOPOTAMUSESSS\".");
+  EXPECT_EQ(e->Grid()->currentRow(), 2);
+  EXPECT_EQ(e->Grid()->currentColumn(), WordGrid::kWord);
+  EXPECT_EQ(AppSettings().attempts, 1);
+  EXPECT_EQ(host_.state.currentPuzzle->wordCount, 2);
+}
+
+TEST_F(CreateFlowTest, AWideShapeTakesTheLongWordAndOneAttemptFillsOneSlot) {
+  AppSettings().lastShape = 1;
+  auto e = Open({"LION", "HIPPOPOTAMUSESSS"});
+  ModalScript script({[] {
+    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    if (!window) return false;
+    EXPECT_EQ(window->SelectedSlot(), 1);
+    EXPECT_FALSE(window->findChild<QLabel*>("BFLabel1")->isHidden());
+    EXPECT_TRUE(window->findChild<QLabel*>("BFLabel2")->isHidden());
+    window->reject();
+    return true;
+  }});
+  e->CreateItClick();
+  EXPECT_TRUE(script.Finished());
+  EXPECT_TRUE(seams_.Messages().empty());
+  EXPECT_GT(host_.state.candidates[0].score, 0);
+  EXPECT_EQ(host_.state.candidates[1].score, 0);
+  EXPECT_EQ(host_.state.currentPuzzle->gridWidth, 30);
+  EXPECT_EQ(test::FileSize(host_.state.groupFile), -1);  // cancelled: nothing stored
+}
+
+TEST_F(CreateFlowTest, WholeRunFromWordsToAStoredPuzzleWithAPhrase) {
+  GlobalRandom().Seed(5);
+  auto e = Open({"LION", "TIGER", "ZEBRA", "GIRAFFE", "ELEPHANT", "MONKEY", "HIPPO", "RHINO"});
+  e->findChild<QLineEdit*>("Attempts")->setText("40");
+  std::string phrase;
+  ModalScript script({
+      [] {  // the progress window finishes its run; "&Ok" closes it
+        auto* progress = ModalScript::Visible<TCreationAttempts>();
+        if (!progress || progress->Running() || !progress->CompletedShown()) return false;
+        progress->CancelClick();
+        return true;
+      },
+      [&] {  // pick the second best, hide a phrase in it, save
+        auto* window = ModalScript::Visible<TCreatedPuzzle>();
+        if (!window) return false;
+        window->SelectSlot(2);
+        EXPECT_EQ(window->SelectedSlot(), 2);
+        // A phrase that spells nothing offensive with this grid's letters.
+        const PuzzleRecord& candidate = *host_.state.candidates[1].record;
+        const int empty = EmptyCellCount(candidate);
+        const OffensiveScreen screen(LoadOffensiveList(paths_));
+        for (int shift = 0; shift < 100; ++shift) {
+          phrase.clear();
+          for (int i = 0; i < empty; ++i) phrase += "quietzebra"[(i * 7 + shift) % 10];
+          PuzzleRecord trial = candidate;
+          PlacePhrase(trial, phrase);
+          if (!screen.Finds(trial)) break;
+        }
+        window->findChild<QCheckBox*>("IncludeHidden")->setChecked(true);
+        window->findChild<QLineEdit*>("HiddenPhrase")->setText(QString::fromStdString(phrase));
+        window->SaveClick();
+        return true;
+      },
+  });
+  e->CreateItClick();
+  ASSERT_TRUE(script.Finished());
+  EXPECT_EQ(AppSettings().attempts, 40);
+  EXPECT_EQ(host_.saved, 1);
+  EXPECT_EQ(e->result(), QDialog::Accepted);  // the editor closes with the candidate window
+
+  PuzzleRecord p;
+  ASSERT_TRUE(ReadPuzzle(host_.state.groupFile, 0, p));
+  EXPECT_EQ(p.title.Get(), "Zoo Day");
+  EXPECT_EQ(p.category.Get(), "Animals");
+  EXPECT_EQ(p.puzzleGenerated, 1);
+  EXPECT_EQ(p.version.Get(), "3.0");
+  EXPECT_EQ(p.hiddenPhraseUsed, 1);
+  EXPECT_EQ(p.wordCount, host_.state.candidates[1].score);
+  // Placed words read from start to end; clues moved with their words.
+  for (int i = 1; i <= p.wordCount; ++i) {
+    EXPECT_EQ(p.wordPlaced[i - 1], 1);
+    EXPECT_EQ(p.Clue(i).Get(), "clue " + p.Word(i).Get());
+    const int s = p.wordStart[i - 1], end = p.wordEnd[i - 1];
+    const int n = static_cast<int>(p.Word(i).Size());
+    const int step = n > 1 ? (end - s) / (n - 1) : 0;
+    for (int k = 0; k < n; ++k) EXPECT_EQ(p.Letter(s + k * step), p.Word(i).Get()[k]);
+  }
+  // The fill letters spell the phrase in reading order, and nothing offensive shows anywhere.
+  std::string read;
+  for (int r = 1; r <= p.gridHeight; ++r)
+    for (int c = 1; c <= p.gridWidth; ++c)
+      if (p.Letter(CellIndex(r, c)) == ' ') read += static_cast<char>(p.Fill(CellIndex(r, c)) + 32);
+  EXPECT_EQ(read, phrase);
+  EXPECT_FALSE(OffensiveScreen(LoadOffensiveList(paths_)).Finds(p));
+}
+
+}  // namespace
+}  // namespace gw
