@@ -43,8 +43,10 @@ std::optional<std::string> LoadShape(const MakeRequest& request, const AppPaths&
     bool found = false;
     for (const ShapeEntry& entry : entries.value_or(std::vector<ShapeEntry>{})) {
       ShapeRecord candidate;
+      // The name alone, or the list text ("15x15 Square") when names repeat.
       if (ReadShape(library, entry.tag, candidate) &&
-          EqualsNoCase(Trim(candidate.shapeName.Get()), Trim(*request.shapeName))) {
+          (EqualsNoCase(Trim(candidate.shapeName.Get()), Trim(*request.shapeName)) ||
+           EqualsNoCase(entry.text, Trim(*request.shapeName)))) {
         shape = candidate;
         found = true;
         break;
