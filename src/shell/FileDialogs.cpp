@@ -54,22 +54,22 @@ std::string QtFilter(const std::string& filter) {
   return out;
 }
 
-std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& spec) {
-  if (Responder()) return Responder()(spec);
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& request) {
+  if (Responder()) return Responder()(request);
 
-  QFileDialog dialog(parent, QString::fromStdString(spec.title));
-  dialog.setNameFilters(QString::fromStdString(QtFilter(spec.filter)).split(";;"));
-  if (!spec.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExt));
-  if (spec.kind == FileDialogSpec::Save) {
+  QFileDialog dialog(parent, QString::fromStdString(request.title));
+  dialog.setNameFilters(QString::fromStdString(QtFilter(request.filter)).split(";;"));
+  if (!request.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+  if (request.kind == FileDialogSpec::Save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.overwritePrompt);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(spec.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   }
-  const QFileInfo initial(QString::fromLocal8Bit(spec.initial.c_str()));
-  if (!spec.initial.empty()) {
+  const QFileInfo initial(QString::fromLocal8Bit(request.initial.c_str()));
+  if (!request.initial.empty()) {
     if (initial.isDir()) {
       dialog.setDirectory(initial.absoluteFilePath());
     } else {

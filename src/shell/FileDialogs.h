@@ -20,7 +20,7 @@ struct FileDialogSpec {
 };
 
 // The chosen file name, or nothing on Cancel.
-std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& spec);
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& request);
 
 using FileDialogResponder = std::function<std::optional<std::string>(const FileDialogSpec&)>;
 void SetFileDialogResponder(FileDialogResponder responder);

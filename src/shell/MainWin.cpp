@@ -453,14 +453,14 @@ void TMainWin::PuzzleSaved() {
 // ---- Group commands -------------------------------------------------------------------------
 
 void TMainWin::NewGroupClick() {
-  FileDialogSpec spec;
-  spec.kind = FileDialogSpec::Save;
-  spec.title = "Create New Puzzle Group";
-  spec.filter = "QUARL Files (*.QL3)|*.QL3";
-  spec.defaultExt = "QL3";
-  spec.initial = state_.groupFile;
-  spec.overwritePrompt = true;
-  const std::optional<std::string> name = RunFileDialog(this, spec);
+  FileDialogSpec request;
+  request.kind = FileDialogSpec::Save;
+  request.title = "Create New Puzzle Group";
+  request.filter = "QUARL Files (*.QL3)|*.QL3";
+  request.defaultExt = "QL3";
+  request.initial = state_.groupFile;
+  request.overwritePrompt = true;
+  const std::optional<std::string> name = RunFileDialog(this, request);
   if (!name) return;
   state_.groupFile = *name;
   state_.listing = {};
@@ -470,14 +470,14 @@ void TMainWin::NewGroupClick() {
 }
 
 void TMainWin::OpenGroupClick() {
-  FileDialogSpec spec;
-  spec.kind = FileDialogSpec::Open;
-  spec.title = "Open Puzzle Group";
-  spec.filter = "QUARL Files (*.QL3)|*.QL3";
-  spec.defaultExt = "QL3";
-  spec.initial = state_.groupFile;
-  spec.mustExist = true;
-  const std::optional<std::string> name = RunFileDialog(this, spec);
+  FileDialogSpec request;
+  request.kind = FileDialogSpec::Open;
+  request.title = "Open Puzzle Group";
+  request.filter = "QUARL Files (*.QL3)|*.QL3";
+  request.defaultExt = "QL3";
+  request.initial = state_.groupFile;
+  request.mustExist = true;
+  const std::optional<std::string> name = RunFileDialog(this, request);
   if (!name) return;
   const std::string suffix =
       QFileInfo(QString::fromLocal8Bit(name->c_str())).suffix().toLocal8Bit().toStdString();

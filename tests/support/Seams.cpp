@@ -17,10 +17,10 @@ ScriptedSeams::ScriptedSeams() {
     answers_.pop_front();
     return r;
   });
-  SetFileDialogResponder([this](const FileDialogSpec& spec) -> std::optional<std::string> {
-    fileDialogs_.push_back(spec);
+  SetFileDialogResponder([this](const FileDialogSpec& request) -> std::optional<std::string> {
+    fileDialogs_.push_back(request);
     if (files_.empty()) {
-      ADD_FAILURE() << "unexpected file dialog: " << spec.title;
+      ADD_FAILURE() << "unexpected file dialog: " << request.title;
       return std::nullopt;
     }
     auto r = files_.front();
