@@ -202,8 +202,8 @@ void ShapeListPanel::DeleteALayout() {
 }
 
 void ShapeListPanel::ImportLayout() {
-  FileDialogSpec dialog;
-  dialog.kind = FileDialogSpec::Open;
+  FileDialogRequest dialog;
+  dialog.kind = FileDialogRequest::Open;
   dialog.title = "Import Puzzle Shape";
   dialog.filter = "Puzzle Shapes (*.LAY)|*.LAY";
   dialog.defaultExt = "LAY";
@@ -232,8 +232,8 @@ void ShapeListPanel::ExportLayout() {
     ShowMessage("No shape selected.", "Error");
     return;
   }
-  FileDialogSpec dialog;
-  dialog.kind = FileDialogSpec::Save;
+  FileDialogRequest dialog;
+  dialog.kind = FileDialogRequest::Save;
   dialog.title = "Export Puzzle Shape";
   dialog.filter = "Puzzle Shape (*.LAY)|*.LAY";
   dialog.defaultExt = "LAY";

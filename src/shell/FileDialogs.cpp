@@ -54,13 +54,13 @@ std::string QtFilter(const std::string& filter) {
   return out;
 }
 
-std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& request) {
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
   if (Responder()) return Responder()(request);
 
   QFileDialog dialog(parent, QString::fromStdString(request.title));
   dialog.setNameFilters(QString::fromStdString(QtFilter(request.filter)).split(";;"));
   if (!request.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
-  if (request.kind == FileDialogSpec::Save) {
+  if (request.kind == FileDialogRequest::Save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);

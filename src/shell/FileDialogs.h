@@ -9,7 +9,7 @@ class QWidget;
 
 namespace gw {
 
-struct FileDialogSpec {
+struct FileDialogRequest {
   enum Kind { Open, Save } kind = Open;
   std::string title;
   std::string filter;      // "Description (*.EXT)|*.EXT|..." pairs
@@ -20,9 +20,9 @@ struct FileDialogSpec {
 };
 
 // The chosen file name, or nothing on Cancel.
-std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& request);
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request);
 
-using FileDialogResponder = std::function<std::optional<std::string>(const FileDialogSpec&)>;
+using FileDialogResponder = std::function<std::optional<std::string>(const FileDialogRequest&)>;
 void SetFileDialogResponder(FileDialogResponder responder);
 
 // "Desc (*.A)|*.A|All (*.*)|*.*" -> "Desc (*.A *.a);;All (*)" for Qt; patterns also match lower case.

@@ -453,8 +453,8 @@ void TMainWin::PuzzleSaved() {
 // ---- Group commands -------------------------------------------------------------------------
 
 void TMainWin::NewGroupClick() {
-  FileDialogSpec request;
-  request.kind = FileDialogSpec::Save;
+  FileDialogRequest request;
+  request.kind = FileDialogRequest::Save;
   request.title = "Create New Puzzle Group";
   request.filter = "QUARL Files (*.QL3)|*.QL3";
   request.defaultExt = "QL3";
@@ -470,8 +470,8 @@ void TMainWin::NewGroupClick() {
 }
 
 void TMainWin::OpenGroupClick() {
-  FileDialogSpec request;
-  request.kind = FileDialogSpec::Open;
+  FileDialogRequest request;
+  request.kind = FileDialogRequest::Open;
   request.title = "Open Puzzle Group";
   request.filter = "QUARL Files (*.QL3)|*.QL3";
   request.defaultExt = "QL3";

@@ -175,8 +175,8 @@ TEST_F(SelectShapesTest, ExportWritesTheStoredRecordAndImportAppendsIt) {
   const std::string file = dir_.File("heart.lay");
   seams_.ChooseFile(file);
   d.ExportShapeClick();
-  const FileDialogSpec& save = seams_.FileDialogs().back();
-  EXPECT_EQ(save.kind, FileDialogSpec::Save);
+  const FileDialogRequest& save = seams_.FileDialogs().back();
+  EXPECT_EQ(save.kind, FileDialogRequest::Save);
   EXPECT_EQ(save.title, "Export Puzzle Shape");
   EXPECT_EQ(save.filter, "Puzzle Shape (*.LAY)|*.LAY");
   EXPECT_EQ(save.defaultExt, "LAY");
@@ -195,8 +195,8 @@ TEST_F(SelectShapesTest, ExportWritesTheStoredRecordAndImportAppendsIt) {
     seams_.ChooseFile(file);
     d.ImportShapeClick();
   }
-  const FileDialogSpec& open = seams_.FileDialogs().back();
-  EXPECT_EQ(open.kind, FileDialogSpec::Open);
+  const FileDialogRequest& open = seams_.FileDialogs().back();
+  EXPECT_EQ(open.kind, FileDialogRequest::Open);
   EXPECT_EQ(open.title, "Import Puzzle Shape");
   EXPECT_EQ(open.filter, "Puzzle Shapes (*.LAY)|*.LAY");
   EXPECT_TRUE(open.mustExist);

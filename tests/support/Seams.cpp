@@ -17,7 +17,7 @@ ScriptedSeams::ScriptedSeams() {
     answers_.pop_front();
     return r;
   });
-  SetFileDialogResponder([this](const FileDialogSpec& request) -> std::optional<std::string> {
+  SetFileDialogResponder([this](const FileDialogRequest& request) -> std::optional<std::string> {
     fileDialogs_.push_back(request);
     if (files_.empty()) {
       ADD_FAILURE() << "unexpected file dialog: " << request.title;

@@ -27,7 +27,7 @@ class ScriptedSeams {
   void ChooseColor(std::optional<QColor> color) { colors_.push_back(color); }
 
   const std::vector<MessageRecord>& Messages() const { return messages_; }
-  const std::vector<FileDialogSpec>& FileDialogs() const { return fileDialogs_; }
+  const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
   // Texts of every message shown, in order.
   std::vector<std::string> Texts() const;
   // The only message shown since the last Clear(); fails the test when there is not exactly one.
@@ -41,7 +41,7 @@ class ScriptedSeams {
   std::deque<std::optional<FontChoice>> fonts_;
   std::deque<std::optional<QColor>> colors_;
   std::vector<MessageRecord> messages_;
-  std::vector<FileDialogSpec> fileDialogs_;
+  std::vector<FileDialogRequest> fileDialogs_;
 };
 
 }  // namespace gw::test
