@@ -5,16 +5,12 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "shell/SpeedIcons.h"
+
 namespace gw {
 
 QIcon DirectionIcon(int direction) {
-  QIcon icon;
-  for (int scale : {1, 2}) {
-    QPixmap pixmap(20 * scale, 20 * scale);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+  return PaintedIcon(20, [direction](QPainter& p) {
     p.translate(10, 10);
     p.rotate(45.0 * (direction - 1));
     QPainterPath arrow;
@@ -29,10 +25,7 @@ QIcon DirectionIcon(int direction) {
     p.setPen(QPen(QColor(20, 40, 90), 1));
     p.setBrush(QColor(52, 104, 196));
     p.drawPath(arrow);
-    p.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
+  });
 }
 
 }  // namespace gw

@@ -202,14 +202,9 @@ void ShapeListPanel::DeleteALayout() {
 }
 
 void ShapeListPanel::ImportLayout() {
-  FileDialogRequest dialog;
-  dialog.kind = FileDialogRequest::Open;
-  dialog.title = "Import Puzzle Shape";
-  dialog.filter = "Puzzle Shapes (*.LAY)|*.LAY";
-  dialog.defaultExt = "LAY";
-  dialog.mustExist = true;
-  dialog.initial = AppSettings().lastImportShapeFile;
-  const std::optional<std::string> file = RunFileDialog(dialogParent_, dialog);
+  const std::optional<std::string> file = RunFileDialog(
+      dialogParent_, FileDialogRequest::ForOpen("Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY",
+                                                "LAY", AppSettings().lastImportShapeFile));
   if (!file) return;
   AppSettings().lastImportShapeFile = *file;
   Guarded([&] {
@@ -232,14 +227,9 @@ void ShapeListPanel::ExportLayout() {
     ShowMessage("No shape selected.", "Error");
     return;
   }
-  FileDialogRequest dialog;
-  dialog.kind = FileDialogRequest::Save;
-  dialog.title = "Export Puzzle Shape";
-  dialog.filter = "Puzzle Shape (*.LAY)|*.LAY";
-  dialog.defaultExt = "LAY";
-  dialog.overwritePrompt = true;
-  dialog.initial = AppSettings().lastExportShapeFile;
-  const std::optional<std::string> file = RunFileDialog(dialogParent_, dialog);
+  const std::optional<std::string> file = RunFileDialog(
+      dialogParent_, FileDialogRequest::ForSave("Export Puzzle Shape", "Puzzle Shape (*.LAY)|*.LAY",
+                                                "LAY", AppSettings().lastExportShapeFile));
   if (!file) return;
   AppSettings().lastExportShapeFile = *file;
   Guarded([&] {

@@ -17,6 +17,18 @@ struct FileDialogRequest {
   std::string initial;     // preset file name or directory
   bool overwritePrompt = false;
   bool mustExist = false;
+
+  // An open dialog for an existing file, and a save dialog that asks before overwriting.
+  static FileDialogRequest ForOpen(std::string title, std::string filter, std::string defaultExt,
+                                   std::string initial) {
+    return {Open, std::move(title), std::move(filter), std::move(defaultExt), std::move(initial),
+            false, true};
+  }
+  static FileDialogRequest ForSave(std::string title, std::string filter, std::string defaultExt,
+                                   std::string initial) {
+    return {Save, std::move(title), std::move(filter), std::move(defaultExt), std::move(initial),
+            true, false};
+  }
 };
 
 // The chosen file name, or nothing on Cancel.

@@ -453,14 +453,10 @@ void TMainWin::PuzzleSaved() {
 // ---- Group commands -------------------------------------------------------------------------
 
 void TMainWin::NewGroupClick() {
-  FileDialogRequest request;
-  request.kind = FileDialogRequest::Save;
-  request.title = "Create New Puzzle Group";
-  request.filter = "QUARL Files (*.QL3)|*.QL3";
-  request.defaultExt = "QL3";
-  request.initial = state_.groupFile;
-  request.overwritePrompt = true;
-  const std::optional<std::string> name = RunFileDialog(this, request);
+  const std::optional<std::string> name =
+      RunFileDialog(this, FileDialogRequest::ForSave("Create New Puzzle Group",
+                                                     "QUARL Files (*.QL3)|*.QL3", "QL3",
+                                                     state_.groupFile));
   if (!name) return;
   state_.groupFile = *name;
   state_.listing = {};
@@ -470,14 +466,9 @@ void TMainWin::NewGroupClick() {
 }
 
 void TMainWin::OpenGroupClick() {
-  FileDialogRequest request;
-  request.kind = FileDialogRequest::Open;
-  request.title = "Open Puzzle Group";
-  request.filter = "QUARL Files (*.QL3)|*.QL3";
-  request.defaultExt = "QL3";
-  request.initial = state_.groupFile;
-  request.mustExist = true;
-  const std::optional<std::string> name = RunFileDialog(this, request);
+  const std::optional<std::string> name = RunFileDialog(
+      this, FileDialogRequest::ForOpen("Open Puzzle Group", "QUARL Files (*.QL3)|*.QL3", "QL3",
+                                       state_.groupFile));
   if (!name) return;
   const std::string suffix =
       QFileInfo(QString::fromLocal8Bit(name->c_str())).suffix().toLocal8Bit().toStdString();

@@ -160,19 +160,23 @@ void Draw(QPainter& p, const char* name) {
 
 }  // namespace
 
-QIcon SpeedIcon(const char* buttonName) {
+QIcon PaintedIcon(int size, const std::function<void(QPainter&)>& draw) {
   QIcon icon;
   for (int scale : {1, 2}) {
-    QPixmap pixmap(24 * scale, 24 * scale);
+    QPixmap pixmap(size * scale, size * scale);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
-    Draw(p, buttonName);
+    draw(p);
     p.end();
     icon.addPixmap(pixmap);
   }
   return icon;
+}
+
+QIcon SpeedIcon(const char* buttonName) {
+  return PaintedIcon(24, [buttonName](QPainter& p) { Draw(p, buttonName); });
 }
 
 }  // namespace gw

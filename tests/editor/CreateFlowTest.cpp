@@ -23,19 +23,12 @@
 #include "shell/Random.h"
 #include "shell/Settings.h"
 #include "storage/PuzzleGroup.h"
+#include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
-
-class Host : public PuzzleHost {
- public:
-  AppState& State() override { return state; }
-  void PuzzleSaved() override { ++saved; }
-  AppState state;
-  int saved = 0;
-};
 
 // Acts on modal windows as they come up: each step runs until it returns true.
 class ModalScript {
@@ -65,7 +58,7 @@ class CreateFlowTest : public testing::Test {
  protected:
   void SetUp() override {
     paths_ = AppPaths{dir_.Path(), dir_.Path()};
-    AppSettings() = SettingsValues::Defaults(paths_);
+    test::ResetProgramWide(paths_);
     // The shape library: a 15 x 15 square (record 0) and a 30 x 10 band (record 1).
     ShapeRecord shape;
     MakeNewShape(shape);
@@ -77,9 +70,6 @@ class CreateFlowTest : public testing::Test {
     shape.shapeHeight = 10;
     ASSERT_TRUE(AppendShape(ShapeLibraryPath(paths_), shape));
     AppSettings().lastShape = 0;
-    Forms() = FormGlobals{};
-    Forms().screenWidth = 1280;
-    Forms().screenHeight = 1024;
     host_.state.paths = paths_;
     host_.state.groupFile = dir_.File("G.QL3");
     host_.state.newPuzzle = true;
@@ -103,7 +93,7 @@ class CreateFlowTest : public testing::Test {
 
   test::TempDir dir_;
   AppPaths paths_;
-  Host host_;
+  test::FakeHost host_;
   test::ScriptedSeams seams_;
 };
 

@@ -22,28 +22,18 @@
 #include "shell/MainWin.h"
 #include "shell/Settings.h"
 #include "storage/PuzzleGroup.h"
+#include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
-class FakeHost : public PuzzleHost {
- public:
-  AppState& State() override { return state; }
-  void PuzzleSaved() override { ++saved; }
-  AppState state;
-  int saved = 0;
-};
-
 class WordListTest : public testing::Test {
  protected:
   void SetUp() override {
     paths_ = AppPaths{dir_.Path(), dir_.Path()};
-    AppSettings() = SettingsValues::Defaults(paths_);
-    Forms() = FormGlobals{};
-    Forms().screenWidth = 1280;
-    Forms().screenHeight = 1024;
+    test::ResetProgramWide(paths_);
     host_.state.paths = paths_;
     host_.state.groupFile = AppSettings().lastGroup;
     // A small shape library: a 20 x 10 band, then a 12 x 12 square.
@@ -105,7 +95,7 @@ class WordListTest : public testing::Test {
 
   test::TempDir dir_;
   AppPaths paths_;
-  FakeHost host_;
+  test::FakeHost host_;
   test::ScriptedSeams seams_;
 };
 

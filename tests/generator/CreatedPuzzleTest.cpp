@@ -13,19 +13,12 @@
 #include "generator/CreatedPuzzle.h"
 #include "shell/Settings.h"
 #include "storage/PuzzleGroup.h"
+#include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
-
-class Host : public PuzzleHost {
- public:
-  AppState& State() override { return state; }
-  void PuzzleSaved() override { ++saved; }
-  AppState state;
-  int saved = 0;
-};
 
 // A candidate of `size` x `size` whose placed words run along the first rows; `unplaced`
 // words follow them, as a generation leaves its word order.
@@ -87,7 +80,7 @@ class CreatedPuzzleTest : public testing::Test {
   }
 
   test::TempDir dir_;
-  Host host_;
+  test::FakeHost host_;
   CandidateSlots slots_;
   test::ScriptedSeams seams_;
 };

@@ -10,6 +10,7 @@
 #include "shapes/ShapeLibrary.h"
 #include "shell/FormLayout.h"
 #include "shell/Settings.h"
+#include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 
@@ -22,10 +23,7 @@ class DoShapesTest : public testing::Test {
  protected:
   void SetUp() override {
     state_.paths = AppPaths{dir_.Path(), dir_.Path()};
-    AppSettings() = SettingsValues::Defaults(state_.paths);
-    Forms() = FormGlobals{};
-    Forms().screenWidth = 1280;
-    Forms().screenHeight = 1024;
+    test::ResetProgramWide(state_.paths);
   }
 
   std::string Library() const { return dir_.File("QLFLAY.DAT"); }

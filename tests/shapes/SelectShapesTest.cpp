@@ -19,6 +19,7 @@
 #include "shell/MainWin.h"
 #include "shell/Settings.h"
 #include "storage/PuzzleRecord.h"
+#include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 
@@ -44,10 +45,7 @@ class SelectShapesTest : public testing::Test {
  protected:
   void SetUp() override {
     state_.paths = AppPaths{dir_.Path(), dir_.Path()};
-    AppSettings() = SettingsValues::Defaults(state_.paths);
-    Forms() = FormGlobals{};
-    Forms().screenWidth = 1280;
-    Forms().screenHeight = 1024;
+    test::ResetProgramWide(state_.paths);
   }
 
   std::string Library() const { return dir_.File("QLFLAY.DAT"); }

@@ -12,6 +12,7 @@
 #include "shell/Settings.h"
 #include "shell/SettingsFile.h"
 #include "storage/PuzzleGroup.h"
+#include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 
@@ -22,10 +23,7 @@ class MainWinTest : public testing::Test {
  protected:
   void SetUp() override {
     paths_ = AppPaths{dir_.Path(), dir_.Path()};
-    AppSettings() = SettingsValues::Defaults(paths_);
-    Forms() = FormGlobals{};
-    Forms().screenWidth = 1280;
-    Forms().screenHeight = 1024;
+    test::ResetProgramWide(paths_);
   }
 
   std::string Group() const { return AppSettings().lastGroup; }

@@ -1,0 +1,16 @@
+// Program-wide values for window tests.
+#include "support/AppFixture.h"
+
+#include "shell/FormLayout.h"
+#include "shell/Settings.h"
+
+namespace gw::test {
+
+void ResetProgramWide(const AppPaths& paths) {
+  AppSettings() = SettingsValues::Defaults(paths);
+  Forms() = FormGlobals{};
+  Forms().screenWidth = 1280;
+  Forms().screenHeight = 1024;
+}
+
+}  // namespace gw::test

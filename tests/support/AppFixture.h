@@ -1,0 +1,22 @@
+// The program-wide values and the main window's side, as window tests need them.
+#pragma once
+
+#include "shell/AppPaths.h"
+#include "shell/PuzzleHost.h"
+
+namespace gw::test {
+
+// Settings at their defaults for these folders; forms unscaled on a 1280 x 1024 screen with the
+// default fonts.
+void ResetProgramWide(const AppPaths& paths);
+
+// Stands in for the main window: owns the state and counts the saves it is told about.
+class FakeHost : public PuzzleHost {
+ public:
+  AppState& State() override { return state; }
+  void PuzzleSaved() override { ++saved; }
+  AppState state;
+  int saved = 0;
+};
+
+}  // namespace gw::test
