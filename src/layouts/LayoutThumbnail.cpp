@@ -62,8 +62,7 @@ void DrawPageBox(QImage& image, const PageLayout& layout) {
   const QSize page(Trunc(layout.pixelWidth * s), Trunc(layout.pixelHeight * s));
   QPainter p(&image);
   p.fillRect(QRect(0, 0, page.width(), page.height()), Qt::white);
-  for (int i = 0; i < UsedObjectCount(layout); ++i)
-    if (IsKnownKind(layout.objects[i].kind)) DrawPageItem(p, layout.objects[i], s, page);
+  for (const LayoutObject* object : DrawnObjects(layout)) DrawPageItem(p, *object, s, page);
 }
 
 }  // namespace gw
