@@ -1,6 +1,7 @@
 // The word list editor.
 #include "editor/WordList.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -177,6 +178,14 @@ void TWordList::BuildControls() {
   intCharButton_ =
       Button(this, "IntCharButton", "International Characters", {540, 538, 172, 30});
   intCharButton_->setEnabled(kHasIntChars);
+  // F1..F12 type the international characters of the settings "Int Key 1".."Int Key 12".
+  for (int key = 1; key <= 12; ++key) {
+    auto* item = new QAction(QString::number(key), this);
+    item->setObjectName(QStringLiteral("N%11").arg(key));
+    item->setShortcut(QKeySequence(Qt::Key_F1 + key - 1));
+    item->setEnabled(kHasIntChars);
+    addAction(item);
+  }
 
   QGroupBox* shape = Group(this, "ShapePanel", "Puzzle Shape", {720, 42, 172, 332});
   shapeBox_ = Named(new QListWidget(shape), "ShapeBox", {12, 22, 148, 62});
