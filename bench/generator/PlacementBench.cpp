@@ -4,9 +4,9 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "generator/OffensiveWords.h"
 #include "generator/PlacementEngine.h"
 #include "storage/PuzzleRecord.h"
 
@@ -21,50 +21,6 @@ std::vector<std::string> ReadWords(const std::string& name) {
     if (!line.empty()) words.push_back(line);
   return words;
 }
-
-// A stand-in for the real offensive-word screen until it lands: 58 upper-case entries of four
-// letters, each looked for forwards and backwards in every row, column and diagonal. It costs
-// about what the real one does; the entries are made up, occur in none of the three lists and
-// only rarely where words cross.
-class StandInScreen {
- public:
-  StandInScreen() {
-    const char* starts[] = {"BL", "CR", "DR", "FL", "GR", "PL", "SN", "TR", "SK", "SP"};
-    const char vowels[] = {'A', 'O', 'U'};
-    const char ends[] = {'V', 'X'};
-    for (const char* s : starts)
-      for (char v : vowels)
-        for (char e : ends)
-          if (entries_.size() < 58) entries_.push_back(std::string(s) + v + e);
-  }
-
-  bool operator()(const PuzzleRecord& p) const {
-    const int w = ClampedGridWidth(p), h = ClampedGridHeight(p);
-    std::string lines;
-    lines.reserve(static_cast<size_t>(6 * w * h));
-    auto walk = [&](int r, int c, int dr, int dc) {
-      for (; r >= 1 && r <= h && c >= 1 && c <= w; r += dr, c += dc)
-        lines.push_back(static_cast<char>(ShownLetter(p, CellIndex(r, c))));
-      lines.push_back('\n');
-    };
-    for (int r = 1; r <= h; ++r) walk(r, 1, 0, 1);
-    for (int c = 1; c <= w; ++c) walk(1, c, 1, 0);
-    for (int c = 1; c <= w; ++c) walk(1, c, 1, 1);
-    for (int r = 2; r <= h; ++r) walk(r, 1, 1, 1);
-    for (int c = 1; c <= w; ++c) walk(1, c, 1, -1);
-    for (int r = 2; r <= h; ++r) walk(r, w, 1, -1);
-    const std::string_view view(lines);
-    for (const std::string& e : entries_) {
-      if (view.find(e) != std::string_view::npos) return true;
-      const std::string back(e.rbegin(), e.rend());
-      if (view.find(back) != std::string_view::npos) return true;
-    }
-    return false;
-  }
-
- private:
-  std::vector<std::string> entries_;
-};
 
 void RunWorkload(benchmark::State& state, const char* file, int size, int threads) {
   const std::vector<std::string> words = ReadWords(file);
@@ -82,7 +38,14 @@ void RunWorkload(benchmark::State& state, const char* file, int size, int thread
   options.attempts = 999;
   options.shrink = false;
   options.threads = threads;
-  const StandInScreen screen;
+  options.screenWhilePlacing = true;
+  // The real screen over the built-in list, without the entries the words themselves spell.
+  const std::vector<std::string> entries(BuiltInOffensiveWords().begin(),
+                                         BuiltInOffensiveWords().end());
+  const OffensiveScreen offensive(EntriesClearOfWords(entries, *puzzle));
+  const ScreenFunction screen = [&offensive](const PuzzleRecord& p) {
+    return offensive.Finds(p);
+  };
   auto slots = std::make_unique<CandidateSlots>();
   PlacementOutcome outcome;
   uint64_t seed = 1;

@@ -480,8 +480,10 @@ void TWordList::CreateItClick() {
   }
 
   const OffensiveScreen screen(EntriesClearOfWords(LoadOffensiveList(state_.paths), puzzle));
-  RunPlacement(state_, PlacementOptionsFromSettings(AppSettings()),
-               [&screen](const PuzzleRecord& p) { return screen.Finds(p); }, this);
+  PlacementOptions options = PlacementOptionsFromSettings(AppSettings());
+  options.screenWhilePlacing = true;
+  RunPlacement(state_, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); },
+               this);
   TCreatedPuzzle candidates(host_, state_.candidates, this);
   candidates.exec();
   if (candidates.Saved()) QDialog::done(QDialog::Accepted);

@@ -45,6 +45,9 @@ void SplitRange(int step, int L, int size, int offset, Part parts[2]) {
   }
 }
 
+// Placed words between two looks of the screen while an attempt is built.
+constexpr int kScreenInterval = 16;
+
 // Byte-wise comparison; a prefix sorts first.
 bool Less(const PString<30>& a, const PString<30>& b) {
   const size_t n = std::min(a.Size(), b.Size());
@@ -64,6 +67,7 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& sh
       directions_(options.directions),
       integration_(std::clamp(options.integration, 0, 6)),
       shrink_(options.shrink),
+      screenWhilePlacing_(options.screenWhilePlacing),
       width_(ClampedGridWidth(preRun)),
       height_(ClampedGridHeight(preRun)) {
   std::memcpy(sorted_.get(), &preRun, sizeof preRun);
@@ -120,15 +124,24 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& sh
 }
 
 int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWords>& placed,
-                          Scratch& scratch) const {
+                          Scratch& scratch, const ScreenFunction* screen) const {
   std::memcpy(&w, sorted_.get(), sizeof w);
   placed.fill(0);
   std::memcpy(scratch.space_, shapeRows_, sizeof shapeRows_);
   std::fill(scratch.letterRows_.begin(), scratch.letterRows_.end(), 0);
   std::fill(scratch.letterCount_.begin(), scratch.letterCount_.end(), 0);
 
-  for (int i = 1; i <= count_; ++i)
+  int sinceScreen = 0;
+  for (int i = 1; i <= count_; ++i) {
     placed[static_cast<size_t>(i - 1)] = PlaceWord(i, rng, w, scratch);
+    // A look every few placed words costs little beside the attempt and spares the rest of
+    // the attempts the screen would throw away anyway.
+    if (screen && placed[static_cast<size_t>(i - 1)] && ++sinceScreen == kScreenInterval &&
+        i < count_) {
+      sinceScreen = 0;
+      if ((*screen)(w)) return kRefusedEarly;
+    }
+  }
 
   if (shrink_) {
     // A cell holds a letter when it is in the shape and no longer empty.

@@ -43,8 +43,13 @@ class AttemptBuilder {
 
   // Rebuilds `work` from the pre-run copy with the random stream `rng`; returns the score.
   // `placed` receives the placed flags in the final word order (0 beyond the words).
+  // With `screen`, the grid is screened now and then while words are placed: letters are only
+  // ever added, so an offensive word found half way is in the finished grid too, and the
+  // attempt ends there with kRefusedEarly (its record is then unfinished).
+  static constexpr int kRefusedEarly = -1;
   int Build(Rng& rng, PuzzleRecord& work, std::array<uint8_t, kMaxWords>& placed,
-            Scratch& scratch) const;
+            Scratch& scratch, const ScreenFunction* screen = nullptr) const;
+  bool ScreensWhilePlacing() const { return screenWhilePlacing_; }
 
  private:
   struct Word {
@@ -71,6 +76,7 @@ class AttemptBuilder {
   int levels_;    // sharing levels to count: up to the first threshold, or 2 / 1 below zero
   int lowLimit_;  // -1, or the most shared cells allowed when there is no relaxation
   bool shrink_;
+  bool screenWhilePlacing_;
   int width_, height_;
 };
 

@@ -87,8 +87,10 @@ struct TryResult {
 void BuildTry(const AttemptBuilder& builder, AttemptBuilder::Scratch& scratch,
               const ScreenFunction& screen, uint64_t seed, int index, TryResult& result) {
   Rng rng(TrySeed(seed, index));
-  result.score = builder.Build(rng, *result.record, result.placed, scratch);
-  result.refused = screen && screen(*result.record);
+  const bool early = screen && builder.ScreensWhilePlacing();
+  result.score = builder.Build(rng, *result.record, result.placed, scratch, early ? &screen : nullptr);
+  result.refused = result.score == AttemptBuilder::kRefusedEarly || (screen && screen(*result.record));
+  if (result.refused) result.score = 0;
 }
 
 // Tries built ahead on worker threads and on the caller's. They are handed out strictly in try

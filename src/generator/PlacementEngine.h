@@ -34,6 +34,10 @@ struct PlacementOptions {
   int threads = 0;
   // Screen-refused tries after which the run gives up; 0 picks RefusedTryLimit(attempts).
   int refusedLimit = 0;
+  // The screen looks for letter sequences, so a grid it refuses stays refused as letters are
+  // added: attempts may then be screened while they are built and dropped early. The result is
+  // the same; the offensive-word screen qualifies, an arbitrary test of the record does not.
+  bool screenWhilePlacing = false;
 };
 
 // Options as the editor leaves them in the settings.

@@ -151,6 +151,7 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   options.attempts = static_cast<int>(request.attempts);
   options.shrink = request.shrink;
   options.seed = request.seed;
+  options.screenWhilePlacing = true;
   const std::vector<std::string> entries =
       EntriesClearOfWords(LoadOffensiveList(paths), *puzzle);
   const OffensiveScreen screen(entries);

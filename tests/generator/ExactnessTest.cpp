@@ -5,6 +5,7 @@
 #include <random>
 
 #include "EngineFixtures.h"
+#include "generator/OffensiveWords.h"
 #include "ReferencePlacement.h"
 
 namespace gw::test {
@@ -112,6 +113,36 @@ TEST(PlacementExactness, TwoThreadsEqualOneOnAFullRun) {
   EXPECT_GT(a.refusedTries, 0);
   EXPECT_EQ(a.refusedTries, b.refusedTries);
   ExpectSameSlots(*one, *two, "threads");
+}
+
+// Screening while attempts are built drops refused attempts early; the run must not change.
+TEST(PlacementExactness, ScreeningWhilePlacingChangesNothing) {
+  std::mt19937 gen(99);
+  const std::vector<std::string> entries(BuiltInOffensiveWords().begin(),
+                                         BuiltInOffensiveWords().end());
+  int refused = 0;
+  for (int run = 0; run < 30; ++run) {
+    const int size = std::uniform_int_distribution<int>(8, 25)(gen);
+    auto puzzle = MakePuzzle(RandomWords(gen, 60, 12), size, size);
+    const OffensiveScreen offensive(EntriesClearOfWords(entries, *puzzle));
+    const ScreenFunction screen = [&offensive](const PuzzleRecord& p) {
+      return offensive.Finds(p);
+    };
+    PlacementOptions o = Options(20, static_cast<int>(gen() % 7), gen());
+    o.threads = 1 + static_cast<int>(gen() % 2);
+    o.screenWhilePlacing = true;
+    auto early = std::make_unique<CandidateSlots>();
+    auto plain = std::make_unique<CandidateSlots>();
+    const PlacementOutcome a = RunPlacementEngine(*puzzle, SquareShape(size, size), o, screen, *early);
+    const PlacementOutcome b = ReferenceRun(*puzzle, SquareShape(size, size), o, screen, *plain);
+    const std::string what = "run " + std::to_string(run);
+    EXPECT_EQ(a.tries, b.tries) << what;
+    EXPECT_EQ(a.refusedTries, b.refusedTries) << what;
+    ExpectSameSlots(*early, *plain, what);
+    refused += a.refusedTries;
+    if (HasFailure()) break;
+  }
+  EXPECT_GT(refused, 20);  // the early screen had work to do
 }
 
 }  // namespace
