@@ -39,10 +39,8 @@ namespace gw {
 namespace {
 
 // Commands whose windows are not built yet stay visible but disabled.
-constexpr bool kHasEditor = true;
 constexpr bool kHasPrinting = false;
 constexpr bool kHasGroupExchange = false;
-constexpr bool kHasShapeLibrary = true;
 constexpr bool kHasLayoutLibrary = false;
 constexpr bool kHasJpegFactor = false;
 constexpr bool kHasIntChars = false;
@@ -196,11 +194,11 @@ void TMainWin::BuildMenus() {
   openGroup_ = action(file, "OpenGroupItem", "&Open Puzzle Group", QKeySequence("Ctrl+O"), true,
                       [this] { OpenGroupClick(); });
   file->addSeparator();
-  newPuzzle_ = action(file, "NewPuzzleItem", "Ne&w Puzzle", QKeySequence("Ctrl+W"), kHasEditor,
+  newPuzzle_ = action(file, "NewPuzzleItem", "Ne&w Puzzle", QKeySequence("Ctrl+W"), true,
                       [this] { NewPuzzleClick(); });
-  modifyPuzzle_ = action(file, "ModifyPuzzleItem", "&Modify Puzzle", QKeySequence("Ctrl+M"),
-                         kHasEditor, [this] { ModifyPuzzleClick(); });
-  copyPuzzle_ = action(file, "CopyPuzzleItem", "&Copy Puzzle", QKeySequence("Ctrl+C"), kHasEditor,
+  modifyPuzzle_ = action(file, "ModifyPuzzleItem", "&Modify Puzzle", QKeySequence("Ctrl+M"), true,
+                         [this] { ModifyPuzzleClick(); });
+  copyPuzzle_ = action(file, "CopyPuzzleItem", "&Copy Puzzle", QKeySequence("Ctrl+C"), true,
                        [this] { CopyPuzzleClick(); });
   deletePuzzle_ = action(file, "DeletePuzzleItem", "&Delete Puzzle", QKeySequence("Ctrl+D"), true,
                          [this] { DeletePuzzleClick(); });
@@ -221,7 +219,7 @@ void TMainWin::BuildMenus() {
   QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"),
                                kHasLayoutLibrary, [] {});
   QAction* puzzleShape = action(edit, "PuzzleShapeItem", "Puzzle &Shape", QKeySequence("Ctrl+H"),
-                                kHasShapeLibrary, [this] { PuzzleShapeClick(); });
+                                true, [this] { PuzzleShapeClick(); });
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   QMenu* screen = options->addMenu(QStringLiteral("S&creen Size"));
@@ -437,8 +435,8 @@ int TMainWin::SelectedRecord() const {
 
 void TMainWin::UpdateEnabledState() {
   const bool selected = SelectedRecord() >= 0;
-  modifyPuzzle_->setEnabled(kHasEditor && selected);
-  copyPuzzle_->setEnabled(kHasEditor && selected);
+  modifyPuzzle_->setEnabled(selected);
+  copyPuzzle_->setEnabled(selected);
   deletePuzzle_->setEnabled(selected);
   printPuzzle_->setEnabled(kHasPrinting && selected);
 }
@@ -453,10 +451,9 @@ void TMainWin::PuzzleSaved() {
 // ---- Group commands -------------------------------------------------------------------------
 
 void TMainWin::NewGroupClick() {
-  const std::optional<std::string> name =
-      RunFileDialog(this, FileDialogRequest::ForSave("Create New Puzzle Group",
-                                                     "QUARL Files (*.QL3)|*.QL3", "QL3",
-                                                     state_.groupFile));
+  const std::optional<std::string> name = RunFileDialog(
+      this, FileDialogRequest::ForSave("Create New Puzzle Group", "QUARL Files (*.QL3)|*.QL3",
+                                       "QL3", state_.groupFile));
   if (!name) return;
   state_.groupFile = *name;
   state_.listing = {};
