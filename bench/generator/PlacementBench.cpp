@@ -43,9 +43,7 @@ void RunWorkload(benchmark::State& state, const char* file, int size, int thread
   const std::vector<std::string> entries(BuiltInOffensiveWords().begin(),
                                          BuiltInOffensiveWords().end());
   const OffensiveScreen offensive(EntriesClearOfWords(entries, *puzzle));
-  const ScreenFunction screen = [&offensive](const PuzzleRecord& p) {
-    return offensive.Finds(p);
-  };
+  const ScreenFunction screen = [&offensive](const PuzzleRecord& p) { return offensive.Finds(p); };
   auto slots = std::make_unique<CandidateSlots>();
   PlacementOutcome outcome;
   uint64_t seed = 1;

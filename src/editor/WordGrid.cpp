@@ -22,8 +22,8 @@ WordGrid::WordGrid(QWidget* parent) : QTableWidget(kRows, 4, parent) {
   // The cell editor opens as soon as a cell becomes current, so typing goes straight in.
   setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::AnyKeyPressed |
                   QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-  setHorizontalHeaderLabels({QStringLiteral("Cnt"), QStringLiteral("U"), QStringLiteral("Word"),
-                             QStringLiteral("Clue")});
+  setHorizontalHeaderLabels(
+      {QStringLiteral("Cnt"), QStringLiteral("U"), QStringLiteral("Word"), QStringLiteral("Clue")});
   for (int row = 0; row < kRows; ++row)
     for (int column = 0; column < 4; ++column) setItem(row, column, new QTableWidgetItem);
   UpdateFlags();
@@ -57,8 +57,8 @@ void WordGrid::UpdateFlags() {
       QTableWidgetItem* it = item(row, column);
       if (!it) continue;
       const bool fixed = column <= fixedThrough_;
-      it->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable |
-                                                   Qt::ItemIsEditable);
+      it->setFlags(fixed ? Qt::ItemIsEnabled
+                         : Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
       it->setBackground(fixed ? QBrush(kFixedColor) : QBrush());
       if (column == kUsed) it->setTextAlignment(Qt::AlignCenter);
       if (column == kCnt) it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -112,8 +112,7 @@ QWidget* WordGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 void WordGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
   auto* edit = qobject_cast<QLineEdit*>(editor);
   if (!edit) return QStyledItemDelegate::setEditorData(editor, index);
-  const int limit =
-      index.column() == WordGrid::kWord ? WordGrid::kWordLimit : WordGrid::kClueLimit;
+  const int limit = index.column() == WordGrid::kWord ? WordGrid::kWordLimit : WordGrid::kClueLimit;
   edit->setText(index.data(Qt::EditRole).toString().left(limit));
   edit->selectAll();
 }

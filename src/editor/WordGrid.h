@@ -26,7 +26,9 @@ class WordGrid : public QTableWidget {
   int FixedThrough() const { return fixedThrough_; }
   // 4 with clues, 3 without; the clue texts live on in the model while the column is hidden.
   void SetColumns(int count);
-  bool IsEditableColumn(int column) const { return column > fixedThrough_ && column < columnCount(); }
+  bool IsEditableColumn(int column) const {
+    return column > fixedThrough_ && column < columnCount();
+  }
 
  protected:
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;

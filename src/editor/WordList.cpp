@@ -50,10 +50,14 @@ struct DirectionControl {
 
 // In the order of the direction table of the editor (check box and button per direction).
 constexpr DirectionControl kDirections[] = {
-    {kRight, "Right", "Right", {2, 1}},         {kLeft, "Left", "Left", {0, 1}},
-    {kDown, "Down", "Down", {1, 2}},            {kUp, "Up", "Up", {1, 0}},
-    {kDownRight, "DownRight", "Down Right", {2, 2}}, {kUpLeft, "UpLeft", "Up Left", {0, 0}},
-    {kDownLeft, "DownLeft", "Down Left", {0, 2}},    {kUpRight, "UpRight", "Up Right", {2, 0}},
+    {kRight, "Right", "Right", {2, 1}},
+    {kLeft, "Left", "Left", {0, 1}},
+    {kDown, "Down", "Down", {1, 2}},
+    {kUp, "Up", "Up", {1, 0}},
+    {kDownRight, "DownRight", "Down Right", {2, 2}},
+    {kUpLeft, "UpLeft", "Up Left", {0, 0}},
+    {kDownLeft, "DownLeft", "Down Left", {0, 2}},
+    {kUpRight, "UpRight", "Up Right", {2, 0}},
 };
 
 template <typename T>
@@ -89,8 +93,7 @@ TWordList::TWordList(PuzzleHost& host, const QString& caption, QWidget* parent)
 
 TWordList::~TWordList() = default;
 
-QPushButton* TWordList::Button(QWidget* parent, const char* name, const char* text,
-                               QRect design) {
+QPushButton* TWordList::Button(QWidget* parent, const char* name, const char* text, QRect design) {
   auto* b = Named(new QPushButton(QString::fromLatin1(text), parent), name, design);
   b->setAutoDefault(false);
   return b;
@@ -110,8 +113,8 @@ void TWordList::BuildControls() {
 
   wordsPanel_ = Group(this, "WordsPanel", "Words and Clues", {8, 42, 524, 404});
   grid_ = Named(new WordGrid(wordsPanel_), "WordsCluesGrid", {8, 22, 413, 348});
-  useClues_ = Named(new QCheckBox(QStringLiteral("Use Clues"), wordsPanel_), "UseClues",
-                    {8, 376, 120, 22});
+  useClues_ =
+      Named(new QCheckBox(QStringLiteral("Use Clues"), wordsPanel_), "UseClues", {8, 376, 120, 22});
   connect(useClues_, &QCheckBox::clicked, this, [this] { UseCluesClick(); });
   deleteClue_ = Button(wordsPanel_, "DeleteClue", "De&lete", {428, 22, 88, 28});
   deleteAllClue_ = Button(wordsPanel_, "DeleteAllClue", "Delete &All", {428, 54, 88, 28});
@@ -136,9 +139,8 @@ void TWordList::BuildControls() {
     auto* check = new QCheckBox(QString::fromLatin1(d.caption), directions);
     Named(check, ("Check" + std::string(d.name)).c_str(),
           {6 + (i / 4) * 76, 112 + (i % 4) * 21, i < 4 ? 74 : 88, 20});
-    connect(check, &QCheckBox::clicked, this, [this, dir = d.direction] {
-      CheckDirectionClick(dir);
-    });
+    connect(check, &QCheckBox::clicked, this,
+            [this, dir = d.direction] { CheckDirectionClick(dir); });
     checks_[d.direction] = check;
     auto* speed = new QToolButton(directions);
     Named(speed, ("Speed" + std::string(d.name)).c_str(),
@@ -146,9 +148,8 @@ void TWordList::BuildControls() {
     speed->setIcon(DirectionIcon(d.direction));
     speed->setIconSize(QSize(18, 18));
     speed->setToolTip(QString::fromLatin1(d.caption));
-    connect(speed, &QToolButton::clicked, this, [this, dir = d.direction] {
-      SpeedDirectionClick(dir);
-    });
+    connect(speed, &QToolButton::clicked, this,
+            [this, dir = d.direction] { SpeedDirectionClick(dir); });
     speeds_[d.direction] = speed;
   }
 
@@ -162,8 +163,8 @@ void TWordList::BuildControls() {
   connect(myTrack_, &QSlider::valueChanged, this, [this] { MyTrackChange(); });
 
   QGroupBox* options = Group(this, "OptionsPanel", "Options", {540, 316, 172, 62});
-  autoShrink_ = Named(new QCheckBox(QStringLiteral("Shrin&k"), options), "AutoShrink",
-                      {10, 26, 72, 22});
+  autoShrink_ =
+      Named(new QCheckBox(QStringLiteral("Shrin&k"), options), "AutoShrink", {10, 26, 72, 22});
   connect(autoShrink_, &QCheckBox::clicked, this, &TWordList::AutoShrinkClick);
   Label(options, "AttemptsLabel", "Attempts", {82, 29, 54, 18});
   attempts_ = Named(new QLineEdit(options), "Attempts", {136, 26, 30, 24});
@@ -175,8 +176,7 @@ void TWordList::BuildControls() {
   connect(saveButton_, &QPushButton::clicked, this, &TWordList::SaveButtonClick);
   cancel_ = Button(this, "Cancel", "E&xit", {540, 470, 172, 30});
   connect(cancel_, &QPushButton::clicked, this, &TWordList::CancelClick);
-  intCharButton_ =
-      Button(this, "IntCharButton", "International Characters", {540, 538, 172, 30});
+  intCharButton_ = Button(this, "IntCharButton", "International Characters", {540, 538, 172, 30});
   intCharButton_->setEnabled(kHasIntChars);
   // F1..F12 type the international characters of the settings "Int Key 1".."Int Key 12".
   for (int key = 1; key <= 12; ++key) {
@@ -257,7 +257,8 @@ void TWordList::FormShow() {
   const SettingsValues& s = AppSettings();
   attempts_->setText(ToQString(FormatGrouped(static_cast<double>(s.attempts))));
   autoShrink_->setChecked(s.shrink);
-  for (const DirectionControl& d : kDirections) checks_[d.direction]->setChecked(s.directions[d.direction]);
+  for (const DirectionControl& d : kDirections)
+    checks_[d.direction]->setChecked(s.directions[d.direction]);
   myTrack_->blockSignals(true);
   myTrack_->setValue(static_cast<int>(s.integration));
   myTrack_->blockSignals(false);
@@ -299,7 +300,7 @@ void TWordList::AdjustWordClues() {
   for (int r = 0; r < WordGrid::kRows; ++r) grid_->setRowHeight(r, rowHeight);
   MoveToDesign(grid_, clues ? QRect(8, 22, 413, 348) : QRect(134, 22, 160, 348));
   const int buttonsLeft = clues ? 428 : 301;
-  QPushButton* buttons[] = {deleteClue_, deleteAllClue_, spellClue_, thes_,
+  QPushButton* buttons[] = {deleteClue_, deleteAllClue_, spellClue_,   thes_,
                             importClue_, exportClue_,    changePhrase_};
   for (int i = 0; i < 7; ++i) MoveToDesign(buttons[i], QRect(buttonsLeft, 22 + i * 32, 88, 28));
 
@@ -321,8 +322,7 @@ void TWordList::UseCluesClick() {
     puzzle.Word(row).Set(FromQString(grid_->Cell(WordGrid::kWord, row)));
     if (!ticked) puzzle.Clue(row).Set(FromQString(grid_->Cell(WordGrid::kClue, row)));
   }
-  spellClue_->setEnabled(kHasSpelling && AppSettings().dictionary != 0 &&
-                         (ticked || !editMode_));
+  spellClue_->setEnabled(kHasSpelling && AppSettings().dictionary != 0 && (ticked || !editMode_));
   thes_->setEnabled(kHasThesaurus && AppSettings().thesaurus != 0 && ticked);
   AdjustWordClues();
 }
@@ -398,17 +398,21 @@ bool TWordList::PuzzleChanged() {
   return !SameString(la.layoutName, lb.layoutName) || !SameString(la.paperName, lb.paperName) ||
          la.pageWidth != lb.pageWidth || la.pageHeight != lb.pageHeight ||
          la.pixelWidth != lb.pixelWidth || la.pixelHeight != lb.pixelHeight ||
-         la.inches != lb.inches || la.objectCount != lb.objectCount ||
-         la.portrait != lb.portrait || la.zoom != lb.zoom;
+         la.inches != lb.inches || la.objectCount != lb.objectCount || la.portrait != lb.portrait ||
+         la.zoom != lb.zoom;
 }
 
 void TWordList::CancelClick() {
   if (editMode_ && PuzzleChanged()) {
     switch (ShowMessage("Puzzle has been modified.  Save changes?", "Warning",
                         MsgButtons::YesNoCancel)) {
-      case MsgResult::Cancel: return;
-      case MsgResult::Yes: SaveIt(); break;
-      default: break;
+      case MsgResult::Cancel:
+        return;
+      case MsgResult::Yes:
+        SaveIt();
+        break;
+      default:
+        break;
     }
   }
   QDialog::done(QDialog::Rejected);
@@ -452,10 +456,17 @@ void TWordList::CreateItClick() {
                             GetWordCount(), attempts)) {
     ShowMessage(problem->message, "Error");
     switch (problem->field) {
-      case CreateProblem::Title: title_->setFocus(); break;
-      case CreateProblem::Category: category_->setFocus(); break;
-      case CreateProblem::Attempts: attempts_->setFocus(); break;
-      default: break;
+      case CreateProblem::Title:
+        title_->setFocus();
+        break;
+      case CreateProblem::Category:
+        category_->setFocus();
+        break;
+      case CreateProblem::Attempts:
+        attempts_->setFocus();
+        break;
+      default:
+        break;
     }
     return;
   }
@@ -482,8 +493,8 @@ void TWordList::CreateItClick() {
   const OffensiveScreen screen(EntriesClearOfWords(LoadOffensiveList(state_.paths), puzzle));
   PlacementOptions options = PlacementOptionsFromSettings(AppSettings());
   options.screenWhilePlacing = true;
-  RunPlacement(state_, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); },
-               this);
+  RunPlacement(
+      state_, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); }, this);
   TCreatedPuzzle candidates(host_, state_.candidates, this);
   candidates.exec();
   if (candidates.Saved()) QDialog::done(QDialog::Accepted);
@@ -494,9 +505,13 @@ void TWordList::ChangePhraseClick() {
   if (phrase.exec() == QDialog::Accepted) phrase.ApplyTo(*state_.currentPuzzle);
 }
 
-void TWordList::AutoShrinkClick() { AppSettings().shrink = autoShrink_->isChecked(); }
+void TWordList::AutoShrinkClick() {
+  AppSettings().shrink = autoShrink_->isChecked();
+}
 
-void TWordList::MyTrackChange() { AppSettings().integration = myTrack_->value(); }
+void TWordList::MyTrackChange() {
+  AppSettings().integration = myTrack_->value();
+}
 
 void TWordList::CheckDirectionClick(int direction) {
   AppSettings().directions[direction] = checks_[direction]->isChecked();
@@ -514,7 +529,9 @@ void TWordList::DrawPageBox() {
   img_->setPixmap(QPixmap::fromImage(image));
 }
 
-void TWordList::reject() { CancelClick(); }
+void TWordList::reject() {
+  CancelClick();
+}
 
 void TWordList::closeEvent(QCloseEvent* event) {
   // The window's close box behaves like "E&xit": a changed puzzle is offered for saving.

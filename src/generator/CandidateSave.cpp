@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-
 namespace gw {
 
 int ExcludedWordCount(const CandidateSlot& slot, int listWordCount) {

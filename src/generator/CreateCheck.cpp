@@ -7,8 +7,9 @@
 
 namespace gw {
 
-std::optional<CreateProblem> CheckCreateInputs(const std::string& title, const std::string& category,
-                                               int wordCount, long attempts) {
+std::optional<CreateProblem> CheckCreateInputs(const std::string& title,
+                                               const std::string& category, int wordCount,
+                                               long attempts) {
   if (Trim(title).empty())
     return CreateProblem{CreateProblem::Title, "No title specified.  Please correct."};
   if (Trim(category).empty())

@@ -17,8 +17,9 @@ struct CreateProblem {
 
 // Title, category, that there is a word at all, and the attempts (1..999) in this order.
 // `attempts` is the number read from the attempts box.
-std::optional<CreateProblem> CheckCreateInputs(const std::string& title, const std::string& category,
-                                               int wordCount, long attempts);
+std::optional<CreateProblem> CheckCreateInputs(const std::string& title,
+                                               const std::string& category, int wordCount,
+                                               long attempts);
 
 // The first word whose stored length (spaces included) exceeds the larger side of the shape.
 std::optional<CreateProblem> CheckWordLengths(const PuzzleRecord& puzzle, int shapeWidth,

@@ -167,10 +167,8 @@ void TCreatedPuzzle::SelectSlot(int k) {
   for (int t = 1; t <= listWordCount_; ++t)
     (slot.placed[t - 1] == 1 ? includedWords_ : excludedWords_)
         ->addItem(ToQString(slot.record->Word(t).Get()));
-  incWordsLabel_->setText(
-      CountText(includedWords_->count(), " Included Word", " Included Words"));
-  excWordsLabel_->setText(
-      CountText(excludedWords_->count(), " Excluded Word", " Excluded Words"));
+  incWordsLabel_->setText(CountText(includedWords_->count(), " Included Word", " Included Words"));
+  excWordsLabel_->setText(CountText(excludedWords_->count(), " Excluded Word", " Excluded Words"));
 
   const int empty = EmptyCellCount(*slot.record);
   numChars_->setText(ToQString(FormatGrouped(empty) + " Chars"));
@@ -207,12 +205,12 @@ void TCreatedPuzzle::SaveClick() {
   PuzzleRecord& puzzle = *state.currentPuzzle;
   puzzle = *slot.record;
 
-  const FillResult fill = FillAndScreenAtSave(
-      puzzle, includeHidden_->isChecked(), FromQString(hiddenPhrase_->text()),
-      LoadOffensiveList(state.paths), GlobalRandom(),
-      [](const std::string& text, const std::string& caption) {
-        return ShowMessage(text, caption, MsgButtons::YesNo) == MsgResult::Yes;
-      });
+  const FillResult fill =
+      FillAndScreenAtSave(puzzle, includeHidden_->isChecked(), FromQString(hiddenPhrase_->text()),
+                          LoadOffensiveList(state.paths), GlobalRandom(),
+                          [](const std::string& text, const std::string& caption) {
+                            return ShowMessage(text, caption, MsgButtons::YesNo) == MsgResult::Yes;
+                          });
   if (fill.outcome == FillOutcome::Refused) {
     ShowMessage(fill.message, fill.caption);
     hiddenPhrase_->setFocus();

@@ -47,8 +47,8 @@ class AttemptBuilder {
   // ever added, so an offensive word found half way is in the finished grid too, and the
   // attempt ends there with kRefusedEarly (its record is then unfinished).
   static constexpr int kRefusedEarly = -1;
-  int Build(Rng& rng, PuzzleRecord& work, std::array<uint8_t, kMaxWords>& placed,
-            Scratch& scratch, const ScreenFunction* screen = nullptr) const;
+  int Build(Rng& rng, PuzzleRecord& work, std::array<uint8_t, kMaxWords>& placed, Scratch& scratch,
+            const ScreenFunction* screen = nullptr) const;
   bool ScreensWhilePlacing() const { return screenWhilePlacing_; }
 
  private:

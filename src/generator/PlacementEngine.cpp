@@ -88,8 +88,10 @@ void BuildTry(const AttemptBuilder& builder, AttemptBuilder::Scratch& scratch,
               const ScreenFunction& screen, uint64_t seed, int index, TryResult& result) {
   Rng rng(TrySeed(seed, index));
   const bool early = screen && builder.ScreensWhilePlacing();
-  result.score = builder.Build(rng, *result.record, result.placed, scratch, early ? &screen : nullptr);
-  result.refused = result.score == AttemptBuilder::kRefusedEarly || (screen && screen(*result.record));
+  result.score =
+      builder.Build(rng, *result.record, result.placed, scratch, early ? &screen : nullptr);
+  result.refused =
+      result.score == AttemptBuilder::kRefusedEarly || (screen && screen(*result.record));
   if (result.refused) result.score = 0;
 }
 

@@ -12,16 +12,24 @@ namespace {
 
 QColor KindColor(int kind) {
   switch (kind) {
-    case kKindTitle: return QColor(255, 255, 0);
-    case kKindPuzzle: return QColor(128, 0, 0);
-    case kKindWords: return QColor(0, 128, 128);
-    case kKindBonus: return QColor(255, 0, 255);
-    case kKindBitmap: return QColor(255, 255, 255);
-    default: return QColor(128, 128, 128);
+    case kKindTitle:
+      return QColor(255, 255, 0);
+    case kKindPuzzle:
+      return QColor(128, 0, 0);
+    case kKindWords:
+      return QColor(0, 128, 128);
+    case kKindBonus:
+      return QColor(255, 0, 255);
+    case kKindBitmap:
+      return QColor(255, 255, 255);
+    default:
+      return QColor(128, 128, 128);
   }
 }
 
-int Trunc(double v) { return static_cast<int>(v); }
+int Trunc(double v) {
+  return static_cast<int>(v);
+}
 
 void DrawPageItem(QPainter& p, const LayoutObject& object, double s, QSize page) {
   const LayoutBounds& b = object.bounds;
@@ -40,8 +48,8 @@ void DrawPageItem(QPainter& p, const LayoutObject& object, double s, QSize page)
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(Qt::black, 0, object.kind == kKindBitmap ? Qt::DotLine : Qt::SolidLine));
   if (object.kind == kKindBitmap && object.optionA)
-    p.drawPolygon(QPolygon({{0, 0}, {page.width(), 0}, {page.width(), page.height()},
-                            {0, page.height()}}));
+    p.drawPolygon(
+        QPolygon({{0, 0}, {page.width(), 0}, {page.width(), page.height()}, {0, page.height()}}));
   else
     p.drawPolygon(QPolygon({{left, top}, {right, top}, {right, bottom}, {left, bottom}}));
   const int n = object.kind == kKindWords ? object.columns : 1;

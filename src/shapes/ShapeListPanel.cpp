@@ -202,9 +202,10 @@ void ShapeListPanel::DeleteALayout() {
 }
 
 void ShapeListPanel::ImportLayout() {
-  const std::optional<std::string> file = RunFileDialog(
-      dialogParent_, FileDialogRequest::ForOpen("Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY",
-                                                "LAY", AppSettings().lastImportShapeFile));
+  const std::optional<std::string> file =
+      RunFileDialog(dialogParent_,
+                    FileDialogRequest::ForOpen("Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY",
+                                               "LAY", AppSettings().lastImportShapeFile));
   if (!file) return;
   AppSettings().lastImportShapeFile = *file;
   Guarded([&] {

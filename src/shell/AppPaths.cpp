@@ -43,10 +43,10 @@ AppPaths AppPaths::FromRunningProgram() {
   AppPaths paths;
   std::error_code ec;
   paths.startupDir = WithoutTrailingSlash(std::filesystem::current_path(ec).string());
-  paths.programDir = WithoutTrailingSlash(
-      QCoreApplication::instance()
-          ? QCoreApplication::applicationDirPath().toLocal8Bit().toStdString()
-          : paths.startupDir);
+  paths.programDir =
+      WithoutTrailingSlash(QCoreApplication::instance()
+                               ? QCoreApplication::applicationDirPath().toLocal8Bit().toStdString()
+                               : paths.startupDir);
   return paths;
 }
 

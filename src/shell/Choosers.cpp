@@ -29,8 +29,12 @@ void ShowSwatch(QPushButton* button, const QColor& color) {
 }
 }  // namespace
 
-void SetFontResponder(FontResponder responder) { FontSeam() = std::move(responder); }
-void SetColorResponder(ColorResponder responder) { ColorSeam() = std::move(responder); }
+void SetFontResponder(FontResponder responder) {
+  FontSeam() = std::move(responder);
+}
+void SetColorResponder(ColorResponder responder) {
+  ColorSeam() = std::move(responder);
+}
 
 std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial) {
   if (FontSeam()) return FontSeam()(initial);

@@ -26,7 +26,9 @@ std::vector<std::string> Split(const std::string& s, char sep) {
 }
 }  // namespace
 
-void SetFileDialogResponder(FileDialogResponder responder) { Responder() = std::move(responder); }
+void SetFileDialogResponder(FileDialogResponder responder) {
+  Responder() = std::move(responder);
+}
 
 std::string QtFilter(const std::string& filter) {
   const std::vector<std::string> parts = Split(filter, '|');
@@ -59,7 +61,8 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
 
   QFileDialog dialog(parent, QString::fromStdString(request.title));
   dialog.setNameFilters(QString::fromStdString(QtFilter(request.filter)).split(";;"));
-  if (!request.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+  if (!request.defaultExt.empty())
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
   if (request.kind == FileDialogRequest::Save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

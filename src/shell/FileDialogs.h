@@ -21,13 +21,15 @@ struct FileDialogRequest {
   // An open dialog for an existing file, and a save dialog that asks before overwriting.
   static FileDialogRequest ForOpen(std::string title, std::string filter, std::string defaultExt,
                                    std::string initial) {
-    return {Open, std::move(title), std::move(filter), std::move(defaultExt), std::move(initial),
-            false, true};
+    return {
+        Open, std::move(title), std::move(filter), std::move(defaultExt), std::move(initial), false,
+        true};
   }
   static FileDialogRequest ForSave(std::string title, std::string filter, std::string defaultExt,
                                    std::string initial) {
-    return {Save, std::move(title), std::move(filter), std::move(defaultExt), std::move(initial),
-            true, false};
+    return {
+        Save, std::move(title), std::move(filter), std::move(defaultExt), std::move(initial), true,
+        false};
   }
 };
 
@@ -37,7 +39,8 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
 using FileDialogResponder = std::function<std::optional<std::string>(const FileDialogRequest&)>;
 void SetFileDialogResponder(FileDialogResponder responder);
 
-// "Desc (*.A)|*.A|All (*.*)|*.*" -> "Desc (*.A *.a);;All (*)" for Qt; patterns also match lower case.
+// "Desc (*.A)|*.A|All (*.*)|*.*" -> "Desc (*.A *.a);;All (*)" for Qt; patterns also match lower
+// case.
 std::string QtFilter(const std::string& filter);
 
 }  // namespace gw

@@ -70,7 +70,9 @@ void RecordForm(QWidget* form) {
   client->setProperty(kDesignFont, FontPixels(client));
 }
 
-int Scaled(int v, int percent) { return static_cast<int>(std::lround(v * percent / 100.0)); }
+int Scaled(int v, int percent) {
+  return static_cast<int>(std::lround(v * percent / 100.0));
+}
 
 void ScaleFont(QWidget* w, int percent) {
   QFont f = w->font();
@@ -136,23 +138,33 @@ FormGlobals& Forms() {
   return globals;
 }
 
-int ScalePercent() { return static_cast<int>(std::lround(Forms().scaleFactor * 100)); }
+int ScalePercent() {
+  return static_cast<int>(std::lround(Forms().scaleFactor * 100));
+}
 
 long EffectiveWindowSize(long windowSize, int screenWidth, int screenHeight) {
   switch (windowSize) {
-    case 800: return screenWidth >= 800 && screenHeight >= 600 ? 800 : 640;
-    case 1024: return screenWidth >= 1024 && screenHeight >= 768 ? 1024 : 640;
-    case 1280: return screenWidth >= 1280 && screenHeight >= 1024 ? 1280 : 640;
-    default: return 640;
+    case 800:
+      return screenWidth >= 800 && screenHeight >= 600 ? 800 : 640;
+    case 1024:
+      return screenWidth >= 1024 && screenHeight >= 768 ? 1024 : 640;
+    case 1280:
+      return screenWidth >= 1280 && screenHeight >= 1024 ? 1280 : 640;
+    default:
+      return 640;
   }
 }
 
 double FactorForWindowSize(long windowSize, int screenWidth, int screenHeight) {
   switch (EffectiveWindowSize(windowSize, screenWidth, screenHeight)) {
-    case 800: return 1.25;
-    case 1024: return 1.6;
-    case 1280: return 2.0;
-    default: return 1.0;
+    case 800:
+      return 1.25;
+    case 1024:
+      return 1.6;
+    case 1280:
+      return 2.0;
+    default:
+      return 1.0;
   }
 }
 
@@ -197,7 +209,8 @@ int FormPercent(QWidget* form) {
 
 void MoveToDesign(QWidget* control, const QRect& design) {
   control->setProperty(kDesignRect, design);
-  if (!control->property(kDesignFont).isValid()) control->setProperty(kDesignFont, FontPixels(control));
+  if (!control->property(kDesignFont).isValid())
+    control->setProperty(kDesignFont, FontPixels(control));
   Restore(control, FormPercent(control));
 }
 
@@ -206,15 +219,24 @@ void ApplyFonts(QWidget* form) {
   for (QWidget* w : Controls(form)) {
     if (w->property("gwKeepDesignFont").toBool()) continue;
     // Tested in this order: the first class that matches decides.
-    if (qobject_cast<QLabel*>(w)) Take(w, g.labelFont, &g.labelColor);
-    else if (qobject_cast<QListWidget*>(w)) Take(w, g.labelFont, nullptr);
-    else if (qobject_cast<QTableWidget*>(w)) Take(w, g.editFont, &g.editColor);
-    else if (qobject_cast<QCheckBox*>(w)) Take(w, g.labelFont, &g.labelColor);
-    else if (qobject_cast<QLineEdit*>(w)) Take(w, g.editFont, &g.editColor);
-    else if (qobject_cast<QRadioButton*>(w)) Take(w, g.labelFont, &g.labelColor);
-    else if (qobject_cast<QPushButton*>(w)) Take(w, g.buttonFont, nullptr);
-    else if (qobject_cast<QGroupBox*>(w)) Take(w, g.labelFont, nullptr);
-    else if (qobject_cast<QComboBox*>(w)) Take(w, g.editFont, &g.editColor);
+    if (qobject_cast<QLabel*>(w))
+      Take(w, g.labelFont, &g.labelColor);
+    else if (qobject_cast<QListWidget*>(w))
+      Take(w, g.labelFont, nullptr);
+    else if (qobject_cast<QTableWidget*>(w))
+      Take(w, g.editFont, &g.editColor);
+    else if (qobject_cast<QCheckBox*>(w))
+      Take(w, g.labelFont, &g.labelColor);
+    else if (qobject_cast<QLineEdit*>(w))
+      Take(w, g.editFont, &g.editColor);
+    else if (qobject_cast<QRadioButton*>(w))
+      Take(w, g.labelFont, &g.labelColor);
+    else if (qobject_cast<QPushButton*>(w))
+      Take(w, g.buttonFont, nullptr);
+    else if (qobject_cast<QGroupBox*>(w))
+      Take(w, g.labelFont, nullptr);
+    else if (qobject_cast<QComboBox*>(w))
+      Take(w, g.editFont, &g.editColor);
   }
 }
 

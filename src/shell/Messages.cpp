@@ -16,12 +16,18 @@ MessageResponder& Responder() {
 
 QMessageBox::Icon IconFor(const MessageRecord& m) {
   switch (m.icon) {
-    case MsgIcon::None: return QMessageBox::NoIcon;
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Warning: return QMessageBox::Warning;
-    case MsgIcon::Error: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Auto: break;
+    case MsgIcon::None:
+      return QMessageBox::NoIcon;
+    case MsgIcon::Information:
+      return QMessageBox::Information;
+    case MsgIcon::Warning:
+      return QMessageBox::Warning;
+    case MsgIcon::Error:
+      return QMessageBox::Critical;
+    case MsgIcon::Question:
+      return QMessageBox::Question;
+    case MsgIcon::Auto:
+      break;
   }
   if (m.caption == "Error" || m.caption == "Disk Error") return QMessageBox::Critical;
   if (m.caption == "Warning") return QMessageBox::Warning;
@@ -30,7 +36,9 @@ QMessageBox::Icon IconFor(const MessageRecord& m) {
 }
 }  // namespace
 
-void SetMessageResponder(MessageResponder responder) { Responder() = std::move(responder); }
+void SetMessageResponder(MessageResponder responder) {
+  Responder() = std::move(responder);
+}
 
 MsgResult ShowMessage(const std::string& text, const std::string& caption, MsgButtons buttons,
                       MsgIcon icon) {
@@ -40,17 +48,25 @@ MsgResult ShowMessage(const std::string& text, const std::string& caption, MsgBu
   QMessageBox box(IconFor(record), ToQString(caption), ToQString(text), QMessageBox::NoButton,
                   QApplication::activeWindow());
   switch (buttons) {
-    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case MsgButtons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
     case MsgButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
   switch (box.exec()) {
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    case QMessageBox::Cancel: return MsgResult::Cancel;
-    default: return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
+    case QMessageBox::Yes:
+      return MsgResult::Yes;
+    case QMessageBox::No:
+      return MsgResult::No;
+    case QMessageBox::Cancel:
+      return MsgResult::Cancel;
+    default:
+      return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
   }
 }
 

@@ -12,7 +12,9 @@ uint64_t SplitMix(uint64_t& x) {
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
   return z ^ (z >> 31);
 }
-uint64_t Rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+uint64_t Rotl(uint64_t x, int k) {
+  return (x << k) | (x >> (64 - k));
+}
 }  // namespace
 
 void Rng::Seed(uint64_t seed) {

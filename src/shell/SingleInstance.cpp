@@ -1,8 +1,8 @@
 // Single-instance lock.
 #include "shell/SingleInstance.h"
 
-#include <QDir>
 #include <unistd.h>
+#include <QDir>
 
 namespace gw {
 

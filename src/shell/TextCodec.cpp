@@ -8,10 +8,10 @@ namespace gw {
 namespace {
 
 // Unicode code points of 0x80..0x9F; 0 marks the five undefined positions (kept as C1 controls).
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char16_t Decode(unsigned char b) {
   if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) return kHigh[b - 0x80];
@@ -50,7 +50,8 @@ std::string Cp1252FromFileText(const std::string& bytes) {
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   if (ascii) return bytes;
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  const QString text =
+      utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
   if (utf8.hasError()) return bytes;
   return FromQString(text);
 }

@@ -123,9 +123,13 @@ std::string CopyName(const std::string& name, int maxLength) {
   return Cut(result, maxLength < 0 ? 0 : static_cast<size_t>(maxLength));
 }
 
-bool IsYes(const std::string& text) { return text == "YES"; }
+bool IsYes(const std::string& text) {
+  return text == "YES";
+}
 
-std::string YesNoText(bool flag) { return flag ? "Yes" : "No"; }
+std::string YesNoText(bool flag) {
+  return flag ? "Yes" : "No";
+}
 
 std::string Cut(const std::string& text, size_t n) {
   return text.size() <= n ? text : text.substr(0, n);

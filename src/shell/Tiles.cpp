@@ -5,7 +5,9 @@
 
 namespace gw {
 
-QImage BackgroundTile() { return QImage(QStringLiteral(":/gridwright/background.png")); }
+QImage BackgroundTile() {
+  return QImage(QStringLiteral(":/gridwright/background.png"));
+}
 
 void PaintTiled(QPainter& painter, const QImage& tile, QSize area) {
   if (tile.width() <= 0 || tile.height() <= 0) return;

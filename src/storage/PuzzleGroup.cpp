@@ -21,7 +21,8 @@ GroupListing ListGroup(const std::string& path) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
   if (!f) return listing;
   if (std::fseek(f.get(), 0, SEEK_END) != 0) throw IoError("cannot read " + path);
-  const long count = std::min(std::ftell(f.get()) / static_cast<long>(sizeof(PuzzleRecord)), kMaxListed);
+  const long count =
+      std::min(std::ftell(f.get()) / static_cast<long>(sizeof(PuzzleRecord)), kMaxListed);
   // Only version, category and title are needed, so each record is visited by a short read.
   PuzzleRecord head;
   for (long k = 0; k < count; ++k) {

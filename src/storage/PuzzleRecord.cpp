@@ -15,8 +15,14 @@ void InitNewPuzzle(PuzzleRecord& puzzle) {
   std::memset(puzzle.fillGrid, ' ', kGridCells);
 }
 
-int ClampedGridWidth(const PuzzleRecord& p) { return std::clamp<int>(p.gridWidth, 1, 50); }
-int ClampedGridHeight(const PuzzleRecord& p) { return std::clamp<int>(p.gridHeight, 1, 50); }
-int ClampedWordCount(const PuzzleRecord& p) { return std::clamp<int>(p.wordCount, 0, kMaxWords); }
+int ClampedGridWidth(const PuzzleRecord& p) {
+  return std::clamp<int>(p.gridWidth, 1, 50);
+}
+int ClampedGridHeight(const PuzzleRecord& p) {
+  return std::clamp<int>(p.gridHeight, 1, 50);
+}
+int ClampedWordCount(const PuzzleRecord& p) {
+  return std::clamp<int>(p.wordCount, 0, kMaxWords);
+}
 
 }  // namespace gw

@@ -15,9 +15,15 @@ constexpr int kGridStride = 50;  // storage width of every grid
 constexpr int kGridCells = 2500;
 
 // Cell index of row r, column c (both 1-based): 1..2500.
-constexpr int CellIndex(int row, int column) { return (row - 1) * kGridStride + column; }
-constexpr int CellRow(int index) { return (index - 1) / kGridStride + 1; }
-constexpr int CellColumn(int index) { return (index - 1) % kGridStride + 1; }
+constexpr int CellIndex(int row, int column) {
+  return (row - 1) * kGridStride + column;
+}
+constexpr int CellRow(int index) {
+  return (index - 1) / kGridStride + 1;
+}
+constexpr int CellColumn(int index) {
+  return (index - 1) % kGridStride + 1;
+}
 
 #pragma pack(push, 1)
 struct PuzzleRecord {

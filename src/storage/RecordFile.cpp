@@ -19,7 +19,9 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-FilePtr OpenRead(const std::string& path) { return FilePtr(std::fopen(path.c_str(), "rb")); }
+FilePtr OpenRead(const std::string& path) {
+  return FilePtr(std::fopen(path.c_str(), "rb"));
+}
 
 long WholeRecords(std::FILE* f, size_t recordSize, const std::string& path) {
   if (std::fseek(f, 0, SEEK_END) != 0) throw IoError("cannot seek in " + path);
@@ -28,7 +30,9 @@ long WholeRecords(std::FILE* f, size_t recordSize, const std::string& path) {
   return size / static_cast<long>(recordSize);
 }
 
-QString QPath(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
+QString QPath(const std::string& path) {
+  return QString::fromLocal8Bit(path.c_str());
+}
 
 // Writes the records of `path` into a sibling file, letting `keep` change or drop each, then
 // renames it over the original. False when the original cannot be opened or the sibling created.
@@ -46,7 +50,8 @@ bool Rewrite(const std::string& path, size_t recordSize,
     if (std::fread(buffer.data(), 1, recordSize, in.get()) != recordSize)
       throw IoError("cannot read " + path);
     if (!keep(k, buffer)) continue;
-    if (out.write(buffer.data(), static_cast<qint64>(recordSize)) != static_cast<qint64>(recordSize))
+    if (out.write(buffer.data(), static_cast<qint64>(recordSize)) !=
+        static_cast<qint64>(recordSize))
       throw IoError("cannot write " + path);
   }
   in.reset();

@@ -55,7 +55,9 @@ constexpr char kUsage[] =
     "Exit codes: 0 done, 2 usage or input error, 3 nothing could be placed.\n";
 
 // Arguments arrive in the terminal's UTF-8; records hold Windows-1252.
-std::string FromArg(const char* arg) { return gw::FromQString(QString::fromUtf8(arg)); }
+std::string FromArg(const char* arg) {
+  return gw::FromQString(QString::fromUtf8(arg));
+}
 std::string ToTerminal(const std::string& cp1252) {
   return gw::ToQString(cp1252).toUtf8().toStdString();
 }
@@ -216,8 +218,8 @@ int main(int argc, char** argv) {
   if (request.shapeName && request.shapeFile)
     return UsageError("--shape and --shape-file cannot be used together");
 
-  request.title = title.value_or(
-      gw::FromQString(QString::fromStdString(std::filesystem::path(request.wordFile).stem().string())));
+  request.title = title.value_or(gw::FromQString(
+      QString::fromStdString(std::filesystem::path(request.wordFile).stem().string())));
   request.category = category.value_or("Puzzles");
   // The default page comes from the settings of the current folder, as for the program.
   gw::AppPaths here = gw::AppPaths::FromRunningProgram();
@@ -230,7 +232,7 @@ int main(int argc, char** argv) {
     std::cerr << "gridwright-make: " << ToTerminal(outcome.message) << "\n";
     return outcome.code;
   }
-  std::cout << "Record " << outcome.record << " of " << request.groupFile << ": "
-            << outcome.placed << " of " << outcome.words << " words placed.\n";
+  std::cout << "Record " << outcome.record << " of " << request.groupFile << ": " << outcome.placed
+            << " of " << outcome.words << " words placed.\n";
   return 0;
 }

@@ -94,7 +94,8 @@ std::string ShowPuzzle(const PuzzleRecord& puzzle) {
     if (!puzzle.Clue(i).Empty()) line += "  " + puzzle.Clue(i).Get();
     out += line + "\n";
   }
-  if (!puzzle.bonusQuestion.Empty()) out += "\nBonus question: " + puzzle.bonusQuestion.Get() + "\n";
+  if (!puzzle.bonusQuestion.Empty())
+    out += "\nBonus question: " + puzzle.bonusQuestion.Get() + "\n";
   return out;
 }
 
@@ -107,11 +108,12 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   } catch (const IoError& e) {
     return Fail(MakeOutcome::InputError, std::string("Cannot read the word file: ") + e.what());
   }
-  if (!lines) return Fail(MakeOutcome::InputError, "Cannot open the word file " + request.wordFile + ".");
+  if (!lines)
+    return Fail(MakeOutcome::InputError, "Cannot open the word file " + request.wordFile + ".");
   if (lines->size() > static_cast<size_t>(kMaxWords))
-    return Fail(MakeOutcome::InputError,
-                "The word file holds " + std::to_string(lines->size()) +
-                    " entries; a puzzle takes at most " + std::to_string(kMaxWords) + ".");
+    return Fail(MakeOutcome::InputError, "The word file holds " + std::to_string(lines->size()) +
+                                             " entries; a puzzle takes at most " +
+                                             std::to_string(kMaxWords) + ".");
 
   auto puzzle = std::make_unique<PuzzleRecord>();
   InitNewPuzzle(*puzzle);
@@ -152,8 +154,7 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   options.shrink = request.shrink;
   options.seed = request.seed;
   options.screenWhilePlacing = true;
-  const std::vector<std::string> entries =
-      EntriesClearOfWords(LoadOffensiveList(paths), *puzzle);
+  const std::vector<std::string> entries = EntriesClearOfWords(LoadOffensiveList(paths), *puzzle);
   const OffensiveScreen screen(entries);
   CandidateSlots candidates;
   const PlacementOutcome run = RunPlacementEngine(
@@ -172,8 +173,8 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   Rng rng(TrySeed(run.seed, 0));
   bool offensivePhrase = false;
   const FillResult fill =
-      FillAndScreenAtSave(*chosen, request.phrase.has_value(), request.phrase.value_or(""),
-                          entries, rng, [&](const std::string&, const std::string&) {
+      FillAndScreenAtSave(*chosen, request.phrase.has_value(), request.phrase.value_or(""), entries,
+                          rng, [&](const std::string&, const std::string&) {
                             offensivePhrase = true;
                             return true;
                           });

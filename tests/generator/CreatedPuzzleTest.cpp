@@ -200,7 +200,8 @@ TEST_F(CreatedPuzzleTest, ARefusedPhraseKeepsTheWindowOpenAndTheListIntact) {
   std::string phrase;
   for (int r = 1; r <= 6; ++r)
     for (int c = 1; c <= 6; ++c)
-      if (stored.Letter(CellIndex(r, c)) == ' ') phrase += static_cast<char>(stored.Fill(CellIndex(r, c)));
+      if (stored.Letter(CellIndex(r, c)) == ' ')
+        phrase += static_cast<char>(stored.Fill(CellIndex(r, c)));
   EXPECT_EQ(phrase, "QUIETLYZIPPINGBYMYZEBRAS");
 }
 

@@ -5,8 +5,8 @@
 #include <random>
 
 #include "EngineFixtures.h"
-#include "generator/OffensiveWords.h"
 #include "ReferencePlacement.h"
+#include "generator/OffensiveWords.h"
 
 namespace gw::test {
 namespace {
@@ -133,7 +133,8 @@ TEST(PlacementExactness, ScreeningWhilePlacingChangesNothing) {
     o.screenWhilePlacing = true;
     auto early = std::make_unique<CandidateSlots>();
     auto plain = std::make_unique<CandidateSlots>();
-    const PlacementOutcome a = RunPlacementEngine(*puzzle, SquareShape(size, size), o, screen, *early);
+    const PlacementOutcome a =
+        RunPlacementEngine(*puzzle, SquareShape(size, size), o, screen, *early);
     const PlacementOutcome b = ReferenceRun(*puzzle, SquareShape(size, size), o, screen, *plain);
     const std::string what = "run " + std::to_string(run);
     EXPECT_EQ(a.tries, b.tries) << what;

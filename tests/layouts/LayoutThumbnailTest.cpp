@@ -40,8 +40,8 @@ TEST(LayoutThumbnail, ObjectsTakeTheirKindColourAndWordListsShowColumns) {
   layout.objects[0].bounds = {300, 300, 400, 400};
   DrawPageBox(image, layout);
   EXPECT_EQ(image.pixelColor(350, 350), QColor(Qt::white));
-  EXPECT_EQ(image.pixelColor(110, 150), QColor(0, 128, 128));   // teal words
-  EXPECT_EQ(image.pixelColor(200, 200), QColor(128, 0, 0));     // maroon puzzle (96..312)
+  EXPECT_EQ(image.pixelColor(110, 150), QColor(0, 128, 128));  // teal words
+  EXPECT_EQ(image.pixelColor(200, 200), QColor(128, 0, 0));    // maroon puzzle (96..312)
   // Dotted column lines at Left + 7 and Left + 14: some of their pixels are black.
   int dark7 = 0, dark14 = 0;
   for (int y = 101; y < 200; ++y) {

@@ -70,7 +70,8 @@ TEST(TextUtils, CopyNameRule) {
   const std::string fifty(50, 'n');
   EXPECT_EQ(CopyName(fifty, 50), fifty);
   EXPECT_EQ(CopyName("Animals of the African Savannah", 35), "Animals of the African Savannah (2)");
-  EXPECT_EQ(CopyName("Animals of the African Savannahs", 35), "Animals of the African Savannahs (2");
+  EXPECT_EQ(CopyName("Animals of the African Savannahs", 35),
+            "Animals of the African Savannahs (2");
 }
 
 TEST(TextUtils, YesNo) {

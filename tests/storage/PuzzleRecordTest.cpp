@@ -11,7 +11,9 @@
 namespace gw {
 namespace {
 
-const unsigned char* Bytes(const void* p) { return static_cast<const unsigned char*>(p); }
+const unsigned char* Bytes(const void* p) {
+  return static_cast<const unsigned char*>(p);
+}
 
 uint16_t U16At(const void* base, size_t offset) {
   return static_cast<uint16_t>(Bytes(base)[offset] | (Bytes(base)[offset + 1] << 8));
@@ -52,9 +54,21 @@ TEST(PuzzleRecord, EveryFieldLandsAtItsOffset) {
   p->reserved[0] = 0x77;
 
   const unsigned char* b = Bytes(p.get());
-  EXPECT_EQ(std::memcmp(b + 0, "\x03" "3.0", 4), 0);
-  EXPECT_EQ(std::memcmp(b + 6, "\x07" "Animals", 8), 0);
-  EXPECT_EQ(std::memcmp(b + 27, "\x03" "Zoo", 4), 0);
+  EXPECT_EQ(std::memcmp(b + 0,
+                        "\x03"
+                        "3.0",
+                        4),
+            0);
+  EXPECT_EQ(std::memcmp(b + 6,
+                        "\x07"
+                        "Animals",
+                        8),
+            0);
+  EXPECT_EQ(std::memcmp(b + 27,
+                        "\x03"
+                        "Zoo",
+                        4),
+            0);
   EXPECT_EQ(U16At(b, 63), 0x0102);
   EXPECT_EQ(U16At(b, 65), 0x0304);
   EXPECT_EQ(b[66 + 1], 'A');  // cell p at 66 + p
@@ -62,10 +76,26 @@ TEST(PuzzleRecord, EveryFieldLandsAtItsOffset) {
   EXPECT_EQ(b[2566 + 1], 'b');
   EXPECT_EQ(b[2566 + 2500], 'y');
   EXPECT_EQ(U16At(b, 5067), 330);
-  EXPECT_EQ(std::memcmp(b + 5038 + 31 * 1, "\x04" "LION", 5), 0);
-  EXPECT_EQ(std::memcmp(b + 5038 + 31 * 330, "\x05" "ZEBRA", 6), 0);
-  EXPECT_EQ(std::memcmp(b + 15148 + 151 * 1, "\x04" "king", 5), 0);
-  EXPECT_EQ(std::memcmp(b + 15148 + 151 * 330, "\x07" "stripes", 8), 0);
+  EXPECT_EQ(std::memcmp(b + 5038 + 31 * 1,
+                        "\x04"
+                        "LION",
+                        5),
+            0);
+  EXPECT_EQ(std::memcmp(b + 5038 + 31 * 330,
+                        "\x05"
+                        "ZEBRA",
+                        6),
+            0);
+  EXPECT_EQ(std::memcmp(b + 15148 + 151 * 1,
+                        "\x04"
+                        "king",
+                        5),
+            0);
+  EXPECT_EQ(std::memcmp(b + 15148 + 151 * 330,
+                        "\x07"
+                        "stripes",
+                        8),
+            0);
   EXPECT_EQ(U16At(b, 65127 + 2 * 1), 0x0A0B);
   EXPECT_EQ(U16At(b, 65127 + 2 * 330), 0x0C0D);
   EXPECT_EQ(U16At(b, 65787 + 2 * 1), 0x0E0F);
@@ -73,9 +103,17 @@ TEST(PuzzleRecord, EveryFieldLandsAtItsOffset) {
   EXPECT_EQ(b[66448 + 1], 1);
   EXPECT_EQ(b[66448 + 330], 1);
   EXPECT_EQ(b[66779], 1);
-  EXPECT_EQ(std::memcmp(b + 66780, "\x04" "Why?", 5), 0);
+  EXPECT_EQ(std::memcmp(b + 66780,
+                        "\x04"
+                        "Why?",
+                        5),
+            0);
   EXPECT_EQ(b[66931], 1);
-  EXPECT_EQ(std::memcmp(b + 66932, "\x04" "Page", 5), 0);
+  EXPECT_EQ(std::memcmp(b + 66932,
+                        "\x04"
+                        "Page",
+                        5),
+            0);
   EXPECT_EQ(b[95800], 0x77);
   EXPECT_EQ(sizeof(PuzzleRecord), 95830u);
 }
@@ -88,7 +126,7 @@ TEST(PuzzleRecord, StringsAreCutToCapacityAndDamagedLengthsClamped) {
   EXPECT_EQ(p->category.Get().size(), 20u);
   p->title.Set("ab");
   EXPECT_EQ(Bytes(p.get())[27 + 3], 0);  // unused bytes are zeroed
-  p->title.length = 200;  // as a damaged file might hold
+  p->title.length = 200;                 // as a damaged file might hold
   EXPECT_EQ(p->title.Get().size(), 35u);
   p->gridWidth = 999;
   p->gridHeight = -3;
@@ -128,7 +166,11 @@ TEST(ShapeRecord, FieldsAndNewShapeDefaults) {
   ShapeRecord s;
   MakeNewShape(s);
   const unsigned char* b = Bytes(&s);
-  EXPECT_EQ(std::memcmp(b, "\x0A" "New Layout", 11), 0);
+  EXPECT_EQ(std::memcmp(b,
+                        "\x0A"
+                        "New Layout",
+                        11),
+            0);
   EXPECT_EQ(U16At(b, 51), 30);
   EXPECT_EQ(U16At(b, 53), 30);
   s.SetCell(2, 3, false);
@@ -151,7 +193,11 @@ TEST(PageLayout, BuiltInDefaultMatchesTheListedValues) {
   // Object 2 starts at 88 + 1439; its kind and bounds at the listed offsets.
   EXPECT_EQ(U16At(b, 88 + 1439), 2);
   EXPECT_EQ(U16At(b, 88 + 1439 + 18), 96);
-  EXPECT_EQ(std::memcmp(b + 88 + 2 * 1439 + 2, "\x09" "Word List", 10), 0);
+  EXPECT_EQ(std::memcmp(b + 88 + 2 * 1439 + 2,
+                        "\x09"
+                        "Word List",
+                        10),
+            0);
   EXPECT_EQ(l.objects[2].columns, 1);
   EXPECT_EQ(b[88 + 2 * 1439 + 1133], 1);
   EXPECT_EQ(l.objects[0].fillColor, 0xFFFFFFu);

@@ -9,7 +9,9 @@
 namespace gw {
 namespace {
 
-std::string Contents(const std::string& path) { return test::ReadText(path); }
+std::string Contents(const std::string& path) {
+  return test::ReadText(path);
+}
 
 TEST(RecordFile, CountsWholeRecordsAndVisitsThemInOrder) {
   test::TempDir dir;

@@ -64,7 +64,9 @@ class MakeToolTest : public testing::Test {
 };
 
 TEST_F(MakeToolTest, SeededRunsRepeatToTheByteAndListTheirPuzzles) {
-  ASSERT_EQ(Make(Common() + "--title Safari --category Animals --attempts 50 --seed 7", dir_.Path()).code, 0);
+  ASSERT_EQ(
+      Make(Common() + "--title Safari --category Animals --attempts 50 --seed 7", dir_.Path()).code,
+      0);
   ASSERT_EQ(Make("animals.txt --library lib --group H.QL3 --title Safari --category Animals "
                  "--attempts 50 --seed 7",
                  dir_.Path())
@@ -102,7 +104,8 @@ TEST_F(MakeToolTest, EveryPlacedWordReadsFromStartToEndInTheShownGrid) {
     const int dc = (CellColumn(e) > CellColumn(s)) - (CellColumn(e) < CellColumn(s));
     std::string read;
     for (size_t k = 0; k < word.size(); ++k)
-      read += grid[CellRow(s) - 1 + dr * static_cast<int>(k)][CellColumn(s) - 1 + dc * static_cast<int>(k)];
+      read += grid[CellRow(s) - 1 + dr * static_cast<int>(k)]
+                  [CellColumn(s) - 1 + dc * static_cast<int>(k)];
     EXPECT_EQ(read, word);
     EXPECT_NE(show.out.find(word), std::string::npos);
   }
@@ -127,7 +130,8 @@ TEST_F(MakeToolTest, ThePhraseComesBackFromTheFillLetters) {
   std::string read;
   for (int r = 1; r <= p->gridHeight; ++r)
     for (int c = 1; c <= p->gridWidth; ++c)
-      if (p->Letter(CellIndex(r, c)) == ' ') read += static_cast<char>(p->Fill(CellIndex(r, c)) + 32);
+      if (p->Letter(CellIndex(r, c)) == ' ')
+        read += static_cast<char>(p->Fill(CellIndex(r, c)) + 32);
   EXPECT_EQ(read, phrase);
 
   const ToolRun shortPhrase = Make(Common() + "--seed 11 --phrase abc", dir_.Path());
@@ -210,7 +214,8 @@ TEST(ShowPuzzle, MarksFillLettersAndCellsOutsideTheShape) {
   p.wordStart[0] = p.wordEnd[0] = 1;
   p.Word(2).Set("ZEBRA");
   EXPECT_EQ(ShowPuzzle(p),
-            "T (C), 3 x 1\n\nA q .\n\n  1. A                1,1 -> 1,1\n  2. ZEBRA            (not placed)\n");
+            "T (C), 3 x 1\n\nA q .\n\n  1. A                1,1 -> 1,1\n  2. ZEBRA            (not "
+            "placed)\n");
 }
 
 }  // namespace
