@@ -7,25 +7,17 @@
 
 #include "layouts/LayoutTables.h"
 #include "layouts/PageLayout.h"
+#include "support/Bytes.h"
 
 namespace gw {
 namespace {
 
-const unsigned char* Bytes(const void* p) {
-  return static_cast<const unsigned char*>(p);
-}
-
-uint32_t U32At(const unsigned char* b, size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t(b[at + 3]) << 24);
-}
-uint16_t U16At(const unsigned char* b, size_t at) {
-  return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
+using test::Bytes;
+using test::U16At;
+using test::U32At;
 
 std::unique_ptr<PageLayout> Zeroed() {
-  auto l = std::make_unique<PageLayout>();
-  std::memset(l.get(), 0, sizeof *l);
-  return l;
+  return test::Zeroed<PageLayout>();
 }
 
 TEST(LayoutRecord, HeaderAndEveryObjectFieldLandAtTheirOffsets) {

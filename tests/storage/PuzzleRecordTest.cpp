@@ -7,22 +7,16 @@
 #include "layouts/PageLayout.h"
 #include "shapes/ShapeRecord.h"
 #include "storage/PuzzleRecord.h"
+#include "support/Bytes.h"
 
 namespace gw {
 namespace {
 
-const unsigned char* Bytes(const void* p) {
-  return static_cast<const unsigned char*>(p);
-}
-
-uint16_t U16At(const void* base, size_t offset) {
-  return static_cast<uint16_t>(Bytes(base)[offset] | (Bytes(base)[offset + 1] << 8));
-}
+using test::Bytes;
+using test::U16At;
 
 std::unique_ptr<PuzzleRecord> Zeroed() {
-  auto p = std::make_unique<PuzzleRecord>();
-  std::memset(p.get(), 0, sizeof *p);
-  return p;
+  return test::Zeroed<PuzzleRecord>();
 }
 
 TEST(PuzzleRecord, EveryFieldLandsAtItsOffset) {
