@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QToolButton>
+#include <cstring>
 #include <filesystem>
 
 #include "shell/FormLayout.h"
@@ -119,6 +120,20 @@ TEST_F(MainWinTest, DeletingTheOnlyPuzzleOfACategoryRemovesIt) {
   EXPECT_EQ(Items(win.CategoryBox()), (std::vector<std::string>{"Apes"}));
   EXPECT_EQ(Selected(win.CategoryBox()), "Apes");
   EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Gorillas"}));
+}
+
+TEST_F(MainWinTest, ARecordThatVanishedAfterListingIsReportedAsAnInputOutputError) {
+  Add("Words", "Alpha");
+  Add("Words", "Bravo");
+  TMainWin win(paths_);
+  win.PuzzleBox()->setCurrentRow(1);
+  const PuzzleRecord before = *win.State().currentPuzzle;
+  std::filesystem::resize_file(Group(), sizeof(PuzzleRecord) + 10);  // another program cut it
+  win.ModifyPuzzleClick();
+  ASSERT_EQ(seams_.Messages().size(), 1u);
+  EXPECT_EQ(seams_.Messages()[0].text.rfind("Input/output error: ", 0), 0u);
+  EXPECT_EQ(seams_.Messages()[0].caption, "Error");
+  EXPECT_EQ(std::memcmp(&before, win.State().currentPuzzle.get(), sizeof before), 0);
 }
 
 TEST_F(MainWinTest, CommandsWithoutSelectionReport) {
