@@ -75,11 +75,6 @@ QGroupBox* Group(QWidget* parent, const char* name, const char* title, QRect des
   return Named(new QGroupBox(QString::fromLatin1(title), parent), name, design);
 }
 
-template <size_t N>
-bool SameString(const PString<N>& a, const PString<N>& b) {
-  return SameText(a, b);
-}
-
 }  // namespace
 
 TWordList::TWordList(PuzzleHost& host, const QString& caption, QWidget* parent)
@@ -384,18 +379,18 @@ bool TWordList::PuzzleChanged() {
   if (!snapshot_) return false;
   const PuzzleRecord& a = *state_.currentPuzzle;
   const PuzzleRecord& b = *snapshot_;
-  if (!SameString(a.bonusQuestion, b.bonusQuestion) || !SameString(a.title, b.title) ||
-      !SameString(a.category, b.category))
+  if (!SameText(a.bonusQuestion, b.bonusQuestion) || !SameText(a.title, b.title) ||
+      !SameText(a.category, b.category))
     return true;
   for (int i = 1; i <= kMaxWords; ++i)
-    if (!SameString(a.Word(i), b.Word(i)) || !SameString(a.Clue(i), b.Clue(i))) return true;
+    if (!SameText(a.Word(i), b.Word(i)) || !SameText(a.Clue(i), b.Clue(i))) return true;
   // A new hidden phrase would otherwise be lost silently on Exit.
   if (a.hiddenPhraseUsed != b.hiddenPhraseUsed ||
       std::memcmp(a.fillGrid, b.fillGrid, sizeof a.fillGrid) != 0)
     return true;
   const PageLayout& la = a.pageLayout;
   const PageLayout& lb = b.pageLayout;
-  return !SameString(la.layoutName, lb.layoutName) || !SameString(la.paperName, lb.paperName) ||
+  return !SameText(la.layoutName, lb.layoutName) || !SameText(la.paperName, lb.paperName) ||
          la.pageWidth != lb.pageWidth || la.pageHeight != lb.pageHeight ||
          la.pixelWidth != lb.pixelWidth || la.pixelHeight != lb.pixelHeight ||
          la.inches != lb.inches || la.objectCount != lb.objectCount || la.portrait != lb.portrait ||

@@ -5,13 +5,6 @@
 
 namespace gw {
 
-int ExcludedWordCount(const CandidateSlot& slot, int listWordCount) {
-  int excluded = 0;
-  for (int t = 0; t < std::clamp(listWordCount, 0, kMaxWords); ++t)
-    if (slot.placed[t] != 1) ++excluded;
-  return excluded;
-}
-
 void MarkCandidateStored(PuzzleRecord& puzzle, const CandidateSlot& slot) {
   puzzle.puzzleGenerated = 1;
   puzzle.version.Set("3.0");

@@ -5,9 +5,6 @@
 
 namespace gw {
 
-// Words of the list (the word count before generation) that the candidate left out.
-int ExcludedWordCount(const CandidateSlot& slot, int listWordCount);
-
 // The fields a generated puzzle gets when it is stored: generated flag, version "3.0" and the
 // candidate's placed flags (all others cleared).
 void MarkCandidateStored(PuzzleRecord& puzzle, const CandidateSlot& slot);
