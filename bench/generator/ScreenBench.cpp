@@ -8,7 +8,7 @@
 #include "generator/FillAndScreen.h"
 #include "generator/FillLetters.h"
 #include "generator/OffensiveWords.h"
-#include "shell/Random.h"
+#include "base/Random.h"
 
 namespace gw {
 namespace {

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-#include "shell/SpeedIcons.h"
+#include "widgets/SpeedIcons.h"
 
 namespace gw {
 

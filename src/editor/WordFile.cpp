@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "shell/TextUtils.h"
-#include "storage/IoError.h"
+#include "base/TextUtils.h"
+#include "base/IoError.h"
 
 namespace gw {
 

@@ -23,12 +23,12 @@
 #include "generator/OffensiveWords.h"
 #include "layouts/LayoutThumbnail.h"
 #include "shapes/ShapeListPanel.h"
-#include "shell/FormLayout.h"
-#include "shell/Messages.h"
-#include "shell/Settings.h"
-#include "shell/TextCodec.h"
-#include "shell/TextUtils.h"
-#include "storage/IoError.h"
+#include "widgets/FormLayout.h"
+#include "widgets/Messages.h"
+#include "base/Settings.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
+#include "base/IoError.h"
 
 namespace gw {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "shell/PuzzleHost.h"
+#include "session/PuzzleHost.h"
 
 class QCheckBox;
 class QComboBox;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "generator/CandidatePreview.h"
-#include "shell/FormLayout.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 

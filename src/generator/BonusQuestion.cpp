@@ -6,9 +6,9 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "shell/FormLayout.h"
-#include "shell/TextCodec.h"
-#include "shell/TextUtils.h"
+#include "widgets/FormLayout.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
 
 namespace gw {
 

@@ -7,7 +7,7 @@
 #include <QPalette>
 #include <algorithm>
 
-#include "shell/TextCodec.h"
+#include "base/TextCodec.h"
 
 namespace gw {
 

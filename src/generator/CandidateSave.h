@@ -1,7 +1,7 @@
 // Turning a chosen candidate into the stored puzzle.
 #pragma once
 
-#include "generator/CandidateSlots.h"
+#include "session/CandidateSlots.h"
 
 namespace gw {
 

@@ -9,10 +9,10 @@
 #include <cstring>
 
 #include "generator/FillLetters.h"
-#include "shell/FormLayout.h"
-#include "shell/Messages.h"
-#include "shell/Random.h"
-#include "shell/TextCodec.h"
+#include "widgets/FormLayout.h"
+#include "widgets/Messages.h"
+#include "base/Random.h"
+#include "base/TextCodec.h"
 
 namespace gw {
 

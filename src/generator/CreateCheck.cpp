@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "shell/TextUtils.h"
+#include "base/TextUtils.h"
 
 namespace gw {
 

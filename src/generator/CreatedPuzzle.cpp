@@ -16,12 +16,12 @@
 #include "generator/FillLetters.h"
 #include "generator/OffensiveWords.h"
 #include "generator/PuzzleImage.h"
-#include "shell/FormLayout.h"
-#include "shell/Messages.h"
-#include "shell/Random.h"
-#include "shell/TextCodec.h"
-#include "shell/TextUtils.h"
-#include "storage/IoError.h"
+#include "widgets/FormLayout.h"
+#include "widgets/Messages.h"
+#include "base/Random.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
+#include "base/IoError.h"
 
 namespace gw {
 

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <array>
 
-#include "generator/CandidateSlots.h"
-#include "shell/PuzzleHost.h"
+#include "session/CandidateSlots.h"
+#include "session/PuzzleHost.h"
 
 class QCheckBox;
 class QLabel;

@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/AppState.h"
-#include "shell/FormLayout.h"
+#include "session/AppState.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 

@@ -3,7 +3,7 @@
 
 #include "generator/FillLetters.h"
 #include "generator/OffensiveWords.h"
-#include "shell/Random.h"
+#include "base/Random.h"
 
 namespace gw {
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "shell/Random.h"
-#include "shell/TextUtils.h"
+#include "base/Random.h"
+#include "base/TextUtils.h"
 
 namespace gw {
 

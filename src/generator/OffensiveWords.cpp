@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <fstream>
 
-#include "shell/AppPaths.h"
-#include "shell/TextUtils.h"
+#include "base/AppPaths.h"
+#include "base/TextUtils.h"
 
 namespace gw {
 

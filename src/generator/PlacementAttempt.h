@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "generator/PlacementEngine.h"
-#include "shell/Random.h"
+#include "base/Random.h"
 
 namespace gw {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "generator/PlacementAttempt.h"
-#include "shell/Random.h"
-#include "shell/Settings.h"
-#include "shell/TextUtils.h"
+#include "base/Random.h"
+#include "base/Settings.h"
+#include "base/TextUtils.h"
 
 namespace gw {
 

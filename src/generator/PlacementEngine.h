@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "generator/CandidateSlots.h"
-#include "shapes/ShapeRecord.h"
+#include "session/CandidateSlots.h"
+#include "storage/ShapeRecord.h"
 #include "storage/PuzzleRecord.h"
 
 namespace gw {

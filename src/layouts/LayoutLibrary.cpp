@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "storage/IoError.h"
+#include "base/IoError.h"
 #include "storage/RecordFile.h"
 
 namespace gw {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "layouts/PageLayout.h"
-#include "shell/AppPaths.h"
+#include "storage/PageLayout.h"
+#include "base/AppPaths.h"
 #include "storage/PuzzleRecord.h"
 
 namespace gw {

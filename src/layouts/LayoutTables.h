@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "layouts/PageLayout.h"
+#include "storage/PageLayout.h"
 
 namespace gw {
 

@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-#include "layouts/PageLayout.h"
+#include "storage/PageLayout.h"
 
 namespace gw {
 

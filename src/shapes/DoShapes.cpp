@@ -13,11 +13,11 @@
 
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapePreview.h"
-#include "shell/FormLayout.h"
-#include "shell/Messages.h"
-#include "shell/TextCodec.h"
-#include "shell/TextUtils.h"
-#include "storage/IoError.h"
+#include "widgets/FormLayout.h"
+#include "widgets/Messages.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
+#include "base/IoError.h"
 
 namespace gw {
 

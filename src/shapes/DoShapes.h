@@ -7,8 +7,8 @@
 #include <string>
 
 #include "shapes/ShapeEditing.h"
-#include "shapes/ShapeRecord.h"
-#include "shell/AppState.h"
+#include "storage/ShapeRecord.h"
+#include "session/AppState.h"
 
 class QLabel;
 class QLineEdit;

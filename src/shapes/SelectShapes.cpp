@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "shell/FormLayout.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 

@@ -4,7 +4,7 @@
 #include <QDialog>
 
 #include "shapes/ShapeListPanel.h"
-#include "shell/AppState.h"
+#include "session/AppState.h"
 
 class QLabel;
 class QListWidget;

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "shapes/ShapeRecord.h"
+#include "storage/ShapeRecord.h"
 
 namespace gw {
 

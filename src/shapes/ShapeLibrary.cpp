@@ -5,8 +5,8 @@
 #include <cstring>
 #include <memory>
 
-#include "shell/TextUtils.h"
-#include "storage/IoError.h"
+#include "base/TextUtils.h"
+#include "base/IoError.h"
 #include "storage/RecordFile.h"
 
 namespace gw {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "shapes/ShapeRecord.h"
-#include "shell/AppPaths.h"
+#include "storage/ShapeRecord.h"
+#include "base/AppPaths.h"
 
 namespace gw {
 

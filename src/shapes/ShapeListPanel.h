@@ -6,8 +6,8 @@
 #include <QObject>
 #include <functional>
 
-#include "shapes/ShapeRecord.h"
-#include "shell/AppState.h"
+#include "storage/ShapeRecord.h"
+#include "session/AppState.h"
 
 class QLabel;
 class QListWidget;

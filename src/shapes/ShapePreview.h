@@ -5,7 +5,7 @@
 #include <QImage>
 
 #include "shapes/ShapeEditing.h"
-#include "shapes/ShapeRecord.h"
+#include "storage/ShapeRecord.h"
 
 namespace gw {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "storage/IoError.h"
+#include "base/IoError.h"
 #include "storage/RecordFile.h"
 
 namespace gw {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "layouts/PageLayout.h"
+#include "storage/PageLayout.h"
 #include "storage/PString.h"
 
 namespace gw {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "storage/IoError.h"
+#include "base/IoError.h"
 
 namespace gw {
 namespace {

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "shell/AppPaths.h"
-#include "shell/Settings.h"
-#include "shell/SettingsFile.h"
-#include "shell/TextCodec.h"
-#include "shell/TextUtils.h"
-#include "storage/IoError.h"
+#include "base/AppPaths.h"
+#include "base/Settings.h"
+#include "base/SettingsFile.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
+#include "base/IoError.h"
 #include "storage/PuzzleGroup.h"
 #include "tools/MakePuzzle.h"
 

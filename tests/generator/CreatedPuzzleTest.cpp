@@ -11,7 +11,7 @@
 
 #include "generator/CandidatePreview.h"
 #include "generator/CreatedPuzzle.h"
-#include "shell/Settings.h"
+#include "base/Settings.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"

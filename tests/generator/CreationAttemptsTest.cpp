@@ -9,7 +9,7 @@
 
 #include "EngineFixtures.h"
 #include "generator/CreationAttempts.h"
-#include "shell/AppState.h"
+#include "session/AppState.h"
 
 namespace gw::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "generator/PlacementEngine.h"
-#include "shapes/ShapeRecord.h"
+#include "storage/ShapeRecord.h"
 #include "storage/PuzzleRecord.h"
 
 namespace gw::test {

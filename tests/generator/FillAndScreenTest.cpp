@@ -5,7 +5,7 @@
 #include "generator/FillFixtures.h"
 #include "generator/FillLetters.h"
 #include "generator/OffensiveWords.h"
-#include "shell/Random.h"
+#include "base/Random.h"
 
 namespace gw {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "generator/FillFixtures.h"
 #include "generator/FillLetters.h"
-#include "shell/Random.h"
+#include "base/Random.h"
 
 namespace gw {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "generator/FillFixtures.h"
 #include "generator/OffensiveWords.h"
-#include "shell/AppPaths.h"
-#include "shell/Random.h"
+#include "base/AppPaths.h"
+#include "base/Random.h"
 #include "support/TempDir.h"
 
 namespace gw {

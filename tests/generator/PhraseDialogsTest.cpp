@@ -12,7 +12,7 @@
 #include "generator/ChangeThePhrase.h"
 #include "generator/FillFixtures.h"
 #include "generator/FillLetters.h"
-#include "shell/TextCodec.h"
+#include "base/TextCodec.h"
 #include "support/Seams.h"
 
 namespace gw {

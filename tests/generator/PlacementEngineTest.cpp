@@ -6,7 +6,7 @@
 #include <set>
 
 #include "EngineFixtures.h"
-#include "shell/Settings.h"
+#include "base/Settings.h"
 
 namespace gw::test {
 namespace {

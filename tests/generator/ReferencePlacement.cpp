@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "shell/Random.h"
+#include "base/Random.h"
 
 namespace gw::test {
 

@@ -8,8 +8,8 @@
 
 #include "shapes/DoShapes.h"
 #include "shapes/ShapeLibrary.h"
-#include "shell/FormLayout.h"
-#include "shell/Settings.h"
+#include "widgets/FormLayout.h"
+#include "base/Settings.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "storage/IoError.h"
+#include "base/IoError.h"
 #include "storage/PuzzleGroup.h"
 #include "support/TempDir.h"
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <memory>
 
-#include "layouts/PageLayout.h"
-#include "shapes/ShapeRecord.h"
+#include "storage/PageLayout.h"
+#include "storage/ShapeRecord.h"
 #include "storage/PuzzleRecord.h"
 #include "support/Bytes.h"
 

@@ -1,8 +1,8 @@
 // The program-wide values and the main window's side, as window tests need them.
 #pragma once
 
-#include "shell/AppPaths.h"
-#include "shell/PuzzleHost.h"
+#include "base/AppPaths.h"
+#include "session/PuzzleHost.h"
 
 namespace gw::test {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/Choosers.h"
-#include "shell/FileDialogs.h"
-#include "shell/Messages.h"
+#include "widgets/Choosers.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/Messages.h"
 
 namespace gw::test {
 

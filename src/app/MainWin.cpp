@@ -1,0 +1,670 @@
+// The main window.
+#include "app/MainWin.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+#include "editor/WordList.h"
+#include "layouts/LayoutLibrary.h"
+#include "shapes/SelectShapes.h"
+#include "app/AboutBox.h"
+#include "widgets/Choosers.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/FormLayout.h"
+#include "widgets/Messages.h"
+#include "base/Settings.h"
+#include "base/SettingsFile.h"
+#include "widgets/SortedItem.h"
+#include "widgets/SpeedIcons.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
+#include "widgets/Tiles.h"
+#include "app/TipOfDay.h"
+#include "app/UserManual.h"
+#include "base/IoError.h"
+
+namespace gw {
+
+namespace {
+
+// Commands whose windows are not built yet stay visible but disabled.
+constexpr bool kHasPrinting = false;
+constexpr bool kHasGroupExchange = false;
+constexpr bool kHasLayoutLibrary = false;
+constexpr bool kHasJpegFactor = false;
+constexpr bool kHasIntChars = false;
+constexpr bool kHasSpelling = false;
+constexpr bool kHasThesaurus = false;
+constexpr bool kHasHelpFile = false;
+
+constexpr char kNoSelection[] = "No puzzle selected.  Please select a puzzle first.";
+constexpr int kRecordRole = Qt::UserRole;
+
+void AddItem(QListWidget* box, const std::string& text, int number) {
+  auto* item = new SortedItem(ToQString(text));
+  item->setData(kRecordRole, number);
+  box->addItem(item);
+}
+
+// First item (in display order) whose text equals `text` ignoring letter case; -1 if none.
+int FindExact(QListWidget* box, const std::string& text) {
+  const QString wanted = ToQString(text);
+  for (int i = 0; i < box->count(); ++i)
+    if (box->item(i)->text().compare(wanted, Qt::CaseInsensitive) == 0) return i;
+  return -1;
+}
+
+// The painted client area: silver, or the background tile when the setting is on.
+class ClientArea : public QWidget {
+ public:
+  explicit ClientArea(QWidget* parent) : QWidget(parent), tile_(BackgroundTile()) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(192, 192, 192));
+    if (AppSettings().backgroundBitmap) PaintTiled(painter, tile_, size());
+  }
+
+ private:
+  QImage tile_;
+};
+
+QLabel* Heading(QWidget* parent, const char* name, const char* text, QRect rect) {
+  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(rect);
+  label->setFont(DesignFont(31, true));
+  label->setProperty("gwKeepDesignFont", true);
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, QColor(255, 255, 0));
+  label->setPalette(pal);
+  // A soft shadow keeps the yellow heading readable on silver as well as on the tile.
+  auto* shadow = new QGraphicsDropShadowEffect(label);
+  shadow->setOffset(2, 2);
+  shadow->setBlurRadius(3);
+  shadow->setColor(QColor(0, 0, 0, 200));
+  label->setGraphicsEffect(shadow);
+  return label;
+}
+
+}  // namespace
+
+TMainWin::TMainWin(const AppPaths& paths, const LanguageFolders& languages, QWidget* parent)
+    : QMainWindow(parent) {
+  setWindowTitle(QStringLiteral("Gridwright 98"));
+  // The two lists, the working buffers and the three font objects exist by now (state_, Forms()).
+  state_.paths = paths;
+
+  // Settings: the defaults, then what the file in the start-up directory says.
+  SettingsValues& settings = AppSettings();
+  settings = SettingsValues::Defaults(paths);
+  LoadSettings(SettingsFilePath(paths), settings);
+  state_.groupFile = settings.lastGroup;
+
+  BuildClient();
+  BuildMenus();
+  FormGlobals& forms = Forms();
+  FontFromSetting(settings.labelFont, forms.labelFont, forms.labelColor);
+  FontFromSetting(settings.editFont, forms.editFont, forms.editColor);
+  FontFromSetting(settings.buttonFont, forms.buttonFont, forms.buttonColor);
+
+  // A language that is not installed cannot be chosen, and a stored one falls back.
+  languages_ = FindLanguages(languages);
+  settings.dictionary = EffectiveDictionary(settings.dictionary, languages_);
+  settings.thesaurus = EffectiveThesaurus(settings.thesaurus, languages_);
+  for (long v = 1; v <= 8; ++v) dictionaryItems_[v]->setEnabled(languages_.dictionary[v]);
+  for (long v = 1; v <= 2; ++v) thesaurusItems_[v]->setEnabled(languages_.thesaurus[v]);
+  CheckLanguages();
+
+  background_->setChecked(settings.backgroundBitmap);
+
+  state_.reselect = false;
+  ReloadLists();
+  if (puzzleBox_->count() > 0) puzzleBox_->setCurrentRow(0);
+
+  forms.scaleFactor =
+      FactorForWindowSize(settings.windowSize, forms.screenWidth, forms.screenHeight);
+  CheckScreenSize();
+  pixelFormats_[0]->setChecked(settings.pixelFormat == 2);
+  pixelFormats_[1]->setChecked(settings.pixelFormat == 1);
+
+  SaveMainGeometry(this);
+}
+
+TMainWin::~TMainWin() = default;
+
+void TMainWin::BuildClient() {
+  client_ = new ClientArea(this);
+  client_->resize(632, 413);
+  client_->setFont(DesignFont(17));
+  setCentralWidget(client_);
+
+  auto* speedPanel = new QWidget(client_);
+  speedPanel->setObjectName(QStringLiteral("SpeedPanel"));
+  speedPanel->setGeometry(0, 0, 632, 34);
+  speedPanel->setAutoFillBackground(true);
+
+  Heading(client_, "CategoryLabel", "Category", QRect(16, 42, 230, 38));
+  Heading(client_, "PuzzleLabel", "Puzzles", QRect(262, 42, 354, 38));
+
+  categoryBox_ = new QListWidget(client_);
+  categoryBox_->setObjectName(QStringLiteral("CategoryBox"));
+  categoryBox_->setGeometry(16, 82, 230, 315);
+  categoryBox_->setSortingEnabled(true);
+  puzzleBox_ = new QListWidget(client_);
+  puzzleBox_->setObjectName(QStringLiteral("PuzzleBox"));
+  puzzleBox_->setGeometry(262, 82, 354, 315);
+  puzzleBox_->setSortingEnabled(true);
+
+  connect(categoryBox_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { CategoryBoxClick(categoryBox_->row(item)); });
+  connect(puzzleBox_, &QListWidget::itemClicked, this, [this] { PuzzleBoxClick(); });
+  connect(puzzleBox_, &QListWidget::currentRowChanged, this, [this] { UpdateEnabledState(); });
+  connect(puzzleBox_, &QListWidget::itemDoubleClicked, this, [this] {
+    if (kHasPrinting) PrintPuzzleClick();
+  });
+}
+
+void TMainWin::BuildMenus() {
+  auto action = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
+                       bool available, auto handler) {
+    QAction* a = menu->addAction(QString::fromLatin1(text));
+    a->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty()) a->setShortcut(key);
+    a->setEnabled(available);
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  newGroup_ = action(file, "NewGroupItem", "&New Puzzle Group", QKeySequence("Ctrl+N"), true,
+                     [this] { NewGroupClick(); });
+  openGroup_ = action(file, "OpenGroupItem", "&Open Puzzle Group", QKeySequence("Ctrl+O"), true,
+                      [this] { OpenGroupClick(); });
+  file->addSeparator();
+  newPuzzle_ = action(file, "NewPuzzleItem", "Ne&w Puzzle", QKeySequence("Ctrl+W"), true,
+                      [this] { NewPuzzleClick(); });
+  modifyPuzzle_ = action(file, "ModifyPuzzleItem", "&Modify Puzzle", QKeySequence("Ctrl+M"), true,
+                         [this] { ModifyPuzzleClick(); });
+  copyPuzzle_ = action(file, "CopyPuzzleItem", "&Copy Puzzle", QKeySequence("Ctrl+C"), true,
+                       [this] { CopyPuzzleClick(); });
+  deletePuzzle_ = action(file, "DeletePuzzleItem", "&Delete Puzzle", QKeySequence("Ctrl+D"), true,
+                         [this] { DeletePuzzleClick(); });
+  file->addSeparator();
+  QAction* importPuzzles = action(file, "ImportPuzzlesItem", "&Import Puzzles",
+                                  QKeySequence("Ctrl+I"), kHasGroupExchange, [] {});
+  QAction* exportPuzzles = action(file, "ExportPuzzlesItem", "&Export Puzzles",
+                                  QKeySequence("Ctrl+E"), kHasGroupExchange, [] {});
+  file->addSeparator();
+  printPuzzle_ = action(file, "PrintPuzzleItem", "&Print Puzzle", QKeySequence("Ctrl+P"),
+                        kHasPrinting, [this] { PrintPuzzleClick(); });
+  action(file, "PrinterSetupItem", "Printer &Setup", QKeySequence("Ctrl+S"), kHasPrinting, [] {});
+  file->addSeparator();
+  QAction* exitItem =
+      action(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), true, [this] { close(); });
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"),
+                               kHasLayoutLibrary, [] {});
+  QAction* puzzleShape = action(edit, "PuzzleShapeItem", "Puzzle &Shape", QKeySequence("Ctrl+H"),
+                                true, [this] { PuzzleShapeClick(); });
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  QMenu* screen = options->addMenu(QStringLiteral("S&creen Size"));
+  auto* screenGroup = new QActionGroup(this);
+  const char* sizeTexts[4] = {"640 x 480", "800 x 600", "1024 x 768", "1280 x 1024"};
+  const long sizeValues[4] = {640, 800, 1024, 1280};
+  for (int i = 0; i < 4; ++i) {
+    const long value = sizeValues[i];
+    screenSizes_[i] = action(screen, ("ScreenSize" + std::to_string(value)).c_str(), sizeTexts[i],
+                             QKeySequence(Qt::CTRL | (Qt::Key_F1 + i)), true,
+                             [this, value] { ScreenSizeClick(value); });
+    screenSizes_[i]->setCheckable(true);
+    screenGroup->addAction(screenSizes_[i]);
+  }
+  // Checked only when a size is accepted; the handler decides.
+  screenGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+  background_ = action(options, "BackgroundItem", "&Background Bitmap", QKeySequence("Ctrl+G"),
+                       true, [this] { BackgroundClick(); });
+  background_->setCheckable(true);
+  action(options, "JpegFactorItem", "&JPEG Compression Factor", QKeySequence("Ctrl+J"),
+         kHasJpegFactor, [] {});
+  QMenu* colors = options->addMenu(QStringLiteral("C&olors For Saving Bitmaps && JPEGs"));
+  pixelFormats_[0] = action(colors, "Colors256Item", "&256 Colors", QKeySequence(), true,
+                            [this] { PixelFormatClick(2); });
+  pixelFormats_[1] = action(colors, "Colors16MItem", "&16 Million Colors", QKeySequence(), true,
+                            [this] { PixelFormatClick(1); });
+  for (QAction* a : pixelFormats_) a->setCheckable(true);
+  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"), kHasIntChars,
+         [] {});
+  options->addSeparator();
+  // The language menus wait for the spelling and thesaurus windows, but their items already show
+  // the stored choice and which languages are installed.
+  QMenu* dictionary = options->addMenu(QStringLiteral("&Dictionary Type"));
+  dictionary->setObjectName(QStringLiteral("DictionaryMenu"));
+  dictionary->setEnabled(kHasSpelling);
+  const struct {
+    const char* name;
+    const char* text;
+    long value;
+  } dictionaries[] = {{"DictionaryChooseItem", "&Choose at Spell Check Time", 9},
+                      {"DictionaryAmericanItem", "&American", 1},
+                      {"DictionaryBritishItem", "&British", 2},
+                      {"DictionarySpanishItem", "&Spanish", 3},
+                      {"DictionaryItalianItem", "&Italian", 4},
+                      {"DictionaryFrenchItem", "&French", 5},
+                      {"DictionaryGermanItem", "&German", 6},
+                      {"DictionaryDutchItem", "&Dutch", 7},
+                      {"DictionarySwedishItem", "&Swedish", 8}};
+  for (const auto& d : dictionaries) {
+    const long value = d.value;
+    dictionaryItems_[value] = action(dictionary, d.name, d.text, QKeySequence(), true,
+                                     [this, value] { DictionaryClick(value); });
+    dictionaryItems_[value]->setCheckable(true);
+  }
+  action(options, "AddDictionaryItem", "&Add to Dictionary", QKeySequence("Ctrl+T"), kHasSpelling,
+         [] {});
+  action(options, "ExcludeDictionaryItem", "&Exclude From Dictionary", QKeySequence("Ctrl+U"),
+         kHasSpelling, [] {});
+  QMenu* thesaurus = options->addMenu(QStringLiteral("&Thesaurus"));
+  thesaurus->setObjectName(QStringLiteral("ThesaurusMenu"));
+  thesaurus->setEnabled(kHasThesaurus);
+  const struct {
+    const char* name;
+    const char* text;
+    long value;
+  } thesauri[] = {{"ThesaurusChooseItem", "&Choose at Thesaurus Use Time", 3},
+                  {"ThesaurusAmericanItem", "&American", 1},
+                  {"ThesaurusBritishItem", "&British", 2}};
+  for (const auto& t : thesauri) {
+    const long value = t.value;
+    thesaurusItems_[value] = action(thesaurus, t.name, t.text, QKeySequence(), true,
+                                    [this, value] { ThesaurusClick(value); });
+    thesaurusItems_[value]->setCheckable(true);
+  }
+  options->addSeparator();
+  action(options, "LabelFontItem", "&Label Font", QKeySequence("Shift+F8"), true,
+         [this] { FontClick(0); });
+  action(options, "EditFontItem", "E&dit Font", QKeySequence("Shift+F9"), true,
+         [this] { FontClick(1); });
+  action(options, "ButtonFontItem", "B&utton Font", QKeySequence("Shift+F10"), true,
+         [this] { FontClick(2); });
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QAction* contents =
+      action(help, "ContentsItem", "&Contents", QKeySequence("Ctrl+K"), kHasHelpFile, [] {});
+  action(help, "UserManualItem", "&User Manual", QKeySequence(), true,
+         [this] { UserManualClick(); });
+  action(help, "DataExchangeItem", "&Data Exchange via Internet", QKeySequence(), kHasHelpFile,
+         [] {});
+  action(help, "TipsItem", "&Review Tips of the Day", QKeySequence(), true,
+         [this] { TipsClick(); });
+  help->addSeparator();
+  action(help, "AboutItem", "&About", QKeySequence("Ctrl+A"), true, [this] { AboutClick(); });
+
+  // Speed buttons share the menu items' actions, so they follow the same enabled state.
+  struct Speed {
+    const char* name;
+    const char* hint;
+    QAction* action;
+    bool gapBefore;
+  };
+  const Speed speeds[] = {
+      {"SpeedNewGroup", "Create New Puzzle Group", newGroup_, false},
+      {"SpeedOpenGroup", "Open Puzzle Group", openGroup_, false},
+      {"SpeedNew", "Create New Puzzle", newPuzzle_, true},
+      {"SpeedModify", "Modify Puzzle", modifyPuzzle_, false},
+      {"SpeedCopy", "Copy Puzzle", copyPuzzle_, false},
+      {"SpeedDelete", "Delete Puzzle", deletePuzzle_, false},
+      {"SpeedImport", "Import Puzzles", importPuzzles, true},
+      {"SpeedExport", "Export Puzzles", exportPuzzles, false},
+      {"SpeedPrint", "Print Puzzle", printPuzzle_, true},
+      {"SpeedShape", "Create Puzzle Shape", puzzleShape, true},
+      {"SpeedPageLay", "Page Layout Designer", pageLayout, false},
+      {"SpeedHelp", "Help", contents, true},
+      {"SpeedExit", "Exit Program", exitItem, false},
+  };
+  QWidget* panel = client_->findChild<QWidget*>(QStringLiteral("SpeedPanel"));
+  int x = 4;
+  for (const Speed& s : speeds) {
+    if (s.gapBefore) x += 10;
+    auto* button = new QToolButton(panel);
+    button->setObjectName(QString::fromLatin1(s.name));
+    button->setGeometry(x, 3, 28, 28);
+    button->setAutoRaise(true);
+    button->setIcon(SpeedIcon(s.name));
+    button->setIconSize(QSize(22, 22));
+    button->setToolTip(QString::fromLatin1(s.hint));
+    button->setEnabled(s.action->isEnabled());
+    connect(button, &QToolButton::clicked, s.action, &QAction::trigger);
+    // Follows the action's enabled state without taking over its tool tip.
+    connect(s.action, &QAction::changed, button,
+            [button, a = s.action] { button->setEnabled(a->isEnabled()); });
+    x += 30;
+  }
+}
+
+void TMainWin::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  ApplyScreenLayout(this, ScalePercent(), 10);
+  ApplyUserFonts();
+  UpdateEnabledState();
+}
+
+void TMainWin::ShowStartupTip() {
+  if (AppSettings().showTips) TipsClick();
+}
+
+void TMainWin::closeEvent(QCloseEvent* event) {
+  AppSettings().lastGroup = state_.groupFile;
+  // A settings file that cannot be written is not worth a message at exit; the old one stays.
+  SaveSettings(SettingsFilePath(state_.paths), AppSettings());
+  QMainWindow::closeEvent(event);
+}
+
+void TMainWin::ApplyUserFonts() {
+  ApplyFonts(this);
+}
+
+// ---- Listing --------------------------------------------------------------------------------
+
+void TMainWin::ReloadLists() {
+  try {
+    state_.listing = ListGroup(state_.groupFile);
+  } catch (const IoError& e) {
+    state_.listing = {};
+    ShowIoError(e.what());
+  }
+  categoryBox_->clear();
+  puzzleBox_->clear();
+  for (size_t i = 0; i < state_.listing.categories.size(); ++i)
+    AddItem(categoryBox_, state_.listing.categories[i], static_cast<int>(i));
+  if (categoryBox_->count() > 0) categoryBox_->setCurrentRow(0);
+  SelectCategory(0);
+  UpdateEnabledState();
+}
+
+void TMainWin::SelectCategory(int index) {
+  if (categoryBox_->count() == 0) return;
+  if (state_.reselect) {
+    const int found = FindExact(categoryBox_, state_.reselectCategory);
+    if (found >= 0) categoryBox_->setCurrentRow(found);
+    index = categoryBox_->currentRow();
+  }
+  if (index < 0 || index >= categoryBox_->count()) index = 0;
+  const int category = categoryBox_->item(index)->data(kRecordRole).toInt();
+  puzzleBox_->clear();
+  for (const GroupListing::Title& t : state_.listing.titles)
+    if (t.Category() == category) AddItem(puzzleBox_, t.title, t.Record());
+  currentCategory_ = index;
+  if (state_.reselect) {
+    const int found = FindExact(puzzleBox_, state_.reselectTitle);
+    if (found >= 0) puzzleBox_->setCurrentRow(found);
+    state_.reselect = false;
+  }
+}
+
+void TMainWin::CategoryBoxClick(int index) {
+  if (index != currentCategory_) SelectCategory(index);
+  UpdateEnabledState();
+}
+
+void TMainWin::PuzzleBoxClick() {
+  UpdateEnabledState();
+}
+
+int TMainWin::SelectedRecord() const {
+  QListWidgetItem* item = puzzleBox_->currentItem();
+  if (!item || !item->isSelected()) return -1;
+  return item->data(kRecordRole).toInt();
+}
+
+void TMainWin::UpdateEnabledState() {
+  const bool selected = SelectedRecord() >= 0;
+  modifyPuzzle_->setEnabled(selected);
+  copyPuzzle_->setEnabled(selected);
+  deletePuzzle_->setEnabled(selected);
+  printPuzzle_->setEnabled(kHasPrinting && selected);
+}
+
+void TMainWin::PuzzleSaved() {
+  state_.reselectCategory = state_.currentPuzzle->category.Get();
+  state_.reselectTitle = state_.currentPuzzle->title.Get();
+  state_.reselect = true;
+  ReloadLists();
+}
+
+// ---- Group commands -------------------------------------------------------------------------
+
+void TMainWin::NewGroupClick() {
+  const std::optional<std::string> name = RunFileDialog(
+      this, FileDialogRequest::ForSave("Create New Puzzle Group", "QUARL Files (*.QL3)|*.QL3",
+                                       "QL3", state_.groupFile));
+  if (!name) return;
+  state_.groupFile = *name;
+  state_.listing = {};
+  categoryBox_->clear();
+  puzzleBox_->clear();
+  UpdateEnabledState();
+}
+
+void TMainWin::OpenGroupClick() {
+  const std::optional<std::string> name = RunFileDialog(
+      this, FileDialogRequest::ForOpen("Open Puzzle Group", "QUARL Files (*.QL3)|*.QL3", "QL3",
+                                       state_.groupFile));
+  if (!name) return;
+  const std::string suffix =
+      QFileInfo(QString::fromLocal8Bit(name->c_str())).suffix().toLocal8Bit().toStdString();
+  if (!EqualsNoCase(suffix, "QL3")) {
+    ShowMessage("The file selected is not a valid Gridwright file.", "Error");
+    return;
+  }
+  state_.groupFile = *name;
+  ReloadLists();
+}
+
+// ---- Puzzle commands ------------------------------------------------------------------------
+
+bool TMainWin::ReadSelectedPuzzle(const std::string& failureMessage) {
+  const int record = SelectedRecord();
+  try {
+    if (!ReadPuzzle(state_.groupFile, record, *state_.currentPuzzle)) {
+      ShowMessage(failureMessage, "Error");
+      return false;
+    }
+  } catch (const IoError& e) {
+    ShowIoError(e.what());
+    return false;
+  }
+  return true;
+}
+
+void TMainWin::OpenEditor(const char* caption) {
+  TWordList editor(*this, QString::fromLatin1(caption), this);
+  editor.exec();
+}
+
+void TMainWin::NewPuzzleClick() {
+  InitNewPuzzle(*state_.currentPuzzle);
+  state_.newPuzzle = true;
+  CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
+  OpenEditor("Create New Puzzle");
+}
+
+void TMainWin::ModifyPuzzleClick() {
+  if (SelectedRecord() < 0) {
+    ShowMessage(kNoSelection, "Error");
+    return;
+  }
+  state_.newPuzzle = false;
+  state_.modifyRecord = SelectedRecord();
+  if (!ReadSelectedPuzzle("Unable to access Word List file.")) return;
+  OpenEditor("Modify Existing Puzzle");
+}
+
+void TMainWin::CopyPuzzleClick() {
+  if (SelectedRecord() < 0) {
+    ShowMessage(kNoSelection, "Error");
+    return;
+  }
+  state_.newPuzzle = true;
+  state_.modifyRecord = SelectedRecord();
+  if (!ReadSelectedPuzzle("Unable to access Word List file.")) return;
+  PuzzleRecord& p = *state_.currentPuzzle;
+  p.title.Set(CopyName(p.title.Get(), 35));
+  std::fill(std::begin(p.wordPlaced), std::end(p.wordPlaced), 0);
+  OpenEditor("Create New Puzzle (copy of existing puzzle)");
+}
+
+void TMainWin::DeletePuzzleClick() {
+  const int record = SelectedRecord();
+  if (record < 0) {
+    ShowMessage(kNoSelection, "Error");
+    return;
+  }
+  QListWidgetItem* item = puzzleBox_->currentItem();
+  const std::string title = FromQString(item->text());
+  if (ShowMessage("Are you sure you want to delete " + title + "?", "Delete", MsgButtons::YesNo) !=
+      MsgResult::Yes)
+    return;
+  try {
+    DeletePuzzle(state_.groupFile, record);
+  } catch (const IoError& e) {
+    ShowIoError(e.what());
+  }
+  const int row = puzzleBox_->row(item);
+  QListWidgetItem* category = categoryBox_->item(currentCategory_);
+  state_.reselectCategory = category ? FromQString(category->text()) : std::string();
+  if (puzzleBox_->count() == 1)
+    state_.reselectTitle.clear();
+  else if (row > 0)
+    state_.reselectTitle = FromQString(puzzleBox_->item(row - 1)->text());
+  else
+    state_.reselectTitle = title;
+  state_.reselect = true;
+  ReloadLists();
+}
+
+void TMainWin::PrintPuzzleClick() {
+  if (SelectedRecord() < 0) {
+    ShowMessage(kNoSelection, "Error");
+    return;
+  }
+  ReadSelectedPuzzle("Unable to load puzzle.");
+}
+
+// ---- Options --------------------------------------------------------------------------------
+
+void TMainWin::ScreenSizeClick(long size) {
+  const long sizes[4] = {640, 800, 1024, 1280};
+  const int heights[4] = {480, 600, 768, 1024};
+  int i = 0;
+  while (i < 3 && sizes[i] != size) ++i;
+  const FormGlobals& forms = Forms();
+  if (size == AppSettings().windowSize) {
+    CheckScreenSize();  // undo the toggle of the clicked item
+    return;
+  }
+  if (size != 640 && (forms.screenWidth < size || forms.screenHeight < heights[i])) {
+    ShowMessage("Your current screen resolution does not support " + std::to_string(size) + " x " +
+                    std::to_string(heights[i]) + " pixels.",
+                "Error");
+    CheckScreenSize();
+    return;
+  }
+  AppSettings().windowSize = size;
+  CheckScreenSize();
+  Forms().scaleFactor = FactorForWindowSize(size, forms.screenWidth, forms.screenHeight);
+  ApplyScreenLayout(this, ScalePercent(), 10);
+  update();
+}
+
+// The item of the layout in effect: the stored one, or 640 x 480 when the screen is too small.
+void TMainWin::CheckScreenSize() {
+  const long sizes[4] = {640, 800, 1024, 1280};
+  const FormGlobals& forms = Forms();
+  const long effective =
+      EffectiveWindowSize(AppSettings().windowSize, forms.screenWidth, forms.screenHeight);
+  for (int k = 0; k < 4; ++k) screenSizes_[k]->setChecked(sizes[k] == effective);
+}
+
+void TMainWin::BackgroundClick() {
+  AppSettings().backgroundBitmap = !AppSettings().backgroundBitmap;
+  background_->setChecked(AppSettings().backgroundBitmap);
+  client_->update();
+}
+
+void TMainWin::PixelFormatClick(long format) {
+  AppSettings().pixelFormat = format;
+  pixelFormats_[0]->setChecked(format == 2);
+  pixelFormats_[1]->setChecked(format == 1);
+}
+
+void TMainWin::FontClick(int which) {
+  FormGlobals& forms = Forms();
+  QFont* fonts[3] = {&forms.labelFont, &forms.editFont, &forms.buttonFont};
+  QColor* colors[3] = {&forms.labelColor, &forms.editColor, &forms.buttonColor};
+  FontSetting* settings[3] = {&AppSettings().labelFont, &AppSettings().editFont,
+                              &AppSettings().buttonFont};
+  const std::optional<FontChoice> choice =
+      ChooseFont(this, FontChoice{*fonts[which], *colors[which]});
+  if (!choice) return;
+  *fonts[which] = choice->font;
+  *colors[which] = choice->color;
+  FontToSetting(choice->font, choice->color, *settings[which]);
+  ApplyUserFonts();
+}
+
+void TMainWin::DictionaryClick(long value) {
+  if (value >= 1 && value <= 8 && !languages_.dictionary[value]) return;
+  AppSettings().dictionary = value;
+  CheckLanguages();
+}
+
+void TMainWin::ThesaurusClick(long value) {
+  if (value >= 1 && value <= 2 && !languages_.thesaurus[value]) return;
+  AppSettings().thesaurus = value;
+  CheckLanguages();
+}
+
+// The chosen item checked, all others not; 0 (none) checks nothing.
+void TMainWin::CheckLanguages() {
+  for (long v = 1; v <= 9; ++v) dictionaryItems_[v]->setChecked(v == AppSettings().dictionary);
+  for (long v = 1; v <= 3; ++v) thesaurusItems_[v]->setChecked(v == AppSettings().thesaurus);
+}
+
+void TMainWin::PuzzleShapeClick() {
+  TSelectShapes shapes(state_, this);
+  shapes.exec();
+}
+
+void TMainWin::TipsClick() {
+  TTipOfDay tips(this);
+  tips.exec();
+}
+
+void TMainWin::AboutClick() {
+  TAboutBox about(this);
+  about.exec();
+}
+
+void TMainWin::UserManualClick() {
+  TUserManual manual(state_.paths, this);
+  manual.exec();
+}
+
+}  // namespace gw

@@ -1,0 +1,27 @@
+// The User Manual notice: opens the manual document when it is installed.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "base/AppPaths.h"
+
+namespace gw {
+
+class TUserManual : public QDialog {
+  Q_OBJECT
+
+ public:
+  TUserManual(const AppPaths& paths, QWidget* parent = nullptr);
+
+  void OkClick();
+
+  // Opens a document with its associated application (replaceable in tests).
+  static void SetOpener(std::function<void(const std::string&)> opener);
+
+ private:
+  AppPaths paths_;
+};
+
+}  // namespace gw

@@ -1,0 +1,34 @@
+// Program entry: one instance, the screen size, the main window and the message loop.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "base/AppPaths.h"
+#include "widgets/FormLayout.h"
+#include "app/MainWin.h"
+#include "widgets/Messages.h"
+#include "app/SingleInstance.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Gridwright 98"));
+  Q_INIT_RESOURCE(gridwright);
+
+  const std::unique_ptr<QLockFile> lock = gw::AcquireInstanceLock(gw::DefaultInstanceLockPath());
+  if (!lock) {
+    gw::ShowMessage("Program is already running", "");
+    return 0;
+  }
+
+  const gw::AppPaths paths = gw::AppPaths::FromRunningProgram();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    gw::Forms().screenWidth = screen->size().width();
+    gw::Forms().screenHeight = screen->size().height();
+  }
+
+  gw::TMainWin window(paths);
+  window.show();
+  QTimer::singleShot(0, &window, [&window] { window.ShowStartupTip(); });
+  return app.exec();
+}

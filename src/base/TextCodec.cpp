@@ -1,0 +1,65 @@
+// Windows-1252 <-> QString with our own table for 0x80..0x9F, independent of how Qt was built.
+#include "base/TextCodec.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace gw {
+namespace {
+
+// Unicode code points of 0x80..0x9F; 0 marks the five undefined positions (kept as C1 controls).
+constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char16_t Decode(unsigned char b) {
+  if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) return kHigh[b - 0x80];
+  return b;
+}
+
+int Encode(char16_t u) {
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
+  for (int i = 0; i < 32; ++i)
+    if (kHigh[i] == u) return 0x80 + i;
+  if (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0) return u;  // undefined slots round-trip
+  return -1;
+}
+
+}  // namespace
+
+QString ToQString(const std::string& cp1252) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(cp1252.size()));
+  for (unsigned char b : cp1252) out.append(QChar(Decode(b)));
+  return out;
+}
+
+std::string FromQString(const QString& text) {
+  std::string out;
+  out.reserve(static_cast<size_t>(text.size()));
+  for (QChar ch : text) {
+    const int b = Encode(ch.unicode());
+    out.push_back(static_cast<char>(b < 0 ? '?' : b));
+  }
+  return out;
+}
+
+std::string Cp1252FromFileText(const std::string& bytes) {
+  const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return bytes;
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text =
+      utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (utf8.hasError()) return bytes;
+  return FromQString(text);
+}
+
+bool IsCp1252(const QString& text) {
+  for (QChar ch : text)
+    if (Encode(ch.unicode()) < 0) return false;
+  return true;
+}
+
+}  // namespace gw

@@ -1,0 +1,29 @@
+// Windows-1252 <-> QString.
+#include <gtest/gtest.h>
+
+#include "base/TextCodec.h"
+
+namespace gw {
+namespace {
+
+TEST(TextCodec, RoundTripsEveryByte) {
+  std::string all;
+  for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+  EXPECT_EQ(FromQString(ToQString(all)), all);
+}
+
+TEST(TextCodec, MapsTheWindowsPunctuationRange) {
+  EXPECT_EQ(ToQString("\x80"), QString(QChar(0x20AC)));
+  EXPECT_EQ(ToQString("\x93quoted\x94"), QString::fromUtf8("\u201Cquoted\u201D"));
+  EXPECT_EQ(ToQString("\x9C"), QString(QChar(0x0153)));
+  EXPECT_EQ(FromQString(QString::fromUtf8("\u20AC \u0152 \u00E9")), "\x80 \x8C \xE9");
+}
+
+TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+  EXPECT_EQ(FromQString(QString::fromUtf8("\u4E2D")), "?");
+  EXPECT_FALSE(IsCp1252(QString::fromUtf8("\u4E2D")));
+  EXPECT_TRUE(IsCp1252(QString::fromUtf8("na\u00EFve \u20AC")));
+}
+
+}  // namespace
+}  // namespace gw
