@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Random.h"
 #include "generator/FillAndScreen.h"
 #include "generator/FillLetters.h"
 #include "generator/OffensiveWords.h"
-#include "base/Random.h"
 
 namespace gw {
 namespace {

@@ -15,38 +15,29 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/AboutBox.h"
+#include "app/TipOfDay.h"
+#include "app/UserManual.h"
+#include "base/IoError.h"
+#include "base/Settings.h"
+#include "base/SettingsFile.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
 #include "editor/WordList.h"
 #include "layouts/LayoutLibrary.h"
+#include "session/Features.h"
 #include "shapes/SelectShapes.h"
-#include "app/AboutBox.h"
 #include "widgets/Choosers.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
-#include "base/Settings.h"
-#include "base/SettingsFile.h"
 #include "widgets/SortedItem.h"
 #include "widgets/SpeedIcons.h"
-#include "base/TextCodec.h"
-#include "base/TextUtils.h"
 #include "widgets/Tiles.h"
-#include "app/TipOfDay.h"
-#include "app/UserManual.h"
-#include "base/IoError.h"
 
 namespace gw {
 
 namespace {
-
-// Commands whose windows are not built yet stay visible but disabled.
-constexpr bool kHasPrinting = false;
-constexpr bool kHasGroupExchange = false;
-constexpr bool kHasLayoutLibrary = false;
-constexpr bool kHasJpegFactor = false;
-constexpr bool kHasIntChars = false;
-constexpr bool kHasSpelling = false;
-constexpr bool kHasThesaurus = false;
-constexpr bool kHasHelpFile = false;
 
 constexpr char kNoSelection[] = "No puzzle selected.  Please select a puzzle first.";
 constexpr int kRecordRole = Qt::UserRole;
@@ -173,7 +164,7 @@ void TMainWin::BuildClient() {
   connect(puzzleBox_, &QListWidget::itemClicked, this, [this] { PuzzleBoxClick(); });
   connect(puzzleBox_, &QListWidget::currentRowChanged, this, [this] { UpdateEnabledState(); });
   connect(puzzleBox_, &QListWidget::itemDoubleClicked, this, [this] {
-    if (kHasPrinting) PrintPuzzleClick();
+    if (feature::kPrinting) PrintPuzzleClick();
   });
 }
 
@@ -204,20 +195,21 @@ void TMainWin::BuildMenus() {
                          [this] { DeletePuzzleClick(); });
   file->addSeparator();
   QAction* importPuzzles = action(file, "ImportPuzzlesItem", "&Import Puzzles",
-                                  QKeySequence("Ctrl+I"), kHasGroupExchange, [] {});
+                                  QKeySequence("Ctrl+I"), feature::kGroupExchange, [] {});
   QAction* exportPuzzles = action(file, "ExportPuzzlesItem", "&Export Puzzles",
-                                  QKeySequence("Ctrl+E"), kHasGroupExchange, [] {});
+                                  QKeySequence("Ctrl+E"), feature::kGroupExchange, [] {});
   file->addSeparator();
   printPuzzle_ = action(file, "PrintPuzzleItem", "&Print Puzzle", QKeySequence("Ctrl+P"),
-                        kHasPrinting, [this] { PrintPuzzleClick(); });
-  action(file, "PrinterSetupItem", "Printer &Setup", QKeySequence("Ctrl+S"), kHasPrinting, [] {});
+                        feature::kPrinting, [this] { PrintPuzzleClick(); });
+  action(file, "PrinterSetupItem", "Printer &Setup", QKeySequence("Ctrl+S"), feature::kPrinting,
+         [] {});
   file->addSeparator();
   QAction* exitItem =
       action(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), true, [this] { close(); });
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"),
-                               kHasLayoutLibrary, [] {});
+                               feature::kLayoutLibrary, [] {});
   QAction* puzzleShape = action(edit, "PuzzleShapeItem", "Puzzle &Shape", QKeySequence("Ctrl+H"),
                                 true, [this] { PuzzleShapeClick(); });
 
@@ -240,21 +232,21 @@ void TMainWin::BuildMenus() {
                        true, [this] { BackgroundClick(); });
   background_->setCheckable(true);
   action(options, "JpegFactorItem", "&JPEG Compression Factor", QKeySequence("Ctrl+J"),
-         kHasJpegFactor, [] {});
+         feature::kJpegFactor, [] {});
   QMenu* colors = options->addMenu(QStringLiteral("C&olors For Saving Bitmaps && JPEGs"));
   pixelFormats_[0] = action(colors, "Colors256Item", "&256 Colors", QKeySequence(), true,
                             [this] { PixelFormatClick(2); });
   pixelFormats_[1] = action(colors, "Colors16MItem", "&16 Million Colors", QKeySequence(), true,
                             [this] { PixelFormatClick(1); });
   for (QAction* a : pixelFormats_) a->setCheckable(true);
-  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"), kHasIntChars,
-         [] {});
+  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"),
+         feature::kIntChars, [] {});
   options->addSeparator();
   // The language menus wait for the spelling and thesaurus windows, but their items already show
   // the stored choice and which languages are installed.
   QMenu* dictionary = options->addMenu(QStringLiteral("&Dictionary Type"));
   dictionary->setObjectName(QStringLiteral("DictionaryMenu"));
-  dictionary->setEnabled(kHasSpelling);
+  dictionary->setEnabled(feature::kSpelling);
   const struct {
     const char* name;
     const char* text;
@@ -274,13 +266,13 @@ void TMainWin::BuildMenus() {
                                      [this, value] { DictionaryClick(value); });
     dictionaryItems_[value]->setCheckable(true);
   }
-  action(options, "AddDictionaryItem", "&Add to Dictionary", QKeySequence("Ctrl+T"), kHasSpelling,
-         [] {});
+  action(options, "AddDictionaryItem", "&Add to Dictionary", QKeySequence("Ctrl+T"),
+         feature::kSpelling, [] {});
   action(options, "ExcludeDictionaryItem", "&Exclude From Dictionary", QKeySequence("Ctrl+U"),
-         kHasSpelling, [] {});
+         feature::kSpelling, [] {});
   QMenu* thesaurus = options->addMenu(QStringLiteral("&Thesaurus"));
   thesaurus->setObjectName(QStringLiteral("ThesaurusMenu"));
-  thesaurus->setEnabled(kHasThesaurus);
+  thesaurus->setEnabled(feature::kThesaurus);
   const struct {
     const char* name;
     const char* text;
@@ -304,11 +296,11 @@ void TMainWin::BuildMenus() {
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   QAction* contents =
-      action(help, "ContentsItem", "&Contents", QKeySequence("Ctrl+K"), kHasHelpFile, [] {});
+      action(help, "ContentsItem", "&Contents", QKeySequence("Ctrl+K"), feature::kHelpFile, [] {});
   action(help, "UserManualItem", "&User Manual", QKeySequence(), true,
          [this] { UserManualClick(); });
-  action(help, "DataExchangeItem", "&Data Exchange via Internet", QKeySequence(), kHasHelpFile,
-         [] {});
+  action(help, "DataExchangeItem", "&Data Exchange via Internet", QKeySequence(),
+         feature::kHelpFile, [] {});
   action(help, "TipsItem", "&Review Tips of the Day", QKeySequence(), true,
          [this] { TipsClick(); });
   help->addSeparator();
@@ -438,13 +430,10 @@ void TMainWin::UpdateEnabledState() {
   modifyPuzzle_->setEnabled(selected);
   copyPuzzle_->setEnabled(selected);
   deletePuzzle_->setEnabled(selected);
-  printPuzzle_->setEnabled(kHasPrinting && selected);
+  printPuzzle_->setEnabled(feature::kPrinting && selected);
 }
 
 void TMainWin::PuzzleSaved() {
-  state_.reselectCategory = state_.currentPuzzle->category.Get();
-  state_.reselectTitle = state_.currentPuzzle->title.Get();
-  state_.reselect = true;
   ReloadLists();
 }
 
@@ -524,9 +513,7 @@ void TMainWin::CopyPuzzleClick() {
   state_.newPuzzle = true;
   state_.modifyRecord = SelectedRecord();
   if (!ReadSelectedPuzzle("Unable to access Word List file.")) return;
-  PuzzleRecord& p = *state_.currentPuzzle;
-  p.title.Set(CopyName(p.title.Get(), 35));
-  std::fill(std::begin(p.wordPlaced), std::end(p.wordPlaced), 0);
+  PrepareCopy(*state_.currentPuzzle);
   OpenEditor("Create New Puzzle (copy of existing puzzle)");
 }
 

@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "widgets/FormLayout.h"
 #include "base/Random.h"
 #include "base/Settings.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 

@@ -4,11 +4,11 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/MainWin.h"
+#include "app/SingleInstance.h"
 #include "base/AppPaths.h"
 #include "widgets/FormLayout.h"
-#include "app/MainWin.h"
 #include "widgets/Messages.h"
-#include "app/SingleInstance.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -49,6 +49,14 @@ std::string ToLowerAccented(const std::string& text) {
   return out;
 }
 
+std::string WordLetters(const std::string& word) {
+  std::string letters;
+  letters.reserve(word.size());
+  for (char ch : word)
+    if (ch != ' ') letters.push_back(static_cast<char>(ToUpperAccented(static_cast<uint8_t>(ch))));
+  return letters;
+}
+
 std::string UpperCopy(const std::string& text, int maxLength) {
   std::string out = Cut(text, maxLength < 0 ? 0 : static_cast<size_t>(maxLength));
   for (char& ch : out)

@@ -15,6 +15,8 @@ unsigned char ToUpperAccented(unsigned char c);
 unsigned char ToLowerAccented(unsigned char c);
 std::string ToUpperAccented(const std::string& text);
 std::string ToLowerAccented(const std::string& text);
+// The letters a word is written with in the grid: spaces removed, upper-cased (accented too).
+std::string WordLetters(const std::string& word);
 
 // Copy cut to maxLength, then a..z upper-cased (other bytes unchanged).
 std::string UpperCopy(const std::string& text, int maxLength);

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "base/TextUtils.h"
 #include "base/IoError.h"
+#include "base/TextUtils.h"
 
 namespace gw {
 

@@ -12,9 +12,13 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
-#include <cstring>
 
+#include "base/IoError.h"
+#include "base/Settings.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
 #include "editor/DirectionIcons.h"
+#include "editor/PuzzleEntries.h"
 #include "editor/WordGrid.h"
 #include "generator/ChangeThePhrase.h"
 #include "generator/CreateCheck.h"
@@ -22,24 +26,14 @@
 #include "generator/CreationAttempts.h"
 #include "generator/OffensiveWords.h"
 #include "layouts/LayoutThumbnail.h"
+#include "session/Features.h"
 #include "shapes/ShapeListPanel.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
-#include "base/Settings.h"
-#include "base/TextCodec.h"
-#include "base/TextUtils.h"
-#include "base/IoError.h"
 
 namespace gw {
 
 namespace {
-
-// Features of later work: their buttons stay visible but disabled until they exist.
-constexpr bool kHasSpelling = false;
-constexpr bool kHasThesaurus = false;
-constexpr bool kHasWordFiles = false;
-constexpr bool kHasLayoutLibrary = false;
-constexpr bool kHasIntChars = false;
 
 struct DirectionControl {
   int direction;
@@ -60,13 +54,6 @@ constexpr DirectionControl kDirections[] = {
     {kUpRight, "UpRight", "Up Right", {2, 0}},
 };
 
-template <typename T>
-T* Named(T* widget, const char* name, QRect design) {
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(design);
-  return widget;
-}
-
 QLabel* Label(QWidget* parent, const char* name, const char* text, QRect design) {
   return Named(new QLabel(QString::fromLatin1(text), parent), name, design);
 }
@@ -82,8 +69,8 @@ TWordList::TWordList(PuzzleHost& host, const QString& caption, QWidget* parent)
   setWindowTitle(caption);
   BuildControls();
   // FormCreate: the language tools depend on their settings.
-  spellClue_->setEnabled(kHasSpelling && AppSettings().dictionary != 0);
-  thes_->setEnabled(kHasThesaurus && AppSettings().thesaurus != 0);
+  spellClue_->setEnabled(feature::kSpelling && AppSettings().dictionary != 0);
+  thes_->setEnabled(feature::kThesaurus && AppSettings().thesaurus != 0);
 }
 
 TWordList::~TWordList() = default;
@@ -120,8 +107,8 @@ void TWordList::BuildControls() {
   changePhrase_ = Button(wordsPanel_, "ChangePhrase", "P&hrase", {428, 214, 88, 28});
   connect(deleteClue_, &QPushButton::clicked, this, &TWordList::DeleteClueClick);
   connect(deleteAllClue_, &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
-  importClue_->setEnabled(kHasWordFiles);
-  exportClue_->setEnabled(kHasWordFiles);
+  importClue_->setEnabled(feature::kWordFiles);
+  exportClue_->setEnabled(feature::kWordFiles);
   connect(changePhrase_, &QPushButton::clicked, this, &TWordList::ChangePhraseClick);
 
   Label(this, "BonusLabel", "Bonus Question", {12, 457, 100, 18});
@@ -172,13 +159,13 @@ void TWordList::BuildControls() {
   cancel_ = Button(this, "Cancel", "E&xit", {540, 470, 172, 30});
   connect(cancel_, &QPushButton::clicked, this, &TWordList::CancelClick);
   intCharButton_ = Button(this, "IntCharButton", "International Characters", {540, 538, 172, 30});
-  intCharButton_->setEnabled(kHasIntChars);
+  intCharButton_->setEnabled(feature::kIntChars);
   // F1..F12 type the international characters of the settings "Int Key 1".."Int Key 12".
   for (int key = 1; key <= 12; ++key) {
     auto* item = new QAction(QString::number(key), this);
     item->setObjectName(QStringLiteral("N%11").arg(key));
     item->setShortcut(QKeySequence(Qt::Key_F1 + key - 1));
-    item->setEnabled(kHasIntChars);
+    item->setEnabled(feature::kIntChars);
     addAction(item);
   }
 
@@ -213,7 +200,7 @@ void TWordList::BuildControls() {
   QGroupBox* page = Group(this, "PagePanel", "Page Layout", {720, 380, 172, 190});
   img_ = Named(new QLabel(page), "Img", {27, 20, 117, 137});
   changeLayout_ = Button(page, "ChangeLayout", "Change La&yout", {12, 160, 148, 26});
-  changeLayout_->setEnabled(kHasLayoutLibrary);
+  changeLayout_->setEnabled(feature::kLayoutLibrary);
 }
 
 void TWordList::showEvent(QShowEvent* event) {
@@ -317,16 +304,26 @@ void TWordList::UseCluesClick() {
     puzzle.Word(row).Set(FromQString(grid_->Cell(WordGrid::kWord, row)));
     if (!ticked) puzzle.Clue(row).Set(FromQString(grid_->Cell(WordGrid::kClue, row)));
   }
-  spellClue_->setEnabled(kHasSpelling && AppSettings().dictionary != 0 && (ticked || !editMode_));
-  thes_->setEnabled(kHasThesaurus && AppSettings().thesaurus != 0 && ticked);
+  spellClue_->setEnabled(feature::kSpelling && AppSettings().dictionary != 0 &&
+                         (ticked || !editMode_));
+  thes_->setEnabled(feature::kThesaurus && AppSettings().thesaurus != 0 && ticked);
   AdjustWordClues();
 }
 
-int TWordList::GetWordCount() const {
-  int count = 0;
+PuzzleEntries TWordList::Entries() const {
+  PuzzleEntries entries;
+  entries.title = FromQString(title_->text());
+  entries.category = FromQString(category_->currentText());
+  entries.bonusQuestion = FromQString(bonusQuest_->text());
+  entries.rows.resize(WordGrid::kRows);
   for (int row = 1; row <= WordGrid::kRows; ++row)
-    if (!Trim(FromQString(grid_->Cell(WordGrid::kWord, row))).empty()) ++count;
-  return count;
+    entries.rows[row - 1] = {FromQString(grid_->Cell(WordGrid::kWord, row)),
+                             FromQString(grid_->Cell(WordGrid::kClue, row))};
+  return entries;
+}
+
+int TWordList::GetWordCount() const {
+  return CountWords(Entries().rows);
 }
 
 void TWordList::DeleteClueClick() {
@@ -355,46 +352,12 @@ void TWordList::DeleteAllClueClick() {
 }
 
 void TWordList::SetValues() {
-  PuzzleRecord& puzzle = *state_.currentPuzzle;
-  puzzle.bonusQuestion.Set(Trim(FromQString(bonusQuest_->text())));
-  puzzle.title.Set(Trim(FromQString(title_->text())));
-  puzzle.category.Set(Trim(FromQString(category_->currentText())));
-  int count = 0;
-  for (int row = 1; row <= WordGrid::kRows; ++row) {
-    const std::string word = Trim(FromQString(grid_->Cell(WordGrid::kWord, row)));
-    if (word.empty()) continue;
-    ++count;
-    puzzle.Word(count).Set(word);
-    puzzle.Clue(count).Set(Trim(FromQString(grid_->Cell(WordGrid::kClue, row))));
-  }
-  puzzle.wordCount = static_cast<int16_t>(count);
-  for (int i = count + 1; i <= kMaxWords; ++i) {
-    puzzle.Word(i).Set("");
-    puzzle.Clue(i).Set("");
-  }
+  ApplyEntries(Entries(), *state_.currentPuzzle);
 }
 
 bool TWordList::PuzzleChanged() {
   SetValues();
-  if (!snapshot_) return false;
-  const PuzzleRecord& a = *state_.currentPuzzle;
-  const PuzzleRecord& b = *snapshot_;
-  if (!SameText(a.bonusQuestion, b.bonusQuestion) || !SameText(a.title, b.title) ||
-      !SameText(a.category, b.category))
-    return true;
-  for (int i = 1; i <= kMaxWords; ++i)
-    if (!SameText(a.Word(i), b.Word(i)) || !SameText(a.Clue(i), b.Clue(i))) return true;
-  // A new hidden phrase would otherwise be lost silently on Exit.
-  if (a.hiddenPhraseUsed != b.hiddenPhraseUsed ||
-      std::memcmp(a.fillGrid, b.fillGrid, sizeof a.fillGrid) != 0)
-    return true;
-  const PageLayout& la = a.pageLayout;
-  const PageLayout& lb = b.pageLayout;
-  return !SameText(la.layoutName, lb.layoutName) || !SameText(la.paperName, lb.paperName) ||
-         la.pageWidth != lb.pageWidth || la.pageHeight != lb.pageHeight ||
-         la.pixelWidth != lb.pixelWidth || la.pixelHeight != lb.pixelHeight ||
-         la.inches != lb.inches || la.objectCount != lb.objectCount || la.portrait != lb.portrait ||
-         la.zoom != lb.zoom;
+  return snapshot_ && PuzzleDiffers(*state_.currentPuzzle, *snapshot_);
 }
 
 void TWordList::CancelClick() {
@@ -430,18 +393,7 @@ void TWordList::SaveButtonClick() {
 }
 
 void TWordList::SaveIt() {
-  try {
-    if (!SaveCurrentPuzzle(state_)) {
-      ShowMessage("Unable to save puzzle.", "Error");
-      QDialog::done(QDialog::Rejected);
-      return;
-    }
-  } catch (const IoError& e) {
-    ShowIoError(e.what());
-    QDialog::done(QDialog::Rejected);
-    return;
-  }
-  host_.PuzzleSaved();
+  if (!SaveAndReport(host_)) QDialog::done(QDialog::Rejected);
 }
 
 void TWordList::CreateItClick() {

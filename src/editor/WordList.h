@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "editor/PuzzleEntries.h"
 #include "session/PuzzleHost.h"
 
 class QCheckBox;
@@ -67,6 +68,8 @@ class TWordList : public QDialog {
 
  private:
   void BuildControls();
+  // The controls' texts as typed.
+  PuzzleEntries Entries() const;
   QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);
 
   PuzzleHost& host_;

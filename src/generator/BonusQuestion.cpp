@@ -6,9 +6,9 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "widgets/FormLayout.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 

@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/Random.h"
+#include "base/TextCodec.h"
 #include "generator/FillLetters.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
-#include "base/Random.h"
-#include "base/TextCodec.h"
 
 namespace gw {
 

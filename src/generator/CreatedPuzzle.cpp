@@ -9,6 +9,10 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "base/IoError.h"
+#include "base/Random.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
 #include "generator/BlowItUp.h"
 #include "generator/CandidatePreview.h"
 #include "generator/CandidateSave.h"
@@ -18,10 +22,6 @@
 #include "generator/PuzzleImage.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
-#include "base/Random.h"
-#include "base/TextCodec.h"
-#include "base/TextUtils.h"
-#include "base/IoError.h"
 
 namespace gw {
 
@@ -226,19 +226,11 @@ void TCreatedPuzzle::SaveClick() {
     return;
 
   MarkCandidateStored(puzzle, slot);
-  try {
-    if (!SaveCurrentPuzzle(state)) {
-      ShowMessage("Unable to save puzzle.", "Error");
-      reject();
-      return;
-    }
-  } catch (const IoError& e) {
-    ShowIoError(e.what());
+  if (!SaveAndReport(host_)) {
     reject();
     return;
   }
   saved_ = true;
-  host_.PuzzleSaved();
   accept();
 }
 

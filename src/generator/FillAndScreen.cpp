@@ -1,9 +1,9 @@
 // Fill and screen of a candidate at save.
 #include "generator/FillAndScreen.h"
 
+#include "base/Random.h"
 #include "generator/FillLetters.h"
 #include "generator/OffensiveWords.h"
-#include "base/Random.h"
 
 namespace gw {
 

@@ -58,14 +58,6 @@ std::string ScreenEntry(const std::string& entry) {
 
 namespace {
 
-// A word's letters as they stand in the grid: spaces removed, upper-cased like placed letters.
-std::string WordLetters(const std::string& word) {
-  std::string letters;
-  for (char ch : word)
-    if (ch != ' ') letters.push_back(static_cast<char>(ToUpperAccented(static_cast<uint8_t>(ch))));
-  return letters;
-}
-
 std::string Reversed(const std::string& s) {
   return std::string(s.rbegin(), s.rend());
 }

@@ -3,6 +3,7 @@
 // then only has to pick the first acceptable one. The result is the cell-by-cell scan's, and
 // the random numbers are drawn exactly as that scan draws them.
 #include "generator/PlacementAttempt.h"
+#include "base/TextUtils.h"
 
 #include <algorithm>
 #include <bit>

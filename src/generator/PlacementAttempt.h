@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "generator/PlacementEngine.h"
 #include "base/Random.h"
+#include "generator/PlacementEngine.h"
 
 namespace gw {
 

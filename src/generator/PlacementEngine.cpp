@@ -10,10 +10,10 @@
 #include <thread>
 #include <vector>
 
-#include "generator/PlacementAttempt.h"
 #include "base/Random.h"
 #include "base/Settings.h"
 #include "base/TextUtils.h"
+#include "generator/PlacementAttempt.h"
 
 namespace gw {
 
@@ -40,14 +40,6 @@ PlacementOptions PlacementOptionsFromSettings(const SettingsValues& settings) {
 
 int RefusedTryLimit(int attempts) {
   return 100 + 10 * std::clamp(attempts, 1, 999);
-}
-
-std::string WordLetters(const std::string& word) {
-  std::string letters;
-  letters.reserve(word.size());
-  for (char ch : word)
-    if (ch != ' ') letters.push_back(static_cast<char>(ToUpperAccented(static_cast<uint8_t>(ch))));
-  return letters;
 }
 
 uint64_t TrySeed(uint64_t runSeed, int tryIndex) {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "session/CandidateSlots.h"
-#include "storage/ShapeRecord.h"
 #include "storage/PuzzleRecord.h"
+#include "storage/ShapeRecord.h"
 
 namespace gw {
 
@@ -69,9 +69,6 @@ struct PlacementOutcome {
   bool refusedLimitReached = false;
   uint64_t seed = 0;  // the seed actually used
 };
-
-// The letters a word is written with: spaces removed, upper-cased (accented letters too).
-std::string WordLetters(const std::string& word);
 
 // Seed of try t (1-based, refused tries included) of a run: every try has its own stream, so
 // tries can be built in any order, on any thread, and still give the same run.

@@ -15,20 +15,13 @@ namespace {
 
 constexpr size_t kRecordSize = sizeof(PageLayout);
 
-LayoutResult Failure(const char* text, const char* caption) {
-  LayoutResult r;
-  r.ok = false;
-  r.text = text;
-  r.caption = caption;
-  return r;
+OpResult CannotAdd() {
+  return OpResult::Failure("Unable to add page layout.", "Disk Error");
 }
 
-LayoutResult CannotAdd() {
-  return Failure("Unable to add page layout.", "Disk Error");
-}
-
-LayoutResult CorruptImport() {
-  return Failure("Page layout file is corrupt or incompatible.  Import aborted.", "Error");
+OpResult CorruptImport() {
+  return OpResult::Failure("Page layout file is corrupt or incompatible.  Import aborted.",
+                           "Error");
 }
 
 struct FileCloser {
@@ -79,56 +72,54 @@ bool ReadLayout(const std::string& libraryPath, long index, PageLayout& out) {
   return ReadRecord(libraryPath, index, kRecordSize, &out);
 }
 
-LayoutResult AppendLayout(const std::string& libraryPath, const PageLayout& layout) {
+OpResult AppendLayout(const std::string& libraryPath, const PageLayout& layout) {
   const long before = CountRecords(libraryPath, kRecordSize).value_or(0);
   if (!AppendRecord(libraryPath, kRecordSize, &layout)) return CannotAdd();
-  LayoutResult r;
+  OpResult r;
   r.index = before;
   return r;
 }
 
-LayoutResult ReplaceLayout(const std::string& libraryPath, long index, const PageLayout& layout) {
+OpResult ReplaceLayout(const std::string& libraryPath, long index, const PageLayout& layout) {
   const long count = CountRecords(libraryPath, kRecordSize).value_or(0);
   if (!ReplaceRecord(libraryPath, index, kRecordSize, &layout)) return CannotAdd();
-  LayoutResult r;
+  OpResult r;
   r.index = (index >= 0 && index < count) ? index : count;
   return r;
 }
 
-LayoutResult DeleteLayout(const std::string& libraryPath, long index) {
+OpResult DeleteLayout(const std::string& libraryPath, long index) {
   if (!DeleteRecord(libraryPath, index, kRecordSize))
-    return Failure("Unable to delete page layout.", "Disk Error");
+    return OpResult::Failure("Unable to delete page layout.", "Disk Error");
   return {};
 }
 
-LayoutResult ExportLayout(const std::string& libraryPath, long index, const std::string& fileName) {
+OpResult ExportLayout(const std::string& libraryPath, long index, const std::string& fileName) {
   // Reading a record that is not there would otherwise surface as a read error; it is simply a
   // layout that cannot be exported.
   const std::optional<long> count = CountRecords(libraryPath, kRecordSize);
   auto layout = std::make_unique<PageLayout>();
   if (!count || index < 0 || index >= *count ||
       !ReadRecord(libraryPath, index, kRecordSize, layout.get()))
-    return Failure("Page layout could not be exported.", "Error");
+    return OpResult::Failure("Page layout could not be exported.", "Error");
 
   // Written beside the target and renamed over it, so a failed export never destroys an
   // existing file of that name.
   QSaveFile out(QString::fromLocal8Bit(fileName.c_str()));
   if (!out.open(QIODevice::WriteOnly))
-    return Failure("Page layout could not be exported.", "Error");
+    return OpResult::Failure("Page layout could not be exported.", "Error");
   const qint64 size = static_cast<qint64>(kRecordSize);
   if (out.write("PAG1.0", 6) != 6 ||
       out.write(reinterpret_cast<const char*>(layout.get()), size) != size || !out.commit())
     throw IoError("cannot write " + fileName);
-  LayoutResult r;
-  r.text = "Page Layout Exported!";
-  r.caption = "OK";
+  OpResult r = OpResult::Success("Page Layout Exported!", "OK");
   r.index = index;
   return r;
 }
 
-LayoutResult ImportLayout(const std::string& libraryPath, const std::string& fileName) {
+OpResult ImportLayout(const std::string& libraryPath, const std::string& fileName) {
   std::unique_ptr<std::FILE, FileCloser> in(std::fopen(fileName.c_str(), "rb"));
-  if (!in) return Failure("Page layout could not be imported.", "Error");
+  if (!in) return OpResult::Failure("Page layout could not be imported.", "Error");
   char magic[3];
   if (ReadSome(in.get(), magic, 3, fileName) != 3 || std::memcmp(magic, "PAG", 3) != 0)
     return CorruptImport();

@@ -4,11 +4,11 @@
 #include <memory>
 #include <string>
 
-#include "session/CandidateSlots.h"
-#include "storage/ShapeRecord.h"
 #include "base/AppPaths.h"
+#include "session/CandidateSlots.h"
 #include "storage/PuzzleGroup.h"
 #include "storage/PuzzleRecord.h"
+#include "storage/ShapeRecord.h"
 
 namespace gw {
 

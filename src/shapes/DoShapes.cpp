@@ -11,13 +11,13 @@
 #include <algorithm>
 #include <functional>
 
+#include "base/IoError.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapePreview.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
-#include "base/TextCodec.h"
-#include "base/TextUtils.h"
-#include "base/IoError.h"
 
 namespace gw {
 
@@ -68,13 +68,6 @@ QIcon ArrowIcon(Arrow arrow) {
   }
   p.drawPolygon(t);
   return QIcon(pixmap);
-}
-
-template <typename T>
-T* Named(T* widget, const char* name, QRect geometry) {
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(geometry);
-  return widget;
 }
 
 }  // namespace

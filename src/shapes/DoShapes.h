@@ -6,9 +6,9 @@
 #include <QPoint>
 #include <string>
 
+#include "session/AppState.h"
 #include "shapes/ShapeEditing.h"
 #include "storage/ShapeRecord.h"
-#include "session/AppState.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,8 +3,8 @@
 
 #include <QDialog>
 
-#include "shapes/ShapeListPanel.h"
 #include "session/AppState.h"
+#include "shapes/ShapeListPanel.h"
 
 class QLabel;
 class QListWidget;

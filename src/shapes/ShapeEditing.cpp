@@ -144,4 +144,11 @@ int UsableCells(const ShapeRecord& shape) {
   return count;
 }
 
+void ShapeOfPuzzle(const PuzzleRecord& puzzle, ShapeRecord& shape) {
+  shape.shapeWidth = puzzle.gridWidth;
+  shape.shapeHeight = puzzle.gridHeight;
+  shape.shapeName.Set("<Current Puzzle>");
+  for (int k = 0; k < kGridCells; ++k) shape.cells[k] = puzzle.letterGrid[k] != 0 ? 1 : 0;
+}
+
 }  // namespace gw

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "storage/PuzzleRecord.h"
 #include "storage/ShapeRecord.h"
 
 namespace gw {
@@ -47,5 +48,9 @@ void ReverseCells(ShapeRecord& shape);
 
 // Number of usable cells inside the width x height area.
 int UsableCells(const ShapeRecord& shape);
+
+// A stored puzzle's own grid as a shape ("<Current Puzzle>"): every cell holding a letter is
+// usable, the size is the puzzle's.
+void ShapeOfPuzzle(const PuzzleRecord& puzzle, ShapeRecord& shape);
 
 }  // namespace gw

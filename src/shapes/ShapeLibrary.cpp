@@ -5,8 +5,8 @@
 #include <cstring>
 #include <memory>
 
-#include "base/TextUtils.h"
 #include "base/IoError.h"
+#include "base/TextUtils.h"
 #include "storage/RecordFile.h"
 
 namespace gw {
@@ -75,25 +75,25 @@ std::optional<long> ReplaceShape(const std::string& library, long index, const S
   return index;
 }
 
-ShapeResult DeleteShape(const std::string& library, long index) {
+OpResult DeleteShape(const std::string& library, long index) {
   if (!DeleteRecord(library, index, sizeof(ShapeRecord)))
-    return ShapeResult::Failure("Unable to delete puzzle shape.", "Disk Error");
-  return ShapeResult::Success();
+    return OpResult::Failure("Unable to delete puzzle shape.", "Disk Error");
+  return OpResult::Success();
 }
 
-ShapeResult ExportShape(const std::string& file, const ShapeRecord& shape) {
+OpResult ExportShape(const std::string& file, const ShapeRecord& shape) {
   FilePtr f(std::fopen(file.c_str(), "wb"));
-  if (!f) return ShapeResult::Failure("Shape could not be exported.", "Error");
+  if (!f) return OpResult::Failure("Shape could not be exported.", "Error");
   if (std::fwrite(kMagic, 1, 3, f.get()) != 3 || std::fwrite(kVersion, 1, 3, f.get()) != 3 ||
       std::fwrite(&shape, 1, sizeof shape, f.get()) != sizeof shape)
     throw IoError("cannot write " + file);
   if (std::fclose(f.release()) != 0) throw IoError("cannot write " + file);
-  return ShapeResult::Success("Puzzle Shape Exported!", "OK");
+  return OpResult::Success("Puzzle Shape Exported!", "OK");
 }
 
-ShapeResult ReadShapeExport(const std::string& file, ShapeRecord& out) {
+OpResult ReadShapeExport(const std::string& file, ShapeRecord& out) {
   FilePtr f(std::fopen(file.c_str(), "rb"));
-  if (!f) return ShapeResult::Failure("Puzzle shape could not be imported.", "Error");
+  if (!f) return OpResult::Failure("Puzzle shape could not be imported.", "Error");
   // The magic is compared as a text that a zero byte would end early; "LAY" holds no zero, so
   // this comes down to the three exact bytes, case included.
   char magic[3];
@@ -101,19 +101,19 @@ ShapeResult ReadShapeExport(const std::string& file, ShapeRecord& out) {
   ShapeRecord shape;
   if (!ReadExactly(f.get(), magic, 3, file) || std::memcmp(magic, kMagic, 3) != 0 ||
       !ReadExactly(f.get(), version, 3, file) || !ReadExactly(f.get(), &shape, sizeof shape, file))
-    return ShapeResult::Failure(kCorrupt, "Error");
+    return OpResult::Failure(kCorrupt, "Error");
   out = shape;
-  return ShapeResult::Success();
+  return OpResult::Success();
 }
 
-ShapeResult ImportShape(const std::string& file, const std::string& library, ShapeRecord& current,
-                        long& newIndex) {
-  ShapeResult read = ReadShapeExport(file, current);
+OpResult ImportShape(const std::string& file, const std::string& library, ShapeRecord& current,
+                     long& newIndex) {
+  OpResult read = ReadShapeExport(file, current);
   if (!read.ok) return read;
   const std::optional<long> index = AppendShape(library, current);
-  if (!index) return ShapeResult::Failure("Unable to add shape.", "Disk Error");
+  if (!index) return OpResult::Failure("Unable to add shape.", "Disk Error");
   newIndex = *index;
-  return ShapeResult::Success();
+  return OpResult::Success();
 }
 
 }  // namespace gw

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "storage/ShapeRecord.h"
 #include "base/AppPaths.h"
+#include "base/OpResult.h"
+#include "storage/ShapeRecord.h"
 
 namespace gw {
 
@@ -22,21 +23,6 @@ constexpr size_t kShapeExportSize = 6 + sizeof(ShapeRecord);
 
 // The library beside the executable (found whatever the case of its name).
 std::string ShapeLibraryPath(const AppPaths& paths);
-
-// What a failed operation tells the user: the exact message and its caption. `ok` operations
-// may still carry a message (the export's confirmation).
-struct ShapeResult {
-  bool ok = true;
-  std::string message;
-  std::string caption;
-
-  static ShapeResult Success(std::string message = {}, std::string caption = {}) {
-    return {true, std::move(message), std::move(caption)};
-  }
-  static ShapeResult Failure(std::string message, std::string caption) {
-    return {false, std::move(message), std::move(caption)};
-  }
-};
 
 // One line of a shape list: "<width>x<height> <name>" and the record index as its tag.
 struct ShapeEntry {
@@ -65,20 +51,20 @@ std::optional<long> ReplaceShape(const std::string& library, long index, const S
 
 // Removes record `index`; later records move down by one. Fails with "Unable to delete puzzle
 // shape." when the library cannot be opened.
-ShapeResult DeleteShape(const std::string& library, long index);
+OpResult DeleteShape(const std::string& library, long index);
 
 // Writes "LAY1.0" and the record. Fails with "Shape could not be exported." when the file cannot
 // be created; on success carries "Puzzle Shape Exported!".
-ShapeResult ExportShape(const std::string& file, const ShapeRecord& shape);
+OpResult ExportShape(const std::string& file, const ShapeRecord& shape);
 
 // Reads a shape export file: the magic "LAY" (case-sensitive), three version bytes (ignored)
 // and a whole record; bytes after it are ignored. `out` is only changed on success.
-ShapeResult ReadShapeExport(const std::string& file, ShapeRecord& out);
+OpResult ReadShapeExport(const std::string& file, ShapeRecord& out);
 
 // The whole import: reads the file into `current`, then appends it to the library (even when an
 // identical record is there already). When only the append fails, `current` keeps the imported
 // record and the result says "Unable to add shape.". `newIndex` receives the appended index.
-ShapeResult ImportShape(const std::string& file, const std::string& library, ShapeRecord& current,
-                        long& newIndex);
+OpResult ImportShape(const std::string& file, const std::string& library, ShapeRecord& current,
+                     long& newIndex);
 
 }  // namespace gw

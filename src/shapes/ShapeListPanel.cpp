@@ -6,17 +6,18 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "shapes/DoShapes.h"
-#include "shapes/ShapeLibrary.h"
-#include "shapes/ShapePreview.h"
-#include "widgets/FileDialogs.h"
-#include "widgets/Messages.h"
+#include "base/IoError.h"
 #include "base/Settings.h"
-#include "widgets/SortedItem.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
-#include "base/IoError.h"
+#include "shapes/DoShapes.h"
+#include "shapes/ShapeEditing.h"
+#include "shapes/ShapeLibrary.h"
+#include "shapes/ShapePreview.h"
 #include "storage/PuzzleRecord.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/Messages.h"
+#include "widgets/SortedItem.h"
 
 namespace gw {
 
@@ -96,13 +97,8 @@ void ShapeListPanel::Rebuild() {
   defaultTag_ = -1;
 
   if (mode_.kind == ShapeListMode::EditPuzzle && mode_.puzzle) {
-    // The stored puzzle's own grid is its shape: every cell holding a letter is usable.
-    const PuzzleRecord& puzzle = *mode_.puzzle;
     ShapeRecord& shape = state_.currentShape;
-    shape.shapeWidth = puzzle.gridWidth;
-    shape.shapeHeight = puzzle.gridHeight;
-    shape.shapeName.Set("<Current Puzzle>");
-    for (int k = 0; k < kGridCells; ++k) shape.cells[k] = puzzle.letterGrid[k] != 0 ? 1 : 0;
+    ShapeOfPuzzle(*mode_.puzzle, shape);
     AddEntry(ShapeEntryText(shape), kCurrentPuzzleTag);
     savedPuzzleShape_ = shape;
   }
@@ -189,7 +185,7 @@ void ShapeListPanel::DeleteALayout() {
     return;
   const int row = shapeBox_->row(item);
   Guarded([&] {
-    const ShapeResult result = DeleteShape(ShapeLibraryPath(state_.paths), tag);
+    const OpResult result = DeleteShape(ShapeLibraryPath(state_.paths), tag);
     if (!result.ok) {
       ShowMessage(result.message, result.caption);
       return;
@@ -210,7 +206,7 @@ void ShapeListPanel::ImportLayout() {
   AppSettings().lastImportShapeFile = *file;
   Guarded([&] {
     long index = -1;
-    const ShapeResult result =
+    const OpResult result =
         ImportShape(*file, ShapeLibraryPath(state_.paths), state_.currentShape, index);
     if (!result.ok) {
       ShowMessage(result.message, result.caption);
@@ -236,7 +232,7 @@ void ShapeListPanel::ExportLayout() {
   Guarded([&] {
     // The record as stored, not whatever an earlier Copy did to CurrentShape's name.
     LoadSelected();
-    const ShapeResult result = ExportShape(*file, state_.currentShape);
+    const OpResult result = ExportShape(*file, state_.currentShape);
     ShowMessage(result.message, result.caption);
   });
 }

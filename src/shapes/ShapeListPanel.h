@@ -6,8 +6,8 @@
 #include <QObject>
 #include <functional>
 
-#include "storage/ShapeRecord.h"
 #include "session/AppState.h"
+#include "storage/ShapeRecord.h"
 
 class QLabel;
 class QListWidget;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "storage/PageLayout.h"
 #include "storage/PString.h"
+#include "storage/PageLayout.h"
 
 namespace gw {
 
@@ -82,6 +82,13 @@ static_assert(std::is_trivially_copyable_v<PuzzleRecord>);
 // A new puzzle: empty texts and words, 15 x 15, nothing placed, not generated, no phrase.
 // The page layout is zeroed; the caller loads it from the layout library.
 void InitNewPuzzle(PuzzleRecord& puzzle);
+
+// Whether the user would call b a different puzzle from a: the texts, words and clues (trailing
+// bytes past each length ignored), the hidden phrase and the page layout's header.
+bool PuzzleDiffers(const PuzzleRecord& a, const PuzzleRecord& b);
+
+// "&Copy Puzzle": the copy is named by the copy-name rule and has no word placed yet.
+void PrepareCopy(PuzzleRecord& puzzle);
 
 // Grid size and word count clamped to their ranges, so damaged records are safe to walk.
 int ClampedGridWidth(const PuzzleRecord& p);

@@ -9,8 +9,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "layouts/LayoutTables.h"
 #include "base/TextCodec.h"
+#include "layouts/LayoutTables.h"
 
 namespace gw {
 namespace {
@@ -213,125 +213,109 @@ class Parser {
     if (object_ && !haveBox_) Fail("the object before this point has no box");
   }
 
-  // Which properties each kind takes; anything else is a mistake worth stopping the build for.
-  void Allow(std::initializer_list<int> kinds, const std::string& key) const {
-    for (int k : kinds)
-      if (object_->kind == k) return;
-    Fail("\"" + key + "\" does not apply to this kind of object");
-  }
-
   void ObjectProperty(const std::vector<std::string>& t) {
     const std::string& key = t[0];
-    LayoutObject& o = *object_;
-    const auto textKinds = {1, 2, 7, 8, 10};
-    const auto boxedTextKinds = {1, 7, 8, 10};
-    if (key == "name") {
-      o.objectName.Set(RecordText(Rest(t), 15, "the object name"));
-    } else if (key == "box") {
-      Args(t, 4, 4);
-      Box(t);
-    } else if (key == "font") {
-      Allow(textKinds, key);
-      Args(t, 2, 6);
-      o.fontName.Set(RecordText(t[1], 30, "the font name"));
-      o.fontSize = static_cast<int16_t>(WholeNumber(t[2], 2, 200));
-      o.fontBold = o.fontItalic = o.fontUnderline = o.fontStrikeOut = 0;
-      for (size_t i = 3; i < t.size(); ++i) {
-        if (t[i] == "bold")
-          o.fontBold = 1;
-        else if (t[i] == "italic")
-          o.fontItalic = 1;
-        else if (t[i] == "underline")
-          o.fontUnderline = 1;
-        else if (t[i] == "strikeout")
-          o.fontStrikeOut = 1;
-        else
-          Fail("font style \"" + t[i] + "\" is not bold, italic, underline or strikeout");
-      }
-    } else if (key == "colour" || key == "color") {
-      Allow(textKinds, key);
-      Args(t, 1, 1);
-      o.fontColor = Colour(t[1]);
-    } else if (key == "align") {
-      Allow({1, 8, 10}, key);
-      Args(t, 1, 1);
-      if (t[1] == "left")
-        o.alignment = 1;
-      else if (t[1] == "centre" || t[1] == "center")
-        o.alignment = 2;
-      else if (t[1] == "right")
-        o.alignment = 3;
-      else
-        Fail("align is left, centre or right");
-    } else if (key == "fit") {
-      Allow(boxedTextKinds, key);
-      Args(t, 1, 1);
-      o.makeItFit = OnOff(t[1]);
-    } else if (key == "transparent") {
-      Allow(textKinds, key);
-      Args(t, 1, 1);
-      // The puzzle keeps its transparency where the other kinds keep their grid-line flag.
-      (o.kind == kKindPuzzle ? o.optionB : o.optionA) = OnOff(t[1]);
-    } else if (key == "gridlines") {
-      Allow({2}, key);
-      Args(t, 1, 1);
-      o.optionA = OnOff(t[1]);
-    } else if (key == "gridcolour" || key == "gridcolor") {
-      Allow({2}, key);
-      Args(t, 1, 1);
-      o.gridLineColor = Colour(t[1]);
-    } else if (key == "background") {
-      Allow({2}, key);
-      Args(t, 1, 1);
-      o.backgroundColor = Colour(t[1]);
-    } else if (key == "lowercase") {
-      Allow({2}, key);
-      Args(t, 1, 1);
-      o.lowerCase = OnOff(t[1]);
-    } else if (key == "linewidth") {
-      Allow({2}, key);
-      Args(t, 1, 1);
-      o.lineWidth = WholeNumber(t[1], 1, 9);
-    } else if (key == "columns") {
-      Allow({7}, key);
-      Args(t, 1, 1);
-      o.columns = static_cast<int16_t>(WholeNumber(t[1], 1, 9));
-    } else if (key == "line") {
-      Allow({10}, key);
-      Args(t, 0, 1);
-      std::string text = ObjectText(o);
-      if (textLines_++ > 0) text += "\r\n";
-      text += t.size() > 1 ? RecordText(t[1], kMaxObjectText, "the line") : "";
-      if (text.size() > kMaxObjectText) Fail("the text is longer than 1000 characters");
-      SetObjectText(o, text);
-    } else if (key == "file") {
-      Allow({11}, key);
-      Args(t, 1, 1);
-      o.bitmapFile.Set(RecordText(t[1], 255, "the bitmap file name"));
-    } else if (key == "tile") {
-      Allow({11}, key);
-      Args(t, 1, 1);
-      o.optionA = OnOff(t[1]);
-    } else if (key == "fill") {
-      Allow({12, 13}, key);
-      Args(t, 1, 1);
-      o.optionB = t[1] == "none" ? 0 : 1;
-      if (o.optionB) o.fillColor = Colour(t[1]);
-    } else if (key == "border") {
-      Allow({1, 7, 8, 10, 11, 12, 13}, key);
-      Args(t, 1, 2);
-      if (t[1] == "off") {
-        if (t.size() > 2) Fail("border off takes no colour");
-        o.border = 0;
-      } else {
-        o.border = 1;
-        o.borderWidth = static_cast<int16_t>(WholeNumber(t[1], 1, 9));
-        if (t.size() > 2) o.borderColor = Colour(t[2]);
-      }
-    } else if (key == "layout" || key == "paper" || key == "zoom") {
+    if (key == "layout" || key == "paper" || key == "zoom")
       Fail("page settings come before the first object");
+    for (const Property& p : kProperties) {
+      if (key != p.key && (!p.alias || key != p.alias)) continue;
+      // Which properties each kind takes; anything else is a mistake worth stopping the build for.
+      if (object_->kind < 0 || object_->kind > 31 || !(p.kinds >> object_->kind & 1u))
+        Fail("\"" + key + "\" does not apply to this kind of object");
+      Args(t, p.minArgs, p.maxArgs);
+      (this->*p.apply)(t, *object_);
+      return;
+    }
+    Fail("unknown property \"" + key + "\"");
+  }
+
+  // One object property of the description: its key, the kinds that take it, how many values
+  // follow it and what it sets.
+  struct Property {
+    const char* key;
+    const char* alias;
+    uint32_t kinds;  // bit k set: kind k takes the property
+    size_t minArgs, maxArgs;
+    void (Parser::*apply)(const std::vector<std::string>&, LayoutObject&);
+  };
+  static const Property kProperties[18];
+
+  void SetName(const std::vector<std::string>& t, LayoutObject& o) {
+    o.objectName.Set(RecordText(Rest(t), 15, "the object name"));
+  }
+  void SetBox(const std::vector<std::string>& t, LayoutObject&) { Box(t); }
+  void SetFont(const std::vector<std::string>& t, LayoutObject& o) {
+    o.fontName.Set(RecordText(t[1], 30, "the font name"));
+    o.fontSize = static_cast<int16_t>(WholeNumber(t[2], 2, 200));
+    o.fontBold = o.fontItalic = o.fontUnderline = o.fontStrikeOut = 0;
+    for (size_t i = 3; i < t.size(); ++i) {
+      if (t[i] == "bold")
+        o.fontBold = 1;
+      else if (t[i] == "italic")
+        o.fontItalic = 1;
+      else if (t[i] == "underline")
+        o.fontUnderline = 1;
+      else if (t[i] == "strikeout")
+        o.fontStrikeOut = 1;
+      else
+        Fail("font style \"" + t[i] + "\" is not bold, italic, underline or strikeout");
+    }
+  }
+  void SetColour(const std::vector<std::string>& t, LayoutObject& o) { o.fontColor = Colour(t[1]); }
+  void SetAlign(const std::vector<std::string>& t, LayoutObject& o) {
+    if (t[1] == "left")
+      o.alignment = 1;
+    else if (t[1] == "centre" || t[1] == "center")
+      o.alignment = 2;
+    else if (t[1] == "right")
+      o.alignment = 3;
+    else
+      Fail("align is left, centre or right");
+  }
+  void SetFit(const std::vector<std::string>& t, LayoutObject& o) { o.makeItFit = OnOff(t[1]); }
+  void SetTransparent(const std::vector<std::string>& t, LayoutObject& o) {
+    // The puzzle keeps its transparency where the other kinds keep their grid-line flag.
+    (o.kind == kKindPuzzle ? o.optionB : o.optionA) = OnOff(t[1]);
+  }
+  void SetGridLines(const std::vector<std::string>& t, LayoutObject& o) { o.optionA = OnOff(t[1]); }
+  void SetGridColour(const std::vector<std::string>& t, LayoutObject& o) {
+    o.gridLineColor = Colour(t[1]);
+  }
+  void SetBackground(const std::vector<std::string>& t, LayoutObject& o) {
+    o.backgroundColor = Colour(t[1]);
+  }
+  void SetLowerCase(const std::vector<std::string>& t, LayoutObject& o) {
+    o.lowerCase = OnOff(t[1]);
+  }
+  void SetLineWidth(const std::vector<std::string>& t, LayoutObject& o) {
+    o.lineWidth = WholeNumber(t[1], 1, 9);
+  }
+  void SetColumns(const std::vector<std::string>& t, LayoutObject& o) {
+    o.columns = static_cast<int16_t>(WholeNumber(t[1], 1, 9));
+  }
+  void AddLine(const std::vector<std::string>& t, LayoutObject& o) {
+    std::string text = ObjectText(o);
+    if (textLines_++ > 0) text += "\r\n";
+    text += t.size() > 1 ? RecordText(t[1], kMaxObjectText, "the line") : "";
+    if (text.size() > kMaxObjectText) Fail("the text is longer than 1000 characters");
+    SetObjectText(o, text);
+  }
+  void SetFile(const std::vector<std::string>& t, LayoutObject& o) {
+    o.bitmapFile.Set(RecordText(t[1], 255, "the bitmap file name"));
+  }
+  void SetTile(const std::vector<std::string>& t, LayoutObject& o) { o.optionA = OnOff(t[1]); }
+  void SetFill(const std::vector<std::string>& t, LayoutObject& o) {
+    o.optionB = t[1] == "none" ? 0 : 1;
+    if (o.optionB) o.fillColor = Colour(t[1]);
+  }
+  void SetBorder(const std::vector<std::string>& t, LayoutObject& o) {
+    if (t[1] == "off") {
+      if (t.size() > 2) Fail("border off takes no colour");
+      o.border = 0;
     } else {
-      Fail("unknown property \"" + key + "\"");
+      o.border = 1;
+      o.borderWidth = static_cast<int16_t>(WholeNumber(t[1], 1, 9));
+      if (t.size() > 2) o.borderColor = Colour(t[2]);
     }
   }
 
@@ -353,6 +337,41 @@ class Parser {
   LayoutObject* object_ = nullptr;
   bool haveBox_ = false;
   int textLines_ = 0;
+};
+
+constexpr uint32_t Kinds(std::initializer_list<LayoutKind> kinds) {
+  uint32_t mask = 0;
+  for (LayoutKind k : kinds) mask |= 1u << k;
+  return mask;
+}
+constexpr uint32_t kAnyKind = ~0u;
+constexpr size_t kAnyCount = static_cast<size_t>(-1);
+// Text kinds take fonts and colours; the boxed ones also fit their text to the box.
+constexpr uint32_t kTextKinds = Kinds({kKindTitle, kKindPuzzle, kKindWords, kKindBonus, kKindText});
+constexpr uint32_t kBoxedTextKinds = Kinds({kKindTitle, kKindWords, kKindBonus, kKindText});
+
+const Parser::Property Parser::kProperties[18] = {
+    {"name", nullptr, kAnyKind, 0, kAnyCount, &Parser::SetName},
+    {"box", nullptr, kAnyKind, 4, 4, &Parser::SetBox},
+    {"font", nullptr, kTextKinds, 2, 6, &Parser::SetFont},
+    {"colour", "color", kTextKinds, 1, 1, &Parser::SetColour},
+    {"align", nullptr, Kinds({kKindTitle, kKindBonus, kKindText}), 1, 1, &Parser::SetAlign},
+    {"fit", nullptr, kBoxedTextKinds, 1, 1, &Parser::SetFit},
+    {"transparent", nullptr, kTextKinds, 1, 1, &Parser::SetTransparent},
+    {"gridlines", nullptr, Kinds({kKindPuzzle}), 1, 1, &Parser::SetGridLines},
+    {"gridcolour", "gridcolor", Kinds({kKindPuzzle}), 1, 1, &Parser::SetGridColour},
+    {"background", nullptr, Kinds({kKindPuzzle}), 1, 1, &Parser::SetBackground},
+    {"lowercase", nullptr, Kinds({kKindPuzzle}), 1, 1, &Parser::SetLowerCase},
+    {"linewidth", nullptr, Kinds({kKindPuzzle}), 1, 1, &Parser::SetLineWidth},
+    {"columns", nullptr, Kinds({kKindWords}), 1, 1, &Parser::SetColumns},
+    {"line", nullptr, Kinds({kKindText}), 0, 1, &Parser::AddLine},
+    {"file", nullptr, Kinds({kKindBitmap}), 1, 1, &Parser::SetFile},
+    {"tile", nullptr, Kinds({kKindBitmap}), 1, 1, &Parser::SetTile},
+    {"fill", nullptr, Kinds({kKindRectangle, kKindCircle}), 1, 1, &Parser::SetFill},
+    {"border", nullptr,
+     Kinds(
+         {kKindTitle, kKindWords, kKindBonus, kKindText, kKindBitmap, kKindRectangle, kKindCircle}),
+     1, 2, &Parser::SetBorder},
 };
 
 }  // namespace

@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/IoError.h"
+#include "base/Random.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
 #include "editor/WordFile.h"
 #include "generator/CandidateSave.h"
 #include "generator/CreateCheck.h"
@@ -12,10 +16,6 @@
 #include "generator/PlacementEngine.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
-#include "base/Random.h"
-#include "base/TextCodec.h"
-#include "base/TextUtils.h"
-#include "base/IoError.h"
 #include "storage/PuzzleGroup.h"
 #include "storage/RecordFile.h"
 
@@ -35,7 +35,7 @@ std::optional<std::string> LoadShape(const MakeRequest& request, const AppPaths&
                                      ShapeRecord& shape) {
   MakeNewShape(shape);
   if (request.shapeFile) {
-    const ShapeResult read = ReadShapeExport(*request.shapeFile, shape);
+    const OpResult read = ReadShapeExport(*request.shapeFile, shape);
     if (!read.ok) return read.message + " (" + *request.shapeFile + ")";
   } else if (request.shapeName) {
     const std::string library = ShapeLibraryPath(paths);

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "base/IoError.h"
+#include "base/TextUtils.h"
 #include "shapes/ShapeEditing.h"
 #include "shapes/ShapeLibrary.h"
-#include "base/TextUtils.h"
-#include "base/IoError.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
+#include "base/IoError.h"
 #include "layouts/LayoutLibrary.h"
 #include "tools/LayoutText.h"
-#include "base/IoError.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {

@@ -16,9 +16,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "widgets/Messages.h"
 #include "base/Settings.h"
 #include "base/TextCodec.h"
+#include "widgets/Messages.h"
 
 namespace gw {
 

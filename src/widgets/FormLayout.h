@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
 #include <string>
 
 class QWidget;
@@ -43,6 +44,14 @@ void PlaceDialog(QWidget* dialog, bool shiftUp15);
 int FormPercent(QWidget* form);
 // Moves a control to a new design rectangle and shows it at the current scale.
 void MoveToDesign(QWidget* control, const QRect& design);
+
+// A control with its object name (what tests find it by) and its design geometry.
+template <typename T>
+T* Named(T* widget, const char* name, const QRect& design) {
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setGeometry(design);
+  return widget;
+}
 // Gives every control the user's font for its class (name, style and, where listed, colour).
 void ApplyFonts(QWidget* form);
 

@@ -8,14 +8,14 @@
 #include <QTimer>
 #include <set>
 
-#include "widgets/Choosers.h"
-#include "base/Random.h"
-#include "base/Settings.h"
 #include "app/SingleInstance.h"
 #include "app/TipOfDay.h"
 #include "app/UserManual.h"
+#include "base/Random.h"
+#include "base/Settings.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
+#include "widgets/Choosers.h"
 
 namespace gw {
 namespace {

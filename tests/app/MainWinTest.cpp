@@ -8,7 +8,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "widgets/FormLayout.h"
 #include "app/MainWin.h"
 #include "base/Settings.h"
 #include "base/SettingsFile.h"
@@ -16,6 +15,7 @@
 #include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 namespace {

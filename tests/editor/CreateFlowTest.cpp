@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+#include "base/Random.h"
+#include "base/Settings.h"
 #include "editor/WordGrid.h"
 #include "editor/WordList.h"
 #include "generator/CreatedPuzzle.h"
@@ -19,13 +21,11 @@
 #include "generator/FillLetters.h"
 #include "generator/OffensiveWords.h"
 #include "shapes/ShapeLibrary.h"
-#include "widgets/FormLayout.h"
-#include "base/Random.h"
-#include "base/Settings.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 namespace {

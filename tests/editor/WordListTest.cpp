@@ -12,19 +12,19 @@
 #include <QToolButton>
 #include <memory>
 
+#include "app/MainWin.h"
+#include "base/Settings.h"
 #include "editor/WordGrid.h"
 #include "editor/WordList.h"
 #include "generator/ChangeThePhrase.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeListPanel.h"
-#include "widgets/FormLayout.h"
-#include "app/MainWin.h"
-#include "base/Settings.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 namespace {

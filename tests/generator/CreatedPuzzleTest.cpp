@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <cstring>
 
+#include "base/Settings.h"
 #include "generator/CandidatePreview.h"
 #include "generator/CreatedPuzzle.h"
-#include "base/Settings.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"

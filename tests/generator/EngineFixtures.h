@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "generator/PlacementEngine.h"
-#include "storage/ShapeRecord.h"
 #include "storage/PuzzleRecord.h"
+#include "storage/ShapeRecord.h"
 
 namespace gw::test {
 

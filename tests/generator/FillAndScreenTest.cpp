@@ -1,11 +1,11 @@
 // Fill letters and the offensive-word screen at save: refills, the phrase question, refusals.
 #include <gtest/gtest.h>
 
+#include "base/Random.h"
 #include "generator/FillAndScreen.h"
 #include "generator/FillFixtures.h"
 #include "generator/FillLetters.h"
 #include "generator/OffensiveWords.h"
-#include "base/Random.h"
 
 namespace gw {
 namespace {

@@ -1,9 +1,9 @@
 // Empty cells, random fill, hidden phrase placement and the phrase check.
 #include <gtest/gtest.h>
 
+#include "base/Random.h"
 #include "generator/FillFixtures.h"
 #include "generator/FillLetters.h"
-#include "base/Random.h"
 
 namespace gw {
 namespace {

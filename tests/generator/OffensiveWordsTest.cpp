@@ -3,10 +3,10 @@
 
 #include <set>
 
-#include "generator/FillFixtures.h"
-#include "generator/OffensiveWords.h"
 #include "base/AppPaths.h"
 #include "base/Random.h"
+#include "generator/FillFixtures.h"
+#include "generator/OffensiveWords.h"
 #include "support/TempDir.h"
 
 namespace gw {

@@ -8,11 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "base/TextCodec.h"
 #include "generator/BonusQuestion.h"
 #include "generator/ChangeThePhrase.h"
 #include "generator/FillFixtures.h"
 #include "generator/FillLetters.h"
-#include "base/TextCodec.h"
 #include "support/Seams.h"
 
 namespace gw {

@@ -7,6 +7,7 @@
 
 #include "EngineFixtures.h"
 #include "base/Settings.h"
+#include "base/TextUtils.h"
 
 namespace gw::test {
 namespace {

@@ -96,7 +96,7 @@ TEST_F(LayoutLibraryTest, DeletingMovesLaterRecordsUnderTheDefaultIndex) {
 
 TEST_F(LayoutLibraryTest, ReplaceWritesInPlaceAndFailuresReportTheirMessages) {
   for (const char* name : {"A", "B", "C"}) Add(name);
-  const LayoutResult replaced = ReplaceLayout(lib, 1, *Named("B2"));
+  const OpResult replaced = ReplaceLayout(lib, 1, *Named("B2"));
   EXPECT_TRUE(replaced.ok);
   EXPECT_FALSE(replaced.HasMessage());
   EXPECT_EQ(replaced.index, 1);
@@ -105,15 +105,15 @@ TEST_F(LayoutLibraryTest, ReplaceWritesInPlaceAndFailuresReportTheirMessages) {
   EXPECT_EQ(LoadedName(lib, 2), "C");
 
   const std::string nowhere = dir.File("no such folder/QLFPAGE.DAT");
-  LayoutResult r = AppendLayout(nowhere, *Named("X"));
+  OpResult r = AppendLayout(nowhere, *Named("X"));
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.text, "Unable to add page layout.");
+  EXPECT_EQ(r.message, "Unable to add page layout.");
   EXPECT_EQ(r.caption, "Disk Error");
   r = ReplaceLayout(nowhere, 0, *Named("X"));
-  EXPECT_EQ(r.text, "Unable to add page layout.");
+  EXPECT_EQ(r.message, "Unable to add page layout.");
   r = DeleteLayout(dir.File("missing.dat"), 0);
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.text, "Unable to delete page layout.");
+  EXPECT_EQ(r.message, "Unable to delete page layout.");
   EXPECT_EQ(r.caption, "Disk Error");
   EXPECT_EQ(test::FileSize(dir.File("missing.dat")), -1);
 }
@@ -121,9 +121,9 @@ TEST_F(LayoutLibraryTest, ReplaceWritesInPlaceAndFailuresReportTheirMessages) {
 TEST_F(LayoutLibraryTest, ExportWritesMagicVersionAndTheRecord) {
   for (const char* name : {"A", "B"}) Add(name);
   const std::string pag = dir.File("b.pag");
-  const LayoutResult r = ExportLayout(lib, 1, pag);
+  const OpResult r = ExportLayout(lib, 1, pag);
   EXPECT_TRUE(r.ok);
-  EXPECT_EQ(r.text, "Page Layout Exported!");
+  EXPECT_EQ(r.message, "Page Layout Exported!");
   EXPECT_EQ(r.caption, "OK");
 
   const std::vector<char> bytes = test::ReadBytes(pag);
@@ -132,13 +132,13 @@ TEST_F(LayoutLibraryTest, ExportWritesMagicVersionAndTheRecord) {
   EXPECT_EQ(std::memcmp(bytes.data() + 6, Named("B").get(), kRecord), 0);
 
   for (long bad : {-1L, 2L}) {
-    const LayoutResult e = ExportLayout(lib, bad, dir.File("bad.pag"));
+    const OpResult e = ExportLayout(lib, bad, dir.File("bad.pag"));
     EXPECT_FALSE(e.ok);
-    EXPECT_EQ(e.text, "Page layout could not be exported.");
+    EXPECT_EQ(e.message, "Page layout could not be exported.");
     EXPECT_EQ(e.caption, "Error");
   }
   EXPECT_EQ(test::FileSize(dir.File("bad.pag")), -1);
-  EXPECT_EQ(ExportLayout(lib, 0, dir.File("no such folder/a.pag")).text,
+  EXPECT_EQ(ExportLayout(lib, 0, dir.File("no such folder/a.pag")).message,
             "Page layout could not be exported.");
 }
 
@@ -149,7 +149,7 @@ TEST_F(LayoutLibraryTest, ExportThenImportAppendsAByteIdenticalRecord) {
   const std::string pag = dir.File("b.pag");
   ASSERT_TRUE(ExportLayout(lib, 1, pag).ok);
 
-  const LayoutResult r = ImportLayout(lib, pag);
+  const OpResult r = ImportLayout(lib, pag);
   EXPECT_TRUE(r.ok);
   EXPECT_FALSE(r.HasMessage());
   EXPECT_EQ(r.index, 3);
@@ -170,9 +170,9 @@ TEST_F(LayoutLibraryTest, ImportChecksMagicAndLengthButNotTheVersion) {
 
   const auto refused = [&](const std::vector<char>& bytes) {
     test::WriteBytes(pag, bytes);
-    const LayoutResult r = ImportLayout(lib, pag);
+    const OpResult r = ImportLayout(lib, pag);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.text, "Page layout file is corrupt or incompatible.  Import aborted.");
+    EXPECT_EQ(r.message, "Page layout file is corrupt or incompatible.  Import aborted.");
     EXPECT_EQ(r.caption, "Error");
     EXPECT_EQ(test::FileSize(lib), kRecord);  // the library is untouched
   };
@@ -185,7 +185,7 @@ TEST_F(LayoutLibraryTest, ImportChecksMagicAndLengthButNotTheVersion) {
   refused(lower);
 
   test::WriteBytes(pag, file);
-  LayoutResult r = ImportLayout(lib, pag);
+  OpResult r = ImportLayout(lib, pag);
   EXPECT_TRUE(r.ok);
   EXPECT_EQ(r.index, 1);
   EXPECT_EQ(LoadedName(lib, 1), "Imported");
@@ -196,7 +196,7 @@ TEST_F(LayoutLibraryTest, ImportChecksMagicAndLengthButNotTheVersion) {
 
   r = ImportLayout(lib, dir.File("absent.pag"));
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.text, "Page layout could not be imported.");
+  EXPECT_EQ(r.message, "Page layout could not be imported.");
   EXPECT_EQ(r.caption, "Error");
   EXPECT_EQ(test::FileSize(lib), 3 * kRecord);
 }

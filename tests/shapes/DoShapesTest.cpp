@@ -6,13 +6,13 @@
 #include <QPushButton>
 #include <cstring>
 
+#include "base/Settings.h"
 #include "shapes/DoShapes.h"
 #include "shapes/ShapeLibrary.h"
-#include "widgets/FormLayout.h"
-#include "base/Settings.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 namespace {

@@ -11,17 +11,17 @@
 #include <QTimer>
 #include <cstring>
 
+#include "app/MainWin.h"
+#include "base/Settings.h"
 #include "shapes/DoShapes.h"
 #include "shapes/SelectShapes.h"
 #include "shapes/ShapeEditing.h"
 #include "shapes/ShapeLibrary.h"
-#include "widgets/FormLayout.h"
-#include "app/MainWin.h"
-#include "base/Settings.h"
 #include "storage/PuzzleRecord.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 namespace {

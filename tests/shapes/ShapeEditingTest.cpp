@@ -1,6 +1,8 @@
 // Shape editor mask operations without widgets.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <cstring>
 
 #include "shapes/ShapeEditing.h"
@@ -150,6 +152,24 @@ TEST(ShapeEditing, FillNeverTurnsBackFromItsScanDirection) {
             "##...\n"
             "##.#.\n"
             "####.\n");
+}
+
+TEST(ShapeEditing, APuzzlesGridIsItsShape) {
+  auto puzzle = std::make_unique<PuzzleRecord>();
+  InitNewPuzzle(*puzzle);
+  puzzle->gridWidth = 12;
+  puzzle->gridHeight = 7;
+  puzzle->Letter(CellIndex(1, 1)) = 0;  // outside the shape
+  puzzle->Letter(CellIndex(7, 12)) = 'A';
+  ShapeRecord shape;
+  MakeNewShape(shape);
+  ShapeOfPuzzle(*puzzle, shape);
+  EXPECT_EQ(shape.shapeName.Get(), "<Current Puzzle>");
+  EXPECT_EQ(shape.shapeWidth, 12);
+  EXPECT_EQ(shape.shapeHeight, 7);
+  EXPECT_FALSE(shape.Usable(1, 1));
+  EXPECT_TRUE(shape.Usable(1, 2));  // an empty cell is usable
+  EXPECT_TRUE(shape.Usable(7, 12));
 }
 
 }  // namespace

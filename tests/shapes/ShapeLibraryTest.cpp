@@ -51,7 +51,7 @@ TEST_F(ShapeLibraryTest, ExportFileIsMagicVersionAndTheRecordAsStored) {
   ShapeRecord s = Shape("Kite", 17, 23);
   s.SetCell(23, 17, true);
   const std::string file = dir_.File("kite.lay");
-  const ShapeResult r = ExportShape(file, s);
+  const OpResult r = ExportShape(file, s);
   EXPECT_TRUE(r.ok);
   EXPECT_EQ(r.message, "Puzzle Shape Exported!");
   EXPECT_EQ(r.caption, "OK");
@@ -86,7 +86,7 @@ TEST_F(ShapeLibraryTest, ImportChecksMagicAndLengthOnly) {
 
   std::vector<char> good = ExportBytes("LAY", "1.0", kite);
   std::vector<char> shortByOne(good.begin(), good.end() - 1);
-  ShapeResult r = import(shortByOne);
+  OpResult r = import(shortByOne);
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.message, corrupt);
   EXPECT_EQ(r.caption, "Error");
@@ -118,7 +118,7 @@ TEST_F(ShapeLibraryTest, ImportAppendsEvenDuplicatesAndKeepsTheShapeWhenTheLibra
   EXPECT_EQ(Names(), (std::vector<std::string>{"5x5 Dot", "9x7 Kite", "9x7 Kite"}));
 
   current = Shape("Before", 5, 5);
-  const ShapeResult r =
+  const OpResult r =
       ImportShape(dir_.File("kite.lay"), dir_.File("gone/QLFLAY.DAT"), current, index);
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.message, "Unable to add shape.");
@@ -164,7 +164,7 @@ TEST_F(ShapeLibraryTest, ReplaceAndDeleteKeepTheFileDense) {
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(DeleteShape(Library(), 0).ok);
   EXPECT_EQ(test::FileSize(Library()), 0) << "the last delete leaves an empty file";
 
-  const ShapeResult r = DeleteShape(dir_.File("missing.dat"), 0);
+  const OpResult r = DeleteShape(dir_.File("missing.dat"), 0);
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.message, "Unable to delete puzzle shape.");
   EXPECT_EQ(r.caption, "Disk Error");

@@ -1,12 +1,13 @@
 // Puzzle and page layout records, byte by byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
 #include "storage/PageLayout.h"
-#include "storage/ShapeRecord.h"
 #include "storage/PuzzleRecord.h"
+#include "storage/ShapeRecord.h"
 #include "support/Bytes.h"
 
 namespace gw {
@@ -145,6 +146,47 @@ TEST(PuzzleRecord, NewPuzzleIsEmptyAndFifteenSquare) {
   EXPECT_EQ(p->wordPlaced[100], 0);
   EXPECT_EQ(p->puzzleGenerated, 0);
   EXPECT_EQ(p->hiddenPhraseUsed, 0);
+}
+
+TEST(PuzzleRecord, DiffersOnlyInWhatTheUserSees) {
+  auto a = Zeroed();
+  InitNewPuzzle(*a);
+  a->title.Set("Zoo");
+  a->Word(330).Set("ZEBRA");
+  auto b = std::make_unique<PuzzleRecord>(*a);
+  EXPECT_FALSE(PuzzleDiffers(*a, *b));
+
+  // Bytes past a string's length and fields the editor does not show are not a change.
+  b->title.data[20] = 'x';
+  b->wordPlaced[3] = 1;
+  b->pageLayout.objects[0].bounds.left = 7;
+  EXPECT_FALSE(PuzzleDiffers(*a, *b));
+
+  const auto changed = [&](auto change) {
+    auto c = std::make_unique<PuzzleRecord>(*a);
+    change(*c);
+    return PuzzleDiffers(*a, *c);
+  };
+  EXPECT_TRUE(changed([](PuzzleRecord& p) { p.Word(330).Set("ZEBRAS"); }));
+  EXPECT_TRUE(changed([](PuzzleRecord& p) { p.Clue(1).Set("x"); }));
+  EXPECT_TRUE(changed([](PuzzleRecord& p) { p.bonusQuestion.Set("Why?"); }));
+  EXPECT_TRUE(changed([](PuzzleRecord& p) { p.Fill(5) = 'Q'; }));
+  EXPECT_TRUE(changed([](PuzzleRecord& p) { p.hiddenPhraseUsed = 1; }));
+  EXPECT_TRUE(changed([](PuzzleRecord& p) { p.pageLayout.layoutName.Set("Other"); }));
+  EXPECT_TRUE(changed([](PuzzleRecord& p) { p.pageLayout.portrait ^= 1; }));
+}
+
+TEST(PuzzleRecord, ACopyIsRenamedAndHasNothingPlaced) {
+  auto p = Zeroed();
+  p->title.Set("Zoo Animals");
+  p->wordPlaced[0] = p->wordPlaced[329] = 1;
+  p->Letter(1) = 'A';
+  PrepareCopy(*p);
+  EXPECT_EQ(p->title.Get(), "Zoo Animals (2)");
+  EXPECT_EQ(std::count(std::begin(p->wordPlaced), std::end(p->wordPlaced), 0), kMaxWords);
+  EXPECT_EQ(p->Letter(1), 'A');  // the grid stays until the copy is created again
+  PrepareCopy(*p);
+  EXPECT_EQ(p->title.Get(), "Zoo Animals (3)");
 }
 
 TEST(CellIndex, RowsAreFiftyWide) {

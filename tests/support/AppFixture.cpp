@@ -1,8 +1,8 @@
 // Program-wide values for window tests.
 #include "support/AppFixture.h"
 
-#include "widgets/FormLayout.h"
 #include "base/Settings.h"
+#include "widgets/FormLayout.h"
 
 namespace gw::test {
 

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "widgets/FormLayout.h"
 #include "support/Seams.h"
+#include "widgets/FormLayout.h"
 
 namespace gw {
 namespace {

@@ -1,0 +1,28 @@
+// What the word list editor's controls hold, and how it goes into the current puzzle.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "storage/PuzzleRecord.h"
+
+namespace gw {
+
+// The editor's texts as typed (not yet trimmed); rows are the word grid's rows in order, blank
+// rows included.
+struct PuzzleEntries {
+  struct Row {
+    std::string word, clue;
+  };
+  std::string title, category, bonusQuestion;
+  std::vector<Row> rows;
+};
+
+// Rows whose word is not blank after trimming.
+int CountWords(const std::vector<PuzzleEntries::Row>& rows);
+
+// Stores the trimmed texts, and the words with their clues closed up over blank rows; the word
+// count follows and every slot after the last word is cleared.
+void ApplyEntries(const PuzzleEntries& entries, PuzzleRecord& puzzle);
+
+}  // namespace gw

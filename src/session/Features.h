@@ -1,0 +1,17 @@
+// Commands whose windows are not built yet stay visible but disabled; each flag turns on when its
+// feature lands, for the main window and the editor alike.
+#pragma once
+
+namespace gw::feature {
+
+constexpr bool kPrinting = false;       // Print Puzzle, Printer Setup
+constexpr bool kGroupExchange = false;  // Import Puzzles, Export Puzzles
+constexpr bool kLayoutLibrary = false;  // Page Layout, the editor's Change Layout
+constexpr bool kJpegFactor = false;     // JPEG Compression Factor
+constexpr bool kIntChars = false;       // International Characters, the F1..F12 keys
+constexpr bool kWordFiles = false;      // the editor's Import and Export
+constexpr bool kSpelling = false;       // Spell Check, the dictionary menu and items
+constexpr bool kThesaurus = false;      // Thesaurus and its menu
+constexpr bool kHelpFile = false;       // Contents, Data Exchange via Internet, Help
+
+}  // namespace gw::feature

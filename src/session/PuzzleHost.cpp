@@ -1,0 +1,23 @@
+// Saving the current puzzle from the windows that edit it.
+#include "session/PuzzleHost.h"
+
+#include "base/IoError.h"
+#include "widgets/Messages.h"
+
+namespace gw {
+
+bool SaveAndReport(PuzzleHost& host) {
+  try {
+    if (!SaveCurrentPuzzle(host.State())) {
+      ShowMessage("Unable to save puzzle.", "Error");
+      return false;
+    }
+  } catch (const IoError& e) {
+    ShowIoError(e.what());
+    return false;
+  }
+  host.PuzzleSaved();
+  return true;
+}
+
+}  // namespace gw

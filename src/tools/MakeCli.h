@@ -1,0 +1,32 @@
+// Shared pieces of gridwright-make's commands: exit codes, messages, argument parsing.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gw::cli {
+
+using Args = std::vector<std::string>;
+
+// Exit codes of every command.
+constexpr int kDone = 0;
+constexpr int kBadInput = 2;  // usage error, unreadable or unsuitable input
+constexpr int kCannotDo = 3;  // the input was fine but the work could not be done
+
+// "gridwright-make: <message>" and the --help hint on stderr; returns kBadInput.
+int UsageError(const std::string& message);
+// "gridwright-make: <message>" on stderr; returns `code`. Messages are UTF-8.
+int Fail(int code, const std::string& message);
+
+// A whole number within [low, high] with nothing after it, or nothing.
+std::optional<long> Number(const std::string& text, long low, long high);
+
+// Arguments arrive in the terminal's UTF-8; records hold Windows-1252.
+std::string FromArg(const std::string& arg);
+std::string ToTerminal(const std::string& cp1252);
+
+// Folder of the running executable: where the program keeps its libraries.
+std::string ProgramDir();
+
+}  // namespace gw::cli

@@ -1,0 +1,168 @@
+// gridwright-make's first commands: make a puzzle from a word file, list a group, show a record.
+#include <QString>
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "base/AppPaths.h"
+#include "base/IoError.h"
+#include "base/Settings.h"
+#include "base/SettingsFile.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
+#include "storage/PuzzleGroup.h"
+#include "tools/MakeCommands.h"
+#include "tools/MakePuzzle.h"
+
+namespace gw::cli {
+namespace {
+
+bool ParseDirections(const std::string& list, std::array<bool, 9>& directions) {
+  static const char* const names[9] = {"",     "up",        "up-right", "right",  "down-right",
+                                       "down", "down-left", "left",     "up-left"};
+  if (list == "all") {
+    directions.fill(true);
+    directions[0] = false;
+    return true;
+  }
+  directions.fill(false);
+  size_t start = 0;
+  while (start <= list.size()) {
+    const size_t comma = std::min(list.find(',', start), list.size());
+    const std::string name = Trim(list.substr(start, comma - start));
+    bool known = false;
+    for (int d = 1; d <= 8; ++d)
+      if (EqualsNoCase(name, names[d])) directions[d] = known = true;
+    if (!known) return false;
+    start = comma + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunList(const Args& args) {
+  if (args.size() != 1) return UsageError("--list takes one group file");
+  const std::string& group = args[0];
+  try {
+    if (!std::filesystem::exists(group)) return UsageError("cannot open " + group);
+    const GroupListing listing = ListGroup(group);
+    for (const GroupListing::Title& t : listing.titles)
+      std::cout << t.Record() << '\t' << ToTerminal(listing.categories[t.Category()]) << '\t'
+                << ToTerminal(t.title) << '\n';
+  } catch (const IoError& e) {
+    std::cerr << "gridwright-make: " << e.what() << "\n";
+    return kBadInput;
+  }
+  return 0;
+}
+
+int RunShow(const Args& args) {
+  if (args.size() != 2) return UsageError("--show takes a group file and a record number");
+  const std::string& group = args[0];
+  const std::string& recordText = args[1];
+  const std::optional<long> record = Number(recordText, 0, 65535);
+  if (!record) return UsageError("RECORD must be a record number");
+  auto puzzle = std::make_unique<PuzzleRecord>();
+  try {
+    if (!ReadPuzzle(group, static_cast<int>(*record), *puzzle))
+      return UsageError("cannot open " + group);
+  } catch (const IoError&) {
+    return UsageError(group + " has no record " + recordText);
+  }
+  std::cout << ToTerminal(ShowPuzzle(*puzzle));
+  return 0;
+}
+
+int RunMake(const Args& args) {
+  if (args.empty()) return UsageError("no word file given");
+  MakeRequest request;
+  request.libraryDir = ProgramDir();
+  std::optional<std::string> title, category;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= args.size()) return false;
+      out = args[++i];
+      return true;
+    };
+    std::string v;
+    if (a.rfind("--", 0) != 0) {
+      if (!request.wordFile.empty()) return UsageError("more than one word file given");
+      request.wordFile = a;
+    } else if (a == "--shrink") {
+      request.shrink = true;
+    } else if (!value(v)) {
+      return UsageError(a == "--group" || a == "--title" || a == "--category" || a == "--shape" ||
+                                a == "--shape-file" || a == "--library" || a == "--directions" ||
+                                a == "--integration" || a == "--attempts" || a == "--phrase" ||
+                                a == "--pick" || a == "--seed" || a == "--sep"
+                            ? a + " needs a value"
+                            : "unknown option " + a);
+    } else if (a == "--group") {
+      request.groupFile = v;
+    } else if (a == "--title") {
+      title = FromArg(v);
+    } else if (a == "--category") {
+      category = FromArg(v);
+    } else if (a == "--shape") {
+      request.shapeName = FromArg(v);
+    } else if (a == "--shape-file") {
+      request.shapeFile = v;
+    } else if (a == "--library") {
+      request.libraryDir = v;
+    } else if (a == "--directions") {
+      if (!ParseDirections(v, request.directions))
+        return UsageError("unknown direction in \"" + v + "\"");
+    } else if (a == "--integration") {
+      const auto n = Number(v, 0, 6);
+      if (!n) return UsageError("--integration takes 0 to 6");
+      request.integration = *n;
+    } else if (a == "--attempts") {
+      // Out-of-range values reach the same check as the editor's "&Create".
+      request.attempts = ReadNumber(v);
+    } else if (a == "--phrase") {
+      request.phrase = FromArg(v);
+    } else if (a == "--pick") {
+      const auto n = Number(v, 1, 4);
+      if (!n) return UsageError("--pick takes 1 to 4");
+      request.pick = static_cast<int>(*n);
+    } else if (a == "--seed") {
+      char* end = nullptr;
+      const unsigned long long seed = std::strtoull(v.c_str(), &end, 10);
+      if (v.empty() || *end != '\0') return UsageError("--seed takes a whole number");
+      request.seed = seed;
+    } else if (a == "--sep") {
+      if (v.size() != 1) return UsageError("--sep takes one character");
+      request.separator = v;
+    } else {
+      return UsageError("unknown option " + a);
+    }
+  }
+  if (request.wordFile.empty()) return UsageError("no word file given");
+  if (request.groupFile.empty()) return UsageError("--group is required");
+  if (request.shapeName && request.shapeFile)
+    return UsageError("--shape and --shape-file cannot be used together");
+
+  request.title = title.value_or(
+      FromQString(QString::fromStdString(std::filesystem::path(request.wordFile).stem().string())));
+  request.category = category.value_or("Puzzles");
+  // The default page comes from the settings of the current folder, as for the program.
+  AppPaths here = AppPaths::FromRunningProgram();
+  SettingsValues settings = SettingsValues::Defaults(here);
+  LoadSettings(SettingsFilePath(here), settings);
+  request.defaultPage = settings.defaultPage;
+
+  const MakeOutcome outcome = MakePuzzle(request);
+  if (outcome.code != MakeOutcome::Done) {
+    std::cerr << "gridwright-make: " << ToTerminal(outcome.message) << "\n";
+    return outcome.code;
+  }
+  std::cout << "Record " << outcome.record << " of " << request.groupFile << ": " << outcome.placed
+            << " of " << outcome.words << " words placed.\n";
+  return 0;
+}
+
+}  // namespace gw::cli

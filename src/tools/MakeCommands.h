@@ -1,0 +1,13 @@
+// The commands of gridwright-make. Each takes the arguments after its option (the word-file
+// command takes them all) and returns the exit code; MakeMain.cpp lists them with their help.
+#pragma once
+
+#include "tools/MakeCli.h"
+
+namespace gw::cli {
+
+int RunMake(const Args& args);  // WORDFILE --group FILE.QL3 ...
+int RunList(const Args& args);  // --list FILE.QL3
+int RunShow(const Args& args);  // --show FILE.QL3 RECORD
+
+}  // namespace gw::cli
