@@ -62,4 +62,9 @@ bool IsCp1252(const QString& text) {
   return true;
 }
 
+bool ListOrderLess(const QString& a, const QString& b) {
+  const int c = a.compare(b, Qt::CaseInsensitive);
+  return c != 0 ? c < 0 : a < b;
+}
+
 }  // namespace gw

@@ -15,4 +15,8 @@ std::string Cp1252FromFileText(const std::string& bytes);
 // True when every character of text has a Windows-1252 byte.
 bool IsCp1252(const QString& text);
 
+// The order of the program's sorted lists: letter case ignored first, then respected, so
+// "10x10 Star" comes before "5x5 Dot" and "apple" before "Banana".
+bool ListOrderLess(const QString& a, const QString& b);
+
 }  // namespace gw

@@ -5,7 +5,6 @@
 namespace gw::feature {
 
 constexpr bool kPrinting = false;       // Print Puzzle, Printer Setup
-constexpr bool kGroupExchange = false;  // Import Puzzles, Export Puzzles
 constexpr bool kLayoutLibrary = false;  // Page Layout, the editor's Change Layout
 constexpr bool kJpegFactor = false;     // JPEG Compression Factor
 constexpr bool kIntChars = false;       // International Characters, the F1..F12 keys

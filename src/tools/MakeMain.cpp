@@ -49,6 +49,20 @@ const Command kCommands[] = {
      "  --list FILE.QL3      record number, category and title of every puzzle\n"},
     {"--show", gw::cli::RunShow, "  gridwright-make --show FILE.QL3 RECORD\n",
      "  --show FILE.QL3 N    the grid of record N and its words\n"},
+    {"--import", gw::cli::RunImport,
+     "  gridwright-make --import SOURCE.QL3|SOURCE.QLX --group DEST.QL3 [--pick-title TITLE]...\n"
+     "                  [--library DIR]\n",
+     "  --import SOURCE      appends puzzles of the group SOURCE.QL3 to DEST.QL3 (created when\n"
+     "                       missing), whole and unchanged, in alphabetical order of title:\n"
+     "                       those named by --pick-title (any letter case; repeatable), or all.\n"
+     "                       A puzzle file of the 16-bit generation (SOURCE.QLX) is converted\n"
+     "                       and appended, with the \"Default Page\" of --library's QLFPAGE.DAT\n"},
+    {"--convert", gw::cli::RunConvert, "  gridwright-make --convert DIR [--library DIR]\n",
+     "  --convert DIR        converts the previous version's QLFUPUZZ.DAT in DIR into the group\n"
+     "                       OLDPUZZ.QL3 and adds its QLFULAY.DAT to the shape library "
+     "QLFLAY.DAT,\n"
+     "                       both in --library (default: the program's folder), as the program\n"
+     "                       offers at start-up; the old files are removed once converted\n"},
 };
 
 void PrintHelp() {
