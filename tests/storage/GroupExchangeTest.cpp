@@ -126,35 +126,20 @@ TEST_F(GroupExchangeTest, ImportKindAndTheSameGroupInAnySpelling) {
   EXPECT_FALSE(SameGroupFile(group_, source_));
 }
 
-TEST_F(GroupExchangeTest, SinglePuzzleImportConvertsAndAppends) {
-  Add(group_, "Mine", 'm');
-  const std::string qlx = dir_.File("space.QLX");
-  test::WriteBytes(qlx, test::QlxBytes(test::OldPuzzleBytes({"Space", 10, {"STAR", "MOON"}, 1})));
+TEST_F(GroupExchangeTest, ASinglePuzzleThatCannotBeSavedStaysTheCurrentPuzzle) {
+  const std::string qlx = dir_.File("moon.QLX");
   auto current = std::make_unique<PuzzleRecord>();
   InitNewPuzzle(*current);
-
-  const OpResult r = ImportSinglePuzzle(qlx, Page("Default"), group_, *current);
-  ASSERT_TRUE(r.ok) << r.message;
-  EXPECT_EQ(r.index, 1);
-  EXPECT_EQ(current->title.Get(), "Space");
-  EXPECT_EQ(current->pageLayout.layoutName.Get(), "Default");
-  EXPECT_EQ(Record(group_, 1),
-            std::vector<char>(test::Bytes(current.get()),
-                              test::Bytes(current.get()) + sizeof(PuzzleRecord)));
-
-  // A corrupt file leaves the current puzzle alone; a group that cannot be made keeps the
-  // converted puzzle in the current puzzle.
-  test::WriteBytes(qlx, {'Q', 'L', 'X'});
   current->title.Set("Untouched");
+  test::WriteBytes(qlx, {'Q', 'L', 'X'});
   EXPECT_EQ(ImportSinglePuzzle(qlx, Page("Default"), group_, *current).message,
             "Puzzle file is corrupt or incompatible.  Import aborted.");
   EXPECT_EQ(current->title.Get(), "Untouched");
+
   test::WriteBytes(qlx, test::QlxBytes(test::OldPuzzleBytes({"Moon", 10, {"CRATER"}, 1})));
-  const OpResult unsaved =
-      ImportSinglePuzzle(qlx, Page("Default"), dir_.File("no/such/g.QL3"), *current);
-  EXPECT_EQ(unsaved.message, "Unable to save puzzle.");
+  EXPECT_EQ(ImportSinglePuzzle(qlx, Page("Default"), dir_.File("no/such/g.QL3"), *current).message,
+            "Unable to save puzzle.");
   EXPECT_EQ(current->title.Get(), "Moon");
-  EXPECT_EQ(ListGroup(group_).titles.size(), 2u);
 }
 
 // ---- Conversion of the previous version's files ----------------------------------------------
@@ -278,53 +263,21 @@ TEST_F(OldConversionTest, ShapesAreAddedUnchangedAfterTheLibrary) {
   EXPECT_TRUE(fs::exists(Start("QLFULAY.DAT")));
 }
 
-TEST_F(OldConversionTest, TheOfferAsksForEachFileAndStopsAtAPuzzleFailure) {
+TEST_F(OldConversionTest, APuzzleFailureEndsTheOfferBeforeTheShapeQuestion) {
   test::WriteOldFileSet(dir_.File("start"), 2, false);
-  std::vector<std::string> asked;
-  std::vector<std::string> told;
-  auto ask = [&](bool answer) {
-    return [&asked, answer](const std::string& text, const std::string& caption) {
-      EXPECT_EQ(caption, "Notice");
-      asked.push_back(text);
-      return answer;
-    };
-  };
-  auto tell = [&](const OpResult& r) { told.push_back(r.caption + ": " + r.message); };
-  const char* puzzleQuestion =
-      "User generated puzzles from a previous version of Gridwright have been detected.  Would "
-      "you like to convert them to a puzzle group?";
-  const char* shapeQuestion =
-      "User generated shapes from a previous version of Gridwright have been detected.  Would you "
-      "like to add them to the current list of puzzle shapes?";
-
-  // No, twice: nothing changes, so the questions come again next time.
-  OldDataSummary s = OfferOldDataConversion(FindOldData(dir_.File("start")), Targets(), Page("P"),
-                                            ask(false), tell);
-  EXPECT_EQ(asked, (std::vector<std::string>{puzzleQuestion, shapeQuestion}));
-  EXPECT_TRUE(told.empty());
-  EXPECT_FALSE(s.puzzles || s.shapes);
+  std::vector<std::string> asked, told;
+  const OldDataSummary s = OfferOldDataConversion(
+      FindOldData(dir_.File("start")), {dir_.File("missing/OLDPUZZ.QL3"), Targets().shapeLibrary},
+      Page("P"),
+      [&](const std::string& text, const std::string&) {
+        asked.push_back(text);
+        return true;
+      },
+      [&](const OpResult& r) { told.push_back(r.message); });
+  EXPECT_EQ(asked.size(), 1u);
+  EXPECT_EQ(told, (std::vector<std::string>{"Unable to save puzzles."}));
+  EXPECT_FALSE(s.shapes);
   EXPECT_TRUE(fs::exists(Start("QLFUPUZZ.DAT")) && fs::exists(Start("QLFULAY.DAT")));
-  EXPECT_FALSE(fs::exists(Targets().group));
-
-  // A puzzle failure ends the offer before the shape question.
-  asked.clear();
-  s = OfferOldDataConversion(FindOldData(dir_.File("start")),
-                             {dir_.File("missing/OLDPUZZ.QL3"), Targets().shapeLibrary}, Page("P"),
-                             ask(true), tell);
-  EXPECT_EQ(asked, (std::vector<std::string>{puzzleQuestion}));
-  EXPECT_EQ(told, (std::vector<std::string>{"Error: Unable to save puzzles."}));
-
-  asked.clear();
-  told.clear();
-  s = OfferOldDataConversion(FindOldData(dir_.File("start")), Targets(), Page("P"), ask(true),
-                             tell);
-  EXPECT_EQ(asked.size(), 2u);
-  EXPECT_EQ(told, (std::vector<std::string>{
-                      "Ok: A new puzzle group named \"OLDPUZZ.QL3\" has been created.",
-                      "Ok: Puzzle shapes have been added."}));
-  EXPECT_EQ(s.puzzles->written, 2);
-  EXPECT_EQ(s.shapes->written, 2);
-  EXPECT_FALSE(fs::exists(Start("QLFUPUZZ.DAT")) || fs::exists(Start("QLFULAY.DAT")));
 }
 
 }  // namespace
