@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "app/PuzzlePickList.h"
-#include "base/IoError.h"
 #include "base/Settings.h"
 #include "storage/GroupExchange.h"
 #include "widgets/FileDialogs.h"
@@ -57,17 +56,7 @@ void TExportPuzzles::SaveFileClick() {
     ShowMessage("Export File cannot be the same as the currently open file.", "Error");
     return;
   }
-  try {
-    const OpResult result = ExportPuzzles(state_.groupFile, records, *name);
-    if (!result.ok) {
-      ShowMessage(result.message, result.caption);
-      return;
-    }
-  } catch (const IoError& e) {
-    ShowIoError(e.what());
-    return;
-  }
-  accept();
+  if (RunAndReport([&] { return ExportPuzzles(state_.groupFile, records, *name); })) accept();
 }
 
 }  // namespace gw

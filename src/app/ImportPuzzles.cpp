@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "app/PuzzlePickList.h"
-#include "base/IoError.h"
 #include "base/TextCodec.h"
 #include "storage/GroupExchange.h"
 #include "widgets/FormLayout.h"
@@ -50,15 +49,7 @@ void TImportPuzzles::OkButtonClick() {
     ShowMessage("No puzzles have been selected for import.", "Error");
     return;
   }
-  try {
-    const OpResult result = ImportPuzzles(fileName_, records, state_.groupFile);
-    if (!result.ok) {
-      ShowMessage(result.message, result.caption);
-      reject();
-      return;
-    }
-  } catch (const IoError& e) {
-    ShowIoError(e.what());
+  if (!RunAndReport([&] { return ImportPuzzles(fileName_, records, state_.groupFile); })) {
     reject();
     return;
   }

@@ -514,19 +514,12 @@ void TMainWin::ImportPuzzlesClick() {
 }
 
 void TMainWin::ImportSinglePuzzleFile(const std::string& name) {
-  try {
+  const bool imported = RunAndReport([&] {
     PageLayout layout;
     LoadLayout(LayoutLibraryPath(state_.paths), AppSettings().defaultPage, layout);
-    const OpResult result =
-        ImportSinglePuzzle(name, layout, state_.groupFile, *state_.currentPuzzle);
-    if (!result.ok) {
-      ShowMessage(result.message, result.caption);
-      return;
-    }
-  } catch (const IoError& e) {
-    ShowIoError(e.what());
-    return;
-  }
+    return ImportSinglePuzzle(name, layout, state_.groupFile, *state_.currentPuzzle);
+  });
+  if (!imported) return;
   state_.reselectCategory = kOldCategory;
   state_.reselectTitle = state_.currentPuzzle->title.Get();
   state_.reselect = true;

@@ -20,12 +20,16 @@
 #include "layouts/LayoutLibrary.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
+#include "support/ListItems.h"
 #include "support/OldFiles.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
+
+using test::Items;
+using test::Selected;
 
 namespace fs = std::filesystem;
 
@@ -54,15 +58,6 @@ class ExchangeWindowsTest : public testing::Test {
     std::vector<std::string> titles;
     for (const auto& t : ListGroup(file).titles) titles.push_back(t.title);
     return titles;
-  }
-  static std::vector<std::string> Items(QListWidget* box) {
-    std::vector<std::string> items;
-    for (int i = 0; i < box->count(); ++i) items.push_back(box->item(i)->text().toStdString());
-    return items;
-  }
-  static std::string Selected(QListWidget* box) {
-    QListWidgetItem* item = box->currentItem();
-    return item && item->isSelected() ? item->text().toStdString() : std::string("<none>");
   }
   static void SelectRows(QListWidget* box, std::initializer_list<int> rows) {
     for (int r : rows) box->item(r)->setSelected(true);
