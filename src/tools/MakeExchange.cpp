@@ -8,8 +8,6 @@
 
 #include "base/AppPaths.h"
 #include "base/IoError.h"
-#include "base/Settings.h"
-#include "base/SettingsFile.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
 #include "layouts/LayoutLibrary.h"
@@ -25,13 +23,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The "Default Page" of the library in `libraryDir`, as the settings in `settingsDir` name it.
-PageLayout DefaultPage(const std::string& libraryDir, const std::string& settingsDir) {
-  const AppPaths paths{libraryDir, settingsDir};
-  SettingsValues settings = SettingsValues::Defaults(paths);
-  LoadSettings(SettingsFilePath(paths), settings);
+// The page a converted puzzle gets: the "Default Page" of the layout library in `libraryDir`.
+PageLayout DefaultPage(const std::string& libraryDir) {
   PageLayout layout;
-  LoadLayout(LayoutLibraryPath(paths), settings.defaultPage, layout);
+  LoadLayout(LayoutLibraryPath(AppPaths{libraryDir, libraryDir}), DefaultPageSetting(), layout);
   return layout;
 }
 
@@ -88,8 +83,7 @@ int ImportGroup(const std::string& source, const std::string& group,
 
 int ImportQlx(const std::string& source, const std::string& group, const std::string& library) {
   auto puzzle = std::make_unique<PuzzleRecord>();
-  const OpResult result =
-      ImportSinglePuzzle(source, DefaultPage(library, fs::current_path().string()), group, *puzzle);
+  const OpResult result = ImportSinglePuzzle(source, DefaultPage(library), group, *puzzle);
   if (!result.ok) {
     const bool theirs = result.message != "Unable to save puzzle.";
     return Fail(theirs ? kBadInput : kCannotDo, result.message + " (" + source + ")");
@@ -112,7 +106,7 @@ void PrintOutcome(const ConversionOutcome& c, const std::string& target, const c
 
 int RunImport(const Args& args) {
   std::string source, group;
-  std::string library = ProgramDir();
+  std::string library = DefaultLibraryDir();
   std::vector<std::string> titles;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -153,7 +147,7 @@ int RunImport(const Args& args) {
 
 int RunConvert(const Args& args) {
   std::string dir;
-  std::string library = ProgramDir();
+  std::string library = DefaultLibraryDir();
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--library") {
       if (i + 1 >= args.size()) return UsageError("--library needs a value");
@@ -177,11 +171,11 @@ int RunConvert(const Args& args) {
     return kDone;
   }
   const AppPaths paths{library, dir};
-  const OldDataTargets targets{paths.ProgramFile(kConvertedGroupName), ShapeLibraryPath(paths)};
+  const OldDataTargets targets{paths.LibraryFile(kConvertedGroupName), ShapeLibraryPath(paths)};
   try {
     std::string failure;
     const OldDataSummary summary = OfferOldDataConversion(
-        found, targets, DefaultPage(library, dir),
+        found, targets, DefaultPage(library),
         [](const std::string&, const std::string&) { return true; },
         [&](const OpResult& r) {
           if (!r.ok) failure = r.message;

@@ -61,8 +61,9 @@ const Command kCommands[] = {
      "  --convert DIR        converts the previous version's QLFUPUZZ.DAT in DIR into the group\n"
      "                       OLDPUZZ.QL3 and adds its QLFULAY.DAT to the shape library "
      "QLFLAY.DAT,\n"
-     "                       both in --library (default: the program's folder), as the program\n"
-     "                       offers at start-up; the old files are removed once converted\n"},
+     "                       both in --library (default: where the program keeps its libraries),\n"
+     "                       as the program offers at start-up; the old files are removed once\n"
+     "                       converted\n"},
 };
 
 void PrintHelp() {

@@ -359,5 +359,20 @@ TEST_F(ExchangeWindowsTest, AConversionIntoTheOpenGroupIsListedAtOnce) {
   EXPECT_EQ(win.PuzzleBox()->count(), 2);
 }
 
+TEST_F(ExchangeWindowsTest, AnInstalledCopyConvertsIntoTheUsersFolder) {
+  test::WriteOldFileSet(dir_.File("start"), 2, false);
+  fs::create_directory(dir_.File("user"));
+  paths_.dataDir = paths_.programDir;
+  paths_.userDir = dir_.File("user");
+  test::ResetProgramWide(paths_);
+  seams_.Answer(MsgResult::Yes);
+  seams_.Answer(MsgResult::Yes);
+  TMainWin win(paths_);
+  EXPECT_EQ(ListGroup(dir_.File("user/OLDPUZZ.QL3")).titles.size(), 2u);
+  EXPECT_EQ(test::FileSize(dir_.File("user/QLFLAY.DAT")), 2 * 2555);
+  EXPECT_FALSE(fs::exists(Program("OLDPUZZ.QL3")));
+  EXPECT_FALSE(fs::exists(Start("QLFUPUZZ.DAT")));
+}
+
 }  // namespace
 }  // namespace gw
