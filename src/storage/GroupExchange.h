@@ -85,8 +85,8 @@ ConversionOutcome AddOldShapeFile(const std::string& oldFile, const std::string&
 // telling the user each outcome. A failure with the puzzle file ends the offer. A No leaves the
 // file, so the question comes again next time.
 struct OldDataTargets {
-  std::string group;         // "OLDPUZZ.QL3" of the program directory
-  std::string shapeLibrary;  // "QLFLAY.DAT" of the program directory
+  std::string group;         // "OLDPUZZ.QL3" beside the libraries
+  std::string shapeLibrary;  // the shape library "QLFLAY.DAT"
 };
 struct OldDataSummary {
   std::optional<ConversionOutcome> puzzles;  // set when the user said Yes
