@@ -1,6 +1,7 @@
 // gridwright-make run as a user runs it: real processes, temporary folders.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +10,7 @@
 
 #include <sys/wait.h>
 
+#include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
 #include "support/TempDir.h"
@@ -195,6 +197,52 @@ TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNo
   const ToolRun run = Make(Common() + "--shape-file none.LAY", dir_.Path());
   EXPECT_EQ(run.code, 3) << run.out;
   EXPECT_EQ(ListGroup(dir_.File("G.QL3")).titles.size(), 1u);
+}
+
+TEST_F(MakeToolTest, LayoutsAreListedExchangedDeletedAndMarkedAsTheDefault) {
+  for (const char* name : {"Plain", "Wide", "Tall"}) {
+    PageLayout l;
+    MakeBuiltInDefaultLayout(l);
+    l.layoutName.Set(name);
+    ASSERT_TRUE(AppendLayout(dir_.File("lib/QLFPAGE.DAT"), l).ok);
+  }
+  const std::string layouts = "--layouts --library lib";
+  ToolRun run = Make(layouts, dir_.Path());
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, "0\tPlain (Letter)  <<DEFAULT>>\n1\tWide (Letter)\n2\tTall (Letter)\n");
+
+  // The default is the program's setting in the current folder.
+  EXPECT_EQ(Make(layouts + " --default 2", dir_.Path()).code, 0);
+  EXPECT_NE(test::ReadText(dir_.File("QUARL3.INI")).find("Default Page=2"), std::string::npos);
+
+  ASSERT_EQ(Make(layouts + " --export 1 wide.pag", dir_.Path()).code, 0);
+  run = Make(layouts + " --import wide.pag", dir_.Path());
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out,
+            "0\tPlain (Letter)\n1\tWide (Letter)\n2\tTall (Letter)  <<DEFAULT>>\n"
+            "3\tWide (Letter)\n");
+  const std::vector<char> library = test::ReadBytes(dir_.File("lib/QLFPAGE.DAT"));
+  ASSERT_EQ(library.size(), 4u * 28868);
+  EXPECT_TRUE(std::equal(library.begin() + 28868, library.begin() + 2 * 28868,
+                         library.begin() + 3 * 28868));
+
+  // Deleting a record before the default keeps the default on its layout.
+  run = Make(layouts + " --delete 0", dir_.Path());
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, "0\tWide (Letter)\n1\tTall (Letter)  <<DEFAULT>>\n2\tWide (Letter)\n");
+
+  // Refused: a record that is not there, a damaged file, a missing one; nothing changes.
+  test::WriteText(dir_.File("short.pag"), "PAG1.0 and far too short");
+  for (const char* bad : {" --export 3 x.pag", " --delete 7", " --import short.pag",
+                          " --import absent.pag", " --default", " --delete 0 --default 1"}) {
+    run = Make(layouts + bad, dir_.Path());
+    EXPECT_EQ(run.code, 2) << bad << ": " << run.out;
+    EXPECT_NE(run.out.find("gridwright-make: "), std::string::npos) << bad;
+  }
+  EXPECT_EQ(test::FileSize(dir_.File("lib/QLFPAGE.DAT")), 3 * 28868);
+  EXPECT_EQ(test::FileSize(dir_.File("x.pag")), -1);
+  EXPECT_NE(Make(layouts + " --import short.pag", dir_.Path()).out.find("corrupt or incompatible"),
+            std::string::npos);
 }
 
 TEST(ShowPuzzle, MarksFillLettersAndCellsOutsideTheShape) {
