@@ -115,7 +115,8 @@ void TListPages::BuildControls() {
     if (b.handler) connect(*b.button, &QPushButton::clicked, this, b.handler);
     top += 32;
   }
-  exit_->setDefault(true);
+  // Enter picks the layout when picking is what the dialog is for.
+  (mode_ == ListPagesMode::Manage ? exit_ : select_)->setDefault(true);
   new_->setEnabled(feature::kPageDesigner);
 }
 
