@@ -17,6 +17,7 @@
 #include "base/Settings.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "designer/ListPages.h"
 #include "editor/DirectionIcons.h"
 #include "editor/PuzzleEntries.h"
 #include "editor/WordGrid.h"
@@ -200,7 +201,7 @@ void TWordList::BuildControls() {
   QGroupBox* page = Group(this, "PagePanel", "Page Layout", {720, 380, 172, 190});
   img_ = Named(new QLabel(page), "Img", {27, 20, 117, 137});
   changeLayout_ = Button(page, "ChangeLayout", "Change La&yout", {12, 160, 148, 26});
-  changeLayout_->setEnabled(feature::kLayoutLibrary);
+  connect(changeLayout_, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
 }
 
 void TWordList::showEvent(QShowEvent* event) {
@@ -450,6 +451,13 @@ void TWordList::CreateItClick() {
 void TWordList::ChangePhraseClick() {
   TChangeThePhrase phrase(*state_.currentPuzzle, this);
   if (phrase.exec() == QDialog::Accepted) phrase.ApplyTo(*state_.currentPuzzle);
+}
+
+void TWordList::ChangeLayoutClick() {
+  // The puzzle's own copy changes; in edit mode that counts as a change to save on Exit.
+  TListPages pages(state_.paths, ListPagesMode::PickForPuzzle, &state_.currentPuzzle->pageLayout,
+                   this);
+  if (pages.exec() == QDialog::Accepted) DrawPageBox();
 }
 
 void TWordList::AutoShrinkClick() {
