@@ -51,6 +51,7 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void PrintPuzzleClick();
   void ImportPuzzlesClick();
   void ExportPuzzlesClick();
+  void PageLayoutClick();
   void PuzzleShapeClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();

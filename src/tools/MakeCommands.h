@@ -11,5 +11,6 @@ int RunList(const Args& args);     // --list FILE.QL3
 int RunShow(const Args& args);     // --show FILE.QL3 RECORD
 int RunImport(const Args& args);   // --import SOURCE.QL3|SOURCE.QLX --group DEST.QL3 ...
 int RunConvert(const Args& args);  // --convert DIR [--library DIR]
+int RunLayouts(const Args& args);  // --layouts [--library DIR] [one action]
 
 }  // namespace gw::cli
