@@ -297,6 +297,7 @@ void TWordList::AdjustWordClues() {
 }
 
 void TWordList::UseCluesClick() {
+  grid_->CommitOpenEditor();
   PuzzleRecord& puzzle = *state_.currentPuzzle;
   const bool ticked = useClues_->isChecked();
   AppSettings().useClues = ticked;
@@ -327,6 +328,7 @@ int TWordList::GetWordCount() const {
 }
 
 void TWordList::DeleteClueClick() {
+  grid_->CommitOpenEditor();
   const int r = grid_->currentRow() + 1;
   if (r < 1) return;
   for (int i = r; i < WordGrid::kRows; ++i)
@@ -338,6 +340,7 @@ void TWordList::DeleteClueClick() {
 }
 
 void TWordList::DeleteAllClueClick() {
+  grid_->CommitOpenEditor();
   if (GetWordCount() == 0) {
     ShowMessage("All words are already cleared.", "Error");
     return;
@@ -361,6 +364,7 @@ bool TWordList::PuzzleChanged() {
 }
 
 void TWordList::CancelClick() {
+  grid_->CommitOpenEditor();
   if (editMode_ && PuzzleChanged()) {
     switch (ShowMessage("Puzzle has been modified.  Save changes?", "Warning",
                         MsgButtons::YesNoCancel)) {
@@ -377,6 +381,7 @@ void TWordList::CancelClick() {
 }
 
 void TWordList::SaveButtonClick() {
+  grid_->CommitOpenEditor();
   if (Trim(FromQString(title_->text())).empty()) {
     ShowMessage("No title specified.  Please correct.", "Error");
     title_->setFocus();
@@ -397,6 +402,7 @@ void TWordList::SaveIt() {
 }
 
 void TWordList::CreateItClick() {
+  grid_->CommitOpenEditor();
   const long attempts = ReadNumber(Trim(FromQString(attempts_->text())));
   if (const auto problem =
           CheckCreateInputs(FromQString(title_->text()), FromQString(category_->currentText()),
@@ -448,6 +454,7 @@ void TWordList::CreateItClick() {
 }
 
 void TWordList::ChangePhraseClick() {
+  grid_->CommitOpenEditor();
   TChangeThePhrase phrase(*state_.currentPuzzle, this);
   if (phrase.exec() == QDialog::Accepted) phrase.ApplyTo(*state_.currentPuzzle);
 }

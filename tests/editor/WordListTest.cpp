@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 #include "app/MainWin.h"
@@ -353,6 +355,75 @@ TEST_F(WordListTest, SaveFailureIsReportedAndClosesTheEditor) {
   e->SaveButtonClick();
   EXPECT_EQ(seams_.Single(), "Unable to save puzzle.");
   EXPECT_EQ(host_.saved, 0);
+}
+
+// Shows the editor as the active window, so its accelerators reach it.
+void ShowActive(TWordList& e) {
+  e.show();
+  QApplication::setActiveWindow(&e);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
+}
+
+// Types into the cell editor the grid keeps open, without leaving the cell.
+void TypeInOpenCell(TWordList& e, int column, int row, const QString& text) {
+  WordGrid* grid = e.Grid();
+  grid->setFocus();
+  grid->setCurrentCell(row - 1, column);
+  auto* cell = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(row - 1, column)));
+  ASSERT_NE(cell, nullptr) << "no open cell editor";
+  cell->selectAll();
+  QTest::keyClicks(cell, text);
+  ASSERT_EQ(cell->text(), text);
+}
+
+// A button's accelerator clicks it a moment later, as a user sees it go down and up.
+void PressAlt(QWidget& w, Qt::Key key) {
+  QTest::keyClick(&w, key, Qt::AltModifier);
+  QTest::qWait(200);
+}
+
+TEST_F(WordListTest, EveryWayOfLeavingOrSavingTakesTheOpenCellFirst) {
+  ASSERT_TRUE(AppendPuzzle(host_.state.groupFile, StoredPuzzle()));
+  {  // Sa&ve by its accelerator stores the clue still being typed.
+    auto e = OpenEdit();
+    ShowActive(*e);
+    TypeInOpenCell(*e, WordGrid::kClue, 2, "lays eggs");
+    PressAlt(*QApplication::focusWidget(), Qt::Key_V);
+    EXPECT_FALSE(e->isVisible());
+    EXPECT_TRUE(seams_.Messages().empty());
+    PuzzleRecord stored;
+    ASSERT_TRUE(ReadPuzzle(host_.state.groupFile, 0, stored));
+    EXPECT_EQ(stored.Clue(2).Get(), "lays eggs");
+  }
+  // E&xit by its accelerator, Escape and the close box all ask about the typed clue.
+  const std::function<void(TWordList&)> leaves[] = {
+      [](TWordList&) { PressAlt(*QApplication::focusWidget(), Qt::Key_X); },
+      [](TWordList&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+      [](TWordList& e) { e.close(); },
+  };
+  for (const auto& leave : leaves) {
+    seams_.Clear();
+    auto e = OpenEdit();
+    ShowActive(*e);
+    TypeInOpenCell(*e, WordGrid::kClue, 3, "rolls in mud");
+    seams_.Answer(MsgResult::Cancel);
+    leave(*e);
+    EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");
+    EXPECT_TRUE(e->isVisible());
+    EXPECT_EQ(Cell(*e, WordGrid::kClue, 3).toStdString(), "rolls in mud");
+  }
+  {  // &Create by its accelerator checks the word still being typed.
+    seams_.Clear();
+    AppSettings().lastShape = 1;  // the 12 x 12 square
+    auto e = OpenNew();
+    Find<QLineEdit>(*e, "Title")->setText("Long");
+    Find<QComboBox>(*e, "Category")->setCurrentText("Words");
+    ShowActive(*e);
+    TypeInOpenCell(*e, WordGrid::kWord, 1, "ABCDEFGHIJKLM");  // wider than the shape
+    PressAlt(*QApplication::focusWidget(), Qt::Key_C);
+    EXPECT_EQ(seams_.Single(),
+              "Word is greater than puzzle dimension size of 12 characters in \"ABCDEFGHIJKLM\".");
+  }
 }
 
 // Through the main window: Modify and Copy open the editor on the selected record.
