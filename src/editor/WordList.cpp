@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
+#include <algorithm>
 
 #include "base/IoError.h"
 #include "base/Settings.h"
@@ -53,6 +54,8 @@ constexpr DirectionControl kDirections[] = {
     {kDownLeft, "DownLeft", "Down Left", {0, 2}},
     {kUpRight, "UpRight", "Up Right", {2, 0}},
 };
+
+constexpr int kBonusTypingLimit = 120;
 
 QLabel* Label(QWidget* parent, const char* name, const char* text, QRect design) {
   return Named(new QLabel(QString::fromLatin1(text), parent), name, design);
@@ -113,7 +116,7 @@ void TWordList::BuildControls() {
 
   Label(this, "BonusLabel", "Bonus Question", {12, 457, 100, 18});
   bonusQuest_ = Named(new QLineEdit(this), "BonusQuest", {112, 454, 420, 24});
-  bonusQuest_->setMaxLength(120);
+  bonusQuest_->setMaxLength(kBonusTypingLimit);
 
   QGroupBox* directions = Group(this, "DirectionsPanel", "Word Directions", {540, 42, 172, 200});
   for (const DirectionControl& d : kDirections) {
@@ -228,7 +231,11 @@ void TWordList::FormShow() {
 
   category_->clear();
   for (const std::string& c : state_.listing.categories) category_->addItem(ToQString(c));
-  bonusQuest_->setText(ToQString(puzzle.bonusQuestion.Get()));
+  // The box's limit is for typing; a longer stored question (the record holds 150) shows whole,
+  // since the box would otherwise cut it and an untouched Exit would offer to save the cut text.
+  const QString bonus = ToQString(puzzle.bonusQuestion.Get());
+  bonusQuest_->setMaxLength(std::max(kBonusTypingLimit, static_cast<int>(bonus.size())));
+  bonusQuest_->setText(bonus);
   title_->setText(ToQString(puzzle.title.Get()));
   category_->setCurrentText(ToQString(puzzle.category.Get()));
   for (int row = 1; row <= WordGrid::kRows; ++row) {

@@ -220,6 +220,21 @@ TEST_F(WordListTest, ExitAsksOnlyWhenSomethingChanged) {
   }
 }
 
+TEST_F(WordListTest, AStoredBonusQuestionLongerThanTheTypingLimitShowsWhole) {
+  PuzzleRecord stored = StoredPuzzle();
+  const std::string question = "Which " + std::string(140, 'x') + " animal?";  // 153: cut to 150
+  stored.bonusQuestion.Set(question);
+  ASSERT_EQ(stored.bonusQuestion.Size(), 150u);
+  *host_.state.currentPuzzle = stored;
+  host_.state.newPuzzle = false;
+  TWordList e(host_, "Modify Existing Puzzle");
+  e.FormShow();
+  EXPECT_EQ(Find<QLineEdit>(e, "BonusQuest")->text().toStdString(), stored.bonusQuestion.Get());
+  e.CancelClick();  // untouched: nothing to ask
+  EXPECT_TRUE(seams_.Messages().empty());
+  EXPECT_EQ(host_.state.currentPuzzle->bonusQuestion.Get(), stored.bonusQuestion.Get());
+}
+
 TEST_F(WordListTest, PhraseIsTakenBackAndCountsAsAChange) {
   auto e = OpenEdit();
   const int empty = 225;  // the stored 15 x 15 grid holds no letters
