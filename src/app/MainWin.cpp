@@ -490,7 +490,12 @@ void TMainWin::OpenEditor(const char* caption) {
 void TMainWin::NewPuzzleClick() {
   InitNewPuzzle(*state_.currentPuzzle);
   state_.newPuzzle = true;
-  CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
+  try {
+    CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
+  } catch (const IoError& e) {
+    // The puzzle has the built-in page; the library's trouble is worth knowing, not a stop.
+    ShowIoError(e.what());
+  }
   OpenEditor("Create New Puzzle");
 }
 

@@ -117,7 +117,12 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
 
   auto puzzle = std::make_unique<PuzzleRecord>();
   InitNewPuzzle(*puzzle);
-  LoadLayout(LayoutLibraryPath(paths), request.defaultPage, puzzle->pageLayout);
+  try {
+    CopyDefaultLayout(paths, request.defaultPage, *puzzle);
+  } catch (const IoError& e) {
+    return Fail(MakeOutcome::InputError,
+                std::string("Cannot read the page layout library: ") + e.what());
+  }
 
   // The editor's rules for what it stores: trimmed, cut to the field, blank words skipped.
   int count = 0;

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <cstring>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -471,6 +473,32 @@ TEST_F(MainWinEditorTest, NewPuzzleTakesTheDefaultPageOfTheLibrary) {
   EXPECT_TRUE(win.State().newPuzzle);
   EXPECT_EQ(win.State().currentPuzzle->pageLayout.layoutName.Get(), "Second");
   EXPECT_EQ(win.State().currentPuzzle->gridWidth, 15);
+}
+
+TEST_F(MainWinEditorTest, AnUnreadableLayoutLibraryIsReportedAndTheBuiltInPageUsed) {
+  // A folder where the library should be: it opens, but no record can be read from it.
+  std::filesystem::create_directory(paths_.ProgramFile("QLFPAGE.DAT"));
+  TMainWin win(paths_);
+  win.State().currentPuzzle->pageLayout.layoutName.Set("left over");
+  bool editorOpened = false;
+  QMetaObject::invokeMethod(
+      qApp,
+      [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+          if (auto* editor = qobject_cast<TWordList*>(w); editor && editor->isVisible()) {
+            editorOpened = true;
+            editor->CancelClick();
+          }
+      },
+      Qt::QueuedConnection);
+  win.NewPuzzleClick();
+  ASSERT_EQ(seams_.Messages().size(), 1u);
+  EXPECT_EQ(seams_.Messages()[0].text.rfind("Input/output error: ", 0), 0u)
+      << seams_.Messages()[0].text;
+  EXPECT_TRUE(editorOpened);
+  PageLayout builtIn;
+  MakeBuiltInDefaultLayout(builtIn);
+  EXPECT_EQ(0, std::memcmp(&win.State().currentPuzzle->pageLayout, &builtIn, sizeof builtIn));
 }
 
 TEST_F(MainWinEditorTest, CopyGivesTheNextTitleAndClearsPlacedFlags) {

@@ -149,6 +149,7 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
   for (int i = 0; i < 331; ++i) many += "WORD" + std::to_string(i) + "\n";
   test::WriteText(dir_.File("many.txt"), many);
   test::WriteText(dir_.File("long.txt"), std::string(40, 'A') + "\nCAT\n");
+  std::filesystem::create_directories(dir_.File("badlib/QLFPAGE.DAT"));  // a folder in its place
 
   struct Case {
     std::string arguments;
@@ -168,6 +169,7 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
       {Common() + "--title \"   \"", 2, "No title specified.  Please correct."},
       {Common() + "--pick 9", 2, "--pick takes 1 to 4"},
       {"animals.txt --library lib", 2, "--group is required"},
+      {"animals.txt --library badlib --group G.QL3", 2, "Cannot read the page layout library"},
   };
   for (const Case& c : cases) {
     const ToolRun run = Make(c.arguments, dir_.Path());
