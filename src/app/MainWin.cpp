@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 
@@ -161,6 +162,11 @@ void TMainWin::BuildClient() {
 
   connect(categoryBox_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { CategoryBoxClick(categoryBox_->row(item)); });
+  // The arrow keys, Home, End and typing move the current category without a click; the puzzle
+  // list follows it however it moves, so no command acts on a puzzle of another category.
+  connect(categoryBox_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) CategoryBoxClick(row);
+  });
   connect(puzzleBox_, &QListWidget::itemClicked, this, [this] { PuzzleBoxClick(); });
   connect(puzzleBox_, &QListWidget::currentRowChanged, this, [this] { UpdateEnabledState(); });
   connect(puzzleBox_, &QListWidget::itemDoubleClicked, this, [this] {
@@ -381,6 +387,8 @@ void TMainWin::ReloadLists() {
     state_.listing = {};
     ShowIoError(e.what());
   }
+  // Listing moves the current category itself; that is no user's choice to follow.
+  const QSignalBlocker listing(categoryBox_);
   categoryBox_->clear();
   puzzleBox_->clear();
   for (size_t i = 0; i < state_.listing.categories.size(); ++i)
@@ -392,6 +400,7 @@ void TMainWin::ReloadLists() {
 
 void TMainWin::SelectCategory(int index) {
   if (categoryBox_->count() == 0) return;
+  const QSignalBlocker reselecting(categoryBox_);
   if (state_.reselect) {
     const int found = FindExact(categoryBox_, state_.reselectCategory);
     if (found >= 0) categoryBox_->setCurrentRow(found);
