@@ -378,7 +378,8 @@ void TWordList::CancelClick() {
       case MsgResult::Cancel:
         return;
       case MsgResult::Yes:
-        SaveIt();
+        // A failed save has been reported; the editor stays with the edit.
+        if (!SaveIt()) return;
         break;
       default:
         break;
@@ -400,12 +401,11 @@ void TWordList::SaveButtonClick() {
     return;
   }
   SetValues();
-  SaveIt();
-  QDialog::done(QDialog::Accepted);
+  if (SaveIt()) QDialog::done(QDialog::Accepted);
 }
 
-void TWordList::SaveIt() {
-  if (!SaveAndReport(host_)) QDialog::done(QDialog::Rejected);
+bool TWordList::SaveIt() {
+  return SaveAndReport(host_);
 }
 
 void TWordList::CreateItClick() {

@@ -55,8 +55,9 @@ class TWordList : public QDialog {
   void CreateItClick();
   // Edit mode: the hidden phrase of the stored grid; written with the next save.
   void ChangePhraseClick();
-  // Writes the current puzzle over its record and makes the main window reselect it.
-  void SaveIt();
+  // Writes the current puzzle over its record and makes the main window reselect it; a failure
+  // is reported and returns false, and the caller keeps the editor open with the edit.
+  bool SaveIt();
 
   WordGrid* Grid() const { return grid_; }
   ShapeListPanel& ShapePanel() const { return *shapePanel_; }

@@ -231,10 +231,8 @@ void TCreatedPuzzle::SaveClick() {
     return;
 
   MarkCandidateStored(puzzle, slot);
-  if (!SaveAndReport(host_)) {
-    reject();
-    return;
-  }
+  // A failure has been reported; the window stays, so the choice and the phrase are not lost.
+  if (!SaveAndReport(host_)) return;
   saved_ = true;
   accept();
 }

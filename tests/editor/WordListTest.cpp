@@ -366,12 +366,39 @@ TEST_F(WordListTest, SaveValidatesThenReplacesTheRecord) {
   EXPECT_EQ(ListGroup(host_.state.groupFile).titles.size(), 2u);
 }
 
-TEST_F(WordListTest, SaveFailureIsReportedAndClosesTheEditor) {
-  host_.state.groupFile = dir_.File("missing/folder/G.QL3");
+TEST_F(WordListTest, SaveFailureIsReportedAndKeepsTheEditorOpenWithTheEdit) {
+  const std::string writable = host_.state.groupFile;
+  ASSERT_TRUE(AppendPuzzle(writable, StoredPuzzle()));
+  host_.state.groupFile = dir_.File("missing/folder/G.QL3");  // cannot be written
   auto e = OpenEdit();
+  e->show();
+  e->Grid()->SetCell(WordGrid::kClue, 1, "gives milk");
   e->SaveButtonClick();
   EXPECT_EQ(seams_.Single(), "Unable to save puzzle.");
   EXPECT_EQ(host_.saved, 0);
+  EXPECT_TRUE(e->isVisible());
+  EXPECT_EQ(Cell(*e, WordGrid::kClue, 1).toStdString(), "gives milk");
+
+  // "E&xit", Yes: the save fails the same way and the editor stays.
+  seams_.Clear();
+  seams_.Answer(MsgResult::Yes);
+  e->CancelClick();
+  EXPECT_EQ(seams_.Texts(), (std::vector<std::string>{"Puzzle has been modified.  Save changes?",
+                                                      "Unable to save puzzle."}));
+  EXPECT_TRUE(e->isVisible());
+  EXPECT_EQ(Cell(*e, WordGrid::kClue, 1).toStdString(), "gives milk");
+
+  // Once the group can be written, the same edit is saved and the editor closes.
+  host_.state.groupFile = writable;
+  seams_.Clear();
+  seams_.Answer(MsgResult::Yes);
+  e->CancelClick();
+  EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");
+  EXPECT_FALSE(e->isVisible());
+  EXPECT_EQ(host_.saved, 1);
+  PuzzleRecord stored;
+  ASSERT_TRUE(ReadPuzzle(writable, 0, stored));
+  EXPECT_EQ(stored.Clue(1).Get(), "gives milk");
 }
 
 // Shows the editor as the active window, so its accelerators reach it.

@@ -241,6 +241,25 @@ TEST_F(CreatedPuzzleTest, APhraseLongerThanTheSelectedSlotTakesIsKeptAndRefusedA
   EXPECT_EQ(hidden, typed);
 }
 
+TEST_F(CreatedPuzzleTest, AFailedSaveIsReportedAndKeepsTheWindowOpen) {
+  MakeCandidate(slots_[0], 10, {"CAT", "DOG", "PARROT", "RABBIT", "HAMSTER"}, {});
+  const std::string writable = host_.state.groupFile;
+  host_.state.groupFile = dir_.File("missing/folder/G.QL3");  // cannot be written
+  TCreatedPuzzle window(host_, slots_);
+  window.show();
+  window.SaveClick();
+  EXPECT_EQ(seams_.Single(), "Unable to save puzzle.");
+  EXPECT_FALSE(window.Saved());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(host_.saved, 0);
+
+  host_.state.groupFile = writable;
+  window.SaveClick();
+  EXPECT_TRUE(window.Saved());
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(ListGroup(writable).titles.size(), 1u);
+}
+
 TEST_F(CreatedPuzzleTest, NothingPlacedLeavesNothingToSave) {
   TCreatedPuzzle window(host_, slots_);
   window.FormShow();
