@@ -439,15 +439,16 @@ void TWordList::CreateItClick() {
   SetValues();
   if (const auto problem = CheckWordLengths(puzzle, puzzle.gridWidth, puzzle.gridHeight)) {
     ShowMessage(problem->message, "Error");
-    // Word i is the i-th filled row: blank rows were closed up when the words were taken.
-    for (int row = 1, seen = 0; row <= WordGrid::kRows; ++row)
-      if (!Trim(FromQString(grid_->Cell(WordGrid::kWord, row))).empty() &&
-          ++seen == problem->word) {
-        grid_->setFocus();
-        grid_->setCurrentCell(row - 1, WordGrid::kWord);
-        break;
-      }
+    FocusWord(problem->word);
     return;
+  }
+  // Copies of one word would all be placed on the same cells.
+  if (const DuplicateWords repeated = FindDuplicateWords(puzzle); repeated.Any()) {
+    if (ShowMessage(DuplicateWordsText(repeated.words) + "  Continue?", "Warning",
+                    MsgButtons::YesNo) != MsgResult::Yes) {
+      FocusWord(repeated.firstRepeat);
+      return;
+    }
   }
 
   const OffensiveScreen screen(EntriesClearOfWords(LoadOffensiveList(state_.paths), puzzle));
@@ -458,6 +459,16 @@ void TWordList::CreateItClick() {
   TCreatedPuzzle candidates(host_, state_.candidates, this);
   candidates.exec();
   if (candidates.Saved()) QDialog::done(QDialog::Accepted);
+}
+
+void TWordList::FocusWord(int word) {
+  // Word i is the i-th filled row: blank rows were closed up when the words were taken.
+  for (int row = 1, seen = 0; row <= WordGrid::kRows; ++row)
+    if (!Trim(FromQString(grid_->Cell(WordGrid::kWord, row))).empty() && ++seen == word) {
+      grid_->setFocus();
+      grid_->setCurrentCell(row - 1, WordGrid::kWord);
+      return;
+    }
 }
 
 void TWordList::ChangePhraseClick() {

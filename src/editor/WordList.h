@@ -69,6 +69,8 @@ class TWordList : public QDialog {
 
  private:
   void BuildControls();
+  // Puts the focus on the word column of the row holding word `word` (1-based, blank rows skipped).
+  void FocusWord(int word);
   // The controls' texts as typed.
   PuzzleEntries Entries() const;
   QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);

@@ -94,6 +94,8 @@ int RunMake(const Args& args) {
       request.wordFile = a;
     } else if (a == "--shrink") {
       request.shrink = true;
+    } else if (a == "--allow-duplicates") {
+      request.allowDuplicates = true;
     } else if (!value(v)) {
       return UsageError(a == "--group" || a == "--title" || a == "--category" || a == "--shape" ||
                                 a == "--shape-file" || a == "--library" || a == "--directions" ||

@@ -147,6 +147,10 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   puzzle->gridHeight = shape.shapeHeight;
   if (const auto problem = CheckWordLengths(*puzzle, shape.shapeWidth, shape.shapeHeight))
     return Fail(MakeOutcome::InputError, problem->message);
+  if (const DuplicateWords repeated = FindDuplicateWords(*puzzle);
+      repeated.Any() && !request.allowDuplicates)
+    return Fail(MakeOutcome::InputError, DuplicateWordsText(repeated.words) +
+                                             " Use --allow-duplicates to place every copy.");
   if (request.integration < 0 || request.integration > 6)
     return Fail(MakeOutcome::InputError, "Integration must be between 0 and 6.");
   if (request.pick < 1 || request.pick > 4)

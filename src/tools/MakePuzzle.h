@@ -27,6 +27,8 @@ struct MakeRequest {
   int pick = 1;
   std::optional<uint64_t> seed;
   std::string separator = ":";
+  // Words equal once upper-cased without spaces are refused unless allowed (they share cells).
+  bool allowDuplicates = false;
 };
 
 struct MakeOutcome {

@@ -1,6 +1,7 @@
 // gridwright-make run as a user runs it: real processes, temporary folders.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -177,6 +178,24 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
     EXPECT_NE(run.out.find(c.message), std::string::npos) << c.arguments << "\n" << run.out;
   }
   EXPECT_EQ(test::ReadBytes(dir_.File("G.QL3")), before);
+}
+
+TEST_F(MakeToolTest, RepeatedWordsAreRefusedUnlessAllowed) {
+  test::WriteText(dir_.File("pets.txt"), "CAT : purrs\nDOG\ncat : again\nHAMSTER\n");
+  const ToolRun refused = Make("pets.txt --library lib --group G.QL3", dir_.Path());
+  EXPECT_EQ(refused.code, 2) << refused.out;
+  EXPECT_NE(refused.out.find("The word CAT appears more than once."), std::string::npos)
+      << refused.out;
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
+
+  const ToolRun allowed =
+      Make("pets.txt --library lib --group G.QL3 --allow-duplicates --seed 3", dir_.Path());
+  ASSERT_EQ(allowed.code, 0) << allowed.out;
+  std::vector<std::string> stored;
+  for (int i = 1; i <= 4; ++i) stored.push_back(Record(0)->Word(i).Get());
+  EXPECT_NE(std::find(stored.begin(), stored.end(), "CAT"), stored.end());
+  EXPECT_NE(std::find(stored.begin(), stored.end(), "cat"), stored.end());
+  EXPECT_NE(Make("--help", dir_.Path()).out.find("--allow-duplicates"), std::string::npos);
 }
 
 TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNothing) {
