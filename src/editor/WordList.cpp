@@ -454,8 +454,13 @@ void TWordList::CreateItClick() {
   const OffensiveScreen screen(EntriesClearOfWords(LoadOffensiveList(state_.paths), puzzle));
   PlacementOptions options = PlacementOptionsFromSettings(AppSettings());
   options.screenWhilePlacing = true;
-  RunPlacement(
+  const PlacementOutcome run = RunPlacement(
       state_, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); }, this);
+  // Several attempts run under the progress window, which says why the run stopped; one runs
+  // without it, and the empty candidate window alone would not tell.
+  if (run.refusedLimitReached && options.attempts == 1)
+    ShowMessage("Offensive-word screening refused every attempt, so no puzzle could be made.",
+                "Notice");
   TCreatedPuzzle candidates(host_, state_.candidates, this);
   candidates.exec();
   if (candidates.Saved()) QDialog::done(QDialog::Accepted);

@@ -162,6 +162,7 @@ int RunMake(const Args& args) {
     std::cerr << "gridwright-make: " << ToTerminal(outcome.message) << "\n";
     return outcome.code;
   }
+  if (!outcome.note.empty()) std::cerr << "gridwright-make: " << ToTerminal(outcome.note) << "\n";
   std::cout << "Record " << outcome.record << " of " << request.groupFile << ": " << outcome.placed
             << " of " << outcome.words << " words placed.\n";
   return 0;

@@ -169,13 +169,21 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   const PlacementOutcome run = RunPlacementEngine(
       *puzzle, shape, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); },
       candidates);
+  // The cap on screen-refused tries ends a run that the screen would otherwise never let finish.
+  const std::string refused = "offensive-word screening refused " +
+                              std::to_string(run.refusedTries) + " attempts and the run stopped";
   if (candidates[0].score == 0)
     return Fail(MakeOutcome::NothingPlaced,
-                "No word could be placed: check the directions, the shape and the word lengths.");
+                run.refusedLimitReached
+                    ? "Offensive-word screening refused every attempt (" +
+                          std::to_string(run.refusedTries) + "), so no puzzle could be made."
+                    : "No word could be placed: check the directions, the shape and the word "
+                      "lengths.");
   const CandidateSlot& slot = candidates[static_cast<size_t>(request.pick - 1)];
   if (slot.score == 0)
     return Fail(MakeOutcome::NothingPlaced,
-                "Candidate " + std::to_string(request.pick) + " is empty: the run kept fewer.");
+                "Candidate " + std::to_string(request.pick) + " is empty: " +
+                    (run.refusedLimitReached ? refused + " with fewer." : "the run kept fewer."));
 
   auto chosen = std::make_unique<PuzzleRecord>(*slot.record);
   // Fill letters come from the run's seed too, so a seeded run is repeatable to the byte.
@@ -194,6 +202,7 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   MarkCandidateStored(*chosen, slot);
 
   MakeOutcome outcome;
+  if (run.refusedLimitReached) outcome.note = refused + " early.";
   outcome.placed = slot.score;
   outcome.words = count;
   try {

@@ -35,6 +35,7 @@ struct MakeOutcome {
   enum Code { Done = 0, InputError = 2, NothingPlaced = 3 };
   Code code = Done;
   std::string message;  // what went wrong, for stderr
+  std::string note;     // worth knowing although it worked, for stderr
   int record = -1;      // the record written
   int placed = 0;       // words in the grid
   int words = 0;        // words in the list

@@ -173,6 +173,24 @@ TEST_F(CreateFlowTest, RepeatedWordsAskBeforeGenerating) {
   EXPECT_GT(host_.state.candidates[0].score, 0);
 }
 
+TEST_F(CreateFlowTest, OneAttemptGivenUpOnRefusedTriesSaysWhy) {
+  // A hand-written entry ending in a space: a Q beside an empty cell, which every grid has.
+  test::WriteText(paths_.ProgramFile("BADLIST.TXT"), "q \n");
+  auto e = Open({"QUIZ", "LION"});
+  ModalScript closer({[] {
+    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    if (!window) return false;
+    window->reject();
+    return true;
+  }});
+  e->CreateItClick();
+  EXPECT_TRUE(closer.Finished());
+  EXPECT_EQ(seams_.Single(),
+            "Offensive-word screening refused every attempt, so no puzzle could be made.");
+  EXPECT_EQ(seams_.Messages()[0].caption, "Notice");
+  EXPECT_EQ(host_.state.candidates[0].score, 0);
+}
+
 TEST_F(CreateFlowTest, WholeRunFromWordsToAStoredPuzzleWithAPhrase) {
   GlobalRandom().Seed(5);
   auto e = Open({"LION", "TIGER", "ZEBRA", "GIRAFFE", "ELEPHANT", "MONKEY", "HIPPO", "RHINO"});

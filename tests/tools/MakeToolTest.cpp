@@ -198,6 +198,18 @@ TEST_F(MakeToolTest, RepeatedWordsAreRefusedUnlessAllowed) {
   EXPECT_NE(Make("--help", dir_.Path()).out.find("--allow-duplicates"), std::string::npos);
 }
 
+TEST_F(MakeToolTest, ARunGivenUpOnRefusedTriesSaysTheScreenRefusedThem) {
+  // A hand-written entry ending in a space: a Q beside an empty cell, which every grid has.
+  test::WriteText(dir_.File("lib/BADLIST.TXT"), "q \n");
+  test::WriteText(dir_.File("quiz.txt"), "QUIZ\nLION\n");
+  const ToolRun run = Make("quiz.txt --library lib --group G.QL3 --seed 4", dir_.Path());
+  EXPECT_EQ(run.code, 3) << run.out;
+  EXPECT_NE(run.out.find("Offensive-word screening refused every attempt"), std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.out.find("directions"), std::string::npos) << run.out;
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
+}
+
 TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNothing) {
   ShapeRecord diamond;
   MakeNewShape(diamond);
