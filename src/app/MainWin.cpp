@@ -168,7 +168,8 @@ void TMainWin::BuildClient() {
     if (row >= 0) CategoryBoxClick(row);
   });
   connect(puzzleBox_, &QListWidget::itemClicked, this, [this] { PuzzleBoxClick(); });
-  connect(puzzleBox_, &QListWidget::currentRowChanged, this, [this] { UpdateEnabledState(); });
+  // Space and Ctrl+click select or clear the current puzzle without moving to another one.
+  connect(puzzleBox_, &QListWidget::itemSelectionChanged, this, [this] { UpdateEnabledState(); });
   connect(puzzleBox_, &QListWidget::itemDoubleClicked, this, [this] {
     if (feature::kPrinting) PrintPuzzleClick();
   });

@@ -111,6 +111,12 @@ TEST_F(MainWinTest, ThePuzzleListFollowsTheCategoryMovedToByKeyboard) {
   EXPECT_EQ(win.SelectedRecord(), 2);
   QTest::keyClick(win.CategoryBox(), Qt::Key_Home);
   EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Zoo"}));
+  // Space selects the current puzzle without moving to another: the commands follow too.
+  win.PuzzleBox()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+  EXPECT_FALSE(Enabled(win, "ModifyPuzzleItem"));
+  QTest::keyClick(win.PuzzleBox(), Qt::Key_Space);
+  EXPECT_EQ(Selected(win.PuzzleBox()), "Zoo");
+  EXPECT_TRUE(Enabled(win, "ModifyPuzzleItem"));
   // Clicking the category already shown changes nothing.
   win.PuzzleBox()->setCurrentRow(0);
   win.CategoryBoxClick(0);
