@@ -12,6 +12,5 @@ constexpr bool kIntChars = false;       // International Characters, the F1..F12
 constexpr bool kWordFiles = false;      // the editor's Import and Export
 constexpr bool kSpelling = false;       // Spell Check, the dictionary menu and items
 constexpr bool kThesaurus = false;      // Thesaurus and its menu
-constexpr bool kHelpFile = false;       // Contents, Data Exchange via Internet, Help
 
 }  // namespace gw::feature
