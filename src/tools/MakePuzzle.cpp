@@ -141,8 +141,12 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   puzzle->category.Set(Trim(request.category));
 
   ShapeRecord shape;
-  if (const auto problem = LoadShape(request, paths, shape))
-    return Fail(MakeOutcome::InputError, *problem);
+  try {
+    if (const auto problem = LoadShape(request, paths, shape))
+      return Fail(MakeOutcome::InputError, *problem);
+  } catch (const IoError& e) {
+    return Fail(MakeOutcome::InputError, std::string("Cannot read the shape: ") + e.what());
+  }
   puzzle->gridWidth = shape.shapeWidth;
   puzzle->gridHeight = shape.shapeHeight;
   if (const auto problem = CheckWordLengths(*puzzle, shape.shapeWidth, shape.shapeHeight))

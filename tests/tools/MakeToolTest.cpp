@@ -150,7 +150,9 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
   for (int i = 0; i < 331; ++i) many += "WORD" + std::to_string(i) + "\n";
   test::WriteText(dir_.File("many.txt"), many);
   test::WriteText(dir_.File("long.txt"), std::string(40, 'A') + "\nCAT\n");
-  std::filesystem::create_directories(dir_.File("badlib/QLFPAGE.DAT"));  // a folder in its place
+  // Folders in the places of the libraries.
+  std::filesystem::create_directories(dir_.File("badlib/QLFPAGE.DAT"));
+  std::filesystem::create_directories(dir_.File("badshapes/QLFLAY.DAT"));
 
   struct Case {
     std::string arguments;
@@ -171,6 +173,7 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
       {Common() + "--pick 9", 2, "--pick takes 1 to 4"},
       {"animals.txt --library lib", 2, "--group is required"},
       {"animals.txt --library badlib --group G.QL3", 2, "Cannot read the page layout library"},
+      {"animals.txt --library badshapes --group G.QL3 --shape Heart", 2, "Cannot read the shape"},
   };
   for (const Case& c : cases) {
     const ToolRun run = Make(c.arguments, dir_.Path());
