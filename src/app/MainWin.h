@@ -49,6 +49,7 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void CopyPuzzleClick();
   void DeletePuzzleClick();
   void PrintPuzzleClick();
+  void PageLayoutClick();
   void PuzzleShapeClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();
