@@ -47,6 +47,7 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void DeletePuzzleClick();
   void PrintPuzzleClick();
   void PuzzleShapeClick();
+  void IntCharsClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();
   void PixelFormatClick(long format);

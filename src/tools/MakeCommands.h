@@ -6,8 +6,9 @@
 
 namespace gw::cli {
 
-int RunMake(const Args& args);  // WORDFILE --group FILE.QL3 ...
-int RunList(const Args& args);  // --list FILE.QL3
-int RunShow(const Args& args);  // --show FILE.QL3 RECORD
+int RunMake(const Args& args);         // WORDFILE --group FILE.QL3 ...
+int RunList(const Args& args);         // --list FILE.QL3
+int RunShow(const Args& args);         // --show FILE.QL3 RECORD
+int RunExportWords(const Args& args);  // --export-words FILE.QL3 RECORD FILE.TXT ...
 
 }  // namespace gw::cli

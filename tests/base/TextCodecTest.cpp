@@ -25,5 +25,18 @@ TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_TRUE(IsCp1252(QString::fromUtf8("na\u00EFve \u20AC")));
 }
 
+TEST(TextCodec, FileTextNamesWhatItCouldNotKeep) {
+  // Behind a byte order mark, damaged UTF-8 is reported rather than read as Windows-1252.
+  const FileText damaged = Cp1252FromFileText(
+      "\xEF\xBB\xBF"
+      "ab\xFF");
+  EXPECT_TRUE(damaged.converted);
+  EXPECT_EQ(damaged.text, "ab?");
+  EXPECT_EQ(CodePointList(damaged.unmapped), "U+FFFD");
+  EXPECT_FALSE(Cp1252FromFileText("plain").converted);
+  EXPECT_EQ(CodePointList(QString::fromUtf8("\u4E2D\U0001F600")), "U+4E2D, U+1F600");
+  EXPECT_EQ(CodePointList(QString::fromUtf8("\u4E2D\u6587\u5B57"), 2), "U+4E2D, U+6587 and 1 more");
+}
+
 }  // namespace
 }  // namespace gw
