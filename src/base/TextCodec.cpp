@@ -1,7 +1,9 @@
 // Windows-1252 <-> QString with our own table for 0x80..0x9F, independent of how Qt was built.
 #include "base/TextCodec.h"
 
+#include <QCollator>
 #include <QList>
+#include <QLocale>
 #include <QStringDecoder>
 #include <algorithm>
 #include <set>
@@ -98,7 +100,14 @@ std::string CodePointList(const QString& characters, int most) {
 }
 
 bool ListTextLess(const QString& a, const QString& b) {
-  const int c = a.compare(b, Qt::CaseInsensitive);
+  // Alphabetical as people read it: accented letters beside their plain ones, in the user's
+  // language. The plain "C" locale would order by code, putting every accented letter after z.
+  static const QCollator collator = [] {
+    QCollator c(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    return c;
+  }();
+  const int c = collator.compare(a, b);
   return c != 0 ? c < 0 : a < b;
 }
 

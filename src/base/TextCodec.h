@@ -22,8 +22,9 @@ FileText Cp1252FromFileText(const std::string& bytes);
 // Characters named by their code points, for messages in Windows-1252: "U+4E2D, U+1F600"; after
 // `most` of them, " and N more".
 std::string CodePointList(const QString& characters, int most = 8);
-// The order of the program's sorted lists: letter case ignored first, then respected, so "apple"
-// comes before "Banana" and "Apple" before "apple".
+// The order of the program's sorted lists: alphabetical in the user's language with letter case
+// ignored first, then respected, so "apple" comes before "Banana", "Apple" before "apple" and
+// "\xC1rbol" (A with acute) before "Banana".
 bool ListTextLess(const QString& a, const QString& b);
 // True when every character of text has a Windows-1252 byte.
 bool IsCp1252(const QString& text);

@@ -33,6 +33,8 @@ TDoIntChars::TDoIntChars(QWidget* parent) : QDialog(parent) {
           {left, top + 3, 36, 18});
     comboBoxes_[i] =
         Named(new QComboBox(this), ("ComboBox" + key).c_str(), {left + 40, top, 72, 24});
+    // The style's own pop-up would show all 64 characters at once; a list shows 12.
+    comboBoxes_[i]->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     comboBoxes_[i]->setMaxVisibleItems(12);
   }
 

@@ -35,16 +35,16 @@ QRadioButton* Radio(QWidget* parent, const char* name, const char* text, QRect d
 
 TImport::TImport(WordGrid& grid, QWidget* parent) : QDialog(parent), grid_(grid) {
   setWindowTitle(QStringLiteral("Import"));
-  resize(440, 340);
+  resize(460, 340);
   setFont(DesignFont(13));
 
   listBox1_ = Named(new QListWidget(this), "ListBox1", {12, 12, 264, 316});
   listBox1_->setSelectionMode(QAbstractItemView::MultiSelection);
   listBox1_->setSortingEnabled(true);
 
-  asWords_ = Radio(this, "AsWords", "As &Words", {292, 12, 140, 22});
-  asClues_ = Radio(this, "AsClues", "As &Clues", {292, 36, 140, 22});
-  asWordsAndClues_ = Radio(this, "AsWordsAndClues", "&As Words and Clues", {292, 60, 140, 22});
+  asWords_ = Radio(this, "AsWords", "As &Words", {292, 12, 160, 22});
+  asClues_ = Radio(this, "AsClues", "As &Clues", {292, 36, 160, 22});
+  asWordsAndClues_ = Radio(this, "AsWordsAndClues", "&As Words and Clues", {292, 60, 160, 22});
   connect(asWords_, &QRadioButton::clicked, this, &TImport::AsWordsClick);
   connect(asClues_, &QRadioButton::clicked, this, &TImport::AsCluesClick);
   connect(asWordsAndClues_, &QRadioButton::clicked, this, &TImport::AsWordsAndCluesClick);

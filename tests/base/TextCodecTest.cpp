@@ -1,6 +1,9 @@
 // Windows-1252 <-> QString.
 #include <gtest/gtest.h>
 
+#include <QStringList>
+#include <algorithm>
+
 #include "base/TextCodec.h"
 
 namespace gw {
@@ -23,6 +26,21 @@ TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(FromQString(QString::fromUtf8("\u4E2D")), "?");
   EXPECT_FALSE(IsCp1252(QString::fromUtf8("\u4E2D")));
   EXPECT_TRUE(IsCp1252(QString::fromUtf8("na\u00EFve \u20AC")));
+}
+
+TEST(TextCodec, ListsSortAlphabeticallyWithAccentsBesideTheirLetters) {
+  QStringList texts = {QString::fromUtf8("\xC3\x81rbol"),
+                       "school",
+                       "apple",
+                       "Apple",
+                       "Banana",
+                       "5x5 Dot",
+                       "10x10 Star",
+                       QString::fromUtf8("ca\xC3\xB1on"),
+                       "cazar"};
+  std::sort(texts.begin(), texts.end(), ListTextLess);
+  EXPECT_EQ(texts.join("|"), QString::fromUtf8("10x10 Star|5x5 Dot|Apple|apple|\xC3\x81rbol|Banana|"
+                                               "ca\xC3\xB1on|cazar|school"));
 }
 
 TEST(TextCodec, FileTextNamesWhatItCouldNotKeep) {
