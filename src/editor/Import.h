@@ -1,17 +1,7 @@
 // The word/clue text import dialog of the word list editor.
 #pragma once
 
-#include <QDialog>
-#include <string>
-#include <vector>
-
-#include "editor/WordFile.h"
-
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
+#include "editor/WordFileDialog.h"
 
 namespace gw {
 
@@ -19,7 +9,7 @@ class WordGrid;
 
 // Lists the lines of a text file; "&Ok" writes the selected ones into the free rows of the
 // editor's grid.
-class TImport : public QDialog {
+class TImport : public WordFileDialog {
   Q_OBJECT
 
  public:
@@ -40,17 +30,11 @@ class TImport : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Checks the form's button and remembers it.
   void ChooseForm(WordFileForm form);
-  WordFileForm Form() const;
 
   WordGrid& grid_;
   bool shown_ = false;
-  QListWidget* listBox1_;
-  QRadioButton* asWords_;
-  QRadioButton* asClues_;
-  QRadioButton* asWordsAndClues_;
-  QLabel* sepCharLabel_;
-  QLineEdit* sepChar_;
   QPushButton* selectAll_;
   QPushButton* clear_;
   QPushButton* ok_;

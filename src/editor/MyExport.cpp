@@ -9,59 +9,27 @@
 
 #include "base/IoError.h"
 #include "base/Settings.h"
-#include "base/TextCodec.h"
 #include "editor/WordGrid.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
-#include "widgets/SortedItem.h"
 
 namespace gw {
 
-namespace {
-
-QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design) {
-  auto* b = Named(new QPushButton(QString::fromLatin1(text), parent), name, design);
-  b->setAutoDefault(false);
-  return b;
-}
-
-QRadioButton* Radio(QWidget* parent, const char* name, const char* text, QRect design) {
-  return Named(new QRadioButton(QString::fromLatin1(text), parent), name, design);
-}
-
-}  // namespace
-
-TMyExport::TMyExport(const WordGrid& grid, QWidget* parent) : QDialog(parent), grid_(grid) {
-  setWindowTitle(QStringLiteral("Export"));
-  resize(640, 340);
-  setFont(DesignFont(13));
-
-  listBox1_ = Named(new QListWidget(this), "ListBox1", {12, 12, 460, 316});
-  listBox1_->setSelectionMode(QAbstractItemView::MultiSelection);
-  listBox1_->setSortingEnabled(true);
+TMyExport::TMyExport(const WordGrid& grid, QWidget* parent)
+    : WordFileDialog("Export", 460, {"&Words", "&Clues", "Words &And Clues"}, parent), grid_(grid) {
   connect(listBox1_, &QListWidget::itemSelectionChanged, this, &TMyExport::ListBox1Click);
-
-  asWords_ = Radio(this, "AsWords", "&Words", {488, 12, 140, 22});
-  asClues_ = Radio(this, "AsClues", "&Clues", {488, 36, 140, 22});
-  asWordsAndClues_ = Radio(this, "AsWordsAndClues", "Words &And Clues", {488, 60, 140, 22});
   connect(asWords_, &QRadioButton::clicked, this, &TMyExport::AsWordsClick);
   connect(asClues_, &QRadioButton::clicked, this, &TMyExport::AsCluesClick);
   connect(asWordsAndClues_, &QRadioButton::clicked, this, &TMyExport::AsWordsAndCluesClick);
-  sepCharLabel_ =
-      Named(new QLabel(QStringLiteral("Separator Char"), this), "SepCharLabel", {488, 93, 100, 18});
-  sepChar_ = Named(new QLineEdit(this), "SepChar", {592, 90, 28, 24});
-  sepChar_->setMaxLength(1);
   connect(sepChar_, &QLineEdit::textChanged, this, &TMyExport::SepCharChange);
-
-  QPushButton* selectAll = Button(this, "SelectAll", "&Select All", {488, 160, 132, 28});
-  connect(selectAll, &QPushButton::clicked, this, &TMyExport::SelectAllClick);
-  QPushButton* clear = Button(this, "Clear", "C&lear", {488, 192, 132, 28});
-  connect(clear, &QPushButton::clicked, this, &TMyExport::ClearClick);
-  saveFile_ = Button(this, "SaveFile", "Save &File", {488, 236, 132, 28});
+  connect(Button("SelectAll", "&Select All", 160), &QPushButton::clicked, this,
+          &TMyExport::SelectAllClick);
+  connect(Button("Clear", "C&lear", 192), &QPushButton::clicked, this, &TMyExport::ClearClick);
+  saveFile_ = Button("SaveFile", "Save &File", 236);
   connect(saveFile_, &QPushButton::clicked, this, &TMyExport::SaveFileClick);
-  QPushButton* exitButton = Button(this, "ExitButton", "&Exit", {488, 300, 132, 28});
-  connect(exitButton, &QPushButton::clicked, this, &TMyExport::ExitButtonClick);
+  connect(Button("ExitButton", "&Exit", 300), &QPushButton::clicked, this,
+          &TMyExport::ExitButtonClick);
 }
 
 void TMyExport::showEvent(QShowEvent* event) {
@@ -82,22 +50,18 @@ void TMyExport::FormShow() {
   sepChar_->hide();
   if (AppSettings().useClues) {
     // The box first: choosing the words-and-clues form builds its lines with it.
-    sepChar_->setText(ToQString(std::string(1, AppSettings().sepChar)));
+    ShowSeparator(AppSettings().sepChar);
     const long option = AppSettings().exportOption;
     if (option >= 1 && option <= 3) ChooseForm(static_cast<WordFileForm>(option));
   } else {
-    asClues_->hide();
-    asWordsAndClues_->hide();
+    OfferWordsOnly();
     ChooseForm(WordFileForm::Words);
   }
   saveFile_->setEnabled(false);
 }
 
 void TMyExport::ChooseForm(WordFileForm form) {
-  QRadioButton* button = form == WordFileForm::Words   ? asWords_
-                         : form == WordFileForm::Clues ? asClues_
-                                                       : asWordsAndClues_;
-  button->setChecked(true);
+  CheckForm(form);
   AppSettings().exportOption = static_cast<long>(form);
   if (form == WordFileForm::WordsAndClues)
     DoBoth();
@@ -106,11 +70,7 @@ void TMyExport::ChooseForm(WordFileForm form) {
 }
 
 void TMyExport::Fill(WordFileForm form, const std::string& separator) {
-  listBox1_->clear();
-  for (const std::string& line : WordFileExportLines(grid_.Rows(), form, separator))
-    listBox1_->addItem(new SortedItem(ToQString(line)));
-  sepCharLabel_->setVisible(form == WordFileForm::WordsAndClues);
-  sepChar_->setVisible(form == WordFileForm::WordsAndClues);
+  ShowLines(WordFileExportLines(grid_.Rows(), form, separator));
   // Nothing is selected after a fill, so there is nothing to save yet.
   saveFile_->setEnabled(false);
 }
@@ -128,7 +88,7 @@ void TMyExport::AsWordsAndCluesClick() {
 }
 
 void TMyExport::DoBoth() {
-  Fill(WordFileForm::WordsAndClues, TypedSeparator(FromQString(sepChar_->text())));
+  Fill(WordFileForm::WordsAndClues, TypedSeparatorText());
 }
 
 void TMyExport::SepCharChange() {
@@ -150,9 +110,7 @@ void TMyExport::ClearClick() {
 }
 
 void TMyExport::SaveFileClick() {
-  std::vector<std::string> lines;
-  for (int i = 0; i < listBox1_->count(); ++i)
-    if (listBox1_->item(i)->isSelected()) lines.push_back(FromQString(listBox1_->item(i)->text()));
+  const std::vector<std::string> lines = SelectedLines();
   if (lines.empty()) {
     ShowMessage("No words/clues selected for output.  Please select the desired words/clues.",
                 "Error");

@@ -1,15 +1,7 @@
 // The word/clue text export dialog of the word list editor.
 #pragma once
 
-#include <QDialog>
-
-#include "editor/WordFile.h"
-
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
+#include "editor/WordFileDialog.h"
 
 namespace gw {
 
@@ -17,7 +9,7 @@ class WordGrid;
 
 // Lists the words, the clues or both of the editor's grid; "Save &File" writes the selected lines
 // to a text file.
-class TMyExport : public QDialog {
+class TMyExport : public WordFileDialog {
   Q_OBJECT
 
  public:
@@ -45,12 +37,6 @@ class TMyExport : public QDialog {
 
   const WordGrid& grid_;
   bool shown_ = false;
-  QListWidget* listBox1_;
-  QRadioButton* asWords_;
-  QRadioButton* asClues_;
-  QRadioButton* asWordsAndClues_;
-  QLabel* sepCharLabel_;
-  QLineEdit* sepChar_;
   QPushButton* saveFile_;
 };
 
