@@ -17,7 +17,7 @@
 namespace gw {
 
 TMyExport::TMyExport(const WordGrid& grid, QWidget* parent)
-    : WordFileDialog("Export", 460, {"&Words", "&Clues", "Words &And Clues"}, parent), grid_(grid) {
+    : WordFileDialog("Export", 520, {"&Words", "&Clues", "Words &And Clues"}, parent), grid_(grid) {
   connect(listBox1_, &QListWidget::itemSelectionChanged, this, &TMyExport::ListBox1Click);
   connect(asWords_, &QRadioButton::clicked, this, &TMyExport::AsWordsClick);
   connect(asClues_, &QRadioButton::clicked, this, &TMyExport::AsCluesClick);

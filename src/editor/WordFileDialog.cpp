@@ -23,6 +23,9 @@ WordFileDialog::WordFileDialog(const char* caption, int listWidth, const FormCap
   listBox1_ = Named(new QListWidget(this), "ListBox1", {12, 12, listWidth, 316});
   listBox1_->setSelectionMode(QAbstractItemView::MultiSelection);  // each click toggles a line
   listBox1_->setSortingEnabled(true);
+  // A line of up to 255 characters wraps rather than hiding its end behind a scroll bar.
+  listBox1_->setWordWrap(true);
+  listBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto radio = [this](const char* name, const char* text, int top) {
     return Named(new QRadioButton(QString::fromLatin1(text), this), name,

@@ -56,6 +56,8 @@ class TWordList : public QDialog {
   void CreateItClick();
   // Edit mode: the hidden phrase of the stored grid; written with the next save.
   void ChangePhraseClick();
+  // Another library layout for the puzzle; the thumbnail follows.
+  void ChangeLayoutClick();
   // Writes the current puzzle over its record and makes the main window reselect it.
   void SaveIt();
   // Word/clue text files, read into and written from the grid.

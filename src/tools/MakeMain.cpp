@@ -57,6 +57,17 @@ const Command kCommands[] = {
      "                       entry per line (Windows-1252, CR LF), as the editor's Export writes\n"
      "                       them: --form both (default) pads each word to 31 characters, then\n"
      "                       the separator (--sep, \":\" by default), a space and the clue\n"},
+    {"--layouts", gw::cli::RunLayouts,
+     "  gridwright-make --layouts [--library DIR] [--import FILE.PAG | --export N FILE.PAG |\n"
+     "                  --delete N | --default N]\n",
+     "  --layouts            record number and entry of every page layout of QLFPAGE.DAT\n"
+     "                       (in --library DIR, default: the program's folder), the default\n"
+     "                       marked as set in QUARL3.INI of the current folder; after:\n"
+     "    --import FILE      appending the layout of an export file\n"
+     "    --export N FILE    writing layout N to an export file (replaced when it exists)\n"
+     "    --delete N         removing layout N (the default stays on its layout; when N was\n"
+     "                       the default, layout 0 becomes it)\n"
+     "    --default N        making layout N the one new puzzles get\n"},
 };
 
 void PrintHelp() {
