@@ -42,10 +42,6 @@ void WordGrid::SetCell(int column, int row, const QString& text) {
   it->setText(text);
 }
 
-void WordGrid::CommitOpenEditor() {
-  if (QWidget* editor = indexWidget(currentIndex())) commitData(editor);
-}
-
 std::vector<PuzzleEntries::Row> WordGrid::Rows() const {
   std::vector<PuzzleEntries::Row> rows(kRows);
   for (int row = 1; row <= kRows; ++row)
@@ -76,6 +72,14 @@ void WordGrid::UpdateFlags() {
       if (column == kUsed) it->setTextAlignment(Qt::AlignCenter);
       if (column == kCnt) it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+}
+
+void WordGrid::CommitOpenEditor() {
+  if (state() != EditingState) return;
+  QWidget* editor = indexWidget(currentIndex());
+  if (!editor) return;
+  commitData(editor);
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 QModelIndex WordGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
@@ -143,6 +147,13 @@ bool WordGridDelegate::eventFilter(QObject* editor, QEvent* event) {
         grid->setCurrentCell(row, grid->currentColumn());
       }
       return true;
+    }
+    if (key->key() == Qt::Key_Escape) {
+      // Escape leaves the editor window: keep the typed text, and let the window see the key.
+      auto* widget = qobject_cast<QWidget*>(editor);
+      emit commitData(widget);
+      emit closeEditor(widget, QAbstractItemDelegate::NoHint);
+      return false;
     }
   }
   return QStyledItemDelegate::eventFilter(editor, event);

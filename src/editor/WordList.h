@@ -58,8 +58,9 @@ class TWordList : public QDialog {
   void ChangePhraseClick();
   // Another library layout for the puzzle; the thumbnail follows.
   void ChangeLayoutClick();
-  // Writes the current puzzle over its record and makes the main window reselect it.
-  void SaveIt();
+  // Writes the current puzzle over its record and makes the main window reselect it; a failure
+  // is reported and returns false, and the caller keeps the editor open with the edit.
+  bool SaveIt();
   // Word/clue text files, read into and written from the grid.
   void ImportClueClick();
   void ExportClueClick();
@@ -78,6 +79,8 @@ class TWordList : public QDialog {
 
  private:
   void BuildControls();
+  // Puts the focus on the word column of the row holding word `word` (1-based, blank rows skipped).
+  void FocusWord(int word);
   // The controls' texts as typed.
   PuzzleEntries Entries() const;
   QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);

@@ -24,7 +24,8 @@ const Command kCommands[] = {
      "  gridwright-make WORDFILE --group FILE.QL3 [--title TEXT] [--category TEXT]\n"
      "                  [--shape NAME | --shape-file FILE.LAY] [--library DIR]\n"
      "                  [--directions all|LIST] [--integration 0-6] [--attempts 1-999] [--shrink]\n"
-     "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n",
+     "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n"
+     "                  [--allow-duplicates]\n",
      "Makes a word search puzzle from WORDFILE and appends it to the puzzle group FILE.QL3\n"
      "(created when missing). WORDFILE holds one entry per line: a word, or a word, the\n"
      "separator (--sep, \":\" by default) and its clue; at most 330 entries. It may be\n"
@@ -45,7 +46,9 @@ const Command kCommands[] = {
      "  --shrink             trim empty rows and columns at the bottom and right\n"
      "  --phrase TEXT        hide TEXT in the leftover cells (exactly as many letters, no spaces)\n"
      "  --pick N             which of the four best candidates to keep (default 1)\n"
-     "  --seed N             repeatable result\n"},
+     "  --seed N             repeatable result\n"
+     "  --allow-duplicates   keep words that repeat (CAT, cat, C AT): every copy takes the\n"
+     "                       same cells, so they are refused without this\n"},
     {"--list", gw::cli::RunList, "  gridwright-make --list FILE.QL3\n",
      "  --list FILE.QL3      record number, category and title of every puzzle\n"},
     {"--show", gw::cli::RunShow, "  gridwright-make --show FILE.QL3 RECORD\n",

@@ -12,6 +12,7 @@
 #include "app/UserManual.h"
 #include "base/Settings.h"
 #include "base/TextCodec.h"
+#include "designer/ListPages.h"
 #include "editor/DoIntChars.h"
 #include "editor/Import.h"
 #include "editor/MyExport.h"
@@ -155,6 +156,10 @@ std::vector<GalleryWindow> AllWindows() {
       {"bonus-question",
        [](GalleryContext&) -> W {
          return std::make_unique<TBonusQuestion>("Which animal is the tallest?");
+       }},
+      {"page-layouts",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TListPages>(c.Paths(), ListPagesMode::Manage, nullptr);
        }},
       {"shapes",
        [](GalleryContext& c) -> W { return std::make_unique<TSelectShapes>(c.Host().state); }},
