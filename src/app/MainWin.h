@@ -53,6 +53,7 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void ExportPuzzlesClick();
   void PageLayoutClick();
   void PuzzleShapeClick();
+  void IntCharsClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();
   void PixelFormatClick(long format);

@@ -55,7 +55,7 @@ std::optional<std::vector<int>> PickRecords(const GroupListing& listing,
   if (titles.empty())
     for (const GroupListing::Title& t : listing.titles) picked.push_back(&t);
   std::stable_sort(picked.begin(), picked.end(), [](const auto* a, const auto* b) {
-    return ListOrderLess(ToQString(a->title), ToQString(b->title));
+    return ListTextLess(ToQString(a->title), ToQString(b->title));
   });
   std::vector<int> records;
   for (const GroupListing::Title* t : picked) records.push_back(t->Record());

@@ -28,7 +28,8 @@ const Command kCommands[] = {
      "                  [--allow-duplicates]\n",
      "Makes a word search puzzle from WORDFILE and appends it to the puzzle group FILE.QL3\n"
      "(created when missing). WORDFILE holds one entry per line: a word, or a word, the\n"
-     "separator (--sep, \":\" by default) and its clue; at most 330 entries.\n"
+     "separator (--sep, \":\" by default) and its clue; at most 330 entries. It may be\n"
+     "Windows-1252 or UTF-8 text; characters outside Windows-1252 are refused.\n"
      "\n"
      "  --title, --category  the puzzle's title and category (default: the word file's name\n"
      "                       and \"Puzzles\")\n"
@@ -52,6 +53,13 @@ const Command kCommands[] = {
      "  --list FILE.QL3      record number, category and title of every puzzle\n"},
     {"--show", gw::cli::RunShow, "  gridwright-make --show FILE.QL3 RECORD\n",
      "  --show FILE.QL3 N    the grid of record N and its words\n"},
+    {"--export-words", gw::cli::RunExportWords,
+     "  gridwright-make --export-words FILE.QL3 RECORD FILE.TXT [--form words|clues|both]\n"
+     "                  [--sep CHAR]\n",
+     "  --export-words       the words and clues of record RECORD as a text file, sorted, one\n"
+     "                       entry per line (Windows-1252, CR LF), as the editor's Export writes\n"
+     "                       them: --form both (default) pads each word to 31 characters, then\n"
+     "                       the separator (--sep, \":\" by default), a space and the clue\n"},
     {"--import", gw::cli::RunImport,
      "  gridwright-make --import SOURCE.QL3|SOURCE.QLX --group DEST.QL3 [--pick-title TITLE]...\n"
      "                  [--library DIR]\n",
@@ -62,11 +70,10 @@ const Command kCommands[] = {
      "                       and appended, with the \"Default Page\" of --library's QLFPAGE.DAT\n"},
     {"--convert", gw::cli::RunConvert, "  gridwright-make --convert DIR [--library DIR]\n",
      "  --convert DIR        converts the previous version's QLFUPUZZ.DAT in DIR into the group\n"
-     "                       OLDPUZZ.QL3 and adds its QLFULAY.DAT to the shape library "
-     "QLFLAY.DAT,\n"
-     "                       both in --library (default: where the program keeps its libraries),\n"
-     "                       as the program offers at start-up; the old files are removed once\n"
-     "                       converted\n"},
+     "                       OLDPUZZ.QL3 and adds its QLFULAY.DAT to the shape library\n"
+     "                       QLFLAY.DAT, both in --library (default: where the program keeps its\n"
+     "                       libraries), as the program offers at start-up; the old files are\n"
+     "                       removed once converted\n"},
     {"--layouts", gw::cli::RunLayouts,
      "  gridwright-make --layouts [--library DIR] [--import FILE.PAG | --export N FILE.PAG |\n"
      "                  --delete N | --default N]\n",

@@ -102,16 +102,22 @@ std::string ShowPuzzle(const PuzzleRecord& puzzle) {
 MakeOutcome MakePuzzle(const MakeRequest& request) {
   const AppPaths paths{request.libraryDir, request.libraryDir};
 
-  std::optional<std::vector<std::string>> lines;
+  std::optional<WordFileLines> file;
   try {
-    lines = ReadWordFileLines(request.wordFile);
+    file = ReadWordFile(request.wordFile);
   } catch (const IoError& e) {
     return Fail(MakeOutcome::InputError, std::string("Cannot read the word file: ") + e.what());
   }
-  if (!lines)
+  if (!file)
     return Fail(MakeOutcome::InputError, "Cannot open the word file " + request.wordFile + ".");
-  if (lines->size() > static_cast<size_t>(kMaxWords))
-    return Fail(MakeOutcome::InputError, "The word file holds " + std::to_string(lines->size()) +
+  // Nothing is made from words that would lose letters.
+  if (!file->unmapped.isEmpty())
+    return Fail(MakeOutcome::InputError, "The word file holds characters a puzzle cannot keep: " +
+                                             CodePointList(file->unmapped) + " (" +
+                                             request.wordFile + ").");
+  const std::vector<std::string>& lines = file->lines;
+  if (lines.size() > static_cast<size_t>(kMaxWords))
+    return Fail(MakeOutcome::InputError, "The word file holds " + std::to_string(lines.size()) +
                                              " entries; a puzzle takes at most " +
                                              std::to_string(kMaxWords) + ".");
 
@@ -126,8 +132,8 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
 
   // The editor's rules for what it stores: trimmed, cut to the field, blank words skipped.
   int count = 0;
-  for (const std::string& line : *lines) {
-    const WordAndClue entry = SplitWordClue(Cp1252FromFileText(line), request.separator);
+  for (const std::string& line : lines) {
+    const WordAndClue entry = SplitWordClue(line, request.separator);
     if (entry.word.empty()) continue;
     ++count;
     puzzle->Word(count).Set(entry.word);

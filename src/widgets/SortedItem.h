@@ -13,7 +13,7 @@ class SortedItem : public QListWidgetItem {
  public:
   using QListWidgetItem::QListWidgetItem;
   bool operator<(const QListWidgetItem& other) const override {
-    return ListOrderLess(text(), other.text());
+    return ListTextLess(text(), other.text());
   }
 };
 
