@@ -10,4 +10,7 @@ int RunMake(const Args& args);  // WORDFILE --group FILE.QL3 ...
 int RunList(const Args& args);  // --list FILE.QL3
 int RunShow(const Args& args);  // --show FILE.QL3 RECORD
 
+// --render FILE.QL3 RECORD|all --out FILE.pdf|.png|.svg ...
+int RunRender(const Args& args);
+
 }  // namespace gw::cli
