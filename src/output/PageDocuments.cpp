@@ -94,6 +94,33 @@ QImage ImageOfPage(PuzzleRecord& puzzle, const PrintOptions& options, double dpi
   return image;
 }
 
+QByteArray PngOfImage(const QImage& image) {
+  QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  QImage grey(rgb.size(), QImage::Format_Grayscale8);
+  bool colour = false;
+  for (int y = 0; y < rgb.height() && !colour; ++y) {
+    const QRgb* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    uchar* out = grey.scanLine(y);
+    for (int x = 0; x < rgb.width(); ++x) {
+      const QRgb px = in[x];
+      if (qRed(px) != qGreen(px) || qGreen(px) != qBlue(px)) {
+        colour = true;
+        break;
+      }
+      out[x] = static_cast<uchar>(qRed(px));
+    }
+  }
+  if (!colour) {
+    grey.setDotsPerMeterX(image.dotsPerMeterX());
+    grey.setDotsPerMeterY(image.dotsPerMeterY());
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  (colour ? rgb : grey).save(&buffer, "PNG");
+  return bytes;
+}
+
 QByteArray SvgOfPage(PuzzleRecord& puzzle, const PrintOptions& options, double dpi,
                      PageJobResult& result) {
   const PagePaper paper = PaperOfLayout(puzzle.pageLayout);

@@ -91,13 +91,20 @@ ReportFont ObjectFont(const LayoutObject& object, int size) {
   return f;
 }
 
+namespace {
+// Truncated toward zero, but a value that is a whole pixel in exact arithmetic stays on it.
+int Pixels(double inches, double dpi) {
+  const double v = inches * dpi, whole = std::round(v);
+  return static_cast<int>(std::abs(v - whole) < 1e-6 ? whole : std::trunc(v));
+}
+}  // namespace
+
 int XPixels(const TBaseReport& canvas, double inches) {
-  // The small allowance keeps a value that is a whole pixel in exact arithmetic on that pixel.
-  return static_cast<int>(std::trunc(inches * canvas.XDpi() + 1e-6));
+  return Pixels(inches, canvas.XDpi());
 }
 
 int YPixels(const TBaseReport& canvas, double inches) {
-  return static_cast<int>(std::trunc(inches * canvas.YDpi() + 1e-6));
+  return Pixels(inches, canvas.YDpi());
 }
 
 void PrintRow(RenderContext& ctx, double x, double rowTop, double rowHeight,
@@ -225,15 +232,16 @@ void DrawRectangleOrCircle(RenderContext& ctx, const LayoutObject& object) {
 void DrawBitmap(RenderContext& ctx, const LayoutObject& object, const QImage& picture) {
   TBaseReport& c = ctx.canvas;
   const Box box = ObjectBox(ctx, object);
+  // A picture that could not be loaded leaves its place empty.
   if (!object.optionA) {
-    c.StretchBitmap(box.x1, box.y1, box.x2, box.y2, picture);
+    if (!picture.isNull()) c.StretchBitmap(box.x1, box.y1, box.x2, box.y2, picture);
     DrawBorder(ctx, object, box);
     return;
   }
   // Tiles the size of the box cover the whole page from its top-left corner, wherever the box
   // stands. A box too small to tile sensibly is not tiled at all.
   const double tw = box.W(), th = box.H();
-  if (!(tw > 0) || !(th > 0)) return;
+  if (picture.isNull() || !(tw > 0) || !(th > 0)) return;
   const double columns = std::ceil(c.PageWidth() / tw), rows = std::ceil(c.PageHeight() / th);
   if (columns * rows > 10000) return;
   for (int r = 0; r < rows; ++r)

@@ -1,5 +1,4 @@
 // gridwright-make --render: puzzle pages to PDF, PNG or SVG files.
-#include <QBuffer>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -232,11 +231,8 @@ int RunRender(const Args& args) {
     if (r.format == Format::Svg) {
       bytes = SvgOfPage(*page.puzzle, page.options, static_cast<double>(r.dpi), results.back());
     } else {
-      const QImage image =
-          ImageOfPage(*page.puzzle, page.options, static_cast<double>(r.dpi), results.back());
-      QBuffer buffer(&bytes);
-      buffer.open(QIODevice::WriteOnly);
-      image.save(&buffer, "PNG");
+      bytes = PngOfImage(
+          ImageOfPage(*page.puzzle, page.options, static_cast<double>(r.dpi), results.back()));
     }
   }
 
