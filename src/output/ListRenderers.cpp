@@ -10,14 +10,6 @@ namespace gw {
 
 namespace {
 
-void ListBackground(RenderContext& ctx, const LayoutObject& object) {
-  TBaseReport& c = ctx.canvas;
-  const bool transparent = object.optionA != 0;
-  c.SetTextBackground(transparent ? TextBackground::Transparent : TextBackground::Opaque);
-  if (!transparent) c.SetBrushColor(Qt::white);
-  if (ctx.Metafile()) c.SetBrushStyle(transparent ? BrushStyle::Clear : BrushStyle::Solid);
-}
-
 int RowsIn(double height, double lineHeight) {
   return lineHeight > 0 && height > 0 ? static_cast<int>(height / lineHeight) : 0;
 }
@@ -122,7 +114,7 @@ void DrawWordList(RenderContext& ctx, LayoutObject& object) {
   for (const WordEntry& e :
        WordListEntries(ctx.puzzle, ctx.values.printedWords, ctx.options, ctx.random))
     texts.push_back(Trim(e.text));
-  ListBackground(ctx, object);
+  TextBackgroundOf(ctx, object);
 
   WordListValues& v = ctx.values.words;
   if (ctx.Metafile()) {
@@ -160,7 +152,7 @@ void DrawClueList(RenderContext& ctx, LayoutObject& object) {
   std::vector<std::string> texts;
   for (int i = 1; i <= ctx.values.printedWords; ++i)
     texts.push_back(ClueEntryText(ctx.puzzle, i, ctx.options));
-  ListBackground(ctx, object);
+  TextBackgroundOf(ctx, object);
 
   ClueListValues& v = ctx.values.clues;
   if (ctx.Metafile()) {

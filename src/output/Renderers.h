@@ -52,6 +52,8 @@ void DrawBitmap(RenderContext& ctx, const LayoutObject& object, const QImage& pi
 ReportFont ObjectFont(const LayoutObject& object, int size);
 // The border of an object: borderWidth outlines, each one device pixel further out.
 void DrawBorder(RenderContext& ctx, const LayoutObject& object, const Box& box);
+// Transparent text for objects with optionA set, else opaque text on white.
+void TextBackgroundOf(RenderContext& ctx, const LayoutObject& object);
 // A row of a list or text: on the page, its baseline a fifth of the row height above the row's
 // bottom; in metafile mode, its top at the row's top.
 void PrintRow(RenderContext& ctx, double x, double rowTop, double rowHeight,

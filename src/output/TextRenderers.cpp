@@ -27,15 +27,6 @@ int AlignedXPixels(const TBaseReport& c, const Box& box, int textWidth, int alig
   return left;
 }
 
-// Opaque text stands on white.
-void TextBackgroundOf(RenderContext& ctx, const LayoutObject& object) {
-  TBaseReport& c = ctx.canvas;
-  const bool transparent = object.optionA != 0;
-  c.SetTextBackground(transparent ? TextBackground::Transparent : TextBackground::Opaque);
-  if (!transparent) c.SetBrushColor(Qt::white);
-  if (ctx.Metafile()) c.SetBrushStyle(transparent ? BrushStyle::Clear : BrushStyle::Solid);
-}
-
 // A text object's lines at the current font: greedy filling, a line break always starting a new
 // line. Lines keep their characters' place in the text so the metafile mode can cut it again.
 struct TextLayout {
@@ -105,6 +96,14 @@ int XPixels(const TBaseReport& canvas, double inches) {
 
 int YPixels(const TBaseReport& canvas, double inches) {
   return Pixels(inches, canvas.YDpi());
+}
+
+void TextBackgroundOf(RenderContext& ctx, const LayoutObject& object) {
+  TBaseReport& c = ctx.canvas;
+  const bool transparent = object.optionA != 0;
+  c.SetTextBackground(transparent ? TextBackground::Transparent : TextBackground::Opaque);
+  if (!transparent) c.SetBrushColor(Qt::white);
+  if (ctx.Metafile()) c.SetBrushStyle(transparent ? BrushStyle::Clear : BrushStyle::Solid);
 }
 
 void PrintRow(RenderContext& ctx, double x, double rowTop, double rowHeight,

@@ -296,6 +296,37 @@ TEST(TextObject, TextThatDoesNotFitWarnsAndMakeItFitShrinksIt) {
   EXPECT_EQ(joined, text);
 }
 
+TEST(TextObject, TheMetafileModeReusesEachTextsKeptLinesByItsRunningNumber) {
+  auto puzzle = test::PagePuzzle();
+  puzzle->title.Set("Title");
+  LayoutObject& title = test::AddObject(*puzzle, kKindTitle, 0, 0, 512, 64);
+  title.alignment = 3;
+  const char* const texts[] = {"first text wraps here", "second\r\ntext"};
+  for (int i = 0; i < 2; ++i) {
+    LayoutObject& o = test::AddObject(*puzzle, kKindText, 0, 100 + 100 * i, 64, 190 + 100 * i);
+    SetObjectText(o, texts[i]);
+    o.fontSize = 10;
+    o.alignment = 2;
+  }
+  CallLog page;
+  const PageJobResult r = RunPageJob(*puzzle, PrintOptions{}, page);
+  ASSERT_EQ(r.values.texts.size(), 2u);
+
+  CallLog meta(96);
+  DrawKeptPage(*puzzle, PrintOptions{}, r.values, meta);
+  EXPECT_EQ(meta.Printed(), page.Printed());
+  const std::vector<Call> tops = meta.Of("PrintTopLeft");
+  ASSERT_GE(tops.size(), 4u);
+  // The title: right-aligned, its top half its height above the box's middle, in pixels.
+  const int height = static_cast<int>(std::lround(title.fittedFontSize / 64.0 * 96));
+  EXPECT_NEAR(tops[0].v[1] * 96, 48 - height / 2, 1e-6);
+  EXPECT_NEAR(tops[0].v[0] * 96 + std::lround(5 * title.fittedFontSize / 128.0 * 96), 768, 1e-6);
+  // Text lines follow each other by the height of a line, from the box's top pixel.
+  const int line = static_cast<int>(std::lround(10 / 64.0 * 96));
+  EXPECT_NEAR(tops[2].v[1] * 96 - tops[1].v[1] * 96, line, 1e-6);
+  EXPECT_NEAR(tops[1].v[1] * 96, 150, 1e-6);
+}
+
 TEST(Lists, TheMetafileModeRedrawsTheKeptLayoutWithoutMeasuringAgain) {
   ListPage page(Numbered("W", 12), {0, 0, 256, 40}, true,
                 std::vector<std::string>(12, "a clue of some words"));

@@ -1,35 +1,18 @@
 // gridwright-make --render as a user runs it: real files, read back with poppler's tools.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
-#include <sys/wait.h>
-
 #include "storage/PuzzleGroup.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 
 namespace gw {
 namespace {
 
-struct ToolRun {
-  int code;
-  std::string out;  // standard output and standard error together
-};
-
-ToolRun Shell(const std::string& command) {
-  ToolRun run{-1, {}};
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using test::RunShell;
+using ToolRun = test::ShellRun;
 
 // Width and height from a PNG's header.
 std::pair<int, int> PngSize(const std::string& path) {
@@ -57,10 +40,10 @@ class RenderToolTest : public testing::Test {
                 0);
   }
   ToolRun Tool(const std::string& arguments) {
-    return Shell("cd '" + dir_.Path() + "' && '" GW_MAKE_TOOL "' " + arguments);
+    return RunShell("cd '" + dir_.Path() + "' && '" GW_MAKE_TOOL "' " + arguments);
   }
   static bool Have(const char* program) {
-    return Shell(std::string("command -v ") + program).code == 0;
+    return RunShell(std::string("command -v ") + program).code == 0;
   }
   test::TempDir dir_;
 };
@@ -69,7 +52,7 @@ TEST_F(RenderToolTest, APdfHoldsTheTitleEveryPlacedWordAndTheGridRowByRow) {
   if (!Have("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
   const ToolRun run = Tool("--render G.QL3 0 --out page.pdf");
   ASSERT_EQ(run.code, 0) << run.out;
-  const ToolRun text = Shell("pdftotext -layout '" + dir_.File("page.pdf") + "' -");
+  const ToolRun text = RunShell("pdftotext -layout '" + dir_.File("page.pdf") + "' -");
   ASSERT_EQ(text.code, 0);
   EXPECT_NE(text.out.find("Safari"), std::string::npos);
 
@@ -112,12 +95,12 @@ TEST_F(RenderToolTest, AllMakesABookOfPuzzlesThenTheirAnswerKeys) {
   if (!Have("pdfinfo") || !Have("pdftotext")) GTEST_SKIP() << "poppler-utils is not installed";
   const ToolRun run = Tool("--render G.QL3 all --out book.pdf");
   ASSERT_EQ(run.code, 0) << run.out;
-  EXPECT_NE(Shell("pdfinfo '" + dir_.File("book.pdf") + "'").out.find("Pages:           4"),
+  EXPECT_NE(RunShell("pdfinfo '" + dir_.File("book.pdf") + "'").out.find("Pages:           4"),
             std::string::npos);
   const char* const titles[] = {"Safari", "Jungle", "Safari", "Jungle"};
   for (int page = 1; page <= 4; ++page) {
-    const ToolRun text = Shell("pdftotext -f " + std::to_string(page) + " -l " +
-                               std::to_string(page) + " '" + dir_.File("book.pdf") + "' -");
+    const ToolRun text = RunShell("pdftotext -f " + std::to_string(page) + " -l " +
+                                  std::to_string(page) + " '" + dir_.File("book.pdf") + "' -");
     EXPECT_NE(text.out.find(titles[page - 1]), std::string::npos) << page;
   }
 }
@@ -127,8 +110,22 @@ TEST_F(RenderToolTest, ALayoutOfTheLibraryReplacesThePuzzlesOwnPage) {
   const std::string library = std::filesystem::path(GW_STARTER_LAYOUTS).parent_path().string();
   const ToolRun run = Tool("--render G.QL3 0 --layout 0 --library '" + library + "' --out c.pdf");
   ASSERT_EQ(run.code, 0) << run.out;
-  EXPECT_NE(Shell("pdftotext '" + dir_.File("c.pdf") + "' -").out.find("Name:"), std::string::npos);
+  EXPECT_NE(RunShell("pdftotext '" + dir_.File("c.pdf") + "' -").out.find("Name:"),
+            std::string::npos);
   EXPECT_EQ(Tool("--render G.QL3 0 --layout 99 --library '" + library + "' --out d.pdf").code, 2);
+}
+
+TEST_F(RenderToolTest, EveryStarterLayoutPrintsAShortListWithoutAWarning) {
+  const std::string library = std::filesystem::path(GW_STARTER_LAYOUTS).parent_path().string();
+  const long layouts = test::FileSize(GW_STARTER_LAYOUTS) / static_cast<long>(sizeof(PageLayout));
+  ASSERT_GT(layouts, 0);
+  for (long i = 0; i < layouts; ++i)
+    for (const char* form : {"normal", "clues"}) {
+      const ToolRun run = Tool("--render G.QL3 0 --layout " + std::to_string(i) + " --library '" +
+                               library + "' --words " + form + " --answer-key --out s.pdf");
+      EXPECT_EQ(run.code, 0);
+      EXPECT_EQ(run.out, "s.pdf: 1 page\n") << "layout " << i << ", " << form;
+    }
 }
 
 TEST_F(RenderToolTest, WarningsGoToStandardErrorAndTheFileIsStillWritten) {
