@@ -87,12 +87,15 @@ void BM_Png150(benchmark::State& state) {
 }
 BENCHMARK(BM_Png150)->Unit(benchmark::kMillisecond);
 
-// Only the clue list, at 40 points with Make It Fit: every size down to the floor is tried, as
-// 330 clues never fit the default page's list box.
+// Only the clue list, at 40 points with Make It Fit, in three columns over the whole page (7.5 x
+// 10 inches): it shrinks point by point until all 330 clues fit (the counter shows the size).
 void BM_ClueListFit(benchmark::State& state) {
   auto p = FullPuzzle();
   for (int i = 0; i < p->pageLayout.objectCount; ++i)
-    if (p->pageLayout.objects[i].kind == kKindWords) p->pageLayout.objects[i].fontSize = 40;
+    if (p->pageLayout.objects[i].kind == kKindWords) {
+      p->pageLayout.objects[i].fontSize = 40;
+      p->pageLayout.objects[i].bounds = {24, 24, 384, 504};
+    }
   PrintOptions o = KeyOptions();
   o.printTitle = o.printBody = o.printBonus = false;
   o.wordOption = kClues;
@@ -100,6 +103,7 @@ void BM_ClueListFit(benchmark::State& state) {
     TReportFiler filer(8.5, 11, 300, 300);
     benchmark::DoNotOptimize(RunPageJob(*p, o, filer).values.clues.fitting);
   }
+  state.counters["points"] = p->pageLayout.objects[2].fittedFontSize;
 }
 BENCHMARK(BM_ClueListFit)->Unit(benchmark::kMillisecond);
 

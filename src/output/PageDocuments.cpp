@@ -38,10 +38,11 @@ QPageLayout QtPageLayout(const PagePaper& paper) {
       size = QPageSize(QPageSize::A5);
       break;
     case 13:
-      size = QPageSize(QPageSize::B5);
+      size = QPageSize(QPageSize::JisB5);  // 18.2 x 25.7 cm, as the layout designer sizes B5
       break;
     case 7:
-      size = QPageSize(QPageSize::Executive);
+      size = QPageSize(
+          QPageSize::ExecutiveStandard);  // 7.25 x 10.5 inches; Qt's Executive is 7.5 x 10
       break;
     default:
       size = QPageSize(portrait, QPageSize::Inch, QString(), QPageSize::ExactMatch);

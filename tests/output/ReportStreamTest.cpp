@@ -138,6 +138,20 @@ TEST(ReportStream, DamagedStreamsAreRefusedWithoutHarm) {
   EXPECT_FALSE(ReadReportInfo(lying));
 }
 
+TEST(PageDocuments, QtPagesHaveTheSizeTheLayoutIsDrawnFor) {
+  for (const PaperSize& standard : StandardPapers())
+    for (bool portrait : {true, false}) {
+      SCOPED_TRACE(standard.name);
+      PageLayout l{};
+      SetPaper(l, standard, portrait);
+      const PagePaper paper = PaperOfLayout(l);
+      const QRectF page = QtPageLayout(paper).fullRect(QPageLayout::Inch);
+      EXPECT_NEAR(page.width(), paper.width, 0.01);
+      EXPECT_NEAR(page.height(), paper.height, 0.01);
+      EXPECT_EQ(QtPageLayout(paper).margins(), QMarginsF(0, 0, 0, 0));
+    }
+}
+
 TEST(PageDocuments, ImagesHaveThePageSizeAtTheirResolution) {
   auto p = test::PagePuzzle();
   test::AddObject(*p, kKindPuzzle, 0, 0, 128, 128);
