@@ -14,4 +14,7 @@ int RunImport(const Args& args);       // --import SOURCE.QL3|SOURCE.QLX --group
 int RunConvert(const Args& args);      // --convert DIR [--library DIR]
 int RunLayouts(const Args& args);      // --layouts [--library DIR] [one action]
 
+// --render FILE.QL3 RECORD|all --out FILE.pdf|.png|.svg ...
+int RunRender(const Args& args);
+
 }  // namespace gw::cli
