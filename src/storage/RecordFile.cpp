@@ -163,4 +163,21 @@ bool WriteRecords(const std::string& path, size_t recordSize, long count,
       path, nullptr, recordSize, [](long, std::vector<char>&) { return true; }, count, next);
 }
 
+std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes) {
+  QSaveFile out(QPath(path));
+  auto reason = [&out] {
+    const std::string why = out.errorString().toLocal8Bit().toStdString();
+    return why.empty() ? std::string("Unknown error") : why;
+  };
+  if (!out.open(QIODevice::WriteOnly)) return reason();
+  if (out.write(bytes) != bytes.size()) {
+    const std::string why = reason();
+    out.cancelWriting();
+    return why;
+  }
+  if (!out.commit()) return reason();
+  SyncDirectoryOf(path);
+  return std::nullopt;
+}
+
 }  // namespace gw

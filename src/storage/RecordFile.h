@@ -1,6 +1,7 @@
 // Files of fixed-size records (puzzle groups, shape and layout libraries): one open per operation.
 #pragma once
 
+#include <QByteArray>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -43,5 +44,10 @@ bool AppendRecords(const std::string& path, size_t recordSize, long count,
 // Creates the file anew (replacing an existing one) with `count` records from `next`; a failure
 // leaves an existing file as it was. False when it cannot be created; IoError when writing fails.
 bool WriteRecords(const std::string& path, size_t recordSize, long count, const RecordSource& next);
+
+// Writes `bytes` as the whole of `path`: into a sibling renamed over once all of it is on disk, so
+// a failure leaves an existing file as it was and no partial file behind. Nothing when it worked,
+// else the system's reason ("Permission denied", "No space left on device").
+std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes);
 
 }  // namespace gw

@@ -1,7 +1,6 @@
-// gridwright-make --render: puzzle pages to PDF, PNG or SVG files.
+// gridwright-make --render: puzzle pages to PDF, PNG, SVG, BMP, JPEG, WMF or EMF files.
 #include <QByteArray>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -13,13 +12,15 @@
 #include "base/TextUtils.h"
 #include "layouts/LayoutLibrary.h"
 #include "output/PageDocuments.h"
+#include "output/PageExport.h"
 #include "storage/PuzzleGroup.h"
+#include "storage/RecordFile.h"
 #include "tools/MakeCommands.h"
 
 namespace gw::cli {
 namespace {
 
-enum class Format { Pdf, Png, Svg };
+enum class Format { Pdf, Png, Svg, Bmp, Jpeg, Wmf, Emf };
 
 struct RenderRequest {
   std::string group;
@@ -31,6 +32,7 @@ struct RenderRequest {
   bool grid = false, lowerCase = false, underscores = false;
   bool noTitle = false, noBody = false, noWords = false, noBonus = false;
   long dpi = 150;
+  std::optional<long> quality, pixelFormat;
   std::optional<uint64_t> seed;
   std::optional<long> layout;  // a record of the layout library instead of the puzzle's own page
   std::string libraryDir;
@@ -69,7 +71,7 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
       r.noBonus = true;
     } else if (a == "--out" || a == "--words" || a == "--columns" || a == "--first" ||
                a == "--last" || a == "--dpi" || a == "--seed" || a == "--layout" ||
-               a == "--library") {
+               a == "--library" || a == "--quality" || a == "--pixel-format") {
       if (i + 1 >= args.size()) return a + " needs a value";
       const std::string& v = args[++i];
       if (a == "--out") {
@@ -90,6 +92,10 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
         if (!(r.layout = Number(v, 0, 65535))) return "--layout takes a layout record number";
       } else if (a == "--library") {
         r.libraryDir = v;
+      } else if (a == "--quality") {
+        if (!(r.quality = Number(v, 1, 100))) return "--quality takes 1 to 100";
+      } else if (a == "--pixel-format") {
+        if (!(r.pixelFormat = Number(v, 1, 2))) return "--pixel-format takes 1 or 2";
       } else if (a == "--dpi") {
         const auto n = Number(v, 30, 600);
         if (!n) return "--dpi takes 30 to 600";
@@ -116,8 +122,16 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
     r.format = Format::Png;
   else if (ext == ".svg")
     r.format = Format::Svg;
+  else if (ext == ".bmp")
+    r.format = Format::Bmp;
+  else if (ext == ".jpg" || ext == ".jpeg")
+    r.format = Format::Jpeg;
+  else if (ext == ".wmf")
+    r.format = Format::Wmf;
+  else if (ext == ".emf")
+    r.format = Format::Emf;
   else
-    return "--out must end in .pdf, .png or .svg";
+    return "--out must end in .pdf, .png, .svg, .bmp, .jpg, .wmf or .emf";
   if (r.record == "all" && r.format != Format::Pdf) return "all pages go into a PDF only";
   return std::nullopt;
 }
@@ -141,16 +155,6 @@ PrintOptions OptionsFor(const PuzzleRecord& puzzle, const SettingsValues& settin
   if (r.noBonus) o.printBonus = false;
   o.scrambleSeed = r.seed;
   return o;
-}
-
-bool WriteWhole(const std::string& path, const QByteArray& bytes) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
 }
 
 }  // namespace
@@ -223,9 +227,10 @@ int RunRender(const Args& args) {
 
   std::vector<PageJobResult> results;
   QByteArray bytes;
+  RecordedReport recorded;
   if (r.format == Format::Pdf) {
     bytes = PdfOfPages(pages, results);
-  } else {
+  } else if (r.format == Format::Png || r.format == Format::Svg) {
     results.emplace_back();
     PageRequest& page = pages.front();
     if (r.format == Format::Svg) {
@@ -234,8 +239,12 @@ int RunRender(const Args& args) {
       bytes = PngOfImage(
           ImageOfPage(*page.puzzle, page.options, static_cast<double>(r.dpi), results.back()));
     }
+  } else {
+    // As the preview makes them: the page recorded, then its image or its metafile.
+    results.emplace_back();
+    const PageRequest& page = pages.front();
+    recorded = RecordPage(*page.puzzle, page.options, static_cast<double>(r.dpi), results.back());
   }
-
   for (size_t i = 0; i < results.size(); ++i) {
     const PageJobResult& job = results[i];
     if (!job.ran) return Fail(kBadInput, job.refusal);
@@ -245,7 +254,29 @@ int RunRender(const Args& args) {
     for (const std::string& w : job.fitWarnings)
       std::cerr << "gridwright-make: " << where << w << "\n";
   }
-  if (bytes.isEmpty() || !WriteWhole(r.out, bytes)) return Fail(kCannotDo, "cannot write " + r.out);
+  if (r.format == Format::Pdf || r.format == Format::Png || r.format == Format::Svg) {
+    if (bytes.isEmpty()) return Fail(kCannotDo, "cannot write " + r.out);
+    if (const auto why = WriteWholeFile(r.out, bytes))
+      return Fail(kCannotDo, "cannot write " + r.out + ": " + *why);
+  } else {
+    OpResult saved;
+    const long pixelFormat = r.pixelFormat.value_or(settings.pixelFormat);
+    const QImage image =
+        r.format == Format::Bmp || r.format == Format::Jpeg
+            ? PageImage(recorded.stream, 0, 100.0, static_cast<double>(r.dpi), pixelFormat)
+            : QImage();
+    if (r.format == Format::Bmp) {
+      saved = SaveBitmap(r.out, image);
+    } else if (r.format == Format::Jpeg) {
+      saved = SaveJpeg(r.out, image, static_cast<int>(r.quality.value_or(settings.jpegQuality)));
+    } else {
+      if (LayoutHasBitmap(recorded.puzzle->pageLayout))
+        std::cerr << "gridwright-make: " << kMetafileBitmapWarning << "\n";
+      saved = SaveMetafile(r.out, r.format == Format::Wmf ? MetafileKind::Wmf : MetafileKind::Emf,
+                           recorded);
+    }
+    if (!saved.ok) return Fail(kCannotDo, ToTerminal(saved.message));
+  }
   std::cout << r.out << ": " << pages.size() << (pages.size() == 1 ? " page\n" : " pages\n");
   return kDone;
 }

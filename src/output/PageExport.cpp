@@ -1,0 +1,99 @@
+// The preview's page image and the files saved from a recorded page.
+#include "output/PageExport.h"
+
+#include <QString>
+#include <algorithm>
+#include <optional>
+
+#include "base/TextCodec.h"
+#include "output/ImageFiles.h"
+#include "output/PageDocuments.h"
+#include "output/ReportFiler.h"
+#include "storage/RecordFile.h"
+
+namespace gw {
+
+namespace {
+
+constexpr const char* kErrorCaption = "Error";
+
+// The file name as a message shows it.
+std::string Shown(const std::string& path) {
+  return FromQString(QString::fromLocal8Bit(path.c_str()));
+}
+
+OpResult CannotWrite(const std::string& path, const std::string& reason) {
+  return OpResult::Failure("Unable to write the file " + Shown(path) + ".  " +
+                               FromQString(QString::fromLocal8Bit(reason.c_str())) + ".",
+                           kErrorCaption);
+}
+
+OpResult Write(const std::string& path, const QByteArray& bytes) {
+  if (bytes.isEmpty()) return CannotWrite(path, "Nothing could be drawn");
+  if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
+    return CannotWrite(path, *reason);
+  return OpResult::Success();
+}
+
+double StreamDpi(const QByteArray& stream) {
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(stream);
+  return info && info->xDpi > 0 ? info->xDpi : kScreenDpi;
+}
+
+}  // namespace
+
+RecordedReport RecordPage(const PuzzleRecord& puzzle, const PrintOptions& options, double dpi,
+                          PageJobResult& result) {
+  auto copy = std::make_shared<PuzzleRecord>(puzzle);
+  const PagePaper paper = PaperOfLayout(copy->pageLayout);
+  TReportFiler filer(paper.width, paper.height, dpi, dpi);
+  result = RunPageJob(*copy, options, filer);
+  RecordedReport report;
+  if (result.ran) report.stream = filer.Stream();
+  report.puzzle = std::move(copy);
+  report.options = options;
+  report.values = result.values;
+  return report;
+}
+
+QImage PageImage(const QByteArray& stream, int page, double zoom, double screenDpi,
+                 long pixelFormat) {
+  const QImage image = ImageOfStreamPage(stream, page, screenDpi * zoom / 100.0);
+  if (image.isNull()) return image;
+  return InPixelFormat(image, pixelFormat);
+}
+
+OpResult SaveBitmap(const std::string& path, const QImage& pageImage) {
+  return Write(path, BmpOfImage(pageImage));
+}
+
+OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality) {
+  std::string error;
+  const std::optional<QByteArray> bytes = JpegOfImage(pageImage, quality, error);
+  if (!bytes) return CannotWrite(path, error);
+  return Write(path, *bytes);
+}
+
+OpResult SaveMetafile(const std::string& path, MetafileKind kind, const RecordedReport& report) {
+  if (!report.puzzle) return CannotWrite(path, "Nothing could be drawn");
+  return Write(path, MetafileOfPage(kind, *report.puzzle, report.options, report.values));
+}
+
+OpResult SavePdf(const std::string& path, const RecordedReport& report) {
+  const std::string title = report.puzzle ? report.puzzle->title.Get() : std::string();
+  return Write(path, PdfOfStream(report.stream, title));
+}
+
+OpResult SavePng(const std::string& path, const RecordedReport& report, int page) {
+  const double dpi = std::min(StreamDpi(report.stream), kMaxPngDpi);
+  const QImage image = ImageOfStreamPage(report.stream, page, dpi);
+  if (image.isNull()) return CannotWrite(path, "Nothing could be drawn");
+  return Write(path, PngOfImage(image));
+}
+
+OpResult SaveSvg(const std::string& path, const RecordedReport& report, int page) {
+  const std::string title = report.puzzle ? report.puzzle->title.Get() : std::string();
+  return Write(path, SvgOfStreamPage(report.stream, page, StreamDpi(report.stream), title));
+}
+
+}  // namespace gw

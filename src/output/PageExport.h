@@ -1,0 +1,56 @@
+// A recorded page and the files made of it: the preview's page image, BMP, JPEG, WMF, EMF, PDF,
+// PNG and SVG. The preview and gridwright-make save through these.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <memory>
+#include <string>
+
+#include "base/OpResult.h"
+#include "output/MetafileReport.h"
+#include "output/PageJob.h"
+
+namespace gw {
+
+// A page job recorded into a report stream, with what the metafile export draws it again from:
+// the job's copy of the puzzle (holding the font sizes the job fitted), its options and the values
+// it kept.
+struct RecordedReport {
+  QByteArray stream;
+  std::shared_ptr<const PuzzleRecord> puzzle;
+  PrintOptions options;
+  PageValues values;
+};
+
+// Runs the page job on a copy of `puzzle` into a report stream recorded for a device of `dpi`
+// pixels per inch, on the layout's paper. `result` tells how the job went; the stream is empty
+// when it refused.
+RecordedReport RecordPage(const PuzzleRecord& puzzle, const PrintOptions& options, double dpi,
+                          PageJobResult& result);
+
+// Screens count 96 pixels to the inch.
+inline constexpr double kScreenDpi = 96.0;
+
+// The preview's page image: page `page` of the stream at `zoom` percent of `screenDpi`, in the
+// colour depth of a "Pixel Format" value (see InPixelFormat). Null when the page is not there.
+QImage PageImage(const QByteArray& stream, int page, double zoom, double screenDpi,
+                 long pixelFormat);
+
+// Resolution of PNG pictures made from a stream: the stream's own, but no finer than this.
+inline constexpr double kMaxPngDpi = 300.0;
+
+// Each writes its file whole or not at all (a sibling renamed over), and on failure says why in a
+// message that names the file, with the caption "Error".
+OpResult SaveBitmap(const std::string& path, const QImage& pageImage);
+OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality);
+OpResult SaveMetafile(const std::string& path, MetafileKind kind, const RecordedReport& report);
+OpResult SavePdf(const std::string& path, const RecordedReport& report);
+OpResult SavePng(const std::string& path, const RecordedReport& report, int page);
+OpResult SaveSvg(const std::string& path, const RecordedReport& report, int page);
+
+// Shown before a metafile of a layout with bitmaps is made (caption "Warning").
+inline constexpr const char* kMetafileBitmapWarning =
+    "Bitmaps in this puzzle will not be saved in the metafile.";
+
+}  // namespace gw
