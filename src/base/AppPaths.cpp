@@ -2,6 +2,9 @@
 #include "base/AppPaths.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <filesystem>
 #include <system_error>
 
@@ -32,6 +35,14 @@ std::string AppPaths::ProgramFile(const std::string& name) const {
 
 std::string AppPaths::StartupFile(const std::string& name) const {
   return FindFileNoCase(startupDir, name);
+}
+
+std::string AppPaths::UserFile(const std::string& name) const {
+  const QFileInfo program(QString::fromLocal8Bit(programDir.empty() ? "." : programDir.c_str()));
+  if (program.isDir() && program.isWritable()) return ProgramFile(name);
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  if (data.isEmpty() || !QDir().mkpath(data)) return ProgramFile(name);
+  return FindFileNoCase(data.toLocal8Bit().toStdString(), name);
 }
 
 static std::string WithoutTrailingSlash(std::string dir) {

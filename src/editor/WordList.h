@@ -57,6 +57,15 @@ class TWordList : public QDialog {
   void ChangePhraseClick();
   // Writes the current puzzle over its record and makes the main window reselect it.
   void SaveIt();
+  // "&Spell Check": the chooser first when the language is picked at check time.
+  void SpellClueClick();
+  // Checks the words (new puzzles only) and the shown clues in the dictionary language in effect.
+  void DoSpellCheck();
+  // "&Thesaurus": looks up the word of the current row; the chooser first when the thesaurus is
+  // picked at use time. Nothing happens without a current row.
+  void ThesClick();
+  // The lookup dialog for the remembered row; an accepted synonym becomes its clue.
+  void DoThesCheck();
 
   WordGrid* Grid() const { return grid_; }
   ShapeListPanel& ShapePanel() const { return *shapePanel_; }
@@ -68,6 +77,8 @@ class TWordList : public QDialog {
 
  private:
   void BuildControls();
+  // Spell Check and Thesaurus: their settings, what is installed, and whether clues are shown.
+  void UpdateLanguageButtons();
   // The controls' texts as typed.
   PuzzleEntries Entries() const;
   QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);
@@ -77,6 +88,7 @@ class TWordList : public QDialog {
   bool editMode_;
   bool shown_ = false;
   std::unique_ptr<PuzzleRecord> snapshot_;
+  int thesRow_ = 0;
 
   QLineEdit* title_ = nullptr;
   QComboBox* category_ = nullptr;

@@ -311,7 +311,8 @@ TEST_F(MainWinTest, LanguageItemsFollowTheInstalledFiles) {
        {"en_US.dic", "en_US.aff", "de_DE.dic", "de_DE.aff", "th_en_US_v2.idx", "th_en_US_v2.dat"})
     test::WriteText(languages.File(f), "x");
   test::WriteText(dir_.File("QUARL3.INI"), "[Misc]\r\nDictionary=2\r\nThesaurus=2\r\n");
-  TMainWin win(paths_, LanguageFolders{languages.Path(), languages.Path()});
+  paths_.dictionaryDir = paths_.thesaurusDir = languages.Path();
+  TMainWin win(paths_);
   EXPECT_EQ(AppSettings().dictionary, 1);
   EXPECT_EQ(AppSettings().thesaurus, 1);
   EXPECT_TRUE(Checked(win, "DictionaryAmericanItem"));
@@ -320,7 +321,6 @@ TEST_F(MainWinTest, LanguageItemsFollowTheInstalledFiles) {
   EXPECT_TRUE(Enabled(win, "DictionaryChooseItem"));
   EXPECT_TRUE(Checked(win, "ThesaurusAmericanItem"));
   EXPECT_FALSE(Enabled(win, "ThesaurusBritishItem"));
-  EXPECT_FALSE(win.findChild<QMenu*>("DictionaryMenu")->isEnabled());
 
   win.DictionaryClick(6);
   win.ThesaurusClick(3);
