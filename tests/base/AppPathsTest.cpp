@@ -14,6 +14,10 @@ TEST(AppPaths, FindsFilesIgnoringLetterCase) {
   EXPECT_EQ(paths.ProgramFile("BADLIST.TXT"), dir.File("badlist.txt"));
   EXPECT_EQ(paths.ProgramFile("QLFLAY.DAT"), dir.File("QLFLAY.DAT"));  // missing: as given
   EXPECT_EQ(JoinPath("/", "a"), "/a");
+  // The user's own files sit beside the program while its folder can be written.
+  test::WriteText(dir.File("incbrit.tlx"), "x");
+  EXPECT_EQ(paths.UserFile("IncBrit.tlx"), dir.File("incbrit.tlx"));
+  EXPECT_EQ(paths.UserFile("ExcBrit.tlx"), dir.File("ExcBrit.tlx"));
 }
 
 }  // namespace
