@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
@@ -55,19 +56,20 @@ TThesSuggestions::TThesSuggestions(const AppPaths& paths, long thesaurus, const 
   connect(catBox_, &QListWidget::itemClicked, this, &TThesSuggestions::CatBoxClick);
   connect(antBox_, &QListWidget::itemClicked, this, &TThesSuggestions::AntBoxClick);
   connect(defBox_, &QListWidget::itemDoubleClicked, this, &TThesSuggestions::DefBoxDoubleClick);
+  PlaceDialog(this, false);
 }
 
 TThesSuggestions::~TThesSuggestions() = default;
 
 void TThesSuggestions::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  FormShow();
+  // Once the dialog is on the screen, so a warning about the word appears over it.
+  QTimer::singleShot(0, this, &TThesSuggestions::FormShow);
 }
 
 void TThesSuggestions::FormShow() {
   if (shown_) return;
   shown_ = true;
-  PlaceDialog(this, false);
   result_.reset();
   if (OpenThes()) LookUpWord();
 }

@@ -24,8 +24,8 @@ class TThesSuggestions : public QDialog {
   Q_OBJECT
 
  public:
-  // `thesaurus` is 1 (American) or 2 (British); the thesaurus is opened and `word` looked up when
-  // the dialog is shown (FormShow).
+  // `thesaurus` is 1 (American) or 2 (British); the thesaurus is opened and `word` looked up once
+  // the dialog is on the screen (FormShow).
   TThesSuggestions(const AppPaths& paths, long thesaurus, const std::string& word,
                    QWidget* parent = nullptr);
   ~TThesSuggestions() override;

@@ -152,11 +152,16 @@ TEST_F(LanguageToolsTest, AnAcceptedSynonymReplacesTheWholeClue) {
 
   e->Grid()->setCurrentCell(0, WordGrid::kWord);
   std::string chosen;
-  ModalScript script({Press<TThesSuggestions>("Accept", [&](TThesSuggestions& d) {
-    QListWidget* def = d.findChild<QListWidget*>("DefBox");
+  ModalScript script({[&] {
+    // Once the lookup has filled the lists.
+    auto* d = ModalScript::Visible<TThesSuggestions>();
+    QListWidget* def = d ? d->findChild<QListWidget*>("DefBox") : nullptr;
+    if (!def || def->count() < 2) return false;
     def->setCurrentRow(1);
     chosen = def->currentItem()->text().toStdString();
-  })});
+    d->findChild<QPushButton*>("Accept")->click();
+    return true;
+  }});
   e->ThesClick();
   EXPECT_TRUE(script.Finished());
   ASSERT_FALSE(chosen.empty());
