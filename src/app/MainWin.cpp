@@ -31,6 +31,7 @@
 #include "widgets/Choosers.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 #include "widgets/SortedItem.h"
 #include "widgets/SpeedIcons.h"
@@ -40,6 +41,8 @@ namespace gw {
 
 namespace {
 
+// The help topic on sending puzzles to other people.
+constexpr char kDataExchangeKeyword[] = "Data Exchange via Internet";
 constexpr char kNoSelection[] = "No puzzle selected.  Please select a puzzle first.";
 constexpr int kRecordRole = Qt::UserRole;
 
@@ -294,12 +297,12 @@ void TMainWin::BuildMenus() {
          [this] { FontClick(2); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  QAction* contents =
-      action(help, "ContentsItem", "&Contents", QKeySequence("Ctrl+K"), feature::kHelpFile, [] {});
+  QAction* contents = action(help, "ContentsItem", "&Contents", QKeySequence("Ctrl+K"), true,
+                             [this] { ShowHelp(this, state_.paths); });
   action(help, "UserManualItem", "&User Manual", QKeySequence(), true,
          [this] { UserManualClick(); });
-  action(help, "DataExchangeItem", "&Data Exchange via Internet", QKeySequence(),
-         feature::kHelpFile, [] {});
+  action(help, "DataExchangeItem", "&Data Exchange via Internet", QKeySequence(), true,
+         [this] { ShowHelp(this, state_.paths, kDataExchangeKeyword); });
   action(help, "TipsItem", "&Review Tips of the Day", QKeySequence(), true,
          [this] { TipsClick(); });
   help->addSeparator();
@@ -454,15 +457,19 @@ void TMainWin::OpenGroupClick() {
   const std::optional<std::string> name = RunFileDialog(
       this, FileDialogRequest::ForOpen("Open Puzzle Group", "QUARL Files (*.QL3)|*.QL3", "QL3",
                                        state_.groupFile));
-  if (!name) return;
+  if (name) OpenGroupFile(*name);
+}
+
+bool TMainWin::OpenGroupFile(const std::string& name) {
   const std::string suffix =
-      QFileInfo(QString::fromLocal8Bit(name->c_str())).suffix().toLocal8Bit().toStdString();
+      QFileInfo(QString::fromLocal8Bit(name.c_str())).suffix().toLocal8Bit().toStdString();
   if (!EqualsNoCase(suffix, "QL3")) {
     ShowMessage("The file selected is not a valid Gridwright file.", "Error");
-    return;
+    return false;
   }
-  state_.groupFile = *name;
+  state_.groupFile = name;
   ReloadLists();
+  return true;
 }
 
 // ---- Puzzle commands ------------------------------------------------------------------------

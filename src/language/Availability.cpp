@@ -28,12 +28,14 @@ bool IsFile(const std::string& path) {
   return std::filesystem::is_regular_file(path, ec);
 }
 
-// The first stem of `names` with a file for both extensions, in the program directory (any letter
-// case, as the program's other files), then in the system folder.
+// The first stem of `names` with a file for both extensions (any letter case, as the program's
+// other files): where the user's libraries live, so a user can drop one in, then in the
+// installation's data, then in the system folder.
 template <typename Names>
 std::string FirstPair(const AppPaths& paths, const std::string& systemDir, const Names& names,
                       const char* ext1, const char* ext2) {
-  for (const std::string& dir : {paths.programDir, systemDir}) {
+  for (const std::string& dir :
+       {paths.Installed() ? paths.userDir : paths.programDir, paths.dataDir, systemDir}) {
     if (dir.empty()) continue;
     for (const char* name : names) {
       const std::string first = FindFileNoCase(dir, std::string(name) + ext1);

@@ -25,8 +25,9 @@ const DictionaryLanguage& DictionaryInfo(long language);
 long DictionaryByName(const std::string& name);
 
 // The file stem (folder + "/" + name, without extension) of a language 1..8: the first name with
-// both a .dic and an .aff, in the program directory, then in the system folder. Empty when its
-// files are missing or the value names no language.
+// both a .dic and an .aff, where the user's libraries live (beside the program, or the user's data
+// folder of an installed copy), then in the installation's data, then in the system folder. Empty
+// when its files are missing or the value names no language.
 std::string FindDictionary(const AppPaths& paths, long language);
 // The same (.idx with .dat) for a "Thesaurus" value 1 (American) or 2 (British; the Australian
 // data stands in when there is no British one).

@@ -24,7 +24,7 @@ QString QPath(const std::string& path) {
 
 std::string LexiconPath(const AppPaths& paths, long language, LexiconKind kind) {
   const DictionaryLanguage& info = DictionaryInfo(language);
-  return paths.UserFile(kind == LexiconKind::Include ? info.include : info.exclude);
+  return paths.LibraryFile(kind == LexiconKind::Include ? info.include : info.exclude);
 }
 
 std::vector<std::string> ReadLexicon(const std::string& path) {

@@ -12,7 +12,8 @@ namespace gw {
 
 enum class LexiconKind { Exclude, Include };
 
-// Where the list of `language` (a "Dictionary" value) is kept; 9 and 0 use the American lists.
+// Where the list of `language` (a "Dictionary" value) is kept, with the user's other libraries;
+// 9 and 0 use the American lists.
 std::string LexiconPath(const AppPaths& paths, long language, LexiconKind kind);
 
 // The words of a list in file order (Windows-1252), blank lines skipped. A missing or unreadable

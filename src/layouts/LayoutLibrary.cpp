@@ -38,7 +38,7 @@ size_t ReadSome(std::FILE* f, void* out, size_t n, const std::string& path) {
 }  // namespace
 
 std::string LayoutLibraryPath(const AppPaths& paths) {
-  return paths.ProgramFile(kLayoutLibraryName);
+  return paths.LibraryFile(kLayoutLibraryName);
 }
 
 LayoutSource LoadLayout(const std::string& libraryPath, long index, PageLayout& out) {

@@ -10,6 +10,5 @@ constexpr bool kLayoutLibrary = false;  // Page Layout, the editor's Change Layo
 constexpr bool kJpegFactor = false;     // JPEG Compression Factor
 constexpr bool kIntChars = false;       // International Characters, the F1..F12 keys
 constexpr bool kWordFiles = false;      // the editor's Import and Export
-constexpr bool kHelpFile = false;       // Contents, Data Exchange via Internet, Help
 
 }  // namespace gw::feature

@@ -79,7 +79,11 @@ int RunShow(const Args& args) {
 int RunMake(const Args& args) {
   if (args.empty()) return UsageError("no word file given");
   MakeRequest request;
-  request.libraryDir = ProgramDir();
+  // The libraries beside the program, or for an installed copy the user's own (made on first use).
+  const AppPaths installation = AppPaths::FromRunningProgram();
+  request.libraryDir = !installation.Installed()         ? installation.programDir
+                       : PrepareUserFolder(installation) ? installation.userDir
+                                                         : installation.dataDir;
   std::optional<std::string> title, category;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];

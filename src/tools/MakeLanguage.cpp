@@ -16,12 +16,9 @@ namespace {
 
 constexpr size_t kShownSuggestions = 5;
 
-// The user's lists live beside the program, as for the program itself.
+// The user's lists and dictionaries where the program keeps them.
 AppPaths LanguagePaths() {
-  AppPaths paths;
-  paths.programDir = ProgramDir();
-  paths.startupDir = ".";
-  return paths;
+  return AppPaths::FromRunningProgram();
 }
 
 // Notes every unknown word and passes it over.

@@ -55,7 +55,7 @@ const Command kCommands[] = {
      "                       every unknown word of the words and clues, with up to five\n"
      "                       suggestions; exit 1 when there was one. --language american\n"
      "                       (default), british, spanish, italian, french, german, dutch or\n"
-     "                       swedish; the user's word lists beside the program count too\n"},
+     "                       swedish; the user's own word lists count as in the program\n"},
     {"--synonyms", gw::cli::RunSynonyms,
      "  gridwright-make --synonyms WORD [--language american|british]\n",
      "  --synonyms WORD      the meanings of WORD with their synonyms, and its antonyms; exit 1\n"

@@ -41,6 +41,10 @@ TEST_F(AvailabilityTest, ALanguageNeedsBothOfItsFiles) {
   test::WriteText(program_.File("sv.dic"), "x");
   test::WriteText(program_.File("sv.aff"), "x");
   EXPECT_EQ(FindDictionary(Folders(), 8), program_.File("sv"));
+  // An installed copy looks in the user's data folder instead.
+  AppPaths installed = Folders();
+  installed.userDir = dir_.Path();
+  EXPECT_EQ(FindDictionary(installed, 8), dir_.File("sv_SE"));
   EXPECT_EQ(DictionaryByName("Swedish"), 8);
   EXPECT_EQ(DictionaryByName("klingon"), 0);
 }
