@@ -7,6 +7,7 @@
 
 #include "base/TextCodec.h"
 #include "language/Availability.h"
+#include "language/ChosenReplacement.h"
 #include "language/UserLexicon.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
@@ -64,13 +65,9 @@ void TSpellSuggestions::Prepare(const std::string& word,
 }
 
 void TSpellSuggestions::ReplaceButtonClick() {
-  QListWidgetItem* item = sugList_->currentItem();
-  if (!item || !item->isSelected()) {
-    ShowMessage("No replacement word has been selected.  Please choose a replacement first.",
-                "Error");
-    return;
-  }
-  answer_ = {SpellAnswer::Replace, FromQString(item->text())};
+  const std::optional<std::string> chosen = ChosenReplacement(sugList_);
+  if (!chosen) return;
+  answer_ = {SpellAnswer::Replace, *chosen};
   accept();
 }
 

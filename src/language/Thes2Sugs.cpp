@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "base/TextCodec.h"
+#include "language/ChosenReplacement.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
 
@@ -35,13 +36,9 @@ TThes2Sugs::TThes2Sugs(const std::string& word, const std::vector<std::string>& 
 }
 
 void TThes2Sugs::OkClick() {
-  QListWidgetItem* item = sugBox_->currentItem();
-  if (!item || !item->isSelected()) {
-    ShowMessage("No replacement word has been selected.  Please choose a replacement first.",
-                "Error");
-    return;
-  }
-  result_ = FromQString(item->text());
+  const std::optional<std::string> chosen = ChosenReplacement(sugBox_);
+  if (!chosen) return;
+  result_ = chosen;
   accept();
 }
 

@@ -10,6 +10,7 @@
 
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "language/ChosenReplacement.h"
 #include "language/Thes2Sugs.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
@@ -137,13 +138,9 @@ void TThesSuggestions::LookUpClick() {
 }
 
 void TThesSuggestions::AcceptClick() {
-  QListWidgetItem* item = defBox_->currentItem();
-  if (!item || !item->isSelected()) {
-    ShowMessage("No replacement word has been selected.  Please choose a replacement first.",
-                "Error");
-    return;
-  }
-  result_ = FromQString(item->text());
+  const std::optional<std::string> chosen = ChosenReplacement(defBox_);
+  if (!chosen) return;
+  result_ = chosen;
   accept();
 }
 
