@@ -23,6 +23,7 @@
 #include "base/SettingsFile.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "designer/ListPages.h"
 #include "editor/WordList.h"
 #include "language/MyEditBox.h"
 #include "layouts/LayoutLibrary.h"
@@ -214,8 +215,8 @@ void TMainWin::BuildMenus() {
       action(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), true, [this] { close(); });
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"),
-                               feature::kLayoutLibrary, [] {});
+  QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"), true,
+                               [this] { PageLayoutClick(); });
   QAction* puzzleShape = action(edit, "PuzzleShapeItem", "Puzzle &Shape", QKeySequence("Ctrl+H"),
                                 true, [this] { PuzzleShapeClick(); });
 
@@ -657,6 +658,11 @@ void TMainWin::MenuExcludeDictClick() {
 void TMainWin::PuzzleShapeClick() {
   TSelectShapes shapes(state_, this);
   shapes.exec();
+}
+
+void TMainWin::PageLayoutClick() {
+  TListPages pages(state_.paths, ListPagesMode::Manage, nullptr, this);
+  pages.exec();
 }
 
 void TMainWin::TipsClick() {

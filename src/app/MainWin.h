@@ -48,6 +48,7 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void CopyPuzzleClick();
   void DeletePuzzleClick();
   void PrintPuzzleClick();
+  void PageLayoutClick();
   void PuzzleShapeClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();

@@ -17,6 +17,7 @@
 #include "base/Settings.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "designer/ListPages.h"
 #include "editor/DirectionIcons.h"
 #include "editor/PuzzleEntries.h"
 #include "editor/WordGrid.h"
@@ -115,8 +116,8 @@ void TWordList::BuildControls() {
   exportClue_->setEnabled(feature::kWordFiles);
   connect(changePhrase_, &QPushButton::clicked, this, &TWordList::ChangePhraseClick);
 
-  Label(this, "BonusLabel", "Bonus Question", {12, 457, 100, 18});
-  bonusQuest_ = Named(new QLineEdit(this), "BonusQuest", {112, 454, 420, 24});
+  Label(this, "BonusLabel", "Bonus Question", {8, 457, 108, 18});
+  bonusQuest_ = Named(new QLineEdit(this), "BonusQuest", {116, 454, 416, 24});
   bonusQuest_->setMaxLength(120);
 
   QGroupBox* directions = Group(this, "DirectionsPanel", "Word Directions", {540, 42, 172, 200});
@@ -124,7 +125,7 @@ void TWordList::BuildControls() {
     const int i = static_cast<int>(&d - kDirections);
     auto* check = new QCheckBox(QString::fromLatin1(d.caption), directions);
     Named(check, ("Check" + std::string(d.name)).c_str(),
-          {6 + (i / 4) * 76, 112 + (i % 4) * 21, i < 4 ? 74 : 88, 20});
+          {4 + (i / 4) * 68, 112 + (i % 4) * 21, i < 4 ? 66 : 98, 20});
     connect(check, &QCheckBox::clicked, this,
             [this, dir = d.direction] { CheckDirectionClick(dir); });
     checks_[d.direction] = check;
@@ -150,10 +151,10 @@ void TWordList::BuildControls() {
 
   QGroupBox* options = Group(this, "OptionsPanel", "Options", {540, 316, 172, 62});
   autoShrink_ =
-      Named(new QCheckBox(QStringLiteral("Shrin&k"), options), "AutoShrink", {10, 26, 72, 22});
+      Named(new QCheckBox(QStringLiteral("Shrin&k"), options), "AutoShrink", {8, 26, 68, 22});
   connect(autoShrink_, &QCheckBox::clicked, this, &TWordList::AutoShrinkClick);
-  Label(options, "AttemptsLabel", "Attempts", {82, 29, 54, 18});
-  attempts_ = Named(new QLineEdit(options), "Attempts", {136, 26, 30, 24});
+  Label(options, "AttemptsLabel", "Attempts", {76, 29, 62, 18});
+  attempts_ = Named(new QLineEdit(options), "Attempts", {138, 26, 30, 24});
   attempts_->setMaxLength(3);
 
   createIt_ = Button(this, "CreateIt", "&Create", {540, 392, 172, 36});
@@ -174,7 +175,7 @@ void TWordList::BuildControls() {
   }
 
   QGroupBox* shape = Group(this, "ShapePanel", "Puzzle Shape", {720, 42, 172, 332});
-  shapeBox_ = Named(new QListWidget(shape), "ShapeBox", {12, 22, 148, 62});
+  shapeBox_ = Named(new QListWidget(shape), "ShapeBox", {6, 22, 160, 62});
   layoutImage_ = Named(new QLabel(shape), "LayoutImage", {12, 88, 148, 148});
   layoutImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   struct ShapeButton {
@@ -204,7 +205,7 @@ void TWordList::BuildControls() {
   QGroupBox* page = Group(this, "PagePanel", "Page Layout", {720, 380, 172, 190});
   img_ = Named(new QLabel(page), "Img", {27, 20, 117, 137});
   changeLayout_ = Button(page, "ChangeLayout", "Change La&yout", {12, 160, 148, 26});
-  changeLayout_->setEnabled(feature::kLayoutLibrary);
+  connect(changeLayout_, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
 }
 
 void TWordList::showEvent(QShowEvent* event) {
@@ -453,6 +454,13 @@ void TWordList::CreateItClick() {
 void TWordList::ChangePhraseClick() {
   TChangeThePhrase phrase(*state_.currentPuzzle, this);
   if (phrase.exec() == QDialog::Accepted) phrase.ApplyTo(*state_.currentPuzzle);
+}
+
+void TWordList::ChangeLayoutClick() {
+  // The puzzle's own copy changes; in edit mode that counts as a change to save on Exit.
+  TListPages pages(state_.paths, ListPagesMode::PickForPuzzle, &state_.currentPuzzle->pageLayout,
+                   this);
+  if (pages.exec() == QDialog::Accepted) DrawPageBox();
 }
 
 void TWordList::UpdateLanguageButtons() {

@@ -55,6 +55,8 @@ class TWordList : public QDialog {
   void CreateItClick();
   // Edit mode: the hidden phrase of the stored grid; written with the next save.
   void ChangePhraseClick();
+  // Another library layout for the puzzle; the thumbnail follows.
+  void ChangeLayoutClick();
   // Writes the current puzzle over its record and makes the main window reselect it.
   void SaveIt();
   // "&Spell Check": the chooser first when the language is picked at check time.

@@ -18,8 +18,8 @@ TThes2Sugs::TThes2Sugs(const std::string& word, const std::vector<std::string>& 
   setWindowTitle(QStringLiteral("Word Suggestions"));
   resize(300, 296);
   setFont(DesignFont(15));
-  Named(new QLabel(QStringLiteral("Suggestion for"), this), "SuggestionLabel", {12, 12, 100, 22});
-  auto* wordLabel = Named(new QLabel(ToQString(word), this), "WordLabel", {114, 12, 174, 22});
+  Named(new QLabel(QStringLiteral("Suggestion for"), this), "SuggestionLabel", {12, 12, 122, 22});
+  auto* wordLabel = Named(new QLabel(ToQString(word), this), "WordLabel", {136, 12, 152, 22});
   wordLabel->setFont(DesignFont(15, true));
   wordLabel->setProperty("gwKeepDesignFont", true);
   sugBox_ = Named(new QListWidget(this), "SugBox", {12, 40, 276, 200});

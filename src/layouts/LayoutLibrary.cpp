@@ -2,6 +2,7 @@
 #include "layouts/LayoutLibrary.h"
 
 #include <QSaveFile>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -66,6 +67,28 @@ std::vector<LayoutEntry> ListLayouts(const std::string& libraryPath) {
                        layout.pageHeight});
   });
   return entries;
+}
+
+std::string LayoutEntryText(const LayoutEntry& entry, long defaultPage) {
+  // A damaged record may hold any double; what it shows must still be a plain number.
+  const auto whole = [](double v) -> std::string {
+    if (!std::isfinite(v) || std::fabs(v) > 1e9) return "0";
+    return std::to_string(std::lround(v));
+  };
+  std::string text = entry.text + " (";
+  if (entry.paperName == "Custom")
+    text += "Custom " + whole(entry.pageWidth) + "\" x " + whole(entry.pageHeight) + "\"";
+  else
+    text += entry.paperName;
+  text += ")";
+  if (entry.index == defaultPage) text += "  <<DEFAULT>>";
+  return text;
+}
+
+long DefaultAfterDelete(long defaultPage, long deleted) {
+  if (deleted == defaultPage) return 0;
+  if (deleted >= 0 && deleted < defaultPage) return defaultPage - 1;
+  return defaultPage;
 }
 
 bool ReadLayout(const std::string& libraryPath, long index, PageLayout& out) {

@@ -49,6 +49,17 @@ const Command kCommands[] = {
      "  --list FILE.QL3      record number, category and title of every puzzle\n"},
     {"--show", gw::cli::RunShow, "  gridwright-make --show FILE.QL3 RECORD\n",
      "  --show FILE.QL3 N    the grid of record N and its words\n"},
+    {"--layouts", gw::cli::RunLayouts,
+     "  gridwright-make --layouts [--library DIR] [--import FILE.PAG | --export N FILE.PAG |\n"
+     "                  --delete N | --default N]\n",
+     "  --layouts            record number and entry of every page layout of QLFPAGE.DAT\n"
+     "                       (in --library DIR, default: the program's folder), the default\n"
+     "                       marked as set in QUARL3.INI of the current folder; after:\n"
+     "    --import FILE      appending the layout of an export file\n"
+     "    --export N FILE    writing layout N to an export file (replaced when it exists)\n"
+     "    --delete N         removing layout N (the default stays on its layout; when N was\n"
+     "                       the default, layout 0 becomes it)\n"
+     "    --default N        making layout N the one new puzzles get\n"},
     {"--check-spelling", gw::cli::RunCheckSpelling,
      "  gridwright-make --check-spelling WORDFILE [--language NAME] [--sep CHAR]\n",
      "  --check-spelling WORDFILE\n"

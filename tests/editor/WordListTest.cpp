@@ -6,14 +6,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <cstring>
 #include <memory>
 
 #include "app/MainWin.h"
 #include "base/Settings.h"
+#include "designer/ListPages.h"
 #include "editor/WordGrid.h"
 #include "editor/WordList.h"
 #include "generator/ChangeThePhrase.h"
@@ -237,6 +240,49 @@ TEST_F(WordListTest, PhraseIsTakenBackAndCountsAsAChange) {
   const PuzzleRecord& p = *host_.state.currentPuzzle;
   EXPECT_EQ(p.hiddenPhraseUsed, 1);
   EXPECT_EQ(p.Fill(CellIndex(15, 15)), 'Q');
+  seams_.Answer(MsgResult::Cancel);
+  e->CancelClick();
+  EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");
+}
+
+// Answers the layout library the next modal command opens: picks the entry starting with `name`,
+// or leaves with Exit when it is empty.
+void PickLayoutWhenShown(const std::string& name) {
+  QMetaObject::invokeMethod(
+      qApp,
+      [name] {
+        auto* pages = qobject_cast<TListPages*>(QApplication::activeModalWidget());
+        if (!pages || pages->Mode() != ListPagesMode::PickForPuzzle) return;
+        const auto found =
+            pages->ShapeBox()->findItems(QString::fromStdString(name), Qt::MatchStartsWith);
+        if (name.empty() || found.isEmpty()) return pages->ExitButtonClick();
+        pages->ShapeBox()->setCurrentItem(found.front());
+        pages->SelectButtonClick();
+      },
+      Qt::QueuedConnection);
+}
+
+TEST_F(WordListTest, ChangeLayoutGivesThePuzzleTheChosenPageAndCountsAsAChange) {
+  PageLayout wide;
+  MakeBuiltInDefaultLayout(wide);
+  wide.layoutName.Set("Wide");
+  std::swap(wide.pixelWidth, wide.pixelHeight);  // landscape: the lower part of the image is empty
+  ASSERT_TRUE(AppendLayout(LayoutLibraryPath(paths_), wide).ok);
+  auto e = OpenEdit();
+  auto* img = Find<QLabel>(*e, "Img");
+  const QImage before = img->pixmap().toImage();
+
+  PickLayoutWhenShown("");
+  e->ChangeLayoutClick();
+  EXPECT_EQ(host_.state.currentPuzzle->pageLayout.layoutName.Get(), "New Page");
+
+  PickLayoutWhenShown("Wide");
+  e->ChangeLayoutClick();
+  EXPECT_EQ(std::memcmp(&host_.state.currentPuzzle->pageLayout, &wide, sizeof wide), 0);
+  const QImage after = img->pixmap().toImage();
+  EXPECT_NE(after, before);
+  EXPECT_EQ(after.pixelColor(5, after.height() - 5), e->palette().color(QPalette::Button));
+
   seams_.Answer(MsgResult::Cancel);
   e->CancelClick();
   EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");

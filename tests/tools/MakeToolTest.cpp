@@ -9,6 +9,7 @@
 
 #include <sys/wait.h>
 
+#include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
 #include "support/TempDir.h"
@@ -195,6 +196,36 @@ TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNo
   const ToolRun run = Make(Common() + "--shape-file none.LAY", dir_.Path());
   EXPECT_EQ(run.code, 3) << run.out;
   EXPECT_EQ(ListGroup(dir_.File("G.QL3")).titles.size(), 1u);
+}
+
+TEST_F(MakeToolTest, LayoutsAreListedExchangedDeletedAndMarkedAsTheDefault) {
+  for (const char* name : {"Plain", "Wide", "Tall"}) {
+    PageLayout l;
+    MakeBuiltInDefaultLayout(l);
+    l.layoutName.Set(name);
+    ASSERT_TRUE(AppendLayout(dir_.File("lib/QLFPAGE.DAT"), l).ok);
+  }
+  const std::string layouts = "--layouts --library lib";
+  // The default is the program's setting in the current folder.
+  ASSERT_EQ(Make(layouts + " --default 2", dir_.Path()).code, 0);
+  ASSERT_EQ(Make(layouts + " --export 1 wide.pag", dir_.Path()).code, 0);
+  ASSERT_EQ(Make(layouts + " --import wide.pag", dir_.Path()).code, 0);
+  // A record before the default goes: the default stays on its layout.
+  const ToolRun run = Make(layouts + " --delete 0", dir_.Path());
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, "0\tWide (Letter)\n1\tTall (Letter)  <<DEFAULT>>\n2\tWide (Letter)\n");
+  EXPECT_NE(test::ReadText(dir_.File("QUARL3.INI")).find("Default Page=1"), std::string::npos);
+
+  // Refused with a message: no such record, a damaged file, a bad command line.
+  test::WriteText(dir_.File("short.pag"), "PAG1.0 and far too short");
+  const long size = test::FileSize(dir_.File("lib/QLFPAGE.DAT"));
+  for (const char* bad : {" --export 3 x.pag", " --import short.pag", " --delete 0 --default 1"}) {
+    const ToolRun refused = Make(layouts + bad, dir_.Path());
+    EXPECT_EQ(refused.code, 2) << bad << ": " << refused.out;
+    EXPECT_EQ(refused.out.rfind("gridwright-make: ", 0), 0u) << bad;
+  }
+  EXPECT_EQ(test::FileSize(dir_.File("lib/QLFPAGE.DAT")), size);
+  EXPECT_EQ(test::FileSize(dir_.File("x.pag")), -1);
 }
 
 TEST(ShowPuzzle, MarksFillLettersAndCellsOutsideTheShape) {
