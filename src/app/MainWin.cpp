@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 
@@ -24,6 +25,7 @@
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
 #include "designer/ListPages.h"
+#include "editor/DoIntChars.h"
 #include "editor/WordList.h"
 #include "language/MyEditBox.h"
 #include "layouts/LayoutLibrary.h"
@@ -168,8 +170,14 @@ void TMainWin::BuildClient() {
 
   connect(categoryBox_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { CategoryBoxClick(categoryBox_->row(item)); });
+  // The arrow keys, Home, End and typing move the current category without a click; the puzzle
+  // list follows it however it moves, so no command acts on a puzzle of another category.
+  connect(categoryBox_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) CategoryBoxClick(row);
+  });
   connect(puzzleBox_, &QListWidget::itemClicked, this, [this] { PuzzleBoxClick(); });
-  connect(puzzleBox_, &QListWidget::currentRowChanged, this, [this] { UpdateEnabledState(); });
+  // Space and Ctrl+click select or clear the current puzzle without moving to another one.
+  connect(puzzleBox_, &QListWidget::itemSelectionChanged, this, [this] { UpdateEnabledState(); });
   connect(puzzleBox_, &QListWidget::itemDoubleClicked, this, [this] {
     if (feature::kPrinting) PrintPuzzleClick();
   });
@@ -246,8 +254,8 @@ void TMainWin::BuildMenus() {
   pixelFormats_[1] = action(colors, "Colors16MItem", "&16 Million Colors", QKeySequence(), true,
                             [this] { PixelFormatClick(1); });
   for (QAction* a : pixelFormats_) a->setCheckable(true);
-  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"),
-         feature::kIntChars, [] {});
+  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"), true,
+         [this] { IntCharsClick(); });
   options->addSeparator();
   QMenu* dictionary = options->addMenu(QStringLiteral("&Dictionary Type"));
   dictionary->setObjectName(QStringLiteral("DictionaryMenu"));
@@ -384,6 +392,8 @@ void TMainWin::ReloadLists() {
     state_.listing = {};
     ShowIoError(e.what());
   }
+  // Listing moves the current category itself; that is no user's choice to follow.
+  const QSignalBlocker listing(categoryBox_);
   categoryBox_->clear();
   puzzleBox_->clear();
   for (size_t i = 0; i < state_.listing.categories.size(); ++i)
@@ -395,6 +405,7 @@ void TMainWin::ReloadLists() {
 
 void TMainWin::SelectCategory(int index) {
   if (categoryBox_->count() == 0) return;
+  const QSignalBlocker reselecting(categoryBox_);
   if (state_.reselect) {
     const int found = FindExact(categoryBox_, state_.reselectCategory);
     if (found >= 0) categoryBox_->setCurrentRow(found);
@@ -497,7 +508,12 @@ void TMainWin::OpenEditor(const char* caption) {
 void TMainWin::NewPuzzleClick() {
   InitNewPuzzle(*state_.currentPuzzle);
   state_.newPuzzle = true;
-  CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
+  try {
+    CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
+  } catch (const IoError& e) {
+    // The puzzle has the built-in page; the library's trouble is worth knowing, not a stop.
+    ShowIoError(e.what());
+  }
   OpenEditor("Create New Puzzle");
 }
 
@@ -668,6 +684,11 @@ void TMainWin::PageLayoutClick() {
 void TMainWin::TipsClick() {
   TTipOfDay tips(this);
   tips.exec();
+}
+
+void TMainWin::IntCharsClick() {
+  TDoIntChars dialog(this);
+  dialog.exec();
 }
 
 void TMainWin::AboutClick() {

@@ -20,6 +20,7 @@ class QToolButton;
 
 namespace gw {
 
+class IntKeyTyper;
 class ShapeListPanel;
 class WordGrid;
 
@@ -57,8 +58,15 @@ class TWordList : public QDialog {
   void ChangePhraseClick();
   // Another library layout for the puzzle; the thumbnail follows.
   void ChangeLayoutClick();
-  // Writes the current puzzle over its record and makes the main window reselect it.
-  void SaveIt();
+  // Writes the current puzzle over its record and makes the main window reselect it; a failure
+  // is reported and returns false, and the caller keeps the editor open with the edit.
+  bool SaveIt();
+  // Word/clue text files, read into and written from the grid.
+  void ImportClueClick();
+  void ExportClueClick();
+  // The character keys: the dialog, and F1..F12 (key 1..12) typing into the focused control.
+  void IntCharButtonClick();
+  void IntKeyClick(int key);
   // "&Spell Check": the chooser first when the language is picked at check time.
   void SpellClueClick();
   // Checks the words (new puzzles only) and the shown clues in the dictionary language in effect.
@@ -70,6 +78,7 @@ class TWordList : public QDialog {
   void DoThesCheck();
 
   WordGrid* Grid() const { return grid_; }
+  IntKeyTyper& Typer() const { return *typer_; }
   ShapeListPanel& ShapePanel() const { return *shapePanel_; }
 
  protected:
@@ -81,6 +90,8 @@ class TWordList : public QDialog {
   void BuildControls();
   // Spell Check and Thesaurus: their settings, what is installed, and whether clues are shown.
   void UpdateLanguageButtons();
+  // Puts the focus on the word column of the row holding word `word` (1-based, blank rows skipped).
+  void FocusWord(int word);
   // The controls' texts as typed.
   PuzzleEntries Entries() const;
   QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);
@@ -121,6 +132,7 @@ class TWordList : public QDialog {
   QPushButton* cancel_ = nullptr;
   QPushButton* changeLayout_ = nullptr;
   QPushButton* intCharButton_ = nullptr;
+  IntKeyTyper* typer_ = nullptr;
 };
 
 }  // namespace gw

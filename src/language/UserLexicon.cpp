@@ -41,7 +41,7 @@ std::vector<std::string> ReadLexicon(const std::string& path) {
     start = end + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     // Each line on its own, so one damaged line does not turn the others into Windows-1252.
-    line = Trim(Cut(Cp1252FromFileText(line), kMaxWord));
+    line = Trim(Cut(Cp1252FromFileText(line).text, kMaxWord));
     if (!line.empty()) words.push_back(line);
   }
   return words;
@@ -52,8 +52,8 @@ OpResult WriteLexicon(const std::string& path, const std::vector<std::string>& w
   for (const std::string& w : words) text += ToQString(w).toUtf8() + '\n';
   QSaveFile out(QPath(path));
   if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
-    return OpResult::Failure("Unable to save the dictionary file " + Cp1252FromFileText(path) + ".",
-                             "Disk Error");
+    return OpResult::Failure(
+        "Unable to save the dictionary file " + Cp1252FromFileText(path).text + ".", "Disk Error");
   return OpResult::Success();
 }
 

@@ -98,6 +98,8 @@ int RunMake(const Args& args) {
       request.wordFile = a;
     } else if (a == "--shrink") {
       request.shrink = true;
+    } else if (a == "--allow-duplicates") {
+      request.allowDuplicates = true;
     } else if (!value(v)) {
       return UsageError(a == "--group" || a == "--title" || a == "--category" || a == "--shape" ||
                                 a == "--shape-file" || a == "--library" || a == "--directions" ||
@@ -164,6 +166,7 @@ int RunMake(const Args& args) {
     std::cerr << "gridwright-make: " << ToTerminal(outcome.message) << "\n";
     return outcome.code;
   }
+  if (!outcome.note.empty()) std::cerr << "gridwright-make: " << ToTerminal(outcome.note) << "\n";
   std::cout << "Record " << outcome.record << " of " << request.groupFile << ": " << outcome.placed
             << " of " << outcome.words << " words placed.\n";
   return 0;

@@ -6,10 +6,11 @@
 
 namespace gw::cli {
 
-int RunMake(const Args& args);     // WORDFILE --group FILE.QL3 ...
-int RunList(const Args& args);     // --list FILE.QL3
-int RunShow(const Args& args);     // --show FILE.QL3 RECORD
-int RunLayouts(const Args& args);  // --layouts [--library DIR] [one action]
+int RunMake(const Args& args);         // WORDFILE --group FILE.QL3 ...
+int RunList(const Args& args);         // --list FILE.QL3
+int RunShow(const Args& args);         // --show FILE.QL3 RECORD
+int RunExportWords(const Args& args);  // --export-words FILE.QL3 RECORD FILE.TXT ...
+int RunLayouts(const Args& args);      // --layouts [--library DIR] [one action]
 // --check-spelling WORDFILE [--language NAME] [--sep CHAR]: 1 when some word is unknown
 int RunCheckSpelling(const Args& args);
 // --synonyms WORD [--language american|british]: 1 when the word is not in the thesaurus

@@ -74,16 +74,16 @@ int RunCheckSpelling(const Args& args) {
   }
   if (wordFile.empty()) return UsageError("--check-spelling needs a word file");
 
-  std::optional<std::vector<std::string>> lines;
+  std::optional<WordFileLines> file;
   try {
-    lines = ReadWordFileLines(wordFile);
+    file = ReadWordFile(wordFile);
   } catch (const IoError& e) {
     return Fail(kBadInput, "cannot read " + wordFile + ": " + e.what());
   }
-  if (!lines) return Fail(kBadInput, "cannot open " + wordFile);
+  if (!file) return Fail(kBadInput, "cannot open " + wordFile);
   std::vector<SpellRow> rows;
-  for (const std::string& line : *lines) {
-    const WordAndClue entry = SplitWordClue(Cp1252FromFileText(line), separator);
+  for (const std::string& line : file->lines) {
+    const WordAndClue entry = SplitWordClue(line, separator);
     rows.push_back({entry.word, entry.clue});
   }
 

@@ -1,6 +1,7 @@
 // gridwright-make run as a user runs it: real processes, temporary folders.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -150,6 +151,9 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
   for (int i = 0; i < 331; ++i) many += "WORD" + std::to_string(i) + "\n";
   test::WriteText(dir_.File("many.txt"), many);
   test::WriteText(dir_.File("long.txt"), std::string(40, 'A') + "\nCAT\n");
+  // Folders in the places of the libraries.
+  std::filesystem::create_directories(dir_.File("badlib/QLFPAGE.DAT"));
+  std::filesystem::create_directories(dir_.File("badshapes/QLFLAY.DAT"));
 
   struct Case {
     std::string arguments;
@@ -169,6 +173,8 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
       {Common() + "--title \"   \"", 2, "No title specified.  Please correct."},
       {Common() + "--pick 9", 2, "--pick takes 1 to 4"},
       {"animals.txt --library lib", 2, "--group is required"},
+      {"animals.txt --library badlib --group G.QL3", 2, "Cannot read the page layout library"},
+      {"animals.txt --library badshapes --group G.QL3 --shape Heart", 2, "Cannot read the shape"},
   };
   for (const Case& c : cases) {
     const ToolRun run = Make(c.arguments, dir_.Path());
@@ -176,6 +182,36 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
     EXPECT_NE(run.out.find(c.message), std::string::npos) << c.arguments << "\n" << run.out;
   }
   EXPECT_EQ(test::ReadBytes(dir_.File("G.QL3")), before);
+}
+
+TEST_F(MakeToolTest, RepeatedWordsAreRefusedUnlessAllowed) {
+  test::WriteText(dir_.File("pets.txt"), "CAT : purrs\nDOG\ncat : again\nHAMSTER\n");
+  const ToolRun refused = Make("pets.txt --library lib --group G.QL3", dir_.Path());
+  EXPECT_EQ(refused.code, 2) << refused.out;
+  EXPECT_NE(refused.out.find("The word CAT appears more than once."), std::string::npos)
+      << refused.out;
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
+
+  const ToolRun allowed =
+      Make("pets.txt --library lib --group G.QL3 --allow-duplicates --seed 3", dir_.Path());
+  ASSERT_EQ(allowed.code, 0) << allowed.out;
+  std::vector<std::string> stored;
+  for (int i = 1; i <= 4; ++i) stored.push_back(Record(0)->Word(i).Get());
+  EXPECT_NE(std::find(stored.begin(), stored.end(), "CAT"), stored.end());
+  EXPECT_NE(std::find(stored.begin(), stored.end(), "cat"), stored.end());
+  EXPECT_NE(Make("--help", dir_.Path()).out.find("--allow-duplicates"), std::string::npos);
+}
+
+TEST_F(MakeToolTest, ARunGivenUpOnRefusedTriesSaysTheScreenRefusedThem) {
+  // A hand-written entry ending in a space: a Q beside an empty cell, which every grid has.
+  test::WriteText(dir_.File("lib/BADLIST.TXT"), "q \n");
+  test::WriteText(dir_.File("quiz.txt"), "QUIZ\nLION\n");
+  const ToolRun run = Make("quiz.txt --library lib --group G.QL3 --seed 4", dir_.Path());
+  EXPECT_EQ(run.code, 3) << run.out;
+  EXPECT_NE(run.out.find("Offensive-word screening refused every attempt"), std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.out.find("directions"), std::string::npos) << run.out;
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
 }
 
 TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNothing) {
@@ -196,6 +232,48 @@ TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNo
   const ToolRun run = Make(Common() + "--shape-file none.LAY", dir_.Path());
   EXPECT_EQ(run.code, 3) << run.out;
   EXPECT_EQ(ListGroup(dir_.File("G.QL3")).titles.size(), 1u);
+}
+
+TEST_F(MakeToolTest, WordFilesGoOutAndComeBackWithTheirAccents) {
+  // UTF-8 in, Windows-1252 in the record and in the exported file.
+  test::WriteText(dir_.File("utf8.txt"),
+                  "\xC3\x91"
+                  "AND\xC3\x9A : a bird\nCAF\xC3\x89\nlion : king: of beasts\n");
+  ASSERT_EQ(Make("utf8.txt --library lib --group G.QL3 --seed 4", dir_.Path()).code, 0);
+  EXPECT_EQ(ShowPuzzle(*Record(0)).find("?"), std::string::npos);
+  const ToolRun out = Make("--export-words G.QL3 0 out.txt --sep /", dir_.Path());
+  ASSERT_EQ(out.code, 0) << out.out;
+  auto padded = [](const std::string& word) { return word + std::string(31 - word.size(), ' '); };
+  EXPECT_EQ(test::ReadText(dir_.File("out.txt")), padded("CAF\xC9") + "/ \r\n" + padded("lion") +
+                                                      "/ king: of beasts\r\n" +
+                                                      padded("\xD1"
+                                                             "AND\xDA") +
+                                                      "/ a bird\r\n");
+  ASSERT_EQ(Make("out.txt --library lib --group H.QL3 --seed 4 --sep /", dir_.Path()).code, 0);
+  const auto again = Record(0, "H.QL3");
+  std::vector<std::string> before, after;
+  for (int i = 1; i <= 3; ++i) {
+    before.push_back(Record(0)->Word(i).Get() + "|" + Record(0)->Clue(i).Get());
+    after.push_back(again->Word(i).Get() + "|" + again->Clue(i).Get());
+  }
+  std::sort(before.begin(), before.end());
+  std::sort(after.begin(), after.end());
+  EXPECT_EQ(after, before);
+
+  ASSERT_EQ(Make("--export-words G.QL3 0 words.txt --form words", dir_.Path()).code, 0);
+  EXPECT_EQ(test::ReadText(dir_.File("words.txt")),
+            "CAF\xC9\r\nlion\r\n\xD1"
+            "AND\xDA\r\n");
+
+  // Letters a puzzle cannot hold are refused, not turned into question marks.
+  test::WriteText(dir_.File("foreign.txt"), "\xE4\xB8\xAD\xE6\x96\x87\nCAT\n");
+  const ToolRun foreign = Make("foreign.txt --library lib --group G.QL3", dir_.Path());
+  EXPECT_EQ(foreign.code, 2);
+  EXPECT_NE(foreign.out.find("U+4E2D, U+6587"), std::string::npos) << foreign.out;
+  EXPECT_EQ(Make("--export-words G.QL3 5 x.txt", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--export-words G.QL3 0 x.txt --form pairs", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--export-words G.QL3 0 nowhere/x.txt", dir_.Path()).code, 3);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.txt")));
 }
 
 TEST_F(MakeToolTest, LayoutsAreListedExchangedDeletedAndMarkedAsTheDefault) {
