@@ -7,7 +7,10 @@
 #include <filesystem>
 
 #include "app/AboutBox.h"
+#include "app/ExportPuzzles.h"
+#include "app/ImportPuzzles.h"
 #include "app/MainWin.h"
+#include "app/PuzzlePickList.h"
 #include "app/TipOfDay.h"
 #include "app/UserManual.h"
 #include "base/Settings.h"
@@ -194,6 +197,15 @@ std::vector<GalleryWindow> AllWindows() {
        [](GalleryContext&) -> W {
          return std::make_unique<TBonusQuestion>("Which animal is the tallest?");
        }},
+      {"import-puzzles",
+       [](GalleryContext& c) -> W {
+         AppState& s = c.Host().state;
+         auto import = std::make_unique<TImportPuzzles>(s, s.groupFile);
+         import->List().SelectAllClick();
+         return import;
+       }},
+      {"export-puzzles",
+       [](GalleryContext& c) -> W { return std::make_unique<TExportPuzzles>(c.Host().state); }},
       {"page-layouts",
        [](GalleryContext& c) -> W {
          return std::make_unique<TListPages>(c.Paths(), ListPagesMode::Manage, nullptr);
