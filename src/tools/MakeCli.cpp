@@ -39,12 +39,6 @@ std::string ToTerminal(const std::string& cp1252) {
   return ToQString(cp1252).toUtf8().toStdString();
 }
 
-std::string ProgramDir() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : exe.parent_path().string();
-}
-
 std::string DefaultLibraryDir() {
   const AppPaths installation = AppPaths::FromRunningProgram();
   return !installation.Installed()         ? installation.programDir
