@@ -18,4 +18,7 @@ int RunCheckSpelling(const Args& args);
 // --synonyms WORD [--language american|british]: 1 when the word is not in the thesaurus
 int RunSynonyms(const Args& args);
 
+// --render FILE.QL3 RECORD|all --out FILE.pdf|.png|.svg ...
+int RunRender(const Args& args);
+
 }  // namespace gw::cli

@@ -2,40 +2,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
-
-#include <sys/wait.h>
 
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
 #include "support/OldFiles.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 #include "tools/MakePuzzle.h"
 
 namespace gw {
 namespace {
 
-struct ToolRun {
-  int code;
-  std::string out;  // standard output and standard error together
-};
+using ToolRun = test::ShellRun;
 
 ToolRun Make(const std::string& arguments, const std::string& folder) {
-  const std::string command = "cd '" + folder + "' && '" GW_MAKE_TOOL "' " + arguments + " 2>&1";
-  ToolRun run{-1, {}};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return test::RunShell("cd '" + folder + "' && '" GW_MAKE_TOOL "' " + arguments);
 }
 
 const char* const kAnimals =
