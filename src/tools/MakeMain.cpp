@@ -115,14 +115,26 @@ const Command kCommands[] = {
      "                       puzzle's own page\n"
      "Warnings (what did not fit, missing bitmaps) go to stderr and do not change the exit\n"
      "code.\n"},
+    {"--check-spelling", gw::cli::RunCheckSpelling,
+     "  gridwright-make --check-spelling WORDFILE [--language NAME] [--sep CHAR]\n",
+     "  --check-spelling WORDFILE\n"
+     "                       every unknown word of the words and clues, with up to five\n"
+     "                       suggestions; exit 1 when there was one. --language american\n"
+     "                       (default), british, spanish, italian, french, german, dutch or\n"
+     "                       swedish; the user's own word lists count as in the program\n"},
+    {"--synonyms", gw::cli::RunSynonyms,
+     "  gridwright-make --synonyms WORD [--language american|british]\n",
+     "  --synonyms WORD      the meanings of WORD with their synonyms, and its antonyms; exit 1\n"
+     "                       when the thesaurus does not have it\n"},
 };
 
 void PrintHelp() {
   std::cout << "Usage:\n";
   for (const Command& c : kCommands) std::cout << c.synopsis;
   for (const Command& c : kCommands) std::cout << "\n" << c.details;
-  std::cout << "\nExit codes: 0 done, 2 usage or input error, 3 could not be done (for a new\n"
-               "puzzle: nothing could be placed).\n";
+  std::cout << "\nExit codes: 0 done, 1 unknown words found (--check-spelling, --synonyms),\n"
+               "2 usage or input error, 3 could not be done (for a new puzzle: nothing could be\n"
+               "placed; a dictionary or thesaurus that is not installed).\n";
 }
 
 }  // namespace

@@ -392,5 +392,40 @@ TEST(ShowPuzzle, MarksFillLettersAndCellsOutsideTheShape) {
             "placed)\n");
 }
 
+TEST_F(MakeToolTest, CheckSpellingListsUnknownWordsWithSuggestionsAndSaysSoInItsExitCode) {
+  test::WriteText(dir_.File("typos.txt"),
+                  "ELEFANT : has a trunk\nCOLOUR : what a raynbow shows\nZEBRA\n");
+  ToolRun run = Make("--check-spelling typos.txt", dir_.Path());
+  EXPECT_EQ(run.code, 1) << run.out;
+  EXPECT_NE(run.out.find("ELEFANT\t(word 1)\tELEPHANT"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("COLOUR\t(word 2)"), std::string::npos) << run.out;  // American
+  EXPECT_NE(run.out.find("raynbow\t(clue 2)\t"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("ZEBRA"), std::string::npos) << run.out;
+  run = Make("--check-spelling typos.txt --language british", dir_.Path());
+  EXPECT_EQ(run.out.find("COLOUR"), std::string::npos) << run.out;
+
+  test::WriteText(dir_.File("fine.txt"), "LION : king of beasts\nTIGER\n");
+  run = Make("--check-spelling fine.txt --language british", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out, "All words were found in the dictionary.\n");
+
+  EXPECT_EQ(Make("--check-spelling fine.txt --language klingon", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--check-spelling missing.txt", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--check-spelling", dir_.Path()).code, 2);
+}
+
+TEST_F(MakeToolTest, SynonymsShowMeaningsAndAntonymsOrSuggestWords) {
+  ToolRun run = Make("--synonyms happy", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out.rfind("happy (adjective): ", 0), 0u) << run.out;
+  EXPECT_NE(run.out.find("\nAntonyms:\nunhappy (adjective): "), std::string::npos) << run.out;
+  run = Make("--synonyms colour --language british", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  run = Make("--synonyms elefant", dir_.Path());
+  EXPECT_EQ(run.code, 1) << run.out;
+  EXPECT_NE(run.out.find("Suggestions: elephant"), std::string::npos) << run.out;
+  EXPECT_EQ(Make("--synonyms happy --language german", dir_.Path()).code, 2);
+}
+
 }  // namespace
 }  // namespace gw
