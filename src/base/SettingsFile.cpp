@@ -142,6 +142,10 @@ void AllKeys(Io& io, S& s) {
   io.Number("Thesaurus", s.thesaurus);
   io.Number("User Thesaurus", s.userThesaurus);
   io.Flag("Show Tips", s.showTips);
+  // The preview's PDF, PNG and SVG exports came later; their names follow the older keys.
+  io.Text("Last Export PDF File", s.lastExportPdfFile);
+  io.Text("Last Export PNG File", s.lastExportPngFile);
+  io.Text("Last Export SVG File", s.lastExportSvgFile);
 
   io.Section("HTML");
   HtmlKeys(io, s.firstHeader, "First Header");

@@ -35,6 +35,10 @@
 #include "language/Thes2Sugs.h"
 #include "language/ThesSuggestions.h"
 #include "language/UserLexicon.h"
+#include "output/DoMeta.h"
+#include "output/MyPreview.h"
+#include "output/NumCopies.h"
+#include "output/TheJPegFactor.h"
 #include "shapes/DoShapes.h"
 #include "shapes/SelectShapes.h"
 #include "shapes/ShapeLibrary.h"
@@ -121,6 +125,31 @@ std::unique_ptr<QWidget> OnPuzzleGrid(GalleryContext& c) {
   grid->setParent(dialog.get());
   grid->hide();
   return dialog;
+}
+
+// The current puzzle recorded as a View/Print job does it, and a printer that is never asked:
+// what the preview and the metafile window work on, owned by the window shown.
+struct RecordedPage : QObject {
+  RecordedPage(const PuzzleRecord& puzzle) {
+    PrintOptions options = PrintOptionsFrom(AppSettings());
+    ApplyLayoutDefaults(puzzle.pageLayout, options);
+    PageJobResult result;
+    report = RecordPage(puzzle, options, 300, result);
+  }
+  RecordedReport report;
+  std::unique_ptr<TFilePrinter> printer = SystemFilePrinter();
+};
+
+template <typename Window, typename... Args>
+std::unique_ptr<QWidget> OnRecordedPage(GalleryContext& c, Args... args) {
+  auto* page = new RecordedPage(*c.Host().state.currentPuzzle);
+  std::unique_ptr<QWidget> window;
+  if constexpr (std::is_same_v<Window, TMyPreview>)
+    window = std::make_unique<TMyPreview>(page->report, *page->printer);
+  else
+    window = std::make_unique<Window>(page->report, args...);
+  page->setParent(window.get());
+  return window;
 }
 
 }  // namespace
@@ -241,6 +270,13 @@ std::vector<GalleryWindow> AllWindows() {
       {"shape-editor",
        [](GalleryContext& c) -> W {
          return std::make_unique<TDoShapes>(c.Host().state, TDoShapes::kModify, 0);
+       }},
+      {"preview", [](GalleryContext& c) { return OnRecordedPage<TMyPreview>(c); }},
+      {"copies", [](GalleryContext&) -> W { return std::make_unique<TNumCopies>(); }},
+      {"jpeg-factor", [](GalleryContext&) -> W { return std::make_unique<TTheJPegFactor>(); }},
+      {"metafile",
+       [](GalleryContext& c) {
+         return OnRecordedPage<TDoMeta>(c, MetafileKind::Emf, c.Paths().StartupFile("gallery.emf"));
        }},
   };
 }
