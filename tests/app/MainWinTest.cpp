@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
@@ -14,7 +16,9 @@
 #include "base/SettingsFile.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
+#include "output/TheJPegFactor.h"
 #include "support/ListItems.h"
+#include "support/ModalScript.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 #include "widgets/FormLayout.h"
@@ -319,6 +323,28 @@ TEST_F(MainWinTest, ChoicesSurviveARestart) {
   EXPECT_EQ(win.State().groupFile, group);
   EXPECT_TRUE(Checked(win, "Colors256Item"));
   EXPECT_FALSE(Checked(win, "Colors16MItem"));
+}
+
+TEST_F(MainWinTest, TheJpegFactorItemSetsTheQualityTheSettingsKeep) {
+  {
+    TMainWin win(paths_);
+    QAction* item = win.findChild<QAction*>("JpegFactorItem");
+    ASSERT_TRUE(item->isEnabled());
+    EXPECT_EQ(item->shortcut().toString(), "Ctrl+J");
+    test::ModalScript script({[] {
+      auto* dialog = test::ModalScript::Visible<TTheJPegFactor>();
+      if (!dialog) return false;
+      dialog->findChild<QLineEdit*>("JpegFactor")->setText("85");
+      dialog->findChild<QPushButton*>("OkButton")->click();
+      return true;
+    }});
+    item->trigger();
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(AppSettings().jpegQuality, 85);
+    win.close();
+  }
+  EXPECT_NE(test::ReadText(dir_.File("QUARL3.INI")).find("JPeg Compression Quality=85\r\n"),
+            std::string::npos);
 }
 
 TEST_F(MainWinTest, AnotherStartUpDirectoryUsesItsOwnFile) {
