@@ -490,7 +490,13 @@ void TMainWin::OpenEditor(const char* caption) {
 void TMainWin::NewPuzzleClick() {
   InitNewPuzzle(*state_.currentPuzzle);
   state_.newPuzzle = true;
-  CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
+  try {
+    CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
+  } catch (const IoError& e) {
+    // An unreadable library still leaves a page to print on.
+    ShowIoError(e.what());
+    MakeBuiltInDefaultLayout(state_.currentPuzzle->pageLayout);
+  }
   OpenEditor("Create New Puzzle");
 }
 
@@ -528,10 +534,15 @@ void TMainWin::DeletePuzzleClick() {
   if (ShowMessage("Are you sure you want to delete " + title + "?", "Delete", MsgButtons::YesNo) !=
       MsgResult::Yes)
     return;
+  // Every failure is reported and leaves the lists as they are: the puzzle is still there.
   try {
-    DeletePuzzle(state_.groupFile, record);
+    if (!DeletePuzzle(state_.groupFile, record)) {
+      ShowMessage("Unable to delete puzzle.", "Error");
+      return;
+    }
   } catch (const IoError& e) {
     ShowIoError(e.what());
+    return;
   }
   const int row = puzzleBox_->row(item);
   QListWidgetItem* category = categoryBox_->item(currentCategory_);

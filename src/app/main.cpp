@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <csignal>
 
 #include "app/MainWin.h"
 #include "app/SingleInstance.h"
@@ -11,6 +12,8 @@
 #include "widgets/Messages.h"
 
 int main(int argc, char** argv) {
+  // Past a file size limit a write should fail and be reported, not end the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Gridwright 98"));
   Q_INIT_RESOURCE(gridwright);

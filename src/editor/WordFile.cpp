@@ -9,26 +9,37 @@
 
 namespace gw {
 
-std::optional<std::vector<std::string>> ReadWordFileLines(const std::string& path) {
+std::optional<std::vector<WordFileLine>> ReadWordFileLines(const std::string& path) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
   if (!f) return std::nullopt;
-  std::vector<std::string> lines;
-  std::string line;
+  constexpr size_t kKept = 255;
+  std::vector<WordFileLine> lines;
+  std::string line;   // the head of the line: one more than is kept, for a CR before the LF
+  size_t length = 0;  // of the whole line
+  int number = 1;
   auto finish = [&] {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::string text = Trim(Cut(line, 255));
-    if (!text.empty()) lines.push_back(text);
+    if (length == line.size() && !line.empty() && line.back() == '\r') line.pop_back();
+    std::string text = Trim(Cut(line, kKept));
+    if (!text.empty()) lines.push_back({number, std::move(text)});
     line.clear();
+    length = 0;
+    ++number;
   };
+  long total = 0;
   int c;
-  while ((c = std::fgetc(f.get())) != EOF) {
-    if (c == '\n')
+  while ((c = getc_unlocked(f.get())) != EOF) {
+    if (++total > kMaxWordFileBytes)
+      throw IoError(path + " is larger than " + std::to_string(kMaxWordFileBytes >> 20) +
+                    " MB: no word file is");
+    if (c == '\n') {
       finish();
-    else
-      line.push_back(static_cast<char>(c));
+      continue;
+    }
+    if (line.size() <= kKept) line.push_back(static_cast<char>(c));
+    ++length;
   }
   if (std::ferror(f.get())) throw IoError("cannot read " + path);
-  finish();
+  if (length > 0) finish();
   return lines;
 }
 

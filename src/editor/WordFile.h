@@ -7,9 +7,18 @@
 
 namespace gw {
 
-// The non-blank lines of a text file, each cut to its first 255 characters and trimmed; lines
-// may end in CR LF or LF alone. Nothing when the file cannot be opened; IoError on a read error.
-std::optional<std::vector<std::string>> ReadWordFileLines(const std::string& path);
+// No word file comes near this; anything longer is read no further (it may be endless).
+constexpr long kMaxWordFileBytes = 64L << 20;
+
+struct WordFileLine {
+  int number;  // 1-based line number in the file, for messages
+  std::string text;
+};
+
+// The non-blank lines of a text file, each cut to its first 255 characters while it is read and
+// then trimmed; lines may end in CR LF or LF alone. Nothing when the file cannot be opened;
+// IoError on a read error and for a file longer than kMaxWordFileBytes.
+std::optional<std::vector<WordFileLine>> ReadWordFileLines(const std::string& path);
 
 struct WordAndClue {
   std::string word;

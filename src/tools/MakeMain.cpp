@@ -1,9 +1,11 @@
 // gridwright-make: the headless face of Gridwright. One command per run, chosen by its option.
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "base/IoError.h"
 #include "tools/MakeCommands.h"
 
 namespace {
@@ -55,14 +57,13 @@ void PrintHelp() {
   std::cout << "Usage:\n";
   for (const Command& c : kCommands) std::cout << c.synopsis;
   for (const Command& c : kCommands) std::cout << "\n" << c.details;
-  std::cout << "\nExit codes: 0 done, 2 usage or input error, 3 could not be done (for a new\n"
-               "puzzle: nothing could be placed).\n";
+  std::cout
+      << "\nExit codes: 0 done, 2 usage or input error (an unreadable file included), 3 could\n"
+         "not be done (for a new puzzle: nothing could be placed, or the group could not be\n"
+         "written).\n";
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const Args args(argv + 1, argv + argc);
+int Dispatch(const Args& args) {
   if (args.empty()) return gw::cli::UsageError("no word file given");
   if (args[0] == "--help" || args[0] == "-h") {
     PrintHelp();
@@ -71,4 +72,22 @@ int main(int argc, char** argv) {
   for (const Command& c : kCommands)
     if (c.option && args[0] == c.option) return c.run(Args(args.begin() + 1, args.end()));
   return gw::cli::RunMake(args);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Past a file size limit a write should fail and be reported, not end the process.
+  std::signal(SIGXFSZ, SIG_IGN);
+  try {
+    return Dispatch(Args(argv + 1, argv + argc));
+  } catch (const gw::IoError& e) {
+    // Commands report what they expect; anything that still gets here is a file we could not
+    // read or write.
+    return gw::cli::Fail(gw::cli::kBadInput, e.what());
+  } catch (const std::bad_alloc&) {
+    return gw::cli::Fail(gw::cli::kCannotDo, "out of memory");
+  } catch (const std::exception& e) {
+    return gw::cli::Fail(gw::cli::kCannotDo, e.what());
+  }
 }

@@ -13,9 +13,13 @@ TEST(WordFile, ReadsNonBlankTrimmedLinesWithEitherLineEnd) {
   const auto lines = ReadWordFileLines(dir.File("w.txt"));
   ASSERT_TRUE(lines);
   ASSERT_EQ(lines->size(), 3u);
-  EXPECT_EQ((*lines)[0], "owl : hoots");
-  EXPECT_EQ((*lines)[1], "fox");
-  EXPECT_EQ((*lines)[2].size(), 255u);
+  EXPECT_EQ((*lines)[0].text, "owl : hoots");
+  EXPECT_EQ((*lines)[1].text, "fox");
+  EXPECT_EQ((*lines)[2].text.size(), 255u);
+  // Blank lines still count, so messages can name the line a user sees in an editor.
+  EXPECT_EQ((*lines)[0].number, 1);
+  EXPECT_EQ((*lines)[1].number, 4);
+  EXPECT_EQ((*lines)[2].number, 5);
   EXPECT_FALSE(ReadWordFileLines(dir.File("missing.txt")));
 }
 
