@@ -6,6 +6,7 @@
 
 #include "layouts/LayoutLibrary.h"
 #include "layouts/LayoutTables.h"
+#include "support/Faults.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -228,6 +229,51 @@ TEST_F(LayoutLibraryTest, NewPuzzlesCopyTheDefaultPageFromTheProgramDirectory) {
   CopyDefaultLayout(paths, 2, *puzzle);
   EXPECT_EQ(puzzle->pageLayout.layoutName.Get(), "First");
 }
+
+std::unique_ptr<PageLayout> Filled(char fill) {
+  auto l = std::make_unique<PageLayout>();
+  std::memset(l.get(), fill, sizeof *l);
+  return l;
+}
+
+std::string Outcome(const OpResult& r) {
+  return r.ok ? test::Done() : test::Refused();
+}
+
+class LayoutLibraryWriteFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(LayoutLibraryWriteFaults, FailWithoutATraceOrSucceedInPlace) {
+  test::CheckWriteFault(
+      {kLayoutLibraryName, sizeof(PageLayout),
+       [](const std::string& path, char fill) {
+         return Outcome(AppendLayout(path, *Filled(fill)));
+       },
+       [](const std::string& path, long index, char fill) {
+         return Outcome(ReplaceLayout(path, index, *Filled(fill)));
+       },
+       [](const std::string& path, long index) { return Outcome(DeleteLayout(path, index)); }},
+      GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWritePath, LayoutLibraryWriteFaults,
+                         testing::ValuesIn(test::AllFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
+
+class LayoutExportFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(LayoutExportFaults, NeverDestroyTheFileThatWasThere) {
+  test::TempDir source;
+  const std::string library = source.File(kLayoutLibraryName);
+  ASSERT_TRUE(AppendLayout(library, *Named("Classic")).ok);
+  test::ShareWithUnprivileged(source.Path());
+  test::CheckReplaceFault(
+      {"Classic.PAG",
+       [&](const std::string& path) { return Outcome(ExportLayout(library, 0, path)); }},
+      GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Export, LayoutExportFaults, testing::ValuesIn(test::WholeFileFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
 
 }  // namespace
 }  // namespace gw
