@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "app/MainWin.h"
@@ -347,6 +349,31 @@ TEST_F(WordListTest, SaveValidatesThenReplacesTheRecord) {
   EXPECT_EQ(ListGroup(host_.state.groupFile).titles.size(), 2u);
 }
 
+TEST_F(WordListTest, SaveRefusesControlCharactersNamingTheRow) {
+  ASSERT_TRUE(AppendPuzzle(host_.state.groupFile, StoredPuzzle()));
+  const std::vector<char> before = test::ReadBytes(host_.state.groupFile);
+  auto e = OpenEdit(0);
+  // What a paste or a damaged record can bring: a NUL would read as "outside the shape".
+  e->Grid()->SetCell(WordGrid::kWord, 2, QString("H") + QChar(0) + QString("EN"));
+  e->SaveButtonClick();
+  EXPECT_EQ(seams_.Single(),
+            "The word in row 2 holds a control character (such as a tab or a line break).  Please "
+            "correct.");
+  EXPECT_EQ(e->Grid()->currentRow(), 1);
+  EXPECT_EQ(e->Grid()->currentColumn(), WordGrid::kWord);
+  EXPECT_EQ(host_.saved, 0);
+  EXPECT_EQ(test::ReadBytes(host_.state.groupFile), before);
+
+  seams_.Clear();
+  e->Grid()->SetCell(WordGrid::kWord, 2, "HEN");
+  Find<QLineEdit>(*e, "Title")->setText("Farm\x7f");
+  e->SaveButtonClick();
+  EXPECT_EQ(
+      seams_.Single(),
+      "The title holds a control character (such as a tab or a line break).  Please correct.");
+  EXPECT_EQ(host_.saved, 0);
+}
+
 TEST_F(WordListTest, SaveFailureIsReportedAndClosesTheEditor) {
   host_.state.groupFile = dir_.File("missing/folder/G.QL3");
   auto e = OpenEdit();
@@ -385,6 +412,20 @@ TEST_F(MainWinEditorTest, NewPuzzleTakesTheDefaultPageOfTheLibrary) {
   EXPECT_TRUE(win.State().newPuzzle);
   EXPECT_EQ(win.State().currentPuzzle->pageLayout.layoutName.Get(), "Second");
   EXPECT_EQ(win.State().currentPuzzle->gridWidth, 15);
+}
+
+TEST_F(MainWinEditorTest, NewPuzzleReportsAnUnreadableLibraryAndUsesTheBuiltInPage) {
+  std::filesystem::create_directory(paths_.ProgramFile("QLFPAGE.DAT"));
+  TMainWin win(paths_);
+  CloseEditorWhenShown();
+  win.NewPuzzleClick();
+  ASSERT_EQ(seams_.Messages().size(), 1u);
+  EXPECT_EQ(seams_.Messages()[0].text.rfind("Input/output error: ", 0), 0u);
+  EXPECT_NE(seams_.Messages()[0].text.find("is a folder"), std::string::npos);
+  EXPECT_TRUE(win.State().newPuzzle);
+  PageLayout builtIn;
+  MakeBuiltInDefaultLayout(builtIn);
+  EXPECT_EQ(std::memcmp(&win.State().currentPuzzle->pageLayout, &builtIn, sizeof builtIn), 0);
 }
 
 TEST_F(MainWinEditorTest, CopyGivesTheNextTitleAndClearsPlacedFlags) {

@@ -1,6 +1,7 @@
 // The layout library file, its export file, and the page new puzzles get.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -228,6 +229,22 @@ TEST_F(LayoutLibraryTest, NewPuzzlesCopyTheDefaultPageFromTheProgramDirectory) {
   EXPECT_EQ(std::memcmp(&puzzle->pageLayout, Named("Second").get(), kRecord), 0);
   CopyDefaultLayout(paths, 2, *puzzle);
   EXPECT_EQ(puzzle->pageLayout.layoutName.Get(), "First");
+}
+
+TEST(LayoutTables, PixelCountsOfDamagedSizesAreHeldInRange) {
+  PageLayout l;
+  std::memset(&l, 0, sizeof l);
+  l.inches = 1;
+  l.pageWidth = 1e300;
+  l.pageHeight = std::nan("");
+  ASSERT_TRUE(SetDesignZoom(l, kZoomLarge));
+  EXPECT_EQ(l.pixelWidth, 32767);
+  EXPECT_EQ(l.pixelHeight, 0);
+  l.pageWidth = -5;
+  l.pageHeight = 700;  // 67,200 pixels would wrap to a small number in 16 bits
+  ASSERT_TRUE(SetDesignZoom(l, kZoomLarge));
+  EXPECT_EQ(l.pixelWidth, 0);
+  EXPECT_EQ(l.pixelHeight, 32767);
 }
 
 std::unique_ptr<PageLayout> Filled(char fill) {
