@@ -28,8 +28,9 @@ const Command kCommands[] = {
      "                  [--directions all|LIST] [--integration 0-6] [--attempts 1-999] [--shrink]\n"
      "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n",
      "Makes a word search puzzle from WORDFILE and appends it to the puzzle group FILE.QL3\n"
-     "(created when missing). WORDFILE holds one entry per line: a word, or a word, the\n"
-     "separator (--sep, \":\" by default) and its clue; at most 330 entries.\n"
+     "(created when missing; a file that holds no puzzle is never written to). WORDFILE holds\n"
+     "one entry per line: a word, or a word, the separator (--sep, \":\" by default) and its\n"
+     "clue; at most 330 entries, whose words and clues hold no tab or other control character.\n"
      "\n"
      "  --title, --category  the puzzle's title and category (default: the word file's name\n"
      "                       and \"Puzzles\")\n"
