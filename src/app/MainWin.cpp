@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 
@@ -23,6 +24,7 @@
 #include "base/SettingsFile.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "designer/ListPages.h"
 #include "editor/WordList.h"
 #include "layouts/LayoutLibrary.h"
 #include "session/Features.h"
@@ -30,6 +32,7 @@
 #include "widgets/Choosers.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 #include "widgets/SortedItem.h"
 #include "widgets/SpeedIcons.h"
@@ -39,6 +42,8 @@ namespace gw {
 
 namespace {
 
+// The help topic on sending puzzles to other people.
+constexpr char kDataExchangeKeyword[] = "Data Exchange via Internet";
 constexpr char kNoSelection[] = "No puzzle selected.  Please select a puzzle first.";
 constexpr int kRecordRole = Qt::UserRole;
 
@@ -161,8 +166,14 @@ void TMainWin::BuildClient() {
 
   connect(categoryBox_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { CategoryBoxClick(categoryBox_->row(item)); });
+  // The arrow keys, Home, End and typing move the current category without a click; the puzzle
+  // list follows it however it moves, so no command acts on a puzzle of another category.
+  connect(categoryBox_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) CategoryBoxClick(row);
+  });
   connect(puzzleBox_, &QListWidget::itemClicked, this, [this] { PuzzleBoxClick(); });
-  connect(puzzleBox_, &QListWidget::currentRowChanged, this, [this] { UpdateEnabledState(); });
+  // Space and Ctrl+click select or clear the current puzzle without moving to another one.
+  connect(puzzleBox_, &QListWidget::itemSelectionChanged, this, [this] { UpdateEnabledState(); });
   connect(puzzleBox_, &QListWidget::itemDoubleClicked, this, [this] {
     if (feature::kPrinting) PrintPuzzleClick();
   });
@@ -208,8 +219,8 @@ void TMainWin::BuildMenus() {
       action(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), true, [this] { close(); });
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"),
-                               feature::kLayoutLibrary, [] {});
+  QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"), true,
+                               [this] { PageLayoutClick(); });
   QAction* puzzleShape = action(edit, "PuzzleShapeItem", "Puzzle &Shape", QKeySequence("Ctrl+H"),
                                 true, [this] { PuzzleShapeClick(); });
 
@@ -295,12 +306,12 @@ void TMainWin::BuildMenus() {
          [this] { FontClick(2); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  QAction* contents =
-      action(help, "ContentsItem", "&Contents", QKeySequence("Ctrl+K"), feature::kHelpFile, [] {});
+  QAction* contents = action(help, "ContentsItem", "&Contents", QKeySequence("Ctrl+K"), true,
+                             [this] { ShowHelp(this, state_.paths); });
   action(help, "UserManualItem", "&User Manual", QKeySequence(), true,
          [this] { UserManualClick(); });
-  action(help, "DataExchangeItem", "&Data Exchange via Internet", QKeySequence(),
-         feature::kHelpFile, [] {});
+  action(help, "DataExchangeItem", "&Data Exchange via Internet", QKeySequence(), true,
+         [this] { ShowHelp(this, state_.paths, kDataExchangeKeyword); });
   action(help, "TipsItem", "&Review Tips of the Day", QKeySequence(), true,
          [this] { TipsClick(); });
   help->addSeparator();
@@ -381,6 +392,8 @@ void TMainWin::ReloadLists() {
     state_.listing = {};
     ShowIoError(e.what());
   }
+  // Listing moves the current category itself; that is no user's choice to follow.
+  const QSignalBlocker listing(categoryBox_);
   categoryBox_->clear();
   puzzleBox_->clear();
   for (size_t i = 0; i < state_.listing.categories.size(); ++i)
@@ -392,6 +405,7 @@ void TMainWin::ReloadLists() {
 
 void TMainWin::SelectCategory(int index) {
   if (categoryBox_->count() == 0) return;
+  const QSignalBlocker reselecting(categoryBox_);
   if (state_.reselect) {
     const int found = FindExact(categoryBox_, state_.reselectCategory);
     if (found >= 0) categoryBox_->setCurrentRow(found);
@@ -455,15 +469,19 @@ void TMainWin::OpenGroupClick() {
   const std::optional<std::string> name = RunFileDialog(
       this, FileDialogRequest::ForOpen("Open Puzzle Group", "QUARL Files (*.QL3)|*.QL3", "QL3",
                                        state_.groupFile));
-  if (!name) return;
+  if (name) OpenGroupFile(*name);
+}
+
+bool TMainWin::OpenGroupFile(const std::string& name) {
   const std::string suffix =
-      QFileInfo(QString::fromLocal8Bit(name->c_str())).suffix().toLocal8Bit().toStdString();
+      QFileInfo(QString::fromLocal8Bit(name.c_str())).suffix().toLocal8Bit().toStdString();
   if (!EqualsNoCase(suffix, "QL3")) {
     ShowMessage("The file selected is not a valid Gridwright file.", "Error");
-    return;
+    return false;
   }
-  state_.groupFile = *name;
+  state_.groupFile = name;
   ReloadLists();
+  return true;
 }
 
 // ---- Puzzle commands ------------------------------------------------------------------------
@@ -493,9 +511,8 @@ void TMainWin::NewPuzzleClick() {
   try {
     CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
   } catch (const IoError& e) {
-    // An unreadable library still leaves a page to print on.
+    // The puzzle has the built-in page; the library's trouble is worth knowing, not a stop.
     ShowIoError(e.what());
-    MakeBuiltInDefaultLayout(state_.currentPuzzle->pageLayout);
   }
   OpenEditor("Create New Puzzle");
 }
@@ -648,6 +665,11 @@ void TMainWin::CheckLanguages() {
 void TMainWin::PuzzleShapeClick() {
   TSelectShapes shapes(state_, this);
   shapes.exec();
+}
+
+void TMainWin::PageLayoutClick() {
+  TListPages pages(state_.paths, ListPagesMode::Manage, nullptr, this);
+  pages.exec();
 }
 
 void TMainWin::TipsClick() {

@@ -41,11 +41,15 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   // Commands (menu items, speed buttons).
   void NewGroupClick();
   void OpenGroupClick();
+  // Opens a group file by name (from the open dialog or the command line); a name without the
+  // .QL3 extension is refused with a message.
+  bool OpenGroupFile(const std::string& name);
   void NewPuzzleClick();
   void ModifyPuzzleClick();
   void CopyPuzzleClick();
   void DeletePuzzleClick();
   void PrintPuzzleClick();
+  void PageLayoutClick();
   void PuzzleShapeClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();

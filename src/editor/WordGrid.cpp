@@ -65,6 +65,14 @@ void WordGrid::UpdateFlags() {
     }
 }
 
+void WordGrid::CommitOpenEditor() {
+  if (state() != EditingState) return;
+  QWidget* editor = indexWidget(currentIndex());
+  if (!editor) return;
+  commitData(editor);
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 QModelIndex WordGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
   // Tab and Shift+Tab visit only the editable cells, row by row.
   if (action != MoveNext && action != MovePrevious)
@@ -130,6 +138,13 @@ bool WordGridDelegate::eventFilter(QObject* editor, QEvent* event) {
         grid->setCurrentCell(row, grid->currentColumn());
       }
       return true;
+    }
+    if (key->key() == Qt::Key_Escape) {
+      // Escape leaves the editor window: keep the typed text, and let the window see the key.
+      auto* widget = qobject_cast<QWidget*>(editor);
+      emit commitData(widget);
+      emit closeEditor(widget, QAbstractItemDelegate::NoHint);
+      return false;
     }
   }
   return QStyledItemDelegate::eventFilter(editor, event);

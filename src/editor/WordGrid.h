@@ -29,6 +29,10 @@ class WordGrid : public QTableWidget {
   bool IsEditableColumn(int column) const {
     return column > fixedThrough_ && column < columnCount();
   }
+  // Takes what the open cell editor holds into its cell and closes the editor, as leaving the
+  // cell does. Accelerators and Escape act without moving the focus, so every command that reads
+  // or rewrites the cells calls this first.
+  void CommitOpenEditor();
 
  protected:
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;

@@ -55,8 +55,11 @@ class TWordList : public QDialog {
   void CreateItClick();
   // Edit mode: the hidden phrase of the stored grid; written with the next save.
   void ChangePhraseClick();
-  // Writes the current puzzle over its record and makes the main window reselect it.
-  void SaveIt();
+  // Another library layout for the puzzle; the thumbnail follows.
+  void ChangeLayoutClick();
+  // Writes the current puzzle over its record and makes the main window reselect it; a failure
+  // is reported and returns false, and the caller keeps the editor open with the edit.
+  bool SaveIt();
 
   WordGrid* Grid() const { return grid_; }
   ShapeListPanel& ShapePanel() const { return *shapePanel_; }
@@ -68,6 +71,8 @@ class TWordList : public QDialog {
 
  private:
   void BuildControls();
+  // Puts the focus on the word column of the row holding word `word` (1-based, blank rows skipped).
+  void FocusWord(int word);
   // The controls' texts as typed.
   PuzzleEntries Entries() const;
   // Shows why a text cannot be stored and puts the focus there; false when all is well.

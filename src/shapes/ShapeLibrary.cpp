@@ -17,7 +17,7 @@ constexpr char kCorrupt[] = "Puzzle shape file is corrupt or incompatible.  Impo
 }  // namespace
 
 std::string ShapeLibraryPath(const AppPaths& paths) {
-  return paths.ProgramFile(kShapeLibraryName);
+  return paths.LibraryFile(kShapeLibraryName);
 }
 
 std::string ShapeEntryText(const ShapeRecord& shape) {

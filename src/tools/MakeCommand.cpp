@@ -85,7 +85,11 @@ int RunShow(const Args& args) {
 int RunMake(const Args& args) {
   if (args.empty()) return UsageError("no word file given");
   MakeRequest request;
-  request.libraryDir = ProgramDir();
+  // The libraries beside the program, or for an installed copy the user's own (made on first use).
+  const AppPaths installation = AppPaths::FromRunningProgram();
+  request.libraryDir = !installation.Installed()         ? installation.programDir
+                       : PrepareUserFolder(installation) ? installation.userDir
+                                                         : installation.dataDir;
   std::optional<std::string> title, category;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -100,6 +104,8 @@ int RunMake(const Args& args) {
       request.wordFile = a;
     } else if (a == "--shrink") {
       request.shrink = true;
+    } else if (a == "--allow-duplicates") {
+      request.allowDuplicates = true;
     } else if (!value(v)) {
       return UsageError(a == "--group" || a == "--title" || a == "--category" || a == "--shape" ||
                                 a == "--shape-file" || a == "--library" || a == "--directions" ||
@@ -171,6 +177,7 @@ int RunMake(const Args& args) {
     std::cerr << "gridwright-make: " << ToTerminal(outcome.message) << "\n";
     return outcome.code;
   }
+  if (!outcome.note.empty()) std::cerr << "gridwright-make: " << ToTerminal(outcome.note) << "\n";
   std::cout << "Record " << outcome.record << " of " << request.groupFile << ": " << outcome.placed
             << " of " << outcome.words << " words placed.\n";
   return 0;

@@ -26,7 +26,8 @@ const Command kCommands[] = {
      "  gridwright-make WORDFILE --group FILE.QL3 [--title TEXT] [--category TEXT]\n"
      "                  [--shape NAME | --shape-file FILE.LAY] [--library DIR]\n"
      "                  [--directions all|LIST] [--integration 0-6] [--attempts 1-999] [--shrink]\n"
-     "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n",
+     "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n"
+     "                  [--allow-duplicates]\n",
      "Makes a word search puzzle from WORDFILE and appends it to the puzzle group FILE.QL3\n"
      "(created when missing; a file that holds no puzzle is never written to). WORDFILE holds\n"
      "one entry per line: a word, or a word, the separator (--sep, \":\" by default) and its\n"
@@ -47,11 +48,24 @@ const Command kCommands[] = {
      "  --shrink             trim empty rows and columns at the bottom and right\n"
      "  --phrase TEXT        hide TEXT in the leftover cells (exactly as many letters, no spaces)\n"
      "  --pick N             which of the four best candidates to keep (default 1)\n"
-     "  --seed N             repeatable result\n"},
+     "  --seed N             repeatable result\n"
+     "  --allow-duplicates   keep words that repeat (CAT, cat, C AT): every copy takes the\n"
+     "                       same cells, so they are refused without this\n"},
     {"--list", gw::cli::RunList, "  gridwright-make --list FILE.QL3\n",
      "  --list FILE.QL3      record number, category and title of every puzzle\n"},
     {"--show", gw::cli::RunShow, "  gridwright-make --show FILE.QL3 RECORD\n",
      "  --show FILE.QL3 N    the grid of record N and its words\n"},
+    {"--layouts", gw::cli::RunLayouts,
+     "  gridwright-make --layouts [--library DIR] [--import FILE.PAG | --export N FILE.PAG |\n"
+     "                  --delete N | --default N]\n",
+     "  --layouts            record number and entry of every page layout of QLFPAGE.DAT\n"
+     "                       (in --library DIR, default: the program's folder), the default\n"
+     "                       marked as set in QUARL3.INI of the current folder; after:\n"
+     "    --import FILE      appending the layout of an export file\n"
+     "    --export N FILE    writing layout N to an export file (replaced when it exists)\n"
+     "    --delete N         removing layout N (the default stays on its layout; when N was\n"
+     "                       the default, layout 0 becomes it)\n"
+     "    --default N        making layout N the one new puzzles get\n"},
 };
 
 void PrintHelp() {

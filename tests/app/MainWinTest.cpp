@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
+#include <QTest>
 #include <QToolButton>
 
 #include <chrono>
@@ -97,6 +98,37 @@ TEST_F(MainWinTest, ListsSortedCategoriesAndSelectsTheFirstPuzzle) {
   EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Fruit", "Pasta"}));
   EXPECT_EQ(Selected(win.PuzzleBox()), "<none>");
   EXPECT_FALSE(Enabled(win, "DeletePuzzleItem"));
+}
+
+TEST_F(MainWinTest, ThePuzzleListFollowsTheCategoryMovedToByKeyboard) {
+  Add("Food", "Pasta");
+  Add("animals", "Zoo");
+  Add("Food", "Fruit");
+  Add("Birds", "Owls");
+  TMainWin win(paths_);
+  win.CategoryBox()->setFocus();
+  QTest::keyClick(win.CategoryBox(), Qt::Key_Down);
+  EXPECT_EQ(Selected(win.CategoryBox()), "Birds");
+  EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Owls"}));
+  EXPECT_FALSE(Enabled(win, "ModifyPuzzleItem"));  // nothing of the old category stays chosen
+  QTest::keyClick(win.CategoryBox(), Qt::Key_End);
+  EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Fruit", "Pasta"}));
+  QTest::keyClick(win.PuzzleBox(), Qt::Key_Down);
+  EXPECT_EQ(Selected(win.PuzzleBox()), "Fruit");
+  EXPECT_TRUE(Enabled(win, "ModifyPuzzleItem"));
+  EXPECT_EQ(win.SelectedRecord(), 2);
+  QTest::keyClick(win.CategoryBox(), Qt::Key_Home);
+  EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Zoo"}));
+  // Space selects the current puzzle without moving to another: the commands follow too.
+  win.PuzzleBox()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+  EXPECT_FALSE(Enabled(win, "ModifyPuzzleItem"));
+  QTest::keyClick(win.PuzzleBox(), Qt::Key_Space);
+  EXPECT_EQ(Selected(win.PuzzleBox()), "Zoo");
+  EXPECT_TRUE(Enabled(win, "ModifyPuzzleItem"));
+  // Clicking the category already shown changes nothing.
+  win.PuzzleBox()->setCurrentRow(0);
+  win.CategoryBoxClick(0);
+  EXPECT_EQ(Selected(win.PuzzleBox()), "Zoo");
 }
 
 TEST_F(MainWinTest, DeleteAsksThenReselectsThePuzzleAbove) {

@@ -1,6 +1,7 @@
 // gridwright-make run as a user runs it: real processes, temporary folders.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +10,7 @@
 
 #include <sys/wait.h>
 
+#include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
 #include "support/TempDir.h"
@@ -149,6 +151,9 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
   for (int i = 0; i < 331; ++i) many += "WORD" + std::to_string(i) + "\n";
   test::WriteText(dir_.File("many.txt"), many);
   test::WriteText(dir_.File("long.txt"), std::string(40, 'A') + "\nCAT\n");
+  // Folders in the places of the libraries.
+  std::filesystem::create_directories(dir_.File("badlib/QLFPAGE.DAT"));
+  std::filesystem::create_directories(dir_.File("badshapes/QLFLAY.DAT"));
 
   struct Case {
     std::string arguments;
@@ -168,6 +173,8 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
       {Common() + "--title \"   \"", 2, "No title specified.  Please correct."},
       {Common() + "--pick 9", 2, "--pick takes 1 to 4"},
       {"animals.txt --library lib", 2, "--group is required"},
+      {"animals.txt --library badlib --group G.QL3", 2, "Cannot read the page layout library"},
+      {"animals.txt --library badshapes --group G.QL3 --shape Heart", 2, "Cannot read the shape"},
   };
   for (const Case& c : cases) {
     const ToolRun run = Make(c.arguments, dir_.Path());
@@ -175,6 +182,36 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
     EXPECT_NE(run.out.find(c.message), std::string::npos) << c.arguments << "\n" << run.out;
   }
   EXPECT_EQ(test::ReadBytes(dir_.File("G.QL3")), before);
+}
+
+TEST_F(MakeToolTest, RepeatedWordsAreRefusedUnlessAllowed) {
+  test::WriteText(dir_.File("pets.txt"), "CAT : purrs\nDOG\ncat : again\nHAMSTER\n");
+  const ToolRun refused = Make("pets.txt --library lib --group G.QL3", dir_.Path());
+  EXPECT_EQ(refused.code, 2) << refused.out;
+  EXPECT_NE(refused.out.find("The word CAT appears more than once."), std::string::npos)
+      << refused.out;
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
+
+  const ToolRun allowed =
+      Make("pets.txt --library lib --group G.QL3 --allow-duplicates --seed 3", dir_.Path());
+  ASSERT_EQ(allowed.code, 0) << allowed.out;
+  std::vector<std::string> stored;
+  for (int i = 1; i <= 4; ++i) stored.push_back(Record(0)->Word(i).Get());
+  EXPECT_NE(std::find(stored.begin(), stored.end(), "CAT"), stored.end());
+  EXPECT_NE(std::find(stored.begin(), stored.end(), "cat"), stored.end());
+  EXPECT_NE(Make("--help", dir_.Path()).out.find("--allow-duplicates"), std::string::npos);
+}
+
+TEST_F(MakeToolTest, ARunGivenUpOnRefusedTriesSaysTheScreenRefusedThem) {
+  // A hand-written entry ending in a space: a Q beside an empty cell, which every grid has.
+  test::WriteText(dir_.File("lib/BADLIST.TXT"), "q \n");
+  test::WriteText(dir_.File("quiz.txt"), "QUIZ\nLION\n");
+  const ToolRun run = Make("quiz.txt --library lib --group G.QL3 --seed 4", dir_.Path());
+  EXPECT_EQ(run.code, 3) << run.out;
+  EXPECT_NE(run.out.find("Offensive-word screening refused every attempt"), std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.out.find("directions"), std::string::npos) << run.out;
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
 }
 
 TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNothing) {
@@ -279,6 +316,36 @@ TEST_F(MakeToolTest, NumbersAreStrictAndControlCharactersAreRefusedByLine) {
       Make("tabbed.txt --library lib --group G.QL3 --sep \"$(printf '\\t')\"", dir_.Path()).code,
       0);
   EXPECT_EQ(Record(1)->Clue(1).Get(), "king of beasts");
+}
+
+TEST_F(MakeToolTest, LayoutsAreListedExchangedDeletedAndMarkedAsTheDefault) {
+  for (const char* name : {"Plain", "Wide", "Tall"}) {
+    PageLayout l;
+    MakeBuiltInDefaultLayout(l);
+    l.layoutName.Set(name);
+    ASSERT_TRUE(AppendLayout(dir_.File("lib/QLFPAGE.DAT"), l).ok);
+  }
+  const std::string layouts = "--layouts --library lib";
+  // The default is the program's setting in the current folder.
+  ASSERT_EQ(Make(layouts + " --default 2", dir_.Path()).code, 0);
+  ASSERT_EQ(Make(layouts + " --export 1 wide.pag", dir_.Path()).code, 0);
+  ASSERT_EQ(Make(layouts + " --import wide.pag", dir_.Path()).code, 0);
+  // A record before the default goes: the default stays on its layout.
+  const ToolRun run = Make(layouts + " --delete 0", dir_.Path());
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, "0\tWide (Letter)\n1\tTall (Letter)  <<DEFAULT>>\n2\tWide (Letter)\n");
+  EXPECT_NE(test::ReadText(dir_.File("QUARL3.INI")).find("Default Page=1"), std::string::npos);
+
+  // Refused with a message: no such record, a damaged file, a bad command line.
+  test::WriteText(dir_.File("short.pag"), "PAG1.0 and far too short");
+  const long size = test::FileSize(dir_.File("lib/QLFPAGE.DAT"));
+  for (const char* bad : {" --export 3 x.pag", " --import short.pag", " --delete 0 --default 1"}) {
+    const ToolRun refused = Make(layouts + bad, dir_.Path());
+    EXPECT_EQ(refused.code, 2) << bad << ": " << refused.out;
+    EXPECT_EQ(refused.out.rfind("gridwright-make: ", 0), 0u) << bad;
+  }
+  EXPECT_EQ(test::FileSize(dir_.File("lib/QLFPAGE.DAT")), size);
+  EXPECT_EQ(test::FileSize(dir_.File("x.pag")), -1);
 }
 
 TEST(ShowPuzzle, MarksFillLettersAndCellsOutsideTheShape) {
