@@ -48,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const LayoutEntry& entry : entries) {
     FUZZ_CHECK(ReadLayout(library, entry.index, *layout));
     FUZZ_CHECK(entry.text == layout->layoutName.Get());
+    FUZZ_CHECK(LayoutEntryText(entry, entry.index).rfind(entry.text, 0) == 0);
     Examine(*layout);
   }
   if (count > 0) {
