@@ -25,6 +25,7 @@
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
 #include "designer/ListPages.h"
+#include "editor/DoIntChars.h"
 #include "editor/WordList.h"
 #include "layouts/LayoutLibrary.h"
 #include "session/Features.h"
@@ -250,8 +251,8 @@ void TMainWin::BuildMenus() {
   pixelFormats_[1] = action(colors, "Colors16MItem", "&16 Million Colors", QKeySequence(), true,
                             [this] { PixelFormatClick(1); });
   for (QAction* a : pixelFormats_) a->setCheckable(true);
-  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"),
-         feature::kIntChars, [] {});
+  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"), true,
+         [this] { IntCharsClick(); });
   options->addSeparator();
   // The language menus wait for the spelling and thesaurus windows, but their items already show
   // the stored choice and which languages are installed.
@@ -675,6 +676,11 @@ void TMainWin::PageLayoutClick() {
 void TMainWin::TipsClick() {
   TTipOfDay tips(this);
   tips.exec();
+}
+
+void TMainWin::IntCharsClick() {
+  TDoIntChars dialog(this);
+  dialog.exec();
 }
 
 void TMainWin::AboutClick() {

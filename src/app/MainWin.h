@@ -51,6 +51,7 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void PrintPuzzleClick();
   void PageLayoutClick();
   void PuzzleShapeClick();
+  void IntCharsClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();
   void PixelFormatClick(long format);

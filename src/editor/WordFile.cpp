@@ -1,46 +1,130 @@
-// Word/clue text file reading and line splitting.
+// Word/clue text files: reading, splitting, merging into the editor's rows, writing.
 #include "editor/WordFile.h"
 
+#include <QSaveFile>
 #include <cstdio>
 #include <memory>
 
 #include "base/IoError.h"
+#include "base/TextCodec.h"
 #include "base/TextUtils.h"
 
 namespace gw {
 
-std::optional<std::vector<WordFileLine>> ReadWordFileLines(const std::string& path) {
+WordFileLines WordFileFromBytes(const std::string& bytes) {
+  FileText text = Cp1252FromFileText(bytes);
+  WordFileLines out;
+  out.converted = text.converted;
+  out.unmapped = std::move(text.unmapped);
+  const std::string& s = text.text;
+  size_t begin = 0;
+  for (int number = 1; begin < s.size(); ++number) {
+    size_t end = s.find_first_of("\r\n", begin);
+    if (end == std::string::npos) end = s.size();
+    const std::string line = Trim(Cut(s.substr(begin, end - begin), 255));
+    if (!line.empty()) {
+      out.lines.push_back(line);
+      out.numbers.push_back(number);
+    }
+    // CR LF is one line end; a lone CR or LF is one too.
+    begin = end + (s.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return out;
+}
+
+namespace {
+
+// Bytes enough for 255 characters in any of the encodings a word file may have (UTF-8 takes up
+// to four bytes a character, UTF-16 two or four).
+constexpr size_t kLineBytes = 4 * 255;
+
+// Collects the bytes of a file as WordFileFromBytes needs them: every line end, and of each
+// line its head. Units are bytes, or the two-byte units of a UTF-16 file.
+class LineHeads {
+ public:
+  void Begin(size_t unit, bool bigEndian) {
+    unit_ = unit;
+    bigEndian_ = bigEndian;
+  }
+  void Add(const char* bytes, size_t n) {
+    for (size_t i = 0; i < n; ++i) {
+      pending_[pendingSize_++] = bytes[i];
+      if (pendingSize_ == unit_) Unit();
+    }
+  }
+  std::string Finish() {
+    kept_.append(pending_, pendingSize_);  // half a unit at the end: let the decoder judge it
+    return std::move(kept_);
+  }
+
+ private:
+  void Unit() {
+    const auto byte = [this](size_t i) { return static_cast<unsigned char>(pending_[i]); };
+    const unsigned value = unit_ == 1   ? byte(0)
+                           : bigEndian_ ? (byte(0) << 8 | byte(1))
+                                        : (byte(1) << 8 | byte(0));
+    pendingSize_ = 0;
+    if (value == '\n' || value == '\r') {
+      kept_.append(pending_, unit_);
+      line_ = 0;
+      return;
+    }
+    if (line_ < kLineBytes) {
+      kept_.append(pending_, unit_);
+    } else if (line_ == kLineBytes) {
+      // The head ends here: never in the middle of a character, which would spoil the decoding
+      // of the whole file.
+      if (unit_ == 1) {
+        if ((value & 0xC0) == 0x80) {
+          size_t cut = kept_.size();
+          while (cut > 0 && (static_cast<unsigned char>(kept_[cut - 1]) & 0xC0) == 0x80) --cut;
+          if (cut > 0 && static_cast<unsigned char>(kept_[cut - 1]) >= 0xC0) --cut;
+          kept_.resize(cut);
+        }
+      } else if (kept_.size() >= 2) {
+        const unsigned last = bigEndian_
+                                  ? (static_cast<unsigned char>(kept_[kept_.size() - 2]) << 8 |
+                                     static_cast<unsigned char>(kept_.back()))
+                                  : (static_cast<unsigned char>(kept_.back()) << 8 |
+                                     static_cast<unsigned char>(kept_[kept_.size() - 2]));
+        if (last >= 0xD800 && last <= 0xDBFF) kept_.resize(kept_.size() - 2);
+      }
+    }
+    line_ += unit_;
+  }
+
+  size_t unit_ = 1;
+  bool bigEndian_ = false;
+  char pending_[2] = {};
+  size_t pendingSize_ = 0;
+  size_t line_ = 0;  // bytes of the current line so far
+  std::string kept_;
+};
+
+}  // namespace
+
+std::optional<WordFileLines> ReadWordFile(const std::string& path) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
   if (!f) return std::nullopt;
-  constexpr size_t kKept = 255;
-  std::vector<WordFileLine> lines;
-  std::string line;   // the head of the line: one more than is kept, for a CR before the LF
-  size_t length = 0;  // of the whole line
-  int number = 1;
-  auto finish = [&] {
-    if (length == line.size() && !line.empty() && line.back() == '\r') line.pop_back();
-    std::string text = Trim(Cut(line, kKept));
-    if (!text.empty()) lines.push_back({number, std::move(text)});
-    line.clear();
-    length = 0;
-    ++number;
-  };
+  LineHeads heads;
+  char buffer[65536];
   long total = 0;
-  int c;
-  while ((c = getc_unlocked(f.get())) != EOF) {
-    if (++total > kMaxWordFileBytes)
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) {
+    if (total == 0 && n >= 2) {
+      // A UTF-16 byte order mark makes the line ends two-byte units.
+      const auto b0 = static_cast<unsigned char>(buffer[0]);
+      const auto b1 = static_cast<unsigned char>(buffer[1]);
+      if ((b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF)) heads.Begin(2, b0 == 0xFE);
+    }
+    total += static_cast<long>(n);
+    if (total > kMaxWordFileBytes)
       throw IoError(path + " is larger than " + std::to_string(kMaxWordFileBytes >> 20) +
                     " MB: no word file is");
-    if (c == '\n') {
-      finish();
-      continue;
-    }
-    if (line.size() <= kKept) line.push_back(static_cast<char>(c));
-    ++length;
+    heads.Add(buffer, n);
   }
   if (std::ferror(f.get())) throw IoError("cannot read " + path);
-  if (length > 0) finish();
-  return lines;
+  return WordFileFromBytes(heads.Finish());
 }
 
 WordAndClue SplitWordClue(const std::string& line, const std::string& separator) {
@@ -52,6 +136,83 @@ WordAndClue SplitWordClue(const std::string& line, const std::string& separator)
 std::string JoinWordClue(const std::string& word, const std::string& separator,
                          const std::string& clue) {
   return PadRight(Trim(word), 31) + separator + " " + Trim(clue);
+}
+
+std::string TypedSeparator(const std::string& typed) {
+  return Cut(Trim(typed), 10);
+}
+
+std::vector<size_t> MergeWordFileLines(std::vector<PuzzleEntries::Row>& rows,
+                                       const std::vector<std::string>& lines, WordFileForm form,
+                                       const std::string& separator) {
+  std::vector<size_t> written;
+  int count = CountWords(rows);
+  size_t from = 0;  // rows before it are known to be taken
+  for (const std::string& line : lines) {
+    if (count >= kMaxWords) break;
+    size_t r = from;
+    for (; r < rows.size(); ++r) {
+      const bool noWord = Trim(rows[r].word).empty();
+      if (form == WordFileForm::Words ? noWord : noWord && Trim(rows[r].clue).empty()) break;
+    }
+    if (r == rows.size()) continue;
+    from = r + 1;
+    switch (form) {
+      case WordFileForm::Words:
+        rows[r].word = Trim(line);
+        break;
+      case WordFileForm::Clues:
+        rows[r].clue = Trim(line);
+        break;
+      case WordFileForm::WordsAndClues: {
+        const WordAndClue entry = SplitWordClue(line, separator);
+        rows[r].word = entry.word;
+        rows[r].clue = entry.clue;
+        break;
+      }
+    }
+    written.push_back(r);
+    ++count;
+  }
+  return written;
+}
+
+std::vector<std::string> WordFileExportLines(const std::vector<PuzzleEntries::Row>& rows,
+                                             WordFileForm form, const std::string& separator) {
+  std::vector<std::string> lines;
+  for (const PuzzleEntries::Row& row : rows) {
+    const std::string word = Trim(row.word), clue = Trim(row.clue);
+    switch (form) {
+      case WordFileForm::Words:
+        if (!word.empty()) lines.push_back(word);
+        break;
+      case WordFileForm::Clues:
+        if (!clue.empty()) lines.push_back(clue);
+        break;
+      case WordFileForm::WordsAndClues:
+        if (!word.empty() || !clue.empty())
+          lines.push_back(JoinWordClue(word, separator.empty() ? ":" : separator, clue));
+        break;
+    }
+  }
+  return lines;
+}
+
+bool WriteWordFile(const std::string& path, const std::vector<std::string>& lines) {
+  QSaveFile out(QString::fromLocal8Bit(path.c_str()));
+  // A writable file in a folder we may not create files in is still written, in place.
+  out.setDirectWriteFallback(true);
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  for (const std::string& line : lines) {
+    const std::string text = line + "\r\n";
+    if (out.write(text.data(), static_cast<qint64>(text.size())) !=
+        static_cast<qint64>(text.size())) {
+      out.cancelWriting();
+      throw IoError("cannot write " + path);
+    }
+  }
+  if (!out.commit()) throw IoError("cannot write " + path);
+  return true;
 }
 
 }  // namespace gw

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "base/TextCodec.h"
+
 namespace gw {
 
 namespace {
@@ -38,6 +40,13 @@ void WordGrid::SetCell(int column, int row, const QString& text) {
   QTableWidgetItem* it = item(row - 1, column);
   if (!it) setItem(row - 1, column, it = new QTableWidgetItem);
   it->setText(text);
+}
+
+std::vector<PuzzleEntries::Row> WordGrid::Rows() const {
+  std::vector<PuzzleEntries::Row> rows(kRows);
+  for (int row = 1; row <= kRows; ++row)
+    rows[row - 1] = {FromQString(Cell(kWord, row)), FromQString(Cell(kClue, row))};
+  return rows;
 }
 
 void WordGrid::SetFixedThrough(int column) {

@@ -20,6 +20,10 @@
 #include "base/TextUtils.h"
 #include "designer/ListPages.h"
 #include "editor/DirectionIcons.h"
+#include "editor/DoIntChars.h"
+#include "editor/Import.h"
+#include "editor/IntKeyTyper.h"
+#include "editor/MyExport.h"
 #include "editor/PuzzleEntries.h"
 #include "editor/WordGrid.h"
 #include "generator/ChangeThePhrase.h"
@@ -111,8 +115,8 @@ void TWordList::BuildControls() {
   changePhrase_ = Button(wordsPanel_, "ChangePhrase", "P&hrase", {428, 214, 88, 28});
   connect(deleteClue_, &QPushButton::clicked, this, &TWordList::DeleteClueClick);
   connect(deleteAllClue_, &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
-  importClue_->setEnabled(feature::kWordFiles);
-  exportClue_->setEnabled(feature::kWordFiles);
+  connect(importClue_, &QPushButton::clicked, this, &TWordList::ImportClueClick);
+  connect(exportClue_, &QPushButton::clicked, this, &TWordList::ExportClueClick);
   connect(changePhrase_, &QPushButton::clicked, this, &TWordList::ChangePhraseClick);
 
   Label(this, "BonusLabel", "Bonus Question", {8, 457, 108, 18});
@@ -163,13 +167,17 @@ void TWordList::BuildControls() {
   cancel_ = Button(this, "Cancel", "E&xit", {540, 470, 172, 30});
   connect(cancel_, &QPushButton::clicked, this, &TWordList::CancelClick);
   intCharButton_ = Button(this, "IntCharButton", "International Characters", {540, 538, 172, 30});
-  intCharButton_->setEnabled(feature::kIntChars);
-  // F1..F12 type the international characters of the settings "Int Key 1".."Int Key 12".
+  connect(intCharButton_, &QPushButton::clicked, this, &TWordList::IntCharButtonClick);
+  // F1..F12 type the international characters of the settings "Int Key 1".."Int Key 12". With
+  // Ctrl held the key waits for its release, as it does when Ctrl is pressed after the key.
+  typer_ = new IntKeyTyper(this);
   for (int key = 1; key <= 12; ++key) {
     auto* item = new QAction(QString::number(key), this);
     item->setObjectName(QStringLiteral("N%11").arg(key));
-    item->setShortcut(QKeySequence(Qt::Key_F1 + key - 1));
-    item->setEnabled(feature::kIntChars);
+    const int fkey = Qt::Key_F1 + key - 1;
+    item->setShortcuts(
+        {QKeySequence(fkey), QKeySequence(QKeyCombination(Qt::ControlModifier, Qt::Key(fkey)))});
+    connect(item, &QAction::triggered, this, [this, key] { IntKeyClick(key); });
     addAction(item);
   }
 
@@ -324,10 +332,7 @@ PuzzleEntries TWordList::Entries() const {
   entries.title = FromQString(title_->text());
   entries.category = FromQString(category_->currentText());
   entries.bonusQuestion = FromQString(bonusQuest_->text());
-  entries.rows.resize(WordGrid::kRows);
-  for (int row = 1; row <= WordGrid::kRows; ++row)
-    entries.rows[row - 1] = {FromQString(grid_->Cell(WordGrid::kWord, row)),
-                             FromQString(grid_->Cell(WordGrid::kClue, row))};
+  entries.rows = grid_->Rows();
   return entries;
 }
 
@@ -508,6 +513,27 @@ void TWordList::ChangePhraseClick() {
   grid_->CommitOpenEditor();
   TChangeThePhrase phrase(*state_.currentPuzzle, this);
   if (phrase.exec() == QDialog::Accepted) phrase.ApplyTo(*state_.currentPuzzle);
+}
+
+void TWordList::ImportClueClick() {
+  grid_->CommitOpenEditor();
+  TImport import(*grid_, this);
+  import.exec();
+}
+
+void TWordList::ExportClueClick() {
+  grid_->CommitOpenEditor();
+  TMyExport exportDialog(*grid_, this);
+  exportDialog.exec();
+}
+
+void TWordList::IntCharButtonClick() {
+  TDoIntChars dialog(this);
+  dialog.exec();
+}
+
+void TWordList::IntKeyClick(int key) {
+  typer_->Type(AppSettings().intKeys[static_cast<size_t>(key - 1)]);
 }
 
 void TWordList::ChangeLayoutClick() {

@@ -20,6 +20,7 @@ class QToolButton;
 
 namespace gw {
 
+class IntKeyTyper;
 class ShapeListPanel;
 class WordGrid;
 
@@ -60,8 +61,15 @@ class TWordList : public QDialog {
   // Writes the current puzzle over its record and makes the main window reselect it; a failure
   // is reported and returns false, and the caller keeps the editor open with the edit.
   bool SaveIt();
+  // Word/clue text files, read into and written from the grid.
+  void ImportClueClick();
+  void ExportClueClick();
+  // The character keys: the dialog, and F1..F12 (key 1..12) typing into the focused control.
+  void IntCharButtonClick();
+  void IntKeyClick(int key);
 
   WordGrid* Grid() const { return grid_; }
+  IntKeyTyper& Typer() const { return *typer_; }
   ShapeListPanel& ShapePanel() const { return *shapePanel_; }
 
  protected:
@@ -114,6 +122,7 @@ class TWordList : public QDialog {
   QPushButton* cancel_ = nullptr;
   QPushButton* changeLayout_ = nullptr;
   QPushButton* intCharButton_ = nullptr;
+  IntKeyTyper* typer_ = nullptr;
 };
 
 }  // namespace gw

@@ -32,6 +32,7 @@ const Command kCommands[] = {
      "(created when missing; a file that holds no puzzle is never written to). WORDFILE holds\n"
      "one entry per line: a word, or a word, the separator (--sep, \":\" by default) and its\n"
      "clue; at most 330 entries, whose words and clues hold no tab or other control character.\n"
+     "It may be Windows-1252 or UTF-8 text; characters outside Windows-1252 are refused.\n"
      "\n"
      "  --title, --category  the puzzle's title and category (default: the word file's name\n"
      "                       and \"Puzzles\")\n"
@@ -55,6 +56,13 @@ const Command kCommands[] = {
      "  --list FILE.QL3      record number, category and title of every puzzle\n"},
     {"--show", gw::cli::RunShow, "  gridwright-make --show FILE.QL3 RECORD\n",
      "  --show FILE.QL3 N    the grid of record N and its words\n"},
+    {"--export-words", gw::cli::RunExportWords,
+     "  gridwright-make --export-words FILE.QL3 RECORD FILE.TXT [--form words|clues|both]\n"
+     "                  [--sep CHAR]\n",
+     "  --export-words       the words and clues of record RECORD as a text file, sorted, one\n"
+     "                       entry per line (Windows-1252, CR LF), as the editor's Export writes\n"
+     "                       them: --form both (default) pads each word to 31 characters, then\n"
+     "                       the separator (--sep, \":\" by default), a space and the clue\n"},
     {"--layouts", gw::cli::RunLayouts,
      "  gridwright-make --layouts [--library DIR] [--import FILE.PAG | --export N FILE.PAG |\n"
      "                  --delete N | --default N]\n",

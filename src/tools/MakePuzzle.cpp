@@ -106,16 +106,22 @@ namespace {
 MakeOutcome MakeAndSave(const MakeRequest& request) {
   const AppPaths paths{request.libraryDir, request.libraryDir};
 
-  std::optional<std::vector<WordFileLine>> lines;
+  std::optional<WordFileLines> file;
   try {
-    lines = ReadWordFileLines(request.wordFile);
+    file = ReadWordFile(request.wordFile);
   } catch (const IoError& e) {
     return Fail(MakeOutcome::InputError, std::string("Cannot read the word file: ") + e.what());
   }
-  if (!lines)
+  if (!file)
     return Fail(MakeOutcome::InputError, "Cannot open the word file " + request.wordFile + ".");
-  if (lines->size() > static_cast<size_t>(kMaxWords))
-    return Fail(MakeOutcome::InputError, "The word file holds " + std::to_string(lines->size()) +
+  // Nothing is made from words that would lose letters.
+  if (!file->unmapped.isEmpty())
+    return Fail(MakeOutcome::InputError, "The word file holds characters a puzzle cannot keep: " +
+                                             CodePointList(file->unmapped) + " (" +
+                                             request.wordFile + ").");
+  const std::vector<std::string>& lines = file->lines;
+  if (lines.size() > static_cast<size_t>(kMaxWords))
+    return Fail(MakeOutcome::InputError, "The word file holds " + std::to_string(lines.size()) +
                                              " entries; a puzzle takes at most " +
                                              std::to_string(kMaxWords) + ".");
 
@@ -130,16 +136,16 @@ MakeOutcome MakeAndSave(const MakeRequest& request) {
 
   // The editor's rules for what it stores: trimmed, cut to the field, blank words skipped.
   int count = 0;
-  for (const WordFileLine& line : *lines) {
-    const WordAndClue entry = SplitWordClue(Cp1252FromFileText(line.text), request.separator);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const WordAndClue entry = SplitWordClue(lines[i], request.separator);
     if (entry.word.empty()) continue;
     for (const auto& [text, what] : {std::pair{&entry.word, "word"}, {&entry.clue, "clue"}})
       if (FindControlCharacter(*text) != std::string::npos)
         return Fail(MakeOutcome::InputError,
-                    "Line " + std::to_string(line.number) + " of " + request.wordFile + ": the " +
-                        what +
-                        " holds a control character (a tab, a lone carriage return or another "
-                        "byte below 32); remove it.");
+                    "Line " + std::to_string(file->numbers[i]) + " of " + request.wordFile +
+                        ": the " + what +
+                        " holds a control character (a tab, a NUL or another byte below 32); "
+                        "remove it.");
     ++count;
     puzzle->Word(count).Set(entry.word);
     puzzle->Clue(count).Set(entry.clue);

@@ -13,7 +13,11 @@
 #include "base/Settings.h"
 #include "base/TextCodec.h"
 #include "designer/ListPages.h"
+#include "editor/DoIntChars.h"
+#include "editor/Import.h"
+#include "editor/MyExport.h"
 #include "editor/WordFile.h"
+#include "editor/WordGrid.h"
 #include "editor/WordList.h"
 #include "generator/BlowItUp.h"
 #include "generator/BonusQuestion.h"
@@ -49,9 +53,9 @@ GalleryContext::GalleryContext(const std::string& binDir, const std::string& wor
   auto puzzle = std::make_unique<PuzzleRecord>();
   InitNewPuzzle(*puzzle);
   int count = 0;
-  if (const auto lines = ReadWordFileLines(wordList))
-    for (const WordFileLine& line : *lines) {
-      const WordAndClue entry = SplitWordClue(Cp1252FromFileText(line.text), ":");
+  if (const auto file = ReadWordFile(wordList))
+    for (const std::string& line : file->lines) {
+      const WordAndClue entry = SplitWordClue(line, ":");
       if (!entry.word.empty() && count < kMaxWords) {
         ++count;
         puzzle->Word(count).Set(entry.word);
@@ -79,6 +83,26 @@ void ShowAndSettle(QWidget* window) {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
+namespace {
+
+// The import and export dialogs work on the editor's grid: a hidden one holding the current
+// puzzle's words, owned by the dialog.
+template <typename Dialog>
+std::unique_ptr<QWidget> OnPuzzleGrid(GalleryContext& c) {
+  auto* grid = new WordGrid;
+  const PuzzleRecord& p = *c.Host().state.currentPuzzle;
+  for (int row = 1; row <= WordGrid::kRows; ++row) {
+    grid->SetCell(WordGrid::kWord, row, ToQString(p.Word(row).Get()));
+    grid->SetCell(WordGrid::kClue, row, ToQString(p.Clue(row).Get()));
+  }
+  auto dialog = std::make_unique<Dialog>(*grid);
+  grid->setParent(dialog.get());
+  grid->hide();
+  return dialog;
+}
+
+}  // namespace
+
 std::vector<GalleryWindow> AllWindows() {
   using W = std::unique_ptr<QWidget>;
   return {
@@ -103,6 +127,10 @@ std::vector<GalleryWindow> AllWindows() {
          c.Host().state.newPuzzle = false;
          return std::make_unique<TWordList>(c.Host(), QStringLiteral("Modify Existing Puzzle"));
        }},
+      {"word-file-import", [](GalleryContext& c) { return OnPuzzleGrid<TImport>(c); }},
+      {"word-file-export", [](GalleryContext& c) { return OnPuzzleGrid<TMyExport>(c); }},
+      {"international-characters",
+       [](GalleryContext&) -> W { return std::make_unique<TDoIntChars>(); }},
       {"building-puzzles",
        [](GalleryContext& c) -> W {
          static PlacementOptions options;

@@ -290,7 +290,8 @@ TEST_F(MakeToolTest, NumbersAreStrictAndControlCharactersAreRefusedByLine) {
   };
   test::WriteText(dir_.File("tab.txt"), "LION\n\nTI\tGER : striped\n");
   test::WriteText(dir_.File("nul.txt"), std::string("LION : king\nZEBRA : str\0ipes\n", 29));
-  test::WriteText(dir_.File("cr.txt"), "LION\rTIGER\n");
+  // A lone CR ends a line like LF (old Mac files), so the tab is on line 3.
+  test::WriteText(dir_.File("cr.txt"), "LION\rTIGER\rZE\tBRA\n");
   const Case cases[] = {
       {Common() + "--attempts 5x", "--attempts takes a whole number"},
       {Common() + "--attempts ' 5'", "--attempts takes a whole number"},
@@ -300,7 +301,7 @@ TEST_F(MakeToolTest, NumbersAreStrictAndControlCharactersAreRefusedByLine) {
       {Common() + "--integration 3x", "--integration takes 0 to 6"},
       {"tab.txt --library lib --group G.QL3", "Line 3 of tab.txt: the word holds a control"},
       {"nul.txt --library lib --group G.QL3", "Line 2 of nul.txt: the clue holds a control"},
-      {"cr.txt --library lib --group G.QL3", "Line 1 of cr.txt: the word holds a control"},
+      {"cr.txt --library lib --group G.QL3", "Line 3 of cr.txt: the word holds a control"},
       {Common() + "--title \"$(printf 'A\\tB')\"", "--title holds a control character"},
   };
   for (const Case& c : cases) {
@@ -316,6 +317,48 @@ TEST_F(MakeToolTest, NumbersAreStrictAndControlCharactersAreRefusedByLine) {
       Make("tabbed.txt --library lib --group G.QL3 --sep \"$(printf '\\t')\"", dir_.Path()).code,
       0);
   EXPECT_EQ(Record(1)->Clue(1).Get(), "king of beasts");
+}
+
+TEST_F(MakeToolTest, WordFilesGoOutAndComeBackWithTheirAccents) {
+  // UTF-8 in, Windows-1252 in the record and in the exported file.
+  test::WriteText(dir_.File("utf8.txt"),
+                  "\xC3\x91"
+                  "AND\xC3\x9A : a bird\nCAF\xC3\x89\nlion : king: of beasts\n");
+  ASSERT_EQ(Make("utf8.txt --library lib --group G.QL3 --seed 4", dir_.Path()).code, 0);
+  EXPECT_EQ(ShowPuzzle(*Record(0)).find("?"), std::string::npos);
+  const ToolRun out = Make("--export-words G.QL3 0 out.txt --sep /", dir_.Path());
+  ASSERT_EQ(out.code, 0) << out.out;
+  auto padded = [](const std::string& word) { return word + std::string(31 - word.size(), ' '); };
+  EXPECT_EQ(test::ReadText(dir_.File("out.txt")), padded("CAF\xC9") + "/ \r\n" + padded("lion") +
+                                                      "/ king: of beasts\r\n" +
+                                                      padded("\xD1"
+                                                             "AND\xDA") +
+                                                      "/ a bird\r\n");
+  ASSERT_EQ(Make("out.txt --library lib --group H.QL3 --seed 4 --sep /", dir_.Path()).code, 0);
+  const auto again = Record(0, "H.QL3");
+  std::vector<std::string> before, after;
+  for (int i = 1; i <= 3; ++i) {
+    before.push_back(Record(0)->Word(i).Get() + "|" + Record(0)->Clue(i).Get());
+    after.push_back(again->Word(i).Get() + "|" + again->Clue(i).Get());
+  }
+  std::sort(before.begin(), before.end());
+  std::sort(after.begin(), after.end());
+  EXPECT_EQ(after, before);
+
+  ASSERT_EQ(Make("--export-words G.QL3 0 words.txt --form words", dir_.Path()).code, 0);
+  EXPECT_EQ(test::ReadText(dir_.File("words.txt")),
+            "CAF\xC9\r\nlion\r\n\xD1"
+            "AND\xDA\r\n");
+
+  // Letters a puzzle cannot hold are refused, not turned into question marks.
+  test::WriteText(dir_.File("foreign.txt"), "\xE4\xB8\xAD\xE6\x96\x87\nCAT\n");
+  const ToolRun foreign = Make("foreign.txt --library lib --group G.QL3", dir_.Path());
+  EXPECT_EQ(foreign.code, 2);
+  EXPECT_NE(foreign.out.find("U+4E2D, U+6587"), std::string::npos) << foreign.out;
+  EXPECT_EQ(Make("--export-words G.QL3 5 x.txt", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--export-words G.QL3 0 x.txt --form pairs", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--export-words G.QL3 0 nowhere/x.txt", dir_.Path()).code, 3);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.txt")));
 }
 
 TEST_F(MakeToolTest, LayoutsAreListedExchangedDeletedAndMarkedAsTheDefault) {
