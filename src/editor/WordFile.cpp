@@ -1,10 +1,10 @@
 // Word/clue text files: reading, splitting, merging into the editor's rows, writing.
 #include "editor/WordFile.h"
 
-#include <QSaveFile>
 #include <cstdio>
 #include <memory>
 
+#include "base/FileIo.h"
 #include "base/IoError.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
@@ -199,20 +199,11 @@ std::vector<std::string> WordFileExportLines(const std::vector<PuzzleEntries::Ro
 }
 
 bool WriteWordFile(const std::string& path, const std::vector<std::string>& lines) {
-  QSaveFile out(QString::fromLocal8Bit(path.c_str()));
-  // A writable file in a folder we may not create files in is still written, in place.
-  out.setDirectWriteFallback(true);
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  for (const std::string& line : lines) {
-    const std::string text = line + "\r\n";
-    if (out.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-      out.cancelWriting();
-      throw IoError("cannot write " + path);
-    }
-  }
-  if (!out.commit()) throw IoError("cannot write " + path);
-  return true;
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  // Beside the file and renamed over it, or where the folder takes no new file, written in place
+  // with the old text put back should the write fail.
+  return fileio::ReplaceFileContents(path, text);
 }
 
 }  // namespace gw

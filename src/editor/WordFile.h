@@ -69,8 +69,9 @@ std::vector<size_t> MergeWordFileLines(std::vector<PuzzleEntries::Row>& rows,
 std::vector<std::string> WordFileExportLines(const std::vector<PuzzleEntries::Row>& rows,
                                              WordFileForm form, const std::string& separator);
 
-// Writes the lines as Windows-1252, each ended by CR LF, replacing the file through a sibling.
-// False when the file cannot be created; IoError when writing fails.
+// Writes the lines as Windows-1252, each ended by CR LF, in place of the file (see
+// fileio::ReplaceFileContents). False when the file cannot be created or replaced; IoError when
+// writing fails, the old file then staying as it was.
 bool WriteWordFile(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace gw

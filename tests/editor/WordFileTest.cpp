@@ -6,6 +6,7 @@
 
 #include "base/IoError.h"
 #include "editor/WordFile.h"
+#include "support/Faults.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -206,6 +207,21 @@ TEST(WordFile, WritingReplacesAFileOrFailsWithoutOne) {
   EXPECT_EQ(test::ReadText(path), "one\r\ntwo\r\n");
   EXPECT_FALSE(WriteWordFile(dir.File("no such folder/list.txt"), {"one"}));
 }
+
+class WordFileExportFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(WordFileExportFaults, NeverDestroyTheFileThatWasThere) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < 200; ++i) lines.push_back("word" + std::to_string(i) + " : its clue");
+  test::CheckReplaceFault({"list.txt",
+                           [&](const std::string& path) {
+                             return WriteWordFile(path, lines) ? test::Done() : test::Refused();
+                           }},
+                          GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Export, WordFileExportFaults, testing::ValuesIn(test::WholeFileFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
 
 }  // namespace
 }  // namespace gw
