@@ -17,6 +17,8 @@
 #include <QToolButton>
 
 #include "app/AboutBox.h"
+#include "app/ExportPuzzles.h"
+#include "app/ImportPuzzles.h"
 #include "app/TipOfDay.h"
 #include "app/UserManual.h"
 #include "base/IoError.h"
@@ -30,6 +32,9 @@
 #include "layouts/LayoutLibrary.h"
 #include "session/Features.h"
 #include "shapes/SelectShapes.h"
+#include "shapes/ShapeLibrary.h"
+#include "storage/GroupExchange.h"
+#include "storage/OldRecords.h"
 #include "widgets/Choosers.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
@@ -138,6 +143,7 @@ TMainWin::TMainWin(const AppPaths& paths, const LanguageFolders& languages, QWid
   pixelFormats_[1]->setChecked(settings.pixelFormat == 1);
 
   SaveMainGeometry(this);
+  OfferOldDataConversion();
 }
 
 TMainWin::~TMainWin() = default;
@@ -207,9 +213,9 @@ void TMainWin::BuildMenus() {
                          [this] { DeletePuzzleClick(); });
   file->addSeparator();
   QAction* importPuzzles = action(file, "ImportPuzzlesItem", "&Import Puzzles",
-                                  QKeySequence("Ctrl+I"), feature::kGroupExchange, [] {});
+                                  QKeySequence("Ctrl+I"), true, [this] { ImportPuzzlesClick(); });
   QAction* exportPuzzles = action(file, "ExportPuzzlesItem", "&Export Puzzles",
-                                  QKeySequence("Ctrl+E"), feature::kGroupExchange, [] {});
+                                  QKeySequence("Ctrl+E"), true, [this] { ExportPuzzlesClick(); });
   file->addSeparator();
   printPuzzle_ = action(file, "PrintPuzzleItem", "&Print Puzzle", QKeySequence("Ctrl+P"),
                         feature::kPrinting, [this] { PrintPuzzleClick(); });
@@ -483,6 +489,93 @@ bool TMainWin::OpenGroupFile(const std::string& name) {
   state_.groupFile = name;
   ReloadLists();
   return true;
+}
+
+// ---- Import and export ---------------------------------------------------------------------
+
+void TMainWin::ImportPuzzlesClick() {
+  SettingsValues& settings = AppSettings();
+  const std::optional<std::string> name = RunFileDialog(
+      this, FileDialogRequest::ForOpen("Import Puzzles",
+                                       "QUARL Files (*.QL3)|*.QL3|16 bit QUARL Files (*.QLX)|*.QLX",
+                                       "QL3", settings.lastImportPuzzleFile));
+  if (!name) return;
+  settings.lastImportPuzzleFile = *name;
+  switch (ImportKindOf(*name)) {
+    case ImportKind::NotValid:
+      ShowMessage("The file selected is not a valid Gridwright file.", "Error");
+      return;
+    case ImportKind::SinglePuzzle:
+      ImportSinglePuzzleFile(*name);
+      return;
+    case ImportKind::Group:
+      break;
+  }
+  if (SameGroupFile(*name, state_.groupFile)) {
+    ShowMessage("Import File cannot be the same as the currently open file.", "Error");
+    return;
+  }
+  TImportPuzzles import(state_, *name, this);
+  if (import.exec() != QDialog::Accepted) return;
+  // The selection stays where it was; an empty group selects the first imported puzzle.
+  QListWidgetItem* category = categoryBox_->currentItem();
+  QListWidgetItem* puzzle = puzzleBox_->currentItem();
+  if (category) {
+    state_.reselectCategory = FromQString(category->text());
+    state_.reselectTitle =
+        puzzle && puzzle->isSelected() ? FromQString(puzzle->text()) : import.FirstTitle();
+  } else {
+    state_.reselectCategory = import.FirstImportedCategory();
+    state_.reselectTitle = import.FirstImportedTitle();
+  }
+  state_.reselect = true;
+  ReloadLists();
+}
+
+void TMainWin::ImportSinglePuzzleFile(const std::string& name) {
+  const bool imported = RunAndReport([&] {
+    PageLayout layout;
+    LoadLayout(LayoutLibraryPath(state_.paths), AppSettings().defaultPage, layout);
+    return ImportSinglePuzzle(name, layout, state_.groupFile, *state_.currentPuzzle);
+  });
+  if (!imported) return;
+  state_.reselectCategory = kOldCategory;
+  state_.reselectTitle = state_.currentPuzzle->title.Get();
+  state_.reselect = true;
+  ReloadLists();
+}
+
+void TMainWin::ExportPuzzlesClick() {
+  TExportPuzzles exporter(state_, this);
+  exporter.exec();
+}
+
+// The previous version's files, found in the start-up directory, are read, converted and removed
+// there; the new group and the shapes go where the libraries are (beside the program, or the
+// user's data folder for an installed copy).
+void TMainWin::OfferOldDataConversion() {
+  const OldDataFiles found = FindOldData(state_.paths.startupDir);
+  if (found.puzzles.empty() && found.shapes.empty()) return;
+  const OldDataTargets targets{state_.paths.LibraryFile(kConvertedGroupName),
+                               ShapeLibraryPath(state_.paths)};
+  OldDataSummary summary;
+  try {
+    PageLayout layout;
+    if (!found.puzzles.empty())
+      LoadLayout(LayoutLibraryPath(state_.paths), AppSettings().defaultPage, layout);
+    summary = gw::OfferOldDataConversion(
+        found, targets, layout,
+        [](const std::string& text, const std::string& caption) {
+          return ShowMessage(text, caption, MsgButtons::YesNo) == MsgResult::Yes;
+        },
+        [](const OpResult& message) { ShowMessage(message.message, message.caption); });
+  } catch (const IoError& e) {
+    ShowIoError(e.what());
+  }
+  // Converting into the group that is open shows the new puzzles at once.
+  if (summary.puzzles && summary.puzzles->result.ok &&
+      SameGroupFile(targets.group, state_.groupFile))
+    ReloadLists();
 }
 
 // ---- Puzzle commands ------------------------------------------------------------------------

@@ -3,7 +3,9 @@
 #include "storage/RecordFile.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -28,6 +30,23 @@ void ReadWhole(const Fd& fd, long index, size_t recordSize, void* out, const std
   if (fileio::ReadAt(fd.Get(), out, recordSize, At(index, recordSize), path) != recordSize)
     throw IoError("cannot read record " + std::to_string(index) + " of " + path +
                   ": the file ended before it");
+}
+
+// Opens a file for writing, creating it when missing; `created` tells whether this call made it
+// (and so may take it away again), never a file another program made meanwhile.
+Fd OpenForWriting(const std::string& path, bool& created) {
+  created = false;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    Fd fd = fileio::OpenLocked(path, O_RDWR, LockKind::Exclusive);
+    if (fd || errno != ENOENT) return fd;
+    fd = fileio::OpenLocked(path, O_RDWR | O_CREAT | O_EXCL, LockKind::Exclusive);
+    if (fd) {
+      created = true;
+      return fd;
+    }
+    if (errno != EEXIST) return fd;
+  }
+  return Fd();
 }
 
 // Appends under the caller's lock.
@@ -122,6 +141,51 @@ void Rewrite(const Fd& fd, long count, size_t recordSize, const std::string& pat
   sibling->Commit();
 }
 
+// Appends a batch under the caller's lock: beside the file when the folder takes a new one,
+// in place otherwise.
+void AppendBatchLocked(const Fd& fd, size_t recordSize, long count, const RecordSource& next,
+                       const std::string& path) {
+  const off_t size = fileio::SizeOf(fd.Get(), path);
+  const long whole = static_cast<long>(size / static_cast<off_t>(recordSize));
+  if (size > 0 && whole == 0)
+    throw IoError(path + " holds no whole record (" + std::to_string(size) +
+                  " bytes): it is some other kind of file and was left as it was");
+  std::vector<char> buffer(recordSize);
+  auto fill = [&](long i) {
+    std::fill(buffer.begin(), buffer.end(), 0);
+    next(i, buffer.data());
+  };
+  struct stat st;
+  if (::fstat(fd.Get(), &st) != 0) throw IoError(fileio::Failure("cannot read", path, errno));
+  if (std::optional<fileio::SiblingFile> sibling =
+          fileio::SiblingFile::Create(fileio::RealTarget(path), &st)) {
+    for (long k = 0; k < whole; ++k) {
+      ReadWhole(fd, k, recordSize, buffer.data(), path);
+      sibling->Write(buffer.data(), recordSize);
+    }
+    for (long i = 0; i < count; ++i) {
+      fill(i);
+      sibling->Write(buffer.data(), recordSize);
+    }
+    sibling->Commit();
+    return;
+  }
+  try {
+    for (long i = 0; i < count; ++i) {
+      fill(i);
+      fileio::WriteAt(fd.Get(), buffer.data(), recordSize, At(whole + i, recordSize), path);
+    }
+    fileio::Sync(fd.Get(), path);
+  } catch (const IoError&) {
+    try {
+      fileio::Truncate(fd.Get(), size, path);
+      fileio::Sync(fd.Get(), path);
+    } catch (const IoError&) {
+    }
+    throw;
+  }
+}
+
 }  // namespace
 
 std::optional<long> CountRecords(const std::string& path, size_t recordSize) {
@@ -154,12 +218,8 @@ bool ForEachRecord(const std::string& path, size_t recordSize,
 }
 
 std::optional<long> AppendRecord(const std::string& path, size_t recordSize, const void* record) {
-  Fd fd = fileio::OpenLocked(path, O_RDWR, LockKind::Exclusive);
   bool created = false;
-  if (!fd && errno == ENOENT) {
-    fd = fileio::OpenLocked(path, O_RDWR | O_CREAT, LockKind::Exclusive);
-    created = true;
-  }
+  const Fd fd = OpenForWriting(path, created);
   if (!fd) return std::nullopt;
   return AppendLocked(fd, recordSize, record, path, created);
 }
@@ -218,6 +278,30 @@ bool WriteExportFile(const std::string& path, const char (&magic)[4], const char
                      size_t recordSize, const void* record) {
   std::string bytes = std::string(magic, 3) + std::string(version, 3);
   bytes.append(static_cast<const char*>(record), recordSize);
+  return fileio::ReplaceFileContents(path, bytes);
+}
+
+bool AppendRecords(const std::string& path, size_t recordSize, long count,
+                   const RecordSource& next) {
+  bool created = false;
+  const Fd fd = OpenForWriting(path, created);
+  if (!fd) return false;
+  try {
+    AppendBatchLocked(fd, recordSize, count, next, path);
+    if (created) fileio::SyncFolderOf(path);
+  } catch (const IoError&) {
+    // A file made for this batch goes with it.
+    if (created) ::unlink(path.c_str());
+    throw;
+  }
+  return true;
+}
+
+bool WriteRecords(const std::string& path, size_t recordSize, long count,
+                  const RecordSource& next) {
+  // The records are gathered first, so a source that fails has written nothing.
+  std::string bytes(static_cast<size_t>(count) * recordSize, '\0');
+  for (long i = 0; i < count; ++i) next(i, bytes.data() + static_cast<size_t>(i) * recordSize);
   return fileio::ReplaceFileContents(path, bytes);
 }
 

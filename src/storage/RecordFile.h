@@ -45,6 +45,22 @@ std::optional<long> ReplaceRecord(const std::string& path, long index, size_t re
 // changed) when the file cannot be opened; an index that names no record changes nothing.
 bool DeleteRecord(const std::string& path, long index, size_t recordSize);
 
+// Fills record `i` (0-based) of a batch being written; may throw IoError to abandon the batch.
+using RecordSource = std::function<void(long i, void* record)>;
+
+// Writes `count` records from `next` after the last whole one, as one rewrite beside the file:
+// afterwards either all of them are in the file, on disk, or none is (where the folder takes no
+// new file they are written in place, and a failure cuts the file back). Creates the file when
+// missing, and removes it again when the batch fails. False when it can be neither opened nor
+// created; IoError when reading or writing fails, and for a file too short for one record.
+bool AppendRecords(const std::string& path, size_t recordSize, long count,
+                   const RecordSource& next);
+
+// Creates the file anew (replacing an existing one, see fileio::ReplaceFileContents) with `count`
+// records from `next`; a failure leaves an existing file as it was. False when it can be neither
+// created nor replaced; IoError when writing fails.
+bool WriteRecords(const std::string& path, size_t recordSize, long count, const RecordSource& next);
+
 // Single-record export files (*.LAY, *.PAG): a three-letter magic, a three-character version and
 // one record; bytes after the record are ignored.
 enum class ExportRead { CannotOpen, Corrupt, Done };

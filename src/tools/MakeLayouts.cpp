@@ -20,7 +20,7 @@ int Failed(const OpResult& result) {
 }  // namespace
 
 int RunLayouts(const Args& args) {
-  std::string libraryDir = ProgramDir();
+  std::string libraryDir = DefaultLibraryDir();
   std::string action, file;
   std::optional<long> record;
   for (size_t i = 0; i < args.size(); ++i) {

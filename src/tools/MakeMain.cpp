@@ -63,6 +63,20 @@ const Command kCommands[] = {
      "                       entry per line (Windows-1252, CR LF), as the editor's Export writes\n"
      "                       them: --form both (default) pads each word to 31 characters, then\n"
      "                       the separator (--sep, \":\" by default), a space and the clue\n"},
+    {"--import", gw::cli::RunImport,
+     "  gridwright-make --import SOURCE.QL3|SOURCE.QLX --group DEST.QL3 [--pick-title TITLE]...\n"
+     "                  [--library DIR]\n",
+     "  --import SOURCE      appends puzzles of the group SOURCE.QL3 to DEST.QL3 (created when\n"
+     "                       missing), whole and unchanged, in alphabetical order of title:\n"
+     "                       those named by --pick-title (any letter case; repeatable), or all.\n"
+     "                       A puzzle file of the 16-bit generation (SOURCE.QLX) is converted\n"
+     "                       and appended, with the \"Default Page\" of --library's QLFPAGE.DAT\n"},
+    {"--convert", gw::cli::RunConvert, "  gridwright-make --convert DIR [--library DIR]\n",
+     "  --convert DIR        converts the previous version's QLFUPUZZ.DAT in DIR into the group\n"
+     "                       OLDPUZZ.QL3 and adds its QLFULAY.DAT to the shape library\n"
+     "                       QLFLAY.DAT, both in --library (default: where the program keeps its\n"
+     "                       libraries), as the program offers at start-up; the old files are\n"
+     "                       removed once converted\n"},
     {"--layouts", gw::cli::RunLayouts,
      "  gridwright-make --layouts [--library DIR] [--import FILE.PAG | --export N FILE.PAG |\n"
      "                  --delete N | --default N]\n",

@@ -22,12 +22,16 @@
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
 #include "support/Faults.h"
+#include "support/ListItems.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 #include "widgets/FormLayout.h"
 
 namespace gw {
 namespace {
+
+using test::Items;
+using test::Selected;
 
 class MainWinTest : public testing::Test {
  protected:
@@ -46,15 +50,6 @@ class MainWinTest : public testing::Test {
     ASSERT_TRUE(AppendPuzzle(file.empty() ? Group() : file, p));
   }
 
-  static std::vector<std::string> Items(QListWidget* box) {
-    std::vector<std::string> items;
-    for (int i = 0; i < box->count(); ++i) items.push_back(box->item(i)->text().toStdString());
-    return items;
-  }
-  static std::string Selected(QListWidget* box) {
-    QListWidgetItem* item = box->currentItem();
-    return item && item->isSelected() ? item->text().toStdString() : std::string("<none>");
-  }
   static bool Enabled(QWidget& w, const char* action) {
     return w.findChild<QAction*>(action)->isEnabled();
   }

@@ -13,6 +13,7 @@
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
+#include "support/OldFiles.h"
 #include "support/TempDir.h"
 #include "tools/MakePuzzle.h"
 
@@ -317,6 +318,85 @@ TEST_F(MakeToolTest, NumbersAreStrictAndControlCharactersAreRefusedByLine) {
       Make("tabbed.txt --library lib --group G.QL3 --sep \"$(printf '\\t')\"", dir_.Path()).code,
       0);
   EXPECT_EQ(Record(1)->Clue(1).Get(), "king of beasts");
+}
+
+TEST_F(MakeToolTest, ConvertTurnsAFolderOfOldFilesIntoAGroupAndShapes) {
+  std::filesystem::create_directory(dir_.File("old"));
+  const auto titles = test::WriteOldFileSet(dir_.File("old"), 4, true);
+  const ToolRun run = Make("--convert old --library lib", dir_.Path());
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out,
+            "4 puzzles converted into lib/OLDPUZZ.QL3\n"
+            "1 damaged puzzle could not be converted.  The previous version's file was kept as "
+            "\"QLFUPUZZ.BAK\".\n"
+            "2 shapes added to lib/QLFLAY.DAT\n");
+  const GroupListing listing = ListGroup(dir_.File("lib/OLDPUZZ.QL3"));
+  ASSERT_EQ(listing.titles.size(), titles.size());
+  for (size_t i = 0; i < titles.size(); ++i)
+    EXPECT_EQ(listing.titles[i].title, titles[i].substr(0, 35));
+  EXPECT_EQ(listing.categories, (std::vector<std::string>{"Version 2.0 Puzzles"}));
+  const auto shapes = ListShapes(dir_.File("lib/QLFLAY.DAT"));
+  ASSERT_TRUE(shapes);
+  EXPECT_EQ(shapes->size(), 2u);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("old/QLFUPUZZ.DAT")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("old/QLFULAY.DAT")));
+
+  const ToolRun again = Make("--convert old --library lib", dir_.Path());
+  EXPECT_EQ(again.code, 0);
+  EXPECT_NE(again.out.find("Nothing to convert"), std::string::npos) << again.out;
+  EXPECT_EQ(Make("--convert missing --library lib", dir_.Path()).code, 2);
+
+  // A library folder that cannot take the group keeps the old file.
+  test::WriteOldFileSet(dir_.File("old"), 1, false);
+  std::filesystem::remove(dir_.File("old/QLFULAY.DAT"));
+  std::filesystem::create_directory(dir_.File("full"));
+  std::filesystem::create_directory(dir_.File("full/OLDPUZZ.QL3"));  // a folder in its way
+  const ToolRun blocked = Make("--convert old --library full", dir_.Path());
+  EXPECT_EQ(blocked.code, 3) << blocked.out;
+  EXPECT_TRUE(std::filesystem::exists(dir_.File("old/QLFUPUZZ.DAT")));
+}
+
+TEST_F(MakeToolTest, ImportPicksPuzzlesByTitleInListOrderAndConvertsQlxFiles) {
+  ASSERT_EQ(Make(Common() + "--title Zebras --seed 1", dir_.Path()).code, 0);
+  ASSERT_EQ(Make(Common() + "--title antelopes --seed 2", dir_.Path()).code, 0);
+  ASSERT_EQ(Make(Common() + "--title Lions --seed 3", dir_.Path()).code, 0);
+  const std::vector<char> source = test::ReadBytes(dir_.File("G.QL3"));
+
+  ToolRun run = Make("--import G.QL3 --group Year4.QL3 --pick-title ZEBRAS --pick-title Antelopes",
+                     dir_.Path());
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out,
+            "Record 0 of Year4.QL3: antelopes\nRecord 1 of Year4.QL3: Zebras\n2 puzzles "
+            "imported.\n");
+  const std::vector<char> year4 = test::ReadBytes(dir_.File("Year4.QL3"));
+  ASSERT_EQ(year4.size(), 2 * sizeof(PuzzleRecord));
+  EXPECT_TRUE(std::equal(year4.begin(), year4.begin() + sizeof(PuzzleRecord),
+                         source.begin() + sizeof(PuzzleRecord)));
+
+  ASSERT_EQ(Make("--import G.QL3 --group All.QL3", dir_.Path()).code, 0);
+  std::vector<std::string> all;
+  for (const auto& t : ListGroup(dir_.File("All.QL3")).titles) all.push_back(t.title);
+  EXPECT_EQ(all, (std::vector<std::string>{"antelopes", "Lions", "Zebras"}));
+
+  test::WriteBytes(dir_.File("Moon.QLX"),
+                   test::QlxBytes(test::OldPuzzleBytes({"Moon", 10, {"CRATER", "DUST"}, 1})));
+  run = Make("--import Moon.QLX --group Year4.QL3 --library lib", dir_.Path());
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out, "Record 2 of Year4.QL3: Moon (Version 2.0 Puzzles, 2 words)\n");
+
+  // Refusals leave every file as it was.
+  const std::vector<char> before = test::ReadBytes(dir_.File("Year4.QL3"));
+  test::WriteBytes(dir_.File("Bad.QLX"), {'Q', 'L', 'X'});
+  for (const char* bad :
+       {"--import G.QL3 --group Year4.QL3 --pick-title Tigers",
+        "--import Year4.QL3 --group ./year4.ql3", "--import words.txt --group Year4.QL3",
+        "--import Moon.QLX --group Year4.QL3 --pick-title Moon",
+        "--import Bad.QLX --group Year4.QL3", "--import G.QL3"}) {
+    const ToolRun refused = Make(bad, dir_.Path());
+    EXPECT_EQ(refused.code, 2) << bad << "\n" << refused.out;
+  }
+  EXPECT_EQ(Make("--import G.QL3 --group no/such/Year4.QL3", dir_.Path()).code, 3);
+  EXPECT_EQ(test::ReadBytes(dir_.File("Year4.QL3")), before);
 }
 
 TEST_F(MakeToolTest, WordFilesGoOutAndComeBackWithTheirAccents) {
