@@ -207,5 +207,39 @@ TEST(RecordFile, BatchesLandWholeOrNotAtAll) {
   EXPECT_FALSE(WriteRecords(dir.File("no/such/r.dat"), 4, 1, from));
 }
 
+// The batch writers of group import and export under the same faults: an append of one record
+// through AppendRecords, and a new file through WriteRecords.
+class BatchWriteFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(BatchWriteFaults, FailWithoutATraceOrSucceedInPlace) {
+  static constexpr size_t kSize = 1000;
+  auto outcome = [](bool ok) { return ok ? test::Done() : test::Refused(); };
+  test::CheckWriteFault(
+      {"G.QL3", kSize,
+       [&](const std::string& path, char fill) {
+         return outcome(AppendRecords(path, kSize, 1,
+                                      [&](long, void* out) { std::memset(out, fill, kSize); }));
+       },
+       [&](const std::string& path, long index, char fill) {
+         return outcome(
+             ReplaceRecord(path, index, kSize, std::string(kSize, fill).data()).has_value());
+       },
+       [&](const std::string& path, long index) {
+         return outcome(DeleteRecord(path, index, kSize));
+       }},
+      GetParam());
+  if (GetParam() != test::Fault::NotARecordFile)
+    test::CheckReplaceFault({"Export.QL3",
+                             [&](const std::string& path) {
+                               return outcome(WriteRecords(path, kSize, 3, [&](long i, void* out) {
+                                 std::memset(out, 'a' + static_cast<int>(i), kSize);
+                               }));
+                             }},
+                            GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(GroupExchange, BatchWriteFaults, testing::ValuesIn(test::AllFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
+
 }  // namespace
 }  // namespace gw
