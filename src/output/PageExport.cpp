@@ -3,13 +3,16 @@
 
 #include <QString>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <string_view>
 
+#include "base/FileIo.h"
 #include "base/TextCodec.h"
 #include "output/ImageFiles.h"
 #include "output/PageDocuments.h"
 #include "output/ReportFiler.h"
-#include "storage/RecordFile.h"
 
 namespace gw {
 
@@ -41,6 +44,20 @@ double StreamDpi(const QByteArray& stream) {
 }
 
 }  // namespace
+
+std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes) {
+  try {
+    if (fileio::ReplaceFileContents(
+            path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+      return std::nullopt;
+    return std::string(std::strerror(errno));
+  } catch (const IoError& e) {
+    // "cannot write PATH: REASON": the reason is what the user needs beside the file's name.
+    const std::string what = e.what();
+    const size_t at = what.rfind(": ");
+    return at == std::string::npos ? what : what.substr(at + 2);
+  }
+}
 
 RecordedReport RecordPage(const PuzzleRecord& puzzle, const PrintOptions& options, double dpi,
                           PageJobResult& result) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/OpResult.h"
@@ -39,6 +40,11 @@ QImage PageImage(const QByteArray& stream, int page, double zoom, double screenD
 
 // Resolution of PNG pictures made from a stream: the stream's own, but no finer than this.
 inline constexpr double kMaxPngDpi = 300.0;
+
+// Writes `bytes` as the whole of `path`, through a sibling renamed over it, so a failure leaves
+// what was there and no partial file. Nothing when it worked, else the system's reason ("No such
+// file or directory", "No space left on device").
+std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes);
 
 // Each writes its file whole or not at all (a sibling renamed over), and on failure says why in a
 // message that names the file, with the caption "Error".

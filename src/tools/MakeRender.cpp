@@ -14,7 +14,6 @@
 #include "output/PageDocuments.h"
 #include "output/PageExport.h"
 #include "storage/PuzzleGroup.h"
-#include "storage/RecordFile.h"
 #include "tools/MakeCommands.h"
 
 namespace gw::cli {
