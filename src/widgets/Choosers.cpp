@@ -7,6 +7,8 @@
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,6 +21,10 @@ FontResponder& FontSeam() {
 }
 ColorResponder& ColorSeam() {
   static ColorResponder responder;
+  return responder;
+}
+PrinterResponder& PrinterSeam() {
+  static PrinterResponder responder;
   return responder;
 }
 
@@ -34,6 +40,9 @@ void SetFontResponder(FontResponder responder) {
 }
 void SetColorResponder(ColorResponder responder) {
   ColorSeam() = std::move(responder);
+}
+void SetPrinterResponder(PrinterResponder responder) {
+  PrinterSeam() = std::move(responder);
 }
 
 std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial) {
@@ -82,6 +91,20 @@ std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) {
   const QColor chosen = QColorDialog::getColor(initial, parent);
   if (!chosen.isValid()) return std::nullopt;
   return chosen;
+}
+
+bool ChoosePrinter(QWidget* parent, QPrinter& printer) {
+  if (PrinterSeam()) return PrinterSeam()(printer);
+  // The print dialog without what belongs to one document (page ranges, printing to a file):
+  // what is left chooses the printer, its paper, copies and properties for later prints.
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+  dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                    QAbstractPrintDialog::PrintCollateCopies);
+  // Nothing is printed on OK here, so the button does not say "Print".
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("&OK"));
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace gw
