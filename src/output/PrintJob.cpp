@@ -34,36 +34,37 @@ PrintOutcome PrintPages(QPrinter& printer, const std::vector<PageRequest>& pages
                         const std::function<bool()>& cancelled) {
   PrintOutcome outcome;
   if (pages.empty()) return outcome;
-  // A refusal is known before drawing: nothing goes to the printer then.
+  // The pages are drawn into a report stream first and played onto the printer once all are
+  // done: a print job cannot be withdrawn after its painter has started on a printer, so this is
+  // what lets Cancel really stop it. The stream is drawn for this printer's pixels and page and
+  // plays back exactly as drawing on it directly would.
+  const double dpi = printer.resolution();
+  std::vector<QSizeF> sizes;
   for (const PageRequest& page : pages)
-    if (page.options.numColumns <= 0) {
-      TReportFiler nowhere(1, 1, 72, 72);
-      outcome.pages.push_back(RunPageJob(*page.puzzle, page.options, nowhere));
+    sizes.push_back(SetPrinterPage(printer, PaperOfLayout(page.puzzle->pageLayout)));
+  TReportFiler filer(sizes[0].width(), sizes[0].height(), dpi, dpi);
+  for (size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0) filer.NewPage(sizes[i].width(), sizes[i].height());
+    outcome.pages.push_back(RunPageJob(*pages[i].puzzle, pages[i].options, filer, cancelled));
+    if (!outcome.pages.back().ran) return outcome;
+    if (outcome.pages.back().cancelled) {
+      outcome.cancelled = true;
       return outcome;
     }
+  }
+
   printer.setDocName(ToQString(pages.front().puzzle->title.Get()));
-  QSizeF size = SetPrinterPage(printer, PaperOfLayout(pages.front().puzzle->pageLayout));
+  SetPrinterPage(printer, PaperOfLayout(pages.front().puzzle->pageLayout));
   QPainter painter;
   if (!painter.begin(&printer)) return outcome;
   outcome.started = true;
-  const double dpi = printer.resolution();
   for (size_t i = 0; i < pages.size(); ++i) {
     if (i > 0) {
-      size = SetPrinterPage(printer, PaperOfLayout(pages[i].puzzle->pageLayout));
+      SetPrinterPage(printer, PaperOfLayout(pages[i].puzzle->pageLayout));
       printer.newPage();
     }
-    PageJobResult result;
-    {
-      TReportPrinter target(painter, size.width(), size.height(), dpi, dpi);
-      result = RunPageJob(*pages[i].puzzle, pages[i].options, target, cancelled);
-    }
-    outcome.pages.push_back(result);
-    if (result.cancelled) {
-      outcome.cancelled = true;
-      // Withdrawn before it is handed to the spooler: nothing of it is printed.
-      printer.abort();
-      return outcome;
-    }
+    TReportPrinter target(painter, sizes[i].width(), sizes[i].height(), dpi, dpi);
+    ReplayReport(filer.Stream(), static_cast<int>(i), target);
   }
   painter.end();
   return outcome;

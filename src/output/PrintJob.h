@@ -43,8 +43,8 @@ RecordingPage RecordingPageFor(const PagePaper& paper);
 FinishedJob RecordPage(PuzzleRecord& puzzle, const PrintOptions& options, const RecordingPage& page,
                        const std::function<bool()>& cancelled = {});
 
-// What printing came to: whether the printer took the job, the page jobs' results in order, and
-// whether it was cancelled (then nothing was sent to the printer).
+// What printing came to: the page jobs' results in order, whether it was cancelled, and whether
+// the printer took the job (never after a cancel or a refusal: then nothing is sent).
 struct PrintOutcome {
   bool started = false;
   bool cancelled = false;
@@ -52,9 +52,9 @@ struct PrintOutcome {
 };
 
 // Mode 1: prints the pages onto `printer` (set up with UsePrinter) as one print job, each page on
-// its layout's paper and orientation, scaled to the page the printer took. A page refused by its
-// job (no columns) ends the print before anything is sent. `cancelled` is asked before each
-// object; a cancelled job is withdrawn.
+// its layout's paper and orientation, scaled to the page the printer takes. All pages are drawn
+// before anything goes to the printer, so a page refused by its job (no columns) or a cancel
+// (`cancelled` is asked before each object) sends nothing.
 PrintOutcome PrintPages(QPrinter& printer, const std::vector<PageRequest>& pages,
                         const std::function<bool()>& cancelled = {});
 

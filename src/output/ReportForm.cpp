@@ -105,7 +105,7 @@ void TReportForm::RunPrinterJob() {
     if (!job_.result.refusal.empty()) ShowMessage(job_.result.refusal, "Error");
     return;
   }
-  if (!outcome.started) {
+  if (!outcome.started && !outcome.cancelled) {
     ShowMessage("Unable to start the print job on " + FromQString(printer.printerName()) + ".",
                 "Error");
     return;

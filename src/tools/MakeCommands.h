@@ -16,5 +16,7 @@ int RunLayouts(const Args& args);      // --layouts [--library DIR] [one action]
 
 // --render FILE.QL3 RECORD|all --out FILE.pdf|.png|.svg ...
 int RunRender(const Args& args);
+// --print FILE.QL3 RECORD|all [--printer NAME] [--copies N] ...
+int RunPrint(const Args& args);
 
 }  // namespace gw::cli
