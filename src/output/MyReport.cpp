@@ -59,26 +59,26 @@ TMyReport::TMyReport(const AppPaths& paths, PuzzleRecord& puzzle, LayoutPicker p
 }
 
 void TMyReport::BuildControls() {
-  resize(624, 334);
+  resize(640, 334);
   setFont(DesignFont(15));
 
-  auto* parts = Named(new QGroupBox(QStringLiteral("Print"), this), "PartsBox", {8, 32, 200, 214});
-  printTitle_ = OptionBox(parts, "PrintTitle", "Puzzle &Title", {10, 24, 182, 22},
+  auto* parts = Named(new QGroupBox(QStringLiteral("Print"), this), "PartsBox", {8, 32, 188, 214});
+  printTitle_ = OptionBox(parts, "PrintTitle", "Puzzle &Title", {10, 24, 170, 22},
                           &SettingsValues::printTitle);
   printBody_ =
-      OptionBox(parts, "PrintBody", "Puzzle &Body", {10, 50, 182, 22}, &SettingsValues::printBody);
-  printWords_ = OptionBox(parts, "PrintWords", "Puzzle &Words/Clues", {10, 76, 182, 22},
+      OptionBox(parts, "PrintBody", "Puzzle &Body", {10, 50, 170, 22}, &SettingsValues::printBody);
+  printWords_ = OptionBox(parts, "PrintWords", "Puzzle &Words/Clues", {10, 76, 170, 22},
                           &SettingsValues::printWords);
-  printBonus_ = OptionBox(parts, "PrintBonus", "Bonus &Question", {10, 102, 182, 22},
+  printBonus_ = OptionBox(parts, "PrintBonus", "Bonus &Question", {10, 102, 170, 22},
                           &SettingsValues::printBonus);
   answerKey_ =
-      OptionBox(parts, "AnswerKey", "&Answer Key", {10, 128, 182, 22}, &SettingsValues::answerKey);
-  useGrid_ = OptionBox(parts, "UseGrid", "Use &Grid", {10, 154, 182, 22}, &SettingsValues::useGrid);
-  lowerCase_ = OptionBox(parts, "LowerCase", "L&ower Case Letters", {10, 180, 182, 22},
+      OptionBox(parts, "AnswerKey", "&Answer Key", {10, 128, 170, 22}, &SettingsValues::answerKey);
+  useGrid_ = OptionBox(parts, "UseGrid", "Use &Grid", {10, 154, 170, 22}, &SettingsValues::useGrid);
+  lowerCase_ = OptionBox(parts, "LowerCase", "L&ower Case Letters", {10, 180, 170, 22},
                          &SettingsValues::lowerCase);
 
   auto* words =
-      Named(new QGroupBox(QStringLiteral("Word List"), this), "WordsBox", {216, 32, 262, 214});
+      Named(new QGroupBox(QStringLiteral("Word List"), this), "WordsBox", {204, 32, 290, 214});
   auto* forms = new QButtonGroup(this);
   const struct {
     const char* name;
@@ -96,9 +96,9 @@ void TMyReport::BuildControls() {
     connect(radio, &QRadioButton::clicked, this, [this, option] { WordOptionClick(option); });
     wordForms_[static_cast<size_t>(option - 1)] = radio;
   }
-  clueUnderscore_ = OptionBox(words, "ClueUnderscore", "Use Underscores", {124, 48, 134, 22},
+  clueUnderscore_ = OptionBox(words, "ClueUnderscore", "Use Underscores", {122, 48, 160, 22},
                               &SettingsValues::clueUnderscore);
-  partialUnderscore_ = OptionBox(words, "PartialUnderscore", "Use Underscores", {124, 96, 134, 22},
+  partialUnderscore_ = OptionBox(words, "PartialUnderscore", "Use Underscores", {122, 96, 160, 22},
                                  &SettingsValues::partialUnderscore);
 
   letterLabels_ = {
@@ -108,8 +108,8 @@ void TMyReport::BuildControls() {
       Named(new QLabel(QStringLiteral("Letters"), words), "LastLettersLabel", {144, 154, 70, 22})};
   firstLetters_ = DigitEdit(words, "FirstLetters", {112, 125, 26, 24});
   lastLetters_ = DigitEdit(words, "LastLetters", {112, 153, 26, 24});
-  Named(new QLabel(QStringLiteral("Number of Columns"), words), "ColumnsLabel", {10, 184, 150, 22});
-  numColumns_ = DigitEdit(words, "NumColumns", {164, 183, 26, 24});
+  Named(new QLabel(QStringLiteral("Number of Columns"), words), "ColumnsLabel", {10, 184, 160, 22});
+  numColumns_ = DigitEdit(words, "NumColumns", {174, 183, 26, 24});
   connect(firstLetters_, &QLineEdit::textChanged, this,
           [this] { NumberEditChanged(firstLetters_, &SettingsValues::firstLetters); });
   connect(lastLetters_, &QLineEdit::textChanged, this,
@@ -117,7 +117,7 @@ void TMyReport::BuildControls() {
   connect(numColumns_, &QLineEdit::textChanged, this,
           [this] { NumberEditChanged(numColumns_, &SettingsValues::numColumns); });
 
-  img_ = Named(new QLabel(this), "Img", {487, 38, 129, 201});
+  img_ = Named(new QLabel(this), "Img", {503, 38, 129, 201});
   img_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   const struct {
@@ -126,17 +126,17 @@ void TMyReport::BuildControls() {
     QRect design;
     void (TMyReport::*handler)();
   } buttons[] = {
-      {"ViewPrintButton", "&View/Print", {8, 258, 200, 30}, &TMyReport::ViewPrintClick},
-      {"PrinterSetupButton", "Printer &Setup", {216, 258, 200, 30}, &TMyReport::PrinterSetupClick},
-      {"ExitButton", "E&xit", {424, 258, 192, 30}, &TMyReport::ExitClick},
+      {"ViewPrintButton", "&View/Print", {8, 258, 204, 30}, &TMyReport::ViewPrintClick},
+      {"PrinterSetupButton", "Printer &Setup", {218, 258, 204, 30}, &TMyReport::PrinterSetupClick},
+      {"ExitButton", "E&xit", {428, 258, 204, 30}, &TMyReport::ExitClick},
       {"ChangeLayoutButton",
        "Change Page &Layout",
-       {8, 296, 200, 30},
+       {8, 296, 204, 30},
        &TMyReport::ChangeLayoutClick},
-      {"ChangeFontsButton", "Change &Fonts", {216, 296, 200, 30}, &TMyReport::ChangeFontsClick},
+      {"ChangeFontsButton", "Change &Fonts", {218, 296, 204, 30}, &TMyReport::ChangeFontsClick},
       {"ChangeBonusButton",
        "Change Bon&us Question",
-       {424, 296, 192, 30},
+       {428, 296, 204, 30},
        &TMyReport::ChangeBonusClick},
   };
   for (const auto& b : buttons) {
@@ -159,7 +159,7 @@ void TMyReport::BuildControls() {
 }
 
 void TMyReport::BuildMenus() {
-  auto* bar = Named(new QMenuBar(this), "MainMenu", {0, 0, 624, 26});
+  auto* bar = Named(new QMenuBar(this), "MainMenu", {0, 0, 640, 26});
   QMenu* file = bar->addMenu(QStringLiteral("&File"));
   auto item = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                      void (TMyReport::*handler)()) {
