@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -257,7 +258,11 @@ void TMyReport::FontItemClick(int item) {
   if (item < 0 || item >= static_cast<int>(menuMap_.size())) return;
   LayoutObject& object = puzzle_.pageLayout.objects[menuMap_[static_cast<size_t>(item)].object];
   const ObjectFontValues now = FontValuesOf(object);
-  QFont font(ToQString(now.name));
+  // The dialog lists the families installed; a layout's "Arial" is shown as the family that
+  // prints it, and given back under its own name when that family is kept.
+  const QString named = ToQString(now.name);
+  const QString family = QFontInfo(QFont(named)).family();
+  QFont font(family);
   font.setPointSize(std::max(1, now.size));
   font.setBold(now.bold);
   font.setItalic(now.italic);
@@ -267,7 +272,7 @@ void TMyReport::FontItemClick(int item) {
       ChooseFont(this, FontChoice{font, ColorFromWin(static_cast<int32_t>(now.color))});
   if (!chosen) return;
   ObjectFontValues next;
-  next.name = FromQString(chosen->font.family());
+  next.name = chosen->font.family() == family ? now.name : FromQString(chosen->font.family());
   const QFont& f = chosen->font;
   next.size = f.pointSize() > 0 ? f.pointSize() : qRound(f.pixelSize() * 72.0 / 96.0);
   next.color = static_cast<uint32_t>(ColorToWin(chosen->color));

@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace gw {
@@ -65,8 +66,10 @@ std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial)
 
   QColor color = initial.color;
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Colo&r:")));
+  auto* colorLabel = new QLabel(QStringLiteral("Colo&r:"));
+  row->addWidget(colorLabel);
   auto* colorButton = new QPushButton(QStringLiteral("Choose..."));
+  colorLabel->setBuddy(colorButton);  // Alt+R, and the ampersand is not shown
   ShowSwatch(colorButton, color);
   row->addWidget(colorButton);
   row->addStretch();
@@ -101,6 +104,9 @@ bool ChoosePrinter(QWidget* parent, QPrinter& printer) {
   dialog.setWindowTitle(QStringLiteral("Printer Setup"));
   dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
                     QAbstractPrintDialog::PrintCollateCopies);
+  // The dialog shows its page range box as it opens; it is hidden once the dialog is up.
+  if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+    QTimer::singleShot(0, range, &QWidget::hide);
   // Nothing is printed on OK here, so the button does not say "Print".
   if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
     if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("&OK"));

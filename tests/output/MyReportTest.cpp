@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -186,16 +187,28 @@ TEST_F(MyReportTest, FontItemsNameEachTextObjectAndTheChosenFontGoesIntoTheCopy)
   w->FontItemClick(2);
   ASSERT_EQ(seams_.FontRequests().size(), 1u);
   const FontChoice& preset = seams_.FontRequests()[0];
-  EXPECT_EQ(preset.font.family().toStdString(), before.pageLayout.objects[wi].fontName.Get());
+  // The dialog is shown the installed family that prints the layout's font name.
+  const QString named = QString::fromStdString(before.pageLayout.objects[wi].fontName.Get());
+  EXPECT_EQ(preset.font.family(), QFontInfo(QFont(named)).family());
   EXPECT_EQ(preset.font.pointSize(), before.pageLayout.objects[wi].fontSize);
   EXPECT_EQ(words.fontName.Get(), "Courier New");
   EXPECT_EQ(words.fontSize, 17);
   EXPECT_EQ(words.fontColor, 0xFF0000u);  // blue as 0x00BBGGRR
   EXPECT_TRUE(words.fontItalic && words.fontUnderline && !words.fontBold);
 
+  // Keeping the family shown keeps the layout's own name for it.
+  QFont same = preset.font;
+  same.setPointSize(9);
+  seams_.ChooseFont(FontChoice{same, Qt::black});
+  w->FontItemClick(4);
+  const LayoutObject& text = puzzle_->pageLayout.objects[w->FontMenuMap()[4].object];
+  EXPECT_EQ(text.fontName.Get(),
+            before.pageLayout.objects[w->FontMenuMap()[4].object].fontName.Get());
+  EXPECT_EQ(text.fontSize, 9);
+
   seams_.ChooseFont(std::nullopt);  // Cancel changes nothing
   w->FontItemClick(0);
-  EXPECT_EQ(seams_.FontRequests().size(), 2u);
+  EXPECT_EQ(seams_.FontRequests().size(), 3u);
   EXPECT_EQ(std::memcmp(&puzzle_->pageLayout.objects[0], &before.pageLayout.objects[0],
                         sizeof(LayoutObject)),
             0);
