@@ -147,6 +147,10 @@ QWidget* TDoPages::PageImage() const {
   return pageImage_;
 }
 
+std::optional<QRect> TDoPages::DragOutline() const {
+  return pageImage_->Outline();
+}
+
 // ---- Building ---------------------------------------------------------------------------------
 
 void TDoPages::BuildControls() {

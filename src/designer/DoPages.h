@@ -100,6 +100,8 @@ class TDoPages : public QDialog {
   // The page as last drawn, handles included.
   const QImage& PageBitmap() const { return page_; }
   QWidget* PageImage() const;
+  // The outline of the move or resize being dragged, in design pixels.
+  std::optional<QRect> DragOutline() const;
   QMenu* PopUp() const { return myPopUp_; }
 
  protected:
