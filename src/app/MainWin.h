@@ -49,8 +49,11 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void CopyPuzzleClick();
   void DeletePuzzleClick();
   void PrintPuzzleClick();
+  void ImportPuzzlesClick();
+  void ExportPuzzlesClick();
   void PageLayoutClick();
   void PuzzleShapeClick();
+  void IntCharsClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();
   void PixelFormatClick(long format);
@@ -86,6 +89,9 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void ApplyUserFonts();
   void CheckScreenSize();
   void CheckLanguages();
+  void ImportSinglePuzzleFile(const std::string& name);
+  // The last step of creation: offers to convert the previous version's files once.
+  void OfferOldDataConversion();
 
   AppState state_;
   LanguageAvailability languages_;

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "base/IoError.h"
 #include "base/Random.h"
@@ -104,6 +105,7 @@ TCreatedPuzzle::TCreatedPuzzle(PuzzleHost& host, const CandidateSlots& candidate
   hiddenPhrase_ = new QLineEdit(phrase);
   hiddenPhrase_->setObjectName(QStringLiteral("HiddenPhrase"));
   hiddenPhrase_->setGeometry(6, 52, 183, 24);
+  hiddenPhrase_->setMaxLength(255);
   auto* note = new QLabel(QStringLiteral("(No spaces should be used)"), phrase);
   note->setObjectName(QStringLiteral("PhraseNote"));
   note->setGeometry(6, 78, 183, 16);
@@ -173,7 +175,10 @@ void TCreatedPuzzle::SelectSlot(int k) {
   const int empty = EmptyCellCount(*slot.record);
   numChars_->setText(ToQString(FormatGrouped(empty) + " Chars"));
   const bool phraseFits = empty < 256;
-  hiddenPhrase_->setMaxLength(phraseFits ? std::max(empty, 1) : 255);
+  // Typing stops at the slot's count, but a longer phrase typed for another slot is kept (the
+  // box would cut it) and refused with its count at save.
+  hiddenPhrase_->setMaxLength(
+      phraseFits ? std::max({empty, 1, static_cast<int>(hiddenPhrase_->text().size())}) : 255);
   hiddenPhrase_->setEnabled(phraseFits && empty > 0);
   includeHidden_->setEnabled(phraseFits && empty > 0);
   if (!phraseFits || empty == 0) includeHidden_->setChecked(false);
@@ -226,10 +231,8 @@ void TCreatedPuzzle::SaveClick() {
     return;
 
   MarkCandidateStored(puzzle, slot);
-  if (!SaveAndReport(host_)) {
-    reject();
-    return;
-  }
+  // A failure has been reported; the window stays, so the choice and the phrase are not lost.
+  if (!SaveAndReport(host_)) return;
   saved_ = true;
   accept();
 }

@@ -156,7 +156,13 @@ OpResult ImportLayout(const std::string& libraryPath, const std::string& fileNam
 }
 
 LayoutSource CopyDefaultLayout(const AppPaths& paths, long defaultPage, PuzzleRecord& puzzle) {
-  return LoadLayout(LayoutLibraryPath(paths), defaultPage, puzzle.pageLayout);
+  try {
+    return LoadLayout(LayoutLibraryPath(paths), defaultPage, puzzle.pageLayout);
+  } catch (const IoError&) {
+    // A half-read record must not become the puzzle's page.
+    MakeBuiltInDefaultLayout(puzzle.pageLayout);
+    throw;
+  }
 }
 
 }  // namespace gw

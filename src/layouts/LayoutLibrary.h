@@ -62,7 +62,9 @@ OpResult ExportLayout(const std::string& libraryPath, long index, const std::str
 // Checks an export file and appends its layout; the result's index is the former record count.
 OpResult ImportLayout(const std::string& libraryPath, const std::string& fileName);
 
-// Gives a new puzzle its page: the library layout named by the "Default Page" setting.
+// Gives a new puzzle its page: the library layout named by the "Default Page" setting. A library
+// that opens but cannot be read throws IoError after the puzzle was given the built-in default,
+// so the caller reports it and goes on.
 LayoutSource CopyDefaultLayout(const AppPaths& paths, long defaultPage, PuzzleRecord& puzzle);
 
 }  // namespace gw

@@ -5,11 +5,8 @@
 namespace gw::feature {
 
 constexpr bool kPrinting = false;       // Print Puzzle, Printer Setup
-constexpr bool kGroupExchange = false;  // Import Puzzles, Export Puzzles
 constexpr bool kLayoutLibrary = true;   // Page Layout, the editor's Change Layout
 constexpr bool kJpegFactor = false;     // JPEG Compression Factor
-constexpr bool kIntChars = false;       // International Characters, the F1..F12 keys
-constexpr bool kWordFiles = false;      // the editor's Import and Export
 constexpr bool kSpelling = false;       // Spell Check, the dictionary menu and items
 constexpr bool kThesaurus = false;      // Thesaurus and its menu
 

@@ -43,7 +43,7 @@ std::unique_ptr<PageLayout> ReadDescription(const std::string& file, std::string
 }  // namespace
 
 int RunLayouts(const Args& args) {
-  std::string libraryDir = ProgramDir();
+  std::string libraryDir = DefaultLibraryDir();
   std::string action, file;
   std::optional<long> record;
   for (size_t i = 0; i < args.size(); ++i) {

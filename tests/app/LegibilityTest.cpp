@@ -13,9 +13,7 @@ class LegibilityTest : public testing::TestWithParam<std::tuple<size_t, double>>
 TEST_P(LegibilityTest, EveryTextFitsItsControl) {
   const auto [which, scale] = GetParam();
   test::GalleryContext context(GW_BIN_DIR, GW_WORD_LIST);
-  Forms().screenWidth = 2800;  // room for the largest layout, so nothing is scaled down to fit
-  Forms().screenHeight = 2400;
-  Forms().scaleFactor = scale;
+  test::SetScale(scale);
   const test::GalleryWindow entry = test::AllWindows()[which];
   std::unique_ptr<QWidget> window = entry.make(context);
   test::ShowAndSettle(window.get());

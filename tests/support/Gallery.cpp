@@ -7,7 +7,10 @@
 #include <filesystem>
 
 #include "app/AboutBox.h"
+#include "app/ExportPuzzles.h"
+#include "app/ImportPuzzles.h"
 #include "app/MainWin.h"
+#include "app/PuzzlePickList.h"
 #include "app/TipOfDay.h"
 #include "app/UserManual.h"
 #include "base/Settings.h"
@@ -20,7 +23,11 @@
 #include "designer/ObjectProp2.h"
 #include "designer/SizeLocation.h"
 #include "designer/TextInput.h"
+#include "editor/DoIntChars.h"
+#include "editor/Import.h"
+#include "editor/MyExport.h"
 #include "editor/WordFile.h"
+#include "editor/WordGrid.h"
 #include "editor/WordList.h"
 #include "generator/BlowItUp.h"
 #include "generator/BonusQuestion.h"
@@ -34,6 +41,7 @@
 #include "shapes/SelectShapes.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
+#include "widgets/FormLayout.h"
 #include "widgets/HelpViewer.h"
 
 namespace gw::test {
@@ -44,6 +52,8 @@ GalleryContext::GalleryContext(const std::string& binDir, const std::string& wor
     : paths_(dir_.Path(), dir_.Path()) {
   for (const char* file : {"QLFLAY.DAT", "QLFPAGE.DAT", "Samples.QL3", "QUARL.HLP"})
     fs::copy_file(binDir + "/" + file, dir_.File(file));
+  // The main window opens the default group, as on a first start.
+  fs::copy_file(binDir + "/Samples.QL3", dir_.File("DEFAULT.QL3"));
   ResetProgramWide(paths_);
   AppSettings().lastGroup = dir_.File("Samples.QL3");
   AppState& s = host_.state;
@@ -57,9 +67,9 @@ GalleryContext::GalleryContext(const std::string& binDir, const std::string& wor
   auto puzzle = std::make_unique<PuzzleRecord>();
   InitNewPuzzle(*puzzle);
   int count = 0;
-  if (const auto lines = ReadWordFileLines(wordList))
-    for (const std::string& line : *lines) {
-      const WordAndClue entry = SplitWordClue(Cp1252FromFileText(line), ":");
+  if (const auto file = ReadWordFile(wordList))
+    for (const std::string& line : file->lines) {
+      const WordAndClue entry = SplitWordClue(line, ":");
       if (!entry.word.empty() && count < kMaxWords) {
         ++count;
         puzzle->Word(count).Set(entry.word);
@@ -101,15 +111,52 @@ LayoutObject StarterObject(GalleryContext& c, int kind) {
 
 }  // namespace
 
+void SetScale(double scale) {
+  Forms().screenWidth = 2800;
+  Forms().screenHeight = 2400;
+  Forms().scaleFactor = scale;
+}
+
 void ShowAndSettle(QWidget* window) {
   window->show();
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
+namespace {
+
+long WindowSizeFor(double scale) {
+  return scale >= 2.0 ? 1280 : scale >= 1.6 ? 1024 : scale >= 1.25 ? 800 : 640;
+}
+
+// The import and export dialogs work on the editor's grid: a hidden one holding the current
+// puzzle's words, owned by the dialog.
+template <typename Dialog>
+std::unique_ptr<QWidget> OnPuzzleGrid(GalleryContext& c) {
+  auto* grid = new WordGrid;
+  const PuzzleRecord& p = *c.Host().state.currentPuzzle;
+  for (int row = 1; row <= WordGrid::kRows; ++row) {
+    grid->SetCell(WordGrid::kWord, row, ToQString(p.Word(row).Get()));
+    grid->SetCell(WordGrid::kClue, row, ToQString(p.Clue(row).Get()));
+  }
+  auto dialog = std::make_unique<Dialog>(*grid);
+  grid->setParent(dialog.get());
+  grid->hide();
+  return dialog;
+}
+
+}  // namespace
+
 std::vector<GalleryWindow> AllWindows() {
   using W = std::unique_ptr<QWidget>;
   return {
-      {"main-window", [](GalleryContext& c) -> W { return std::make_unique<TMainWin>(c.Paths()); }},
+      {"main-window",
+       [](GalleryContext& c) -> W {
+         // The main window reads its size from the settings file; choose it as a user would.
+         const long size = WindowSizeFor(Forms().scaleFactor);
+         auto main = std::make_unique<TMainWin>(c.Paths());
+         main->ScreenSizeClick(size);
+         return main;
+       }},
       {"tip-of-the-day", [](GalleryContext&) -> W { return std::make_unique<TTipOfDay>(); }},
       {"about", [](GalleryContext&) -> W { return std::make_unique<TAboutBox>(); }},
       {"user-manual-notice",
@@ -130,6 +177,10 @@ std::vector<GalleryWindow> AllWindows() {
          c.Host().state.newPuzzle = false;
          return std::make_unique<TWordList>(c.Host(), QStringLiteral("Modify Existing Puzzle"));
        }},
+      {"word-file-import", [](GalleryContext& c) { return OnPuzzleGrid<TImport>(c); }},
+      {"word-file-export", [](GalleryContext& c) { return OnPuzzleGrid<TMyExport>(c); }},
+      {"international-characters",
+       [](GalleryContext&) -> W { return std::make_unique<TDoIntChars>(); }},
       {"building-puzzles",
        [](GalleryContext& c) -> W {
          static PlacementOptions options;
@@ -156,6 +207,15 @@ std::vector<GalleryWindow> AllWindows() {
        [](GalleryContext&) -> W {
          return std::make_unique<TBonusQuestion>("Which animal is the tallest?");
        }},
+      {"import-puzzles",
+       [](GalleryContext& c) -> W {
+         AppState& s = c.Host().state;
+         auto import = std::make_unique<TImportPuzzles>(s, s.groupFile);
+         import->List().SelectAllClick();
+         return import;
+       }},
+      {"export-puzzles",
+       [](GalleryContext& c) -> W { return std::make_unique<TExportPuzzles>(c.Host().state); }},
       {"page-layouts",
        [](GalleryContext& c) -> W {
          return std::make_unique<TListPages>(c.Paths(), ListPagesMode::Manage, nullptr);

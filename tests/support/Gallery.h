@@ -38,6 +38,10 @@ struct GalleryWindow {
 // Every window, in the order a user meets them.
 std::vector<GalleryWindow> AllWindows();
 
+// Every window at this "Window Size" scale (1.0, 1.25, 1.6 or 2.0), on a screen large enough that
+// nothing is scaled down to fit.
+void SetScale(double scale);
+
 // Shows `window` as the program would (placed, fonts applied) and lets it lay itself out.
 void ShowAndSettle(QWidget* window);
 

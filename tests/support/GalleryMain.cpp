@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   const QString out = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(out);
   gw::test::GalleryContext context(GW_BIN_DIR, GW_WORD_LIST);
-  if (argc > 2) gw::Forms().scaleFactor = std::atof(argv[2]);
+  gw::test::SetScale(argc > 2 ? std::atof(argv[2]) : 1.0);
   int written = 0;
   for (const gw::test::GalleryWindow& entry : gw::test::AllWindows()) {
     std::unique_ptr<QWidget> window = entry.make(context);
