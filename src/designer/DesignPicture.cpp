@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "base/TextCodec.h"
 #include "layouts/LayoutDesign.h"
@@ -168,31 +169,39 @@ void DrawPlaceholder(QPainter& p, const QRect& rect) {
              rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent(), shown);
 }
 
-void DrawDesignPage(QImage& image, const PageLayout& layout, const DesignPictures& pictures) {
-  image.fill(Qt::white);
-  QPainter p(&image);
-  p.setFont(PageFont());
-  for (const LayoutObject* object : DrawnObjects(layout))
-    DrawAnObject(p, *object, pictures, image.size());
+int ScaledPixels(int design, double scale) {
+  return static_cast<int>(std::lround(design * scale));
 }
 
-void DrawHandles(QImage& image, const LayoutBounds& bounds) {
+void DrawDesignPage(QImage& image, const PageLayout& layout, const DesignPictures& pictures,
+                    double scale) {
+  image.fill(Qt::white);
   QPainter p(&image);
+  p.scale(scale, scale);
+  p.setFont(PageFont());
+  const QSize page(layout.pixelWidth, layout.pixelHeight);
+  for (const LayoutObject* object : DrawnObjects(layout)) DrawAnObject(p, *object, pictures, page);
+}
+
+void DrawHandles(QImage& image, const LayoutBounds& bounds, double scale) {
+  QPainter p(&image);
+  p.scale(scale, scale);
   for (int handle = 1; handle <= 8; ++handle) {
     const HandleSquare s = HandleSquareOf(bounds, handle);
     p.fillRect(QRect(QPoint(s.x0, s.y0), QPoint(s.x1, s.y1)), Qt::black);
   }
 }
 
-QImage DrawRuler(double length, int u, bool inches, Qt::Orientation orientation) {
+QImage DrawRuler(double length, int u, bool inches, Qt::Orientation orientation, double scale) {
   const int along = std::max(1, static_cast<int>(length * u));
   const bool across = orientation == Qt::Horizontal;
-  QImage image(across ? along : kRulerBreadth, across ? kRulerBreadth : along,
-               QImage::Format_RGB32);
+  const int width = across ? along : kRulerBreadth, height = across ? kRulerBreadth : along;
+  QImage image(ScaledPixels(width, scale), ScaledPixels(height, scale), QImage::Format_RGB32);
   image.fill(QColor(255, 0, 0));
   QPainter p(&image);
   p.setPen(QPen(Qt::black, 0));
   p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+  p.scale(scale, scale);
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(11);  // 8 points
   p.setFont(font);

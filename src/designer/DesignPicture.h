@@ -32,17 +32,23 @@ QFont PageFont();
 // character fits.
 QString FitLabel(const QString& label, const QFontMetrics& metrics, int width);
 
-// Fills `image` (the page, pixelWidth x pixelHeight) white and draws objects 1..objectCount in
+// Fills `image` (the page, pixelWidth x pixelHeight design pixels, each `scale` screen pixels
+// wide, as the screen layout enlarges every window) white and draws objects 1..objectCount in
 // stacking order.
-void DrawDesignPage(QImage& image, const PageLayout& layout, const DesignPictures& pictures);
+void DrawDesignPage(QImage& image, const PageLayout& layout, const DesignPictures& pictures,
+                    double scale = 1.0);
 // The eight black 5 x 5 handles of the selected object.
-void DrawHandles(QImage& image, const LayoutBounds& bounds);
+void DrawHandles(QImage& image, const LayoutBounds& bounds, double scale = 1.0);
 // A white picture with a black frame and "Bitmap" in the middle, for a bitmap without one.
 void DrawPlaceholder(QPainter& painter, const QRect& rect);
 
 // The ruler along a page side of `length` units at u pixels per unit: red, framed in black, with
-// the ticks and numbers of RulerMarks. Horizontal rulers are Trunc(length x u) x 29 pixels,
-// vertical ones 29 x Trunc(length x u).
-QImage DrawRuler(double length, int u, bool inches, Qt::Orientation orientation);
+// the ticks and numbers of RulerMarks. Horizontal rulers are Trunc(length x u) x 29 design pixels,
+// vertical ones 29 x Trunc(length x u), each `scale` screen pixels wide.
+QImage DrawRuler(double length, int u, bool inches, Qt::Orientation orientation,
+                 double scale = 1.0);
+
+// Screen pixels of `design` design pixels at `scale`.
+int ScaledPixels(int design, double scale);
 
 }  // namespace gw

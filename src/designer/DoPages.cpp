@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "base/IoError.h"
@@ -84,6 +85,9 @@ class TPageImage : public QWidget {
   TPageImage(TDoPages* owner, QWidget* parent) : QWidget(parent), owner_(owner) {
     setMouseTracking(true);
   }
+  // Screen pixels per design pixel: the page grows with the screen layout like every form.
+  void SetScale(double scale) { scale_ = scale; }
+  double Scale() const { return scale_; }
   void SetImage(const QImage& image) {
     image_ = image;
     update();
@@ -100,6 +104,7 @@ class TPageImage : public QWidget {
     QPainter p(this);
     p.drawImage(0, 0, image_);
     if (!outline_) return;
+    p.scale(scale_, scale_);
     // Dots over a light line stay visible on every fill colour.
     p.setPen(QPen(Qt::white, 0));
     p.drawRect(*outline_);
@@ -107,17 +112,23 @@ class TPageImage : public QWidget {
     p.drawRect(*outline_);
   }
   void mousePressEvent(QMouseEvent* e) override {
-    owner_->PageImageMouseDown(e->button(), e->position().toPoint());
+    owner_->PageImageMouseDown(e->button(), Design(e));
   }
   void mouseMoveEvent(QMouseEvent* e) override {
-    owner_->PageImageMouseMove(e->buttons(), e->position().toPoint());
+    owner_->PageImageMouseMove(e->buttons(), Design(e));
   }
   void mouseReleaseEvent(QMouseEvent* e) override {
-    owner_->PageImageMouseUp(e->button(), e->position().toPoint());
+    owner_->PageImageMouseUp(e->button(), Design(e));
   }
 
  private:
+  QPoint Design(const QMouseEvent* e) const {
+    const QPointF at = e->position() / scale_;
+    return QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+  }
+
   TDoPages* owner_;
+  double scale_ = 1.0;
   QImage image_;
   std::optional<QRect> outline_;
 };
@@ -325,6 +336,7 @@ void TDoPages::FormShow() {
   shown_ = true;
   PlaceDialog(this, false);
   PlaceWindow();
+  pageImage_->SetScale(FormPercent(this) / 100.0);
   saved_ = false;
   writtenIndex_ = -1;
   const long zoom = AppSettings().zoom;
@@ -371,9 +383,11 @@ void TDoPages::PlaceWindow() {
   setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   const SettingsValues& s = AppSettings();
   const FormGlobals& g = Forms();
-  const int w =
-      std::clamp<long>(s.designerWidth, minimumWidth(), std::max(minimumWidth(), g.screenWidth));
-  const int h = std::clamp<long>(s.designerHeight, minimumHeight(),
+  // The remembered size is a design size, like every form's: it grows with the screen layout.
+  const double factor = FormPercent(this) / 100.0;
+  const int w = std::clamp<long>(std::lround(s.designerWidth * factor), minimumWidth(),
+                                 std::max(minimumWidth(), g.screenWidth));
+  const int h = std::clamp<long>(std::lround(s.designerHeight * factor), minimumHeight(),
                                  std::max(minimumHeight(), g.screenHeight));
   resize(w, h);
   // A remembered place off the screen (another monitor, a smaller screen) is pulled back onto it.
@@ -418,8 +432,9 @@ void TDoPages::done(int result) {
   SettingsValues& s = AppSettings();
   s.designerLeft = x();
   s.designerTop = y();
-  s.designerWidth = width();
-  s.designerHeight = height();
+  const double factor = FormPercent(this) / 100.0;
+  s.designerWidth = std::lround(width() / factor);
+  s.designerHeight = std::lround(height() / factor);
   pictures_.clear();
   QDialog::done(result);
 }
@@ -443,27 +458,31 @@ void TDoPages::DrawRulers() {
   SetDesignZoom(*layout_, zoom_);
   const int u = Unit();
   const bool inches = layout_->inches != 0;
-  const QImage top = DrawRuler(layout_->pageWidth, u, inches, Qt::Horizontal);
-  const QImage left = DrawRuler(layout_->pageHeight, u, inches, Qt::Vertical);
+  const double scale = pageImage_->Scale();
+  const int breadth = ScaledPixels(kRulerBreadth, scale);
+  const QImage top = DrawRuler(layout_->pageWidth, u, inches, Qt::Horizontal, scale);
+  const QImage left = DrawRuler(layout_->pageHeight, u, inches, Qt::Vertical, scale);
   rulerTop_->setPixmap(QPixmap::fromImage(top));
   rulerLeft_->setPixmap(QPixmap::fromImage(left));
-  rulerTop_->setGeometry(kRulerBreadth, 0, top.width(), top.height());
-  rulerLeft_->setGeometry(0, kRulerBreadth, left.width(), left.height());
+  rulerTop_->setGeometry(breadth, 0, top.width(), top.height());
+  rulerLeft_->setGeometry(0, breadth, left.width(), left.height());
 }
 
 void TDoPages::DrawObjects() {
-  page_ = QImage(std::max<int>(1, layout_->pixelWidth), std::max<int>(1, layout_->pixelHeight),
-                 QImage::Format_RGB32);
-  DrawDesignPage(page_, *layout_, pictures_);
-  if (selected_ > 0) DrawHandles(page_, layout_->objects[selected_ - 1].bounds);
+  const double scale = pageImage_->Scale();
+  page_ = QImage(std::max(1, ScaledPixels(layout_->pixelWidth, scale)),
+                 std::max(1, ScaledPixels(layout_->pixelHeight, scale)), QImage::Format_RGB32);
+  DrawDesignPage(page_, *layout_, pictures_, scale);
+  if (selected_ > 0) DrawHandles(page_, layout_->objects[selected_ - 1].bounds, scale);
   pageImage_->SetImage(page_);
 }
 
 void TDoPages::RedrawLayout() {
   DrawRulers();
   DrawObjects();
-  pageImage_->setGeometry(kRulerBreadth, kRulerBreadth, page_.width(), page_.height());
-  pageArea_->resize(page_.width() + kRulerBreadth, page_.height() + kRulerBreadth);
+  const int breadth = ScaledPixels(kRulerBreadth, pageImage_->Scale());
+  pageImage_->setGeometry(breadth, breadth, page_.width(), page_.height());
+  pageArea_->resize(page_.width() + breadth, page_.height() + breadth);
 }
 
 void TDoPages::HighlightObj(int index) {
@@ -601,7 +620,9 @@ void TDoPages::PageImageMouseUp(Qt::MouseButton button, QPoint point) {
     popUpObject_ = hit;
     SetupPopUp();
     const LayoutBounds& b = layout_->objects[hit - 1].bounds;
-    DoPopUp(pageImage_->mapToGlobal(QPoint(b.left, b.top)));
+    const double scale = pageImage_->Scale();
+    DoPopUp(
+        pageImage_->mapToGlobal(QPoint(ScaledPixels(b.left, scale), ScaledPixels(b.top, scale))));
     return;
   }
 

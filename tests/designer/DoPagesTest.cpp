@@ -24,6 +24,7 @@
 #include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
+#include "widgets/FormLayout.h"
 #include "widgets/Help.h"
 
 namespace gw {
@@ -159,6 +160,15 @@ TEST_F(DoPagesTest, ANewLayoutIsABlankLetterPageAtTheRememberedZoomAndPlace) {
   AppSettings().designerTop = -300;
   d = Open();
   EXPECT_EQ(d->pos(), QPoint(1280 - 900, 0));
+
+  // The size grows with the screen layout and is remembered as it was designed.
+  Forms().scaleFactor = 1.25;
+  d = Open();
+  EXPECT_EQ(d->size(), QSize(1125, 875));
+  d->resize(1250, 875);
+  d->CancelButtonClick();
+  EXPECT_EQ(AppSettings().designerWidth, 1000);
+  EXPECT_EQ(AppSettings().designerHeight, 700);
 }
 
 TEST_F(DoPagesTest, EachKindIsPlacedWhereClickedAndTheSingleKindsOnlyOnce) {
@@ -332,6 +342,21 @@ TEST_F(DoPagesTest, ZoomsRescaleByTheTableAndAreRememberedForEveryDesign) {
   layout.zoom = 7;
   d = Open(DesignerMode::Modify, &layout, 0);
   EXPECT_EQ(Bounds(d->Layout().objects[0]), "109,109,253,253");
+}
+
+TEST_F(DoPagesTest, OnAnEnlargedScreenLayoutThePageGrowsWhileTheMouseWorksInDesignPixels) {
+  Forms().scaleFactor = 2.0;
+  Forms().screenWidth = 2560;
+  Forms().screenHeight = 2048;
+  auto d = Open();  // Medium: 612 x 792 design pixels, each two screen pixels wide
+  EXPECT_EQ(d->PageBitmap().size(), QSize(1224, 1584));
+  Panel(*d, "RectPanel")->click();
+  Click(*d, {201, 101});  // screen pixels: design pixel (100, 50)
+  EXPECT_EQ(Bounds(d->Layout().objects[0]), "100,50,244,194");
+  EXPECT_EQ(d->PageBitmap().pixelColor(200, 150), QColor(Qt::black)) << "its outline, doubled";
+  Click(*d, {300, 300});
+  Hover(*d, {197, 97});  // within the top-left handle, which is 10 screen pixels wide
+  EXPECT_EQ(Cursor(*d), Qt::SizeFDiagCursor);
 }
 
 TEST_F(DoPagesTest, ACustomPageTakesItsSizeAndUnitAndRescalesTheObjects) {
