@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,7 +50,6 @@ constexpr char kOddPaper[] =
 constexpr char kNotABitmap[] = "The file selected is not a valid bitmap file.";
 constexpr char kBitmapFilter[] =
     "Pictures (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Bitmap (*.BMP)|*.BMP";
-const char* const kPaperNames[] = {"Letter", "Legal", "A4", "A5", "B5", "Executive", "Custom"};
 
 // Object names become menu texts, where '&' would mark a mnemonic.
 QString MenuText(const std::string& name) {
@@ -173,7 +171,9 @@ void TDoPages::BuildControls() {
 
   Named(new QLabel(QStringLiteral("Paper Size"), p), "PageSizeLabel", {10, 62, 212, 20});
   pageSize_ = Named(new QComboBox(p), "PageSize", {10, 82, 212, 26});
-  for (const char* name : kPaperNames) pageSize_->addItem(QString::fromLatin1(name));
+  for (const PaperSize& paper : StandardPapers())
+    pageSize_->addItem(QString::fromLatin1(paper.name));
+  pageSize_->addItem(QStringLiteral("Custom"));
   // Picking an entry again ("Custom" to show its boxes) counts too.
   connect(pageSize_, &QComboBox::activated, this, [this] { PageSizeChange(); });
 
@@ -696,51 +696,40 @@ void TDoPages::DoPopUp(QPoint global) {
   myPopUp_->popup(global);
 }
 
-void TDoPages::RunOnPopObject(TObjectDialog& dialog) {
-  if (!RunObjectDialog(dialog)) return;
-  if (LayoutObject* o = PopObject()) *o = dialog.Object();
+void TDoPages::RunOnPopObject(const DialogMaker& make) {
+  const LayoutObject* o = PopObject();
+  if (!o) return;
+  const std::unique_ptr<TObjectDialog> dialog = make(*o);
+  if (!RunObjectDialog(*dialog)) return;
+  if (LayoutObject* target = PopObject()) *target = dialog->Object();
   DrawObjects();
 }
 
 void TDoPages::PopSizeClick() {
-  if (const LayoutObject* o = PopObject()) {
-    TSizeLocation dialog(*o, Unit(), layout_->inches != 0, layout_->pixelWidth,
-                         layout_->pixelHeight, this);
-    RunOnPopObject(dialog);
-  }
+  RunOnPopObject([this](const LayoutObject& o) {
+    return std::make_unique<TSizeLocation>(o, Unit(), layout_->inches != 0, layout_->pixelWidth,
+                                           layout_->pixelHeight, this);
+  });
 }
 
 void TDoPages::popPropertiesClick() {
-  const LayoutObject* o = PopObject();
-  if (!o || !CommandsForKind(o->kind).properties) return;
-  if (o->kind == kKindPuzzle) {
-    TObjectProp2 dialog(*o, this);
-    RunOnPopObject(dialog);
-  } else {
-    TObjectProp dialog(*o, this);
-    RunOnPopObject(dialog);
-  }
+  RunOnPopObject([this](const LayoutObject& o) -> std::unique_ptr<TObjectDialog> {
+    if (o.kind == kKindPuzzle) return std::make_unique<TObjectProp2>(o, this);
+    return std::make_unique<TObjectProp>(o, this);
+  });
 }
 
 void TDoPages::PopBorderClick() {
-  if (const LayoutObject* o = PopObject()) {
-    TObjectBorders dialog(*o, this);
-    RunOnPopObject(dialog);
-  }
+  RunOnPopObject(
+      [this](const LayoutObject& o) { return std::make_unique<TObjectBorders>(o, this); });
 }
 
 void TDoPages::PopFillClick() {
-  if (const LayoutObject* o = PopObject()) {
-    TObjectFill dialog(*o, this);
-    RunOnPopObject(dialog);
-  }
+  RunOnPopObject([this](const LayoutObject& o) { return std::make_unique<TObjectFill>(o, this); });
 }
 
 void TDoPages::PopChangeTextClick() {
-  if (const LayoutObject* o = PopObject()) {
-    TTextInput dialog(*o, this);
-    RunOnPopObject(dialog);
-  }
+  RunOnPopObject([this](const LayoutObject& o) { return std::make_unique<TTextInput>(o, this); });
 }
 
 void TDoPages::SetAlignment(int alignment) {
@@ -934,14 +923,9 @@ void TDoPages::PageHeightExit() {
 }
 
 bool TDoPages::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && !closing_ && isVisible()) {
-    // Only moving to another control of this window counts as leaving the box; a message box or
-    // a menu taking the focus does not.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      if (watched == pageWidth_) PageWidthExit();
-      if (watched == pageHeight_) PageHeightExit();
-    }
+  if (LeavesForAnotherControl(event) && !closing_ && isVisible()) {
+    if (watched == pageWidth_) PageWidthExit();
+    if (watched == pageHeight_) PageHeightExit();
   }
   return QDialog::eventFilter(watched, event);
 }

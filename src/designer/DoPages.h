@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPoint>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -143,8 +144,9 @@ class TDoPages : public QDialog {
   void SetAlignment(int alignment);
   // The pop-up object, or nullptr when there is none.
   LayoutObject* PopObject();
-  // Runs an object dialog on the pop-up object and takes its copy back after "&Ok".
-  void RunOnPopObject(TObjectDialog& dialog);
+  // Runs the dialog `make` gives for the pop-up object and takes its copy back after "&Ok".
+  using DialogMaker = std::function<std::unique_ptr<TObjectDialog>(const LayoutObject&)>;
+  void RunOnPopObject(const DialogMaker& make);
   int Unit() const;
   bool CustomChosen() const;
 

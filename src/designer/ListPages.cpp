@@ -266,7 +266,7 @@ std::unique_ptr<PageLayout> TListPages::SelectedLayout() {
 
 void TListPages::NewButtonClick() {
   if (const std::optional<long> written = RunDesigner(DesignerMode::New, nullptr, -1))
-    ShowWritten(*written);
+    ShowRecord(*written);
 }
 
 void TListPages::ModifyButtonClick() {
@@ -274,7 +274,7 @@ void TListPages::ModifyButtonClick() {
   const std::unique_ptr<PageLayout> layout = SelectedLayout();
   if (!layout) return;
   if (const std::optional<long> written = RunDesigner(DesignerMode::Modify, layout.get(), index))
-    ShowWritten(*written);
+    ShowRecord(*written);
 }
 
 void TListPages::CopyButtonClick() {
@@ -282,10 +282,10 @@ void TListPages::CopyButtonClick() {
   if (!layout) return;
   layout->layoutName.Set(CopyName(layout->layoutName.Get(), 20));
   if (const std::optional<long> written = RunDesigner(DesignerMode::Copy, layout.get(), -1))
-    ShowWritten(*written);
+    ShowRecord(*written);
 }
 
-void TListPages::ShowWritten(long index) {
+void TListPages::ShowRecord(long index) {
   Guarded([&] {
     if (!Rebuild()) return;
     SelectRecord(index);
@@ -366,14 +366,8 @@ void TListPages::SetDefaultButtonClick() {
     return;
   }
   AppSettings().defaultPage = index;
-  Guarded([&] {
-    if (!Rebuild()) return;
-    // By record, not by row: of two equal entries the marked one must stay the selected one.
-    SelectRecord(index);
-    ReadSelected();
-    DrawTheBox();
-  });
-  UpdateButtons();
+  // By record, not by row: of two equal entries the marked one must stay the selected one.
+  ShowRecord(index);
 }
 
 }  // namespace gw

@@ -85,8 +85,8 @@ class TListPages : public QDialog {
   std::optional<long> RunDesigner(DesignerMode mode, const PageLayout* layout, long index);
   // A copy of the selected record, or nothing (after the message) without a selection.
   std::unique_ptr<PageLayout> SelectedLayout();
-  // The list rebuilt with the record the designer wrote selected and drawn.
-  void ShowWritten(long index);
+  // The list rebuilt with record `index` (or the first entry) selected, read and drawn.
+  void ShowRecord(long index);
 
   AppPaths paths_;
   ListPagesMode mode_;

@@ -50,14 +50,11 @@ PageSizeCheck CheckSide(const std::string& text, bool inches, double low, double
 // ---- The page ----------------------------------------------------------------------------------
 
 void MakeNewDesignLayout(PageLayout& layout) {
-  std::memset(&layout, 0, sizeof layout);
-  layout.layoutName.Set("New Page");
-  layout.paperName.Set("Letter");
-  layout.pageWidth = 8.5;
-  layout.pageHeight = 11;
-  layout.inches = 1;
+  // The built-in page without its objects; the designer works out its pixel size itself.
+  MakeBuiltInDefaultLayout(layout);
+  std::memset(layout.objects, 0, sizeof layout.objects);
   layout.objectCount = 0;
-  layout.portrait = 1;
+  layout.pixelWidth = layout.pixelHeight = 0;
 }
 
 bool RepairDesignLayout(PageLayout& layout) {
