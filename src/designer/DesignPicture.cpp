@@ -1,23 +1,17 @@
 // Drawing the designer's page image and rulers.
 #include "designer/DesignPicture.h"
 
-#include <QFileInfo>
 #include <QFontMetrics>
-#include <QImageReader>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-#include "base/TextCodec.h"
 #include "layouts/LayoutDesign.h"
+#include "output/BaseReport.h"
 
 namespace gw {
 
 namespace {
-
-QColor ColorFromWin(uint32_t bgr) {
-  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
 
 struct KindLook {
   QColor fill;
@@ -40,9 +34,9 @@ KindLook LookOf(const LayoutObject& object) {
     case kKindText:
       return {QColor(192, 192, 192), "Text"};
     case kKindRectangle:
-      return {object.optionB ? ColorFromWin(object.fillColor) : white, "Rectangle"};
+      return {object.optionB ? FromLayoutColor(object.fillColor) : white, "Rectangle"};
     case kKindCircle:
-      return {object.optionB ? ColorFromWin(object.fillColor) : white, "Circle"};
+      return {object.optionB ? FromLayoutColor(object.fillColor) : white, "Circle"};
     default:
       return {white, ""};
   }
@@ -86,7 +80,7 @@ void DrawBorders(QPainter& p, const LayoutObject& o, bool ellipse) {
     ellipse ? p.drawEllipse(OutlineRect(o.bounds, 0)) : p.drawRect(OutlineRect(o.bounds, 0));
     return;
   }
-  p.setPen(QPen(ColorFromWin(o.borderColor), 0));
+  p.setPen(QPen(FromLayoutColor(o.borderColor), 0));
   for (int k = 0; k < OutlineCount(o); ++k)
     ellipse ? p.drawEllipse(OutlineRect(o.bounds, k)) : p.drawRect(OutlineRect(o.bounds, k));
 }
@@ -134,15 +128,6 @@ void DrawAnObject(QPainter& p, const LayoutObject& o, const DesignPictures& pict
 }
 
 }  // namespace
-
-QImage LoadPicture(const std::string& path) {
-  const QString name = ToQString(path);
-  if (path.empty() || !QFileInfo(name).isFile()) return {};
-  QImageReader reader(name);
-  // Pictures are looked at, not edited: a camera's orientation should apply.
-  reader.setAutoTransform(true);
-  return reader.read();
-}
 
 QFont PageFont() {
   QFont font(QStringLiteral("Arial"));

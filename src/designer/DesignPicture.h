@@ -22,10 +22,6 @@ constexpr int kRulerBreadth = 29;
 // picture here is drawn as the placeholder.
 using DesignPictures = std::map<std::string, QImage>;
 
-// Reads a picture file (BMP, PNG, JPEG or any other format Qt reads); a null image when the file
-// is missing or is no picture.
-QImage LoadPicture(const std::string& path);
-
 // The font objects are labelled in: Arial 9 points at the designer's 96 pixels per inch.
 QFont PageFont();
 // The label cut from the end until it is no wider than `width`; empty when not even one

@@ -33,6 +33,7 @@
 #include "designer/TextInput.h"
 #include "layouts/LayoutLibrary.h"
 #include "layouts/LayoutTables.h"
+#include "output/BaseReport.h"
 #include "widgets/Choosers.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
@@ -416,7 +417,7 @@ void TDoPages::LoadPictures() {
     if (o.kind != kKindBitmap || o.bitmapFile.Empty()) continue;
     const std::string path = o.bitmapFile.Get();
     if (pictures_.count(path) || missing.count(path)) continue;
-    QImage picture = LoadPicture(path);
+    QImage picture = LoadLayoutPicture(path);
     if (picture.isNull()) {
       // Once per file; the object keeps its file name and shows the placeholder.
       missing.insert(path);
@@ -786,7 +787,7 @@ void TDoPages::PopBitmapClick() {
         "Error");
     return;
   }
-  QImage picture = LoadPicture(stored);
+  QImage picture = LoadLayoutPicture(stored);
   if (picture.isNull()) {
     ShowMessage(kNotABitmap, "Error");
     return;

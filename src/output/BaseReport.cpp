@@ -1,12 +1,21 @@
 // The page-drawing layer's shared conversions.
 #include "output/BaseReport.h"
 
+#include <QFileInfo>
 #include <cmath>
+
+#include "base/TextCodec.h"
 
 namespace gw {
 
 QColor FromLayoutColor(uint32_t bgr) {
   return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+QImage LoadLayoutPicture(const std::string& bitmapFile) {
+  const QString path = ToQString(bitmapFile);
+  if (bitmapFile.empty() || !QFileInfo(path).isFile()) return {};
+  return QImage(path);
 }
 
 int TBaseReport::XI2D(double inches) const {
