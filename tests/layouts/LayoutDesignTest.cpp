@@ -2,14 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <memory>
 #include <set>
 
 #include "layouts/LayoutDesign.h"
-#include "layouts/LayoutLibrary.h"
 #include "layouts/LayoutTables.h"
-#include "support/TempDir.h"
 
 namespace gw {
 namespace {
@@ -58,23 +55,6 @@ TEST(LayoutDesign, ZoomChangesRescaleByTheTableAndDriftByTruncation) {
   l->objects[0].bounds.right = 2'000'000'000;
   RescaleObjects(*l, 2);
   EXPECT_EQ(l->objects[0].bounds.right, 2147483647);
-}
-
-TEST(LayoutDesign, UnitChangeConvertsThePageAndRescalesEveryObject) {
-  auto l = NewLayout();
-  Add(*l, kKindPuzzle, {72, 144, 76, 0});
-  ChangeUnit(*l, false);
-  EXPECT_EQ(l->inches, 0);
-  EXPECT_DOUBLE_EQ(l->pageWidth, 21.59);
-  EXPECT_DOUBLE_EQ(l->pageHeight, 27.94);
-  EXPECT_TRUE(SameBounds(l->objects[0].bounds, {76, 152, 80, 0})) << Show(l->objects[0].bounds);
-  ChangeUnit(*l, false);  // already centimetres: nothing changes
-  EXPECT_DOUBLE_EQ(l->pageWidth, 21.59);
-  ChangeUnit(*l, true);
-  EXPECT_EQ(l->inches, 1);
-  EXPECT_DOUBLE_EQ(l->pageWidth, 8.5);
-  EXPECT_DOUBLE_EQ(l->pageHeight, 11);
-  EXPECT_TRUE(SameBounds(l->objects[0].bounds, {71, 143, 75, 0})) << Show(l->objects[0].bounds);
 }
 
 TEST(LayoutDesign, CustomPageSizesAreCheckedInTheLayoutsUnit) {
@@ -149,60 +129,6 @@ TEST(LayoutDesign, HandlesAreFoundInTheirZonesCornersFirst) {
   EXPECT_EQ(CursorOfHandle(7), HandleCursor::Vertical);
   EXPECT_EQ(CursorOfHandle(4), HandleCursor::Horizontal);
   EXPECT_EQ(CursorOfHandle(5), HandleCursor::Horizontal);
-}
-
-TEST(LayoutDesign, EachHandleMovesItsOwnEdgesAndTheResultIsNormalised) {
-  const LayoutBounds b{100, 200, 300, 260};
-  const int dx = 7, dy = -5;
-  const LayoutBounds expected[] = {
-      {107, 195, 300, 260}, {100, 195, 300, 260}, {100, 195, 307, 260}, {107, 200, 300, 260},
-      {100, 200, 307, 260}, {107, 200, 300, 255}, {100, 200, 300, 255}, {100, 200, 307, 255},
-  };
-  for (int handle = 1; handle <= 8; ++handle) {
-    const LayoutBounds r = ResizedBounds(b, handle, dx, dy);
-    EXPECT_TRUE(SameBounds(r, expected[handle - 1])) << handle << " gives " << Show(r);
-  }
-  // The top-left corner dragged past the bottom-right one: the corners swap.
-  EXPECT_TRUE(SameBounds(ResizedBounds(b, 1, 250, 100), {300, 260, 350, 300}));
-  EXPECT_TRUE(SameBounds(ResizedBounds(b, 7, 0, -100), {100, 160, 300, 200}));
-  EXPECT_TRUE(SameBounds(MovedBounds(b, -150, 5), {-50, 205, 150, 265})) << "no page limit";
-}
-
-TEST(LayoutDesign, StackingOrderChangesMoveTheOthersAlong) {
-  auto l = NewLayout();
-  for (int kind : {kKindText, kKindRectangle, kKindCircle, kKindBitmap})
-    AddNewObject(*l, kind, 0, 0, 72);
-  auto names = [&] {
-    std::string s;
-    for (int i = 0; i < l->objectCount; ++i) s += l->objects[i].objectName.Get() + ";";
-    return s;
-  };
-  EXPECT_EQ(names(), "Text 1;Rectangle 1;Circle 1;Bitmap 1;");
-  BringToFront(*l, 2);
-  EXPECT_EQ(names(), "Text 1;Circle 1;Bitmap 1;Rectangle 1;");
-  SendToBack(*l, 3);
-  EXPECT_EQ(names(), "Bitmap 1;Text 1;Circle 1;Rectangle 1;");
-  DeleteObject(*l, 2);
-  EXPECT_EQ(names(), "Bitmap 1;Circle 1;Rectangle 1;");
-  EXPECT_EQ(l->objects[3].kind, 0) << "the freed slot holds nothing";
-  DeleteObject(*l, 4);  // no such object
-  EXPECT_EQ(l->objectCount, 3);
-}
-
-TEST(LayoutDesign, SingleKindsOnceAndTwentyObjectsAtMost) {
-  auto l = NewLayout();
-  for (const LayoutKindInfo& k : LayoutKinds()) EXPECT_TRUE(KindAvailable(*l, k.kind)) << k.name;
-  AddNewObject(*l, kKindTitle, 0, 0, 72);
-  AddNewObject(*l, kKindBonus, 0, 0, 72);
-  EXPECT_FALSE(KindAvailable(*l, kKindTitle));
-  EXPECT_FALSE(KindAvailable(*l, kKindBonus));
-  EXPECT_TRUE(KindAvailable(*l, kKindPuzzle));
-  EXPECT_TRUE(KindAvailable(*l, kKindText));
-  while (l->objectCount < kMaxLayoutObjects) AddNewObject(*l, kKindText, 0, 0, 72);
-  for (const LayoutKindInfo& k : LayoutKinds()) EXPECT_FALSE(KindAvailable(*l, k.kind)) << k.name;
-  DeleteObject(*l, 1);  // the title
-  EXPECT_TRUE(KindAvailable(*l, kKindTitle));
-  EXPECT_FALSE(KindAvailable(*l, 3)) << "a kind that is never created";
 }
 
 TEST(LayoutDesign, RulersTickEveryUnitAndThePartAfterTheLast) {
@@ -293,39 +219,6 @@ TEST(LayoutDesign, RepairMakesAForeignPageSafeToDraw) {
   l->pageHeight = std::nan("");
   EXPECT_TRUE(RepairDesignLayout(*l));
   EXPECT_EQ(l->pageWidth, 29.7) << "A4, landscape";
-}
-
-TEST(LayoutDesign, SaveAppendsNewAndCopiedLayoutsAndReplacesAModifiedOne) {
-  test::TempDir dir;
-  const std::string library = dir.File("QLFPAGE.DAT");
-  auto l = NewLayout();
-  AddNewObject(*l, kKindPuzzle, 10, 10, 72);
-  OpResult r = SaveDesignedLayout(library, DesignerMode::New, -1, "  Worksheet  ", "A4", 2, *l);
-  ASSERT_TRUE(r.ok);
-  EXPECT_EQ(r.index, 0);
-  r = SaveDesignedLayout(library, DesignerMode::Copy, 0, "A very long layout name indeed", "Letter",
-                         3, *l);
-  EXPECT_EQ(r.index, 1);
-  auto stored = std::make_unique<PageLayout>();
-  ASSERT_TRUE(ReadLayout(library, 1, *stored));
-  EXPECT_EQ(stored->layoutName.Get(), "A very long layout n");
-  EXPECT_EQ(stored->zoom, 3);
-  EXPECT_EQ(stored->pixelWidth, 816) << "8.5 inches at 96 pixels";
-  EXPECT_EQ(stored->pixelHeight, 1056);
-
-  r = SaveDesignedLayout(library, DesignerMode::Modify, 0, "Changed", "Letter", 1, *l);
-  EXPECT_EQ(r.index, 0);
-  EXPECT_EQ(test::FileSize(library), 2 * static_cast<long>(sizeof(PageLayout)));
-  ASSERT_TRUE(ReadLayout(library, 0, *stored));
-  EXPECT_EQ(stored->layoutName.Get(), "Changed");
-  EXPECT_EQ(stored->pixelWidth, 408);
-  EXPECT_EQ(std::memcmp(&stored->objects[0], &l->objects[0], sizeof(LayoutObject)), 0);
-
-  const OpResult failed = SaveDesignedLayout(dir.File("no/such/dir/QLFPAGE.DAT"), DesignerMode::New,
-                                             -1, "X", "Letter", 2, *l);
-  EXPECT_FALSE(failed.ok);
-  EXPECT_EQ(failed.message, "Unable to add page layout.");
-  EXPECT_EQ(failed.caption, "Disk Error");
 }
 
 }  // namespace
