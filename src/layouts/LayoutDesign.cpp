@@ -23,6 +23,11 @@ int32_t TruncCoord(double v) {
   return static_cast<int32_t>(v);
 }
 
+// A coordinate moved by a drag; a damaged record's extreme coordinate stops at the limit.
+int32_t Shifted(int32_t v, int by) {
+  return TruncCoord(static_cast<double>(v) + by);
+}
+
 int32_t RoundCoord(double v) {
   // nearbyint rounds halves to even in the default rounding mode.
   return TruncCoord(std::nearbyint(v));
@@ -33,7 +38,9 @@ constexpr double kMaxSideInches = 18;
 constexpr double kMaxSideCentimetres = 46;
 
 bool SaneSide(double v, bool inches) {
-  return v > 0 && v <= (inches ? kMaxSideInches : kMaxSideCentimetres);
+  // At least a whole unit: smaller is no paper at all, yet lies below every size the designer
+  // gives (a 7 cm custom width is 2.75 inches once converted).
+  return v >= 1 && v <= (inches ? kMaxSideInches : kMaxSideCentimetres);
 }
 
 PageSizeCheck CheckSide(const std::string& text, bool inches, double low, double high,
@@ -62,6 +69,15 @@ bool RepairDesignLayout(PageLayout& layout) {
   if (layout.objectCount != UsedObjectCount(layout)) {
     layout.objectCount = static_cast<int16_t>(UsedObjectCount(layout));
     repaired = true;
+  }
+  // Far beyond any page, yet small enough that no sum or product of the designer overflows.
+  constexpr int32_t kFar = 1 << 24;
+  for (int i = 0; i < UsedObjectCount(layout); ++i) {
+    LayoutBounds& b = layout.objects[i].bounds;
+    const LayoutBounds kept = b;
+    for (int32_t* v : {&b.left, &b.top, &b.right, &b.bottom}) *v = std::clamp(*v, -kFar, kFar);
+    b = Normalised(b);
+    if (std::memcmp(&kept, &b, sizeof b) != 0) repaired = true;
   }
   const bool inches = layout.inches != 0;
   if (!SaneSide(layout.pageWidth, inches) || !SaneSide(layout.pageHeight, inches)) {
@@ -143,7 +159,7 @@ LayoutBounds Normalised(LayoutBounds b) {
 }
 
 LayoutBounds MovedBounds(LayoutBounds b, int dx, int dy) {
-  return {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
+  return {Shifted(b.left, dx), Shifted(b.top, dy), Shifted(b.right, dx), Shifted(b.bottom, dy)};
 }
 
 HandleSquare HandleSquareOf(const LayoutBounds& b, int handle) {
@@ -183,39 +199,17 @@ int HandleAt(const LayoutBounds& bounds, DesignPoint p) {
 }
 
 LayoutBounds ResizedBounds(const LayoutBounds& bounds, int handle, int dx, int dy) {
+  // The edges each handle drags: 1 top-left, 2 top, 3 top-right, 4 left, 5 right, 6 bottom-left,
+  // 7 bottom, 8 bottom-right.
+  const bool left = handle == 1 || handle == 4 || handle == 6;
+  const bool right = handle == 3 || handle == 5 || handle == 8;
+  const bool top = handle == 1 || handle == 2 || handle == 3;
+  const bool bottom = handle == 6 || handle == 7 || handle == 8;
   LayoutBounds b = bounds;
-  switch (handle) {
-    case 1:
-      b.left += dx;
-      b.top += dy;
-      break;
-    case 2:
-      b.top += dy;
-      break;
-    case 3:
-      b.top += dy;
-      b.right += dx;
-      break;
-    case 4:
-      b.left += dx;
-      break;
-    case 5:
-      b.right += dx;
-      break;
-    case 6:
-      b.left += dx;
-      b.bottom += dy;
-      break;
-    case 7:
-      b.bottom += dy;
-      break;
-    case 8:
-      b.right += dx;
-      b.bottom += dy;
-      break;
-    default:
-      break;
-  }
+  if (left) b.left = Shifted(b.left, dx);
+  if (right) b.right = Shifted(b.right, dx);
+  if (top) b.top = Shifted(b.top, dy);
+  if (bottom) b.bottom = Shifted(b.bottom, dy);
   return Normalised(b);
 }
 

@@ -24,9 +24,10 @@ struct DesignPoint {
 // The layout a new design starts from: "New Page" on portrait Letter, no objects.
 void MakeNewDesignLayout(PageLayout& layout);
 
-// Makes a record from elsewhere safe to edit: objectCount within 0..20, and a page size that is
-// not positive, not finite or larger than any paper the designer offers (18 inches, 46 cm) set to
-// Letter or A4 in the layout's unit and orientation. True when something was repaired.
+// Makes a record from elsewhere safe to edit: objectCount within 0..20, object bounds normalised
+// and within 2^24 pixels of the page, and a page side below one unit, not finite or larger than
+// any paper the designer offers (18 inches, 46 cm) set to Letter or A4 in the layout's unit and
+// orientation. True when something was repaired.
 bool RepairDesignLayout(PageLayout& layout);
 
 // The factor of the zoom table for going from zoom `from` to zoom `to` (0.667, not 2/3, so going

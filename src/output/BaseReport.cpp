@@ -13,8 +13,10 @@ QColor FromLayoutColor(uint32_t bgr) {
 }
 
 QImage LoadLayoutPicture(const std::string& bitmapFile) {
+  // A damaged record's name may hold a NUL, which no file name does.
+  if (bitmapFile.empty() || bitmapFile.find('\0') != std::string::npos) return {};
   const QString path = ToQString(bitmapFile);
-  if (bitmapFile.empty() || !QFileInfo(path).isFile()) return {};
+  if (!QFileInfo(path).isFile()) return {};
   return QImage(path);
 }
 

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <random>
 
 #include "base/Settings.h"
 #include "designer/DoPages.h"
@@ -675,6 +676,32 @@ TEST_F(DoPagesTest, BitmapsShowTheirPictureAndAMissingOneAPlaceholderAfterOneWar
   EXPECT_TRUE(picture.blue() > 200 && picture.red() < 50 && picture.green() < 50)
       << picture.name().toStdString();
   EXPECT_EQ(d->PageBitmap().pixelColor(420, 30), QColor(Qt::white)) << "the other one still waits";
+}
+
+TEST_F(DoPagesTest, ADamagedRecordOpensOnASanePageAndCanBeEditedAndSaved) {
+  for (unsigned seed = 1; seed <= 5; ++seed) {
+    std::mt19937 random(seed);
+    auto layout = std::make_unique<PageLayout>();
+    auto* bytes = reinterpret_cast<unsigned char*>(layout.get());
+    for (size_t i = 0; i < sizeof(PageLayout); ++i) bytes[i] = static_cast<unsigned char>(random());
+    // Every object of a kind the designer draws, so that each is drawn with its damaged fields.
+    for (int i = 0; i < kMaxLayoutObjects; ++i)
+      layout->objects[i].kind = LayoutKinds()[i % LayoutKinds().size()].kind;
+    auto d = Open(DesignerMode::Modify, layout.get(), 0);
+    EXPECT_LE(d->Layout().objectCount, kMaxLayoutObjects) << seed;
+    EXPECT_GT(d->PageBitmap().width(), 1) << seed;
+    EXPECT_LE(d->PageBitmap().width(), 18 * 72) << seed;
+    for (QPoint at : {QPoint(5, 5), QPoint(300, 300), QPoint(600, 10)}) Click(*d, at);
+    for (int k = 1; k <= d->Layout().objectCount; ++k) {
+      d->ObjClick(k);
+      Trigger(*d, "PopFront");
+    }
+    d->PopUp()->hide();
+    Trigger(*d, "MenuLarge");
+    Drag(*d, {10, 10}, {50, 60});
+    d->SaveButtonClick();
+    EXPECT_TRUE(d->Saved()) << seed;
+  }
 }
 
 TEST_F(DoPagesTest, HelpOpensAtTheObjectsTopic) {

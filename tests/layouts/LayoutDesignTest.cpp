@@ -51,10 +51,12 @@ TEST(LayoutDesign, ZoomChangesRescaleByTheTableAndDriftByTruncation) {
   EXPECT_EQ(ZoomFactor(kZoomMedium, 0), 0) << "a layout of no known zoom is not rescaled";
   EXPECT_EQ(ZoomFactor(4, kZoomSmall), 0);
 
-  // A damaged coordinate saturates instead of overflowing.
+  // A damaged coordinate saturates instead of overflowing, whether scaled, moved or dragged.
   l->objects[0].bounds.right = 2'000'000'000;
   RescaleObjects(*l, 2);
   EXPECT_EQ(l->objects[0].bounds.right, 2147483647);
+  EXPECT_EQ(MovedBounds(l->objects[0].bounds, 10, 0).right, 2147483647);
+  EXPECT_EQ(ResizedBounds(l->objects[0].bounds, 5, 10, 0).right, 2147483647);
 }
 
 TEST(LayoutDesign, CustomPageSizesAreCheckedInTheLayoutsUnit) {
@@ -219,6 +221,12 @@ TEST(LayoutDesign, RepairMakesAForeignPageSafeToDraw) {
   l->pageHeight = std::nan("");
   EXPECT_TRUE(RepairDesignLayout(*l));
   EXPECT_EQ(l->pageWidth, 29.7) << "A4, landscape";
+  l->pageHeight = 0.5;  // no paper is that small
+  EXPECT_TRUE(RepairDesignLayout(*l));
+  EXPECT_EQ(l->pageHeight, 21);
+  l->objects[3].bounds = {2147483647, 5, -2147483647 - 1, 4};
+  EXPECT_TRUE(RepairDesignLayout(*l));
+  EXPECT_EQ(Show(l->objects[3].bounds), "(-16777216,4,16777216,5)");
 }
 
 }  // namespace
