@@ -438,10 +438,7 @@ void TWordList::CreateItClick() {
   }
 
   const OffensiveScreen screen(EntriesClearOfWords(LoadOffensiveList(state_.paths), puzzle));
-  PlacementOptions options = PlacementOptionsFromSettings(AppSettings());
-  options.screenWhilePlacing = true;
-  RunPlacement(
-      state_, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); }, this);
+  RunPlacement(state_, PlacementOptionsFromSettings(AppSettings()), screen, this);
   TCreatedPuzzle candidates(host_, state_.candidates, this);
   candidates.exec();
   if (candidates.Saved()) QDialog::done(QDialog::Accepted);

@@ -83,24 +83,35 @@ std::vector<std::string> EntriesClearOfWords(const std::vector<std::string>& ent
 }
 
 OffensiveScreen::OffensiveScreen(const std::vector<std::string>& entries) {
-  std::vector<std::string> patterns;
+  std::vector<std::string> all, solid;
   for (const std::string& entry : entries) {
     const std::string e = ScreenEntry(entry);
     // An empty entry never matches; one holding a 0 byte could only match across a cell
     // outside the shape, which breaks every line.
     if (e.empty() || e.find('\0') != std::string::npos) continue;
-    patterns.push_back(e);
-    patterns.push_back(Reversed(e));
+    for (std::vector<std::string>* list : {&all, &solid}) {
+      if (list == &solid && e.find(' ') != std::string::npos) continue;
+      list->push_back(e);
+      list->push_back(Reversed(e));
+    }
   }
-  anyEntry_ = !patterns.empty();
+  all_ = Build(all);
+  solid_ = Build(solid);
+}
+
+OffensiveScreen::Automaton OffensiveScreen::Build(const std::vector<std::string>& patterns) {
+  Automaton a;
+  a.any = !patterns.empty();
+  for (const std::string& p : patterns) a.longest = std::max(a.longest, static_cast<int>(p.size()));
 
   // Bytes no entry uses all share column 0, which always leads back to the root.
+  int classes = 1;
   for (const std::string& p : patterns)
     for (char ch : p) {
-      uint8_t& c = classOf_[static_cast<uint8_t>(ch)];
-      if (c == 0) c = static_cast<uint8_t>(classes_++);
+      uint8_t& c = a.classOf[static_cast<uint8_t>(ch)];
+      if (c == 0) c = static_cast<uint8_t>(classes++);
     }
-  const size_t k = static_cast<size_t>(classes_);
+  const size_t k = static_cast<size_t>(classes);
 
   // Trie of all patterns; -1 marks a missing edge until the table is completed below.
   std::vector<int32_t> next(k, -1);
@@ -108,7 +119,7 @@ OffensiveScreen::OffensiveScreen(const std::vector<std::string>& entries) {
   for (const std::string& p : patterns) {
     size_t state = 0;
     for (char ch : p) {
-      const size_t c = classOf_[static_cast<uint8_t>(ch)];
+      const size_t c = a.classOf[static_cast<uint8_t>(ch)];
       if (next[state * k + c] < 0) {
         next[state * k + c] = static_cast<int32_t>(found.size());
         next.resize(next.size() + k, -1);
@@ -147,11 +158,12 @@ OffensiveScreen::OffensiveScreen(const std::vector<std::string>& entries) {
   }
 
   // The scan only needs where a step leads: the row of the next state, or "found".
-  table_.resize(next.size());
+  a.table.resize(next.size());
   for (size_t i = 0; i < next.size(); ++i) {
     const size_t to = static_cast<size_t>(next[i]);
-    table_[i] = found[to] ? kFound : static_cast<uint32_t>(to * k);
+    a.table[i] = found[to] ? kFound : static_cast<uint32_t>(to * k);
   }
+  return a;
 }
 
 bool OffensiveScreen::Finds(const PuzzleRecord& puzzle) const {
@@ -163,7 +175,7 @@ bool OffensiveScreen::FindsInPlacedLetters(const PuzzleRecord& puzzle) const {
 }
 
 bool OffensiveScreen::Scan(const PuzzleRecord& puzzle, bool withFill) const {
-  if (!anyEntry_) return false;
+  if (!all_.any) return false;
   const int width = ClampedGridWidth(puzzle);
   const int height = ClampedGridHeight(puzzle);
 
@@ -173,13 +185,13 @@ bool OffensiveScreen::Scan(const PuzzleRecord& puzzle, bool withFill) const {
     for (int c = 1; c <= width; ++c) {
       const int cell = CellIndex(r, c);
       const uint8_t shown = withFill ? ShownLetter(puzzle, cell) : puzzle.Letter(cell);
-      grid[(r - 1) * width + (c - 1)] = classOf_[shown];
+      grid[(r - 1) * width + (c - 1)] = all_.classOf[shown];
     }
 
   // Every check line keeps its own automaton state, and the sweeps advance many lines side by
   // side: their table look-ups do not wait on one another, which keeps the walk fast although
   // each line alone is a chain of dependent loads.
-  const uint32_t* next = table_.data();
+  const uint32_t* next = all_.table.data();
   constexpr int kMaxSide = kGridStride;
 
   // Down the rows: the columns, the diagonals running down to the right (numbered
@@ -207,6 +219,42 @@ bool OffensiveScreen::Scan(const PuzzleRecord& puzzle, bool withFill) const {
       a = next[a + grid[r * width + c]];
       if (a == kFound) return true;
     }
+  return false;
+}
+
+bool OffensiveScreen::FindsThrough(const uint8_t* letters, int width, int height, int row,
+                                   int column, int count, int rowStep, int columnStep) const {
+  if (!solid_.any || count <= 0) return false;
+  const std::array<uint8_t, 256>& classOf = solid_.classOf;
+  const int stride = rowStep * kGridStride + columnStep;
+  auto inside = [&](int r, int c) { return r >= 1 && r <= height && c >= 1 && c <= width; };
+  // An entry through these cells lies within `reach` cells of them, and never spans a cell
+  // that no entry uses (an empty one above all).
+  const int reach = solid_.longest - 1;
+  int r = row, c = column, cell = CellIndex(row, column) - 1;
+  for (int k = 0; k < reach; ++k) {
+    const int pr = r - rowStep, pc = c - columnStep;
+    if (!inside(pr, pc) || classOf[letters[cell - stride]] == 0) break;
+    r = pr, c = pc, cell -= stride;
+  }
+  const uint32_t* next = solid_.table.data();
+  uint32_t state = 0;
+  // Up to the last of the cells; inside them a byte no entry uses simply starts afresh.
+  const int lastRow = row + (count - 1) * rowStep, lastColumn = column + (count - 1) * columnStep;
+  for (;;) {
+    state = next[state + classOf[letters[cell]]];
+    if (state == kFound) return true;
+    if (r == lastRow && c == lastColumn) break;
+    r += rowStep, c += columnStep, cell += stride;
+  }
+  for (int k = 0; k < reach; ++k) {
+    r += rowStep, c += columnStep, cell += stride;
+    if (!inside(r, c)) break;
+    const uint8_t g = classOf[letters[cell]];
+    if (g == 0) break;
+    state = next[state + g];
+    if (state == kFound) return true;
+  }
   return false;
 }
 

@@ -40,7 +40,7 @@ std::vector<std::string> EntriesClearOfWords(const std::vector<std::string>& ent
                                              const PuzzleRecord& puzzle);
 
 // Finds list entries, forwards or backwards, in the rows, columns and both diagonal families of
-// a puzzle. Built once per run, it is then read-only, so Finds may be called from several
+// a puzzle. Built once per run, it is then read-only, so its calls may come from several
 // threads at once. A run builds it as
 //   OffensiveScreen(EntriesClearOfWords(LoadOffensiveList(paths), puzzle)).
 //
@@ -59,18 +59,33 @@ class OffensiveScreen {
   // before any fill letter is chosen.
   bool FindsInPlacedLetters(const PuzzleRecord& puzzle) const;
 
-  bool Empty() const { return !anyEntry_; }
+  // For a grid being built, whose letters are only ever added: true when an entry without
+  // spaces runs through one of `count` cells that follow each other along a line, from
+  // (row, column) on by (rowStep, columnStep), in `letters` (a letterGrid, width x height).
+  // What it finds stays in the finished grid. Entries with spaces are not looked for: a gap
+  // matched now may be filled later, so only the finished grid can tell.
+  bool FindsThrough(const uint8_t* letters, int width, int height, int row, int column, int count,
+                    int rowStep, int columnStep) const;
+
+  bool Empty() const { return !all_.any; }
 
  private:
+  // One automaton: (row of a state) + column -> row of the next state, or kFound when that
+  // state ends an entry; a state's row is its number times the column count, saving a
+  // multiplication a step.
+  struct Automaton {
+    std::array<uint8_t, 256> classOf{};  // byte -> column of the table; 0 = no entry uses it
+    std::vector<uint32_t> table;
+    bool any = false;
+    int longest = 0;  // letters of the longest entry
+  };
+  static constexpr uint32_t kFound = 0xFFFFFFFFu;
+  static Automaton Build(const std::vector<std::string>& patterns);
+
   bool Scan(const PuzzleRecord& puzzle, bool withFill) const;
 
-  std::array<uint8_t, 256> classOf_{};  // byte -> column of the table; 0 = no entry uses it
-  int classes_ = 1;
-  // (row of a state) + column -> row of the next state, or kFound when that state ends an
-  // entry; a state's row is its number times the column count, saving a multiplication a step.
-  static constexpr uint32_t kFound = 0xFFFFFFFFu;
-  std::vector<uint32_t> table_;
-  bool anyEntry_ = false;
+  Automaton all_;    // every entry
+  Automaton solid_;  // the entries without spaces
 };
 
 }  // namespace gw

@@ -3,7 +3,9 @@
 // then only has to pick the first acceptable one. The result is the cell-by-cell scan's, and
 // the random numbers are drawn exactly as that scan draws them.
 #include "generator/PlacementAttempt.h"
+
 #include "base/TextUtils.h"
+#include "generator/OffensiveWords.h"
 
 #include <algorithm>
 #include <bit>
@@ -46,9 +48,6 @@ void SplitRange(int step, int L, int size, int offset, Part parts[2]) {
   }
 }
 
-// Placed words between two looks of the screen while an attempt is built.
-constexpr int kScreenInterval = 16;
-
 // Byte-wise comparison; a prefix sorts first.
 bool Less(const PString<30>& a, const PString<30>& b) {
   const size_t n = std::min(a.Size(), b.Size());
@@ -68,7 +67,6 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& sh
       directions_(options.directions),
       integration_(std::clamp(options.integration, 0, 6)),
       shrink_(options.shrink),
-      screenWhilePlacing_(options.screenWhilePlacing),
       width_(ClampedGridWidth(preRun)),
       height_(ClampedGridHeight(preRun)) {
   std::memcpy(sorted_.get(), &preRun, sizeof preRun);
@@ -125,23 +123,17 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& sh
 }
 
 int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWords>& placed,
-                          Scratch& scratch, const ScreenFunction* screen) const {
+                          Scratch& scratch, const OffensiveScreen* screen) const {
   std::memcpy(&w, sorted_.get(), sizeof w);
   placed.fill(0);
   std::memcpy(scratch.space_, shapeRows_, sizeof shapeRows_);
   std::fill(scratch.letterRows_.begin(), scratch.letterRows_.end(), 0);
   std::fill(scratch.letterCount_.begin(), scratch.letterCount_.end(), 0);
 
-  int sinceScreen = 0;
   for (int i = 1; i <= count_; ++i) {
     placed[static_cast<size_t>(i - 1)] = PlaceWord(i, rng, w, scratch);
-    // A look every few placed words costs little beside the attempt and spares the rest of
-    // the attempts the screen would throw away anyway.
-    if (screen && placed[static_cast<size_t>(i - 1)] && ++sinceScreen == kScreenInterval &&
-        i < count_) {
-      sinceScreen = 0;
-      if ((*screen)(w)) return kRefusedEarly;
-    }
+    if (screen && placed[static_cast<size_t>(i - 1)] && SpellsOffensive(w, scratch, *screen))
+      return kRefusedEarly;
   }
 
   if (shrink_) {
@@ -212,6 +204,36 @@ bool AttemptBuilder::PlaceWord(int i, Rng& rng, PuzzleRecord& w, Scratch& scratc
       c = 0;
     }
   }
+}
+
+bool AttemptBuilder::SpellsOffensive(const PuzzleRecord& w, const Scratch& scratch,
+                                     const OffensiveScreen& screen) const {
+  const uint32_t fresh = scratch.newLetters_;
+  if (fresh == 0) return false;  // every letter lay there already: nothing new to read
+  const DirectionStep& step = kDirectionSteps[static_cast<size_t>(scratch.placedDirection_)];
+  const int row = scratch.placedRow_, column = scratch.placedColumn_;
+  // Along the word: from its first new letter to its last, in the lines' own reading order
+  // (the screen looks for every entry backwards too).
+  const int first = std::countr_zero(fresh), last = 31 - std::countl_zero(fresh);
+  const bool backwards = step.rowStep < 0 || (step.rowStep == 0 && step.columnStep < 0);
+  const int from = backwards ? last : first;
+  const int sign = backwards ? -1 : 1;
+  if (screen.FindsThrough(w.letterGrid, width_, height_, row + from * step.rowStep,
+                          column + from * step.columnStep, last - first + 1, sign * step.rowStep,
+                          sign * step.columnStep))
+    return true;
+  // Across it: the three other lines through every new letter.
+  static constexpr int kLines[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
+  for (int j = first; j <= last; ++j) {
+    if (!(fresh >> j & 1)) continue;
+    const int r = row + j * step.rowStep, c = column + j * step.columnStep;
+    for (const auto& line : kLines) {
+      if (line[0] == sign * step.rowStep && line[1] == sign * step.columnStep) continue;
+      if (screen.FindsThrough(w.letterGrid, width_, height_, r, c, 1, line[0], line[1]))
+        return true;
+    }
+  }
+  return false;
 }
 
 template <int ColumnStep>
@@ -333,16 +355,24 @@ bool AttemptBuilder::ScanDirection(int i, int d, int t, Rng& rng, PuzzleRecord& 
       if (!bits) continue;
       const int col = std::countr_zero(bits) + 1;
       const int s = CellIndex(row, col);
+      uint32_t fresh = 0;
       for (int j = 0; j < L; ++j) {
         const int rj = row + j * step.rowStep, cj = col + j * step.columnStep;
         const uint64_t bit = 1ull << (cj - 1);
-        if (scratch.space_[rj] & bit) ++scratch.letterCount_[word.ids[static_cast<size_t>(j)]];
+        if (scratch.space_[rj] & bit) {
+          ++scratch.letterCount_[word.ids[static_cast<size_t>(j)]];
+          fresh |= 1u << j;
+        }
         scratch.space_[rj] &= ~bit;
         scratch.LetterRows(word.ids[static_cast<size_t>(j)])[rj] |= bit;
         w.letterGrid[s + j * step.indexStep - 1] = word.bytes[static_cast<size_t>(j)];
       }
       w.wordStart[i - 1] = static_cast<int16_t>(s);
       w.wordEnd[i - 1] = static_cast<int16_t>(s + (L - 1) * step.indexStep);
+      scratch.placedRow_ = row;
+      scratch.placedColumn_ = col;
+      scratch.placedDirection_ = d;
+      scratch.newLetters_ = fresh;
       return true;
     }
   }

@@ -36,6 +36,9 @@ class AttemptBuilder {
     bool nonEmpty_[9][kLevels];           // whether a level has any start at all
     bool computed_[9];
     int letterOrder_[30];  // the current word's letters, rarest in the grid first
+    // The word placed last: its start, direction and which of its letters went into empty cells.
+    int placedRow_ = 0, placedColumn_ = 0, placedDirection_ = 0;
+    uint32_t newLetters_ = 0;
   };
 
   AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& shape,
@@ -43,13 +46,12 @@ class AttemptBuilder {
 
   // Rebuilds `work` from the pre-run copy with the random stream `rng`; returns the score.
   // `placed` receives the placed flags in the final word order (0 beyond the words).
-  // With `screen`, the grid is screened now and then while words are placed: letters are only
-  // ever added, so an offensive word found half way is in the finished grid too, and the
-  // attempt ends there with kRefusedEarly (its record is then unfinished).
+  // With `screen`, the lines through each placed word's new letters are screened at once:
+  // letters are only ever added, so an offensive word found half way is in the finished grid
+  // too, and the attempt ends there with kRefusedEarly (its record is then unfinished).
   static constexpr int kRefusedEarly = -1;
   int Build(Rng& rng, PuzzleRecord& work, std::array<uint8_t, kMaxWords>& placed, Scratch& scratch,
-            const ScreenFunction* screen = nullptr) const;
-  bool ScreensWhilePlacing() const { return screenWhilePlacing_; }
+            const OffensiveScreen* screen = nullptr) const;
 
  private:
   struct Word {
@@ -59,6 +61,9 @@ class AttemptBuilder {
   };
 
   bool PlaceWord(int i, Rng& rng, PuzzleRecord& work, Scratch& scratch) const;
+  // Whether the word placed last completed an entry of `screen` (see Build).
+  bool SpellsOffensive(const PuzzleRecord& work, const Scratch& scratch,
+                       const OffensiveScreen& screen) const;
   bool ScanDirection(int i, int d, int threshold, Rng& rng, PuzzleRecord& work,
                      Scratch& scratch) const;
   template <int ColumnStep>
@@ -76,7 +81,6 @@ class AttemptBuilder {
   int levels_;    // sharing levels to count: up to the first threshold, or 2 / 1 below zero
   int lowLimit_;  // -1, or the most shared cells allowed when there is no relaxation
   bool shrink_;
-  bool screenWhilePlacing_;
   int width_, height_;
 };
 

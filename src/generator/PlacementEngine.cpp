@@ -13,6 +13,7 @@
 #include "base/Random.h"
 #include "base/Settings.h"
 #include "base/TextUtils.h"
+#include "generator/OffensiveWords.h"
 #include "generator/PlacementAttempt.h"
 
 namespace gw {
@@ -50,6 +51,13 @@ uint64_t TrySeed(uint64_t runSeed, int tryIndex) {
   return z ^ (z >> 31);
 }
 
+AttemptScreen::AttemptScreen(const OffensiveScreen& offensive) : offensive_(&offensive) {}
+
+bool AttemptScreen::Refuses(const PuzzleRecord& finished) const {
+  if (offensive_) return offensive_->Finds(finished);
+  return finished_ && finished_(finished);
+}
+
 namespace {
 
 // Ranks an attempt against the four slots; a tie never displaces an earlier attempt.
@@ -77,13 +85,10 @@ struct TryResult {
 };
 
 void BuildTry(const AttemptBuilder& builder, AttemptBuilder::Scratch& scratch,
-              const ScreenFunction& screen, uint64_t seed, int index, TryResult& result) {
+              const AttemptScreen& screen, uint64_t seed, int index, TryResult& result) {
   Rng rng(TrySeed(seed, index));
-  const bool early = screen && builder.ScreensWhilePlacing();
-  result.score =
-      builder.Build(rng, *result.record, result.placed, scratch, early ? &screen : nullptr);
-  result.refused =
-      result.score == AttemptBuilder::kRefusedEarly || (screen && screen(*result.record));
+  result.score = builder.Build(rng, *result.record, result.placed, scratch, screen.WhilePlacing());
+  result.refused = result.score == AttemptBuilder::kRefusedEarly || screen.Refuses(*result.record);
   if (result.refused) result.score = 0;
 }
 
@@ -92,7 +97,7 @@ void BuildTry(const AttemptBuilder& builder, AttemptBuilder::Scratch& scratch,
 // where the run stops are dropped.
 class TryPipeline {
  public:
-  TryPipeline(const AttemptBuilder& builder, const ScreenFunction& screen, uint64_t seed,
+  TryPipeline(const AttemptBuilder& builder, const AttemptScreen& screen, uint64_t seed,
               int threads)
       : builder_(builder),
         screen_(screen),
@@ -168,7 +173,7 @@ class TryPipeline {
   }
 
   const AttemptBuilder& builder_;
-  const ScreenFunction& screen_;
+  const AttemptScreen& screen_;
   const uint64_t seed_;
   AttemptBuilder::Scratch scratch_;  // the caller's
   std::vector<TryResult> ring_;
@@ -191,7 +196,7 @@ int WorkerThreads(const PlacementOptions& options, int attempts) {
 }  // namespace
 
 PlacementOutcome RunPlacementEngine(const PuzzleRecord& puzzle, const ShapeRecord& shape,
-                                    const PlacementOptions& options, const ScreenFunction& screen,
+                                    const PlacementOptions& options, const AttemptScreen& screen,
                                     CandidateSlots& slots, PlacementProgress* progress) {
   PlacementOutcome out;
   out.seed = options.seed ? *options.seed : ClockSeed();

@@ -153,13 +153,10 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   options.attempts = static_cast<int>(request.attempts);
   options.shrink = request.shrink;
   options.seed = request.seed;
-  options.screenWhilePlacing = true;
   const std::vector<std::string> entries = EntriesClearOfWords(LoadOffensiveList(paths), *puzzle);
   const OffensiveScreen screen(entries);
   CandidateSlots candidates;
-  const PlacementOutcome run = RunPlacementEngine(
-      *puzzle, shape, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); },
-      candidates);
+  const PlacementOutcome run = RunPlacementEngine(*puzzle, shape, options, screen, candidates);
   if (candidates[0].score == 0)
     return Fail(MakeOutcome::NothingPlaced,
                 "No word could be placed: check the directions, the shape and the word lengths.");

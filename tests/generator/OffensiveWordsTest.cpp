@@ -176,6 +176,65 @@ TEST(OffensiveScreen, AgreesWithTheReferenceOnRandomGrids) {
   EXPECT_GT(misses, 300);
 }
 
+// The look along new letters while a grid is built: with the grid clean before the cells were
+// written, it must find exactly what a whole screen of the entries without spaces finds after.
+TEST(OffensiveScreen, FindsThroughNewCellsWhatTheWholeScreenFinds) {
+  Rng rng(77);
+  const char letters[] = "ABCDEF";
+  const int steps[8][2] = {{-1, 0}, {-1, 1}, {0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1}};
+  int hits = 0, misses = 0, gapsOnly = 0;
+  for (int round = 0; round < 6000; ++round) {
+    std::vector<std::string> entries(static_cast<size_t>(1 + rng.Random(5))), solid;
+    for (std::string& e : entries) {
+      e.resize(static_cast<size_t>(2 + rng.Random(5)));
+      for (char& ch : e) ch = rng.Random(6) == 0 ? ' ' : letters[rng.Random(6)];
+      if (e.find(' ') == std::string::npos) solid.push_back(e);
+    }
+    const int width = 1 + rng.Random(20), height = 1 + rng.Random(20);
+    auto before = test::BlankPuzzle(width, height);
+    for (int r = 1; r <= height; ++r)
+      for (int c = 1; c <= width; ++c)
+        if (rng.Random(3) != 0)
+          before->Letter(CellIndex(r, c)) = static_cast<uint8_t>(letters[rng.Random(6)]);
+    // New letters along a line, as a placed word writes them: random, or often an entry's.
+    const auto& step = steps[rng.Random(8)];
+    const std::string spelt =
+        !solid.empty() && rng.Random(2) == 0
+            ? solid[static_cast<size_t>(rng.Random(static_cast<int>(solid.size())))]
+            : "";
+    const int row = 1 + rng.Random(height), column = 1 + rng.Random(width);
+    auto after = std::make_unique<PuzzleRecord>(*before);
+    int count = 0;
+    for (int r = row, c = column, k = 1 + rng.Random(8);
+         count < k && r >= 1 && r <= height && c >= 1 && c <= width;
+         ++count, r += step[0], c += step[1]) {
+      before->Letter(CellIndex(r, c)) = ' ';
+      after->Letter(CellIndex(r, c)) =
+          static_cast<uint8_t>(spelt.empty() ? letters[rng.Random(6)]
+                                             : spelt[static_cast<size_t>(count) % spelt.size()]);
+    }
+    const OffensiveScreen screen(entries), solidOnly(solid);
+    if (solidOnly.FindsInPlacedLetters(*before)) continue;
+
+    const bool expected = solidOnly.FindsInPlacedLetters(*after);
+    // Along the new cells' own line, then every line through each of them (both ways round).
+    const bool along =
+        screen.FindsThrough(after->letterGrid, width, height, row, column, count, step[0], step[1]);
+    bool across = false;
+    for (int k = 0; k < count; ++k)
+      for (const auto& line : steps)
+        across |= screen.FindsThrough(after->letterGrid, width, height, row + k * step[0],
+                                      column + k * step[1], 1, line[0], line[1]);
+    ASSERT_TRUE(expected || !along) << "round " << round;
+    ASSERT_EQ(along || across, expected) << "round " << round;
+    (expected ? hits : misses) += 1;
+    gapsOnly += !expected && screen.FindsInPlacedLetters(*after);
+  }
+  EXPECT_GT(hits, 250);
+  EXPECT_GT(misses, 1000);
+  EXPECT_GT(gapsOnly, 300);  // entries with spaces were there to be found, and left alone
+}
+
 TEST(OffensiveFilter, EntriesThePuzzleWordsSpellAreLeftOut) {
   auto p = test::BlankPuzzle(10, 10);
   p->wordCount = 2;
