@@ -2,6 +2,7 @@
 #include "generator/OffensiveWords.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 
 #include "base/AppPaths.h"
@@ -97,6 +98,25 @@ OffensiveScreen::OffensiveScreen(const std::vector<std::string>& entries) {
   }
   all_ = Build(all);
   solid_ = Build(solid);
+  KeepGrams(solid_, solid);
+}
+
+void OffensiveScreen::KeepGrams(Automaton& a, const std::vector<std::string>& patterns) {
+  size_t shortest = kOffensiveEntryLength;
+  for (const std::string& p : patterns) shortest = std::min(shortest, p.size());
+  const size_t k = static_cast<size_t>(a.classes);
+  // Runs of three letters rule out the most; the table stays small (a bit per run).
+  int gram = static_cast<int>(std::min<size_t>(shortest, 3));
+  while (gram >= 2 && std::pow(k, gram) > 1 << 22) --gram;
+  if (gram < 2) return;
+  a.gram = gram;
+  a.grams.assign((static_cast<size_t>(std::pow(k, gram)) + 63) / 64, 0);
+  for (const std::string& p : patterns)
+    for (size_t at = 0; at + static_cast<size_t>(gram) <= p.size(); ++at) {
+      size_t index = 0;
+      for (int n = 0; n < gram; ++n) index = index * k + a.classOf[static_cast<uint8_t>(p[at + n])];
+      a.grams[index / 64] |= 1ull << (index % 64);
+    }
 }
 
 OffensiveScreen::Automaton OffensiveScreen::Build(const std::vector<std::string>& patterns) {
@@ -105,13 +125,12 @@ OffensiveScreen::Automaton OffensiveScreen::Build(const std::vector<std::string>
   for (const std::string& p : patterns) a.longest = std::max(a.longest, static_cast<int>(p.size()));
 
   // Bytes no entry uses all share column 0, which always leads back to the root.
-  int classes = 1;
   for (const std::string& p : patterns)
     for (char ch : p) {
       uint8_t& c = a.classOf[static_cast<uint8_t>(ch)];
-      if (c == 0) c = static_cast<uint8_t>(classes++);
+      if (c == 0) c = static_cast<uint8_t>(a.classes++);
     }
-  const size_t k = static_cast<size_t>(classes);
+  const size_t k = static_cast<size_t>(a.classes);
 
   // Trie of all patterns; -1 marks a missing edge until the table is completed below.
   std::vector<int32_t> next(k, -1);
@@ -222,35 +241,39 @@ bool OffensiveScreen::Scan(const PuzzleRecord& puzzle, bool withFill) const {
   return false;
 }
 
-bool OffensiveScreen::FindsThrough(const uint8_t* letters, int width, int height, int row,
-                                   int column, int count, int rowStep, int columnStep) const {
+bool OffensiveScreen::FindsThrough(const uint8_t* first, int step, int count) const {
   if (!solid_.any || count <= 0) return false;
-  const std::array<uint8_t, 256>& classOf = solid_.classOf;
-  const int stride = rowStep * kGridStride + columnStep;
-  auto inside = [&](int r, int c) { return r >= 1 && r <= height && c >= 1 && c <= width; };
+  const uint8_t* classOf = solid_.classOf.data();
+  if (count == 1 && solid_.gram > 0) {
+    // Most cells have no run of an entry's letters through them: two or three look-ups of the
+    // cells around settle it without walking the line.
+    const uint64_t k = static_cast<uint64_t>(solid_.classes);
+    const uint64_t a = classOf[first[-2 * step]], b = classOf[first[-step]], c = classOf[*first],
+                   d = classOf[first[step]], e = classOf[first[2 * step]];
+    auto kept = [&](uint64_t index) { return (solid_.grams[index / 64] >> (index % 64) & 1) != 0; };
+    const uint64_t bc = b * k + c, cd = c * k + d;
+    const bool any = solid_.gram == 2
+                         ? kept(bc) || kept(cd)
+                         : kept(a * k * k + bc) || kept(bc * k + d) || kept(cd * k + e);
+    if (!any) return false;
+  }
   // An entry through these cells lies within `reach` cells of them, and never spans a cell
   // that no entry uses (an empty one above all).
   const int reach = solid_.longest - 1;
-  int r = row, c = column, cell = CellIndex(row, column) - 1;
-  for (int k = 0; k < reach; ++k) {
-    const int pr = r - rowStep, pc = c - columnStep;
-    if (!inside(pr, pc) || classOf[letters[cell - stride]] == 0) break;
-    r = pr, c = pc, cell -= stride;
-  }
+  const uint8_t* cell = first;
+  for (int n = 0; n < reach && classOf[cell[-step]] != 0; ++n) cell -= step;
   const uint32_t* next = solid_.table.data();
   uint32_t state = 0;
   // Up to the last of the cells; inside them a byte no entry uses simply starts afresh.
-  const int lastRow = row + (count - 1) * rowStep, lastColumn = column + (count - 1) * columnStep;
-  for (;;) {
-    state = next[state + classOf[letters[cell]]];
+  const uint8_t* last = first + (count - 1) * step;
+  for (;; cell += step) {
+    state = next[state + classOf[*cell]];
     if (state == kFound) return true;
-    if (r == lastRow && c == lastColumn) break;
-    r += rowStep, c += columnStep, cell += stride;
+    if (cell == last) break;
   }
-  for (int k = 0; k < reach; ++k) {
-    r += rowStep, c += columnStep, cell += stride;
-    if (!inside(r, c)) break;
-    const uint8_t g = classOf[letters[cell]];
+  for (int n = 0; n < reach; ++n) {
+    cell += step;
+    const uint8_t g = classOf[*cell];
     if (g == 0) break;
     state = next[state + g];
     if (state == kFound) return true;

@@ -39,6 +39,20 @@ std::string ScreenEntry(const std::string& entry);
 std::vector<std::string> EntriesClearOfWords(const std::vector<std::string>& entries,
                                              const PuzzleRecord& puzzle);
 
+// A letter grid inside a frame of two empty cells, as the screen reads a grid being built: a
+// line of letters always ends at a space before it leaves the frame, so no bounds are tested.
+// Cells beyond the grid's width and height hold spaces too.
+struct FramedGrid {
+  static constexpr int kFrame = 2;
+  static constexpr int kStride = kGridStride + 2 * kFrame;
+  static constexpr int Index(int row, int column) {
+    return (row + kFrame - 1) * kStride + column + kFrame - 1;
+  }
+  static constexpr int Step(int rowStep, int columnStep) { return rowStep * kStride + columnStep; }
+
+  uint8_t cells[kStride * kStride];
+};
+
 // Finds list entries, forwards or backwards, in the rows, columns and both diagonal families of
 // a puzzle. Built once per run, it is then read-only, so its calls may come from several
 // threads at once. A run builds it as
@@ -60,12 +74,11 @@ class OffensiveScreen {
   bool FindsInPlacedLetters(const PuzzleRecord& puzzle) const;
 
   // For a grid being built, whose letters are only ever added: true when an entry without
-  // spaces runs through one of `count` cells that follow each other along a line, from
-  // (row, column) on by (rowStep, columnStep), in `letters` (a letterGrid, width x height).
-  // What it finds stays in the finished grid. Entries with spaces are not looked for: a gap
-  // matched now may be filled later, so only the finished grid can tell.
-  bool FindsThrough(const uint8_t* letters, int width, int height, int row, int column, int count,
-                    int rowStep, int columnStep) const;
+  // spaces runs through one of `count` cells of a FramedGrid that follow each other along a
+  // line, from `first` on, `step` (FramedGrid::Step) apart. What it finds stays in the finished
+  // grid. Entries with spaces are not looked for: a gap matched now may be filled later, so
+  // only the finished grid can tell.
+  bool FindsThrough(const uint8_t* first, int step, int count) const;
 
   bool Empty() const { return !all_.any; }
 
@@ -78,9 +91,15 @@ class OffensiveScreen {
     std::vector<uint32_t> table;
     bool any = false;
     int longest = 0;  // letters of the longest entry
+    // Every run of `gram` letters (2 or 3; 0 = none kept) in the entries, as a bit per run of
+    // table columns: a line without one of them through a cell spells no entry through it.
+    int gram = 0;
+    int classes = 1;
+    std::vector<uint64_t> grams;
   };
   static constexpr uint32_t kFound = 0xFFFFFFFFu;
   static Automaton Build(const std::vector<std::string>& patterns);
+  static void KeepGrams(Automaton& a, const std::vector<std::string>& patterns);
 
   bool Scan(const PuzzleRecord& puzzle, bool withFill) const;
 

@@ -48,6 +48,104 @@ void SplitRange(int step, int L, int size, int offset, Part parts[2]) {
   }
 }
 
+// Four rows of the grid at a time: one 256-bit register where the processor has AVX2, two
+// 128-bit ones otherwise. The clones are picked once at start-up; the results are the same.
+#if defined(__GNUC__) && defined(__x86_64__)
+#define GW_WIDE_CLONES __attribute__((target_clones("arch=x86-64-v3", "default")))
+#else
+#define GW_WIDE_CLONES
+#endif
+using Rows4 = uint64_t __attribute__((vector_size(32)));
+
+struct StartQuery {
+  const uint64_t* letterRows;  // per distinct letter, kRows rows: the cells holding it
+  const uint64_t* space;       // the empty cells, by row
+  const uint8_t* ids;          // the word's letters as distinct letters
+  const int* order;            // the word's letters, rarest in the grid first
+  int length, rowStep;
+  int first, count;  // the start rows
+  int levels, lowLimit;
+  uint64_t colBits;  // the start columns
+};
+
+// The start cells of a word in one direction, as bit rows by level: level 0 the cells where it
+// fits, level k those sharing at least k cells (k = 1..4; see AttemptBuilder::Scratch). Returns
+// one bit per level that has any start at all. Rows are read and written up to three past the
+// last start row, which the scratch arrays leave room for.
+template <int ColumnStep>
+GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q, uint64_t* const out[]) {
+  // Letter j of a word starting in column c lies in column c + j * step: its row's bits move
+  // by j so that they line up with the start columns. (Helpers take and give vectors through
+  // references only, so no function's calling convention depends on the clone.)
+  auto alignAt = [](const uint64_t* p, int j, Rows4& bits) {
+    std::memcpy(&bits, p, sizeof bits);
+    if constexpr (ColumnStep > 0)
+      bits >>= j;
+    else if constexpr (ColumnStep < 0)
+      bits <<= j;
+  };
+  auto anyBit = [](const Rows4& v) { return (v[0] | v[1] | v[2] | v[3]) != 0; };
+
+  constexpr int kRows = AttemptBuilder::Scratch::kRows;
+  // Letter j's rows from the first start row on (row r + j * rowStep for start row r).
+  auto letterRows = [&](int j) {
+    return q.letterRows + q.ids[j] * kRows + q.first + j * q.rowStep;
+  };
+
+  constexpr int kMaxBlocks = (kGridStride + 3) / 4;
+  const int blocks = (q.count + 3) / 4;
+  Rows4 fit[kMaxBlocks];
+  for (int b = 0; b < blocks; ++b) fit[b] = Rows4{} + q.colBits;
+  for (int m = q.count % 4; m > 0 && m < 4; ++m) fit[blocks - 1][m] = 0;
+
+  // Letter by letter over all start rows at once: a loop without branches, which a crowded
+  // grid ends after a few letters when no start row is left. The rarest letters go first.
+  for (int n = 0; n < q.length; ++n) {
+    const int j = q.order[n];
+    const uint64_t* space = q.space + q.first + j * q.rowStep;
+    const uint64_t* letter = letterRows(j);
+    Rows4 any{};
+    for (int b = 0; b < blocks; ++b) {
+      Rows4 empty, holding;
+      alignAt(space + 4 * b, j, empty);
+      alignAt(letter + 4 * b, j, holding);
+      fit[b] &= empty | holding;
+      any |= fit[b];
+    }
+    if (!anyBit(any)) return 0;
+  }
+
+  Rows4 any[5] = {};
+  for (int b = 0; b < blocks; ++b) {
+    Rows4 g0 = fit[b], g1{}, g2{}, g3{}, g4{};
+    if (q.levels > 0 && anyBit(g0)) {
+      // Count the shared cells of every fitting start at once, saturating at four.
+      for (int j = 0; j < q.length; ++j) {
+        Rows4 x;
+        alignAt(letterRows(j) + 4 * b, j, x);
+        x &= g0;
+        g4 |= g3 & x;
+        g3 |= g2 & x;
+        g2 |= g1 & x;
+        g1 |= x;
+      }
+      // Without relaxation the one threshold asks for at most 0 or 1 shared cells.
+      if (q.lowLimit == 0)
+        g0 &= ~g1;
+      else if (q.lowLimit == 1)
+        g0 &= ~g2;
+    }
+    const Rows4 g[5] = {g0, g1, g2, g3, g4};
+    for (int k = 0; k < 5; ++k) {
+      std::memcpy(out[k] + 4 * b, &g[k], sizeof g[k]);
+      any[k] |= g[k];
+    }
+  }
+  unsigned found = 0;
+  for (int k = 0; k < 5; ++k) found |= anyBit(any[k]) ? 1u << k : 0u;
+  return found;
+}
+
 // Byte-wise comparison; a prefix sorts first.
 bool Less(const PString<30>& a, const PString<30>& b) {
   const size_t n = std::min(a.Size(), b.Size());
@@ -124,17 +222,25 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& sh
 
 int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWords>& placed,
                           Scratch& scratch, const OffensiveScreen* screen) const {
-  std::memcpy(&w, sorted_.get(), sizeof w);
+  // The grid and the word ends are built in the scratch; the record is written once the try is
+  // finished, so a try refused half way costs no copy of it.
+  std::memset(scratch.grid_.cells, ' ', sizeof scratch.grid_.cells);
+  std::memcpy(scratch.wordStart_, sorted_->wordStart, sizeof scratch.wordStart_);
+  std::memcpy(scratch.wordEnd_, sorted_->wordEnd, sizeof scratch.wordEnd_);
   placed.fill(0);
   std::memcpy(scratch.space_, shapeRows_, sizeof shapeRows_);
   std::fill(scratch.letterRows_.begin(), scratch.letterRows_.end(), 0);
   std::fill(scratch.letterCount_.begin(), scratch.letterCount_.end(), 0);
 
   for (int i = 1; i <= count_; ++i) {
-    placed[static_cast<size_t>(i - 1)] = PlaceWord(i, rng, w, scratch);
-    if (screen && placed[static_cast<size_t>(i - 1)] && SpellsOffensive(w, scratch, *screen))
+    placed[static_cast<size_t>(i - 1)] = PlaceWord(i, rng, scratch);
+    if (screen && placed[static_cast<size_t>(i - 1)] && SpellsOffensive(scratch, *screen))
       return kRefusedEarly;
   }
+  std::memcpy(&w, sorted_.get(), sizeof w);
+  for (int r = 1; r <= kGridStride; ++r)
+    std::memcpy(w.letterGrid + (r - 1) * kGridStride, scratch.grid_.cells + FramedGrid::Index(r, 1),
+                kGridStride);
 
   if (shrink_) {
     // A cell holds a letter when it is in the shape and no longer empty.
@@ -163,22 +269,19 @@ int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWor
   score = k;
   for (int pos : alphabetical_)
     if (!placed[static_cast<size_t>(pos - 1)]) order[k++] = pos;
-  int16_t starts[kMaxWords], ends[kMaxWords];
-  std::memcpy(starts, w.wordStart, sizeof starts);
-  std::memcpy(ends, w.wordEnd, sizeof ends);
   for (int q = 0; q < count_; ++q) {
     const int from = order[q] - 1;
     w.words[q] = sorted_->words[from];
     w.clues[q] = sorted_->clues[from];
-    w.wordStart[q] = starts[from];
-    w.wordEnd[q] = ends[from];
+    w.wordStart[q] = scratch.wordStart_[from];
+    w.wordEnd[q] = scratch.wordEnd_[from];
     placed[static_cast<size_t>(q)] = q < score ? 1 : 0;
   }
   w.wordCount = static_cast<int16_t>(score);
   return score;
 }
 
-bool AttemptBuilder::PlaceWord(int i, Rng& rng, PuzzleRecord& w, Scratch& scratch) const {
+bool AttemptBuilder::PlaceWord(int i, Rng& rng, Scratch& scratch) const {
   // A word of spaces only has nothing to write; it is simply left out.
   if (words_[static_cast<size_t>(i)].length == 0) return false;
   std::fill(std::begin(scratch.computed_), std::end(scratch.computed_), false);
@@ -196,7 +299,7 @@ bool AttemptBuilder::PlaceWord(int i, Rng& rng, PuzzleRecord& w, Scratch& scratc
   int d = rng.Random(8) + 1;
   int c = 0;
   for (;;) {
-    if (directions_[static_cast<size_t>(d)] && ScanDirection(i, d, t, rng, w, scratch)) return true;
+    if (directions_[static_cast<size_t>(d)] && ScanDirection(i, d, t, rng, scratch)) return true;
     d = d % 8 + 1;
     if (++c == 8) {
       if (t <= 0) return false;
@@ -206,8 +309,7 @@ bool AttemptBuilder::PlaceWord(int i, Rng& rng, PuzzleRecord& w, Scratch& scratc
   }
 }
 
-bool AttemptBuilder::SpellsOffensive(const PuzzleRecord& w, const Scratch& scratch,
-                                     const OffensiveScreen& screen) const {
+bool AttemptBuilder::SpellsOffensive(const Scratch& scratch, const OffensiveScreen& screen) const {
   const uint32_t fresh = scratch.newLetters_;
   if (fresh == 0) return false;  // every letter lay there already: nothing new to read
   const DirectionStep& step = kDirectionSteps[static_cast<size_t>(scratch.placedDirection_)];
@@ -218,9 +320,10 @@ bool AttemptBuilder::SpellsOffensive(const PuzzleRecord& w, const Scratch& scrat
   const bool backwards = step.rowStep < 0 || (step.rowStep == 0 && step.columnStep < 0);
   const int from = backwards ? last : first;
   const int sign = backwards ? -1 : 1;
-  if (screen.FindsThrough(w.letterGrid, width_, height_, row + from * step.rowStep,
-                          column + from * step.columnStep, last - first + 1, sign * step.rowStep,
-                          sign * step.columnStep))
+  const uint8_t* cells = scratch.grid_.cells;
+  if (screen.FindsThrough(
+          cells + FramedGrid::Index(row + from * step.rowStep, column + from * step.columnStep),
+          FramedGrid::Step(sign * step.rowStep, sign * step.columnStep), last - first + 1))
     return true;
   // Across it: the three other lines through every new letter.
   static constexpr int kLines[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
@@ -229,7 +332,8 @@ bool AttemptBuilder::SpellsOffensive(const PuzzleRecord& w, const Scratch& scrat
     const int r = row + j * step.rowStep, c = column + j * step.columnStep;
     for (const auto& line : kLines) {
       if (line[0] == sign * step.rowStep && line[1] == sign * step.columnStep) continue;
-      if (screen.FindsThrough(w.letterGrid, width_, height_, r, c, 1, line[0], line[1]))
+      if (screen.FindsThrough(cells + FramedGrid::Index(r, c), FramedGrid::Step(line[0], line[1]),
+                              1))
         return true;
     }
   }
@@ -242,79 +346,29 @@ void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) co
   const int dr = kDirectionSteps[static_cast<size_t>(d)].rowStep;
   const Part rows = StartRange(dr, L, height_);
   const Part cols = StartRange(ColumnStep, L, width_);
-  const uint64_t colBits = ColumnBits(cols.from, cols.to);
-  auto& levels = scratch.starts_[d];
-  // Letter j of a word starting in column c lies in column c + j * step: move its row's bits
-  // so that they line up with the start columns.
-  auto align = [](uint64_t bits, int j) {
-    if constexpr (ColumnStep > 0)
-      return bits >> j;
-    else if constexpr (ColumnStep < 0)
-      return bits << j;
-    else
-      return bits;
-  };
   bool* nonEmpty = scratch.nonEmpty_[d];
   std::fill(nonEmpty, nonEmpty + Scratch::kLevels, false);
-  if (rows.from > rows.to || colBits == 0) return;
+  StartQuery q;
+  q.colBits = ColumnBits(cols.from, cols.to);
+  if (rows.from > rows.to || q.colBits == 0) return;
 
-  // Letter j's cells, row by row from the first start row on (row r + j * dr for start row r).
-  const int first = rows.from, count = rows.to - rows.from + 1;
-  const uint64_t* letters[30];
-  for (int j = 0; j < L; ++j)
-    letters[j] = scratch.LetterRows(word.ids[static_cast<size_t>(j)]) + first + j * dr;
-
-  // Letter by letter over all start rows at once: a loop without branches, which a crowded
-  // grid ends after a few letters when no start row is left. The rarest letters go first.
-  uint64_t fit[Scratch::kRows];
-  for (int n = 0; n < L; ++n) {
-    const int j = scratch.letterOrder_[n];
-    const uint64_t* space = scratch.space_ + first + j * dr;
-    const uint64_t* letter = letters[j];
-    uint64_t any = 0;
-    if (n == 0) {
-      for (int k = 0; k < count; ++k) any |= fit[k] = colBits & align(space[k] | letter[k], j);
-    } else {
-      for (int k = 0; k < count; ++k) any |= fit[k] &= align(space[k] | letter[k], j);
-    }
-    if (!any) return;
-  }
-
-  uint64_t any0 = 0, any1 = 0, any2 = 0, any3 = 0, any4 = 0;
-  for (int k = 0; k < count; ++k) {
-    uint64_t g0 = fit[k], g1 = 0, g2 = 0, g3 = 0, g4 = 0;
-    if (g0 && levels_ > 0) {
-      // Count the shared cells of every fitting start at once, saturating at four.
-      for (int j = 0; j < L; ++j) {
-        const uint64_t x = align(letters[j][k], j) & g0;
-        g4 |= g3 & x;
-        g3 |= g2 & x;
-        g2 |= g1 & x;
-        g1 |= x;
-      }
-      // Without relaxation the one threshold asks for at most 0 or 1 shared cells.
-      if (lowLimit_ == 0)
-        g0 &= ~g1;
-      else if (lowLimit_ == 1)
-        g0 &= ~g2;
-    }
-    const int r = first + k;
-    levels[0][r] = g0;
-    levels[1][r] = g1;
-    levels[2][r] = g2;
-    levels[3][r] = g3;
-    levels[4][r] = g4;
-    any0 |= g0, any1 |= g1, any2 |= g2, any3 |= g3, any4 |= g4;
-  }
-  nonEmpty[0] = any0 != 0;
-  nonEmpty[1] = any1 != 0;
-  nonEmpty[2] = any2 != 0;
-  nonEmpty[3] = any3 != 0;
-  nonEmpty[4] = any4 != 0;
+  q.letterRows = scratch.letterRows_.data();
+  q.space = scratch.space_;
+  q.ids = word.ids.data();
+  q.order = scratch.letterOrder_;
+  q.length = L;
+  q.rowStep = dr;
+  q.first = rows.from;
+  q.count = rows.to - rows.from + 1;
+  q.levels = levels_;
+  q.lowLimit = lowLimit_;
+  uint64_t* out[Scratch::kLevels];
+  for (int k = 0; k < Scratch::kLevels; ++k) out[k] = scratch.starts_[d][k] + q.first;
+  const unsigned found = FindStarts<ColumnStep>(q, out);
+  for (int k = 0; k < Scratch::kLevels; ++k) nonEmpty[k] = (found >> k & 1) != 0;
 }
 
-bool AttemptBuilder::ScanDirection(int i, int d, int t, Rng& rng, PuzzleRecord& w,
-                                   Scratch& scratch) const {
+bool AttemptBuilder::ScanDirection(int i, int d, int t, Rng& rng, Scratch& scratch) const {
   const Word& word = words_[static_cast<size_t>(i)];
   const DirectionStep& step = kDirectionSteps[static_cast<size_t>(d)];
   const int L = word.length;
@@ -365,10 +419,10 @@ bool AttemptBuilder::ScanDirection(int i, int d, int t, Rng& rng, PuzzleRecord& 
         }
         scratch.space_[rj] &= ~bit;
         scratch.LetterRows(word.ids[static_cast<size_t>(j)])[rj] |= bit;
-        w.letterGrid[s + j * step.indexStep - 1] = word.bytes[static_cast<size_t>(j)];
+        scratch.grid_.cells[FramedGrid::Index(rj, cj)] = word.bytes[static_cast<size_t>(j)];
       }
-      w.wordStart[i - 1] = static_cast<int16_t>(s);
-      w.wordEnd[i - 1] = static_cast<int16_t>(s + (L - 1) * step.indexStep);
+      scratch.wordStart_[i - 1] = static_cast<int16_t>(s);
+      scratch.wordEnd_[i - 1] = static_cast<int16_t>(s + (L - 1) * step.indexStep);
       scratch.placedRow_ = row;
       scratch.placedColumn_ = col;
       scratch.placedDirection_ = d;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/Random.h"
+#include "generator/OffensiveWords.h"
 #include "generator/PlacementEngine.h"
 
 namespace gw {
@@ -22,10 +23,13 @@ class AttemptBuilder {
    public:
     explicit Scratch(const AttemptBuilder& builder);
 
+    // Rows 1..50, index 0 unused; the start search reads and writes four rows at a time, up to
+    // three past the last row, so a few more stay empty.
+    static constexpr int kRows = kGridStride + 5;
+    static constexpr int kLevels = 5;  // start cells that fit; sharing >= 1..4 cells
+
    private:
     friend class AttemptBuilder;
-    static constexpr int kRows = kGridStride + 1;  // rows 1..50, index 0 unused
-    static constexpr int kLevels = 5;              // start cells that fit; sharing >= 1..4 cells
 
     uint64_t* LetterRows(int letter) { return letterRows_.data() + letter * kRows; }
 
@@ -36,6 +40,9 @@ class AttemptBuilder {
     bool nonEmpty_[9][kLevels];           // whether a level has any start at all
     bool computed_[9];
     int letterOrder_[30];  // the current word's letters, rarest in the grid first
+    // The try's letterGrid, wordStart and wordEnd while its words are placed.
+    FramedGrid grid_;
+    int16_t wordStart_[kMaxWords], wordEnd_[kMaxWords];
     // The word placed last: its start, direction and which of its letters went into empty cells.
     int placedRow_ = 0, placedColumn_ = 0, placedDirection_ = 0;
     uint32_t newLetters_ = 0;
@@ -60,12 +67,10 @@ class AttemptBuilder {
     std::array<uint8_t, 30> ids{};    // the same letters as indexes of distinct letters
   };
 
-  bool PlaceWord(int i, Rng& rng, PuzzleRecord& work, Scratch& scratch) const;
+  bool PlaceWord(int i, Rng& rng, Scratch& scratch) const;
   // Whether the word placed last completed an entry of `screen` (see Build).
-  bool SpellsOffensive(const PuzzleRecord& work, const Scratch& scratch,
-                       const OffensiveScreen& screen) const;
-  bool ScanDirection(int i, int d, int threshold, Rng& rng, PuzzleRecord& work,
-                     Scratch& scratch) const;
+  bool SpellsOffensive(const Scratch& scratch, const OffensiveScreen& screen) const;
+  bool ScanDirection(int i, int d, int threshold, Rng& rng, Scratch& scratch) const;
   template <int ColumnStep>
   void ComputeStarts(const Word& word, int d, Scratch& scratch) const;
 

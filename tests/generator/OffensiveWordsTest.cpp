@@ -1,6 +1,7 @@
 // The offensive word list, its file, the words-first filter and the grid screen.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 
 #include "base/AppPaths.h"
@@ -218,13 +219,24 @@ TEST(OffensiveScreen, FindsThroughNewCellsWhatTheWholeScreenFinds) {
 
     const bool expected = solidOnly.FindsInPlacedLetters(*after);
     // Along the new cells' own line, then every line through each of them (both ways round).
-    const bool along =
-        screen.FindsThrough(after->letterGrid, width, height, row, column, count, step[0], step[1]);
+    FramedGrid framed;
+    std::memset(framed.cells, ' ', sizeof framed.cells);
+    for (int r = 1; r <= height; ++r)
+      for (int c = 1; c <= width; ++c)
+        framed.cells[FramedGrid::Index(r, c)] = after->Letter(CellIndex(r, c));
+    auto at = [&](int k) {
+      return framed.cells + FramedGrid::Index(row + k * step[0], column + k * step[1]);
+    };
+    const bool along = screen.FindsThrough(at(0), FramedGrid::Step(step[0], step[1]), count);
     bool across = false;
     for (int k = 0; k < count; ++k)
-      for (const auto& line : steps)
-        across |= screen.FindsThrough(after->letterGrid, width, height, row + k * step[0],
-                                      column + k * step[1], 1, line[0], line[1]);
+      for (const auto& line : steps) {
+        const bool found = screen.FindsThrough(at(k), FramedGrid::Step(line[0], line[1]), 1);
+        // A line read the other way round holds the same entries.
+        ASSERT_EQ(found, screen.FindsThrough(at(k), FramedGrid::Step(-line[0], -line[1]), 1))
+            << "round " << round;
+        across |= found;
+      }
     ASSERT_TRUE(expected || !along) << "round " << round;
     ASSERT_EQ(along || across, expected) << "round " << round;
     (expected ? hits : misses) += 1;
