@@ -55,74 +55,93 @@ void SplitRange(int step, int L, int size, int offset, Part parts[2]) {
 #else
 #define GW_WIDE_CLONES
 #endif
-using Rows4 = uint64_t __attribute__((vector_size(32)));
+using Lanes4 = uint64_t __attribute__((vector_size(32)));
+using Numbers4 = int64_t __attribute__((vector_size(32)));
 
 struct StartQuery {
-  const uint64_t* letterRows;  // per distinct letter, kRows rows: the cells holding it
-  const uint64_t* space;       // the empty cells, by row
-  const uint8_t* ids;          // the word's letters as distinct letters
-  const int* order;            // the word's letters, rarest in the grid first
+  const uint64_t* letterLanes;  // per distinct letter, kLanes lanes from lane 0: cells holding it
+  const uint64_t* space;        // the empty cells, from lane 0
+  const uint8_t* ids;           // the word's letters as distinct letters
+  const int* order;             // the word's letters, rarest in the grid first
   int length, rowStep;
-  int first, count;  // the start rows
+  int first, last;      // the start rows
+  int half;             // see AttemptBuilder::Scratch; 0 for a row a lane
+  int fromLane, lanes;  // the lanes holding the start rows
   int levels, lowLimit;
-  uint64_t colBits;  // the start columns
+  uint64_t lowBits, highBits;  // the start columns in a lane's halves
 };
 
-// The start cells of a word in one direction, as bit rows by level: level 0 the cells where it
+// The start cells of a word in one direction, as bit lanes by level: level 0 the cells where it
 // fits, level k those sharing at least k cells (k = 1..4; see AttemptBuilder::Scratch). Returns
-// one bit per level that has any start at all. Rows are read and written up to three past the
-// last start row, which the scratch arrays leave room for.
-template <int ColumnStep>
+// one bit per level that has any start at all. Lanes are read and written up to three past the
+// last one, which the scratch arrays leave room for. `Blocks` is the number of four-lane
+// blocks when it is known beforehand (a grid up to 32 x 32), so that the loops unroll; 0 for
+// any number.
+template <int ColumnStep, int Blocks>
 GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q, uint64_t* const out[]) {
-  // Letter j of a word starting in column c lies in column c + j * step: its row's bits move
-  // by j so that they line up with the start columns. (Helpers take and give vectors through
-  // references only, so no function's calling convention depends on the clone.)
-  auto alignAt = [](const uint64_t* p, int j, Rows4& bits) {
-    std::memcpy(&bits, p, sizeof bits);
+  // Letter j of a word starting in column c lies in column c + j * step: its lane's bits move
+  // by j so that they line up with the start columns. Bits that cross from one half of a lane
+  // into the other land outside the start columns: a word fits in the grid's width. (Helpers
+  // take vectors by reference, so no calling convention depends on the clone.)
+  auto align = [](Lanes4& bits, int j) {
     if constexpr (ColumnStep > 0)
       bits >>= j;
     else if constexpr (ColumnStep < 0)
       bits <<= j;
   };
-  auto anyBit = [](const Rows4& v) { return (v[0] | v[1] | v[2] | v[3]) != 0; };
+  auto load = [](const uint64_t* p, Lanes4& v) { std::memcpy(&v, p, sizeof v); };
+  auto anyBit = [](const Lanes4& v) { return (v[0] | v[1] | v[2] | v[3]) != 0; };
 
-  constexpr int kRows = AttemptBuilder::Scratch::kRows;
-  // Letter j's rows from the first start row on (row r + j * rowStep for start row r).
-  auto letterRows = [&](int j) {
-    return q.letterRows + q.ids[j] * kRows + q.first + j * q.rowStep;
+  constexpr int kLanes = AttemptBuilder::Scratch::kLanes;
+  // Letter j's lanes from the first lane on (row r + j * rowStep for start row r).
+  auto letterLanes = [&](int j) {
+    return q.letterLanes + q.ids[j] * kLanes + q.fromLane + j * q.rowStep;
   };
 
-  constexpr int kMaxBlocks = (kGridStride + 3) / 4;
-  const int blocks = (q.count + 3) / 4;
-  Rows4 fit[kMaxBlocks];
-  for (int b = 0; b < blocks; ++b) fit[b] = Rows4{} + q.colBits;
-  for (int m = q.count % 4; m > 0 && m < 4; ++m) fit[blocks - 1][m] = 0;
+  // The start columns in the lanes that hold a start row.
+  constexpr int kMaxBlocks = Blocks > 0 ? Blocks : (kGridStride + 3) / 4;
+  const int blocks = Blocks > 0 ? Blocks : (q.lanes + 3) / 4;
+  Lanes4 fit[kMaxBlocks];
+#pragma GCC unroll 4
+  for (int b = 0; b < blocks; ++b) {
+    const Numbers4 lane = Numbers4{0, 1, 2, 3} + (q.fromLane + 4 * b);
+    const Numbers4 high = lane + q.half;
+    const Numbers4 lowRow = (lane >= q.first) & (lane <= q.last);
+    const Numbers4 highRow = (high >= q.first) & (high <= q.last) & (q.half > 0 ? -1 : 0);
+    fit[b] = (reinterpret_cast<const Lanes4&>(lowRow) & q.lowBits) |
+             (reinterpret_cast<const Lanes4&>(highRow) & q.highBits);
+  }
 
   // Letter by letter over all start rows at once: a loop without branches, which a crowded
   // grid ends after a few letters when no start row is left. The rarest letters go first.
   for (int n = 0; n < q.length; ++n) {
     const int j = q.order[n];
-    const uint64_t* space = q.space + q.first + j * q.rowStep;
-    const uint64_t* letter = letterRows(j);
-    Rows4 any{};
+    const uint64_t* space = q.space + q.fromLane + j * q.rowStep;
+    const uint64_t* letter = letterLanes(j);
+    Lanes4 any{};
+#pragma GCC unroll 4
     for (int b = 0; b < blocks; ++b) {
-      Rows4 empty, holding;
-      alignAt(space + 4 * b, j, empty);
-      alignAt(letter + 4 * b, j, holding);
-      fit[b] &= empty | holding;
+      Lanes4 empty, holding;
+      load(space + 4 * b, empty);
+      load(letter + 4 * b, holding);
+      holding |= empty;
+      align(holding, j);
+      fit[b] &= holding;
       any |= fit[b];
     }
     if (!anyBit(any)) return 0;
   }
 
-  Rows4 any[5] = {};
+  Lanes4 any[5] = {};
+#pragma GCC unroll 4
   for (int b = 0; b < blocks; ++b) {
-    Rows4 g0 = fit[b], g1{}, g2{}, g3{}, g4{};
+    Lanes4 g0 = fit[b], g1{}, g2{}, g3{}, g4{};
     if (q.levels > 0 && anyBit(g0)) {
       // Count the shared cells of every fitting start at once, saturating at four.
       for (int j = 0; j < q.length; ++j) {
-        Rows4 x;
-        alignAt(letterRows(j) + 4 * b, j, x);
+        Lanes4 x;
+        load(letterLanes(j) + 4 * b, x);
+        align(x, j);
         x &= g0;
         g4 |= g3 & x;
         g3 |= g2 & x;
@@ -135,7 +154,7 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q, uint64_t* const out[]) {
       else if (q.lowLimit == 1)
         g0 &= ~g2;
     }
-    const Rows4 g[5] = {g0, g1, g2, g3, g4};
+    const Lanes4 g[5] = {g0, g1, g2, g3, g4};
     for (int k = 0; k < 5; ++k) {
       std::memcpy(out[k] + 4 * b, &g[k], sizeof g[k]);
       any[k] |= g[k];
@@ -156,8 +175,21 @@ bool Less(const PString<30>& a, const PString<30>& b) {
 }  // namespace
 
 AttemptBuilder::Scratch::Scratch(const AttemptBuilder& builder)
-    : letterRows_(static_cast<size_t>(std::max(builder.letterKinds_, 1)) * kRows),
+    : letterLanes_(static_cast<size_t>(std::max(builder.letterKinds_, 1)) * kLanes),
       letterCount_(static_cast<size_t>(std::max(builder.letterKinds_, 1))) {}
+
+void AttemptBuilder::Scratch::Put(int id, int row, int column, int half) {
+  const uint64_t bit = 1ull << (column - 1);
+  ++letterCount_[static_cast<size_t>(id)];
+  space_[row] &= ~bit;
+  uint64_t* letter = LetterLanes(id) + kLaneBase;
+  spaceLanes_[kLaneBase + row] &= ~bit;
+  letter[row] |= bit;
+  if (half > 0) {
+    spaceLanes_[kLaneBase + row - half] &= ~(bit << 32);
+    letter[row - half] |= bit << 32;
+  }
+}
 
 AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& shape,
                                const PlacementOptions& options)
@@ -214,6 +246,11 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& sh
   for (int r = 1; r <= height_; ++r)
     for (int c = 1; c <= width_; ++c)
       if (shape.cells[CellIndex(r, c) - 1] != 0) shapeRows_[r] |= 1ull << (c - 1);
+  half_ = width_ <= 32 ? (height_ + 1) / 2 : 0;
+  for (int r = 1; r <= height_; ++r) {
+    shapeLanes_[Scratch::kLaneBase + r] |= shapeRows_[r];
+    if (half_ > 0) shapeLanes_[Scratch::kLaneBase + r - half_] |= shapeRows_[r] << 32;
+  }
 
   const int t = integration_ - 2;
   lowLimit_ = t < 0 ? t + 2 : -1;
@@ -229,7 +266,8 @@ int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWor
   std::memcpy(scratch.wordEnd_, sorted_->wordEnd, sizeof scratch.wordEnd_);
   placed.fill(0);
   std::memcpy(scratch.space_, shapeRows_, sizeof shapeRows_);
-  std::fill(scratch.letterRows_.begin(), scratch.letterRows_.end(), 0);
+  std::memcpy(scratch.spaceLanes_, shapeLanes_, sizeof shapeLanes_);
+  std::fill(scratch.letterLanes_.begin(), scratch.letterLanes_.end(), 0);
   std::fill(scratch.letterCount_.begin(), scratch.letterCount_.end(), 0);
 
   for (int i = 1; i <= count_; ++i) {
@@ -348,23 +386,34 @@ void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) co
   const Part cols = StartRange(ColumnStep, L, width_);
   bool* nonEmpty = scratch.nonEmpty_[d];
   std::fill(nonEmpty, nonEmpty + Scratch::kLevels, false);
+  if (rows.from > rows.to || cols.from > cols.to) return;
   StartQuery q;
-  q.colBits = ColumnBits(cols.from, cols.to);
-  if (rows.from > rows.to || q.colBits == 0) return;
 
-  q.letterRows = scratch.letterRows_.data();
-  q.space = scratch.space_;
+  const uint64_t colBits = ColumnBits(cols.from, cols.to);
+  q.letterLanes = scratch.letterLanes_.data() + Scratch::kLaneBase;
+  q.space = scratch.spaceLanes_ + Scratch::kLaneBase;
   q.ids = word.ids.data();
   q.order = scratch.letterOrder_;
   q.length = L;
   q.rowStep = dr;
   q.first = rows.from;
-  q.count = rows.to - rows.from + 1;
+  q.last = rows.to;
+  q.half = half_;
+  // Start row r is in lane r, or, with two rows a lane, in the high half of lane r - half.
+  const int lastLane = half_ == 0 || rows.from > half_ ? rows.to - half_ : std::min(rows.to, half_);
+  q.fromLane = half_ > 0 && rows.to > half_ ? std::max(rows.from - half_, 1) : rows.from;
+  q.lanes = lastLane - q.fromLane + 1;
   q.levels = levels_;
   q.lowLimit = lowLimit_;
+  q.lowBits = colBits;
+  q.highBits = half_ > 0 ? colBits << 32 : 0;
   uint64_t* out[Scratch::kLevels];
-  for (int k = 0; k < Scratch::kLevels; ++k) out[k] = scratch.starts_[d][k] + q.first;
-  const unsigned found = FindStarts<ColumnStep>(q, out);
+  for (int k = 0; k < Scratch::kLevels; ++k) out[k] = scratch.starts_[d][k] + q.fromLane;
+  static constexpr unsigned (*kFindStarts[])(const StartQuery&, uint64_t* const[]) = {
+      FindStarts<ColumnStep, 0>, FindStarts<ColumnStep, 1>, FindStarts<ColumnStep, 2>,
+      FindStarts<ColumnStep, 3>, FindStarts<ColumnStep, 4>};
+  const int blocks = (q.lanes + 3) / 4;
+  const unsigned found = kFindStarts[blocks <= 4 ? blocks : 0](q, out);
   for (int k = 0; k < Scratch::kLevels; ++k) nonEmpty[k] = (found >> k & 1) != 0;
 }
 
@@ -405,20 +454,19 @@ bool AttemptBuilder::ScanDirection(int i, int d, int t, Rng& rng, Scratch& scrat
     const uint64_t cb = colBits[block[1]];
     if (cb == 0) continue;
     for (int row = rp.from; row <= rp.to; ++row) {
-      const uint64_t bits = acceptable[row] & cb;
+      const uint64_t lane =
+          row > half_ && half_ > 0 ? acceptable[row - half_] >> 32 : acceptable[row];
+      const uint64_t bits = lane & cb;
       if (!bits) continue;
       const int col = std::countr_zero(bits) + 1;
       const int s = CellIndex(row, col);
       uint32_t fresh = 0;
       for (int j = 0; j < L; ++j) {
         const int rj = row + j * step.rowStep, cj = col + j * step.columnStep;
-        const uint64_t bit = 1ull << (cj - 1);
-        if (scratch.space_[rj] & bit) {
-          ++scratch.letterCount_[word.ids[static_cast<size_t>(j)]];
+        if (scratch.space_[rj] >> (cj - 1) & 1) {
+          scratch.Put(word.ids[static_cast<size_t>(j)], rj, cj, half_);
           fresh |= 1u << j;
         }
-        scratch.space_[rj] &= ~bit;
-        scratch.LetterRows(word.ids[static_cast<size_t>(j)])[rj] |= bit;
         scratch.grid_.cells[FramedGrid::Index(rj, cj)] = word.bytes[static_cast<size_t>(j)];
       }
       scratch.wordStart_[i - 1] = static_cast<int16_t>(s);

@@ -19,25 +19,33 @@ namespace gw {
 class AttemptBuilder {
  public:
   // Working memory of one thread: the grid as bit rows, one bit per column.
+  //
+  // The start search reads the grid in lanes of 64 bits. A grid up to 32 columns wide holds
+  // two rows in a lane, row x in the low half and row x + half in the high one (half = its
+  // height rounded up, halved), so each step covers two rows; a wider grid has a row a lane.
+  // Lane x of a lane array is at index x + kLaneBase; lanes beyond the grid stay empty.
   class Scratch {
    public:
     explicit Scratch(const AttemptBuilder& builder);
 
-    // Rows 1..50, index 0 unused; the start search reads and writes four rows at a time, up to
-    // three past the last row, so a few more stay empty.
-    static constexpr int kRows = kGridStride + 5;
+    static constexpr int kRows = kGridStride + 1;  // rows 1..50, index 0 unused
+    static constexpr int kLaneBase = 32;           // lanes reach 30 below the first row
+    static constexpr int kLanes = kLaneBase + kGridStride + 40;
     static constexpr int kLevels = 5;  // start cells that fit; sharing >= 1..4 cells
 
    private:
     friend class AttemptBuilder;
 
-    uint64_t* LetterRows(int letter) { return letterRows_.data() + letter * kRows; }
+    uint64_t* LetterLanes(int letter) { return letterLanes_.data() + letter * kLanes; }
+    // Letter `id` goes into the empty cell (row, column).
+    void Put(int id, int row, int column, int half);
 
-    uint64_t space_[kRows];               // cells of the shape still empty
-    std::vector<uint64_t> letterRows_;    // per distinct letter: cells holding it
-    std::vector<int> letterCount_;        // per distinct letter: how many cells hold it
-    uint64_t starts_[9][kLevels][kRows];  // per direction, by start row: see ComputeStarts
-    bool nonEmpty_[9][kLevels];           // whether a level has any start at all
+    uint64_t space_[kRows];                // cells of the shape still empty, by row
+    uint64_t spaceLanes_[kLanes];          // the same in lanes
+    std::vector<uint64_t> letterLanes_;    // per distinct letter: cells holding it, in lanes
+    std::vector<int> letterCount_;         // per distinct letter: how many cells hold it
+    uint64_t starts_[9][kLevels][kLanes];  // per direction, by lane: see ComputeStarts
+    bool nonEmpty_[9][kLevels];            // whether a level has any start at all
     bool computed_[9];
     int letterOrder_[30];  // the current word's letters, rarest in the grid first
     // The try's letterGrid, wordStart and wordEnd while its words are placed.
@@ -55,7 +63,7 @@ class AttemptBuilder {
   // `placed` receives the placed flags in the final word order (0 beyond the words).
   // With `screen`, the lines through each placed word's new letters are screened at once:
   // letters are only ever added, so an offensive word found half way is in the finished grid
-  // too, and the attempt ends there with kRefusedEarly (its record is then unfinished).
+  // too, and the attempt ends there with kRefusedEarly (`work` is then left as it was).
   static constexpr int kRefusedEarly = -1;
   int Build(Rng& rng, PuzzleRecord& work, std::array<uint8_t, kMaxWords>& placed, Scratch& scratch,
             const OffensiveScreen* screen = nullptr) const;
@@ -80,6 +88,8 @@ class AttemptBuilder {
   std::vector<int> alphabetical_;         // positions 1..count_ in alphabetical order
   std::vector<int> outsideCells_;         // 0-based cells outside the shape
   uint64_t shapeRows_[Scratch::kRows] = {};
+  uint64_t shapeLanes_[Scratch::kLanes] = {};
+  int half_ = 0;  // rows apart in a lane's two halves; 0 for a row a lane
   int letterKinds_ = 0;
   std::array<bool, 9> directions_;
   int integration_;

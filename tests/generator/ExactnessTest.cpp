@@ -77,8 +77,10 @@ TEST(PlacementExactness, FastRunsEqualTheReferenceRun) {
   std::mt19937 gen(20240611);
   const std::vector<std::string> entries = ListWithUserLines();
   for (int run = 0; run < 320; ++run) {
-    const int width = std::uniform_int_distribution<int>(3, 30)(gen);
-    const int height = std::uniform_int_distribution<int>(3, 30)(gen);
+    // Now and then a grid wider or higher than a shape can be, as a damaged record may hold.
+    const int largest = run % 8 == 7 ? kGridStride : 30;
+    const int width = std::uniform_int_distribution<int>(3, largest)(gen);
+    const int height = std::uniform_int_distribution<int>(3, largest)(gen);
     const int count = std::uniform_int_distribution<int>(1, run % 10 == 0 ? 200 : 45)(gen);
     const auto words = RandomWords(gen, count, std::min(30, std::max(width, height) + 2));
     auto puzzle = MakePuzzle(words, width, height);
