@@ -2,6 +2,7 @@
 #include "generator/OffensiveWords.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <fstream>
 
@@ -241,22 +242,42 @@ bool OffensiveScreen::Scan(const PuzzleRecord& puzzle, bool withFill) const {
   return false;
 }
 
-bool OffensiveScreen::FindsThrough(const uint8_t* first, int step, int count) const {
-  if (!solid_.any || count <= 0) return false;
+bool OffensiveScreen::FindsThroughWord(const uint8_t* first, int step, uint32_t fresh) const {
+  if (!solid_.any || fresh == 0) return false;
+  // Along the word, from its first new letter to its last.
+  const int from = std::countr_zero(fresh), to = 31 - std::countl_zero(fresh);
+  if (FindsThrough(first + from * step, step, to - from + 1)) return true;
+
+  // Across it: the three other lines through every new letter. Most cells have no run of an
+  // entry's letters through them, and two or three look-ups of the cells around settle it.
   const uint8_t* classOf = solid_.classOf.data();
-  if (count == 1 && solid_.gram > 0) {
-    // Most cells have no run of an entry's letters through them: two or three look-ups of the
-    // cells around settle it without walking the line.
-    const uint64_t k = static_cast<uint64_t>(solid_.classes);
-    const uint64_t a = classOf[first[-2 * step]], b = classOf[first[-step]], c = classOf[*first],
-                   d = classOf[first[step]], e = classOf[first[2 * step]];
-    auto kept = [&](uint64_t index) { return (solid_.grams[index / 64] >> (index % 64) & 1) != 0; };
-    const uint64_t bc = b * k + c, cd = c * k + d;
-    const bool any = solid_.gram == 2
-                         ? kept(bc) || kept(cd)
-                         : kept(a * k * k + bc) || kept(bc * k + d) || kept(cd * k + e);
-    if (!any) return false;
+  const uint64_t k = static_cast<uint64_t>(solid_.classes);
+  const uint64_t* grams = solid_.grams.data();
+  auto kept = [&](uint64_t index) { return (grams[index / 64] >> (index % 64) & 1) != 0; };
+  static constexpr int kLines[4] = {FramedGrid::Step(0, 1), FramedGrid::Step(1, 0),
+                                    FramedGrid::Step(1, 1), FramedGrid::Step(1, -1)};
+  for (int j = from; j <= to; ++j) {
+    if (!(fresh >> j & 1)) continue;
+    const uint8_t* cell = first + j * step;
+    for (const int line : kLines) {
+      if (line == step || line == -step) continue;
+      if (solid_.gram > 0) {
+        const uint64_t a = classOf[cell[-2 * line]], b = classOf[cell[-line]], c = classOf[cell[0]],
+                       d = classOf[cell[line]], e = classOf[cell[2 * line]];
+        const uint64_t bc = b * k + c, cd = c * k + d;
+        const bool any = solid_.gram == 2
+                             ? kept(bc) || kept(cd)
+                             : kept(a * k * k + bc) || kept(bc * k + d) || kept(cd * k + e);
+        if (!any) continue;
+      }
+      if (FindsThrough(cell, line, 1)) return true;
+    }
   }
+  return false;
+}
+
+bool OffensiveScreen::FindsThrough(const uint8_t* first, int step, int count) const {
+  const uint8_t* classOf = solid_.classOf.data();
   // An entry through these cells lies within `reach` cells of them, and never spans a cell
   // that no entry uses (an empty one above all).
   const int reach = solid_.longest - 1;

@@ -73,12 +73,13 @@ class OffensiveScreen {
   // before any fill letter is chosen.
   bool FindsInPlacedLetters(const PuzzleRecord& puzzle) const;
 
-  // For a grid being built, whose letters are only ever added: true when an entry without
-  // spaces runs through one of `count` cells of a FramedGrid that follow each other along a
-  // line, from `first` on, `step` (FramedGrid::Step) apart. What it finds stays in the finished
-  // grid. Entries with spaces are not looked for: a gap matched now may be filled later, so
-  // only the finished grid can tell.
-  bool FindsThrough(const uint8_t* first, int step, int count) const;
+  // For a grid being built, whose letters are only ever added, after a word was written into
+  // the cells of a FramedGrid from `first` on, `step` (FramedGrid::Step) apart: true when an
+  // entry without spaces runs through one of the cells that were empty before (bit j of
+  // `fresh` for cell j), along any line. The grid was clean before, so only lines through those
+  // cells need a look; what is found stays in the finished grid. Entries with spaces are not
+  // looked for: a gap matched now may be filled later, so only the finished grid can tell.
+  bool FindsThroughWord(const uint8_t* first, int step, uint32_t fresh) const;
 
   bool Empty() const { return !all_.any; }
 
@@ -102,6 +103,8 @@ class OffensiveScreen {
   static void KeepGrams(Automaton& a, const std::vector<std::string>& patterns);
 
   bool Scan(const PuzzleRecord& puzzle, bool withFill) const;
+  // Whether an entry without spaces runs through one of `count` cells from `first` on.
+  bool FindsThrough(const uint8_t* first, int step, int count) const;
 
   Automaton all_;    // every entry
   Automaton solid_;  // the entries without spaces

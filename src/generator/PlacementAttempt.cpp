@@ -58,6 +58,10 @@ void SplitRange(int step, int L, int size, int offset, Part parts[2]) {
 using Lanes4 = uint64_t __attribute__((vector_size(32)));
 using Numbers4 = int64_t __attribute__((vector_size(32)));
 
+// The directions that share a row step (Up, Up Right, Up Left; Right, Left; Down Right, Down,
+// Down Left) read the same rows for every letter, so their start cells are found together:
+// each row is loaded once for all of them. Column steps are indexed 0 (rightward), 1 (none)
+// and 2 (leftward).
 struct StartQuery {
   const uint64_t* letterLanes;  // per distinct letter, kLanes lanes from lane 0: cells holding it
   const uint64_t* space;        // the empty cells, from lane 0
@@ -68,30 +72,28 @@ struct StartQuery {
   int half;             // see AttemptBuilder::Scratch; 0 for a row a lane
   int fromLane, lanes;  // the lanes holding the start rows
   int levels, lowLimit;
-  uint64_t lowBits, highBits;  // the start columns in a lane's halves
+  // Per column step: the start columns in a lane's halves (none for a direction not wanted),
+  // and where its levels go (lanes from fromLane on).
+  uint64_t lowBits[3], highBits[3];
+  uint64_t* out[3];  // level k at out[s] + k * kLanes
 };
 
-// The start cells of a word in one direction, as bit lanes by level: level 0 the cells where it
-// fits, level k those sharing at least k cells (k = 1..4; see AttemptBuilder::Scratch). Returns
-// one bit per level that has any start at all. Lanes are read and written up to three past the
-// last one, which the scratch arrays leave room for. `Blocks` is the number of four-lane
-// blocks when it is known beforehand (a grid up to 32 x 32), so that the loops unroll; 0 for
-// any number.
-template <int ColumnStep, int Blocks>
-GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q, uint64_t* const out[]) {
+// The start cells of a word in the directions of one row step, as bit lanes by level: level 0
+// the cells where it fits, level k those sharing at least k cells (k = 1..4; see
+// AttemptBuilder::Scratch). Returns, five bits per column step, which levels have any start
+// at all. Lanes are read and written up to three past the last one, which the scratch arrays
+// leave room for. `Blocks` is the number of four-lane blocks when it is known beforehand (a
+// grid up to 32 x 32), so that the loops unroll; 0 for any number. `Straight`: the row step
+// has a direction without a column step (all but the horizontal ones).
+template <int Blocks, bool Straight>
+GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
   // Letter j of a word starting in column c lies in column c + j * step: its lane's bits move
   // by j so that they line up with the start columns. Bits that cross from one half of a lane
   // into the other land outside the start columns: a word fits in the grid's width. (Helpers
   // take vectors by reference, so no calling convention depends on the clone.)
-  auto align = [](Lanes4& bits, int j) {
-    if constexpr (ColumnStep > 0)
-      bits >>= j;
-    else if constexpr (ColumnStep < 0)
-      bits <<= j;
-  };
   auto load = [](const uint64_t* p, Lanes4& v) { std::memcpy(&v, p, sizeof v); };
   auto anyBit = [](const Lanes4& v) { return (v[0] | v[1] | v[2] | v[3]) != 0; };
-
+  constexpr int kSteps = 3;
   constexpr int kLanes = AttemptBuilder::Scratch::kLanes;
   // Letter j's lanes from the first lane on (row r + j * rowStep for start row r).
   auto letterLanes = [&](int j) {
@@ -101,15 +103,16 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q, uint64_t* const out[]) {
   // The start columns in the lanes that hold a start row.
   constexpr int kMaxBlocks = Blocks > 0 ? Blocks : (kGridStride + 3) / 4;
   const int blocks = Blocks > 0 ? Blocks : (q.lanes + 3) / 4;
-  Lanes4 fit[kMaxBlocks];
+  Lanes4 fit[kSteps][kMaxBlocks];
 #pragma GCC unroll 4
   for (int b = 0; b < blocks; ++b) {
     const Numbers4 lane = Numbers4{0, 1, 2, 3} + (q.fromLane + 4 * b);
     const Numbers4 high = lane + q.half;
     const Numbers4 lowRow = (lane >= q.first) & (lane <= q.last);
     const Numbers4 highRow = (high >= q.first) & (high <= q.last) & (q.half > 0 ? -1 : 0);
-    fit[b] = (reinterpret_cast<const Lanes4&>(lowRow) & q.lowBits) |
-             (reinterpret_cast<const Lanes4&>(highRow) & q.highBits);
+    for (int s = 0; s < kSteps; ++s)
+      fit[s][b] = (reinterpret_cast<const Lanes4&>(lowRow) & q.lowBits[s]) |
+                  (reinterpret_cast<const Lanes4&>(highRow) & q.highBits[s]);
   }
 
   // Letter by letter over all start rows at once: a loop without branches, which a crowded
@@ -125,43 +128,52 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q, uint64_t* const out[]) {
       load(space + 4 * b, empty);
       load(letter + 4 * b, holding);
       holding |= empty;
-      align(holding, j);
-      fit[b] &= holding;
-      any |= fit[b];
+      fit[0][b] &= holding >> j;
+      fit[2][b] &= holding << j;
+      any |= fit[0][b] | fit[2][b];
+      if constexpr (Straight) {
+        fit[1][b] &= holding;
+        any |= fit[1][b];
+      }
     }
     if (!anyBit(any)) return 0;
   }
 
-  Lanes4 any[5] = {};
-#pragma GCC unroll 4
-  for (int b = 0; b < blocks; ++b) {
-    Lanes4 g0 = fit[b], g1{}, g2{}, g3{}, g4{};
-    if (q.levels > 0 && anyBit(g0)) {
-      // Count the shared cells of every fitting start at once, saturating at four.
-      for (int j = 0; j < q.length; ++j) {
-        Lanes4 x;
-        load(letterLanes(j) + 4 * b, x);
-        align(x, j);
-        x &= g0;
-        g4 |= g3 & x;
-        g3 |= g2 & x;
-        g2 |= g1 & x;
-        g1 |= x;
-      }
-      // Without relaxation the one threshold asks for at most 0 or 1 shared cells.
-      if (q.lowLimit == 0)
-        g0 &= ~g1;
-      else if (q.lowLimit == 1)
-        g0 &= ~g2;
-    }
-    const Lanes4 g[5] = {g0, g1, g2, g3, g4};
-    for (int k = 0; k < 5; ++k) {
-      std::memcpy(out[k] + 4 * b, &g[k], sizeof g[k]);
-      any[k] |= g[k];
-    }
-  }
   unsigned found = 0;
-  for (int k = 0; k < 5; ++k) found |= anyBit(any[k]) ? 1u << k : 0u;
+#pragma GCC unroll 3
+  for (int s = 0; s < kSteps; ++s) {
+    if ((!Straight && s == 1) || q.lowBits[s] == 0) continue;  // no such direction wanted
+    Lanes4 any[5] = {};
+#pragma GCC unroll 4
+    for (int b = 0; b < blocks; ++b) {
+      Lanes4 g0 = fit[s][b], g1{}, g2{}, g3{}, g4{};
+      if (q.levels > 0 && anyBit(g0)) {
+        // Count the shared cells of every fitting start at once, saturating at four.
+        for (int j = 0; j < q.length; ++j) {
+          Lanes4 x;
+          load(letterLanes(j) + 4 * b, x);
+          if (s == 0) x >>= j;
+          if (s == 2) x <<= j;
+          x &= g0;
+          g4 |= g3 & x;
+          g3 |= g2 & x;
+          g2 |= g1 & x;
+          g1 |= x;
+        }
+        // Without relaxation the one threshold asks for at most 0 or 1 shared cells.
+        if (q.lowLimit == 0)
+          g0 &= ~g1;
+        else if (q.lowLimit == 1)
+          g0 &= ~g2;
+      }
+      const Lanes4 g[5] = {g0, g1, g2, g3, g4};
+      for (int k = 0; k < 5; ++k) {
+        std::memcpy(q.out[s] + k * kLanes + 4 * b, &g[k], sizeof g[k]);
+        any[k] |= g[k];
+      }
+    }
+    for (int k = 0; k < 5; ++k) found |= anyBit(any[k]) ? 1u << (5 * s + k) : 0u;
+  }
   return found;
 }
 
@@ -337,7 +349,13 @@ bool AttemptBuilder::PlaceWord(int i, Rng& rng, Scratch& scratch) const {
   int d = rng.Random(8) + 1;
   int c = 0;
   for (;;) {
-    if (directions_[static_cast<size_t>(d)] && ScanDirection(i, d, t, rng, scratch)) return true;
+    if (directions_[static_cast<size_t>(d)]) {
+      // Most scans find nothing acceptable once the starts are known: they only draw offsets.
+      if (scratch.computed_[d] && !(scratch.nonEmpty_[d] >> std::max(t, 0) & 1))
+        DrawOffsets(kDirectionSteps[static_cast<size_t>(d)], word.length, rng);
+      else if (ScanDirection(i, d, t, rng, scratch))
+        return true;
+    }
     d = d % 8 + 1;
     if (++c == 8) {
       if (t <= 0) return false;
@@ -348,48 +366,27 @@ bool AttemptBuilder::PlaceWord(int i, Rng& rng, Scratch& scratch) const {
 }
 
 bool AttemptBuilder::SpellsOffensive(const Scratch& scratch, const OffensiveScreen& screen) const {
-  const uint32_t fresh = scratch.newLetters_;
-  if (fresh == 0) return false;  // every letter lay there already: nothing new to read
   const DirectionStep& step = kDirectionSteps[static_cast<size_t>(scratch.placedDirection_)];
-  const int row = scratch.placedRow_, column = scratch.placedColumn_;
-  // Along the word: from its first new letter to its last, in the lines' own reading order
-  // (the screen looks for every entry backwards too).
-  const int first = std::countr_zero(fresh), last = 31 - std::countl_zero(fresh);
-  const bool backwards = step.rowStep < 0 || (step.rowStep == 0 && step.columnStep < 0);
-  const int from = backwards ? last : first;
-  const int sign = backwards ? -1 : 1;
-  const uint8_t* cells = scratch.grid_.cells;
-  if (screen.FindsThrough(
-          cells + FramedGrid::Index(row + from * step.rowStep, column + from * step.columnStep),
-          FramedGrid::Step(sign * step.rowStep, sign * step.columnStep), last - first + 1))
-    return true;
-  // Across it: the three other lines through every new letter.
-  static constexpr int kLines[4][2] = {{0, 1}, {1, 0}, {1, 1}, {1, -1}};
-  for (int j = first; j <= last; ++j) {
-    if (!(fresh >> j & 1)) continue;
-    const int r = row + j * step.rowStep, c = column + j * step.columnStep;
-    for (const auto& line : kLines) {
-      if (line[0] == sign * step.rowStep && line[1] == sign * step.columnStep) continue;
-      if (screen.FindsThrough(cells + FramedGrid::Index(r, c), FramedGrid::Step(line[0], line[1]),
-                              1))
-        return true;
-    }
-  }
-  return false;
+  return screen.FindsThroughWord(
+      scratch.grid_.cells + FramedGrid::Index(scratch.placedRow_, scratch.placedColumn_),
+      FramedGrid::Step(step.rowStep, step.columnStep), scratch.newLetters_);
 }
 
-template <int ColumnStep>
 void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) const {
-  const int L = word.length;
+  // The directions of d's row step, by column step: rightward, none, leftward (0 = none).
+  static constexpr int kGroups[3][3] = {{2, 1, 8}, {3, 0, 7}, {4, 5, 6}};
   const int dr = kDirectionSteps[static_cast<size_t>(d)].rowStep;
+  const int* group = kGroups[dr + 1];
+  for (int s = 0; s < 3; ++s)
+    if (group[s] != 0) {
+      scratch.computed_[group[s]] = true;
+      scratch.nonEmpty_[group[s]] = 0;
+    }
+  const int L = word.length;
   const Part rows = StartRange(dr, L, height_);
-  const Part cols = StartRange(ColumnStep, L, width_);
-  bool* nonEmpty = scratch.nonEmpty_[d];
-  std::fill(nonEmpty, nonEmpty + Scratch::kLevels, false);
-  if (rows.from > rows.to || cols.from > cols.to) return;
-  StartQuery q;
+  if (rows.from > rows.to) return;
 
-  const uint64_t colBits = ColumnBits(cols.from, cols.to);
+  StartQuery q;
   q.letterLanes = scratch.letterLanes_.data() + Scratch::kLaneBase;
   q.space = scratch.spaceLanes_ + Scratch::kLaneBase;
   q.ids = word.ids.data();
@@ -405,16 +402,39 @@ void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) co
   q.lanes = lastLane - q.fromLane + 1;
   q.levels = levels_;
   q.lowLimit = lowLimit_;
-  q.lowBits = colBits;
-  q.highBits = half_ > 0 ? colBits << 32 : 0;
-  uint64_t* out[Scratch::kLevels];
-  for (int k = 0; k < Scratch::kLevels; ++k) out[k] = scratch.starts_[d][k] + q.fromLane;
-  static constexpr unsigned (*kFindStarts[])(const StartQuery&, uint64_t* const[]) = {
-      FindStarts<ColumnStep, 0>, FindStarts<ColumnStep, 1>, FindStarts<ColumnStep, 2>,
-      FindStarts<ColumnStep, 3>, FindStarts<ColumnStep, 4>};
+  bool any = false;
+  for (int s = 0; s < 3; ++s) {
+    const int e = group[s];
+    const Part cols = StartRange(1 - s, L, width_);
+    const uint64_t colBits =
+        e != 0 && directions_[static_cast<size_t>(e)] ? ColumnBits(cols.from, cols.to) : 0;
+    any |= colBits != 0;
+    q.lowBits[s] = colBits;
+    q.highBits[s] = half_ > 0 ? colBits << 32 : 0;
+    // A direction not wanted finds nothing; its levels are not written (direction 0: unused).
+    q.out[s] = scratch.starts_[e][0] + q.fromLane;
+  }
+  if (!any) return;
+
+  using Finder = unsigned (*)(const StartQuery&);
+  static constexpr Finder kStraight[] = {FindStarts<0, true>, FindStarts<1, true>,
+                                         FindStarts<2, true>, FindStarts<3, true>,
+                                         FindStarts<4, true>};
+  static constexpr Finder kAcross[] = {FindStarts<0, false>, FindStarts<1, false>,
+                                       FindStarts<2, false>, FindStarts<3, false>,
+                                       FindStarts<4, false>};
   const int blocks = (q.lanes + 3) / 4;
-  const unsigned found = kFindStarts[blocks <= 4 ? blocks : 0](q, out);
-  for (int k = 0; k < Scratch::kLevels; ++k) nonEmpty[k] = (found >> k & 1) != 0;
+  const unsigned found = (dr != 0 ? kStraight : kAcross)[blocks <= 4 ? blocks : 0](q);
+  for (int s = 0; s < 3; ++s)
+    if (group[s] != 0) scratch.nonEmpty_[group[s]] = static_cast<uint8_t>(found >> (5 * s) & 31);
+}
+
+std::pair<int, int> AttemptBuilder::DrawOffsets(const DirectionStep& step, int L, Rng& rng) const {
+  // The offsets are drawn whether or not the word can go anywhere, as the plain scan does.
+  const int W = width_, H = height_;
+  const int r = step.rowStep != 0 ? (H > L ? rng.Random(H - L) : 0) : rng.Random(H);
+  const int c = step.columnStep != 0 ? (W > L ? rng.Random(W - L) : 0) : rng.Random(W);
+  return {r, c};
 }
 
 bool AttemptBuilder::ScanDirection(int i, int d, int t, Rng& rng, Scratch& scratch) const {
@@ -422,23 +442,13 @@ bool AttemptBuilder::ScanDirection(int i, int d, int t, Rng& rng, Scratch& scrat
   const DirectionStep& step = kDirectionSteps[static_cast<size_t>(d)];
   const int L = word.length;
   const int W = width_, H = height_;
-  // The offsets are drawn whether or not the word can go anywhere, as the plain scan does.
-  const int r = step.rowStep != 0 ? (H > L ? rng.Random(H - L) : 0) : rng.Random(H);
-  const int c = step.columnStep != 0 ? (W > L ? rng.Random(W - L) : 0) : rng.Random(W);
+  const auto [r, c] = DrawOffsets(step, L, rng);
 
-  if (!scratch.computed_[d]) {
-    if (step.columnStep > 0)
-      ComputeStarts<1>(word, d, scratch);
-    else if (step.columnStep < 0)
-      ComputeStarts<-1>(word, d, scratch);
-    else
-      ComputeStarts<0>(word, d, scratch);
-    scratch.computed_[d] = true;
-  }
+  if (!scratch.computed_[d]) ComputeStarts(word, d, scratch);
   // The starts acceptable at this threshold: sharing at least t cells (level 0 already holds
   // the at-most-one or no-sharing starts of the settings without relaxation).
   const int level = std::max(t, 0);
-  if (!scratch.nonEmpty_[d][level]) return false;
+  if (!(scratch.nonEmpty_[d] >> level & 1)) return false;
   const uint64_t* acceptable = scratch.starts_[d][level];
 
   Part rows[2], cols[2];

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "base/Random.h"
@@ -45,7 +46,7 @@ class AttemptBuilder {
     std::vector<uint64_t> letterLanes_;    // per distinct letter: cells holding it, in lanes
     std::vector<int> letterCount_;         // per distinct letter: how many cells hold it
     uint64_t starts_[9][kLevels][kLanes];  // per direction, by lane: see ComputeStarts
-    bool nonEmpty_[9][kLevels];            // whether a level has any start at all
+    uint8_t nonEmpty_[9];  // per direction, a bit per level that has any start at all
     bool computed_[9];
     int letterOrder_[30];  // the current word's letters, rarest in the grid first
     // The try's letterGrid, wordStart and wordEnd while its words are placed.
@@ -79,7 +80,9 @@ class AttemptBuilder {
   // Whether the word placed last completed an entry of `screen` (see Build).
   bool SpellsOffensive(const Scratch& scratch, const OffensiveScreen& screen) const;
   bool ScanDirection(int i, int d, int threshold, Rng& rng, Scratch& scratch) const;
-  template <int ColumnStep>
+  // The row and column offsets of a scan (Random draws as the plain scan makes them).
+  std::pair<int, int> DrawOffsets(const DirectionStep& step, int L, Rng& rng) const;
+  // The start cells of `word` in direction d and in the other directions of its row step.
   void ComputeStarts(const Word& word, int d, Scratch& scratch) const;
 
   std::unique_ptr<PuzzleRecord> sorted_;  // the pre-run copy after the longest-first sort
