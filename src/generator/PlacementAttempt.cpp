@@ -143,7 +143,8 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
 #pragma GCC unroll 3
   for (int s = 0; s < kSteps; ++s) {
     if ((!Straight && s == 1) || q.lowBits[s] == 0) continue;  // no such direction wanted
-    Lanes4 any[5] = {};
+    Lanes4 any0{}, any1{}, any2{}, any3{}, any4{};
+    uint64_t* out = q.out[s];
 #pragma GCC unroll 4
     for (int b = 0; b < blocks; ++b) {
       Lanes4 g0 = fit[s][b], g1{}, g2{}, g3{}, g4{};
@@ -166,13 +167,17 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
         else if (q.lowLimit == 1)
           g0 &= ~g2;
       }
-      const Lanes4 g[5] = {g0, g1, g2, g3, g4};
-      for (int k = 0; k < 5; ++k) {
-        std::memcpy(q.out[s] + k * kLanes + 4 * b, &g[k], sizeof g[k]);
-        any[k] |= g[k];
-      }
+      std::memcpy(out + 4 * b, &g0, sizeof g0);
+      std::memcpy(out + kLanes + 4 * b, &g1, sizeof g1);
+      std::memcpy(out + 2 * kLanes + 4 * b, &g2, sizeof g2);
+      std::memcpy(out + 3 * kLanes + 4 * b, &g3, sizeof g3);
+      std::memcpy(out + 4 * kLanes + 4 * b, &g4, sizeof g4);
+      any0 |= g0, any1 |= g1, any2 |= g2, any3 |= g3, any4 |= g4;
     }
-    for (int k = 0; k < 5; ++k) found |= anyBit(any[k]) ? 1u << (5 * s + k) : 0u;
+    // One reduction across the lanes for the five levels: a bit per level in each lane.
+    const Numbers4 levels = ((any0 != 0) & 1) | ((any1 != 0) & 2) | ((any2 != 0) & 4) |
+                            ((any3 != 0) & 8) | ((any4 != 0) & 16);
+    found |= static_cast<unsigned>(levels[0] | levels[1] | levels[2] | levels[3]) << (5 * s);
   }
   return found;
 }
@@ -345,24 +350,40 @@ bool AttemptBuilder::PlaceWord(int i, Rng& rng, Scratch& scratch) const {
       order[k] = order[k - 1];
     order[k] = j;
   }
+  // The scan of a direction draws a row and a column offset whether or not the word can go
+  // anywhere, as the plain scan does: Random(size - L) along an axis the word moves on (no
+  // draw when the size is not greater than L), Random(size) across it. The stream is a local
+  // copy, so that it stays in registers.
+  const int L = word.length, W = width_, H = height_;
+  const int rowRange[3] = {H > L ? H - L : 0, H, H > L ? H - L : 0};
+  const int columnRange[3] = {W > L ? W - L : 0, W, W > L ? W - L : 0};
+  Rng local = rng;
   int t = integration_ - 2;
-  int d = rng.Random(8) + 1;
+  int d = local.Random(8) + 1;
   int c = 0;
+  bool placed = false;
   for (;;) {
     if (directions_[static_cast<size_t>(d)]) {
-      // Most scans find nothing acceptable once the starts are known: they only draw offsets.
-      if (scratch.computed_[d] && !(scratch.nonEmpty_[d] >> std::max(t, 0) & 1))
-        DrawOffsets(kDirectionSteps[static_cast<size_t>(d)], word.length, rng);
-      else if (ScanDirection(i, d, t, rng, scratch))
-        return true;
+      const DirectionStep& step = kDirectionSteps[static_cast<size_t>(d)];
+      const int rowOffset = local.Random(rowRange[step.rowStep + 1]);
+      const int columnOffset = local.Random(columnRange[step.columnStep + 1]);
+      // Most scans find nothing acceptable once the starts are known.
+      if (!scratch.computed_[d] || (scratch.nonEmpty_[d] >> std::max(t, 0) & 1)) {
+        if (ScanDirection(i, d, t, rowOffset, columnOffset, scratch)) {
+          placed = true;
+          break;
+        }
+      }
     }
     d = d % 8 + 1;
     if (++c == 8) {
-      if (t <= 0) return false;
+      if (t <= 0) break;
       --t;
       c = 0;
     }
   }
+  rng = local;
+  return placed;
 }
 
 bool AttemptBuilder::SpellsOffensive(const Scratch& scratch, const OffensiveScreen& screen) const {
@@ -429,20 +450,11 @@ void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) co
     if (group[s] != 0) scratch.nonEmpty_[group[s]] = static_cast<uint8_t>(found >> (5 * s) & 31);
 }
 
-std::pair<int, int> AttemptBuilder::DrawOffsets(const DirectionStep& step, int L, Rng& rng) const {
-  // The offsets are drawn whether or not the word can go anywhere, as the plain scan does.
-  const int W = width_, H = height_;
-  const int r = step.rowStep != 0 ? (H > L ? rng.Random(H - L) : 0) : rng.Random(H);
-  const int c = step.columnStep != 0 ? (W > L ? rng.Random(W - L) : 0) : rng.Random(W);
-  return {r, c};
-}
-
-bool AttemptBuilder::ScanDirection(int i, int d, int t, Rng& rng, Scratch& scratch) const {
+bool AttemptBuilder::ScanDirection(int i, int d, int t, int r, int c, Scratch& scratch) const {
   const Word& word = words_[static_cast<size_t>(i)];
   const DirectionStep& step = kDirectionSteps[static_cast<size_t>(d)];
   const int L = word.length;
   const int W = width_, H = height_;
-  const auto [r, c] = DrawOffsets(step, L, rng);
 
   if (!scratch.computed_[d]) ComputeStarts(word, d, scratch);
   // The starts acceptable at this threshold: sharing at least t cells (level 0 already holds

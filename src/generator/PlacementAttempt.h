@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "base/Random.h"
@@ -79,9 +78,9 @@ class AttemptBuilder {
   bool PlaceWord(int i, Rng& rng, Scratch& scratch) const;
   // Whether the word placed last completed an entry of `screen` (see Build).
   bool SpellsOffensive(const Scratch& scratch, const OffensiveScreen& screen) const;
-  bool ScanDirection(int i, int d, int threshold, Rng& rng, Scratch& scratch) const;
-  // The row and column offsets of a scan (Random draws as the plain scan makes them).
-  std::pair<int, int> DrawOffsets(const DirectionStep& step, int L, Rng& rng) const;
+  // The start-cell scan with the offsets drawn for it.
+  bool ScanDirection(int i, int d, int threshold, int rowOffset, int columnOffset,
+                     Scratch& scratch) const;
   // The start cells of `word` in direction d and in the other directions of its row step.
   void ComputeStarts(const Word& word, int d, Scratch& scratch) const;
 
