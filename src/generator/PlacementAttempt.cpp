@@ -96,9 +96,7 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
   constexpr int kSteps = 3;
   constexpr int kLanes = AttemptBuilder::Scratch::kLanes;
   // Letter j's lanes from the first lane on (row r + j * rowStep for start row r).
-  auto letterLanes = [&](int j) {
-    return q.letterLanes + q.ids[j] * kLanes + q.fromLane + j * q.rowStep;
-  };
+  const uint64_t* letterLanes[30];
 
   // The start columns in the lanes that hold a start row.
   constexpr int kMaxBlocks = Blocks > 0 ? Blocks : (kGridStride + 3) / 4;
@@ -120,7 +118,7 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
   for (int n = 0; n < q.length; ++n) {
     const int j = q.order[n];
     const uint64_t* space = q.space + q.fromLane + j * q.rowStep;
-    const uint64_t* letter = letterLanes(j);
+    const uint64_t* letter = letterLanes[j] = q.letterLanes + q.ids[j] * kLanes + (space - q.space);
     Lanes4 any{};
 #pragma GCC unroll 4
     for (int b = 0; b < blocks; ++b) {
@@ -152,7 +150,7 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
         // Count the shared cells of every fitting start at once, saturating at four.
         for (int j = 0; j < q.length; ++j) {
           Lanes4 x;
-          load(letterLanes(j) + 4 * b, x);
+          load(letterLanes[j] + 4 * b, x);
           if (s == 0) x >>= j;
           if (s == 2) x <<= j;
           x &= g0;
