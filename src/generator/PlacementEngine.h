@@ -32,7 +32,8 @@ struct PlacementOptions {
   bool shrink = false;
   // Seed of the run; from the clock when not given.
   std::optional<uint64_t> seed;
-  // Worker threads building tries ahead of the ranking: 0 picks one per core (at most 2).
+  // Threads building tries ahead of the ranking, the caller's included: 0 picks one per core,
+  // 1 builds everything on the caller's thread. The result is the same for any number.
   int threads = 0;
   // Screen-refused tries after which the run gives up; 0 picks RefusedTryLimit(attempts).
   int refusedLimit = 0;
@@ -88,6 +89,7 @@ struct PlacementOutcome {
   bool aborted = false;
   bool refusedLimitReached = false;
   uint64_t seed = 0;  // the seed actually used
+  int threads = 1;    // threads that built tries, the caller's included
 };
 
 // Seed of try t (1-based, refused tries included) of a run: every try has its own stream, so
