@@ -282,7 +282,12 @@ int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWor
   placed.fill(0);
   std::memcpy(scratch.space_, shapeRows_, sizeof shapeRows_);
   std::memcpy(scratch.spaceLanes_, shapeLanes_, sizeof shapeLanes_);
-  std::fill(scratch.letterLanes_.begin(), scratch.letterLanes_.end(), 0);
+  // Letters go only into the lanes of rows 1..height, and of rows 1 - half..height - half with
+  // two rows a lane; the others stay empty from the scratch's start.
+  const int firstLane = Scratch::kLaneBase + 1 - half_;
+  const size_t writtenLanes = static_cast<size_t>(height_ + half_) * sizeof(uint64_t);
+  for (int id = 0; id < letterKinds_; ++id)
+    std::memset(scratch.LetterLanes(id) + firstLane, 0, writtenLanes);
   std::fill(scratch.letterCount_.begin(), scratch.letterCount_.end(), 0);
 
   for (int i = 1; i <= count_; ++i) {
@@ -337,7 +342,7 @@ int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWor
 bool AttemptBuilder::PlaceWord(int i, Rng& rng, Scratch& scratch) const {
   // A word of spaces only has nothing to write; it is simply left out.
   if (words_[static_cast<size_t>(i)].length == 0) return false;
-  std::fill(std::begin(scratch.computed_), std::end(scratch.computed_), false);
+  scratch.computed_ = 0;
   // The rarest letters of the grid rule out the most start cells, so they are tried first.
   const Word& word = words_[static_cast<size_t>(i)];
   int* order = scratch.letterOrder_;
@@ -366,7 +371,7 @@ bool AttemptBuilder::PlaceWord(int i, Rng& rng, Scratch& scratch) const {
       const int rowOffset = local.Random(rowRange[step.rowStep + 1]);
       const int columnOffset = local.Random(columnRange[step.columnStep + 1]);
       // Most scans find nothing acceptable once the starts are known.
-      if (!scratch.computed_[d] || (scratch.nonEmpty_[d] >> std::max(t, 0) & 1)) {
+      if (!(scratch.computed_ >> d & 1) || (scratch.nonEmpty_[d] >> std::max(t, 0) & 1)) {
         if (ScanDirection(i, d, t, rowOffset, columnOffset, scratch)) {
           placed = true;
           break;
@@ -398,7 +403,7 @@ void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) co
   const int* group = kGroups[dr + 1];
   for (int s = 0; s < 3; ++s)
     if (group[s] != 0) {
-      scratch.computed_[group[s]] = true;
+      scratch.computed_ |= 1u << group[s];
       scratch.nonEmpty_[group[s]] = 0;
     }
   const int L = word.length;
@@ -454,7 +459,7 @@ bool AttemptBuilder::ScanDirection(int i, int d, int t, int r, int c, Scratch& s
   const int L = word.length;
   const int W = width_, H = height_;
 
-  if (!scratch.computed_[d]) ComputeStarts(word, d, scratch);
+  if (!(scratch.computed_ >> d & 1)) ComputeStarts(word, d, scratch);
   // The starts acceptable at this threshold: sharing at least t cells (level 0 already holds
   // the at-most-one or no-sharing starts of the settings without relaxation).
   const int level = std::max(t, 0);

@@ -46,7 +46,7 @@ class AttemptBuilder {
     std::vector<int> letterCount_;         // per distinct letter: how many cells hold it
     uint64_t starts_[9][kLevels][kLanes];  // per direction, by lane: see ComputeStarts
     uint8_t nonEmpty_[9];  // per direction, a bit per level that has any start at all
-    bool computed_[9];
+    unsigned computed_;    // a bit per direction whose starts are known for the current word
     int letterOrder_[30];  // the current word's letters, rarest in the grid first
     // The try's letterGrid, wordStart and wordEnd while its words are placed.
     FramedGrid grid_;
