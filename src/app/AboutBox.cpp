@@ -11,7 +11,7 @@ namespace gw {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About"));
-  resize(360, 200);
+  resize(360, 218);
   setFont(DesignFont(15));
 
   auto* icon = new QLabel(this);
@@ -34,12 +34,12 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
                      "shape, with clues, hidden phrases and page layouts of your design."),
       this);
   comments->setObjectName(QStringLiteral("Comments"));
-  comments->setGeometry(16, 80, 328, 64);
+  comments->setGeometry(16, 80, 328, 80);
   comments->setWordWrap(true);
 
   auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
   ok->setObjectName(QStringLiteral("OKButton"));
-  ok->setGeometry(140, 158, 80, 28);
+  ok->setGeometry(140, 176, 80, 28);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

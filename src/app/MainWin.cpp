@@ -12,10 +12,13 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 
 #include "app/AboutBox.h"
+#include "app/ExportPuzzles.h"
+#include "app/ImportPuzzles.h"
 #include "app/TipOfDay.h"
 #include "app/UserManual.h"
 #include "base/IoError.h"
@@ -23,13 +26,19 @@
 #include "base/SettingsFile.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "designer/ListPages.h"
+#include "editor/DoIntChars.h"
 #include "editor/WordList.h"
 #include "layouts/LayoutLibrary.h"
 #include "session/Features.h"
 #include "shapes/SelectShapes.h"
+#include "shapes/ShapeLibrary.h"
+#include "storage/GroupExchange.h"
+#include "storage/OldRecords.h"
 #include "widgets/Choosers.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 #include "widgets/SortedItem.h"
 #include "widgets/SpeedIcons.h"
@@ -39,6 +48,8 @@ namespace gw {
 
 namespace {
 
+// The help topic on sending puzzles to other people.
+constexpr char kDataExchangeKeyword[] = "Data Exchange via Internet";
 constexpr char kNoSelection[] = "No puzzle selected.  Please select a puzzle first.";
 constexpr int kRecordRole = Qt::UserRole;
 
@@ -132,6 +143,7 @@ TMainWin::TMainWin(const AppPaths& paths, const LanguageFolders& languages, QWid
   pixelFormats_[1]->setChecked(settings.pixelFormat == 1);
 
   SaveMainGeometry(this);
+  OfferOldDataConversion();
 }
 
 TMainWin::~TMainWin() = default;
@@ -161,8 +173,14 @@ void TMainWin::BuildClient() {
 
   connect(categoryBox_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { CategoryBoxClick(categoryBox_->row(item)); });
+  // The arrow keys, Home, End and typing move the current category without a click; the puzzle
+  // list follows it however it moves, so no command acts on a puzzle of another category.
+  connect(categoryBox_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) CategoryBoxClick(row);
+  });
   connect(puzzleBox_, &QListWidget::itemClicked, this, [this] { PuzzleBoxClick(); });
-  connect(puzzleBox_, &QListWidget::currentRowChanged, this, [this] { UpdateEnabledState(); });
+  // Space and Ctrl+click select or clear the current puzzle without moving to another one.
+  connect(puzzleBox_, &QListWidget::itemSelectionChanged, this, [this] { UpdateEnabledState(); });
   connect(puzzleBox_, &QListWidget::itemDoubleClicked, this, [this] {
     if (feature::kPrinting) PrintPuzzleClick();
   });
@@ -195,9 +213,9 @@ void TMainWin::BuildMenus() {
                          [this] { DeletePuzzleClick(); });
   file->addSeparator();
   QAction* importPuzzles = action(file, "ImportPuzzlesItem", "&Import Puzzles",
-                                  QKeySequence("Ctrl+I"), feature::kGroupExchange, [] {});
+                                  QKeySequence("Ctrl+I"), true, [this] { ImportPuzzlesClick(); });
   QAction* exportPuzzles = action(file, "ExportPuzzlesItem", "&Export Puzzles",
-                                  QKeySequence("Ctrl+E"), feature::kGroupExchange, [] {});
+                                  QKeySequence("Ctrl+E"), true, [this] { ExportPuzzlesClick(); });
   file->addSeparator();
   printPuzzle_ = action(file, "PrintPuzzleItem", "&Print Puzzle", QKeySequence("Ctrl+P"),
                         feature::kPrinting, [this] { PrintPuzzleClick(); });
@@ -208,8 +226,8 @@ void TMainWin::BuildMenus() {
       action(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), true, [this] { close(); });
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"),
-                               feature::kLayoutLibrary, [] {});
+  QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"), true,
+                               [this] { PageLayoutClick(); });
   QAction* puzzleShape = action(edit, "PuzzleShapeItem", "Puzzle &Shape", QKeySequence("Ctrl+H"),
                                 true, [this] { PuzzleShapeClick(); });
 
@@ -239,8 +257,8 @@ void TMainWin::BuildMenus() {
   pixelFormats_[1] = action(colors, "Colors16MItem", "&16 Million Colors", QKeySequence(), true,
                             [this] { PixelFormatClick(1); });
   for (QAction* a : pixelFormats_) a->setCheckable(true);
-  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"),
-         feature::kIntChars, [] {});
+  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"), true,
+         [this] { IntCharsClick(); });
   options->addSeparator();
   // The language menus wait for the spelling and thesaurus windows, but their items already show
   // the stored choice and which languages are installed.
@@ -295,12 +313,12 @@ void TMainWin::BuildMenus() {
          [this] { FontClick(2); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  QAction* contents =
-      action(help, "ContentsItem", "&Contents", QKeySequence("Ctrl+K"), feature::kHelpFile, [] {});
+  QAction* contents = action(help, "ContentsItem", "&Contents", QKeySequence("Ctrl+K"), true,
+                             [this] { ShowHelp(this, state_.paths); });
   action(help, "UserManualItem", "&User Manual", QKeySequence(), true,
          [this] { UserManualClick(); });
-  action(help, "DataExchangeItem", "&Data Exchange via Internet", QKeySequence(),
-         feature::kHelpFile, [] {});
+  action(help, "DataExchangeItem", "&Data Exchange via Internet", QKeySequence(), true,
+         [this] { ShowHelp(this, state_.paths, kDataExchangeKeyword); });
   action(help, "TipsItem", "&Review Tips of the Day", QKeySequence(), true,
          [this] { TipsClick(); });
   help->addSeparator();
@@ -381,6 +399,8 @@ void TMainWin::ReloadLists() {
     state_.listing = {};
     ShowIoError(e.what());
   }
+  // Listing moves the current category itself; that is no user's choice to follow.
+  const QSignalBlocker listing(categoryBox_);
   categoryBox_->clear();
   puzzleBox_->clear();
   for (size_t i = 0; i < state_.listing.categories.size(); ++i)
@@ -392,6 +412,7 @@ void TMainWin::ReloadLists() {
 
 void TMainWin::SelectCategory(int index) {
   if (categoryBox_->count() == 0) return;
+  const QSignalBlocker reselecting(categoryBox_);
   if (state_.reselect) {
     const int found = FindExact(categoryBox_, state_.reselectCategory);
     if (found >= 0) categoryBox_->setCurrentRow(found);
@@ -455,15 +476,106 @@ void TMainWin::OpenGroupClick() {
   const std::optional<std::string> name = RunFileDialog(
       this, FileDialogRequest::ForOpen("Open Puzzle Group", "QUARL Files (*.QL3)|*.QL3", "QL3",
                                        state_.groupFile));
-  if (!name) return;
+  if (name) OpenGroupFile(*name);
+}
+
+bool TMainWin::OpenGroupFile(const std::string& name) {
   const std::string suffix =
-      QFileInfo(QString::fromLocal8Bit(name->c_str())).suffix().toLocal8Bit().toStdString();
+      QFileInfo(QString::fromLocal8Bit(name.c_str())).suffix().toLocal8Bit().toStdString();
   if (!EqualsNoCase(suffix, "QL3")) {
     ShowMessage("The file selected is not a valid Gridwright file.", "Error");
+    return false;
+  }
+  state_.groupFile = name;
+  ReloadLists();
+  return true;
+}
+
+// ---- Import and export ---------------------------------------------------------------------
+
+void TMainWin::ImportPuzzlesClick() {
+  SettingsValues& settings = AppSettings();
+  const std::optional<std::string> name = RunFileDialog(
+      this, FileDialogRequest::ForOpen("Import Puzzles",
+                                       "QUARL Files (*.QL3)|*.QL3|16 bit QUARL Files (*.QLX)|*.QLX",
+                                       "QL3", settings.lastImportPuzzleFile));
+  if (!name) return;
+  settings.lastImportPuzzleFile = *name;
+  switch (ImportKindOf(*name)) {
+    case ImportKind::NotValid:
+      ShowMessage("The file selected is not a valid Gridwright file.", "Error");
+      return;
+    case ImportKind::SinglePuzzle:
+      ImportSinglePuzzleFile(*name);
+      return;
+    case ImportKind::Group:
+      break;
+  }
+  if (SameGroupFile(*name, state_.groupFile)) {
+    ShowMessage("Import File cannot be the same as the currently open file.", "Error");
     return;
   }
-  state_.groupFile = *name;
+  TImportPuzzles import(state_, *name, this);
+  if (import.exec() != QDialog::Accepted) return;
+  // The selection stays where it was; an empty group selects the first imported puzzle.
+  QListWidgetItem* category = categoryBox_->currentItem();
+  QListWidgetItem* puzzle = puzzleBox_->currentItem();
+  if (category) {
+    state_.reselectCategory = FromQString(category->text());
+    state_.reselectTitle =
+        puzzle && puzzle->isSelected() ? FromQString(puzzle->text()) : import.FirstTitle();
+  } else {
+    state_.reselectCategory = import.FirstImportedCategory();
+    state_.reselectTitle = import.FirstImportedTitle();
+  }
+  state_.reselect = true;
   ReloadLists();
+}
+
+void TMainWin::ImportSinglePuzzleFile(const std::string& name) {
+  const bool imported = RunAndReport([&] {
+    PageLayout layout;
+    LoadLayout(LayoutLibraryPath(state_.paths), AppSettings().defaultPage, layout);
+    return ImportSinglePuzzle(name, layout, state_.groupFile, *state_.currentPuzzle);
+  });
+  if (!imported) return;
+  state_.reselectCategory = kOldCategory;
+  state_.reselectTitle = state_.currentPuzzle->title.Get();
+  state_.reselect = true;
+  ReloadLists();
+}
+
+void TMainWin::ExportPuzzlesClick() {
+  TExportPuzzles exporter(state_, this);
+  exporter.exec();
+}
+
+// The previous version's files, found in the start-up directory, are read, converted and removed
+// there; the new group and the shapes go where the libraries are (beside the program, or the
+// user's data folder for an installed copy).
+void TMainWin::OfferOldDataConversion() {
+  const OldDataFiles found = FindOldData(state_.paths.startupDir);
+  if (found.puzzles.empty() && found.shapes.empty()) return;
+  const OldDataTargets targets{state_.paths.LibraryFile(kConvertedGroupName),
+                               ShapeLibraryPath(state_.paths)};
+  OldDataSummary summary;
+  try {
+    PageLayout layout;
+    if (!found.puzzles.empty())
+      LoadLayout(LayoutLibraryPath(state_.paths), AppSettings().defaultPage, layout);
+    summary = gw::OfferOldDataConversion(
+        found, targets, layout,
+        [](const std::string& text, const std::string& caption) {
+          return ShowMessage(text, caption, MsgButtons::YesNo) == MsgResult::Yes;
+        },
+        [](const OpResult& message) { ShowMessage(message.message, message.caption); });
+  } catch (const IoError& e) {
+    ShowIoError(e.what());
+  }
+  // Converting into the group that is open shows the new puzzles at once.
+  if (summary.puzzles && summary.puzzles->result.ok &&
+      SameGroupFile(targets.group, state_.groupFile))
+    ReloadLists();
 }
 
 // ---- Puzzle commands ------------------------------------------------------------------------
@@ -490,7 +602,12 @@ void TMainWin::OpenEditor(const char* caption) {
 void TMainWin::NewPuzzleClick() {
   InitNewPuzzle(*state_.currentPuzzle);
   state_.newPuzzle = true;
-  CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
+  try {
+    CopyDefaultLayout(state_.paths, AppSettings().defaultPage, *state_.currentPuzzle);
+  } catch (const IoError& e) {
+    // The puzzle has the built-in page; the library's trouble is worth knowing, not a stop.
+    ShowIoError(e.what());
+  }
   OpenEditor("Create New Puzzle");
 }
 
@@ -639,9 +756,19 @@ void TMainWin::PuzzleShapeClick() {
   shapes.exec();
 }
 
+void TMainWin::PageLayoutClick() {
+  TListPages pages(state_.paths, ListPagesMode::Manage, nullptr, this);
+  pages.exec();
+}
+
 void TMainWin::TipsClick() {
   TTipOfDay tips(this);
   tips.exec();
+}
+
+void TMainWin::IntCharsClick() {
+  TDoIntChars dialog(this);
+  dialog.exec();
 }
 
 void TMainWin::AboutClick() {

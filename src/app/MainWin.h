@@ -41,12 +41,19 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   // Commands (menu items, speed buttons).
   void NewGroupClick();
   void OpenGroupClick();
+  // Opens a group file by name (from the open dialog or the command line); a name without the
+  // .QL3 extension is refused with a message.
+  bool OpenGroupFile(const std::string& name);
   void NewPuzzleClick();
   void ModifyPuzzleClick();
   void CopyPuzzleClick();
   void DeletePuzzleClick();
   void PrintPuzzleClick();
+  void ImportPuzzlesClick();
+  void ExportPuzzlesClick();
+  void PageLayoutClick();
   void PuzzleShapeClick();
+  void IntCharsClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();
   void PixelFormatClick(long format);
@@ -82,6 +89,9 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void ApplyUserFonts();
   void CheckScreenSize();
   void CheckLanguages();
+  void ImportSinglePuzzleFile(const std::string& name);
+  // The last step of creation: offers to convert the previous version's files once.
+  void OfferOldDataConversion();
 
   AppState state_;
   LanguageAvailability languages_;

@@ -29,7 +29,7 @@ TUserManual::TUserManual(const AppPaths& paths, QWidget* parent) : QDialog(paren
   setFont(DesignFont(15));
 
   auto* notice = new QLabel(
-      QStringLiteral("The user manual opens in your word processor, where you can read and "
+      QStringLiteral("The user manual opens in your document viewer, where you can read and "
                      "print it. Press Ok to open it now."),
       this);
   notice->setObjectName(QStringLiteral("Notice"));
@@ -50,7 +50,7 @@ TUserManual::TUserManual(const AppPaths& paths, QWidget* parent) : QDialog(paren
 }
 
 void TUserManual::OkClick() {
-  const std::string manual = paths_.ProgramFile("QUARL.DOC");
+  const std::string manual = paths_.DocFile(kManualFileName);
   if (QFileInfo::exists(QString::fromLocal8Bit(manual.c_str()))) {
     if (Opener())
       Opener()(manual);

@@ -9,6 +9,10 @@
 
 namespace gw {
 
+// The printable manual, made from the help pages: beside the program, or in the installed copy's
+// documents.
+inline constexpr const char* kManualFileName = "QUARL.pdf";
+
 class TUserManual : public QDialog {
   Q_OBJECT
 

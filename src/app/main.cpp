@@ -1,6 +1,9 @@
-// Program entry: one instance, the screen size, the main window and the message loop.
+// Program entry: one instance, the user's data folder, the screen size, the main window and the
+// message loop. The one optional argument is a puzzle group to open (as the desktop passes it).
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 
@@ -13,7 +16,9 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Gridwright 98"));
+  QApplication::setDesktopFileName(QStringLiteral("gridwright"));
   Q_INIT_RESOURCE(gridwright);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/gridwright/desktop/gridwright-256.png")));
 
   const std::unique_ptr<QLockFile> lock = gw::AcquireInstanceLock(gw::DefaultInstanceLockPath());
   if (!lock) {
@@ -22,6 +27,10 @@ int main(int argc, char** argv) {
   }
 
   const gw::AppPaths paths = gw::AppPaths::FromRunningProgram();
+  if (!gw::PrepareUserFolder(paths))
+    gw::ShowMessage("Unable to prepare the folder for your puzzle data: " + paths.userDir + ".",
+                    "Error");
+  gw::StartWithSamples(paths);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     gw::Forms().screenWidth = screen->size().width();
     gw::Forms().screenHeight = screen->size().height();
@@ -29,6 +38,9 @@ int main(int argc, char** argv) {
 
   gw::TMainWin window(paths);
   window.show();
+  const QStringList args = QApplication::arguments();
+  if (args.size() > 1)
+    window.OpenGroupFile(QFileInfo(args[1]).absoluteFilePath().toLocal8Bit().toStdString());
   QTimer::singleShot(0, &window, [&window] { window.ShowStartupTip(); });
   return app.exec();
 }

@@ -1,8 +1,12 @@
 // Windows-1252 <-> QString with our own table for 0x80..0x9F, independent of how Qt was built.
 #include "base/TextCodec.h"
 
+#include <QCollator>
+#include <QList>
+#include <QLocale>
 #include <QStringDecoder>
 #include <algorithm>
+#include <set>
 
 namespace gw {
 namespace {
@@ -45,15 +49,66 @@ std::string FromQString(const QString& text) {
   return out;
 }
 
-std::string Cp1252FromFileText(const std::string& bytes) {
-  const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii) return bytes;
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  const QString text =
-      utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (utf8.hasError()) return bytes;
-  return FromQString(text);
+FileText Cp1252FromFileText(const std::string& bytes) {
+  auto starts = [&bytes](const char* mark, size_t n) { return bytes.compare(0, n, mark, n) == 0; };
+  QStringDecoder::Encoding encoding = QStringDecoder::Utf8;
+  size_t skip = 0;
+  if (starts("\xEF\xBB\xBF", 3)) {
+    skip = 3;
+  } else if (starts("\xFF\xFE", 2)) {
+    encoding = QStringDecoder::Utf16LE;
+    skip = 2;
+  } else if (starts("\xFE\xFF", 2)) {
+    encoding = QStringDecoder::Utf16BE;
+    skip = 2;
+  } else if (std::all_of(bytes.begin(), bytes.end(),
+                         [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return {bytes, false, {}};
+  }
+  QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+  const QString text = decoder.decode(
+      QByteArrayView(bytes.data() + skip, static_cast<qsizetype>(bytes.size() - skip)));
+  // Without a byte order mark only valid UTF-8 counts as Unicode; behind one, damaged sequences
+  // come out as U+FFFD and are reported like any other character we cannot keep.
+  if (skip == 0 && decoder.hasError()) return {bytes, false, {}};
+
+  FileText out;
+  out.converted = true;
+  out.text.reserve(static_cast<size_t>(text.size()));
+  std::set<char32_t> seen;
+  for (const char32_t u : text.toUcs4()) {
+    const int b = u <= 0xFFFF ? Encode(static_cast<char16_t>(u)) : -1;
+    if (b >= 0) {
+      out.text.push_back(static_cast<char>(b));
+      continue;
+    }
+    out.text.push_back('?');
+    if (seen.insert(u).second) out.unmapped += QString::fromUcs4(&u, 1);
+  }
+  return out;
+}
+
+std::string CodePointList(const QString& characters, int most) {
+  const QList<uint> codes = characters.toUcs4();
+  std::string out;
+  for (qsizetype i = 0; i < codes.size() && i < most; ++i) {
+    if (i > 0) out += ", ";
+    out += QStringLiteral("U+%1").arg(codes[i], 4, 16, QLatin1Char('0')).toUpper().toStdString();
+  }
+  if (codes.size() > most) out += " and " + std::to_string(codes.size() - most) + " more";
+  return out;
+}
+
+bool ListTextLess(const QString& a, const QString& b) {
+  // Alphabetical as people read it: accented letters beside their plain ones, in the user's
+  // language. The plain "C" locale would order by code, putting every accented letter after z.
+  static const QCollator collator = [] {
+    QCollator c(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    return c;
+  }();
+  const int c = collator.compare(a, b);
+  return c != 0 ? c < 0 : a < b;
 }
 
 bool IsCp1252(const QString& text) {

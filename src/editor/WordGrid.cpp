@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "base/TextCodec.h"
+
 namespace gw {
 
 namespace {
@@ -40,6 +42,13 @@ void WordGrid::SetCell(int column, int row, const QString& text) {
   it->setText(text);
 }
 
+std::vector<PuzzleEntries::Row> WordGrid::Rows() const {
+  std::vector<PuzzleEntries::Row> rows(kRows);
+  for (int row = 1; row <= kRows; ++row)
+    rows[row - 1] = {FromQString(Cell(kWord, row)), FromQString(Cell(kClue, row))};
+  return rows;
+}
+
 void WordGrid::SetFixedThrough(int column) {
   fixedThrough_ = column;
   UpdateFlags();
@@ -63,6 +72,14 @@ void WordGrid::UpdateFlags() {
       if (column == kUsed) it->setTextAlignment(Qt::AlignCenter);
       if (column == kCnt) it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+}
+
+void WordGrid::CommitOpenEditor() {
+  if (state() != EditingState) return;
+  QWidget* editor = indexWidget(currentIndex());
+  if (!editor) return;
+  commitData(editor);
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 QModelIndex WordGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
@@ -130,6 +147,13 @@ bool WordGridDelegate::eventFilter(QObject* editor, QEvent* event) {
         grid->setCurrentCell(row, grid->currentColumn());
       }
       return true;
+    }
+    if (key->key() == Qt::Key_Escape) {
+      // Escape leaves the editor window: keep the typed text, and let the window see the key.
+      auto* widget = qobject_cast<QWidget*>(editor);
+      emit commitData(widget);
+      emit closeEditor(widget, QAbstractItemDelegate::NoHint);
+      return false;
     }
   }
   return QStyledItemDelegate::eventFilter(editor, event);

@@ -4,6 +4,9 @@
 
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <vector>
+
+#include "editor/PuzzleEntries.h"
 
 namespace gw {
 
@@ -21,6 +24,8 @@ class WordGrid : public QTableWidget {
   // Row 1..330, column 0..3; texts are kept as typed (limits apply while typing and on store).
   QString Cell(int column, int row) const;
   void SetCell(int column, int row, const QString& text);
+  // Word and clue of rows 1..330 as typed, in Windows-1252.
+  std::vector<PuzzleEntries::Row> Rows() const;
   // Columns 0 .. fixedThrough are read-only (1 normally, 2 in edit mode).
   void SetFixedThrough(int column);
   int FixedThrough() const { return fixedThrough_; }
@@ -29,6 +34,10 @@ class WordGrid : public QTableWidget {
   bool IsEditableColumn(int column) const {
     return column > fixedThrough_ && column < columnCount();
   }
+  // Takes what the open cell editor holds into its cell and closes the editor, as leaving the
+  // cell does. Accelerators and Escape act without moving the focus, so every command that reads
+  // or rewrites the cells calls this first.
+  void CommitOpenEditor();
 
  protected:
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;

@@ -12,12 +12,18 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
+#include <algorithm>
 
 #include "base/IoError.h"
 #include "base/Settings.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "designer/ListPages.h"
 #include "editor/DirectionIcons.h"
+#include "editor/DoIntChars.h"
+#include "editor/Import.h"
+#include "editor/IntKeyTyper.h"
+#include "editor/MyExport.h"
 #include "editor/PuzzleEntries.h"
 #include "editor/WordGrid.h"
 #include "generator/ChangeThePhrase.h"
@@ -53,6 +59,8 @@ constexpr DirectionControl kDirections[] = {
     {kDownLeft, "DownLeft", "Down Left", {0, 2}},
     {kUpRight, "UpRight", "Up Right", {2, 0}},
 };
+
+constexpr int kBonusTypingLimit = 120;
 
 QLabel* Label(QWidget* parent, const char* name, const char* text, QRect design) {
   return Named(new QLabel(QString::fromLatin1(text), parent), name, design);
@@ -107,20 +115,20 @@ void TWordList::BuildControls() {
   changePhrase_ = Button(wordsPanel_, "ChangePhrase", "P&hrase", {428, 214, 88, 28});
   connect(deleteClue_, &QPushButton::clicked, this, &TWordList::DeleteClueClick);
   connect(deleteAllClue_, &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
-  importClue_->setEnabled(feature::kWordFiles);
-  exportClue_->setEnabled(feature::kWordFiles);
+  connect(importClue_, &QPushButton::clicked, this, &TWordList::ImportClueClick);
+  connect(exportClue_, &QPushButton::clicked, this, &TWordList::ExportClueClick);
   connect(changePhrase_, &QPushButton::clicked, this, &TWordList::ChangePhraseClick);
 
-  Label(this, "BonusLabel", "Bonus Question", {12, 457, 100, 18});
-  bonusQuest_ = Named(new QLineEdit(this), "BonusQuest", {112, 454, 420, 24});
-  bonusQuest_->setMaxLength(120);
+  Label(this, "BonusLabel", "Bonus Question", {8, 457, 108, 18});
+  bonusQuest_ = Named(new QLineEdit(this), "BonusQuest", {116, 454, 416, 24});
+  bonusQuest_->setMaxLength(kBonusTypingLimit);
 
   QGroupBox* directions = Group(this, "DirectionsPanel", "Word Directions", {540, 42, 172, 200});
   for (const DirectionControl& d : kDirections) {
     const int i = static_cast<int>(&d - kDirections);
     auto* check = new QCheckBox(QString::fromLatin1(d.caption), directions);
     Named(check, ("Check" + std::string(d.name)).c_str(),
-          {6 + (i / 4) * 76, 112 + (i % 4) * 21, i < 4 ? 74 : 88, 20});
+          {4 + (i / 4) * 68, 112 + (i % 4) * 21, i < 4 ? 66 : 98, 20});
     connect(check, &QCheckBox::clicked, this,
             [this, dir = d.direction] { CheckDirectionClick(dir); });
     checks_[d.direction] = check;
@@ -146,10 +154,10 @@ void TWordList::BuildControls() {
 
   QGroupBox* options = Group(this, "OptionsPanel", "Options", {540, 316, 172, 62});
   autoShrink_ =
-      Named(new QCheckBox(QStringLiteral("Shrin&k"), options), "AutoShrink", {10, 26, 72, 22});
+      Named(new QCheckBox(QStringLiteral("Shrin&k"), options), "AutoShrink", {8, 26, 68, 22});
   connect(autoShrink_, &QCheckBox::clicked, this, &TWordList::AutoShrinkClick);
-  Label(options, "AttemptsLabel", "Attempts", {82, 29, 54, 18});
-  attempts_ = Named(new QLineEdit(options), "Attempts", {136, 26, 30, 24});
+  Label(options, "AttemptsLabel", "Attempts", {76, 29, 62, 18});
+  attempts_ = Named(new QLineEdit(options), "Attempts", {138, 26, 30, 24});
   attempts_->setMaxLength(3);
 
   createIt_ = Button(this, "CreateIt", "&Create", {540, 392, 172, 36});
@@ -159,18 +167,22 @@ void TWordList::BuildControls() {
   cancel_ = Button(this, "Cancel", "E&xit", {540, 470, 172, 30});
   connect(cancel_, &QPushButton::clicked, this, &TWordList::CancelClick);
   intCharButton_ = Button(this, "IntCharButton", "International Characters", {540, 538, 172, 30});
-  intCharButton_->setEnabled(feature::kIntChars);
-  // F1..F12 type the international characters of the settings "Int Key 1".."Int Key 12".
+  connect(intCharButton_, &QPushButton::clicked, this, &TWordList::IntCharButtonClick);
+  // F1..F12 type the international characters of the settings "Int Key 1".."Int Key 12". With
+  // Ctrl held the key waits for its release, as it does when Ctrl is pressed after the key.
+  typer_ = new IntKeyTyper(this);
   for (int key = 1; key <= 12; ++key) {
     auto* item = new QAction(QString::number(key), this);
     item->setObjectName(QStringLiteral("N%11").arg(key));
-    item->setShortcut(QKeySequence(Qt::Key_F1 + key - 1));
-    item->setEnabled(feature::kIntChars);
+    const int fkey = Qt::Key_F1 + key - 1;
+    item->setShortcuts(
+        {QKeySequence(fkey), QKeySequence(QKeyCombination(Qt::ControlModifier, Qt::Key(fkey)))});
+    connect(item, &QAction::triggered, this, [this, key] { IntKeyClick(key); });
     addAction(item);
   }
 
   QGroupBox* shape = Group(this, "ShapePanel", "Puzzle Shape", {720, 42, 172, 332});
-  shapeBox_ = Named(new QListWidget(shape), "ShapeBox", {12, 22, 148, 62});
+  shapeBox_ = Named(new QListWidget(shape), "ShapeBox", {6, 22, 160, 62});
   layoutImage_ = Named(new QLabel(shape), "LayoutImage", {12, 88, 148, 148});
   layoutImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   struct ShapeButton {
@@ -200,7 +212,7 @@ void TWordList::BuildControls() {
   QGroupBox* page = Group(this, "PagePanel", "Page Layout", {720, 380, 172, 190});
   img_ = Named(new QLabel(page), "Img", {27, 20, 117, 137});
   changeLayout_ = Button(page, "ChangeLayout", "Change La&yout", {12, 160, 148, 26});
-  changeLayout_->setEnabled(feature::kLayoutLibrary);
+  connect(changeLayout_, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
 }
 
 void TWordList::showEvent(QShowEvent* event) {
@@ -228,7 +240,11 @@ void TWordList::FormShow() {
 
   category_->clear();
   for (const std::string& c : state_.listing.categories) category_->addItem(ToQString(c));
-  bonusQuest_->setText(ToQString(puzzle.bonusQuestion.Get()));
+  // The box's limit is for typing; a longer stored question (the record holds 150) shows whole,
+  // since the box would otherwise cut it and an untouched Exit would offer to save the cut text.
+  const QString bonus = ToQString(puzzle.bonusQuestion.Get());
+  bonusQuest_->setMaxLength(std::max(kBonusTypingLimit, static_cast<int>(bonus.size())));
+  bonusQuest_->setText(bonus);
   title_->setText(ToQString(puzzle.title.Get()));
   category_->setCurrentText(ToQString(puzzle.category.Get()));
   for (int row = 1; row <= WordGrid::kRows; ++row) {
@@ -297,6 +313,7 @@ void TWordList::AdjustWordClues() {
 }
 
 void TWordList::UseCluesClick() {
+  grid_->CommitOpenEditor();
   PuzzleRecord& puzzle = *state_.currentPuzzle;
   const bool ticked = useClues_->isChecked();
   AppSettings().useClues = ticked;
@@ -315,10 +332,7 @@ PuzzleEntries TWordList::Entries() const {
   entries.title = FromQString(title_->text());
   entries.category = FromQString(category_->currentText());
   entries.bonusQuestion = FromQString(bonusQuest_->text());
-  entries.rows.resize(WordGrid::kRows);
-  for (int row = 1; row <= WordGrid::kRows; ++row)
-    entries.rows[row - 1] = {FromQString(grid_->Cell(WordGrid::kWord, row)),
-                             FromQString(grid_->Cell(WordGrid::kClue, row))};
+  entries.rows = grid_->Rows();
   return entries;
 }
 
@@ -327,6 +341,7 @@ int TWordList::GetWordCount() const {
 }
 
 void TWordList::DeleteClueClick() {
+  grid_->CommitOpenEditor();
   const int r = grid_->currentRow() + 1;
   if (r < 1) return;
   for (int i = r; i < WordGrid::kRows; ++i)
@@ -338,6 +353,7 @@ void TWordList::DeleteClueClick() {
 }
 
 void TWordList::DeleteAllClueClick() {
+  grid_->CommitOpenEditor();
   if (GetWordCount() == 0) {
     ShowMessage("All words are already cleared.", "Error");
     return;
@@ -361,13 +377,15 @@ bool TWordList::PuzzleChanged() {
 }
 
 void TWordList::CancelClick() {
+  grid_->CommitOpenEditor();
   if (editMode_ && PuzzleChanged()) {
     switch (ShowMessage("Puzzle has been modified.  Save changes?", "Warning",
                         MsgButtons::YesNoCancel)) {
       case MsgResult::Cancel:
         return;
       case MsgResult::Yes:
-        SaveIt();
+        // A failed save has been reported; the editor stays with the edit.
+        if (!SaveIt()) return;
         break;
       default:
         break;
@@ -377,6 +395,7 @@ void TWordList::CancelClick() {
 }
 
 void TWordList::SaveButtonClick() {
+  grid_->CommitOpenEditor();
   if (Trim(FromQString(title_->text())).empty()) {
     ShowMessage("No title specified.  Please correct.", "Error");
     title_->setFocus();
@@ -388,15 +407,15 @@ void TWordList::SaveButtonClick() {
     return;
   }
   SetValues();
-  SaveIt();
-  QDialog::done(QDialog::Accepted);
+  if (SaveIt()) QDialog::done(QDialog::Accepted);
 }
 
-void TWordList::SaveIt() {
-  if (!SaveAndReport(host_)) QDialog::done(QDialog::Rejected);
+bool TWordList::SaveIt() {
+  return SaveAndReport(host_);
 }
 
 void TWordList::CreateItClick() {
+  grid_->CommitOpenEditor();
   const long attempts = ReadNumber(Trim(FromQString(attempts_->text())));
   if (const auto problem =
           CheckCreateInputs(FromQString(title_->text()), FromQString(category_->currentText()),
@@ -426,27 +445,73 @@ void TWordList::CreateItClick() {
   SetValues();
   if (const auto problem = CheckWordLengths(puzzle, puzzle.gridWidth, puzzle.gridHeight)) {
     ShowMessage(problem->message, "Error");
-    // Word i is the i-th filled row: blank rows were closed up when the words were taken.
-    for (int row = 1, seen = 0; row <= WordGrid::kRows; ++row)
-      if (!Trim(FromQString(grid_->Cell(WordGrid::kWord, row))).empty() &&
-          ++seen == problem->word) {
-        grid_->setFocus();
-        grid_->setCurrentCell(row - 1, WordGrid::kWord);
-        break;
-      }
+    FocusWord(problem->word);
     return;
+  }
+  // Copies of one word would all be placed on the same cells.
+  if (const DuplicateWords repeated = FindDuplicateWords(puzzle); repeated.Any()) {
+    if (ShowMessage(DuplicateWordsText(repeated.words) + "  Continue?", "Warning",
+                    MsgButtons::YesNo) != MsgResult::Yes) {
+      FocusWord(repeated.firstRepeat);
+      return;
+    }
   }
 
   const OffensiveScreen screen(EntriesClearOfWords(LoadOffensiveList(state_.paths), puzzle));
-  RunPlacement(state_, PlacementOptionsFromSettings(AppSettings()), screen, this);
+  const PlacementOptions options = PlacementOptionsFromSettings(AppSettings());
+  const PlacementOutcome run = RunPlacement(state_, options, screen, this);
+  // Several attempts run under the progress window, which says why the run stopped; one runs
+  // without it, and the empty candidate window alone would not tell.
+  if (run.refusedLimitReached && options.attempts == 1)
+    ShowMessage("Offensive-word screening refused every attempt, so no puzzle could be made.",
+                "Notice");
   TCreatedPuzzle candidates(host_, state_.candidates, this);
   candidates.exec();
   if (candidates.Saved()) QDialog::done(QDialog::Accepted);
 }
 
+void TWordList::FocusWord(int word) {
+  // Word i is the i-th filled row: blank rows were closed up when the words were taken.
+  for (int row = 1, seen = 0; row <= WordGrid::kRows; ++row)
+    if (!Trim(FromQString(grid_->Cell(WordGrid::kWord, row))).empty() && ++seen == word) {
+      grid_->setFocus();
+      grid_->setCurrentCell(row - 1, WordGrid::kWord);
+      return;
+    }
+}
+
 void TWordList::ChangePhraseClick() {
+  grid_->CommitOpenEditor();
   TChangeThePhrase phrase(*state_.currentPuzzle, this);
   if (phrase.exec() == QDialog::Accepted) phrase.ApplyTo(*state_.currentPuzzle);
+}
+
+void TWordList::ImportClueClick() {
+  grid_->CommitOpenEditor();
+  TImport import(*grid_, this);
+  import.exec();
+}
+
+void TWordList::ExportClueClick() {
+  grid_->CommitOpenEditor();
+  TMyExport exportDialog(*grid_, this);
+  exportDialog.exec();
+}
+
+void TWordList::IntCharButtonClick() {
+  TDoIntChars dialog(this);
+  dialog.exec();
+}
+
+void TWordList::IntKeyClick(int key) {
+  typer_->Type(AppSettings().intKeys[static_cast<size_t>(key - 1)]);
+}
+
+void TWordList::ChangeLayoutClick() {
+  // The puzzle's own copy changes; in edit mode that counts as a change to save on Exit.
+  TListPages pages(state_.paths, ListPagesMode::PickForPuzzle, &state_.currentPuzzle->pageLayout,
+                   this);
+  if (pages.exec() == QDialog::Accepted) DrawPageBox();
 }
 
 void TWordList::AutoShrinkClick() {

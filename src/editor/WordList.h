@@ -20,6 +20,7 @@ class QToolButton;
 
 namespace gw {
 
+class IntKeyTyper;
 class ShapeListPanel;
 class WordGrid;
 
@@ -55,10 +56,20 @@ class TWordList : public QDialog {
   void CreateItClick();
   // Edit mode: the hidden phrase of the stored grid; written with the next save.
   void ChangePhraseClick();
-  // Writes the current puzzle over its record and makes the main window reselect it.
-  void SaveIt();
+  // Another library layout for the puzzle; the thumbnail follows.
+  void ChangeLayoutClick();
+  // Writes the current puzzle over its record and makes the main window reselect it; a failure
+  // is reported and returns false, and the caller keeps the editor open with the edit.
+  bool SaveIt();
+  // Word/clue text files, read into and written from the grid.
+  void ImportClueClick();
+  void ExportClueClick();
+  // The character keys: the dialog, and F1..F12 (key 1..12) typing into the focused control.
+  void IntCharButtonClick();
+  void IntKeyClick(int key);
 
   WordGrid* Grid() const { return grid_; }
+  IntKeyTyper& Typer() const { return *typer_; }
   ShapeListPanel& ShapePanel() const { return *shapePanel_; }
 
  protected:
@@ -68,6 +79,8 @@ class TWordList : public QDialog {
 
  private:
   void BuildControls();
+  // Puts the focus on the word column of the row holding word `word` (1-based, blank rows skipped).
+  void FocusWord(int word);
   // The controls' texts as typed.
   PuzzleEntries Entries() const;
   QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);
@@ -107,6 +120,7 @@ class TWordList : public QDialog {
   QPushButton* cancel_ = nullptr;
   QPushButton* changeLayout_ = nullptr;
   QPushButton* intCharButton_ = nullptr;
+  IntKeyTyper* typer_ = nullptr;
 };
 
 }  // namespace gw

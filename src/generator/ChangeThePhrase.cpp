@@ -28,7 +28,7 @@ TChangeThePhrase::TChangeThePhrase(const PuzzleRecord& puzzle, QWidget* parent)
 
   includeHidden_ = new QCheckBox(QStringLiteral("&Include Hidden Phrase"), this);
   includeHidden_->setObjectName(QStringLiteral("IncludeHidden"));
-  includeHidden_->setGeometry(112, 18, 210, 24);
+  includeHidden_->setGeometry(108, 18, 218, 24);
 
   auto* note = new QLabel(QStringLiteral("(No spaces should be used)"), this);
   note->setObjectName(QStringLiteral("NoSpacesNote"));

@@ -2,6 +2,8 @@
 #include "generator/CreateCheck.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "base/TextUtils.h"
 
@@ -34,6 +36,33 @@ std::optional<CreateProblem> CheckWordLengths(const PuzzleRecord& puzzle, int sh
                            i};
   }
   return std::nullopt;
+}
+
+DuplicateWords FindDuplicateWords(const PuzzleRecord& puzzle) {
+  const int count = ClampedWordCount(puzzle);
+  std::vector<std::string> letters(static_cast<size_t>(count));
+  std::unordered_map<std::string, int> times;
+  for (int i = 1; i <= count; ++i) ++times[letters[i - 1] = WordLetters(puzzle.Word(i).Get())];
+  DuplicateWords found;
+  std::unordered_set<std::string> seen;
+  for (int i = 1; i <= count; ++i) {
+    const std::string& l = letters[i - 1];
+    if (!seen.insert(l).second) {
+      if (found.firstRepeat == 0) found.firstRepeat = i;
+    } else if (times[l] > 1) {
+      found.words.push_back(puzzle.Word(i).Get());
+    }
+  }
+  return found;
+}
+
+std::string DuplicateWordsText(const std::vector<std::string>& words) {
+  constexpr size_t kNamed = 10;
+  if (words.size() == 1) return "The word " + words[0] + " appears more than once.";
+  std::string list;
+  for (size_t k = 0; k < words.size() && k < kNamed; ++k) list += (k ? ", " : "") + words[k];
+  if (words.size() > kNamed) list += " and " + std::to_string(words.size() - kNamed) + " more";
+  return "The words " + list + " appear more than once.";
 }
 
 }  // namespace gw

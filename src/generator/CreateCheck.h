@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "storage/PuzzleRecord.h"
 
@@ -24,5 +25,19 @@ std::optional<CreateProblem> CheckCreateInputs(const std::string& title,
 // The first word whose stored length (spaces included) exceeds the larger side of the shape.
 std::optional<CreateProblem> CheckWordLengths(const PuzzleRecord& puzzle, int shapeWidth,
                                               int shapeHeight);
+
+// Words that read the same in the grid (upper-cased, spaces removed: CAT, cat and C AT) would all
+// be placed on the same cells. `words` names each repeated word once, as it is first written, in
+// list order; `firstRepeat` is the 1-based number of the first word that repeats an earlier one.
+struct DuplicateWords {
+  std::vector<std::string> words;
+  int firstRepeat = 0;
+  bool Any() const { return !words.empty(); }
+};
+DuplicateWords FindDuplicateWords(const PuzzleRecord& puzzle);
+
+// "The word CAT appears more than once." or "The words CAT, DOG appear more than once."; a long
+// list names its first ten and counts the others.
+std::string DuplicateWordsText(const std::vector<std::string>& words);
 
 }  // namespace gw

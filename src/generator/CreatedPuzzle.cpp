@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "base/IoError.h"
 #include "base/Random.h"
@@ -48,14 +49,14 @@ TCreatedPuzzle::TCreatedPuzzle(PuzzleHost& host, const CandidateSlots& candidate
       slots_(candidates),
       listWordCount_(ClampedWordCount(*host.State().currentPuzzle)) {
   setWindowTitle(QStringLiteral("Created Puzzle"));
-  resize(594, 419);
+  resize(618, 419);
   setFont(DesignFont(13));
 
   const QPoint corners[4] = {{8, 16}, {216, 16}, {8, 225}, {216, 225}};
   for (int k = 0; k < 4; ++k) {
     labels_[k] = new QLabel(QString::fromLatin1(kSlotNames[k]), this);
     labels_[k]->setObjectName(QStringLiteral("BFLabel%1").arg(k + 1));
-    labels_[k]->setGeometry(corners[k].x(), corners[k].y() - 15, 191, 14);
+    labels_[k]->setGeometry(corners[k].x(), corners[k].y() - 16, 191, 15);
     labels_[k]->setAlignment(Qt::AlignCenter);
     labels_[k]->setAutoFillBackground(true);
     images_[k] = new PuzzleImage(this);
@@ -72,50 +73,51 @@ TCreatedPuzzle::TCreatedPuzzle(PuzzleHost& host, const CandidateSlots& candidate
     frame->setFrameShape(QFrame::StyledPanel);
     return frame;
   };
-  QFrame* inc = panel("IncPanel", {415, 4, 171, 158});
+  QFrame* inc = panel("IncPanel", {415, 4, 195, 158});
   incWordsLabel_ = new QLabel(inc);
   incWordsLabel_->setObjectName(QStringLiteral("IncWordsLabel"));
-  incWordsLabel_->setGeometry(6, 4, 159, 16);
+  incWordsLabel_->setGeometry(6, 4, 183, 16);
   includedWords_ = new QListWidget(inc);
   includedWords_->setObjectName(QStringLiteral("IncludedWords"));
-  includedWords_->setGeometry(6, 22, 159, 130);
+  includedWords_->setGeometry(6, 22, 183, 130);
   includedWords_->setSortingEnabled(true);
 
-  QFrame* exc = panel("ExcPanel", {415, 166, 171, 104});
+  QFrame* exc = panel("ExcPanel", {415, 166, 195, 104});
   excWordsLabel_ = new QLabel(exc);
   excWordsLabel_->setObjectName(QStringLiteral("ExcWordsLabel"));
-  excWordsLabel_->setGeometry(6, 4, 159, 16);
+  excWordsLabel_->setGeometry(6, 4, 183, 16);
   excludedWords_ = new QListWidget(exc);
   excludedWords_->setObjectName(QStringLiteral("ExcludedWords"));
-  excludedWords_->setGeometry(6, 22, 159, 76);
+  excludedWords_->setGeometry(6, 22, 183, 76);
   excludedWords_->setSortingEnabled(true);
 
-  QFrame* phrase = panel("PhrasePanel", {415, 274, 171, 100});
+  QFrame* phrase = panel("PhrasePanel", {415, 274, 195, 100});
   auto* heading = new QLabel(QStringLiteral("Hidden Phrase"), phrase);
   heading->setObjectName(QStringLiteral("PhraseHeading"));
-  heading->setGeometry(6, 4, 100, 16);
+  heading->setGeometry(6, 4, 96, 16);
   numChars_ = new QLabel(phrase);
   numChars_->setObjectName(QStringLiteral("NumChars"));
-  numChars_->setGeometry(104, 4, 62, 16);
+  numChars_->setGeometry(102, 4, 87, 16);
   numChars_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   includeHidden_ = new QCheckBox(QStringLiteral("&Include Hidden Phrase"), phrase);
   includeHidden_->setObjectName(QStringLiteral("IncludeHidden"));
-  includeHidden_->setGeometry(6, 26, 160, 20);
+  includeHidden_->setGeometry(6, 26, 183, 20);
   hiddenPhrase_ = new QLineEdit(phrase);
   hiddenPhrase_->setObjectName(QStringLiteral("HiddenPhrase"));
-  hiddenPhrase_->setGeometry(6, 52, 159, 24);
+  hiddenPhrase_->setGeometry(6, 52, 183, 24);
+  hiddenPhrase_->setMaxLength(255);
   auto* note = new QLabel(QStringLiteral("(No spaces should be used)"), phrase);
   note->setObjectName(QStringLiteral("PhraseNote"));
-  note->setGeometry(6, 78, 159, 16);
+  note->setGeometry(6, 78, 183, 16);
 
   save_ = new QPushButton(QStringLiteral("&Save Puzzle"), this);
   save_->setObjectName(QStringLiteral("Save"));
-  save_->setGeometry(415, 381, 92, 30);
+  save_->setGeometry(415, 381, 104, 30);
   save_->setDefault(true);
   connect(save_, &QPushButton::clicked, this, &TCreatedPuzzle::SaveClick);
   auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
   cancel->setObjectName(QStringLiteral("Cancel"));
-  cancel->setGeometry(511, 381, 75, 30);
+  cancel->setGeometry(523, 381, 87, 30);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -173,7 +175,10 @@ void TCreatedPuzzle::SelectSlot(int k) {
   const int empty = EmptyCellCount(*slot.record);
   numChars_->setText(ToQString(FormatGrouped(empty) + " Chars"));
   const bool phraseFits = empty < 256;
-  hiddenPhrase_->setMaxLength(phraseFits ? std::max(empty, 1) : 255);
+  // Typing stops at the slot's count, but a longer phrase typed for another slot is kept (the
+  // box would cut it) and refused with its count at save.
+  hiddenPhrase_->setMaxLength(
+      phraseFits ? std::max({empty, 1, static_cast<int>(hiddenPhrase_->text().size())}) : 255);
   hiddenPhrase_->setEnabled(phraseFits && empty > 0);
   includeHidden_->setEnabled(phraseFits && empty > 0);
   if (!phraseFits || empty == 0) includeHidden_->setChecked(false);
@@ -226,10 +231,8 @@ void TCreatedPuzzle::SaveClick() {
     return;
 
   MarkCandidateStored(puzzle, slot);
-  if (!SaveAndReport(host_)) {
-    reject();
-    return;
-  }
+  // A failure has been reported; the window stays, so the choice and the phrase are not lost.
+  if (!SaveAndReport(host_)) return;
   saved_ = true;
   accept();
 }

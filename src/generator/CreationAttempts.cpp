@@ -17,6 +17,9 @@ namespace gw {
 
 namespace {
 
+// The first of the two lines that end a run given up on screen-refused tries.
+constexpr char kRefusedLine[] = "Offensive-word screening refused";
+
 int AtScale(int design) {
   return static_cast<int>(std::lround(design * Forms().scaleFactor));
 }
@@ -63,9 +66,20 @@ void TCreationAttempts::FormActivate() {
   const QString number = QString::number(outcome_.attemptCounter);
   if (outcome_.aborted) {
     ShowStatus(QStringLiteral("Aborted on creation Attempt #") + number);
+  } else if (outcome_.refusedLimitReached) {
+    // Not "Completed": the run gave up because the screen kept refusing what it built.
+    // The refused try does not count, so the attempt under way is one past the counter.
+    ShowStatus(QString::fromLatin1(kRefusedLine));
+    finalLine_ =
+        QStringLiteral("the attempts: stopped on #") + QString::number(outcome_.attemptCounter + 1);
+    finalX_ = 25;
+    update();
+    QApplication::beep();
   } else {
     ShowStatus(QStringLiteral("Creation Attempt #") + number);
     completed_ = true;
+    finalLine_ = QStringLiteral("Completed");
+    finalX_ = 115;
     update();
     QApplication::beep();
   }
@@ -103,10 +117,10 @@ void TCreationAttempts::paintEvent(QPaintEvent* event) {
   // Positions are those of the text's top left corner.
   const int ascent = QFontMetrics(font()).ascent();
   if (!statusLine_.isEmpty()) {
-    const int x = statusLine_.contains(QLatin1String("Aborted")) ? 25 : 75;
-    p.drawText(AtScale(x), AtScale(20) + ascent, statusLine_);
+    const bool wide = statusLine_.contains(QLatin1String("Aborted")) || statusLine_ == kRefusedLine;
+    p.drawText(AtScale(wide ? 25 : 75), AtScale(20) + ascent, statusLine_);
   }
-  if (completed_) p.drawText(AtScale(115), AtScale(45) + ascent, QStringLiteral("Completed"));
+  if (!finalLine_.isEmpty()) p.drawText(AtScale(finalX_), AtScale(45) + ascent, finalLine_);
 }
 
 void TCreationAttempts::closeEvent(QCloseEvent* event) {

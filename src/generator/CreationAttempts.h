@@ -34,6 +34,8 @@ class TCreationAttempts : public QDialog, public PlacementProgress {
 
   const PlacementOutcome& Outcome() const { return outcome_; }
   const QString& StatusLine() const { return statusLine_; }
+  // The line under the status line once the run has ended ("Completed", or why it stopped).
+  const QString& FinalLine() const { return finalLine_; }
   bool CompletedShown() const { return completed_; }
   bool Running() const { return running_; }
 
@@ -53,6 +55,8 @@ class TCreationAttempts : public QDialog, public PlacementProgress {
   PlacementOutcome outcome_;
   QPushButton* cancel_ = nullptr;
   QString statusLine_;
+  QString finalLine_;
+  int finalX_ = 115;
   bool completed_ = false;
   bool started_ = false;
   bool running_ = false;

@@ -2,6 +2,7 @@
 #include "layouts/LayoutLibrary.h"
 
 #include <QSaveFile>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -38,7 +39,7 @@ size_t ReadSome(std::FILE* f, void* out, size_t n, const std::string& path) {
 }  // namespace
 
 std::string LayoutLibraryPath(const AppPaths& paths) {
-  return paths.ProgramFile(kLayoutLibraryName);
+  return paths.LibraryFile(kLayoutLibraryName);
 }
 
 LayoutSource LoadLayout(const std::string& libraryPath, long index, PageLayout& out) {
@@ -66,6 +67,28 @@ std::vector<LayoutEntry> ListLayouts(const std::string& libraryPath) {
                        layout.pageHeight});
   });
   return entries;
+}
+
+std::string LayoutEntryText(const LayoutEntry& entry, long defaultPage) {
+  // A damaged record may hold any double; what it shows must still be a plain number.
+  const auto whole = [](double v) -> std::string {
+    if (!std::isfinite(v) || std::fabs(v) > 1e9) return "0";
+    return std::to_string(std::lround(v));
+  };
+  std::string text = entry.text + " (";
+  if (entry.paperName == "Custom")
+    text += "Custom " + whole(entry.pageWidth) + "\" x " + whole(entry.pageHeight) + "\"";
+  else
+    text += entry.paperName;
+  text += ")";
+  if (entry.index == defaultPage) text += "  <<DEFAULT>>";
+  return text;
+}
+
+long DefaultAfterDelete(long defaultPage, long deleted) {
+  if (deleted == defaultPage) return 0;
+  if (deleted >= 0 && deleted < defaultPage) return defaultPage - 1;
+  return defaultPage;
 }
 
 bool ReadLayout(const std::string& libraryPath, long index, PageLayout& out) {
@@ -133,7 +156,13 @@ OpResult ImportLayout(const std::string& libraryPath, const std::string& fileNam
 }
 
 LayoutSource CopyDefaultLayout(const AppPaths& paths, long defaultPage, PuzzleRecord& puzzle) {
-  return LoadLayout(LayoutLibraryPath(paths), defaultPage, puzzle.pageLayout);
+  try {
+    return LoadLayout(LayoutLibraryPath(paths), defaultPage, puzzle.pageLayout);
+  } catch (const IoError&) {
+    // A half-read record must not become the puzzle's page.
+    MakeBuiltInDefaultLayout(puzzle.pageLayout);
+    throw;
+  }
 }
 
 }  // namespace gw

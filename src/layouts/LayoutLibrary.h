@@ -34,6 +34,16 @@ struct LayoutEntry {
 // One entry per whole record, in file order; none when the library cannot be opened.
 std::vector<LayoutEntry> ListLayouts(const std::string& libraryPath);
 
+// The text a list shows for a record: "Worksheet (Letter)", or for a custom page
+// "Poster (Custom 11\" x 17\")" in whole numbers with the inch mark whatever the unit; the entry
+// of record `defaultPage` ends in "  <<DEFAULT>>".
+std::string LayoutEntryText(const LayoutEntry& entry, long defaultPage);
+
+// The "Default Page" setting once record `deleted` is gone: a later default moves down with its
+// record and a deleted default falls back to record 0, so the default never silently becomes
+// another layout.
+long DefaultAfterDelete(long defaultPage, long deleted);
+
 // False when the library cannot be opened; IoError when the record is not there.
 bool ReadLayout(const std::string& libraryPath, long index, PageLayout& out);
 
@@ -52,7 +62,9 @@ OpResult ExportLayout(const std::string& libraryPath, long index, const std::str
 // Checks an export file and appends its layout; the result's index is the former record count.
 OpResult ImportLayout(const std::string& libraryPath, const std::string& fileName);
 
-// Gives a new puzzle its page: the library layout named by the "Default Page" setting.
+// Gives a new puzzle its page: the library layout named by the "Default Page" setting. A library
+// that opens but cannot be read throws IoError after the puzzle was given the built-in default,
+// so the caller reports it and goes on.
 LayoutSource CopyDefaultLayout(const AppPaths& paths, long defaultPage, PuzzleRecord& puzzle);
 
 }  // namespace gw

@@ -5,13 +5,10 @@
 namespace gw::feature {
 
 constexpr bool kPrinting = false;       // Print Puzzle, Printer Setup
-constexpr bool kGroupExchange = false;  // Import Puzzles, Export Puzzles
-constexpr bool kLayoutLibrary = false;  // Page Layout, the editor's Change Layout
+constexpr bool kLayoutLibrary = true;   // Page Layout, the editor's Change Layout
+constexpr bool kPageDesigner = false;   // the layout library's New, Modify and Copy
 constexpr bool kJpegFactor = false;     // JPEG Compression Factor
-constexpr bool kIntChars = false;       // International Characters, the F1..F12 keys
-constexpr bool kWordFiles = false;      // the editor's Import and Export
 constexpr bool kSpelling = false;       // Spell Check, the dictionary menu and items
 constexpr bool kThesaurus = false;      // Thesaurus and its menu
-constexpr bool kHelpFile = false;       // Contents, Data Exchange via Internet, Help
 
 }  // namespace gw::feature

@@ -32,7 +32,7 @@ bool ReadExactly(std::FILE* f, void* out, size_t n, const std::string& path) {
 }  // namespace
 
 std::string ShapeLibraryPath(const AppPaths& paths) {
-  return paths.ProgramFile(kShapeLibraryName);
+  return paths.LibraryFile(kShapeLibraryName);
 }
 
 std::string ShapeEntryText(const ShapeRecord& shape) {

@@ -40,6 +40,10 @@ ShapeListPanel::ShapeListPanel(QListWidget* shapeBox, QLabel* preview, QPushButt
   MakeNewShape(savedPuzzleShape_);
   shapeBox_->setSelectionMode(QAbstractItemView::SingleSelection);
   shapeBox_->setSortingEnabled(true);
+  // A long name takes a second line rather than hiding its end behind a scroll bar.
+  shapeBox_->setWordWrap(true);
+  shapeBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  shapeBox_->setResizeMode(QListView::Adjust);
   // Only the user's selections load a shape; the operations select quietly and load themselves.
   // A click moves the current item before it selects it, so the selection is the signal to follow.
   connect(shapeBox_, &QListWidget::itemSelectionChanged, this, [this] { ShapeBoxClick(); });

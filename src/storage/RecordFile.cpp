@@ -3,11 +3,15 @@
 #include "storage/RecordFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "base/IoError.h"
 
@@ -34,29 +38,58 @@ QString QPath(const std::string& path) {
   return QString::fromLocal8Bit(path.c_str());
 }
 
-// Writes the records of `path` into a sibling file, letting `keep` change or drop each, then
-// renames it over the original. False when the original cannot be opened or the sibling created.
-bool Rewrite(const std::string& path, size_t recordSize,
-             const std::function<bool(long index, std::vector<char>& buffer)>& keep) {
-  FilePtr in = OpenRead(path);
-  if (!in) return false;
-  const long count = WholeRecords(in.get(), recordSize, path);
-  std::rewind(in.get());
+using KeepRecord = std::function<bool(long index, std::vector<char>& buffer)>;
 
+// Once a sibling has been renamed over a file, the rename itself is made durable, so a caller
+// that removes something else afterwards never finds the new file missing after a power cut.
+void SyncDirectoryOf(const std::string& path) {
+  const std::string dir = QFileInfo(QPath(path)).absolutePath().toLocal8Bit().toStdString();
+  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// Writes the whole records of `in` (none when null), letting `keep` change or drop each, then
+// `extra` records from `more`, into a sibling of `path` and renames it over once it is all on
+// disk. False when the sibling cannot be created.
+bool WriteBeside(const std::string& path, FilePtr in, size_t recordSize, const KeepRecord& keep,
+                 long extra, const RecordSource& more) {
+  long count = 0;
+  if (in) {
+    count = WholeRecords(in.get(), recordSize, path);
+    std::rewind(in.get());
+  }
   QSaveFile out(QPath(path));
   if (!out.open(QIODevice::WriteOnly)) return false;
   std::vector<char> buffer(recordSize);
-  for (long k = 0; k < count; ++k) {
-    if (std::fread(buffer.data(), 1, recordSize, in.get()) != recordSize)
-      throw IoError("cannot read " + path);
-    if (!keep(k, buffer)) continue;
+  auto put = [&] {
     if (out.write(buffer.data(), static_cast<qint64>(recordSize)) !=
         static_cast<qint64>(recordSize))
       throw IoError("cannot write " + path);
+  };
+  for (long k = 0; k < count; ++k) {
+    if (std::fread(buffer.data(), 1, recordSize, in.get()) != recordSize)
+      throw IoError("cannot read " + path);
+    if (keep(k, buffer)) put();
   }
   in.reset();
+  for (long i = 0; i < extra; ++i) {
+    std::fill(buffer.begin(), buffer.end(), 0);
+    more(i, buffer.data());
+    put();
+  }
   if (!out.commit()) throw IoError("cannot write " + path);
+  SyncDirectoryOf(path);
   return true;
+}
+
+// Writes the records of `path` into a sibling file, letting `keep` change or drop each, then
+// renames it over the original. False when the original cannot be opened or the sibling created.
+bool Rewrite(const std::string& path, size_t recordSize, const KeepRecord& keep) {
+  FilePtr in = OpenRead(path);
+  if (!in) return false;
+  return WriteBeside(path, std::move(in), recordSize, keep, 0, {});
 }
 
 }  // namespace
@@ -114,6 +147,20 @@ bool ReplaceRecord(const std::string& path, long index, size_t recordSize, const
 
 bool DeleteRecord(const std::string& path, long index, size_t recordSize) {
   return Rewrite(path, recordSize, [&](long k, std::vector<char>&) { return k != index; });
+}
+
+bool AppendRecords(const std::string& path, size_t recordSize, long count,
+                   const RecordSource& next) {
+  FilePtr in = OpenRead(path);
+  if (!in && QFile::exists(QPath(path))) return false;  // there, but not readable
+  return WriteBeside(
+      path, std::move(in), recordSize, [](long, std::vector<char>&) { return true; }, count, next);
+}
+
+bool WriteRecords(const std::string& path, size_t recordSize, long count,
+                  const RecordSource& next) {
+  return WriteBeside(
+      path, nullptr, recordSize, [](long, std::vector<char>&) { return true; }, count, next);
 }
 
 }  // namespace gw

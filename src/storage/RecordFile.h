@@ -31,4 +31,17 @@ bool ReplaceRecord(const std::string& path, long index, size_t recordSize, const
 // False (nothing changed) when the file cannot be opened.
 bool DeleteRecord(const std::string& path, long index, size_t recordSize);
 
+// Fills record `i` (0-based) of a batch being written; may throw IoError to abandon the batch.
+using RecordSource = std::function<void(long i, void* record)>;
+
+// Writes `count` records from `next` after the last whole one, as one rewrite beside the file:
+// afterwards either all of them are in the file, on disk, or none is. Creates the file when
+// missing. False when it can be neither opened nor created; IoError when reading or writing fails.
+bool AppendRecords(const std::string& path, size_t recordSize, long count,
+                   const RecordSource& next);
+
+// Creates the file anew (replacing an existing one) with `count` records from `next`; a failure
+// leaves an existing file as it was. False when it cannot be created; IoError when writing fails.
+bool WriteRecords(const std::string& path, size_t recordSize, long count, const RecordSource& next);
+
 }  // namespace gw

@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/AppPaths.h"
+#include "base/Settings.h"
+#include "base/SettingsFile.h"
 #include "base/TextCodec.h"
 
 namespace gw::cli {
@@ -36,10 +39,18 @@ std::string ToTerminal(const std::string& cp1252) {
   return ToQString(cp1252).toUtf8().toStdString();
 }
 
-std::string ProgramDir() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string(".") : exe.parent_path().string();
+std::string DefaultLibraryDir() {
+  const AppPaths installation = AppPaths::FromRunningProgram();
+  return !installation.Installed()         ? installation.programDir
+         : PrepareUserFolder(installation) ? installation.userDir
+                                           : installation.dataDir;
+}
+
+long DefaultPageSetting() {
+  const AppPaths here = AppPaths::FromRunningProgram();
+  SettingsValues settings = SettingsValues::Defaults(here);
+  LoadSettings(SettingsFilePath(here), settings);
+  return settings.defaultPage;
 }
 
 }  // namespace gw::cli

@@ -26,7 +26,10 @@ std::optional<long> Number(const std::string& text, long low, long high);
 std::string FromArg(const std::string& arg);
 std::string ToTerminal(const std::string& cp1252);
 
-// Folder of the running executable: where the program keeps its libraries.
-std::string ProgramDir();
+// The libraries commands use unless told otherwise: beside the program, or for an installed copy
+// the user's own (made on first use).
+std::string DefaultLibraryDir();
+// The "Default Page" setting, read from the settings file the program itself reads.
+long DefaultPageSetting();
 
 }  // namespace gw::cli

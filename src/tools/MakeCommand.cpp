@@ -79,7 +79,7 @@ int RunShow(const Args& args) {
 int RunMake(const Args& args) {
   if (args.empty()) return UsageError("no word file given");
   MakeRequest request;
-  request.libraryDir = ProgramDir();
+  request.libraryDir = DefaultLibraryDir();
   std::optional<std::string> title, category;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -94,6 +94,8 @@ int RunMake(const Args& args) {
       request.wordFile = a;
     } else if (a == "--shrink") {
       request.shrink = true;
+    } else if (a == "--allow-duplicates") {
+      request.allowDuplicates = true;
     } else if (!value(v)) {
       return UsageError(a == "--group" || a == "--title" || a == "--category" || a == "--shape" ||
                                 a == "--shape-file" || a == "--library" || a == "--directions" ||
@@ -150,16 +152,14 @@ int RunMake(const Args& args) {
       FromQString(QString::fromStdString(std::filesystem::path(request.wordFile).stem().string())));
   request.category = category.value_or("Puzzles");
   // The default page comes from the settings of the current folder, as for the program.
-  AppPaths here = AppPaths::FromRunningProgram();
-  SettingsValues settings = SettingsValues::Defaults(here);
-  LoadSettings(SettingsFilePath(here), settings);
-  request.defaultPage = settings.defaultPage;
+  request.defaultPage = DefaultPageSetting();
 
   const MakeOutcome outcome = MakePuzzle(request);
   if (outcome.code != MakeOutcome::Done) {
     std::cerr << "gridwright-make: " << ToTerminal(outcome.message) << "\n";
     return outcome.code;
   }
+  if (!outcome.note.empty()) std::cerr << "gridwright-make: " << ToTerminal(outcome.note) << "\n";
   std::cout << "Record " << outcome.record << " of " << request.groupFile << ": " << outcome.placed
             << " of " << outcome.words << " words placed.\n";
   return 0;

@@ -6,8 +6,12 @@
 
 namespace gw::cli {
 
-int RunMake(const Args& args);  // WORDFILE --group FILE.QL3 ...
-int RunList(const Args& args);  // --list FILE.QL3
-int RunShow(const Args& args);  // --show FILE.QL3 RECORD
+int RunMake(const Args& args);         // WORDFILE --group FILE.QL3 ...
+int RunList(const Args& args);         // --list FILE.QL3
+int RunShow(const Args& args);         // --show FILE.QL3 RECORD
+int RunExportWords(const Args& args);  // --export-words FILE.QL3 RECORD FILE.TXT ...
+int RunImport(const Args& args);       // --import SOURCE.QL3|SOURCE.QLX --group DEST.QL3 ...
+int RunConvert(const Args& args);      // --convert DIR [--library DIR]
+int RunLayouts(const Args& args);      // --layouts [--library DIR] [one action]
 
 }  // namespace gw::cli

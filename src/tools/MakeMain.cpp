@@ -24,10 +24,12 @@ const Command kCommands[] = {
      "  gridwright-make WORDFILE --group FILE.QL3 [--title TEXT] [--category TEXT]\n"
      "                  [--shape NAME | --shape-file FILE.LAY] [--library DIR]\n"
      "                  [--directions all|LIST] [--integration 0-6] [--attempts 1-999] [--shrink]\n"
-     "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n",
+     "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n"
+     "                  [--allow-duplicates]\n",
      "Makes a word search puzzle from WORDFILE and appends it to the puzzle group FILE.QL3\n"
      "(created when missing). WORDFILE holds one entry per line: a word, or a word, the\n"
-     "separator (--sep, \":\" by default) and its clue; at most 330 entries.\n"
+     "separator (--sep, \":\" by default) and its clue; at most 330 entries. It may be\n"
+     "Windows-1252 or UTF-8 text; characters outside Windows-1252 are refused.\n"
      "\n"
      "  --title, --category  the puzzle's title and category (default: the word file's name\n"
      "                       and \"Puzzles\")\n"
@@ -44,11 +46,45 @@ const Command kCommands[] = {
      "  --shrink             trim empty rows and columns at the bottom and right\n"
      "  --phrase TEXT        hide TEXT in the leftover cells (exactly as many letters, no spaces)\n"
      "  --pick N             which of the four best candidates to keep (default 1)\n"
-     "  --seed N             repeatable result\n"},
+     "  --seed N             repeatable result\n"
+     "  --allow-duplicates   keep words that repeat (CAT, cat, C AT): every copy takes the\n"
+     "                       same cells, so they are refused without this\n"},
     {"--list", gw::cli::RunList, "  gridwright-make --list FILE.QL3\n",
      "  --list FILE.QL3      record number, category and title of every puzzle\n"},
     {"--show", gw::cli::RunShow, "  gridwright-make --show FILE.QL3 RECORD\n",
      "  --show FILE.QL3 N    the grid of record N and its words\n"},
+    {"--export-words", gw::cli::RunExportWords,
+     "  gridwright-make --export-words FILE.QL3 RECORD FILE.TXT [--form words|clues|both]\n"
+     "                  [--sep CHAR]\n",
+     "  --export-words       the words and clues of record RECORD as a text file, sorted, one\n"
+     "                       entry per line (Windows-1252, CR LF), as the editor's Export writes\n"
+     "                       them: --form both (default) pads each word to 31 characters, then\n"
+     "                       the separator (--sep, \":\" by default), a space and the clue\n"},
+    {"--import", gw::cli::RunImport,
+     "  gridwright-make --import SOURCE.QL3|SOURCE.QLX --group DEST.QL3 [--pick-title TITLE]...\n"
+     "                  [--library DIR]\n",
+     "  --import SOURCE      appends puzzles of the group SOURCE.QL3 to DEST.QL3 (created when\n"
+     "                       missing), whole and unchanged, in alphabetical order of title:\n"
+     "                       those named by --pick-title (any letter case; repeatable), or all.\n"
+     "                       A puzzle file of the 16-bit generation (SOURCE.QLX) is converted\n"
+     "                       and appended, with the \"Default Page\" of --library's QLFPAGE.DAT\n"},
+    {"--convert", gw::cli::RunConvert, "  gridwright-make --convert DIR [--library DIR]\n",
+     "  --convert DIR        converts the previous version's QLFUPUZZ.DAT in DIR into the group\n"
+     "                       OLDPUZZ.QL3 and adds its QLFULAY.DAT to the shape library\n"
+     "                       QLFLAY.DAT, both in --library (default: where the program keeps its\n"
+     "                       libraries), as the program offers at start-up; the old files are\n"
+     "                       removed once converted\n"},
+    {"--layouts", gw::cli::RunLayouts,
+     "  gridwright-make --layouts [--library DIR] [--import FILE.PAG | --export N FILE.PAG |\n"
+     "                  --delete N | --default N]\n",
+     "  --layouts            record number and entry of every page layout of QLFPAGE.DAT\n"
+     "                       (in --library DIR, default: the program's folder), the default\n"
+     "                       marked as set in QUARL3.INI of the current folder; after:\n"
+     "    --import FILE      appending the layout of an export file\n"
+     "    --export N FILE    writing layout N to an export file (replaced when it exists)\n"
+     "    --delete N         removing layout N (the default stays on its layout; when N was\n"
+     "                       the default, layout 0 becomes it)\n"
+     "    --default N        making layout N the one new puzzles get\n"},
 };
 
 void PrintHelp() {

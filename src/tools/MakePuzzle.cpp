@@ -102,27 +102,38 @@ std::string ShowPuzzle(const PuzzleRecord& puzzle) {
 MakeOutcome MakePuzzle(const MakeRequest& request) {
   const AppPaths paths{request.libraryDir, request.libraryDir};
 
-  std::optional<std::vector<std::string>> lines;
+  std::optional<WordFileLines> file;
   try {
-    lines = ReadWordFileLines(request.wordFile);
+    file = ReadWordFile(request.wordFile);
   } catch (const IoError& e) {
     return Fail(MakeOutcome::InputError, std::string("Cannot read the word file: ") + e.what());
   }
-  if (!lines)
+  if (!file)
     return Fail(MakeOutcome::InputError, "Cannot open the word file " + request.wordFile + ".");
-  if (lines->size() > static_cast<size_t>(kMaxWords))
-    return Fail(MakeOutcome::InputError, "The word file holds " + std::to_string(lines->size()) +
+  // Nothing is made from words that would lose letters.
+  if (!file->unmapped.isEmpty())
+    return Fail(MakeOutcome::InputError, "The word file holds characters a puzzle cannot keep: " +
+                                             CodePointList(file->unmapped) + " (" +
+                                             request.wordFile + ").");
+  const std::vector<std::string>& lines = file->lines;
+  if (lines.size() > static_cast<size_t>(kMaxWords))
+    return Fail(MakeOutcome::InputError, "The word file holds " + std::to_string(lines.size()) +
                                              " entries; a puzzle takes at most " +
                                              std::to_string(kMaxWords) + ".");
 
   auto puzzle = std::make_unique<PuzzleRecord>();
   InitNewPuzzle(*puzzle);
-  LoadLayout(LayoutLibraryPath(paths), request.defaultPage, puzzle->pageLayout);
+  try {
+    CopyDefaultLayout(paths, request.defaultPage, *puzzle);
+  } catch (const IoError& e) {
+    return Fail(MakeOutcome::InputError,
+                std::string("Cannot read the page layout library: ") + e.what());
+  }
 
   // The editor's rules for what it stores: trimmed, cut to the field, blank words skipped.
   int count = 0;
-  for (const std::string& line : *lines) {
-    const WordAndClue entry = SplitWordClue(Cp1252FromFileText(line), request.separator);
+  for (const std::string& line : lines) {
+    const WordAndClue entry = SplitWordClue(line, request.separator);
     if (entry.word.empty()) continue;
     ++count;
     puzzle->Word(count).Set(entry.word);
@@ -136,12 +147,20 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   puzzle->category.Set(Trim(request.category));
 
   ShapeRecord shape;
-  if (const auto problem = LoadShape(request, paths, shape))
-    return Fail(MakeOutcome::InputError, *problem);
+  try {
+    if (const auto problem = LoadShape(request, paths, shape))
+      return Fail(MakeOutcome::InputError, *problem);
+  } catch (const IoError& e) {
+    return Fail(MakeOutcome::InputError, std::string("Cannot read the shape: ") + e.what());
+  }
   puzzle->gridWidth = shape.shapeWidth;
   puzzle->gridHeight = shape.shapeHeight;
   if (const auto problem = CheckWordLengths(*puzzle, shape.shapeWidth, shape.shapeHeight))
     return Fail(MakeOutcome::InputError, problem->message);
+  if (const DuplicateWords repeated = FindDuplicateWords(*puzzle);
+      repeated.Any() && !request.allowDuplicates)
+    return Fail(MakeOutcome::InputError, DuplicateWordsText(repeated.words) +
+                                             " Use --allow-duplicates to place every copy.");
   if (request.integration < 0 || request.integration > 6)
     return Fail(MakeOutcome::InputError, "Integration must be between 0 and 6.");
   if (request.pick < 1 || request.pick > 4)
@@ -157,13 +176,21 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   const OffensiveScreen screen(entries);
   CandidateSlots candidates;
   const PlacementOutcome run = RunPlacementEngine(*puzzle, shape, options, screen, candidates);
+  // The cap on screen-refused tries ends a run that the screen would otherwise never let finish.
+  const std::string refused = "offensive-word screening refused " +
+                              std::to_string(run.refusedTries) + " attempts and the run stopped";
   if (candidates[0].score == 0)
     return Fail(MakeOutcome::NothingPlaced,
-                "No word could be placed: check the directions, the shape and the word lengths.");
+                run.refusedLimitReached
+                    ? "Offensive-word screening refused every attempt (" +
+                          std::to_string(run.refusedTries) + "), so no puzzle could be made."
+                    : "No word could be placed: check the directions, the shape and the word "
+                      "lengths.");
   const CandidateSlot& slot = candidates[static_cast<size_t>(request.pick - 1)];
   if (slot.score == 0)
     return Fail(MakeOutcome::NothingPlaced,
-                "Candidate " + std::to_string(request.pick) + " is empty: the run kept fewer.");
+                "Candidate " + std::to_string(request.pick) + " is empty: " +
+                    (run.refusedLimitReached ? refused + " with fewer." : "the run kept fewer."));
 
   auto chosen = std::make_unique<PuzzleRecord>(*slot.record);
   // Fill letters come from the run's seed too, so a seeded run is repeatable to the byte.
@@ -182,6 +209,7 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   MarkCandidateStored(*chosen, slot);
 
   MakeOutcome outcome;
+  if (run.refusedLimitReached) outcome.note = refused + " early.";
   outcome.placed = slot.score;
   outcome.words = count;
   try {

@@ -27,12 +27,15 @@ struct MakeRequest {
   int pick = 1;
   std::optional<uint64_t> seed;
   std::string separator = ":";
+  // Words equal once upper-cased without spaces are refused unless allowed (they share cells).
+  bool allowDuplicates = false;
 };
 
 struct MakeOutcome {
   enum Code { Done = 0, InputError = 2, NothingPlaced = 3 };
   Code code = Done;
   std::string message;  // what went wrong, for stderr
+  std::string note;     // worth knowing although it worked, for stderr
   int record = -1;      // the record written
   int placed = 0;       // words in the grid
   int words = 0;        // words in the list

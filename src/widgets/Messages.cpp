@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "base/IoError.h"
 #include "base/TextCodec.h"
 
 namespace gw {
@@ -72,6 +73,17 @@ MsgResult ShowMessage(const std::string& text, const std::string& caption, MsgBu
 
 void ShowIoError(const std::string& detail) {
   ShowMessage("Input/output error: " + detail + ".", "Error");
+}
+
+bool RunAndReport(const std::function<OpResult()>& operation) {
+  try {
+    const OpResult result = operation();
+    if (result.HasMessage()) ShowMessage(result.message, result.caption);
+    return result.ok;
+  } catch (const IoError& e) {
+    ShowIoError(e.what());
+    return false;
+  }
 }
 
 }  // namespace gw

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "base/OpResult.h"
+
 namespace gw {
 
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
@@ -27,5 +29,9 @@ void SetMessageResponder(MessageResponder responder);
 
 // The general report of a read or write failure after a file was opened.
 void ShowIoError(const std::string& detail);
+
+// Runs a file operation and shows what it came to: the message it carries, if any, or the
+// general input/output message when it throws IoError. True when it succeeded.
+bool RunAndReport(const std::function<OpResult()>& operation);
 
 }  // namespace gw

@@ -3,6 +3,8 @@
 
 #include <QListWidgetItem>
 
+#include "base/TextCodec.h"
+
 namespace gw {
 
 // Sorted lists order their whole text, letter case ignored first, then respected; so "10x10 Star"
@@ -11,8 +13,7 @@ class SortedItem : public QListWidgetItem {
  public:
   using QListWidgetItem::QListWidgetItem;
   bool operator<(const QListWidgetItem& other) const override {
-    const int c = text().compare(other.text(), Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : text() < other.text();
+    return ListTextLess(text(), other.text());
   }
 };
 

@@ -87,10 +87,10 @@ TEST(UserManual, OpensTheManualOrSaysItIsMissing) {
               "The User Manual could not be located.  Please make sure the user manual was "
               "installed.  A copy is available at our web site.");
   }
-  test::WriteText(dir.File("quarl.doc"), "manual");
+  test::WriteText(dir.File("quarl.PDF"), "manual");
   TUserManual manual(AppPaths{dir.Path(), dir.Path()});
   manual.OkClick();
-  EXPECT_EQ(opened, (std::vector<std::string>{dir.File("quarl.doc")}));
+  EXPECT_EQ(opened, (std::vector<std::string>{dir.File("quarl.PDF")}));
   TUserManual::SetOpener({});
 }
 

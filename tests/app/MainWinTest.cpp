@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
+#include <QTest>
 #include <QToolButton>
 #include <cstring>
 #include <filesystem>
@@ -13,12 +14,16 @@
 #include "base/SettingsFile.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
+#include "support/ListItems.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 #include "widgets/FormLayout.h"
 
 namespace gw {
 namespace {
+
+using test::Items;
+using test::Selected;
 
 class MainWinTest : public testing::Test {
  protected:
@@ -37,15 +42,6 @@ class MainWinTest : public testing::Test {
     ASSERT_TRUE(AppendPuzzle(file.empty() ? Group() : file, p));
   }
 
-  static std::vector<std::string> Items(QListWidget* box) {
-    std::vector<std::string> items;
-    for (int i = 0; i < box->count(); ++i) items.push_back(box->item(i)->text().toStdString());
-    return items;
-  }
-  static std::string Selected(QListWidget* box) {
-    QListWidgetItem* item = box->currentItem();
-    return item && item->isSelected() ? item->text().toStdString() : std::string("<none>");
-  }
   static bool Enabled(QWidget& w, const char* action) {
     return w.findChild<QAction*>(action)->isEnabled();
   }
@@ -89,6 +85,37 @@ TEST_F(MainWinTest, ListsSortedCategoriesAndSelectsTheFirstPuzzle) {
   EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Fruit", "Pasta"}));
   EXPECT_EQ(Selected(win.PuzzleBox()), "<none>");
   EXPECT_FALSE(Enabled(win, "DeletePuzzleItem"));
+}
+
+TEST_F(MainWinTest, ThePuzzleListFollowsTheCategoryMovedToByKeyboard) {
+  Add("Food", "Pasta");
+  Add("animals", "Zoo");
+  Add("Food", "Fruit");
+  Add("Birds", "Owls");
+  TMainWin win(paths_);
+  win.CategoryBox()->setFocus();
+  QTest::keyClick(win.CategoryBox(), Qt::Key_Down);
+  EXPECT_EQ(Selected(win.CategoryBox()), "Birds");
+  EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Owls"}));
+  EXPECT_FALSE(Enabled(win, "ModifyPuzzleItem"));  // nothing of the old category stays chosen
+  QTest::keyClick(win.CategoryBox(), Qt::Key_End);
+  EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Fruit", "Pasta"}));
+  QTest::keyClick(win.PuzzleBox(), Qt::Key_Down);
+  EXPECT_EQ(Selected(win.PuzzleBox()), "Fruit");
+  EXPECT_TRUE(Enabled(win, "ModifyPuzzleItem"));
+  EXPECT_EQ(win.SelectedRecord(), 2);
+  QTest::keyClick(win.CategoryBox(), Qt::Key_Home);
+  EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Zoo"}));
+  // Space selects the current puzzle without moving to another: the commands follow too.
+  win.PuzzleBox()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+  EXPECT_FALSE(Enabled(win, "ModifyPuzzleItem"));
+  QTest::keyClick(win.PuzzleBox(), Qt::Key_Space);
+  EXPECT_EQ(Selected(win.PuzzleBox()), "Zoo");
+  EXPECT_TRUE(Enabled(win, "ModifyPuzzleItem"));
+  // Clicking the category already shown changes nothing.
+  win.PuzzleBox()->setCurrentRow(0);
+  win.CategoryBoxClick(0);
+  EXPECT_EQ(Selected(win.PuzzleBox()), "Zoo");
 }
 
 TEST_F(MainWinTest, DeleteAsksThenReselectsThePuzzleAbove) {

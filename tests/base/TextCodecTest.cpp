@@ -1,6 +1,9 @@
 // Windows-1252 <-> QString.
 #include <gtest/gtest.h>
 
+#include <QStringList>
+#include <algorithm>
+
 #include "base/TextCodec.h"
 
 namespace gw {
@@ -23,6 +26,34 @@ TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(FromQString(QString::fromUtf8("\u4E2D")), "?");
   EXPECT_FALSE(IsCp1252(QString::fromUtf8("\u4E2D")));
   EXPECT_TRUE(IsCp1252(QString::fromUtf8("na\u00EFve \u20AC")));
+}
+
+TEST(TextCodec, ListsSortAlphabeticallyWithAccentsBesideTheirLetters) {
+  QStringList texts = {QString::fromUtf8("\xC3\x81rbol"),
+                       "school",
+                       "apple",
+                       "Apple",
+                       "Banana",
+                       "5x5 Dot",
+                       "10x10 Star",
+                       QString::fromUtf8("ca\xC3\xB1on"),
+                       "cazar"};
+  std::sort(texts.begin(), texts.end(), ListTextLess);
+  EXPECT_EQ(texts.join("|"), QString::fromUtf8("10x10 Star|5x5 Dot|Apple|apple|\xC3\x81rbol|Banana|"
+                                               "ca\xC3\xB1on|cazar|school"));
+}
+
+TEST(TextCodec, FileTextNamesWhatItCouldNotKeep) {
+  // Behind a byte order mark, damaged UTF-8 is reported rather than read as Windows-1252.
+  const FileText damaged = Cp1252FromFileText(
+      "\xEF\xBB\xBF"
+      "ab\xFF");
+  EXPECT_TRUE(damaged.converted);
+  EXPECT_EQ(damaged.text, "ab?");
+  EXPECT_EQ(CodePointList(damaged.unmapped), "U+FFFD");
+  EXPECT_FALSE(Cp1252FromFileText("plain").converted);
+  EXPECT_EQ(CodePointList(QString::fromUtf8("\u4E2D\U0001F600")), "U+4E2D, U+1F600");
+  EXPECT_EQ(CodePointList(QString::fromUtf8("\u4E2D\u6587\u5B57"), 2), "U+4E2D, U+6587 and 1 more");
 }
 
 }  // namespace

@@ -146,6 +146,51 @@ TEST_F(CreateFlowTest, AWideShapeTakesTheLongWordAndOneAttemptFillsOneSlot) {
   EXPECT_EQ(test::FileSize(host_.state.groupFile), -1);  // cancelled: nothing stored
 }
 
+TEST_F(CreateFlowTest, RepeatedWordsAskBeforeGenerating) {
+  auto e = Open({"LION", "lion", "TIGER", "Ti ger", "ZEBRA"});
+  int candidateWindows = 0;
+  ModalScript closer({[&] {
+    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    if (!window) return false;
+    ++candidateWindows;
+    window->reject();
+    return true;
+  }});
+  seams_.Answer(MsgResult::No);
+  e->CreateItClick();
+  EXPECT_EQ(seams_.Single(), "The words LION, TIGER appear more than once.  Continue?");
+  EXPECT_EQ(seams_.Messages()[0].caption, "Warning");
+  EXPECT_EQ(seams_.Messages()[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(candidateWindows, 0);
+  EXPECT_EQ(e->Grid()->currentRow(), 2);  // the first repeat, "lion", in row 3
+  EXPECT_EQ(e->Grid()->currentColumn(), WordGrid::kWord);
+
+  seams_.Clear();
+  seams_.Answer(MsgResult::Yes);
+  e->CreateItClick();
+  EXPECT_EQ(seams_.Single(), "The words LION, TIGER appear more than once.  Continue?");
+  EXPECT_EQ(candidateWindows, 1);
+  EXPECT_GT(host_.state.candidates[0].score, 0);
+}
+
+TEST_F(CreateFlowTest, OneAttemptGivenUpOnRefusedTriesSaysWhy) {
+  // A hand-written entry ending in a space: a Q beside an empty cell, which every grid has.
+  test::WriteText(paths_.ProgramFile("BADLIST.TXT"), "q \n");
+  auto e = Open({"QUIZ", "LION"});
+  ModalScript closer({[] {
+    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    if (!window) return false;
+    window->reject();
+    return true;
+  }});
+  e->CreateItClick();
+  EXPECT_TRUE(closer.Finished());
+  EXPECT_EQ(seams_.Single(),
+            "Offensive-word screening refused every attempt, so no puzzle could be made.");
+  EXPECT_EQ(seams_.Messages()[0].caption, "Notice");
+  EXPECT_EQ(host_.state.candidates[0].score, 0);
+}
+
 TEST_F(CreateFlowTest, WholeRunFromWordsToAStoredPuzzleWithAPhrase) {
   GlobalRandom().Seed(5);
   auto e = Open({"LION", "TIGER", "ZEBRA", "GIRAFFE", "ELEPHANT", "MONKEY", "HIPPO", "RHINO"});

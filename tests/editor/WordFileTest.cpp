@@ -1,4 +1,4 @@
-// Word/clue text lines.
+// Word/clue text files: reading any text, merging into the editor's rows, export lines, writing.
 #include <gtest/gtest.h>
 
 #include "editor/WordFile.h"
@@ -7,16 +7,66 @@
 namespace gw {
 namespace {
 
+using Rows = std::vector<PuzzleEntries::Row>;
+
+Rows EmptyRows() {
+  return Rows(kMaxWords);
+}
+
 TEST(WordFile, ReadsNonBlankTrimmedLinesWithEitherLineEnd) {
   test::TempDir dir;
-  test::WriteText(dir.File("w.txt"), "  owl : hoots\r\n\r\n   \r\nfox\n" + std::string(300, 'x'));
-  const auto lines = ReadWordFileLines(dir.File("w.txt"));
-  ASSERT_TRUE(lines);
-  ASSERT_EQ(lines->size(), 3u);
-  EXPECT_EQ((*lines)[0], "owl : hoots");
-  EXPECT_EQ((*lines)[1], "fox");
-  EXPECT_EQ((*lines)[2].size(), 255u);
-  EXPECT_FALSE(ReadWordFileLines(dir.File("missing.txt")));
+  test::WriteText(dir.File("w.txt"),
+                  "  owl : hoots\r\n\r\n   \r\nfox\nhen\rcow\r\n" + std::string(300, 'x'));
+  const auto file = ReadWordFile(dir.File("w.txt"));
+  ASSERT_TRUE(file);
+  const std::vector<std::string>& lines = file->lines;
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "owl : hoots");
+  EXPECT_EQ(lines[1], "fox");
+  EXPECT_EQ(lines[2], "hen");
+  EXPECT_EQ(lines[3], "cow");
+  EXPECT_EQ(lines[4].size(), 255u);
+  EXPECT_FALSE(file->converted);
+  EXPECT_FALSE(ReadWordFile(dir.File("missing.txt")));
+}
+
+TEST(WordFile, ConvertsUnicodeFilesAndReportsWhatWindowsTextCannotHold) {
+  // UTF-8 as Linux editors write it: accents and the euro sign have Windows-1252 bytes.
+  WordFileLines utf8 = WordFileFromBytes(
+      "caf\xC3\xA9 : co\xC3\xBBt \xE2\x82\xAC"
+      "2\n\xC3\xB1"
+      "and\xC3\xBA\n");
+  EXPECT_TRUE(utf8.converted);
+  ASSERT_EQ(utf8.lines.size(), 2u);
+  EXPECT_EQ(utf8.lines[0],
+            "caf\xE9 : co\xFBt \x80"
+            "2");
+  EXPECT_EQ(utf8.lines[1],
+            "\xF1"
+            "and\xFA");
+  EXPECT_TRUE(utf8.unmapped.isEmpty());
+
+  // A Windows-1252 file is not valid UTF-8 and stays as it is.
+  WordFileLines ansi = WordFileFromBytes("caf\xE9\r\n\xC3\xA9t\xE9\r\n");
+  EXPECT_FALSE(ansi.converted);
+  EXPECT_EQ(ansi.lines, (std::vector<std::string>{"caf\xE9", "\xC3\xA9t\xE9"}));
+
+  // Byte order marks: UTF-8 and UTF-16 as Windows editors save them.
+  EXPECT_EQ(WordFileFromBytes("\xEF\xBB\xBFowl\r\n").lines, std::vector<std::string>{"owl"});
+  const std::string utf16le("\xFF\xFEo\0w\0l\0\r\0\n\0\xE9\0", 14);
+  EXPECT_EQ(WordFileFromBytes(utf16le).lines, (std::vector<std::string>{"owl", "\xE9"}));
+
+  // Characters with no Windows-1252 byte become '?' and are each named once.
+  WordFileLines foreign =
+      WordFileFromBytes("\xE4\xB8\xAD\xE6\x96\x87\n\xE4\xB8\xAD \xF0\x9F\x98\x80\n");
+  ASSERT_EQ(foreign.lines.size(), 2u);
+  EXPECT_EQ(foreign.lines[0], "??");
+  EXPECT_EQ(foreign.lines[1], "? ?");
+  // Damaged text still reads: a cut UTF-16 file, zero bytes, stray line ends.
+  EXPECT_EQ(WordFileFromBytes(std::string("\xFF\xFEo\0w", 5)).lines.size(), 1u);
+  EXPECT_EQ(WordFileFromBytes(std::string("a\0b\r\r\n\n\r", 8)).lines,
+            std::vector<std::string>{std::string("a\0b", 3)});
+  EXPECT_EQ(foreign.unmapped, QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87\xF0\x9F\x98\x80"));
 }
 
 TEST(WordFile, SplitsAtTheFirstSeparatorAndJoinsForFixedPitch) {
@@ -30,6 +80,89 @@ TEST(WordFile, SplitsAtTheFirstSeparatorAndJoinsForFixedPitch) {
   const WordAndClue back = SplitWordClue(line, ":");
   EXPECT_EQ(back.word, "owl");
   EXPECT_EQ(back.clue, "hoots");
+  EXPECT_EQ(TypedSeparator("   "), "");  // a space cannot separate
+  EXPECT_EQ(TypedSeparator(" ; "), ";");
+}
+
+TEST(WordFile, WordsFillRowsWithoutWordsAndKeepTheirClues) {
+  Rows rows = EmptyRows();
+  rows[0] = {"ant", ""};
+  rows[1] = {"  ", "has a trunk"};
+  rows[3] = {"", "striped"};
+  const std::vector<size_t> written =
+      MergeWordFileLines(rows, {"elephant", " zebra ", "yak"}, WordFileForm::Words, "");
+  EXPECT_EQ(written, (std::vector<size_t>{1, 2, 3}));
+  EXPECT_EQ(rows[0].word, "ant");
+  EXPECT_EQ(rows[1].word, "elephant");
+  EXPECT_EQ(rows[1].clue, "has a trunk");
+  EXPECT_EQ(rows[2].word, "zebra");
+  EXPECT_EQ(rows[3].word, "yak");
+  EXPECT_EQ(rows[3].clue, "striped");
+}
+
+TEST(WordFile, CluesThenWordsPairUpInTheirOrder) {
+  Rows rows = EmptyRows();
+  rows[1] = {"cat", "purrs"};
+  MergeWordFileLines(rows, {"barks", "hoots"}, WordFileForm::Clues, "");
+  MergeWordFileLines(rows, {"dog", "owl"}, WordFileForm::Words, "");
+  EXPECT_EQ(rows[0].word + "/" + rows[0].clue, "dog/barks");
+  EXPECT_EQ(rows[1].word + "/" + rows[1].clue, "cat/purrs");
+  EXPECT_EQ(rows[2].word + "/" + rows[2].clue, "owl/hoots");
+}
+
+TEST(WordFile, WordsAndCluesSplitAtTheFirstSeparatorIntoEmptyRows) {
+  Rows rows = EmptyRows();
+  rows[0] = {"", "only a clue"};  // not free for this form
+  MergeWordFileLines(rows, {"owl : hoots: at night", "badger", ": lone clue"},
+                     WordFileForm::WordsAndClues, ":");
+  EXPECT_EQ(rows[0].clue, "only a clue");
+  EXPECT_EQ(rows[1].word, "owl");
+  EXPECT_EQ(rows[1].clue, "hoots: at night");
+  EXPECT_EQ(rows[2].word, "badger");
+  EXPECT_EQ(rows[2].clue, "");
+  EXPECT_EQ(rows[3].word, "");
+  EXPECT_EQ(rows[3].clue, "lone clue");
+}
+
+TEST(WordFile, MergeStopsAtThreeHundredThirtyWords) {
+  Rows rows = EmptyRows();
+  for (int i = 0; i < kMaxWords; ++i)
+    if (i != 100) rows[static_cast<size_t>(i)].word = "w" + std::to_string(i);
+  // 329 words: one line is taken, into the one free row; the rest are dropped.
+  EXPECT_EQ(MergeWordFileLines(rows, {"first", "second"}, WordFileForm::Words, ""),
+            std::vector<size_t>{100});
+  EXPECT_EQ(rows[100].word, "first");
+  EXPECT_EQ(CountWords(rows), kMaxWords);
+  // Clue lines count against the limit as well, though they add no word.
+  Rows clues = EmptyRows();
+  for (int i = 0; i < kMaxWords - 2; ++i) clues[static_cast<size_t>(i)].word = "w";
+  EXPECT_EQ(MergeWordFileLines(clues, {"a", "b", "c"}, WordFileForm::Clues, "").size(), 2u);
+}
+
+TEST(WordFile, ExportListsWordsCluesOrPaddedPairs) {
+  Rows rows = EmptyRows();
+  rows[0] = {" owl ", " hoots "};
+  rows[2] = {"", "a clue without a word"};
+  rows[4] = {"fox", ""};
+  EXPECT_EQ(WordFileExportLines(rows, WordFileForm::Words, ""),
+            (std::vector<std::string>{"owl", "fox"}));
+  EXPECT_EQ(WordFileExportLines(rows, WordFileForm::Clues, ""),
+            (std::vector<std::string>{"hoots", "a clue without a word"}));
+  const std::vector<std::string> both = WordFileExportLines(rows, WordFileForm::WordsAndClues, "");
+  ASSERT_EQ(both.size(), 3u);
+  EXPECT_EQ(both[0], "owl" + std::string(28, ' ') + ": hoots");
+  EXPECT_EQ(both[1], std::string(31, ' ') + ": a clue without a word");
+  EXPECT_EQ(both[2], "fox" + std::string(28, ' ') + ": ");
+  EXPECT_EQ(WordFileExportLines(rows, WordFileForm::WordsAndClues, ";")[0].substr(31), "; hoots");
+}
+
+TEST(WordFile, WritingReplacesAFileOrFailsWithoutOne) {
+  test::TempDir dir;
+  const std::string path = dir.File("list.txt");
+  test::WriteText(path, "old contents that are longer than the new ones\r\n");
+  ASSERT_TRUE(WriteWordFile(path, {"one", "two"}));
+  EXPECT_EQ(test::ReadText(path), "one\r\ntwo\r\n");
+  EXPECT_FALSE(WriteWordFile(dir.File("no such folder/list.txt"), {"one"}));
 }
 
 }  // namespace

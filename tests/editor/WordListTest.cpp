@@ -6,14 +6,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
+#include <cstring>
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/MainWin.h"
 #include "base/Settings.h"
+#include "designer/ListPages.h"
 #include "editor/WordGrid.h"
 #include "editor/WordList.h"
 #include "generator/ChangeThePhrase.h"
@@ -218,6 +224,21 @@ TEST_F(WordListTest, ExitAsksOnlyWhenSomethingChanged) {
   }
 }
 
+TEST_F(WordListTest, AStoredBonusQuestionLongerThanTheTypingLimitShowsWhole) {
+  PuzzleRecord stored = StoredPuzzle();
+  const std::string question = "Which " + std::string(140, 'x') + " animal?";  // 153: cut to 150
+  stored.bonusQuestion.Set(question);
+  ASSERT_EQ(stored.bonusQuestion.Size(), 150u);
+  *host_.state.currentPuzzle = stored;
+  host_.state.newPuzzle = false;
+  TWordList e(host_, "Modify Existing Puzzle");
+  e.FormShow();
+  EXPECT_EQ(Find<QLineEdit>(e, "BonusQuest")->text().toStdString(), stored.bonusQuestion.Get());
+  e.CancelClick();  // untouched: nothing to ask
+  EXPECT_TRUE(seams_.Messages().empty());
+  EXPECT_EQ(host_.state.currentPuzzle->bonusQuestion.Get(), stored.bonusQuestion.Get());
+}
+
 TEST_F(WordListTest, PhraseIsTakenBackAndCountsAsAChange) {
   auto e = OpenEdit();
   const int empty = 225;  // the stored 15 x 15 grid holds no letters
@@ -237,6 +258,49 @@ TEST_F(WordListTest, PhraseIsTakenBackAndCountsAsAChange) {
   const PuzzleRecord& p = *host_.state.currentPuzzle;
   EXPECT_EQ(p.hiddenPhraseUsed, 1);
   EXPECT_EQ(p.Fill(CellIndex(15, 15)), 'Q');
+  seams_.Answer(MsgResult::Cancel);
+  e->CancelClick();
+  EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");
+}
+
+// Answers the layout library the next modal command opens: picks the entry starting with `name`,
+// or leaves with Exit when it is empty.
+void PickLayoutWhenShown(const std::string& name) {
+  QMetaObject::invokeMethod(
+      qApp,
+      [name] {
+        auto* pages = qobject_cast<TListPages*>(QApplication::activeModalWidget());
+        if (!pages || pages->Mode() != ListPagesMode::PickForPuzzle) return;
+        const auto found =
+            pages->ShapeBox()->findItems(QString::fromStdString(name), Qt::MatchStartsWith);
+        if (name.empty() || found.isEmpty()) return pages->ExitButtonClick();
+        pages->ShapeBox()->setCurrentItem(found.front());
+        pages->SelectButtonClick();
+      },
+      Qt::QueuedConnection);
+}
+
+TEST_F(WordListTest, ChangeLayoutGivesThePuzzleTheChosenPageAndCountsAsAChange) {
+  PageLayout wide;
+  MakeBuiltInDefaultLayout(wide);
+  wide.layoutName.Set("Wide");
+  std::swap(wide.pixelWidth, wide.pixelHeight);  // landscape: the lower part of the image is empty
+  ASSERT_TRUE(AppendLayout(LayoutLibraryPath(paths_), wide).ok);
+  auto e = OpenEdit();
+  auto* img = Find<QLabel>(*e, "Img");
+  const QImage before = img->pixmap().toImage();
+
+  PickLayoutWhenShown("");
+  e->ChangeLayoutClick();
+  EXPECT_EQ(host_.state.currentPuzzle->pageLayout.layoutName.Get(), "New Page");
+
+  PickLayoutWhenShown("Wide");
+  e->ChangeLayoutClick();
+  EXPECT_EQ(std::memcmp(&host_.state.currentPuzzle->pageLayout, &wide, sizeof wide), 0);
+  const QImage after = img->pixmap().toImage();
+  EXPECT_NE(after, before);
+  EXPECT_EQ(after.pixelColor(5, after.height() - 5), e->palette().color(QPalette::Button));
+
   seams_.Answer(MsgResult::Cancel);
   e->CancelClick();
   EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");
@@ -347,12 +411,108 @@ TEST_F(WordListTest, SaveValidatesThenReplacesTheRecord) {
   EXPECT_EQ(ListGroup(host_.state.groupFile).titles.size(), 2u);
 }
 
-TEST_F(WordListTest, SaveFailureIsReportedAndClosesTheEditor) {
-  host_.state.groupFile = dir_.File("missing/folder/G.QL3");
+TEST_F(WordListTest, SaveFailureIsReportedAndKeepsTheEditorOpenWithTheEdit) {
+  const std::string writable = host_.state.groupFile;
+  ASSERT_TRUE(AppendPuzzle(writable, StoredPuzzle()));
+  host_.state.groupFile = dir_.File("missing/folder/G.QL3");  // cannot be written
   auto e = OpenEdit();
+  e->show();
+  e->Grid()->SetCell(WordGrid::kClue, 1, "gives milk");
   e->SaveButtonClick();
   EXPECT_EQ(seams_.Single(), "Unable to save puzzle.");
   EXPECT_EQ(host_.saved, 0);
+  EXPECT_TRUE(e->isVisible());
+  EXPECT_EQ(Cell(*e, WordGrid::kClue, 1).toStdString(), "gives milk");
+
+  // "E&xit", Yes: the save fails the same way and the editor stays.
+  seams_.Clear();
+  seams_.Answer(MsgResult::Yes);
+  e->CancelClick();
+  EXPECT_EQ(seams_.Texts(), (std::vector<std::string>{"Puzzle has been modified.  Save changes?",
+                                                      "Unable to save puzzle."}));
+  EXPECT_TRUE(e->isVisible());
+  EXPECT_EQ(Cell(*e, WordGrid::kClue, 1).toStdString(), "gives milk");
+
+  // Once the group can be written, the same edit is saved and the editor closes.
+  host_.state.groupFile = writable;
+  seams_.Clear();
+  seams_.Answer(MsgResult::Yes);
+  e->CancelClick();
+  EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");
+  EXPECT_FALSE(e->isVisible());
+  EXPECT_EQ(host_.saved, 1);
+  PuzzleRecord stored;
+  ASSERT_TRUE(ReadPuzzle(writable, 0, stored));
+  EXPECT_EQ(stored.Clue(1).Get(), "gives milk");
+}
+
+// Shows the editor as the active window, so its accelerators reach it.
+void ShowActive(TWordList& e) {
+  e.show();
+  QApplication::setActiveWindow(&e);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
+}
+
+// Types into the cell editor the grid keeps open, without leaving the cell.
+void TypeInOpenCell(TWordList& e, int column, int row, const QString& text) {
+  WordGrid* grid = e.Grid();
+  grid->setFocus();
+  grid->setCurrentCell(row - 1, column);
+  auto* cell = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(row - 1, column)));
+  ASSERT_NE(cell, nullptr) << "no open cell editor";
+  cell->selectAll();
+  QTest::keyClicks(cell, text);
+  ASSERT_EQ(cell->text(), text);
+}
+
+// A button's accelerator clicks it a moment later, as a user sees it go down and up.
+void PressAlt(QWidget& w, Qt::Key key) {
+  QTest::keyClick(&w, key, Qt::AltModifier);
+  QTest::qWait(200);
+}
+
+TEST_F(WordListTest, EveryWayOfLeavingOrSavingTakesTheOpenCellFirst) {
+  ASSERT_TRUE(AppendPuzzle(host_.state.groupFile, StoredPuzzle()));
+  {  // Sa&ve by its accelerator stores the clue still being typed.
+    auto e = OpenEdit();
+    ShowActive(*e);
+    TypeInOpenCell(*e, WordGrid::kClue, 2, "lays eggs");
+    PressAlt(*QApplication::focusWidget(), Qt::Key_V);
+    EXPECT_FALSE(e->isVisible());
+    EXPECT_TRUE(seams_.Messages().empty());
+    PuzzleRecord stored;
+    ASSERT_TRUE(ReadPuzzle(host_.state.groupFile, 0, stored));
+    EXPECT_EQ(stored.Clue(2).Get(), "lays eggs");
+  }
+  // E&xit by its accelerator, Escape and the close box all ask about the typed clue.
+  const std::function<void(TWordList&)> leaves[] = {
+      [](TWordList&) { PressAlt(*QApplication::focusWidget(), Qt::Key_X); },
+      [](TWordList&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+      [](TWordList& e) { e.close(); },
+  };
+  for (const auto& leave : leaves) {
+    seams_.Clear();
+    auto e = OpenEdit();
+    ShowActive(*e);
+    TypeInOpenCell(*e, WordGrid::kClue, 3, "rolls in mud");
+    seams_.Answer(MsgResult::Cancel);
+    leave(*e);
+    EXPECT_EQ(seams_.Single(), "Puzzle has been modified.  Save changes?");
+    EXPECT_TRUE(e->isVisible());
+    EXPECT_EQ(Cell(*e, WordGrid::kClue, 3).toStdString(), "rolls in mud");
+  }
+  {  // &Create by its accelerator checks the word still being typed.
+    seams_.Clear();
+    AppSettings().lastShape = 1;  // the 12 x 12 square
+    auto e = OpenNew();
+    Find<QLineEdit>(*e, "Title")->setText("Long");
+    Find<QComboBox>(*e, "Category")->setCurrentText("Words");
+    ShowActive(*e);
+    TypeInOpenCell(*e, WordGrid::kWord, 1, "ABCDEFGHIJKLM");  // wider than the shape
+    PressAlt(*QApplication::focusWidget(), Qt::Key_C);
+    EXPECT_EQ(seams_.Single(),
+              "Word is greater than puzzle dimension size of 12 characters in \"ABCDEFGHIJKLM\".");
+  }
 }
 
 // Through the main window: Modify and Copy open the editor on the selected record.
@@ -385,6 +545,32 @@ TEST_F(MainWinEditorTest, NewPuzzleTakesTheDefaultPageOfTheLibrary) {
   EXPECT_TRUE(win.State().newPuzzle);
   EXPECT_EQ(win.State().currentPuzzle->pageLayout.layoutName.Get(), "Second");
   EXPECT_EQ(win.State().currentPuzzle->gridWidth, 15);
+}
+
+TEST_F(MainWinEditorTest, AnUnreadableLayoutLibraryIsReportedAndTheBuiltInPageUsed) {
+  // A folder where the library should be: it opens, but no record can be read from it.
+  std::filesystem::create_directory(paths_.ProgramFile("QLFPAGE.DAT"));
+  TMainWin win(paths_);
+  win.State().currentPuzzle->pageLayout.layoutName.Set("left over");
+  bool editorOpened = false;
+  QMetaObject::invokeMethod(
+      qApp,
+      [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+          if (auto* editor = qobject_cast<TWordList*>(w); editor && editor->isVisible()) {
+            editorOpened = true;
+            editor->CancelClick();
+          }
+      },
+      Qt::QueuedConnection);
+  win.NewPuzzleClick();
+  ASSERT_EQ(seams_.Messages().size(), 1u);
+  EXPECT_EQ(seams_.Messages()[0].text.rfind("Input/output error: ", 0), 0u)
+      << seams_.Messages()[0].text;
+  EXPECT_TRUE(editorOpened);
+  PageLayout builtIn;
+  MakeBuiltInDefaultLayout(builtIn);
+  EXPECT_EQ(0, std::memcmp(&win.State().currentPuzzle->pageLayout, &builtIn, sizeof builtIn));
 }
 
 TEST_F(MainWinEditorTest, CopyGivesTheNextTitleAndClearsPlacedFlags) {

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "base/Settings.h"
+#include "base/TextUtils.h"
 #include "generator/CandidatePreview.h"
 #include "generator/CreatedPuzzle.h"
 #include "storage/PuzzleGroup.h"
@@ -203,6 +204,60 @@ TEST_F(CreatedPuzzleTest, ARefusedPhraseKeepsTheWindowOpenAndTheListIntact) {
       if (stored.Letter(CellIndex(r, c)) == ' ')
         phrase += static_cast<char>(stored.Fill(CellIndex(r, c)));
   EXPECT_EQ(phrase, "QUIETLYZIPPINGBYMYZEBRAS");
+}
+
+TEST_F(CreatedPuzzleTest, APhraseLongerThanTheSelectedSlotTakesIsKeptAndRefusedAtSave) {
+  MakeCandidate(slots_[0], 6, {"CAT", "DOG", "PARROT"}, {"HAMSTER", "RABBIT"});  // 24 empty
+  MakeCandidate(slots_[1], 6, {"CAT", "DOG", "PARROT", "RABBIT"}, {"HAMSTER"});  // 18 empty
+  TCreatedPuzzle window(host_, slots_);
+  window.FormShow();
+  auto* phrase = Find<QLineEdit>(window, "HiddenPhrase");
+  Find<QCheckBox>(window, "IncludeHidden")->setChecked(true);
+  const std::string typed = "quietlyzippingbymyzebras";
+  phrase->setText(QString::fromStdString(typed));
+  window.SelectSlot(2);
+  EXPECT_EQ(phrase->text().toStdString(), typed);
+  window.SaveClick();
+  EXPECT_EQ(seams_.Single(),
+            "18 characters are required for the hidden phrase.  You have entered 24 characters."
+            "  Please change your phrase or select not to use a phrase.");
+  EXPECT_FALSE(window.Saved());
+  EXPECT_EQ(test::FileSize(host_.state.groupFile), -1);
+
+  // Back on the slot it fits, the same phrase is stored whole.
+  seams_.Clear();
+  window.SelectSlot(1);
+  EXPECT_EQ(phrase->text().toStdString(), typed);
+  seams_.Answer(MsgResult::Yes);  // two words did not fit
+  window.SaveClick();
+  ASSERT_TRUE(window.Saved()) << testing::PrintToString(seams_.Texts());
+  PuzzleRecord stored;
+  ASSERT_TRUE(ReadPuzzle(host_.state.groupFile, 0, stored));
+  std::string hidden;
+  for (int r = 1; r <= 6; ++r)
+    for (int c = 1; c <= 6; ++c)
+      if (stored.Letter(CellIndex(r, c)) == ' ')
+        hidden += static_cast<char>(ToLowerAccented(stored.Fill(CellIndex(r, c))));
+  EXPECT_EQ(hidden, typed);
+}
+
+TEST_F(CreatedPuzzleTest, AFailedSaveIsReportedAndKeepsTheWindowOpen) {
+  MakeCandidate(slots_[0], 10, {"CAT", "DOG", "PARROT", "RABBIT", "HAMSTER"}, {});
+  const std::string writable = host_.state.groupFile;
+  host_.state.groupFile = dir_.File("missing/folder/G.QL3");  // cannot be written
+  TCreatedPuzzle window(host_, slots_);
+  window.show();
+  window.SaveClick();
+  EXPECT_EQ(seams_.Single(), "Unable to save puzzle.");
+  EXPECT_FALSE(window.Saved());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(host_.saved, 0);
+
+  host_.state.groupFile = writable;
+  window.SaveClick();
+  EXPECT_TRUE(window.Saved());
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(ListGroup(writable).titles.size(), 1u);
 }
 
 TEST_F(CreatedPuzzleTest, NothingPlacedLeavesNothingToSave) {

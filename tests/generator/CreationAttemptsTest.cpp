@@ -78,6 +78,28 @@ TEST(CreationAttempts, AbortTakesEffectAfterTheAttemptUnderWay) {
   EXPECT_EQ(LeftmostInk(image, 45, 67), -1);
 }
 
+TEST(CreationAttempts, ARunGivenUpOnRefusedTriesSaysTheScreenRefusedThem) {
+  auto puzzle = MakePuzzle(kWords, 15, 15);
+  const ShapeRecord shape = SquareShape(15, 15);
+  auto candidates = std::make_unique<CandidateSlots>();
+  PlacementOptions o = Options(50, 6, 4);
+  o.threads = 1;  // the screen runs on this thread, in try order
+  int screened = 0;
+  // Accepts the first two attempts, then refuses everything.
+  TCreationAttempts window(
+      *puzzle, shape, o, [&](const PuzzleRecord&) { return ++screened > 2; }, *candidates);
+  window.FormActivate();
+  ASSERT_TRUE(window.Outcome().refusedLimitReached);
+  EXPECT_EQ(window.Outcome().attemptsRun, 2);
+  EXPECT_FALSE(window.CompletedShown());
+  EXPECT_EQ(window.StatusLine().toStdString(), "Offensive-word screening refused");
+  EXPECT_EQ(window.FinalLine().toStdString(), "the attempts: stopped on #3");
+  EXPECT_EQ(Button(window)->text().toStdString(), "&Ok");
+  const QImage image = window.grab().toImage();
+  EXPECT_NEAR(LeftmostInk(image, 20, 42), 25, 3);
+  EXPECT_NEAR(LeftmostInk(image, 45, 67), 25, 3);
+}
+
 TEST(CreationAttempts, ClosingWhileRunningAborts) {
   auto puzzle = MakePuzzle(kWords, 9, 9);
   const ShapeRecord shape = SquareShape(9, 9);

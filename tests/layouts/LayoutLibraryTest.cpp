@@ -1,6 +1,7 @@
 // The layout library file, its export file, and the page new puzzles get.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -92,6 +93,39 @@ TEST_F(LayoutLibraryTest, DeletingMovesLaterRecordsUnderTheDefaultIndex) {
   EXPECT_EQ(test::FileSize(lib), 0);
   PageLayout l;
   EXPECT_EQ(LoadLayout(lib, 0, l), LayoutSource::BuiltIn);
+}
+
+TEST_F(LayoutLibraryTest, TheDefaultFollowsItsRecordThroughDeletes) {
+  for (const char* name : {"A", "B", "C", "D"}) Add(name);
+  long defaultPage = 2;  // "C"
+  const auto remove = [&](long index) {
+    ASSERT_TRUE(DeleteLayout(lib, index).ok);
+    defaultPage = DefaultAfterDelete(defaultPage, index);
+  };
+  remove(3);  // after the default: unchanged
+  EXPECT_EQ(LoadedName(lib, defaultPage), "C");
+  remove(0);  // before it: moves down with its record
+  EXPECT_EQ(defaultPage, 1);
+  EXPECT_EQ(LoadedName(lib, defaultPage), "C");
+  remove(1);  // the default itself: record 0 takes over, also when it was the last record
+  EXPECT_EQ(defaultPage, 0);
+  EXPECT_EQ(LoadedName(lib, defaultPage), "B");
+
+  EXPECT_EQ(DefaultAfterDelete(9, 4), 8) << "past the end, it stays past the end";
+}
+
+TEST_F(LayoutLibraryTest, EntryTextShowsPaperOrRoundedCustomSizeAndTheDefaultMarker) {
+  LayoutEntry e{"Worksheet", 3, "Letter", 8.5, 11};
+  EXPECT_EQ(LayoutEntryText(e, 0), "Worksheet (Letter)");
+  EXPECT_EQ(LayoutEntryText(e, 3), "Worksheet (Letter)  <<DEFAULT>>");
+  EXPECT_EQ(LayoutEntryText(e, 4), "Worksheet (Letter)");
+
+  // The inch mark whatever the unit: centimetres are shown as they are stored.
+  e = {"Poster", 0, "Custom", 29.5, 41.49};
+  EXPECT_EQ(LayoutEntryText(e, 0), "Poster (Custom 30\" x 41\")  <<DEFAULT>>");
+  // A damaged record still gives a readable entry.
+  e = {"", 1, "Custom", std::nan(""), 1e300};
+  EXPECT_EQ(LayoutEntryText(e, 0), " (Custom 0\" x 0\")");
 }
 
 TEST_F(LayoutLibraryTest, ReplaceWritesInPlaceAndFailuresReportTheirMessages) {

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <cstring>
@@ -67,17 +66,7 @@ class SelectShapesTest : public testing::Test {
     QListWidgetItem* item = d.ShapeBox()->currentItem();
     return item && item->isSelected() ? item->text().toStdString() : "<none>";
   }
-  // A mouse click on a list row, as the user makes it (current item first, selection after).
-  static void ClickRow(const TSelectShapes& d, int row) {
-    QListWidget* box = d.ShapeBox();
-    const QPoint at = box->visualItemRect(box->item(row)).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-      QMouseEvent event(type, at, box->viewport()->mapToGlobal(at), Qt::LeftButton,
-                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                        Qt::NoModifier);
-      QApplication::sendEvent(box->viewport(), &event);
-    }
-  }
+  static void ClickRow(const TSelectShapes& d, int row) { test::ClickRow(d.ShapeBox(), row); }
   static bool Enabled(const TSelectShapes& d, const char* name) {
     return d.findChild<QPushButton*>(name)->isEnabled();
   }

@@ -1,7 +1,10 @@
 // Fixed-size record files shared by groups and libraries.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+
+#include "base/IoError.h"
 
 #include "storage/RecordFile.h"
 #include "support/TempDir.h"
@@ -48,6 +51,34 @@ TEST(RecordFile, DeleteDropsATrailingFragment) {
   test::WriteText(f, "aaaabbbbcc");
   ASSERT_TRUE(DeleteRecord(f, 1, 4));
   EXPECT_EQ(Contents(f), "aaaa");
+}
+
+TEST(RecordFile, BatchesLandWholeOrNotAtAll) {
+  test::TempDir dir;
+  const std::string f = dir.File("r.dat");
+  const char* batch[] = {"dddd", "eeee", "ffff"};
+  auto from = [&](long i, void* out) { std::memcpy(out, batch[i], 4); };
+  ASSERT_TRUE(AppendRecords(f, 4, 2, from));  // created when missing
+  EXPECT_EQ(Contents(f), "ddddeeee");
+  test::WriteText(f, "aaaabb");  // a partial record at the end is written over
+  ASSERT_TRUE(AppendRecords(f, 4, 3, from));
+  EXPECT_EQ(Contents(f), "aaaaddddeeeeffff");
+
+  auto failing = [&](long i, void* out) {
+    if (i == 2) throw IoError("source gone");
+    from(i, out);
+  };
+  EXPECT_THROW(AppendRecords(f, 4, 3, failing), IoError);
+  EXPECT_EQ(Contents(f), "aaaaddddeeeeffff");
+  EXPECT_THROW(WriteRecords(f, 4, 3, failing), IoError);
+  EXPECT_EQ(Contents(f), "aaaaddddeeeeffff");
+  ASSERT_TRUE(WriteRecords(f, 4, 1, from));
+  EXPECT_EQ(Contents(f), "dddd");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                          std::filesystem::directory_iterator()),
+            1);
+  EXPECT_FALSE(AppendRecords(dir.File("no/such/r.dat"), 4, 1, from));
+  EXPECT_FALSE(WriteRecords(dir.File("no/such/r.dat"), 4, 1, from));
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 // Program-wide values for window tests.
 #include "support/AppFixture.h"
 
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+
 #include "base/Settings.h"
 #include "widgets/FormLayout.h"
 
@@ -11,6 +15,16 @@ void ResetProgramWide(const AppPaths& paths) {
   Forms() = FormGlobals{};
   Forms().screenWidth = 1280;
   Forms().screenHeight = 1024;
+}
+
+void ClickRow(QListWidget* box, int row) {
+  const QPoint at = box->visualItemRect(box->item(row)).center();
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, box->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(box->viewport(), &event);
+  }
 }
 
 }  // namespace gw::test

@@ -4,11 +4,16 @@
 #include "base/AppPaths.h"
 #include "session/PuzzleHost.h"
 
+class QListWidget;
+
 namespace gw::test {
 
 // Settings at their defaults for these folders; forms unscaled on a 1280 x 1024 screen with the
 // default fonts.
 void ResetProgramWide(const AppPaths& paths);
+
+// A mouse click on a list row, as the user makes it (current item first, selection after).
+void ClickRow(QListWidget* box, int row);
 
 // Stands in for the main window: owns the state and counts the saves it is told about.
 class FakeHost : public PuzzleHost {

@@ -1,6 +1,7 @@
 // gridwright-make run as a user runs it: real processes, temporary folders.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -9,8 +10,10 @@
 
 #include <sys/wait.h>
 
+#include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
+#include "support/OldFiles.h"
 #include "support/TempDir.h"
 #include "tools/MakePuzzle.h"
 
@@ -149,6 +152,9 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
   for (int i = 0; i < 331; ++i) many += "WORD" + std::to_string(i) + "\n";
   test::WriteText(dir_.File("many.txt"), many);
   test::WriteText(dir_.File("long.txt"), std::string(40, 'A') + "\nCAT\n");
+  // Folders in the places of the libraries.
+  std::filesystem::create_directories(dir_.File("badlib/QLFPAGE.DAT"));
+  std::filesystem::create_directories(dir_.File("badshapes/QLFLAY.DAT"));
 
   struct Case {
     std::string arguments;
@@ -168,6 +174,8 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
       {Common() + "--title \"   \"", 2, "No title specified.  Please correct."},
       {Common() + "--pick 9", 2, "--pick takes 1 to 4"},
       {"animals.txt --library lib", 2, "--group is required"},
+      {"animals.txt --library badlib --group G.QL3", 2, "Cannot read the page layout library"},
+      {"animals.txt --library badshapes --group G.QL3 --shape Heart", 2, "Cannot read the shape"},
   };
   for (const Case& c : cases) {
     const ToolRun run = Make(c.arguments, dir_.Path());
@@ -175,6 +183,36 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
     EXPECT_NE(run.out.find(c.message), std::string::npos) << c.arguments << "\n" << run.out;
   }
   EXPECT_EQ(test::ReadBytes(dir_.File("G.QL3")), before);
+}
+
+TEST_F(MakeToolTest, RepeatedWordsAreRefusedUnlessAllowed) {
+  test::WriteText(dir_.File("pets.txt"), "CAT : purrs\nDOG\ncat : again\nHAMSTER\n");
+  const ToolRun refused = Make("pets.txt --library lib --group G.QL3", dir_.Path());
+  EXPECT_EQ(refused.code, 2) << refused.out;
+  EXPECT_NE(refused.out.find("The word CAT appears more than once."), std::string::npos)
+      << refused.out;
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
+
+  const ToolRun allowed =
+      Make("pets.txt --library lib --group G.QL3 --allow-duplicates --seed 3", dir_.Path());
+  ASSERT_EQ(allowed.code, 0) << allowed.out;
+  std::vector<std::string> stored;
+  for (int i = 1; i <= 4; ++i) stored.push_back(Record(0)->Word(i).Get());
+  EXPECT_NE(std::find(stored.begin(), stored.end(), "CAT"), stored.end());
+  EXPECT_NE(std::find(stored.begin(), stored.end(), "cat"), stored.end());
+  EXPECT_NE(Make("--help", dir_.Path()).out.find("--allow-duplicates"), std::string::npos);
+}
+
+TEST_F(MakeToolTest, ARunGivenUpOnRefusedTriesSaysTheScreenRefusedThem) {
+  // A hand-written entry ending in a space: a Q beside an empty cell, which every grid has.
+  test::WriteText(dir_.File("lib/BADLIST.TXT"), "q \n");
+  test::WriteText(dir_.File("quiz.txt"), "QUIZ\nLION\n");
+  const ToolRun run = Make("quiz.txt --library lib --group G.QL3 --seed 4", dir_.Path());
+  EXPECT_EQ(run.code, 3) << run.out;
+  EXPECT_NE(run.out.find("Offensive-word screening refused every attempt"), std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.out.find("directions"), std::string::npos) << run.out;
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
 }
 
 TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNothing) {
@@ -195,6 +233,157 @@ TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNo
   const ToolRun run = Make(Common() + "--shape-file none.LAY", dir_.Path());
   EXPECT_EQ(run.code, 3) << run.out;
   EXPECT_EQ(ListGroup(dir_.File("G.QL3")).titles.size(), 1u);
+}
+
+TEST_F(MakeToolTest, ConvertTurnsAFolderOfOldFilesIntoAGroupAndShapes) {
+  std::filesystem::create_directory(dir_.File("old"));
+  const auto titles = test::WriteOldFileSet(dir_.File("old"), 4, true);
+  const ToolRun run = Make("--convert old --library lib", dir_.Path());
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out,
+            "4 puzzles converted into lib/OLDPUZZ.QL3\n"
+            "1 damaged puzzle could not be converted.  The previous version's file was kept as "
+            "\"QLFUPUZZ.BAK\".\n"
+            "2 shapes added to lib/QLFLAY.DAT\n");
+  const GroupListing listing = ListGroup(dir_.File("lib/OLDPUZZ.QL3"));
+  ASSERT_EQ(listing.titles.size(), titles.size());
+  for (size_t i = 0; i < titles.size(); ++i)
+    EXPECT_EQ(listing.titles[i].title, titles[i].substr(0, 35));
+  EXPECT_EQ(listing.categories, (std::vector<std::string>{"Version 2.0 Puzzles"}));
+  const auto shapes = ListShapes(dir_.File("lib/QLFLAY.DAT"));
+  ASSERT_TRUE(shapes);
+  EXPECT_EQ(shapes->size(), 2u);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("old/QLFUPUZZ.DAT")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("old/QLFULAY.DAT")));
+
+  const ToolRun again = Make("--convert old --library lib", dir_.Path());
+  EXPECT_EQ(again.code, 0);
+  EXPECT_NE(again.out.find("Nothing to convert"), std::string::npos) << again.out;
+  EXPECT_EQ(Make("--convert missing --library lib", dir_.Path()).code, 2);
+
+  // A library folder that cannot take the group keeps the old file.
+  test::WriteOldFileSet(dir_.File("old"), 1, false);
+  std::filesystem::remove(dir_.File("old/QLFULAY.DAT"));
+  std::filesystem::create_directory(dir_.File("full"));
+  std::filesystem::create_directory(dir_.File("full/OLDPUZZ.QL3"));  // a folder in its way
+  const ToolRun blocked = Make("--convert old --library full", dir_.Path());
+  EXPECT_EQ(blocked.code, 3) << blocked.out;
+  EXPECT_TRUE(std::filesystem::exists(dir_.File("old/QLFUPUZZ.DAT")));
+}
+
+TEST_F(MakeToolTest, ImportPicksPuzzlesByTitleInListOrderAndConvertsQlxFiles) {
+  ASSERT_EQ(Make(Common() + "--title Zebras --seed 1", dir_.Path()).code, 0);
+  ASSERT_EQ(Make(Common() + "--title antelopes --seed 2", dir_.Path()).code, 0);
+  ASSERT_EQ(Make(Common() + "--title Lions --seed 3", dir_.Path()).code, 0);
+  const std::vector<char> source = test::ReadBytes(dir_.File("G.QL3"));
+
+  ToolRun run = Make("--import G.QL3 --group Year4.QL3 --pick-title ZEBRAS --pick-title Antelopes",
+                     dir_.Path());
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out,
+            "Record 0 of Year4.QL3: antelopes\nRecord 1 of Year4.QL3: Zebras\n2 puzzles "
+            "imported.\n");
+  const std::vector<char> year4 = test::ReadBytes(dir_.File("Year4.QL3"));
+  ASSERT_EQ(year4.size(), 2 * sizeof(PuzzleRecord));
+  EXPECT_TRUE(std::equal(year4.begin(), year4.begin() + sizeof(PuzzleRecord),
+                         source.begin() + sizeof(PuzzleRecord)));
+
+  ASSERT_EQ(Make("--import G.QL3 --group All.QL3", dir_.Path()).code, 0);
+  std::vector<std::string> all;
+  for (const auto& t : ListGroup(dir_.File("All.QL3")).titles) all.push_back(t.title);
+  EXPECT_EQ(all, (std::vector<std::string>{"antelopes", "Lions", "Zebras"}));
+
+  test::WriteBytes(dir_.File("Moon.QLX"),
+                   test::QlxBytes(test::OldPuzzleBytes({"Moon", 10, {"CRATER", "DUST"}, 1})));
+  run = Make("--import Moon.QLX --group Year4.QL3 --library lib", dir_.Path());
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out, "Record 2 of Year4.QL3: Moon (Version 2.0 Puzzles, 2 words)\n");
+
+  // Refusals leave every file as it was.
+  const std::vector<char> before = test::ReadBytes(dir_.File("Year4.QL3"));
+  test::WriteBytes(dir_.File("Bad.QLX"), {'Q', 'L', 'X'});
+  for (const char* bad :
+       {"--import G.QL3 --group Year4.QL3 --pick-title Tigers",
+        "--import Year4.QL3 --group ./year4.ql3", "--import words.txt --group Year4.QL3",
+        "--import Moon.QLX --group Year4.QL3 --pick-title Moon",
+        "--import Bad.QLX --group Year4.QL3", "--import G.QL3"}) {
+    const ToolRun refused = Make(bad, dir_.Path());
+    EXPECT_EQ(refused.code, 2) << bad << "\n" << refused.out;
+  }
+  EXPECT_EQ(Make("--import G.QL3 --group no/such/Year4.QL3", dir_.Path()).code, 3);
+  EXPECT_EQ(test::ReadBytes(dir_.File("Year4.QL3")), before);
+}
+
+TEST_F(MakeToolTest, WordFilesGoOutAndComeBackWithTheirAccents) {
+  // UTF-8 in, Windows-1252 in the record and in the exported file.
+  test::WriteText(dir_.File("utf8.txt"),
+                  "\xC3\x91"
+                  "AND\xC3\x9A : a bird\nCAF\xC3\x89\nlion : king: of beasts\n");
+  ASSERT_EQ(Make("utf8.txt --library lib --group G.QL3 --seed 4", dir_.Path()).code, 0);
+  EXPECT_EQ(ShowPuzzle(*Record(0)).find("?"), std::string::npos);
+  const ToolRun out = Make("--export-words G.QL3 0 out.txt --sep /", dir_.Path());
+  ASSERT_EQ(out.code, 0) << out.out;
+  auto padded = [](const std::string& word) { return word + std::string(31 - word.size(), ' '); };
+  EXPECT_EQ(test::ReadText(dir_.File("out.txt")), padded("CAF\xC9") + "/ \r\n" + padded("lion") +
+                                                      "/ king: of beasts\r\n" +
+                                                      padded("\xD1"
+                                                             "AND\xDA") +
+                                                      "/ a bird\r\n");
+  ASSERT_EQ(Make("out.txt --library lib --group H.QL3 --seed 4 --sep /", dir_.Path()).code, 0);
+  const auto again = Record(0, "H.QL3");
+  std::vector<std::string> before, after;
+  for (int i = 1; i <= 3; ++i) {
+    before.push_back(Record(0)->Word(i).Get() + "|" + Record(0)->Clue(i).Get());
+    after.push_back(again->Word(i).Get() + "|" + again->Clue(i).Get());
+  }
+  std::sort(before.begin(), before.end());
+  std::sort(after.begin(), after.end());
+  EXPECT_EQ(after, before);
+
+  ASSERT_EQ(Make("--export-words G.QL3 0 words.txt --form words", dir_.Path()).code, 0);
+  EXPECT_EQ(test::ReadText(dir_.File("words.txt")),
+            "CAF\xC9\r\nlion\r\n\xD1"
+            "AND\xDA\r\n");
+
+  // Letters a puzzle cannot hold are refused, not turned into question marks.
+  test::WriteText(dir_.File("foreign.txt"), "\xE4\xB8\xAD\xE6\x96\x87\nCAT\n");
+  const ToolRun foreign = Make("foreign.txt --library lib --group G.QL3", dir_.Path());
+  EXPECT_EQ(foreign.code, 2);
+  EXPECT_NE(foreign.out.find("U+4E2D, U+6587"), std::string::npos) << foreign.out;
+  EXPECT_EQ(Make("--export-words G.QL3 5 x.txt", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--export-words G.QL3 0 x.txt --form pairs", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--export-words G.QL3 0 nowhere/x.txt", dir_.Path()).code, 3);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.txt")));
+}
+
+TEST_F(MakeToolTest, LayoutsAreListedExchangedDeletedAndMarkedAsTheDefault) {
+  for (const char* name : {"Plain", "Wide", "Tall"}) {
+    PageLayout l;
+    MakeBuiltInDefaultLayout(l);
+    l.layoutName.Set(name);
+    ASSERT_TRUE(AppendLayout(dir_.File("lib/QLFPAGE.DAT"), l).ok);
+  }
+  const std::string layouts = "--layouts --library lib";
+  // The default is the program's setting in the current folder.
+  ASSERT_EQ(Make(layouts + " --default 2", dir_.Path()).code, 0);
+  ASSERT_EQ(Make(layouts + " --export 1 wide.pag", dir_.Path()).code, 0);
+  ASSERT_EQ(Make(layouts + " --import wide.pag", dir_.Path()).code, 0);
+  // A record before the default goes: the default stays on its layout.
+  const ToolRun run = Make(layouts + " --delete 0", dir_.Path());
+  EXPECT_EQ(run.code, 0);
+  EXPECT_EQ(run.out, "0\tWide (Letter)\n1\tTall (Letter)  <<DEFAULT>>\n2\tWide (Letter)\n");
+  EXPECT_NE(test::ReadText(dir_.File("QUARL3.INI")).find("Default Page=1"), std::string::npos);
+
+  // Refused with a message: no such record, a damaged file, a bad command line.
+  test::WriteText(dir_.File("short.pag"), "PAG1.0 and far too short");
+  const long size = test::FileSize(dir_.File("lib/QLFPAGE.DAT"));
+  for (const char* bad : {" --export 3 x.pag", " --import short.pag", " --delete 0 --default 1"}) {
+    const ToolRun refused = Make(layouts + bad, dir_.Path());
+    EXPECT_EQ(refused.code, 2) << bad << ": " << refused.out;
+    EXPECT_EQ(refused.out.rfind("gridwright-make: ", 0), 0u) << bad;
+  }
+  EXPECT_EQ(test::FileSize(dir_.File("lib/QLFPAGE.DAT")), size);
+  EXPECT_EQ(test::FileSize(dir_.File("x.pag")), -1);
 }
 
 TEST(ShowPuzzle, MarksFillLettersAndCellsOutsideTheShape) {

@@ -1,0 +1,90 @@
+// The common part of the word/clue text import and export dialogs.
+#include "editor/WordFileDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "base/TextCodec.h"
+#include "widgets/FormLayout.h"
+#include "widgets/SortedItem.h"
+
+namespace gw {
+
+WordFileDialog::WordFileDialog(const char* caption, int listWidth, const FormCaptions& forms,
+                               QWidget* parent)
+    : QDialog(parent), buttonsLeft_(listWidth + 28) {
+  setWindowTitle(QString::fromLatin1(caption));
+  resize(buttonsLeft_ + 168, 340);
+  setFont(DesignFont(13));
+
+  listBox1_ = Named(new QListWidget(this), "ListBox1", {12, 12, listWidth, 316});
+  listBox1_->setSelectionMode(QAbstractItemView::MultiSelection);  // each click toggles a line
+  listBox1_->setSortingEnabled(true);
+  // A line of up to 255 characters wraps rather than hiding its end behind a scroll bar.
+  listBox1_->setWordWrap(true);
+  listBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+  auto radio = [this](const char* name, const char* text, int top) {
+    return Named(new QRadioButton(QString::fromLatin1(text), this), name,
+                 {buttonsLeft_, top, 160, 22});
+  };
+  asWords_ = radio("AsWords", forms.words, 12);
+  asClues_ = radio("AsClues", forms.clues, 36);
+  asWordsAndClues_ = radio("AsWordsAndClues", forms.wordsAndClues, 60);
+  sepCharLabel_ = Named(new QLabel(QStringLiteral("Separator Char"), this), "SepCharLabel",
+                        {buttonsLeft_, 93, 100, 18});
+  sepChar_ = Named(new QLineEdit(this), "SepChar", {buttonsLeft_ + 104, 90, 28, 24});
+  sepChar_->setMaxLength(1);
+}
+
+QPushButton* WordFileDialog::Button(const char* name, const char* text, int top) {
+  auto* b =
+      Named(new QPushButton(QString::fromLatin1(text), this), name, {buttonsLeft_, top, 132, 28});
+  b->setAutoDefault(false);
+  return b;
+}
+
+WordFileForm WordFileDialog::CheckedForm() const {
+  if (asClues_->isChecked()) return WordFileForm::Clues;
+  if (asWordsAndClues_->isChecked()) return WordFileForm::WordsAndClues;
+  return WordFileForm::Words;
+}
+
+void WordFileDialog::CheckForm(WordFileForm form) {
+  QRadioButton* button = form == WordFileForm::Words   ? asWords_
+                         : form == WordFileForm::Clues ? asClues_
+                                                       : asWordsAndClues_;
+  button->setChecked(true);
+  sepCharLabel_->setVisible(form == WordFileForm::WordsAndClues);
+  sepChar_->setVisible(form == WordFileForm::WordsAndClues);
+}
+
+void WordFileDialog::OfferWordsOnly() {
+  asClues_->hide();
+  asWordsAndClues_->hide();
+}
+
+std::string WordFileDialog::TypedSeparatorText() const {
+  return TypedSeparator(FromQString(sepChar_->text()));
+}
+
+void WordFileDialog::ShowSeparator(char separator) {
+  sepChar_->setText(ToQString(std::string(1, separator)));
+}
+
+void WordFileDialog::ShowLines(const std::vector<std::string>& lines) {
+  listBox1_->clear();
+  for (const std::string& line : lines) listBox1_->addItem(new SortedItem(ToQString(line)));
+}
+
+std::vector<std::string> WordFileDialog::SelectedLines() const {
+  std::vector<std::string> lines;
+  for (int i = 0; i < listBox1_->count(); ++i)
+    if (listBox1_->item(i)->isSelected()) lines.push_back(FromQString(listBox1_->item(i)->text()));
+  return lines;
+}
+
+}  // namespace gw

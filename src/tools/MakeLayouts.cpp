@@ -1,0 +1,84 @@
+// gridwright-make --layouts: lists the page layout library and imports, exports, deletes and
+// marks the default layout, as the program's layout library dialog does.
+#include <iostream>
+
+#include "base/AppPaths.h"
+#include "base/IoError.h"
+#include "base/Settings.h"
+#include "base/SettingsFile.h"
+#include "layouts/LayoutLibrary.h"
+#include "tools/MakeCommands.h"
+
+namespace gw::cli {
+namespace {
+
+// A failure of the library itself is not the user's input.
+int Failed(const OpResult& result) {
+  return Fail(result.caption == "Disk Error" ? kCannotDo : kBadInput, result.message);
+}
+
+}  // namespace
+
+int RunLayouts(const Args& args) {
+  std::string libraryDir = DefaultLibraryDir();
+  std::string action, file;
+  std::optional<long> record;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool takesRecord = a == "--export" || a == "--delete" || a == "--default";
+    size_t values = 0;
+    if (a == "--export")
+      values = 2;
+    else if (takesRecord || a == "--library" || a == "--import")
+      values = 1;
+    else
+      return UsageError("unknown option " + a);
+    if (i + values >= args.size())
+      return UsageError(a + (values == 2 ? " needs a record and a file" : " needs a value"));
+    if (a == "--library") {
+      libraryDir = args[++i];
+      continue;
+    }
+    if (!action.empty())
+      return UsageError("one of --import, --export, --delete, --default at a time");
+    action = a;
+    if (takesRecord) {
+      record = Number(args[++i], 0, 1000000);
+      if (!record) return UsageError(a + " takes a record number");
+    }
+    if (a == "--import" || a == "--export") file = args[++i];
+  }
+
+  const std::string library = LayoutLibraryPath(AppPaths{libraryDir, libraryDir});
+  // The default page lives in the settings of the current folder, as for the program.
+  const AppPaths here = AppPaths::FromRunningProgram();
+  SettingsValues settings = SettingsValues::Defaults(here);
+  LoadSettings(SettingsFilePath(here), settings);
+  const long before = settings.defaultPage;
+
+  try {
+    const long count = static_cast<long>(ListLayouts(library).size());
+    if (record && *record >= count)
+      return Fail(kBadInput, "the library has no layout " + std::to_string(*record));
+    if (action == "--import") {
+      if (const OpResult r = ImportLayout(library, file); !r.ok) return Failed(r);
+    } else if (action == "--export") {
+      if (const OpResult r = ExportLayout(library, *record, file); !r.ok) return Failed(r);
+    } else if (action == "--delete") {
+      if (const OpResult r = DeleteLayout(library, *record); !r.ok) return Failed(r);
+      settings.defaultPage = DefaultAfterDelete(settings.defaultPage, *record);
+    } else if (action == "--default") {
+      settings.defaultPage = *record;
+    }
+    if (settings.defaultPage != before && !SaveSettings(SettingsFilePath(here), settings))
+      return Fail(kCannotDo, "cannot write " + SettingsFilePath(here));
+    for (const LayoutEntry& entry : ListLayouts(library))
+      std::cout << entry.index << '\t' << ToTerminal(LayoutEntryText(entry, settings.defaultPage))
+                << '\n';
+  } catch (const IoError& e) {
+    return Fail(kCannotDo, e.what());
+  }
+  return kDone;
+}
+
+}  // namespace gw::cli

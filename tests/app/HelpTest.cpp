@@ -1,0 +1,91 @@
+// Help from the main window, and the help window over the collection the build packs.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QListWidget>
+#include <QResource>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "app/MainWin.h"
+#include "support/AppFixture.h"
+#include "support/Seams.h"
+#include "support/TempDir.h"
+#include "widgets/Help.h"
+#include "widgets/HelpViewer.h"
+
+namespace gw {
+namespace {
+
+// Every keyword a window opens help at; each must lead to a real page.
+const char* const kProgramKeywords[] = {"Data Exchange via Internet", "Report Window",
+                                        "WORD SEARCH OBJECTS"};
+
+TEST(Help, TheMainWindowOpensTheContentsAndTheDataExchangeTopic) {
+  test::TempDir dir;
+  const AppPaths paths(dir.Path(), dir.Path());
+  test::ResetProgramWide(paths);
+  test::ScriptedSeams seams;
+  std::vector<std::string> opened;
+  SetHelpHandler([&](const std::string& keyword) { opened.push_back(keyword); });
+  {
+    TMainWin win(paths);
+    win.findChild<QAction*>("ContentsItem")->trigger();
+    win.findChild<QAction*>("DataExchangeItem")->trigger();
+    win.findChild<QToolButton*>("SpeedHelp")->click();
+  }
+  SetHelpHandler({});
+  EXPECT_EQ(opened, (std::vector<std::string>{"", "Data Exchange via Internet", ""}));
+  EXPECT_TRUE(seams.Texts().empty());
+}
+
+TEST(Help, AMissingOrDamagedCollectionIsReported) {
+  test::TempDir dir;
+  test::ScriptedSeams seams;
+  ShowHelp(nullptr, AppPaths(dir.Path(), dir.Path()), "Report Window");
+  EXPECT_EQ(seams.Single(),
+            "The help file could not be located.  Please make sure the help file was installed.");
+  seams.Clear();
+  test::WriteText(dir.File("QUARL.HLP"), "not a help collection");
+  ShowHelp(nullptr, AppPaths(dir.Path(), dir.Path()));
+  EXPECT_EQ(seams.Single(),
+            "The help file could not be located.  Please make sure the help file was installed.");
+}
+
+class HelpViewerTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(QResource::registerResource(GW_HELP_FILE, "/t")); }
+  static void TearDownTestSuite() { QResource::unregisterResource(GW_HELP_FILE, "/t"); }
+};
+
+TEST_F(HelpViewerTest, EveryKeywordTheProgramUsesOpensItsPage) {
+  THelpViewer viewer(QStringLiteral(":/t"));
+  ASSERT_TRUE(viewer.Loaded());
+  viewer.OpenContents();
+  EXPECT_EQ(viewer.Current(), "index.html");
+  for (const char* keyword : kProgramKeywords) {
+    EXPECT_TRUE(viewer.OpenKeyword(keyword)) << keyword;
+    EXPECT_NE(viewer.Current(), "index.html") << keyword;
+    EXPECT_GT(viewer.Page()->toPlainText().size(), 200) << keyword;
+  }
+  EXPECT_FALSE(viewer.OpenKeyword("no such topic"));
+  auto* index = viewer.findChild<QListWidget*>("IndexList");
+  for (int i = 0; i < index->count(); ++i)
+    EXPECT_TRUE(index->item(i)->isHidden()) << index->item(i)->text().toStdString();
+}
+
+TEST_F(HelpViewerTest, SearchListsTheTopicsHoldingEveryWord) {
+  THelpViewer viewer(QStringLiteral(":/t"));
+  viewer.Search(QStringLiteral("answer KEY"));
+  auto* results = viewer.findChild<QListWidget*>("SearchResults");
+  ASSERT_GT(results->count(), 0);
+  emit results->itemActivated(results->item(0));
+  EXPECT_TRUE(
+      viewer.Page()->toPlainText().contains(QStringLiteral("answer key"), Qt::CaseInsensitive));
+  viewer.Search(QStringLiteral("answer xylophonic"));
+  ASSERT_EQ(results->count(), 1);
+  EXPECT_EQ(results->item(0)->text(), "(no topic holds every word)");
+}
+
+}  // namespace
+}  // namespace gw

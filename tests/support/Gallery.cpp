@@ -1,0 +1,205 @@
+// Every window of the program, with representative content.
+#include "support/Gallery.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QResource>
+#include <filesystem>
+
+#include "app/AboutBox.h"
+#include "app/ExportPuzzles.h"
+#include "app/ImportPuzzles.h"
+#include "app/MainWin.h"
+#include "app/PuzzlePickList.h"
+#include "app/TipOfDay.h"
+#include "app/UserManual.h"
+#include "base/Settings.h"
+#include "base/TextCodec.h"
+#include "designer/ListPages.h"
+#include "editor/DoIntChars.h"
+#include "editor/Import.h"
+#include "editor/MyExport.h"
+#include "editor/WordFile.h"
+#include "editor/WordGrid.h"
+#include "editor/WordList.h"
+#include "generator/BlowItUp.h"
+#include "generator/BonusQuestion.h"
+#include "generator/ChangeThePhrase.h"
+#include "generator/CreatedPuzzle.h"
+#include "generator/CreationAttempts.h"
+#include "generator/FillLetters.h"
+#include "generator/PlacementEngine.h"
+#include "shapes/DoShapes.h"
+#include "shapes/SelectShapes.h"
+#include "shapes/ShapeLibrary.h"
+#include "storage/PuzzleGroup.h"
+#include "widgets/FormLayout.h"
+#include "widgets/HelpViewer.h"
+
+namespace gw::test {
+
+namespace fs = std::filesystem;
+
+GalleryContext::GalleryContext(const std::string& binDir, const std::string& wordList)
+    : paths_(dir_.Path(), dir_.Path()) {
+  for (const char* file : {"QLFLAY.DAT", "QLFPAGE.DAT", "Samples.QL3", "QUARL.HLP"})
+    fs::copy_file(binDir + "/" + file, dir_.File(file));
+  // The main window opens the default group, as on a first start.
+  fs::copy_file(binDir + "/Samples.QL3", dir_.File("DEFAULT.QL3"));
+  ResetProgramWide(paths_);
+  AppSettings().lastGroup = dir_.File("Samples.QL3");
+  AppState& s = host_.state;
+  s.paths = paths_;
+  s.groupFile = dir_.File("Samples.QL3");
+  s.listing = ListGroup(s.groupFile);
+  ReadPuzzle(s.groupFile, 0, *s.currentPuzzle);
+  ReadShape(ShapeLibraryPath(paths_), 0, s.currentShape);
+
+  // Candidates from a shipped word list on the shape, as "&Create" would make them.
+  auto puzzle = std::make_unique<PuzzleRecord>();
+  InitNewPuzzle(*puzzle);
+  int count = 0;
+  if (const auto file = ReadWordFile(wordList))
+    for (const std::string& line : file->lines) {
+      const WordAndClue entry = SplitWordClue(line, ":");
+      if (!entry.word.empty() && count < kMaxWords) {
+        ++count;
+        puzzle->Word(count).Set(entry.word);
+        puzzle->Clue(count).Set(entry.clue);
+      }
+    }
+  puzzle->wordCount = static_cast<int16_t>(count);
+  puzzle->gridWidth = static_cast<int16_t>(ClampedShapeWidth(s.currentShape));
+  puzzle->gridHeight = static_cast<int16_t>(ClampedShapeHeight(s.currentShape));
+  PlacementOptions options;
+  options.attempts = 50;
+  options.seed = 7;
+  RunPlacementEngine(*puzzle, s.currentShape, options, {}, s.candidates);
+  QResource::registerResource(QString::fromStdString(dir_.File("QUARL.HLP")),
+                              QStringLiteral("/gallery-help"));
+}
+
+GalleryContext::~GalleryContext() {
+  QResource::unregisterResource(QString::fromStdString(dir_.File("QUARL.HLP")),
+                                QStringLiteral("/gallery-help"));
+}
+
+void SetScale(double scale) {
+  Forms().screenWidth = 2800;
+  Forms().screenHeight = 2400;
+  Forms().scaleFactor = scale;
+}
+
+void ShowAndSettle(QWidget* window) {
+  window->show();
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+namespace {
+
+long WindowSizeFor(double scale) {
+  return scale >= 2.0 ? 1280 : scale >= 1.6 ? 1024 : scale >= 1.25 ? 800 : 640;
+}
+
+// The import and export dialogs work on the editor's grid: a hidden one holding the current
+// puzzle's words, owned by the dialog.
+template <typename Dialog>
+std::unique_ptr<QWidget> OnPuzzleGrid(GalleryContext& c) {
+  auto* grid = new WordGrid;
+  const PuzzleRecord& p = *c.Host().state.currentPuzzle;
+  for (int row = 1; row <= WordGrid::kRows; ++row) {
+    grid->SetCell(WordGrid::kWord, row, ToQString(p.Word(row).Get()));
+    grid->SetCell(WordGrid::kClue, row, ToQString(p.Clue(row).Get()));
+  }
+  auto dialog = std::make_unique<Dialog>(*grid);
+  grid->setParent(dialog.get());
+  grid->hide();
+  return dialog;
+}
+
+}  // namespace
+
+std::vector<GalleryWindow> AllWindows() {
+  using W = std::unique_ptr<QWidget>;
+  return {
+      {"main-window",
+       [](GalleryContext& c) -> W {
+         // The main window reads its size from the settings file; choose it as a user would.
+         const long size = WindowSizeFor(Forms().scaleFactor);
+         auto main = std::make_unique<TMainWin>(c.Paths());
+         main->ScreenSizeClick(size);
+         return main;
+       }},
+      {"tip-of-the-day", [](GalleryContext&) -> W { return std::make_unique<TTipOfDay>(); }},
+      {"about", [](GalleryContext&) -> W { return std::make_unique<TAboutBox>(); }},
+      {"user-manual-notice",
+       [](GalleryContext& c) -> W { return std::make_unique<TUserManual>(c.Paths()); }},
+      {"help",
+       [](GalleryContext&) -> W {
+         auto help = std::make_unique<THelpViewer>(QStringLiteral(":/gallery-help"));
+         help->OpenKeyword("Report Window");
+         return help;
+       }},
+      {"word-list-editor-new",
+       [](GalleryContext& c) -> W {
+         c.Host().state.newPuzzle = true;
+         return std::make_unique<TWordList>(c.Host(), QStringLiteral("Create New Puzzle"));
+       }},
+      {"word-list-editor-modify",
+       [](GalleryContext& c) -> W {
+         c.Host().state.newPuzzle = false;
+         return std::make_unique<TWordList>(c.Host(), QStringLiteral("Modify Existing Puzzle"));
+       }},
+      {"word-file-import", [](GalleryContext& c) { return OnPuzzleGrid<TImport>(c); }},
+      {"word-file-export", [](GalleryContext& c) { return OnPuzzleGrid<TMyExport>(c); }},
+      {"international-characters",
+       [](GalleryContext&) -> W { return std::make_unique<TDoIntChars>(); }},
+      {"building-puzzles",
+       [](GalleryContext& c) -> W {
+         static PlacementOptions options;
+         options.attempts = 5;
+         options.seed = 3;
+         AppState& s = c.Host().state;
+         return std::make_unique<TCreationAttempts>(*s.currentPuzzle, s.currentShape, options,
+                                                    ScreenFunction{}, s.candidates);
+       }},
+      {"candidates",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TCreatedPuzzle>(c.Host(), c.Host().state.candidates);
+       }},
+      {"enlarged-view",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TBlowItUp>(*c.Host().state.candidates[0].record,
+                                            QStringLiteral("Puzzle 1"));
+       }},
+      {"phrase",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TChangeThePhrase>(*c.Host().state.currentPuzzle);
+       }},
+      {"bonus-question",
+       [](GalleryContext&) -> W {
+         return std::make_unique<TBonusQuestion>("Which animal is the tallest?");
+       }},
+      {"import-puzzles",
+       [](GalleryContext& c) -> W {
+         AppState& s = c.Host().state;
+         auto import = std::make_unique<TImportPuzzles>(s, s.groupFile);
+         import->List().SelectAllClick();
+         return import;
+       }},
+      {"export-puzzles",
+       [](GalleryContext& c) -> W { return std::make_unique<TExportPuzzles>(c.Host().state); }},
+      {"page-layouts",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TListPages>(c.Paths(), ListPagesMode::Manage, nullptr);
+       }},
+      {"shapes",
+       [](GalleryContext& c) -> W { return std::make_unique<TSelectShapes>(c.Host().state); }},
+      {"shape-editor",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TDoShapes>(c.Host().state, TDoShapes::kModify, 0);
+       }},
+  };
+}
+
+}  // namespace gw::test
