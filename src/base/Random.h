@@ -22,7 +22,19 @@ class Rng {
     s_[3] = Rotl(s_[3], 45);
     return result;
   }
-  // Uniform integer in 0..n-1 (0 when n <= 0).
+  // Moves the stream on by n numbers without working them out.
+  void Skip(int n) {
+    for (; n > 0; --n) {
+      const uint64_t t = s_[1] << 17;
+      s_[2] ^= s_[0];
+      s_[3] ^= s_[1];
+      s_[1] ^= s_[2];
+      s_[0] ^= s_[3];
+      s_[2] ^= t;
+      s_[3] = Rotl(s_[3], 45);
+    }
+  }
+  // Uniform integer in 0..n-1 (0 when n <= 0, drawing nothing).
   int Random(int n) {
     if (n <= 0) return 0;
     // Multiply-shift maps 32 random bits onto 0..n-1 without a division.

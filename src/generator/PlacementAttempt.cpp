@@ -267,6 +267,17 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& sh
     if (half_ > 0) shapeLanes_[Scratch::kLaneBase + r - half_] |= shapeRows_[r] << 32;
   }
 
+  // The directions switched on, and the offsets a round of scans draws for a word of L letters.
+  for (int d = 1; d <= 8; ++d)
+    if (directions_[static_cast<size_t>(d)]) wanted_ |= 1u << d;
+  for (int L = 0; L <= kGridStride; ++L)
+    for (int d = 1; d <= 8; ++d) {
+      if (!directions_[static_cast<size_t>(d)]) continue;
+      const DirectionStep& step = kDirectionSteps[static_cast<size_t>(d)];
+      roundDraws_[static_cast<size_t>(L)] += (step.rowStep != 0 ? height_ > L : height_ > 0) +
+                                             (step.columnStep != 0 ? width_ > L : width_ > 0);
+    }
+
   const int t = integration_ - 2;
   lowLimit_ = t < 0 ? t + 2 : -1;
   levels_ = t >= 1 ? t : (t < 0 ? t + 3 : 0);
@@ -365,7 +376,17 @@ bool AttemptBuilder::PlaceWord(int i, Rng& rng, Scratch& scratch) const {
   int d = local.Random(8) + 1;
   int c = 0;
   bool placed = false;
+  scratch.anyStarts_ = 0;
   for (;;) {
+    // Once every direction's starts are known, a round whose threshold none of them meets
+    // places nothing: it only draws its offsets.
+    if (c == 0 && (scratch.computed_ & wanted_) == wanted_ &&
+        !(scratch.anyStarts_ >> std::max(t, 0) & 1)) {
+      local.Skip(roundDraws_[static_cast<size_t>(L)]);
+      if (t <= 0) break;
+      --t;
+      continue;
+    }
     if (directions_[static_cast<size_t>(d)]) {
       const DirectionStep& step = kDirectionSteps[static_cast<size_t>(d)];
       const int rowOffset = local.Random(rowRange[step.rowStep + 1]);
@@ -451,6 +472,7 @@ void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) co
   const unsigned found = (dr != 0 ? kStraight : kAcross)[blocks <= 4 ? blocks : 0](q);
   for (int s = 0; s < 3; ++s)
     if (group[s] != 0) scratch.nonEmpty_[group[s]] = static_cast<uint8_t>(found >> (5 * s) & 31);
+  scratch.anyStarts_ |= (found | found >> 5 | found >> 10) & 31;
 }
 
 bool AttemptBuilder::ScanDirection(int i, int d, int t, int r, int c, Scratch& scratch) const {

@@ -47,6 +47,7 @@ class AttemptBuilder {
     uint64_t starts_[9][kLevels][kLanes];  // per direction, by lane: see ComputeStarts
     uint8_t nonEmpty_[9];  // per direction, a bit per level that has any start at all
     unsigned computed_;    // a bit per direction whose starts are known for the current word
+    unsigned anyStarts_;   // a bit per level at which some of those directions have starts
     int letterOrder_[30];  // the current word's letters, rarest in the grid first
     // The try's letterGrid, wordStart and wordEnd while its words are placed.
     FramedGrid grid_;
@@ -91,7 +92,9 @@ class AttemptBuilder {
   std::vector<int> outsideCells_;         // 0-based cells outside the shape
   uint64_t shapeRows_[Scratch::kRows] = {};
   uint64_t shapeLanes_[Scratch::kLanes] = {};
-  int half_ = 0;  // rows apart in a lane's two halves; 0 for a row a lane
+  int half_ = 0;         // rows apart in a lane's two halves; 0 for a row a lane
+  unsigned wanted_ = 0;  // a bit per direction switched on
+  std::array<int, kGridStride + 1> roundDraws_{};  // by word length: see PlaceWord
   int letterKinds_ = 0;
   std::array<bool, 9> directions_;
   int integration_;
