@@ -63,19 +63,15 @@ using Numbers4 = int64_t __attribute__((vector_size(32)));
 // each row is loaded once for all of them. Column steps are indexed 0 (rightward), 1 (none)
 // and 2 (leftward).
 struct StartQuery {
+  const AttemptBuilder::StartPlan* plan;
   const uint64_t* letterLanes;  // per distinct letter, kLanes lanes from lane 0: cells holding it
   const uint64_t* space;        // the empty cells, from lane 0
   const uint8_t* ids;           // the word's letters as distinct letters
   const int* order;             // the word's letters, rarest in the grid first
-  int length, rowStep;
-  int first, last;      // the start rows
-  int half;             // see AttemptBuilder::Scratch; 0 for a row a lane
-  int fromLane, lanes;  // the lanes holding the start rows
-  int levels, lowLimit;
-  // Per column step: the start columns in a lane's halves (none for a direction not wanted),
-  // and where its levels go (lanes from fromLane on).
-  uint64_t lowBits[3], highBits[3];
-  uint64_t* out[3];  // level k at out[s] + k * kLanes
+  int length;
+  // Per column step: where its levels go (lanes from fromLane on, level k at out[s] + k *
+  // kLanes).
+  uint64_t* out[3];
 };
 
 // The start cells of a word in the directions of one row step, as bit lanes by level: level 0
@@ -86,7 +82,9 @@ struct StartQuery {
 // grid up to 32 x 32), so that the loops unroll; 0 for any number. `Straight`: the row step
 // has a direction without a column step (all but the horizontal ones).
 template <int Blocks, bool Straight>
-GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
+GW_WIDE_CLONES unsigned FindStarts(const StartQuery& query) {
+  const StartQuery& q = query;
+  const AttemptBuilder::StartPlan& p = *query.plan;
   // Letter j of a word starting in column c lies in column c + j * step: its lane's bits move
   // by j so that they line up with the start columns. Bits that cross from one half of a lane
   // into the other land outside the start columns: a word fits in the grid's width. (Helpers
@@ -100,24 +98,24 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
 
   // The start columns in the lanes that hold a start row.
   constexpr int kMaxBlocks = Blocks > 0 ? Blocks : (kGridStride + 3) / 4;
-  const int blocks = Blocks > 0 ? Blocks : (q.lanes + 3) / 4;
+  const int blocks = Blocks > 0 ? Blocks : (p.lanes + 3) / 4;
   Lanes4 fit[kSteps][kMaxBlocks];
 #pragma GCC unroll 4
   for (int b = 0; b < blocks; ++b) {
-    const Numbers4 lane = Numbers4{0, 1, 2, 3} + (q.fromLane + 4 * b);
-    const Numbers4 high = lane + q.half;
-    const Numbers4 lowRow = (lane >= q.first) & (lane <= q.last);
-    const Numbers4 highRow = (high >= q.first) & (high <= q.last) & (q.half > 0 ? -1 : 0);
+    const Numbers4 lane = Numbers4{0, 1, 2, 3} + (p.fromLane + 4 * b);
+    const Numbers4 high = lane + p.half;
+    const Numbers4 lowRow = (lane >= p.first) & (lane <= p.last);
+    const Numbers4 highRow = (high >= p.first) & (high <= p.last) & (p.half > 0 ? -1 : 0);
     for (int s = 0; s < kSteps; ++s)
-      fit[s][b] = (reinterpret_cast<const Lanes4&>(lowRow) & q.lowBits[s]) |
-                  (reinterpret_cast<const Lanes4&>(highRow) & q.highBits[s]);
+      fit[s][b] = (reinterpret_cast<const Lanes4&>(lowRow) & p.lowBits[s]) |
+                  (reinterpret_cast<const Lanes4&>(highRow) & p.highBits[s]);
   }
 
   // Letter by letter over all start rows at once: a loop without branches, which a crowded
   // grid ends after a few letters when no start row is left. The rarest letters go first.
   for (int n = 0; n < q.length; ++n) {
     const int j = q.order[n];
-    const uint64_t* space = q.space + q.fromLane + j * q.rowStep;
+    const uint64_t* space = q.space + p.fromLane + j * p.rowStep;
     const uint64_t* letter = letterLanes[j] = q.letterLanes + q.ids[j] * kLanes + (space - q.space);
     Lanes4 any{};
 #pragma GCC unroll 4
@@ -140,13 +138,13 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
   unsigned found = 0;
 #pragma GCC unroll 3
   for (int s = 0; s < kSteps; ++s) {
-    if ((!Straight && s == 1) || q.lowBits[s] == 0) continue;  // no such direction wanted
+    if ((!Straight && s == 1) || p.lowBits[s] == 0) continue;  // no such direction wanted
     Lanes4 any0{}, any1{}, any2{}, any3{}, any4{};
     uint64_t* out = q.out[s];
 #pragma GCC unroll 4
     for (int b = 0; b < blocks; ++b) {
       Lanes4 g0 = fit[s][b], g1{}, g2{}, g3{}, g4{};
-      if (q.levels > 0 && anyBit(g0)) {
+      if (p.levels > 0 && anyBit(g0)) {
         // Count the shared cells of every fitting start at once, saturating at four.
         for (int j = 0; j < q.length; ++j) {
           Lanes4 x;
@@ -160,9 +158,9 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
           g1 |= x;
         }
         // Without relaxation the one threshold asks for at most 0 or 1 shared cells.
-        if (q.lowLimit == 0)
+        if (p.lowLimit == 0)
           g0 &= ~g1;
-        else if (q.lowLimit == 1)
+        else if (p.lowLimit == 1)
           g0 &= ~g2;
       }
       std::memcpy(out + 4 * b, &g0, sizeof g0);
@@ -179,6 +177,10 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& q) {
   }
   return found;
 }
+
+// The directions of each row step (up, none, down), by column step: rightward, none, leftward
+// (0 = no such direction).
+constexpr int kRowStepGroups[3][3] = {{2, 1, 8}, {3, 0, 7}, {4, 5, 6}};
 
 // Byte-wise comparison; a prefix sorts first.
 bool Less(const PString<30>& a, const PString<30>& b) {
@@ -281,6 +283,37 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& sh
   const int t = integration_ - 2;
   lowLimit_ = t < 0 ? t + 2 : -1;
   levels_ = t >= 1 ? t : (t < 0 ? t + 3 : 0);
+
+  // The start searches by word length and row step.
+  plans_.resize(3 * (kGridStride + 1));
+  for (int L = 0; L <= kGridStride; ++L)
+    for (int dr = -1; dr <= 1; ++dr) {
+      StartPlan& p = plans_[static_cast<size_t>(3 * L + dr + 1)];
+      const Part rows = StartRange(dr, L, height_);
+      p.rowStep = dr;
+      p.first = rows.from;
+      p.last = rows.to;
+      p.half = half_;
+      // Start row r is in lane r, or, with two rows a lane, in the high half of lane r - half.
+      const int lastLane =
+          half_ == 0 || rows.from > half_ ? rows.to - half_ : std::min(rows.to, half_);
+      p.fromLane = half_ > 0 && rows.to > half_ ? std::max(rows.from - half_, 1) : rows.from;
+      p.lanes = lastLane - p.fromLane + 1;
+      p.levels = levels_;
+      p.lowLimit = lowLimit_;
+      p.any = false;
+      for (int s = 0; s < 3; ++s) {
+        const int e = kRowStepGroups[dr + 1][s];
+        const Part cols = StartRange(1 - s, L, width_);
+        const uint64_t colBits =
+            e != 0 && directions_[static_cast<size_t>(e)] && L > 0 && rows.from <= rows.to
+                ? ColumnBits(cols.from, cols.to)
+                : 0;
+        p.any |= colBits != 0;
+        p.lowBits[s] = colBits;
+        p.highBits[s] = half_ > 0 ? colBits << 32 : 0;
+      }
+    }
 }
 
 int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWords>& placed,
@@ -418,48 +451,25 @@ bool AttemptBuilder::SpellsOffensive(const Scratch& scratch, const OffensiveScre
 }
 
 void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) const {
-  // The directions of d's row step, by column step: rightward, none, leftward (0 = none).
-  static constexpr int kGroups[3][3] = {{2, 1, 8}, {3, 0, 7}, {4, 5, 6}};
   const int dr = kDirectionSteps[static_cast<size_t>(d)].rowStep;
-  const int* group = kGroups[dr + 1];
+  const int* group = kRowStepGroups[dr + 1];
   for (int s = 0; s < 3; ++s)
     if (group[s] != 0) {
       scratch.computed_ |= 1u << group[s];
       scratch.nonEmpty_[group[s]] = 0;
     }
-  const int L = word.length;
-  const Part rows = StartRange(dr, L, height_);
-  if (rows.from > rows.to) return;
+  const StartPlan& plan = plans_[static_cast<size_t>(3 * word.length + dr + 1)];
+  if (!plan.any) return;
 
   StartQuery q;
+  q.plan = &plan;
   q.letterLanes = scratch.letterLanes_.data() + Scratch::kLaneBase;
   q.space = scratch.spaceLanes_ + Scratch::kLaneBase;
   q.ids = word.ids.data();
   q.order = scratch.letterOrder_;
-  q.length = L;
-  q.rowStep = dr;
-  q.first = rows.from;
-  q.last = rows.to;
-  q.half = half_;
-  // Start row r is in lane r, or, with two rows a lane, in the high half of lane r - half.
-  const int lastLane = half_ == 0 || rows.from > half_ ? rows.to - half_ : std::min(rows.to, half_);
-  q.fromLane = half_ > 0 && rows.to > half_ ? std::max(rows.from - half_, 1) : rows.from;
-  q.lanes = lastLane - q.fromLane + 1;
-  q.levels = levels_;
-  q.lowLimit = lowLimit_;
-  bool any = false;
-  for (int s = 0; s < 3; ++s) {
-    const int e = group[s];
-    const Part cols = StartRange(1 - s, L, width_);
-    const uint64_t colBits =
-        e != 0 && directions_[static_cast<size_t>(e)] ? ColumnBits(cols.from, cols.to) : 0;
-    any |= colBits != 0;
-    q.lowBits[s] = colBits;
-    q.highBits[s] = half_ > 0 ? colBits << 32 : 0;
-    // A direction not wanted finds nothing; its levels are not written (direction 0: unused).
-    q.out[s] = scratch.starts_[e][0] + q.fromLane;
-  }
-  if (!any) return;
+  q.length = word.length;
+  // A direction not wanted finds nothing; its levels are not written (direction 0: unused).
+  for (int s = 0; s < 3; ++s) q.out[s] = scratch.starts_[group[s]][0] + plan.fromLane;
 
   using Finder = unsigned (*)(const StartQuery&);
   static constexpr Finder kStraight[] = {FindStarts<0, true>, FindStarts<1, true>,
@@ -468,7 +478,7 @@ void AttemptBuilder::ComputeStarts(const Word& word, int d, Scratch& scratch) co
   static constexpr Finder kAcross[] = {FindStarts<0, false>, FindStarts<1, false>,
                                        FindStarts<2, false>, FindStarts<3, false>,
                                        FindStarts<4, false>};
-  const int blocks = (q.lanes + 3) / 4;
+  const int blocks = (plan.lanes + 3) / 4;
   const unsigned found = (dr != 0 ? kStraight : kAcross)[blocks <= 4 ? blocks : 0](q);
   for (int s = 0; s < 3; ++s)
     if (group[s] != 0) scratch.nonEmpty_[group[s]] = static_cast<uint8_t>(found >> (5 * s) & 31);
