@@ -1,16 +1,16 @@
-// One placement attempt. The start-cell scan works on bit rows: for a word and a direction all
-// start cells that can take it are found at once, counted by shared cells, and the scan order
-// then only has to pick the first acceptable one. The result is the cell-by-cell scan's, and
-// the random numbers are drawn exactly as that scan draws them.
+// One placement attempt. The start-cell scan works on bit rows: for a word and the directions
+// of a row step all start cells that can take it are found at once, counted by shared cells,
+// and the scan order then only has to pick the first acceptable one. The result is the
+// cell-by-cell scan's, and the random numbers are drawn exactly as that scan draws them.
 #include "generator/PlacementAttempt.h"
-
-#include "base/TextUtils.h"
-#include "generator/OffensiveWords.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <numeric>
+
+#include "base/TextUtils.h"
+#include "generator/OffensiveWords.h"
 
 namespace gw {
 

@@ -29,8 +29,9 @@ class AttemptBuilder {
     explicit Scratch(const AttemptBuilder& builder);
 
     static constexpr int kRows = kGridStride + 1;  // rows 1..50, index 0 unused
-    static constexpr int kLaneBase = 32;           // lanes reach 30 below the first row
-    static constexpr int kLanes = kLaneBase + kGridStride + 40;
+    // Lanes are read from 29 below the first row to three past the last.
+    static constexpr int kLaneBase = 32;
+    static constexpr int kLanes = kLaneBase + kGridStride + 16;
     static constexpr int kLevels = 5;  // start cells that fit; sharing >= 1..4 cells
 
    private:
@@ -69,6 +70,18 @@ class AttemptBuilder {
   int Build(Rng& rng, PuzzleRecord& work, std::array<uint8_t, kMaxWords>& placed, Scratch& scratch,
             const OffensiveScreen* screen = nullptr) const;
 
+  // What the start search of a word of L letters in the directions of one row step looks at,
+  // the same for every word of that length: worked out once (see ComputeStarts).
+  struct StartPlan {
+    int rowStep, first, last;   // the start rows
+    int half, fromLane, lanes;  // the lanes holding them (see Scratch)
+    int levels, lowLimit;       // see levels_, lowLimit_
+    // Per column step (rightward, none, leftward): the start columns in a lane's halves, or
+    // none for a direction that is off or has no such step.
+    uint64_t lowBits[3], highBits[3];
+    bool any;  // some direction can take the word at all
+  };
+
  private:
   struct Word {
     int length = 0;                   // L: letters without the spaces
@@ -85,22 +98,7 @@ class AttemptBuilder {
   // The start cells of `word` in direction d and in the other directions of its row step.
   void ComputeStarts(const Word& word, int d, Scratch& scratch) const;
 
- public:
-  // What the start search of a word of L letters in the directions of one row step looks at,
-  // the same for every word of that length: worked out once (see ComputeStarts).
-  struct StartPlan {
-    int rowStep, first, last;   // the start rows
-    int half, fromLane, lanes;  // the lanes holding them (see Scratch)
-    int levels, lowLimit;       // see levels_, lowLimit_
-    // Per column step (rightward, none, leftward): the start columns in a lane's halves, or
-    // none for a direction that is off or has no such step.
-    uint64_t lowBits[3], highBits[3];
-    bool any;  // some direction can take the word at all
-  };
-
- private:
-  std::vector<StartPlan> plans_;  // by word length (0..50) and row step + 1
-
+  std::vector<StartPlan> plans_;          // by word length (0..50) and row step + 1
   std::unique_ptr<PuzzleRecord> sorted_;  // the pre-run copy after the longest-first sort
   int count_ = 0;                         // non-empty words
   std::vector<Word> words_;               // by position after the longest-first sort (1-based)
