@@ -7,6 +7,7 @@
 #include "EngineFixtures.h"
 #include "ReferencePlacement.h"
 #include "generator/OffensiveWords.h"
+#include "generator/PlacementAttempt.h"
 
 namespace gw::test {
 namespace {
@@ -162,6 +163,49 @@ TEST(PlacementExactness, ScreeningWhilePlacingChangesNothing) {
     if (HasFailure()) break;
   }
   EXPECT_GT(refused, 20);  // the early screen had work to do
+}
+
+// The look along each placed word must stop a try exactly when its finished grid spells an
+// entry without spaces: missing one would only cost time (the finished grid is screened in
+// full), which no comparison of results can show.
+TEST(PlacementExactness, TheScreenWhileBuildingStopsTheTriesItsEntriesRefuse) {
+  std::mt19937 gen(4242);
+  int refused = 0, kept = 0;
+  for (int run = 0; run < 40; ++run) {
+    const int size = std::uniform_int_distribution<int>(6, 30)(gen);
+    auto puzzle = MakePuzzle(RandomWords(gen, 80, 12), size, size);
+    const ShapeRecord shape = RandomShape(gen, size, size);
+    const std::vector<std::string> entries = EntriesClearOfWords(ListWithUserLines(), *puzzle);
+    std::vector<std::string> solid;
+    for (const std::string& e : entries)
+      if (ScreenEntry(e).find(' ') == std::string::npos) solid.push_back(e);
+    const OffensiveScreen offensive(entries), solidOnly(solid);
+    PlacementOptions o = Options(1, static_cast<int>(gen() % 7), 0);
+    for (int d = 1; d <= 8; ++d) o.directions[d] = gen() % 5 != 0;
+    const AttemptBuilder builder(*puzzle, shape, o);
+    AttemptBuilder::Scratch scratch(builder);
+    auto early = std::make_unique<PuzzleRecord>(), full = std::make_unique<PuzzleRecord>();
+    std::array<uint8_t, kMaxWords> earlyPlaced{}, fullPlaced{};
+    for (int attempt = 0; attempt < 10; ++attempt) {
+      const uint64_t seed = gen();
+      Rng a(seed), b(seed);
+      const int score = builder.Build(a, *early, earlyPlaced, scratch, &offensive);
+      const int fullScore = builder.Build(b, *full, fullPlaced, scratch);
+      const std::string what = "run " + std::to_string(run) + " attempt " + std::to_string(attempt);
+      ASSERT_EQ(score == AttemptBuilder::kRefusedEarly, solidOnly.FindsInPlacedLetters(*full))
+          << what;
+      if (score == AttemptBuilder::kRefusedEarly) {
+        ++refused;
+        continue;
+      }
+      ++kept;
+      EXPECT_EQ(score, fullScore) << what;
+      EXPECT_EQ(earlyPlaced, fullPlaced) << what;
+      EXPECT_EQ(0, std::memcmp(early.get(), full.get(), sizeof(PuzzleRecord))) << what;
+    }
+  }
+  EXPECT_GT(refused, 40);
+  EXPECT_GT(kept, 40);
 }
 
 }  // namespace
