@@ -145,18 +145,23 @@ GW_WIDE_CLONES unsigned FindStarts(const StartQuery& query) {
     for (int b = 0; b < blocks; ++b) {
       Lanes4 g0 = fit[s][b], g1{}, g2{}, g3{}, g4{};
       if (p.levels > 0 && anyBit(g0)) {
-        // Count the shared cells of every fitting start at once, saturating at four.
+        // Count the shared cells of every fitting start at once, in binary (ones, twos)
+        // with four and more held in g4.
+        Lanes4 ones{}, twos{};
         for (int j = 0; j < q.length; ++j) {
           Lanes4 x;
           load(letterLanes[j] + 4 * b, x);
           if (s == 0) x >>= j;
           if (s == 2) x <<= j;
-          x &= g0;
-          g4 |= g3 & x;
-          g3 |= g2 & x;
-          g2 |= g1 & x;
-          g1 |= x;
+          const Lanes4 carry = ones & x;
+          ones ^= x;
+          g4 |= twos & carry;
+          twos ^= carry;
         }
+        g4 &= g0;
+        g3 = g4 | (ones & twos & g0);
+        g2 = g4 | (twos & g0);
+        g1 = g4 | ((ones | twos) & g0);
         // Without relaxation the one threshold asks for at most 0 or 1 shared cells.
         if (p.lowLimit == 0)
           g0 &= ~g1;
