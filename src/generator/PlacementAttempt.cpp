@@ -427,10 +427,14 @@ bool AttemptBuilder::PlaceWord(int i, Rng& rng, Scratch& scratch) const {
     }
     if (directions_[static_cast<size_t>(d)]) {
       const DirectionStep& step = kDirectionSteps[static_cast<size_t>(d)];
-      const int rowOffset = local.Random(rowRange[step.rowStep + 1]);
-      const int columnOffset = local.Random(columnRange[step.columnStep + 1]);
-      // Most scans find nothing acceptable once the starts are known.
-      if (!(scratch.computed_ >> d & 1) || (scratch.nonEmpty_[d] >> std::max(t, 0) & 1)) {
+      const int rows = rowRange[step.rowStep + 1], columns = columnRange[step.columnStep + 1];
+      if ((scratch.computed_ >> d & 1) && !(scratch.nonEmpty_[d] >> std::max(t, 0) & 1)) {
+        // Most scans find nothing acceptable once the starts are known: their offsets are
+        // drawn, but not needed.
+        local.Skip((rows > 0) + (columns > 0));
+      } else {
+        const int rowOffset = local.Random(rows);
+        const int columnOffset = local.Random(columns);
         if (ScanDirection(i, d, t, rowOffset, columnOffset, scratch)) {
           placed = true;
           break;
