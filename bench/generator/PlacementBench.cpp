@@ -74,6 +74,7 @@ BENCHMARK(BM_W1_Small)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true)
+    ->MeasureProcessCPUTime()
     ->UseRealTime();
 BENCHMARK(BM_W2_Medium)
     ->Arg(0)
@@ -81,14 +82,16 @@ BENCHMARK(BM_W2_Medium)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true)
+    ->MeasureProcessCPUTime()
     ->UseRealTime();
 BENCHMARK(BM_W3_Overfull)
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(3)
+    ->Repetitions(5)
     ->Iterations(1)
     ->ReportAggregatesOnly(true)
+    ->MeasureProcessCPUTime()
     ->UseRealTime();
 
 }  // namespace
