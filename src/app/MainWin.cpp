@@ -29,6 +29,7 @@
 #include "designer/ListPages.h"
 #include "editor/DoIntChars.h"
 #include "editor/WordList.h"
+#include "language/MyEditBox.h"
 #include "layouts/LayoutLibrary.h"
 #include "session/Features.h"
 #include "shapes/SelectShapes.h"
@@ -103,8 +104,7 @@ QLabel* Heading(QWidget* parent, const char* name, const char* text, QRect rect)
 
 }  // namespace
 
-TMainWin::TMainWin(const AppPaths& paths, const LanguageFolders& languages, QWidget* parent)
-    : QMainWindow(parent) {
+TMainWin::TMainWin(const AppPaths& paths, QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Gridwright 98"));
   // The two lists, the working buffers and the three font objects exist by now (state_, Forms()).
   state_.paths = paths;
@@ -123,11 +123,14 @@ TMainWin::TMainWin(const AppPaths& paths, const LanguageFolders& languages, QWid
   FontFromSetting(settings.buttonFont, forms.buttonFont, forms.buttonColor);
 
   // A language that is not installed cannot be chosen, and a stored one falls back.
-  languages_ = FindLanguages(languages);
+  languages_ = FindLanguages(paths);
   settings.dictionary = EffectiveDictionary(settings.dictionary, languages_);
   settings.thesaurus = EffectiveThesaurus(settings.thesaurus, languages_);
   for (long v = 1; v <= 8; ++v) dictionaryItems_[v]->setEnabled(languages_.dictionary[v]);
   for (long v = 1; v <= 2; ++v) thesaurusItems_[v]->setEnabled(languages_.thesaurus[v]);
+  // With nothing installed there is nothing to choose at use time or to add to.
+  dictionaryItems_[9]->setEnabled(languages_.AnyDictionary());
+  thesaurusItems_[3]->setEnabled(languages_.AnyThesaurus());
   CheckLanguages();
 
   background_->setChecked(settings.backgroundBitmap);
@@ -260,11 +263,8 @@ void TMainWin::BuildMenus() {
   action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"), true,
          [this] { IntCharsClick(); });
   options->addSeparator();
-  // The language menus wait for the spelling and thesaurus windows, but their items already show
-  // the stored choice and which languages are installed.
   QMenu* dictionary = options->addMenu(QStringLiteral("&Dictionary Type"));
   dictionary->setObjectName(QStringLiteral("DictionaryMenu"));
-  dictionary->setEnabled(feature::kSpelling);
   const struct {
     const char* name;
     const char* text;
@@ -284,13 +284,12 @@ void TMainWin::BuildMenus() {
                                      [this, value] { DictionaryClick(value); });
     dictionaryItems_[value]->setCheckable(true);
   }
-  action(options, "AddDictionaryItem", "&Add to Dictionary", QKeySequence("Ctrl+T"),
-         feature::kSpelling, [] {});
-  action(options, "ExcludeDictionaryItem", "&Exclude From Dictionary", QKeySequence("Ctrl+U"),
-         feature::kSpelling, [] {});
+  addDictionary_ = action(options, "AddDictionaryItem", "&Add to Dictionary",
+                          QKeySequence("Ctrl+T"), true, [this] { MenuAddDictClick(); });
+  excludeDictionary_ = action(options, "ExcludeDictionaryItem", "&Exclude From Dictionary",
+                              QKeySequence("Ctrl+U"), true, [this] { MenuExcludeDictClick(); });
   QMenu* thesaurus = options->addMenu(QStringLiteral("&Thesaurus"));
   thesaurus->setObjectName(QStringLiteral("ThesaurusMenu"));
-  thesaurus->setEnabled(feature::kThesaurus);
   const struct {
     const char* name;
     const char* text;
@@ -735,12 +734,14 @@ void TMainWin::FontClick(int which) {
 
 void TMainWin::DictionaryClick(long value) {
   if (value >= 1 && value <= 8 && !languages_.dictionary[value]) return;
+  if (value == 9 && !languages_.AnyDictionary()) return;
   AppSettings().dictionary = value;
   CheckLanguages();
 }
 
 void TMainWin::ThesaurusClick(long value) {
   if (value >= 1 && value <= 2 && !languages_.thesaurus[value]) return;
+  if (value == 3 && !languages_.AnyThesaurus()) return;
   AppSettings().thesaurus = value;
   CheckLanguages();
 }
@@ -749,6 +750,18 @@ void TMainWin::ThesaurusClick(long value) {
 void TMainWin::CheckLanguages() {
   for (long v = 1; v <= 9; ++v) dictionaryItems_[v]->setChecked(v == AppSettings().dictionary);
   for (long v = 1; v <= 3; ++v) thesaurusItems_[v]->setChecked(v == AppSettings().thesaurus);
+  addDictionary_->setEnabled(AppSettings().dictionary != 0);
+  excludeDictionary_->setEnabled(AppSettings().dictionary != 0);
+}
+
+void TMainWin::MenuAddDictClick() {
+  TMyEditBox box(state_.paths, AppSettings().dictionary, LexiconKind::Include, this);
+  box.exec();
+}
+
+void TMainWin::MenuExcludeDictClick() {
+  TMyEditBox box(state_.paths, AppSettings().dictionary, LexiconKind::Exclude, this);
+  box.exec();
 }
 
 void TMainWin::PuzzleShapeClick() {

@@ -85,14 +85,51 @@ const Command kCommands[] = {
      "    --delete N         removing layout N (the default stays on its layout; when N was\n"
      "                       the default, layout 0 becomes it)\n"
      "    --default N        making layout N the one new puzzles get\n"},
+    {"--render", gw::cli::RunRender,
+     "  gridwright-make --render FILE.QL3 RECORD|all --out FILE.pdf|FILE.png|FILE.svg\n"
+     "                  [--answer-key] [--words normal|clues|scrambled|partial] [--grid]\n"
+     "                  [--lower-case] [--columns N] [--first N] [--last N] [--underscores]\n"
+     "                  [--no-title] [--no-body] [--no-words] [--no-bonus] [--dpi N] [--seed N]\n"
+     "                  [--layout N [--library DIR]]\n",
+     "Draws record RECORD of FILE.QL3 through its page layout into a PDF, PNG or SVG file;\n"
+     "all (PDF only) makes a puzzle book: every puzzle, then every answer key. Options not\n"
+     "given take the print options saved in QUARL3.INI of the current folder (or their\n"
+     "defaults), then the layout's own grid lines, letter case and column count.\n"
+     "\n"
+     "  --answer-key         mark the hidden words (and the phrase letters)\n"
+     "  --words FORM         the word list as normal, clues, scrambled or partial words\n"
+     "  --grid, --lower-case grid lines; letters in lower case\n"
+     "  --columns N          columns of the word or clue list, 1..9\n"
+     "  --first N, --last N  letters partial words show at each end, 0..9\n"
+     "  --underscores        underscores for the hidden letters of clues and partial words\n"
+     "  --no-title, --no-body, --no-words, --no-bonus   leave that part out\n"
+     "  --dpi N              pixels per inch of a PNG or SVG, 30..600 (default 150)\n"
+     "  --seed N             the same scrambled words every time\n"
+     "  --layout N           print through layout N of the layout library QLFPAGE.DAT (in\n"
+     "                       --library DIR, default the program's folder) instead of the\n"
+     "                       puzzle's own page\n"
+     "Warnings (what did not fit, missing bitmaps) go to stderr and do not change the exit\n"
+     "code.\n"},
+    {"--check-spelling", gw::cli::RunCheckSpelling,
+     "  gridwright-make --check-spelling WORDFILE [--language NAME] [--sep CHAR]\n",
+     "  --check-spelling WORDFILE\n"
+     "                       every unknown word of the words and clues, with up to five\n"
+     "                       suggestions; exit 1 when there was one. --language american\n"
+     "                       (default), british, spanish, italian, french, german, dutch or\n"
+     "                       swedish; the user's own word lists count as in the program\n"},
+    {"--synonyms", gw::cli::RunSynonyms,
+     "  gridwright-make --synonyms WORD [--language american|british]\n",
+     "  --synonyms WORD      the meanings of WORD with their synonyms, and its antonyms; exit 1\n"
+     "                       when the thesaurus does not have it\n"},
 };
 
 void PrintHelp() {
   std::cout << "Usage:\n";
   for (const Command& c : kCommands) std::cout << c.synopsis;
   for (const Command& c : kCommands) std::cout << "\n" << c.details;
-  std::cout << "\nExit codes: 0 done, 2 usage or input error, 3 could not be done (for a new\n"
-               "puzzle: nothing could be placed).\n";
+  std::cout << "\nExit codes: 0 done, 1 unknown words found (--check-spelling, --synonyms),\n"
+               "2 usage or input error, 3 could not be done (for a new puzzle: nothing could be\n"
+               "placed; a dictionary or thesaurus that is not installed).\n";
 }
 
 }  // namespace

@@ -338,7 +338,8 @@ TEST_F(MainWinTest, LanguageItemsFollowTheInstalledFiles) {
        {"en_US.dic", "en_US.aff", "de_DE.dic", "de_DE.aff", "th_en_US_v2.idx", "th_en_US_v2.dat"})
     test::WriteText(languages.File(f), "x");
   test::WriteText(dir_.File("QUARL3.INI"), "[Misc]\r\nDictionary=2\r\nThesaurus=2\r\n");
-  TMainWin win(paths_, LanguageFolders{languages.Path(), languages.Path()});
+  paths_.dictionaryDir = paths_.thesaurusDir = languages.Path();
+  TMainWin win(paths_);
   EXPECT_EQ(AppSettings().dictionary, 1);
   EXPECT_EQ(AppSettings().thesaurus, 1);
   EXPECT_TRUE(Checked(win, "DictionaryAmericanItem"));
@@ -347,7 +348,6 @@ TEST_F(MainWinTest, LanguageItemsFollowTheInstalledFiles) {
   EXPECT_TRUE(Enabled(win, "DictionaryChooseItem"));
   EXPECT_TRUE(Checked(win, "ThesaurusAmericanItem"));
   EXPECT_FALSE(Enabled(win, "ThesaurusBritishItem"));
-  EXPECT_FALSE(win.findChild<QMenu*>("DictionaryMenu")->isEnabled());
 
   win.DictionaryClick(6);
   win.ThesaurusClick(3);
@@ -359,6 +359,26 @@ TEST_F(MainWinTest, LanguageItemsFollowTheInstalledFiles) {
   LoadSettings(dir_.File("QUARL3.INI"), saved);
   EXPECT_EQ(saved.dictionary, 6);
   EXPECT_EQ(saved.thesaurus, 3);
+}
+
+TEST_F(MainWinTest, NoDictionaryOrThesaurusAtAllDisablesEveryLanguageItem) {
+  test::TempDir empty;
+  paths_.dictionaryDir = paths_.thesaurusDir = empty.Path();
+  test::WriteText(dir_.File("QUARL3.INI"), "[Misc]\r\nDictionary=9\r\nThesaurus=3\r\n");
+  TMainWin win(paths_);
+  EXPECT_EQ(AppSettings().dictionary, 0);
+  EXPECT_EQ(AppSettings().thesaurus, 0);
+  for (const char* item :
+       {"DictionaryChooseItem", "DictionaryAmericanItem", "DictionaryBritishItem",
+        "DictionarySpanishItem", "DictionaryItalianItem", "DictionaryFrenchItem",
+        "DictionaryGermanItem", "DictionaryDutchItem", "DictionarySwedishItem", "AddDictionaryItem",
+        "ExcludeDictionaryItem", "ThesaurusChooseItem", "ThesaurusAmericanItem",
+        "ThesaurusBritishItem"}) {
+    EXPECT_FALSE(Enabled(win, item)) << item;
+    EXPECT_FALSE(Checked(win, item)) << item;
+  }
+  win.DictionaryClick(9);
+  EXPECT_EQ(AppSettings().dictionary, 0);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
+#include "support/ModalScript.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 #include "widgets/FormLayout.h"
@@ -30,29 +31,7 @@
 namespace gw {
 namespace {
 
-// Acts on modal windows as they come up: each step runs until it returns true.
-class ModalScript {
- public:
-  explicit ModalScript(std::vector<std::function<bool()>> steps) : steps_(std::move(steps)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (next_ < steps_.size() && steps_[next_]()) ++next_;
-    });
-    timer_.start(5);
-  }
-  bool Finished() const { return next_ == steps_.size(); }
-
-  template <typename T>
-  static T* Visible() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* found = qobject_cast<T*>(w); found && found->isVisible()) return found;
-    return nullptr;
-  }
-
- private:
-  std::vector<std::function<bool()>> steps_;
-  size_t next_ = 0;
-  QTimer timer_;
-};
+using test::ModalScript;
 
 class CreateFlowTest : public testing::Test {
  protected:

@@ -2,40 +2,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
-
-#include <sys/wait.h>
 
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
 #include "support/OldFiles.h"
+#include "support/Shell.h"
 #include "support/TempDir.h"
 #include "tools/MakePuzzle.h"
 
 namespace gw {
 namespace {
 
-struct ToolRun {
-  int code;
-  std::string out;  // standard output and standard error together
-};
+using ToolRun = test::ShellRun;
 
 ToolRun Make(const std::string& arguments, const std::string& folder) {
-  const std::string command = "cd '" + folder + "' && '" GW_MAKE_TOOL "' " + arguments + " 2>&1";
-  ToolRun run{-1, {}};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  std::array<char, 4096> buffer;
-  size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return test::RunShell("cd '" + folder + "' && '" GW_MAKE_TOOL "' " + arguments);
 }
 
 const char* const kAnimals =
@@ -405,6 +390,41 @@ TEST(ShowPuzzle, MarksFillLettersAndCellsOutsideTheShape) {
   EXPECT_EQ(ShowPuzzle(p),
             "T (C), 3 x 1\n\nA q .\n\n  1. A                1,1 -> 1,1\n  2. ZEBRA            (not "
             "placed)\n");
+}
+
+TEST_F(MakeToolTest, CheckSpellingListsUnknownWordsWithSuggestionsAndSaysSoInItsExitCode) {
+  test::WriteText(dir_.File("typos.txt"),
+                  "ELEFANT : has a trunk\nCOLOUR : what a raynbow shows\nZEBRA\n");
+  ToolRun run = Make("--check-spelling typos.txt", dir_.Path());
+  EXPECT_EQ(run.code, 1) << run.out;
+  EXPECT_NE(run.out.find("ELEFANT\t(word 1)\tELEPHANT"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("COLOUR\t(word 2)"), std::string::npos) << run.out;  // American
+  EXPECT_NE(run.out.find("raynbow\t(clue 2)\t"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("ZEBRA"), std::string::npos) << run.out;
+  run = Make("--check-spelling typos.txt --language british", dir_.Path());
+  EXPECT_EQ(run.out.find("COLOUR"), std::string::npos) << run.out;
+
+  test::WriteText(dir_.File("fine.txt"), "LION : king of beasts\nTIGER\n");
+  run = Make("--check-spelling fine.txt --language british", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out, "All words were found in the dictionary.\n");
+
+  EXPECT_EQ(Make("--check-spelling fine.txt --language klingon", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--check-spelling missing.txt", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--check-spelling", dir_.Path()).code, 2);
+}
+
+TEST_F(MakeToolTest, SynonymsShowMeaningsAndAntonymsOrSuggestWords) {
+  ToolRun run = Make("--synonyms happy", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out.rfind("happy (adjective): ", 0), 0u) << run.out;
+  EXPECT_NE(run.out.find("\nAntonyms:\nunhappy (adjective): "), std::string::npos) << run.out;
+  run = Make("--synonyms colour --language british", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  run = Make("--synonyms elefant", dir_.Path());
+  EXPECT_EQ(run.code, 1) << run.out;
+  EXPECT_NE(run.out.find("Suggestions: elephant"), std::string::npos) << run.out;
+  EXPECT_EQ(Make("--synonyms happy --language german", dir_.Path()).code, 2);
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+// The page-drawing layer's shared conversions.
+#include "output/BaseReport.h"
+
+#include <cmath>
+
+namespace gw {
+
+QColor FromLayoutColor(uint32_t bgr) {
+  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+int TBaseReport::XI2D(double inches) const {
+  return static_cast<int>(std::lround(inches * XDpi()));
+}
+
+double TBaseReport::XD2I(int pixels) const {
+  return pixels / XDpi();
+}
+
+int TBaseReport::YI2D(double inches) const {
+  return static_cast<int>(std::lround(inches * YDpi()));
+}
+
+double TBaseReport::YD2I(int pixels) const {
+  return pixels / YDpi();
+}
+
+}  // namespace gw

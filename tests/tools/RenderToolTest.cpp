@@ -1,0 +1,166 @@
+// gridwright-make --render as a user runs it: real files, read back with poppler's tools.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "storage/PuzzleGroup.h"
+#include "support/Shell.h"
+#include "support/TempDir.h"
+
+namespace gw {
+namespace {
+
+using test::RunShell;
+using ToolRun = test::ShellRun;
+
+// Width and height from a PNG's header.
+std::pair<int, int> PngSize(const std::string& path) {
+  const std::vector<char> b = test::ReadBytes(path);
+  if (b.size() < 24) return {0, 0};
+  auto be = [&](size_t at) {
+    return (uint8_t(b[at]) << 24) | (uint8_t(b[at + 1]) << 16) | (uint8_t(b[at + 2]) << 8) |
+           uint8_t(b[at + 3]);
+  };
+  return {static_cast<int>(be(16)), static_cast<int>(be(20))};
+}
+
+class RenderToolTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    test::WriteText(dir_.File("words.txt"),
+                    "LION : king of beasts\nTIGER : striped cat\nZEBRA : a striped horse\n"
+                    "GIRAFFE : tallest animal\nHIPPO : Hippopotamusamphibius\n");
+    std::filesystem::create_directory(dir_.File("lib"));  // built-in page, built-in screen
+    for (const char* title : {"Safari", "Jungle"})
+      ASSERT_EQ(Tool(std::string("words.txt --library lib --group G.QL3 --seed 5 --attempts 20 "
+                                 "--title ") +
+                     title)
+                    .code,
+                0);
+  }
+  ToolRun Tool(const std::string& arguments) {
+    return RunShell("cd '" + dir_.Path() + "' && '" GW_MAKE_TOOL "' " + arguments);
+  }
+  static bool Have(const char* program) {
+    return RunShell(std::string("command -v ") + program).code == 0;
+  }
+  test::TempDir dir_;
+};
+
+TEST_F(RenderToolTest, APdfHoldsTheTitleEveryPlacedWordAndTheGridRowByRow) {
+  if (!Have("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  const ToolRun run = Tool("--render G.QL3 0 --out page.pdf");
+  ASSERT_EQ(run.code, 0) << run.out;
+  const ToolRun text = RunShell("pdftotext -layout '" + dir_.File("page.pdf") + "' -");
+  ASSERT_EQ(text.code, 0);
+  EXPECT_NE(text.out.find("Safari"), std::string::npos);
+
+  PuzzleRecord p;
+  ASSERT_TRUE(ReadPuzzle(dir_.File("G.QL3"), 0, p));
+  std::vector<std::string> lines;
+  std::istringstream in(text.out);
+  for (std::string line; std::getline(in, line);) {
+    std::string packed;
+    for (char c : line)
+      if (c != ' ') packed += c;
+    lines.push_back(packed);
+  }
+  auto found = [&](const std::string& s) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.find(s) != std::string::npos; });
+  };
+  for (int i = 1; i <= p.wordCount; ++i)
+    if (p.wordPlaced[i - 1]) {
+      EXPECT_TRUE(found(p.Word(i).Get())) << p.Word(i).Get();
+    }
+  for (int r = 1; r <= p.gridHeight; ++r) {
+    std::string row;
+    for (int c = 1; c <= p.gridWidth; ++c)
+      row += static_cast<char>(ShownLetter(p, CellIndex(r, c)));
+    EXPECT_TRUE(found(row)) << "row " << r << ": " << row;
+  }
+}
+
+TEST_F(RenderToolTest, APngHasThePageSizeAtTheChosenResolution) {
+  ASSERT_EQ(Tool("--render G.QL3 1 --out page.png").code, 0);
+  EXPECT_EQ(PngSize(dir_.File("page.png")), std::make_pair(1275, 1650));
+  ASSERT_EQ(Tool("--render G.QL3 1 --out small.PNG --dpi 40 --answer-key --words partial").code, 0);
+  EXPECT_EQ(PngSize(dir_.File("small.PNG")), std::make_pair(340, 440));
+  ASSERT_EQ(Tool("--render G.QL3 1 --out page.svg --words scrambled --seed 4").code, 0);
+  EXPECT_NE(test::ReadText(dir_.File("page.svg")).find("<svg"), std::string::npos);
+}
+
+TEST_F(RenderToolTest, AllMakesABookOfPuzzlesThenTheirAnswerKeys) {
+  if (!Have("pdfinfo") || !Have("pdftotext")) GTEST_SKIP() << "poppler-utils is not installed";
+  const ToolRun run = Tool("--render G.QL3 all --out book.pdf");
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_NE(RunShell("pdfinfo '" + dir_.File("book.pdf") + "'").out.find("Pages:           4"),
+            std::string::npos);
+  const char* const titles[] = {"Safari", "Jungle", "Safari", "Jungle"};
+  for (int page = 1; page <= 4; ++page) {
+    const ToolRun text = RunShell("pdftotext -f " + std::to_string(page) + " -l " +
+                                  std::to_string(page) + " '" + dir_.File("book.pdf") + "' -");
+    EXPECT_NE(text.out.find(titles[page - 1]), std::string::npos) << page;
+  }
+}
+
+TEST_F(RenderToolTest, ALayoutOfTheLibraryReplacesThePuzzlesOwnPage) {
+  if (!Have("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  const std::string library = std::filesystem::path(GW_STARTER_LAYOUTS).parent_path().string();
+  const ToolRun run = Tool("--render G.QL3 0 --layout 0 --library '" + library + "' --out c.pdf");
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_NE(RunShell("pdftotext '" + dir_.File("c.pdf") + "' -").out.find("Name:"),
+            std::string::npos);
+  EXPECT_EQ(Tool("--render G.QL3 0 --layout 99 --library '" + library + "' --out d.pdf").code, 2);
+}
+
+TEST_F(RenderToolTest, EveryStarterLayoutPrintsAShortListWithoutAWarning) {
+  const std::string library = std::filesystem::path(GW_STARTER_LAYOUTS).parent_path().string();
+  const long layouts = test::FileSize(GW_STARTER_LAYOUTS) / static_cast<long>(sizeof(PageLayout));
+  ASSERT_GT(layouts, 0);
+  for (long i = 0; i < layouts; ++i)
+    for (const char* form : {"normal", "clues"}) {
+      const ToolRun run = Tool("--render G.QL3 0 --layout " + std::to_string(i) + " --library '" +
+                               library + "' --words " + form + " --answer-key --out s.pdf");
+      EXPECT_EQ(run.code, 0);
+      EXPECT_EQ(run.out, "s.pdf: 1 page\n") << "layout " << i << ", " << form;
+    }
+}
+
+TEST_F(RenderToolTest, WarningsGoToStandardErrorAndTheFileIsStillWritten) {
+  // Nine columns of clues in the built-in page's narrow list box: a long word cannot fit.
+  const ToolRun run = Tool("--render G.QL3 0 --words clues --columns 9 --out tight.pdf");
+  EXPECT_EQ(run.code, 0);
+  EXPECT_NE(run.out.find("record 0: Puzzle Clues would not fit in allocated space."),
+            std::string::npos)
+      << run.out;
+  EXPECT_GT(test::FileSize(dir_.File("tight.pdf")), 0);
+}
+
+TEST_F(RenderToolTest, BadInputExitsTwoAndAnUnwritableFileThreeLeavingNothing) {
+  struct Case {
+    std::string arguments;
+    int code;
+    std::string message;
+  } cases[] = {
+      {"--render G.QL3 7 --out x.pdf", 2, "G.QL3 has no record 7"},
+      {"--render missing.QL3 0 --out x.pdf", 2, "cannot open missing.QL3"},
+      {"--render G.QL3 0 --out x.bmp", 2, "--out must end in .pdf, .png or .svg"},
+      {"--render G.QL3 all --out x.png", 2, "all pages go into a PDF only"},
+      {"--render G.QL3 0 --out x.pdf --columns 0", 2, "--columns takes 1 to 9"},
+      {"--render G.QL3 0", 2, "--out is required"},
+      {"--render G.QL3 0 --out no/such/folder/x.pdf", 3, "cannot write no/such/folder/x.pdf"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const ToolRun run = Tool(c.arguments);
+    EXPECT_EQ(run.code, c.code);
+    EXPECT_NE(run.out.find(c.message), std::string::npos) << run.out;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.pdf")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.bmp")));
+}
+
+}  // namespace
+}  // namespace gw
