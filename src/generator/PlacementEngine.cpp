@@ -5,12 +5,11 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <ctime>
 #include <exception>
 #include <memory>
 #include <mutex>
 #include <thread>
-
-#include <time.h>
 #include <vector>
 
 #include "base/Random.h"
