@@ -63,7 +63,6 @@ class AttemptScreen {
   AttemptScreen(const OffensiveScreen& offensive);
 
   bool Refuses(const PuzzleRecord& finished) const;
-  explicit operator bool() const { return finished_ || offensive_; }
   const OffensiveScreen* WhilePlacing() const { return offensive_; }
 
  private:
