@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <fstream>
 
 #include "base/AppPaths.h"
@@ -105,18 +104,19 @@ OffensiveScreen::OffensiveScreen(const std::vector<std::string>& entries) {
 void OffensiveScreen::KeepGrams(Automaton& a, const std::vector<std::string>& patterns) {
   size_t shortest = kOffensiveEntryLength;
   for (const std::string& p : patterns) shortest = std::min(shortest, p.size());
+  // Runs of three letters rule out the most. A table column is a bit of a 64-bit word, so
+  // lists using more than 63 different bytes go without.
+  const int gram = static_cast<int>(std::min<size_t>(shortest, 3));
   const size_t k = static_cast<size_t>(a.classes);
-  // Runs of three letters rule out the most; the table stays small (a bit per run).
-  int gram = static_cast<int>(std::min<size_t>(shortest, 3));
-  while (gram >= 2 && std::pow(k, gram) > 1 << 22) --gram;
-  if (gram < 2) return;
+  if (gram < 2 || k > 64) return;
   a.gram = gram;
-  a.grams.assign((static_cast<size_t>(std::pow(k, gram)) + 63) / 64, 0);
+  a.follows.assign(gram == 3 ? k * k : k, 0);
   for (const std::string& p : patterns)
     for (size_t at = 0; at + static_cast<size_t>(gram) <= p.size(); ++at) {
-      size_t index = 0;
-      for (int n = 0; n < gram; ++n) index = index * k + a.classOf[static_cast<uint8_t>(p[at + n])];
-      a.grams[index / 64] |= 1ull << (index % 64);
+      size_t lead = 0;
+      for (int n = 0; n + 1 < gram; ++n)
+        lead = lead * k + a.classOf[static_cast<uint8_t>(p[at + n])];
+      a.follows[lead] |= 1ull << a.classOf[static_cast<uint8_t>(p[at + gram - 1])];
     }
 }
 
@@ -252,8 +252,7 @@ bool OffensiveScreen::FindsThroughWord(const uint8_t* first, int step, uint32_t 
   // entry's letters through them, and two or three look-ups of the cells around settle it.
   const uint8_t* classOf = solid_.classOf.data();
   const uint64_t k = static_cast<uint64_t>(solid_.classes);
-  const uint64_t* grams = solid_.grams.data();
-  auto kept = [&](uint64_t index) { return (grams[index / 64] >> (index % 64) & 1) != 0; };
+  const uint64_t* follows = solid_.follows.data();
   static constexpr int kLines[4] = {FramedGrid::Step(0, 1), FramedGrid::Step(1, 0),
                                     FramedGrid::Step(1, 1), FramedGrid::Step(1, -1)};
   for (int j = from; j <= to; ++j) {
@@ -261,14 +260,14 @@ bool OffensiveScreen::FindsThroughWord(const uint8_t* first, int step, uint32_t 
     const uint8_t* cell = first + j * step;
     for (const int line : kLines) {
       if (line == step || line == -step) continue;
-      if (solid_.gram > 0) {
+      if (solid_.gram == 3) {
         const uint64_t a = classOf[cell[-2 * line]], b = classOf[cell[-line]], c = classOf[cell[0]],
                        d = classOf[cell[line]], e = classOf[cell[2 * line]];
-        const uint64_t bc = b * k + c, cd = c * k + d;
-        const bool any = solid_.gram == 2
-                             ? kept(bc) || kept(cd)
-                             : kept(a * k * k + bc) || kept(bc * k + d) || kept(cd * k + e);
-        if (!any) continue;
+        if (!((follows[a * k + b] >> c | follows[b * k + c] >> d | follows[c * k + d] >> e) & 1))
+          continue;
+      } else if (solid_.gram == 2) {
+        const uint64_t b = classOf[cell[-line]], c = classOf[cell[0]], d = classOf[cell[line]];
+        if (!((follows[b] >> c | follows[c] >> d) & 1)) continue;
       }
       if (FindsThrough(cell, line, 1)) return true;
     }

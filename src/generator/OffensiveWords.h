@@ -92,11 +92,13 @@ class OffensiveScreen {
     std::vector<uint32_t> table;
     bool any = false;
     int longest = 0;  // letters of the longest entry
-    // Every run of `gram` letters (2 or 3; 0 = none kept) in the entries, as a bit per run of
-    // table columns: a line without one of them through a cell spells no entry through it.
+    // Every run of `gram` letters (2 or 3; 0 = none kept) in the entries: bit z of
+    // follows[x * classes + y] (of follows[x] for two) says that the table columns x, y, z
+    // follow each other in an entry. A line without such a run through a cell spells no entry
+    // through it.
     int gram = 0;
     int classes = 1;
-    std::vector<uint64_t> grams;
+    std::vector<uint64_t> follows;
   };
   static constexpr uint32_t kFound = 0xFFFFFFFFu;
   static Automaton Build(const std::vector<std::string>& patterns);
