@@ -644,10 +644,15 @@ void TMainWin::DeletePuzzleClick() {
   if (ShowMessage("Are you sure you want to delete " + title + "?", "Delete", MsgButtons::YesNo) !=
       MsgResult::Yes)
     return;
+  // Every failure is reported and leaves the lists as they are: the puzzle is still there.
   try {
-    DeletePuzzle(state_.groupFile, record);
+    if (!DeletePuzzle(state_.groupFile, record)) {
+      ShowMessage("Unable to delete puzzle.", "Error");
+      return;
+    }
   } catch (const IoError& e) {
     ShowIoError(e.what());
+    return;
   }
   const int row = puzzleBox_->row(item);
   QListWidgetItem* category = categoryBox_->item(currentCategory_);

@@ -339,6 +339,31 @@ PuzzleEntries TWordList::Entries() const {
   return entries;
 }
 
+bool TWordList::RefuseControlCharacters() {
+  const std::optional<EntryProblem> problem = FindControlCharacters(Entries());
+  if (!problem) return false;
+  ShowMessage(problem->message, "Error");
+  switch (problem->field) {
+    case EntryProblem::Title:
+      title_->setFocus();
+      break;
+    case EntryProblem::Category:
+      category_->setFocus();
+      break;
+    case EntryProblem::BonusQuestion:
+      bonusQuest_->setFocus();
+      break;
+    case EntryProblem::Word:
+    case EntryProblem::Clue:
+      grid_->setFocus();
+      grid_->setCurrentCell(problem->row - 1, problem->field == EntryProblem::Word
+                                                  ? WordGrid::kWord
+                                                  : WordGrid::kClue);
+      break;
+  }
+  return true;
+}
+
 int TWordList::GetWordCount() const {
   return CountWords(Entries().rows);
 }
@@ -409,6 +434,7 @@ void TWordList::SaveButtonClick() {
     category_->setFocus();
     return;
   }
+  if (RefuseControlCharacters()) return;
   SetValues();
   if (SaveIt()) QDialog::done(QDialog::Accepted);
 }
@@ -439,6 +465,7 @@ void TWordList::CreateItClick() {
     }
     return;
   }
+  if (RefuseControlCharacters()) return;
   AppSettings().attempts = attempts;
 
   PuzzleRecord& puzzle = *state_.currentPuzzle;

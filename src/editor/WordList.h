@@ -94,6 +94,8 @@ class TWordList : public QDialog {
   void FocusWord(int word);
   // The controls' texts as typed.
   PuzzleEntries Entries() const;
+  // Shows why a text cannot be stored and puts the focus there; false when all is well.
+  bool RefuseControlCharacters();
   QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);
 
   PuzzleHost& host_;

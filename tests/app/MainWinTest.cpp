@@ -1,19 +1,27 @@
 // The main window driven through the message and file-dialog seams.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
+
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 
 #include "app/MainWin.h"
+#include "base/FileIo.h"
 #include "base/Settings.h"
 #include "base/SettingsFile.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
+#include "support/Faults.h"
 #include "support/ListItems.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
@@ -147,6 +155,50 @@ TEST_F(MainWinTest, DeletingTheOnlyPuzzleOfACategoryRemovesIt) {
   EXPECT_EQ(Items(win.CategoryBox()), (std::vector<std::string>{"Apes"}));
   EXPECT_EQ(Selected(win.CategoryBox()), "Apes");
   EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Gorillas"}));
+}
+
+TEST_F(MainWinTest, EveryFailedDeleteIsReportedAndLeavesThePuzzleListed) {
+  Add("Words", "Alpha");
+  Add("Words", "Bravo");
+  TMainWin win(paths_);
+  win.PuzzleBox()->setCurrentRow(1);
+  // The group went away after it was listed: it cannot be opened.
+  const std::vector<char> bytes = test::ReadBytes(Group());
+  std::filesystem::remove(Group());
+  seams_.Answer(MsgResult::Yes);
+  win.DeletePuzzleClick();
+  ASSERT_EQ(seams_.Texts().size(), 2u);
+  EXPECT_EQ(seams_.Messages()[1].text, "Unable to delete puzzle.");
+  EXPECT_EQ(seams_.Messages()[1].caption, "Error");
+  EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Alpha", "Bravo"}));
+
+  // Another program is working on it: reported as busy once the short wait is over.
+  test::WriteBytes(Group(), bytes);
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const std::string group = Group();
+  const int holder = test::StartChild([&] {
+    const int fd = open(group.c_str(), O_RDWR);
+    if (fd < 0 || flock(fd, LOCK_EX) != 0 || write(ready[1], "x", 1) != 1)
+      throw std::runtime_error("no lock");
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+  });
+  char x;
+  ASSERT_EQ(read(ready[0], &x, 1), 1);
+  const auto wait = fileio::LockWait();
+  fileio::SetLockWait(std::chrono::milliseconds(100));
+  seams_.Clear();
+  seams_.Answer(MsgResult::Yes);
+  win.DeletePuzzleClick();
+  fileio::SetLockWait(wait);
+  ASSERT_EQ(seams_.Texts().size(), 2u);
+  EXPECT_EQ(seams_.Messages()[1].text.rfind("Input/output error: ", 0), 0u);
+  EXPECT_NE(seams_.Messages()[1].text.find("in use by another program"), std::string::npos);
+  EXPECT_EQ(test::WaitChild(holder), 0);
+  close(ready[0]);
+  close(ready[1]);
+  EXPECT_EQ(test::ReadBytes(Group()), bytes);
+  EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Alpha", "Bravo"}));
 }
 
 TEST_F(MainWinTest, ARecordThatVanishedAfterListingIsReportedAsAnInputOutputError) {
