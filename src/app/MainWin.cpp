@@ -29,6 +29,7 @@
 #include "designer/ListPages.h"
 #include "editor/DoIntChars.h"
 #include "editor/WordList.h"
+#include "language/MyEditBox.h"
 #include "layouts/LayoutLibrary.h"
 #include "output/MyReport.h"
 #include "session/Features.h"
@@ -104,8 +105,7 @@ QLabel* Heading(QWidget* parent, const char* name, const char* text, QRect rect)
 
 }  // namespace
 
-TMainWin::TMainWin(const AppPaths& paths, const LanguageFolders& languages, QWidget* parent)
-    : QMainWindow(parent) {
+TMainWin::TMainWin(const AppPaths& paths, QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Gridwright 98"));
   // The two lists, the working buffers and the three font objects exist by now (state_, Forms()).
   state_.paths = paths;
@@ -124,11 +124,14 @@ TMainWin::TMainWin(const AppPaths& paths, const LanguageFolders& languages, QWid
   FontFromSetting(settings.buttonFont, forms.buttonFont, forms.buttonColor);
 
   // A language that is not installed cannot be chosen, and a stored one falls back.
-  languages_ = FindLanguages(languages);
+  languages_ = FindLanguages(paths);
   settings.dictionary = EffectiveDictionary(settings.dictionary, languages_);
   settings.thesaurus = EffectiveThesaurus(settings.thesaurus, languages_);
   for (long v = 1; v <= 8; ++v) dictionaryItems_[v]->setEnabled(languages_.dictionary[v]);
   for (long v = 1; v <= 2; ++v) thesaurusItems_[v]->setEnabled(languages_.thesaurus[v]);
+  // With nothing installed there is nothing to choose at use time or to add to.
+  dictionaryItems_[9]->setEnabled(languages_.AnyDictionary());
+  thesaurusItems_[3]->setEnabled(languages_.AnyThesaurus());
   CheckLanguages();
 
   background_->setChecked(settings.backgroundBitmap);
@@ -259,11 +262,8 @@ void TMainWin::BuildMenus() {
   action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"), true,
          [this] { IntCharsClick(); });
   options->addSeparator();
-  // The language menus wait for the spelling and thesaurus windows, but their items already show
-  // the stored choice and which languages are installed.
   QMenu* dictionary = options->addMenu(QStringLiteral("&Dictionary Type"));
   dictionary->setObjectName(QStringLiteral("DictionaryMenu"));
-  dictionary->setEnabled(feature::kSpelling);
   const struct {
     const char* name;
     const char* text;
@@ -283,13 +283,12 @@ void TMainWin::BuildMenus() {
                                      [this, value] { DictionaryClick(value); });
     dictionaryItems_[value]->setCheckable(true);
   }
-  action(options, "AddDictionaryItem", "&Add to Dictionary", QKeySequence("Ctrl+T"),
-         feature::kSpelling, [] {});
-  action(options, "ExcludeDictionaryItem", "&Exclude From Dictionary", QKeySequence("Ctrl+U"),
-         feature::kSpelling, [] {});
+  addDictionary_ = action(options, "AddDictionaryItem", "&Add to Dictionary",
+                          QKeySequence("Ctrl+T"), true, [this] { MenuAddDictClick(); });
+  excludeDictionary_ = action(options, "ExcludeDictionaryItem", "&Exclude From Dictionary",
+                              QKeySequence("Ctrl+U"), true, [this] { MenuExcludeDictClick(); });
   QMenu* thesaurus = options->addMenu(QStringLiteral("&Thesaurus"));
   thesaurus->setObjectName(QStringLiteral("ThesaurusMenu"));
-  thesaurus->setEnabled(feature::kThesaurus);
   const struct {
     const char* name;
     const char* text;
@@ -644,10 +643,15 @@ void TMainWin::DeletePuzzleClick() {
   if (ShowMessage("Are you sure you want to delete " + title + "?", "Delete", MsgButtons::YesNo) !=
       MsgResult::Yes)
     return;
+  // Every failure is reported and leaves the lists as they are: the puzzle is still there.
   try {
-    DeletePuzzle(state_.groupFile, record);
+    if (!DeletePuzzle(state_.groupFile, record)) {
+      ShowMessage("Unable to delete puzzle.", "Error");
+      return;
+    }
   } catch (const IoError& e) {
     ShowIoError(e.what());
+    return;
   }
   const int row = puzzleBox_->row(item);
   QListWidgetItem* category = categoryBox_->item(currentCategory_);
@@ -752,12 +756,14 @@ void TMainWin::FontClick(int which) {
 
 void TMainWin::DictionaryClick(long value) {
   if (value >= 1 && value <= 8 && !languages_.dictionary[value]) return;
+  if (value == 9 && !languages_.AnyDictionary()) return;
   AppSettings().dictionary = value;
   CheckLanguages();
 }
 
 void TMainWin::ThesaurusClick(long value) {
   if (value >= 1 && value <= 2 && !languages_.thesaurus[value]) return;
+  if (value == 3 && !languages_.AnyThesaurus()) return;
   AppSettings().thesaurus = value;
   CheckLanguages();
 }
@@ -766,6 +772,18 @@ void TMainWin::ThesaurusClick(long value) {
 void TMainWin::CheckLanguages() {
   for (long v = 1; v <= 9; ++v) dictionaryItems_[v]->setChecked(v == AppSettings().dictionary);
   for (long v = 1; v <= 3; ++v) thesaurusItems_[v]->setChecked(v == AppSettings().thesaurus);
+  addDictionary_->setEnabled(AppSettings().dictionary != 0);
+  excludeDictionary_->setEnabled(AppSettings().dictionary != 0);
+}
+
+void TMainWin::MenuAddDictClick() {
+  TMyEditBox box(state_.paths, AppSettings().dictionary, LexiconKind::Include, this);
+  box.exec();
+}
+
+void TMainWin::MenuExcludeDictClick() {
+  TMyEditBox box(state_.paths, AppSettings().dictionary, LexiconKind::Exclude, this);
+  box.exec();
 }
 
 void TMainWin::PuzzleShapeClick() {

@@ -23,11 +23,10 @@ class TMainWin : public QMainWindow, public PuzzleHost {
 
  public:
   // Creates the window in the order the program starts: state, fonts, the settings from the file
-  // in the start-up directory, the installed languages (looked for in `languages`), the listing
-  // of the group, the scale factor, the design geometry. The screen size in Forms() is read
-  // before, by the caller.
-  explicit TMainWin(const AppPaths& paths, const LanguageFolders& languages = {},
-                    QWidget* parent = nullptr);
+  // in the start-up directory, the installed languages (in the folders `paths` names), the
+  // listing of the group, the scale factor, the design geometry. The screen size in Forms() is
+  // read before, by the caller.
+  explicit TMainWin(const AppPaths& paths, QWidget* parent = nullptr);
   ~TMainWin() override;
 
   AppState& State() override { return state_; }
@@ -60,6 +59,9 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void FontClick(int which);         // 0 label, 1 edit, 2 button
   void DictionaryClick(long value);  // 1..8 a language, 9 choose at spell check time
   void ThesaurusClick(long value);   // 1 American, 2 British, 3 choose at use time
+  // The user's include and exclude lists of the dictionary language in effect.
+  void MenuAddDictClick();
+  void MenuExcludeDictClick();
   void TipsClick();
   void AboutClick();
   void UserManualClick();
@@ -112,6 +114,8 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   QAction* background_ = nullptr;
   std::array<QAction*, 4> screenSizes_{};
   std::array<QAction*, 2> pixelFormats_{};
+  QAction* addDictionary_ = nullptr;
+  QAction* excludeDictionary_ = nullptr;
   std::array<QAction*, 10> dictionaryItems_{};  // by "Dictionary" value 1..9
   std::array<QAction*, 4> thesaurusItems_{};    // by "Thesaurus" value 1..3
 };

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
+#include <csignal>
 
 #include "app/MainWin.h"
 #include "app/SingleInstance.h"
@@ -14,6 +15,8 @@
 #include "widgets/Messages.h"
 
 int main(int argc, char** argv) {
+  // Past a file size limit a write should fail and be reported, not end the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Gridwright 98"));
   QApplication::setDesktopFileName(QStringLiteral("gridwright"));

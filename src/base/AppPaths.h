@@ -21,6 +21,10 @@ struct AppPaths {
   std::string dataDir;
   std::string docDir;
   std::string userDir;
+  // The system's spelling dictionaries and thesaurus data. A dictionary the user drops where the
+  // libraries live (LibraryFile) is found first.
+  std::string dictionaryDir = "/usr/share/hunspell";
+  std::string thesaurusDir = "/usr/share/mythes";
 
   bool Installed() const { return !userDir.empty(); }
 

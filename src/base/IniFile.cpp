@@ -1,13 +1,11 @@
 // INI reading and in-place updating with the profile-string rules.
 #include "base/IniFile.h"
 
-#include <QSaveFile>
-#include <QString>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-#include <system_error>
+#include <fcntl.h>
 
+#include <cerrno>
+
+#include "base/FileIo.h"
 #include "base/TextUtils.h"
 
 namespace gw {
@@ -67,9 +65,8 @@ std::string Written(std::string value) {
   return value;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
+// No settings file is this big; a larger one is something else and is neither read nor replaced.
+constexpr off_t kMaxIniBytes = 16 << 20;
 
 }  // namespace
 
@@ -92,16 +89,17 @@ IniFile IniFile::Parse(const std::string& text) {
 }
 
 std::optional<IniFile> IniFile::Read(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec) && !ec) return IniFile();
-  std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
-  if (!f) return std::nullopt;
-  std::string text;
-  char buffer[4096];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) text.append(buffer, got);
-  if (std::ferror(f.get())) return std::nullopt;
-  return Parse(text);
+  try {
+    const fileio::Fd fd = fileio::OpenLocked(path, O_RDONLY, fileio::LockKind::Shared);
+    if (!fd) return errno == ENOENT ? std::optional<IniFile>(IniFile()) : std::nullopt;
+    const off_t size = fileio::SizeOf(fd.Get(), path);
+    if (size > kMaxIniBytes) return std::nullopt;
+    std::string text(static_cast<size_t>(size), '\0');
+    text.resize(fileio::ReadAt(fd.Get(), text.data(), text.size(), 0, path));
+    return Parse(text);
+  } catch (const IoError&) {
+    return std::nullopt;
+  }
 }
 
 std::optional<IniFile::Range> IniFile::FindSection(const std::string& section) const {
@@ -181,15 +179,11 @@ std::string IniFile::Text() const {
 }
 
 bool IniFile::Save(const std::string& path) const {
-  QSaveFile file(QString::fromLocal8Bit(path.c_str()));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const std::string text = Text();
-  if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-      static_cast<qint64>(text.size())) {
-    file.cancelWriting();
+  try {
+    return fileio::ReplaceFileContents(path, Text());
+  } catch (const IoError&) {
     return false;
   }
-  return file.commit();
 }
 
 }  // namespace gw

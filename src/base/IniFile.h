@@ -48,8 +48,8 @@ class IniFile {
   void SetNumber(const std::string& section, const std::string& key, long value);
 
   std::string Text() const;
-  // Writes the text into a sibling file and renames it over `path`, so a full disk or a read-only
-  // folder leaves the old file as it was. False on any failure.
+  // Writes the text into a sibling file and renames it over `path` (in place where the folder
+  // takes no new file), so a full disk leaves the old file as it was. False on any failure.
   bool Save(const std::string& path) const;
 
  private:

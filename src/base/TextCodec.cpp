@@ -5,8 +5,11 @@
 #include <QList>
 #include <QLocale>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <algorithm>
 #include <set>
+
+#include "base/TextUtils.h"
 
 namespace gw {
 namespace {
@@ -115,6 +118,46 @@ bool IsCp1252(const QString& text) {
   for (QChar ch : text)
     if (Encode(ch.unicode()) < 0) return false;
   return true;
+}
+
+namespace {
+
+// Windows-1252 itself needs no converter; everything else goes through Qt's, UTF-8 by default.
+bool IsCp1252Name(const std::string& encoding) {
+  return EqualsNoCase(encoding, "windows-1252") || EqualsNoCase(encoding, "cp1252") ||
+         EqualsNoCase(encoding, "microsoft-cp1252");
+}
+
+QStringConverter::Encoding NamedEncoding(const std::string& encoding) {
+  // Dictionaries write "ISO8859-1" where Qt expects "ISO-8859-1".
+  std::string name = encoding;
+  if (name.size() > 7 && EqualsNoCase(name.substr(0, 7), "ISO8859")) name.insert(3, "-");
+  if (const auto known = QStringConverter::encodingForName(name.c_str())) return *known;
+  return QStringConverter::Utf8;
+}
+
+}  // namespace
+
+std::optional<std::string> ToEncoding(const std::string& cp1252, const std::string& encoding) {
+  if (IsCp1252Name(encoding)) return cp1252;
+  const QString text = ToQString(cp1252);
+  QStringEncoder encoder(NamedEncoding(encoding), QStringEncoder::Flag::Stateless);
+  const QByteArray bytes = encoder.encode(text);
+  if (encoder.hasError()) return std::nullopt;
+  // Latin-1 has no error state of its own: it writes '?' for what it cannot hold.
+  if (NamedEncoding(encoding) == QStringConverter::Latin1)
+    for (QChar ch : text)
+      if (ch.unicode() > 0xFF) return std::nullopt;
+  return bytes.toStdString();
+}
+
+std::optional<std::string> FromEncoding(const std::string& bytes, const std::string& encoding) {
+  if (IsCp1252Name(encoding)) return bytes;
+  QStringDecoder decoder(NamedEncoding(encoding), QStringDecoder::Flag::Stateless);
+  const QString text =
+      decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (decoder.hasError() || !IsCp1252(text)) return std::nullopt;
+  return FromQString(text);
 }
 
 }  // namespace gw

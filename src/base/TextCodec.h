@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 
 namespace gw {
@@ -28,5 +29,11 @@ std::string CodePointList(const QString& characters, int most = 8);
 bool ListTextLess(const QString& a, const QString& b);
 // True when every character of text has a Windows-1252 byte.
 bool IsCp1252(const QString& text);
+
+// Windows-1252 <-> the encoding a dictionary or thesaurus file declares ("UTF-8", "ISO8859-1",
+// "ISO-8859-15", "windows-1252", ...; unknown names count as UTF-8). nullopt when the text has a
+// character the other side cannot hold.
+std::optional<std::string> ToEncoding(const std::string& cp1252, const std::string& encoding);
+std::optional<std::string> FromEncoding(const std::string& bytes, const std::string& encoding);
 
 }  // namespace gw

@@ -154,4 +154,12 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
+size_t FindControlCharacter(const std::string& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 32 || c == 127) return i;
+  }
+  return std::string::npos;
+}
+
 }  // namespace gw

@@ -36,6 +36,11 @@ std::string YesNoText(bool flag);
 // Cuts a text to at most n bytes.
 std::string Cut(const std::string& text, size_t n);
 
+// Position of the first control character (bytes 0..31 and 127: tab, CR, NUL, ...), or npos.
+// Words and clues never hold one: in a grid byte 0 means "outside the shape", and the others
+// would show as letters nobody typed.
+size_t FindControlCharacter(const std::string& text);
+
 // Case-insensitive comparison of ASCII letters (file and key names).
 bool EqualsNoCase(const std::string& a, const std::string& b);
 

@@ -31,4 +31,31 @@ void ApplyEntries(const PuzzleEntries& entries, PuzzleRecord& puzzle) {
   }
 }
 
+std::optional<EntryProblem> FindControlCharacters(const PuzzleEntries& entries) {
+  const auto holds = [](const std::string& text) {
+    return FindControlCharacter(text) != std::string::npos;
+  };
+  constexpr char kWhat[] =
+      " holds a control character (such as a tab or a line break).  Please "
+      "correct.";
+  if (holds(entries.title))
+    return EntryProblem{EntryProblem::Title, 0, "The title" + std::string(kWhat)};
+  if (holds(entries.category))
+    return EntryProblem{EntryProblem::Category, 0, "The category" + std::string(kWhat)};
+  for (size_t i = 0; i < entries.rows.size(); ++i) {
+    const PuzzleEntries::Row& row = entries.rows[i];
+    if (Trim(row.word).empty()) continue;
+    const int number = static_cast<int>(i) + 1;
+    if (holds(row.word))
+      return EntryProblem{EntryProblem::Word, number,
+                          "The word in row " + std::to_string(number) + kWhat};
+    if (holds(row.clue))
+      return EntryProblem{EntryProblem::Clue, number,
+                          "The clue in row " + std::to_string(number) + kWhat};
+  }
+  if (holds(entries.bonusQuestion))
+    return EntryProblem{EntryProblem::BonusQuestion, 0, "The bonus question" + std::string(kWhat)};
+  return std::nullopt;
+}
+
 }  // namespace gw

@@ -1,6 +1,7 @@
 // What the word list editor's controls hold, and how it goes into the current puzzle.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,5 +25,16 @@ int CountWords(const std::vector<PuzzleEntries::Row>& rows);
 // Stores the trimmed texts, and the words with their clues closed up over blank rows; the word
 // count follows and every slot after the last word is cleared.
 void ApplyEntries(const PuzzleEntries& entries, PuzzleRecord& puzzle);
+
+// The first stored text of the entries that holds a control character (a tab, a line break, a
+// NUL: see FindControlCharacter), with the message the editor shows; rows with a blank word are
+// not stored and not looked at.
+struct EntryProblem {
+  enum Field { Title, Category, BonusQuestion, Word, Clue };
+  Field field;
+  int row = 0;  // Word and Clue: the 1-based row of the grid
+  std::string message;
+};
+std::optional<EntryProblem> FindControlCharacters(const PuzzleEntries& entries);
 
 }  // namespace gw

@@ -1,10 +1,10 @@
 // Word/clue text files: reading, splitting, merging into the editor's rows, writing.
 #include "editor/WordFile.h"
 
-#include <QSaveFile>
 #include <cstdio>
 #include <memory>
 
+#include "base/FileIo.h"
 #include "base/IoError.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
@@ -18,26 +18,113 @@ WordFileLines WordFileFromBytes(const std::string& bytes) {
   out.unmapped = std::move(text.unmapped);
   const std::string& s = text.text;
   size_t begin = 0;
-  while (begin < s.size()) {
+  for (int number = 1; begin < s.size(); ++number) {
     size_t end = s.find_first_of("\r\n", begin);
     if (end == std::string::npos) end = s.size();
     const std::string line = Trim(Cut(s.substr(begin, end - begin), 255));
-    if (!line.empty()) out.lines.push_back(line);
+    if (!line.empty()) {
+      out.lines.push_back(line);
+      out.numbers.push_back(number);
+    }
     // CR LF is one line end; a lone CR or LF is one too.
     begin = end + (s.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
   return out;
 }
 
+namespace {
+
+// Bytes enough for 255 characters in any of the encodings a word file may have (UTF-8 takes up
+// to four bytes a character, UTF-16 two or four).
+constexpr size_t kLineBytes = 4 * 255;
+
+// Collects the bytes of a file as WordFileFromBytes needs them: every line end, and of each
+// line its head. Units are bytes, or the two-byte units of a UTF-16 file.
+class LineHeads {
+ public:
+  void Begin(size_t unit, bool bigEndian) {
+    unit_ = unit;
+    bigEndian_ = bigEndian;
+  }
+  void Add(const char* bytes, size_t n) {
+    for (size_t i = 0; i < n; ++i) {
+      pending_[pendingSize_++] = bytes[i];
+      if (pendingSize_ == unit_) Unit();
+    }
+  }
+  std::string Finish() {
+    kept_.append(pending_, pendingSize_);  // half a unit at the end: let the decoder judge it
+    return std::move(kept_);
+  }
+
+ private:
+  void Unit() {
+    const auto byte = [this](size_t i) { return static_cast<unsigned char>(pending_[i]); };
+    const unsigned value = unit_ == 1   ? byte(0)
+                           : bigEndian_ ? (byte(0) << 8 | byte(1))
+                                        : (byte(1) << 8 | byte(0));
+    pendingSize_ = 0;
+    if (value == '\n' || value == '\r') {
+      kept_.append(pending_, unit_);
+      line_ = 0;
+      return;
+    }
+    if (line_ < kLineBytes) {
+      kept_.append(pending_, unit_);
+    } else if (line_ == kLineBytes) {
+      // The head ends here: never in the middle of a character, which would spoil the decoding
+      // of the whole file.
+      if (unit_ == 1) {
+        if ((value & 0xC0) == 0x80) {
+          size_t cut = kept_.size();
+          while (cut > 0 && (static_cast<unsigned char>(kept_[cut - 1]) & 0xC0) == 0x80) --cut;
+          if (cut > 0 && static_cast<unsigned char>(kept_[cut - 1]) >= 0xC0) --cut;
+          kept_.resize(cut);
+        }
+      } else if (kept_.size() >= 2) {
+        const unsigned last = bigEndian_
+                                  ? (static_cast<unsigned char>(kept_[kept_.size() - 2]) << 8 |
+                                     static_cast<unsigned char>(kept_.back()))
+                                  : (static_cast<unsigned char>(kept_.back()) << 8 |
+                                     static_cast<unsigned char>(kept_[kept_.size() - 2]));
+        if (last >= 0xD800 && last <= 0xDBFF) kept_.resize(kept_.size() - 2);
+      }
+    }
+    line_ += unit_;
+  }
+
+  size_t unit_ = 1;
+  bool bigEndian_ = false;
+  char pending_[2] = {};
+  size_t pendingSize_ = 0;
+  size_t line_ = 0;  // bytes of the current line so far
+  std::string kept_;
+};
+
+}  // namespace
+
 std::optional<WordFileLines> ReadWordFile(const std::string& path) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
   if (!f) return std::nullopt;
-  std::string bytes;
+  LineHeads heads;
   char buffer[65536];
+  long total = 0;
   size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);
+  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) {
+    if (total == 0 && n >= 2) {
+      // A UTF-16 byte order mark makes the line ends two-byte units.
+      const auto b0 = static_cast<unsigned char>(buffer[0]);
+      const auto b1 = static_cast<unsigned char>(buffer[1]);
+      if ((b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF)) heads.Begin(2, b0 == 0xFE);
+    }
+    total += static_cast<long>(n);
+    if (total > kMaxWordFileBytes)
+      throw IoError(path + " is larger than " + std::to_string(kMaxWordFileBytes >> 20) +
+                    " MB: no word file is");
+    heads.Add(buffer, n);
+  }
   if (std::ferror(f.get())) throw IoError("cannot read " + path);
-  return WordFileFromBytes(bytes);
+  return WordFileFromBytes(heads.Finish());
 }
 
 WordAndClue SplitWordClue(const std::string& line, const std::string& separator) {
@@ -112,20 +199,11 @@ std::vector<std::string> WordFileExportLines(const std::vector<PuzzleEntries::Ro
 }
 
 bool WriteWordFile(const std::string& path, const std::vector<std::string>& lines) {
-  QSaveFile out(QString::fromLocal8Bit(path.c_str()));
-  // A writable file in a folder we may not create files in is still written, in place.
-  out.setDirectWriteFallback(true);
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  for (const std::string& line : lines) {
-    const std::string text = line + "\r\n";
-    if (out.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-      out.cancelWriting();
-      throw IoError("cannot write " + path);
-    }
-  }
-  if (!out.commit()) throw IoError("cannot write " + path);
-  return true;
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  // Beside the file and renamed over it, or where the folder takes no new file, written in place
+  // with the old text put back should the write fail.
+  return fileio::ReplaceFileContents(path, text);
 }
 
 }  // namespace gw

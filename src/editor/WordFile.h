@@ -14,6 +14,8 @@ namespace gw {
 struct WordFileLines {
   // The non-blank lines, each cut to its first 255 characters and trimmed, in file order.
   std::vector<std::string> lines;
+  // The 1-based line number in the file of each of `lines`, for messages that name it.
+  std::vector<int> numbers;
   bool converted = false;  // the file was Unicode text (UTF-8, or UTF-16 with a byte order mark)
   // Characters with no Windows-1252 byte, each once; they read as '?'.
   QString unmapped;
@@ -22,7 +24,13 @@ struct WordFileLines {
 // Lines may end in CR LF, LF or CR alone. Windows-1252 files are taken as they are; UTF-8 files
 // are recognised and converted.
 WordFileLines WordFileFromBytes(const std::string& bytes);
-// Nothing when the file cannot be opened; IoError on a read error.
+
+// No word file comes near this; anything longer is read no further (it may be endless).
+constexpr long kMaxWordFileBytes = 64L << 20;
+
+// The file as WordFileFromBytes reads it, but of each line only the bytes its first 255
+// characters can take are kept while reading, so a huge line costs no memory. Nothing when the
+// file cannot be opened; IoError on a read error and for a file longer than kMaxWordFileBytes.
 std::optional<WordFileLines> ReadWordFile(const std::string& path);
 
 struct WordAndClue {
@@ -61,8 +69,9 @@ std::vector<size_t> MergeWordFileLines(std::vector<PuzzleEntries::Row>& rows,
 std::vector<std::string> WordFileExportLines(const std::vector<PuzzleEntries::Row>& rows,
                                              WordFileForm form, const std::string& separator);
 
-// Writes the lines as Windows-1252, each ended by CR LF, replacing the file through a sibling.
-// False when the file cannot be created; IoError when writing fails.
+// Writes the lines as Windows-1252, each ended by CR LF, in place of the file (see
+// fileio::ReplaceFileContents). False when the file cannot be created or replaced; IoError when
+// writing fails, the old file then staying as it was.
 bool WriteWordFile(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace gw

@@ -31,6 +31,10 @@
 #include "generator/CreatedPuzzle.h"
 #include "generator/CreationAttempts.h"
 #include "generator/OffensiveWords.h"
+#include "language/Availability.h"
+#include "language/LanguageChooser.h"
+#include "language/SpellSuggestions.h"
+#include "language/ThesSuggestions.h"
 #include "layouts/LayoutThumbnail.h"
 #include "session/Features.h"
 #include "shapes/ShapeListPanel.h"
@@ -76,9 +80,7 @@ TWordList::TWordList(PuzzleHost& host, const QString& caption, QWidget* parent)
     : QDialog(parent), host_(host), state_(host.State()), editMode_(!host.State().newPuzzle) {
   setWindowTitle(caption);
   BuildControls();
-  // FormCreate: the language tools depend on their settings.
-  spellClue_->setEnabled(feature::kSpelling && AppSettings().dictionary != 0);
-  thes_->setEnabled(feature::kThesaurus && AppSettings().thesaurus != 0);
+  UpdateLanguageButtons();
 }
 
 TWordList::~TWordList() = default;
@@ -115,6 +117,8 @@ void TWordList::BuildControls() {
   changePhrase_ = Button(wordsPanel_, "ChangePhrase", "P&hrase", {428, 214, 88, 28});
   connect(deleteClue_, &QPushButton::clicked, this, &TWordList::DeleteClueClick);
   connect(deleteAllClue_, &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
+  connect(spellClue_, &QPushButton::clicked, this, &TWordList::SpellClueClick);
+  connect(thes_, &QPushButton::clicked, this, &TWordList::ThesClick);
   connect(importClue_, &QPushButton::clicked, this, &TWordList::ImportClueClick);
   connect(exportClue_, &QPushButton::clicked, this, &TWordList::ExportClueClick);
   connect(changePhrase_, &QPushButton::clicked, this, &TWordList::ChangePhraseClick);
@@ -285,6 +289,7 @@ void TWordList::FormShow() {
     deleteAllClue_->setEnabled(false);
     snapshot_ = std::make_unique<PuzzleRecord>(puzzle);
   }
+  UpdateLanguageButtons();
 }
 
 void TWordList::AdjustWordClues() {
@@ -321,9 +326,7 @@ void TWordList::UseCluesClick() {
     puzzle.Word(row).Set(FromQString(grid_->Cell(WordGrid::kWord, row)));
     if (!ticked) puzzle.Clue(row).Set(FromQString(grid_->Cell(WordGrid::kClue, row)));
   }
-  spellClue_->setEnabled(feature::kSpelling && AppSettings().dictionary != 0 &&
-                         (ticked || !editMode_));
-  thes_->setEnabled(feature::kThesaurus && AppSettings().thesaurus != 0 && ticked);
+  UpdateLanguageButtons();
   AdjustWordClues();
 }
 
@@ -334,6 +337,31 @@ PuzzleEntries TWordList::Entries() const {
   entries.bonusQuestion = FromQString(bonusQuest_->text());
   entries.rows = grid_->Rows();
   return entries;
+}
+
+bool TWordList::RefuseControlCharacters() {
+  const std::optional<EntryProblem> problem = FindControlCharacters(Entries());
+  if (!problem) return false;
+  ShowMessage(problem->message, "Error");
+  switch (problem->field) {
+    case EntryProblem::Title:
+      title_->setFocus();
+      break;
+    case EntryProblem::Category:
+      category_->setFocus();
+      break;
+    case EntryProblem::BonusQuestion:
+      bonusQuest_->setFocus();
+      break;
+    case EntryProblem::Word:
+    case EntryProblem::Clue:
+      grid_->setFocus();
+      grid_->setCurrentCell(problem->row - 1, problem->field == EntryProblem::Word
+                                                  ? WordGrid::kWord
+                                                  : WordGrid::kClue);
+      break;
+  }
+  return true;
 }
 
 int TWordList::GetWordCount() const {
@@ -406,6 +434,7 @@ void TWordList::SaveButtonClick() {
     category_->setFocus();
     return;
   }
+  if (RefuseControlCharacters()) return;
   SetValues();
   if (SaveIt()) QDialog::done(QDialog::Accepted);
 }
@@ -436,6 +465,7 @@ void TWordList::CreateItClick() {
     }
     return;
   }
+  if (RefuseControlCharacters()) return;
   AppSettings().attempts = attempts;
 
   PuzzleRecord& puzzle = *state_.currentPuzzle;
@@ -514,6 +544,67 @@ void TWordList::ChangeLayoutClick() {
   TListPages pages(state_.paths, ListPagesMode::PickForPuzzle, &state_.currentPuzzle->pageLayout,
                    this);
   if (pages.exec() == QDialog::Accepted) DrawPageBox();
+}
+
+void TWordList::UpdateLanguageButtons() {
+  const LanguageAvailability installed = FindLanguages(state_.paths);
+  const bool clues = AppSettings().useClues;
+  // A stored puzzle's words are fixed, so without clues there is nothing to check.
+  spellClue_->setEnabled(AppSettings().dictionary != 0 && installed.AnyDictionary() &&
+                         (clues || !editMode_));
+  thes_->setEnabled(AppSettings().thesaurus != 0 && installed.AnyThesaurus() && clues);
+}
+
+void TWordList::SpellClueClick() {
+  SettingsValues& s = AppSettings();
+  if (s.dictionary != 9) {
+    DoSpellCheck();
+    return;
+  }
+  TChooseSpellCheck chooser(FindLanguages(state_.paths).dictionary, s.userDictionary, this);
+  if (chooser.exec() != QDialog::Accepted) return;
+  s.dictionary = chooser.Chosen();
+  DoSpellCheck();
+  s.dictionary = 9;
+}
+
+void TWordList::DoSpellCheck() {
+  const bool clues = AppSettings().useClues;
+  std::vector<SpellRow> rows(WordGrid::kRows);
+  for (int row = 1; row <= WordGrid::kRows; ++row)
+    rows[row - 1] = {FromQString(grid_->Cell(WordGrid::kWord, row)),
+                     clues ? FromQString(grid_->Cell(WordGrid::kClue, row)) : std::string()};
+  RunSpellCheck(this, state_.paths, AppSettings().dictionary, rows, !editMode_,
+                [this, &rows](size_t r) {
+                  const int row = static_cast<int>(r) + 1;
+                  grid_->SetCell(WordGrid::kWord, row, ToQString(rows[r].word));
+                  grid_->SetCell(WordGrid::kClue, row, ToQString(rows[r].clue));
+                });
+}
+
+void TWordList::ThesClick() {
+  const int row = grid_->currentRow() + 1;
+  if (row < 1) return;
+  thesRow_ = row;
+  SettingsValues& s = AppSettings();
+  if (s.thesaurus != 3) {
+    DoThesCheck();
+    return;
+  }
+  TChooseThesCheck chooser(FindLanguages(state_.paths).thesaurus, s.userThesaurus, this);
+  if (chooser.exec() != QDialog::Accepted) return;
+  s.thesaurus = chooser.Chosen();
+  DoThesCheck();
+  s.thesaurus = 3;
+}
+
+void TWordList::DoThesCheck() {
+  TThesSuggestions lookup(state_.paths, AppSettings().thesaurus,
+                          Trim(FromQString(grid_->Cell(WordGrid::kWord, thesRow_))), this);
+  lookup.exec();
+  if (lookup.Result())
+    grid_->SetCell(WordGrid::kClue, thesRow_,
+                   ToQString(Cut(*lookup.Result(), WordGrid::kClueLimit)));
 }
 
 void TWordList::AutoShrinkClick() {

@@ -67,6 +67,15 @@ class TWordList : public QDialog {
   // The character keys: the dialog, and F1..F12 (key 1..12) typing into the focused control.
   void IntCharButtonClick();
   void IntKeyClick(int key);
+  // "&Spell Check": the chooser first when the language is picked at check time.
+  void SpellClueClick();
+  // Checks the words (new puzzles only) and the shown clues in the dictionary language in effect.
+  void DoSpellCheck();
+  // "&Thesaurus": looks up the word of the current row; the chooser first when the thesaurus is
+  // picked at use time. Nothing happens without a current row.
+  void ThesClick();
+  // The lookup dialog for the remembered row; an accepted synonym becomes its clue.
+  void DoThesCheck();
 
   WordGrid* Grid() const { return grid_; }
   IntKeyTyper& Typer() const { return *typer_; }
@@ -79,10 +88,14 @@ class TWordList : public QDialog {
 
  private:
   void BuildControls();
+  // Spell Check and Thesaurus: their settings, what is installed, and whether clues are shown.
+  void UpdateLanguageButtons();
   // Puts the focus on the word column of the row holding word `word` (1-based, blank rows skipped).
   void FocusWord(int word);
   // The controls' texts as typed.
   PuzzleEntries Entries() const;
+  // Shows why a text cannot be stored and puts the focus there; false when all is well.
+  bool RefuseControlCharacters();
   QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);
 
   PuzzleHost& host_;
@@ -90,6 +103,7 @@ class TWordList : public QDialog {
   bool editMode_;
   bool shown_ = false;
   std::unique_ptr<PuzzleRecord> snapshot_;
+  int thesRow_ = 0;
 
   QLineEdit* title_ = nullptr;
   QComboBox* category_ = nullptr;

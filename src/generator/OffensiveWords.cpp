@@ -1,10 +1,12 @@
 // The offensive word list, its loading and the grid screen.
 #include "generator/OffensiveWords.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
-#include <fstream>
 
 #include "base/AppPaths.h"
+#include "base/FileIo.h"
 #include "base/TextUtils.h"
 
 namespace gw {
@@ -28,26 +30,42 @@ std::vector<std::string> LoadOffensiveList(const AppPaths& paths) {
 
 std::vector<std::string> LoadOffensiveListFrom(const std::string& badListFile) {
   std::vector<std::string> entries(BuiltInOffensiveWords().begin(), BuiltInOffensiveWords().end());
-  std::ifstream in(badListFile, std::ios::binary);
-  if (!in) return entries;
-  // Read byte by byte and keep only the head of each line, so a huge file or one endless line
-  // costs no memory. A read error simply ends the list: the file is optional.
-  std::streambuf* buf = in.rdbuf();
-  while (entries.size() < static_cast<size_t>(kMaxOffensiveEntries)) {
-    int ch = buf->sbumpc();
-    if (ch == std::char_traits<char>::eof()) break;  // nothing left: no further line
+  // The file is optional: one that cannot be opened, is no regular file or fails to read simply
+  // ends the list where it stands.
+  try {
+    const fileio::Fd fd = fileio::OpenLocked(badListFile, O_RDONLY, fileio::LockKind::Shared);
+    if (!fd) return entries;
+    // Only the head of each line is kept, so a huge file or one endless line costs no memory.
+    char buffer[4096];
+    off_t offset = 0;
     std::string head;
-    size_t length = 0;
-    int last = 0;
-    while (ch != std::char_traits<char>::eof() && ch != '\n') {
-      if (head.size() <= kOffensiveEntryLength) head.push_back(static_cast<char>(ch));
-      ++length;
-      last = ch;
-      ch = buf->sbumpc();
+    size_t length = 0;  // of the whole line so far
+    bool inLine = false;
+    auto finish = [&] {
+      // A CR before the LF belongs to the line end, not to the entry.
+      if (length == head.size() && !head.empty() && head.back() == '\r') head.pop_back();
+      entries.push_back(Cut(head, kOffensiveEntryLength));
+      head.clear();
+      length = 0;
+      inLine = false;
+    };
+    while (entries.size() < static_cast<size_t>(kMaxOffensiveEntries)) {
+      const size_t got = fileio::ReadAt(fd.Get(), buffer, sizeof buffer, offset, badListFile);
+      if (got == 0) break;
+      offset += static_cast<off_t>(got);
+      for (size_t i = 0; i < got && entries.size() < static_cast<size_t>(kMaxOffensiveEntries);
+           ++i) {
+        if (buffer[i] == '\n') {
+          finish();
+          continue;
+        }
+        inLine = true;
+        if (head.size() <= kOffensiveEntryLength) head.push_back(buffer[i]);
+        ++length;
+      }
     }
-    // A CR before the LF belongs to the line end, not to the entry.
-    if (last == '\r' && length <= head.size()) head.pop_back();
-    entries.push_back(Cut(head, kOffensiveEntryLength));
+    if (inLine && entries.size() < static_cast<size_t>(kMaxOffensiveEntries)) finish();
+  } catch (const IoError&) {
   }
   return entries;
 }

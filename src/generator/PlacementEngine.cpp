@@ -194,7 +194,8 @@ PlacementOutcome RunPlacementEngine(const PuzzleRecord& puzzle, const ShapeRecor
                                     const PlacementOptions& options, const ScreenFunction& screen,
                                     CandidateSlots& slots, PlacementProgress* progress) {
   PlacementOutcome out;
-  out.seed = options.seed ? *options.seed : ClockSeed();
+  // Without a seed of its own a run takes one from the program-wide source, which tests seed.
+  out.seed = options.seed ? *options.seed : GlobalRandom().Next();
   const int attempts = std::clamp(options.attempts, 1, 999);
   const int refusedLimit =
       options.refusedLimit > 0 ? options.refusedLimit : RefusedTryLimit(attempts);

@@ -1,9 +1,7 @@
 // Page layout library and export files, on the shared fixed-record file helpers.
 #include "layouts/LayoutLibrary.h"
 
-#include <QSaveFile>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -23,17 +21,6 @@ OpResult CannotAdd() {
 OpResult CorruptImport() {
   return OpResult::Failure("Page layout file is corrupt or incompatible.  Import aborted.",
                            "Error");
-}
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-// Reads up to n bytes; a short count means the file ended, a read error throws.
-size_t ReadSome(std::FILE* f, void* out, size_t n, const std::string& path) {
-  const size_t got = std::fread(out, 1, n, f);
-  if (got < n && std::ferror(f)) throw IoError("cannot read " + path);
-  return got;
 }
 
 }  // namespace
@@ -96,18 +83,18 @@ bool ReadLayout(const std::string& libraryPath, long index, PageLayout& out) {
 }
 
 OpResult AppendLayout(const std::string& libraryPath, const PageLayout& layout) {
-  const long before = CountRecords(libraryPath, kRecordSize).value_or(0);
-  if (!AppendRecord(libraryPath, kRecordSize, &layout)) return CannotAdd();
+  const std::optional<long> index = AppendRecord(libraryPath, kRecordSize, &layout);
+  if (!index) return CannotAdd();
   OpResult r;
-  r.index = before;
+  r.index = *index;
   return r;
 }
 
 OpResult ReplaceLayout(const std::string& libraryPath, long index, const PageLayout& layout) {
-  const long count = CountRecords(libraryPath, kRecordSize).value_or(0);
-  if (!ReplaceRecord(libraryPath, index, kRecordSize, &layout)) return CannotAdd();
+  const std::optional<long> written = ReplaceRecord(libraryPath, index, kRecordSize, &layout);
+  if (!written) return CannotAdd();
   OpResult r;
-  r.index = (index >= 0 && index < count) ? index : count;
+  r.index = *written;
   return r;
 }
 
@@ -128,30 +115,23 @@ OpResult ExportLayout(const std::string& libraryPath, long index, const std::str
 
   // Written beside the target and renamed over it, so a failed export never destroys an
   // existing file of that name.
-  QSaveFile out(QString::fromLocal8Bit(fileName.c_str()));
-  if (!out.open(QIODevice::WriteOnly))
+  if (!WriteExportFile(fileName, "PAG", "1.0", kRecordSize, layout.get()))
     return OpResult::Failure("Page layout could not be exported.", "Error");
-  const qint64 size = static_cast<qint64>(kRecordSize);
-  if (out.write("PAG1.0", 6) != 6 ||
-      out.write(reinterpret_cast<const char*>(layout.get()), size) != size || !out.commit())
-    throw IoError("cannot write " + fileName);
   OpResult r = OpResult::Success("Page Layout Exported!", "OK");
   r.index = index;
   return r;
 }
 
 OpResult ImportLayout(const std::string& libraryPath, const std::string& fileName) {
-  std::unique_ptr<std::FILE, FileCloser> in(std::fopen(fileName.c_str(), "rb"));
-  if (!in) return OpResult::Failure("Page layout could not be imported.", "Error");
-  char magic[3];
-  if (ReadSome(in.get(), magic, 3, fileName) != 3 || std::memcmp(magic, "PAG", 3) != 0)
-    return CorruptImport();
-  char version[3];  // written by every export, never checked
-  if (ReadSome(in.get(), version, 3, fileName) != 3) return CorruptImport();
   auto layout = std::make_unique<PageLayout>();
-  if (ReadSome(in.get(), layout.get(), kRecordSize, fileName) != kRecordSize)
-    return CorruptImport();
-  in.reset();
+  switch (ReadExportFile(fileName, "PAG", kRecordSize, layout.get())) {
+    case ExportRead::CannotOpen:
+      return OpResult::Failure("Page layout could not be imported.", "Error");
+    case ExportRead::Corrupt:
+      return CorruptImport();
+    case ExportRead::Done:
+      break;
+  }
   return AppendLayout(libraryPath, *layout);
 }
 

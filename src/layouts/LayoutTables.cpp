@@ -28,6 +28,14 @@ constexpr std::array<PaperSize, 6> kPapers{{
     {"Executive", 7.25, 10.5, true},
 }};
 
+// Trunc(size × u) as a 16-bit pixel count; NaN and negatives give 0.
+int16_t PixelCount(double size, int u) {
+  const double pixels = size * u;
+  if (!(pixels > 0)) return 0;
+  if (pixels >= 32767) return 32767;
+  return static_cast<int16_t>(pixels);
+}
+
 int CountOfKind(const PageLayout& layout, int kind) {
   int n = 0;
   for (int i = 0; i < UsedObjectCount(layout); ++i)
@@ -63,6 +71,10 @@ const PaperSize* FindPaper(std::string_view name) {
   return nullptr;
 }
 
+CustomPaperRange CustomPaperLimits(bool inches) {
+  return inches ? CustomPaperRange{3, 12, 4, 18} : CustomPaperRange{7, 31, 10, 46};
+}
+
 void SetPaper(PageLayout& layout, const PaperSize& paper, bool portrait) {
   layout.paperName.Set(paper.name);
   layout.pageWidth = portrait ? paper.width : paper.height;
@@ -75,8 +87,8 @@ bool SetDesignZoom(PageLayout& layout, int zoom) {
   const int u = DesignUnit(zoom, layout.inches != 0);
   if (u == 0) return false;
   layout.zoom = static_cast<int16_t>(zoom);
-  layout.pixelWidth = static_cast<int16_t>(static_cast<int>(layout.pageWidth * u));
-  layout.pixelHeight = static_cast<int16_t>(static_cast<int>(layout.pageHeight * u));
+  layout.pixelWidth = PixelCount(layout.pageWidth, u);
+  layout.pixelHeight = PixelCount(layout.pageHeight, u);
   return true;
 }
 

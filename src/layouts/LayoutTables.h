@@ -41,10 +41,17 @@ std::span<const PaperSize> StandardPapers();
 // Exact, case-sensitive match as the designer's list holds them; nullptr for "Custom" or unknown.
 const PaperSize* FindPaper(std::string_view name);
 
+// The sizes a "Custom" page may take, in its unit: 3..12 x 4..18 inches or 7..31 x 10..46 cm.
+struct CustomPaperRange {
+  double minWidth, maxWidth, minHeight, maxHeight;
+};
+CustomPaperRange CustomPaperLimits(bool inches);
+
 // Sets paperName, pageWidth/pageHeight (swapped in landscape), inches and portrait.
 void SetPaper(PageLayout& layout, const PaperSize& paper, bool portrait);
-// Records the zoom the coordinates are in and sets pixelWidth/pixelHeight = Trunc(page × u).
-// False (layout unchanged) for a zoom outside 1..3.
+// Records the zoom the coordinates are in and sets pixelWidth/pixelHeight = Trunc(page × u),
+// held to 0..32767 (a damaged size must not wrap or overflow the 16-bit fields). False (layout
+// unchanged) for a zoom outside 1..3.
 bool SetDesignZoom(PageLayout& layout, int zoom);
 
 // A new object of `kind` with its top-left corner at (x, y), sized for u design pixels per unit

@@ -7,7 +7,5 @@ namespace gw::feature {
 constexpr bool kLayoutLibrary = true;   // Page Layout, the editor's Change Layout
 constexpr bool kPageDesigner = false;   // the layout library's New, Modify and Copy
 constexpr bool kJpegFactor = false;     // JPEG Compression Factor
-constexpr bool kSpelling = false;       // Spell Check, the dictionary menu and items
-constexpr bool kThesaurus = false;      // Thesaurus and its menu
 
 }  // namespace gw::feature

@@ -2,11 +2,9 @@
 #include "storage/PuzzleGroup.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 
-#include "base/IoError.h"
 #include "storage/RecordFile.h"
 
 namespace gw {
@@ -18,24 +16,22 @@ constexpr long kMaxListed = 65536;
 
 GroupListing ListGroup(const std::string& path) {
   GroupListing listing;
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
-  if (!f) return listing;
-  if (std::fseek(f.get(), 0, SEEK_END) != 0) throw IoError("cannot read " + path);
-  const long count =
-      std::min(std::ftell(f.get()) / static_cast<long>(sizeof(PuzzleRecord)), kMaxListed);
   // Only version, category and title are needed, so each record is visited by a short read.
   PuzzleRecord head;
-  for (long k = 0; k < count; ++k) {
-    if (std::fseek(f.get(), k * static_cast<long>(sizeof(PuzzleRecord)), SEEK_SET) != 0 ||
-        std::fread(&head, 1, kHeaderBytes, f.get()) != kHeaderBytes)
-      throw IoError("cannot read " + path);
-    const std::string category = head.category.Get();
-    size_t number = 0;
-    while (number < listing.categories.size() && listing.categories[number] != category) ++number;
-    if (number == listing.categories.size()) listing.categories.push_back(category);
-    listing.titles.push_back(
-        {head.title.Get(), static_cast<uint32_t>(number << 16) | static_cast<uint32_t>(k)});
-  }
+  ForEachRecord(
+      path, sizeof(PuzzleRecord),
+      [&](long k, const void* bytes) {
+        if (k >= kMaxListed) return;
+        std::memcpy(&head, bytes, kHeaderBytes);
+        const std::string category = head.category.Get();
+        size_t number = 0;
+        while (number < listing.categories.size() && listing.categories[number] != category)
+          ++number;
+        if (number == listing.categories.size()) listing.categories.push_back(category);
+        listing.titles.push_back(
+            {head.title.Get(), static_cast<uint32_t>(number << 16) | static_cast<uint32_t>(k)});
+      },
+      kHeaderBytes);
   return listing;
 }
 
@@ -48,11 +44,11 @@ bool ReadPuzzle(const std::string& path, int record, PuzzleRecord& out) {
 }
 
 bool AppendPuzzle(const std::string& path, const PuzzleRecord& puzzle) {
-  return AppendRecord(path, sizeof(PuzzleRecord), &puzzle);
+  return AppendRecord(path, sizeof(PuzzleRecord), &puzzle).has_value();
 }
 
 bool ReplacePuzzle(const std::string& path, int record, const PuzzleRecord& puzzle) {
-  return ReplaceRecord(path, record, sizeof(PuzzleRecord), &puzzle);
+  return ReplaceRecord(path, record, sizeof(PuzzleRecord), &puzzle).has_value();
 }
 
 bool DeletePuzzle(const std::string& path, int record) {

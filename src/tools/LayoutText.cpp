@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/TextCodec.h"
+#include "base/TextUtils.h"
 #include "layouts/LayoutTables.h"
 
 namespace gw {
@@ -178,7 +179,15 @@ class Parser {
       layout_.pageHeight = Number(t[3]);
       layout_.inches = t[4] == "inches" ? 1 : 0;
       layout_.portrait = landscape ? 0 : 1;
-      if (!(layout_.pageWidth > 0) || !(layout_.pageHeight > 0)) Fail("the page has no size");
+      // The designer's limits: anything else would not fit its 16-bit pixel counts either.
+      const CustomPaperRange r = CustomPaperLimits(layout_.inches != 0);
+      const char* unit = layout_.inches ? " inches" : " cm";
+      if (!(layout_.pageWidth >= r.minWidth && layout_.pageWidth <= r.maxWidth))
+        Fail("a custom page is " + FormatPlain(r.minWidth) + " to " + FormatPlain(r.maxWidth) +
+             unit + " wide");
+      if (!(layout_.pageHeight >= r.minHeight && layout_.pageHeight <= r.maxHeight))
+        Fail("a custom page is " + FormatPlain(r.minHeight) + " to " + FormatPlain(r.maxHeight) +
+             unit + " high");
     } else {
       const PaperSize* paper = FindPaper(t[1]);
       if (!paper) Fail("unknown paper \"" + t[1] + "\"");
@@ -321,7 +330,13 @@ class Parser {
 
   void Box(const std::vector<std::string>& t) {
     int32_t v[4];
-    for (int i = 0; i < 4; ++i) v[i] = static_cast<int32_t>(std::lround(Number(t[i + 1]) * u_));
+    for (int i = 0; i < 4; ++i) {
+      // Checked in units first, so that no far-off number is ever rounded into an int.
+      const double units = Number(t[i + 1]);
+      if (units < 0 || units > (i % 2 == 0 ? layout_.pageWidth : layout_.pageHeight))
+        Fail("the box reaches outside the page");
+      v[i] = static_cast<int32_t>(std::lround(units * u_));
+    }
     if (v[0] > v[2] || v[1] > v[3])
       Fail("the box's right or bottom edge lies before its left or top");
     if (v[0] < 0 || v[1] < 0 || v[2] > layout_.pixelWidth || v[3] > layout_.pixelHeight)

@@ -2,6 +2,7 @@
 #include "tools/MakeCli.h"
 
 #include <QString>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -24,11 +25,31 @@ int Fail(int code, const std::string& message) {
   return code;
 }
 
+namespace {
+
+bool AllDigits(const std::string& text, size_t from) {
+  if (from >= text.size()) return false;
+  for (size_t i = from; i < text.size(); ++i)
+    if (text[i] < '0' || text[i] > '9') return false;
+  return true;
+}
+
+}  // namespace
+
 std::optional<long> Number(const std::string& text, long low, long high) {
-  char* end = nullptr;
-  const long value = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || value < low || value > high) return std::nullopt;
+  if (!AllDigits(text, !text.empty() && text[0] == '-' ? 1 : 0)) return std::nullopt;
+  errno = 0;
+  const long value = std::strtol(text.c_str(), nullptr, 10);
+  if (errno == ERANGE || value < low || value > high) return std::nullopt;
   return value;
+}
+
+std::optional<uint64_t> UnsignedNumber(const std::string& text) {
+  if (!AllDigits(text, 0)) return std::nullopt;
+  errno = 0;
+  const unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
+  if (errno == ERANGE) return std::nullopt;
+  return static_cast<uint64_t>(value);
 }
 
 std::string FromArg(const std::string& arg) {

@@ -1,6 +1,7 @@
 // Shared pieces of gridwright-make's commands: exit codes, messages, argument parsing.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,8 +20,11 @@ int UsageError(const std::string& message);
 // "gridwright-make: <message>" on stderr; returns `code`. Messages are UTF-8.
 int Fail(int code, const std::string& message);
 
-// A whole number within [low, high] with nothing after it, or nothing.
+// A whole number within [low, high]: decimal digits with an optional leading minus sign and
+// nothing else (no blanks, no "+", no "5x"), or nothing.
 std::optional<long> Number(const std::string& text, long low, long high);
+// The same for a value of 0 to 2^64 - 1 (seeds); no sign at all.
+std::optional<uint64_t> UnsignedNumber(const std::string& text);
 
 // Arguments arrive in the terminal's UTF-8; records hold Windows-1252.
 std::string FromArg(const std::string& arg);

@@ -1,6 +1,7 @@
 // gridwright-make's first commands: make a puzzle from a word file, list a group, show a record.
 #include <QString>
 #include <array>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -18,6 +19,11 @@
 
 namespace gw::cli {
 namespace {
+
+bool HasGroupExtension(const std::string& path) {
+  const std::string name = std::filesystem::path(path).filename().string();
+  return name.size() > 4 && EqualsNoCase(name.substr(name.size() - 4), ".QL3");
+}
 
 bool ParseDirections(const std::string& list, std::array<bool, 9>& directions) {
   static const char* const names[9] = {"",     "up",        "up-right", "right",  "down-right",
@@ -124,7 +130,9 @@ int RunMake(const Args& args) {
       request.integration = *n;
     } else if (a == "--attempts") {
       // Out-of-range values reach the same check as the editor's "&Create".
-      request.attempts = ReadNumber(v);
+      const auto n = Number(v, LONG_MIN, LONG_MAX);
+      if (!n) return UsageError("--attempts takes a whole number");
+      request.attempts = *n;
     } else if (a == "--phrase") {
       request.phrase = FromArg(v);
     } else if (a == "--pick") {
@@ -132,10 +140,9 @@ int RunMake(const Args& args) {
       if (!n) return UsageError("--pick takes 1 to 4");
       request.pick = static_cast<int>(*n);
     } else if (a == "--seed") {
-      char* end = nullptr;
-      const unsigned long long seed = std::strtoull(v.c_str(), &end, 10);
-      if (v.empty() || *end != '\0') return UsageError("--seed takes a whole number");
-      request.seed = seed;
+      const auto seed = UnsignedNumber(v);
+      if (!seed) return UsageError("--seed takes a whole number from 0 to 18446744073709551615");
+      request.seed = *seed;
     } else if (a == "--sep") {
       if (v.size() != 1) return UsageError("--sep takes one character");
       request.separator = v;
@@ -145,6 +152,10 @@ int RunMake(const Args& args) {
   }
   if (request.wordFile.empty()) return UsageError("no word file given");
   if (request.groupFile.empty()) return UsageError("--group is required");
+  // A typing slip must never turn the word list (or any other file) into a puzzle group.
+  if (!HasGroupExtension(request.groupFile))
+    return UsageError("--group takes a puzzle group file whose name ends in .QL3, not " +
+                      request.groupFile);
   if (request.shapeName && request.shapeFile)
     return UsageError("--shape and --shape-file cannot be used together");
 

@@ -13,6 +13,10 @@ int RunExportWords(const Args& args);  // --export-words FILE.QL3 RECORD FILE.TX
 int RunImport(const Args& args);       // --import SOURCE.QL3|SOURCE.QLX --group DEST.QL3 ...
 int RunConvert(const Args& args);      // --convert DIR [--library DIR]
 int RunLayouts(const Args& args);      // --layouts [--library DIR] [one action]
+// --check-spelling WORDFILE [--language NAME] [--sep CHAR]: 1 when some word is unknown
+int RunCheckSpelling(const Args& args);
+// --synonyms WORD [--language american|british]: 1 when the word is not in the thesaurus
+int RunSynonyms(const Args& args);
 
 // --render FILE.QL3 RECORD|all --out FILE.pdf|.png|.svg ...
 int RunRender(const Args& args);

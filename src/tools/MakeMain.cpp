@@ -1,9 +1,11 @@
 // gridwright-make: the headless face of Gridwright. One command per run, chosen by its option.
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "base/IoError.h"
 #include "tools/MakeCommands.h"
 
 namespace {
@@ -27,9 +29,10 @@ const Command kCommands[] = {
      "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n"
      "                  [--allow-duplicates]\n",
      "Makes a word search puzzle from WORDFILE and appends it to the puzzle group FILE.QL3\n"
-     "(created when missing). WORDFILE holds one entry per line: a word, or a word, the\n"
-     "separator (--sep, \":\" by default) and its clue; at most 330 entries. It may be\n"
-     "Windows-1252 or UTF-8 text; characters outside Windows-1252 are refused.\n"
+     "(created when missing; a file that holds no puzzle is never written to). WORDFILE holds\n"
+     "one entry per line: a word, or a word, the separator (--sep, \":\" by default) and its\n"
+     "clue; at most 330 entries, whose words and clues hold no tab or other control character.\n"
+     "It may be Windows-1252 or UTF-8 text; characters outside Windows-1252 are refused.\n"
      "\n"
      "  --title, --category  the puzzle's title and category (default: the word file's name\n"
      "                       and \"Puzzles\")\n"
@@ -119,20 +122,30 @@ const Command kCommands[] = {
      "  --printer NAME       an installed printer (default: the system's default printer)\n"
      "  --copies N           copies, 1..999 (default 1)\n"
      "Without any printer: \"No printers are defined, aborting print job.\" and exit code 3.\n"},
+    {"--check-spelling", gw::cli::RunCheckSpelling,
+     "  gridwright-make --check-spelling WORDFILE [--language NAME] [--sep CHAR]\n",
+     "  --check-spelling WORDFILE\n"
+     "                       every unknown word of the words and clues, with up to five\n"
+     "                       suggestions; exit 1 when there was one. --language american\n"
+     "                       (default), british, spanish, italian, french, german, dutch or\n"
+     "                       swedish; the user's own word lists count as in the program\n"},
+    {"--synonyms", gw::cli::RunSynonyms,
+     "  gridwright-make --synonyms WORD [--language american|british]\n",
+     "  --synonyms WORD      the meanings of WORD with their synonyms, and its antonyms; exit 1\n"
+     "                       when the thesaurus does not have it\n"},
 };
 
 void PrintHelp() {
   std::cout << "Usage:\n";
   for (const Command& c : kCommands) std::cout << c.synopsis;
   for (const Command& c : kCommands) std::cout << "\n" << c.details;
-  std::cout << "\nExit codes: 0 done, 2 usage or input error, 3 could not be done (for a new\n"
-               "puzzle: nothing could be placed).\n";
+  std::cout << "\nExit codes: 0 done, 1 unknown words found (--check-spelling, --synonyms),\n"
+               "2 usage or input error (an unreadable file included), 3 could not be done (for a\n"
+               "new puzzle: nothing could be placed, or the group could not be written; a\n"
+               "dictionary or thesaurus that is not installed).\n";
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const Args args(argv + 1, argv + argc);
+int Dispatch(const Args& args) {
   if (args.empty()) return gw::cli::UsageError("no word file given");
   if (args[0] == "--help" || args[0] == "-h") {
     PrintHelp();
@@ -141,4 +154,22 @@ int main(int argc, char** argv) {
   for (const Command& c : kCommands)
     if (c.option && args[0] == c.option) return c.run(Args(args.begin() + 1, args.end()));
   return gw::cli::RunMake(args);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Past a file size limit a write should fail and be reported, not end the process.
+  std::signal(SIGXFSZ, SIG_IGN);
+  try {
+    return Dispatch(Args(argv + 1, argv + argc));
+  } catch (const gw::IoError& e) {
+    // Commands report what they expect; anything that still gets here is a file we could not
+    // read or write.
+    return gw::cli::Fail(gw::cli::kBadInput, e.what());
+  } catch (const std::bad_alloc&) {
+    return gw::cli::Fail(gw::cli::kCannotDo, "out of memory");
+  } catch (const std::exception& e) {
+    return gw::cli::Fail(gw::cli::kCannotDo, e.what());
+  }
 }

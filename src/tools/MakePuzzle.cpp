@@ -2,7 +2,9 @@
 #include "tools/MakePuzzle.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <utility>
 
 #include "base/IoError.h"
 #include "base/Random.h"
@@ -99,7 +101,9 @@ std::string ShowPuzzle(const PuzzleRecord& puzzle) {
   return out;
 }
 
-MakeOutcome MakePuzzle(const MakeRequest& request) {
+namespace {
+
+MakeOutcome MakeAndSave(const MakeRequest& request) {
   const AppPaths paths{request.libraryDir, request.libraryDir};
 
   std::optional<WordFileLines> file;
@@ -132,9 +136,16 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
 
   // The editor's rules for what it stores: trimmed, cut to the field, blank words skipped.
   int count = 0;
-  for (const std::string& line : lines) {
-    const WordAndClue entry = SplitWordClue(line, request.separator);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const WordAndClue entry = SplitWordClue(lines[i], request.separator);
     if (entry.word.empty()) continue;
+    for (const auto& [text, what] : {std::pair{&entry.word, "word"}, {&entry.clue, "clue"}})
+      if (FindControlCharacter(*text) != std::string::npos)
+        return Fail(MakeOutcome::InputError,
+                    "Line " + std::to_string(file->numbers[i]) + " of " + request.wordFile +
+                        ": the " + what +
+                        " holds a control character (a tab, a NUL or another byte below 32); "
+                        "remove it.");
     ++count;
     puzzle->Word(count).Set(entry.word);
     puzzle->Clue(count).Set(entry.clue);
@@ -143,6 +154,10 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   if (const auto problem =
           CheckCreateInputs(request.title, request.category, count, request.attempts))
     return Fail(MakeOutcome::InputError, problem->message);
+  for (const auto& [text, what] :
+       {std::pair{&request.title, "--title"}, {&request.category, "--category"}})
+    if (FindControlCharacter(*text) != std::string::npos)
+      return Fail(MakeOutcome::InputError, std::string(what) + " holds a control character.");
   puzzle->title.Set(Trim(request.title));
   puzzle->category.Set(Trim(request.category));
 
@@ -183,7 +198,7 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   const std::string refused = "offensive-word screening refused " +
                               std::to_string(run.refusedTries) + " attempts and the run stopped";
   if (candidates[0].score == 0)
-    return Fail(MakeOutcome::NothingPlaced,
+    return Fail(MakeOutcome::CannotDo,
                 run.refusedLimitReached
                     ? "Offensive-word screening refused every attempt (" +
                           std::to_string(run.refusedTries) + "), so no puzzle could be made."
@@ -191,7 +206,7 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
                       "lengths.");
   const CandidateSlot& slot = candidates[static_cast<size_t>(request.pick - 1)];
   if (slot.score == 0)
-    return Fail(MakeOutcome::NothingPlaced,
+    return Fail(MakeOutcome::CannotDo,
                 "Candidate " + std::to_string(request.pick) + " is empty: " +
                     (run.refusedLimitReached ? refused + " with fewer." : "the run kept fewer."));
 
@@ -216,14 +231,42 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
   outcome.placed = slot.score;
   outcome.words = count;
   try {
-    const std::optional<long> before = CountRecords(request.groupFile, sizeof(PuzzleRecord));
-    if (!AppendPuzzle(request.groupFile, *chosen))
-      return Fail(MakeOutcome::InputError, "Unable to save puzzle.");
-    outcome.record = static_cast<int>(before.value_or(0));
+    const std::optional<long> record =
+        AppendRecord(request.groupFile, sizeof(PuzzleRecord), chosen.get());
+    if (!record) return Fail(MakeOutcome::CannotDo, "Unable to save puzzle.");
+    outcome.record = static_cast<int>(*record);
   } catch (const IoError& e) {
-    return Fail(MakeOutcome::InputError, std::string("Unable to save puzzle: ") + e.what());
+    return Fail(MakeOutcome::CannotDo, std::string("Unable to save puzzle: ") + e.what());
   }
   return outcome;
+}
+
+// A group that holds something, but not one whole record, is some other file: say so before the
+// run rather than after it.
+std::optional<std::string> GroupProblem(const std::string& group) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(group, ec);
+  if (ec || !std::filesystem::exists(status)) return std::nullopt;
+  if (std::filesystem::is_directory(status)) return group + " is a folder, not a puzzle group.";
+  if (!std::filesystem::is_regular_file(status)) return group + " is not a puzzle group.";
+  const auto size = std::filesystem::file_size(group, ec);
+  if (!ec && size > 0 && size < sizeof(PuzzleRecord))
+    return group + " is not a puzzle group (" + std::to_string(size) +
+           " bytes, less than one puzzle); it is left as it is.";
+  return std::nullopt;
+}
+
+}  // namespace
+
+MakeOutcome MakePuzzle(const MakeRequest& request) {
+  if (const auto problem = GroupProblem(request.groupFile))
+    return Fail(MakeOutcome::InputError, *problem);
+  try {
+    return MakeAndSave(request);
+  } catch (const IoError& e) {
+    // The libraries beside the program: a folder in a file's place, a read error, a busy file.
+    return Fail(MakeOutcome::InputError, std::string("Cannot read: ") + e.what());
+  }
 }
 
 }  // namespace gw

@@ -32,7 +32,8 @@ struct MakeRequest {
 };
 
 struct MakeOutcome {
-  enum Code { Done = 0, InputError = 2, NothingPlaced = 3 };
+  // CannotDo: nothing could be placed, or the group could not be written.
+  enum Code { Done = 0, InputError = 2, CannotDo = 3 };
   Code code = Done;
   std::string message;  // what went wrong, for stderr
   std::string note;     // worth knowing although it worked, for stderr
@@ -46,9 +47,11 @@ struct MakeOutcome {
 // Texts are Windows-1252.
 std::string ShowPuzzle(const PuzzleRecord& puzzle);
 
-// Runs the same checks as "&Create", the placement engine, takes candidate `pick`, gives it its
-// fill letters or phrase, screens it and appends it to the group (created when missing). Any
-// failure leaves the group as it was.
+// Runs the same checks as "&Create" (and refuses words and clues with control characters,
+// naming their line), the placement engine, takes candidate `pick`, gives it its fill letters or
+// phrase, screens it and appends it to the group (created when missing). Any failure, an
+// unreadable library included, comes back as a code with its message and leaves the group as it
+// was.
 MakeOutcome MakePuzzle(const MakeRequest& request);
 
 }  // namespace gw

@@ -1,23 +1,31 @@
 // The main window driven through the message and file-dialog seams.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 
 #include "app/MainWin.h"
-#include "designer/ListPages.h"
-#include "output/MyReport.h"
+#include "base/FileIo.h"
 #include "base/Settings.h"
 #include "base/SettingsFile.h"
+#include "designer/ListPages.h"
+#include "output/MyReport.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
+#include "support/Faults.h"
 #include "support/ListItems.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
@@ -151,6 +159,50 @@ TEST_F(MainWinTest, DeletingTheOnlyPuzzleOfACategoryRemovesIt) {
   EXPECT_EQ(Items(win.CategoryBox()), (std::vector<std::string>{"Apes"}));
   EXPECT_EQ(Selected(win.CategoryBox()), "Apes");
   EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Gorillas"}));
+}
+
+TEST_F(MainWinTest, EveryFailedDeleteIsReportedAndLeavesThePuzzleListed) {
+  Add("Words", "Alpha");
+  Add("Words", "Bravo");
+  TMainWin win(paths_);
+  win.PuzzleBox()->setCurrentRow(1);
+  // The group went away after it was listed: it cannot be opened.
+  const std::vector<char> bytes = test::ReadBytes(Group());
+  std::filesystem::remove(Group());
+  seams_.Answer(MsgResult::Yes);
+  win.DeletePuzzleClick();
+  ASSERT_EQ(seams_.Texts().size(), 2u);
+  EXPECT_EQ(seams_.Messages()[1].text, "Unable to delete puzzle.");
+  EXPECT_EQ(seams_.Messages()[1].caption, "Error");
+  EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Alpha", "Bravo"}));
+
+  // Another program is working on it: reported as busy once the short wait is over.
+  test::WriteBytes(Group(), bytes);
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const std::string group = Group();
+  const int holder = test::StartChild([&] {
+    const int fd = open(group.c_str(), O_RDWR);
+    if (fd < 0 || flock(fd, LOCK_EX) != 0 || write(ready[1], "x", 1) != 1)
+      throw std::runtime_error("no lock");
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+  });
+  char x;
+  ASSERT_EQ(read(ready[0], &x, 1), 1);
+  const auto wait = fileio::LockWait();
+  fileio::SetLockWait(std::chrono::milliseconds(100));
+  seams_.Clear();
+  seams_.Answer(MsgResult::Yes);
+  win.DeletePuzzleClick();
+  fileio::SetLockWait(wait);
+  ASSERT_EQ(seams_.Texts().size(), 2u);
+  EXPECT_EQ(seams_.Messages()[1].text.rfind("Input/output error: ", 0), 0u);
+  EXPECT_NE(seams_.Messages()[1].text.find("in use by another program"), std::string::npos);
+  EXPECT_EQ(test::WaitChild(holder), 0);
+  close(ready[0]);
+  close(ready[1]);
+  EXPECT_EQ(test::ReadBytes(Group()), bytes);
+  EXPECT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Alpha", "Bravo"}));
 }
 
 TEST_F(MainWinTest, ARecordThatVanishedAfterListingIsReportedAsAnInputOutputError) {
@@ -342,7 +394,8 @@ TEST_F(MainWinTest, LanguageItemsFollowTheInstalledFiles) {
        {"en_US.dic", "en_US.aff", "de_DE.dic", "de_DE.aff", "th_en_US_v2.idx", "th_en_US_v2.dat"})
     test::WriteText(languages.File(f), "x");
   test::WriteText(dir_.File("QUARL3.INI"), "[Misc]\r\nDictionary=2\r\nThesaurus=2\r\n");
-  TMainWin win(paths_, LanguageFolders{languages.Path(), languages.Path()});
+  paths_.dictionaryDir = paths_.thesaurusDir = languages.Path();
+  TMainWin win(paths_);
   EXPECT_EQ(AppSettings().dictionary, 1);
   EXPECT_EQ(AppSettings().thesaurus, 1);
   EXPECT_TRUE(Checked(win, "DictionaryAmericanItem"));
@@ -351,7 +404,6 @@ TEST_F(MainWinTest, LanguageItemsFollowTheInstalledFiles) {
   EXPECT_TRUE(Enabled(win, "DictionaryChooseItem"));
   EXPECT_TRUE(Checked(win, "ThesaurusAmericanItem"));
   EXPECT_FALSE(Enabled(win, "ThesaurusBritishItem"));
-  EXPECT_FALSE(win.findChild<QMenu*>("DictionaryMenu")->isEnabled());
 
   win.DictionaryClick(6);
   win.ThesaurusClick(3);
@@ -419,6 +471,26 @@ TEST_F(MainWinTest, PrintPuzzleOpensThePrintOptionsOnACopyOfAGeneratedPuzzleOnly
   EXPECT_FALSE(Enabled(win, "PrintPuzzleItem"));
   EXPECT_FALSE(win.findChild<QToolButton*>("SpeedPrint")->isEnabled());
   EXPECT_TRUE(Enabled(win, "PrinterSetupItem"));
+}
+
+TEST_F(MainWinTest, NoDictionaryOrThesaurusAtAllDisablesEveryLanguageItem) {
+  test::TempDir empty;
+  paths_.dictionaryDir = paths_.thesaurusDir = empty.Path();
+  test::WriteText(dir_.File("QUARL3.INI"), "[Misc]\r\nDictionary=9\r\nThesaurus=3\r\n");
+  TMainWin win(paths_);
+  EXPECT_EQ(AppSettings().dictionary, 0);
+  EXPECT_EQ(AppSettings().thesaurus, 0);
+  for (const char* item :
+       {"DictionaryChooseItem", "DictionaryAmericanItem", "DictionaryBritishItem",
+        "DictionarySpanishItem", "DictionaryItalianItem", "DictionaryFrenchItem",
+        "DictionaryGermanItem", "DictionaryDutchItem", "DictionarySwedishItem", "AddDictionaryItem",
+        "ExcludeDictionaryItem", "ThesaurusChooseItem", "ThesaurusAmericanItem",
+        "ThesaurusBritishItem"}) {
+    EXPECT_FALSE(Enabled(win, item)) << item;
+    EXPECT_FALSE(Checked(win, item)) << item;
+  }
+  win.DictionaryClick(9);
+  EXPECT_EQ(AppSettings().dictionary, 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "base/SettingsFile.h"
+#include "support/Faults.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -195,6 +196,19 @@ TEST_F(SettingsFileTest, EachStartUpDirectoryHasItsOwnFile) {
   EXPECT_EQ(SettingsFilePath(AppPaths{dir_.Path(), dir_.Path()}), dir_.File("QUARL3.INI"));
   EXPECT_EQ(SettingsFilePath(AppPaths{dir_.Path(), other.Path()}), other.File("quarl3.ini"));
 }
+
+class SettingsSaveFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(SettingsSaveFaults, NeverDestroyTheFileThatWasThere) {
+  test::CheckReplaceFault({"QUARL3.INI",
+                           [](const std::string& path) {
+                             return SaveSettings(path, Changed()) ? test::Done() : test::Refused();
+                           }},
+                          GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Save, SettingsSaveFaults, testing::ValuesIn(test::WholeFileFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
 
 }  // namespace
 }  // namespace gw

@@ -28,6 +28,35 @@ TEST(TextCodec, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_TRUE(IsCp1252(QString::fromUtf8("na\u00EFve \u20AC")));
 }
 
+TEST(TextCodec, DictionaryEncodingsBothWays) {
+  // "Mañana œuvre" in Windows-1252.
+  const std::string word =
+      "Ma\xF1"
+      "ana \x9C"
+      "uvre";
+  EXPECT_EQ(ToEncoding(word, "UTF-8"),
+            "Ma\xC3\xB1"
+            "ana \xC5\x93uvre");
+  EXPECT_EQ(FromEncoding("Ma\xC3\xB1"
+                         "ana \xC5\x93uvre",
+                         "utf-8"),
+            word);
+  EXPECT_EQ(ToEncoding(word, "windows-1252"), word);
+  // Latin-1 has ñ but not œ; dictionaries spell its name "ISO8859-1".
+  EXPECT_EQ(ToEncoding("Ma\xF1"
+                       "ana",
+                       "ISO8859-1"),
+            "Ma\xF1"
+            "ana");
+  EXPECT_EQ(ToEncoding(word, "ISO8859-1"), std::nullopt);
+  EXPECT_EQ(FromEncoding("caf\xE9", "ISO8859-1"), "caf\xE9");
+  // Broken UTF-8 and characters Windows-1252 lacks come back as nothing.
+  EXPECT_EQ(FromEncoding("caf\xE9", "UTF-8"), std::nullopt);
+  EXPECT_EQ(FromEncoding("\xE4\xB8\xAD", "UTF-8"), std::nullopt);
+  // An unknown name is taken as UTF-8.
+  EXPECT_EQ(ToEncoding("\xE9", "no-such-encoding"), "\xC3\xA9");
+}
+
 TEST(TextCodec, ListsSortAlphabeticallyWithAccentsBesideTheirLetters) {
   QStringList texts = {QString::fromUtf8("\xC3\x81rbol"),
                        "school",

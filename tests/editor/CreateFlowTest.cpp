@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -23,6 +24,7 @@
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
+#include "support/ModalScript.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 #include "widgets/FormLayout.h"
@@ -30,29 +32,7 @@
 namespace gw {
 namespace {
 
-// Acts on modal windows as they come up: each step runs until it returns true.
-class ModalScript {
- public:
-  explicit ModalScript(std::vector<std::function<bool()>> steps) : steps_(std::move(steps)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (next_ < steps_.size() && steps_[next_]()) ++next_;
-    });
-    timer_.start(5);
-  }
-  bool Finished() const { return next_ == steps_.size(); }
-
-  template <typename T>
-  static T* Visible() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* found = qobject_cast<T*>(w); found && found->isVisible()) return found;
-    return nullptr;
-  }
-
- private:
-  std::vector<std::function<bool()>> steps_;
-  size_t next_ = 0;
-  QTimer timer_;
-};
+using test::ModalScript;
 
 class CreateFlowTest : public testing::Test {
  protected:
@@ -123,6 +103,43 @@ TEST_F(CreateFlowTest, AWordLongerThanTheShapeStopsCreateOnItsRow) {
   EXPECT_EQ(e->Grid()->currentColumn(), WordGrid::kWord);
   EXPECT_EQ(AppSettings().attempts, 1);
   EXPECT_EQ(host_.state.currentPuzzle->wordCount, 2);
+}
+
+TEST_F(CreateFlowTest, AControlCharacterStopsCreateOnItsRowAndCell) {
+  auto e = Open({"LION", "TIGER", "ZEBRA"});  // rows 1, 3 and 5
+  e->Grid()->SetCell(WordGrid::kClue, 5, QString("black and\twhite"));
+  // Should Create run regardless, its candidate window is closed rather than left waiting.
+  bool generated = false;
+  ModalScript guard({[&] {
+    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    if (!window) return false;
+    generated = true;
+    window->reject();
+    return true;
+  }});
+  e->CreateItClick();
+  EXPECT_FALSE(generated);
+  EXPECT_EQ(seams_.Single(),
+            "The clue in row 5 holds a control character (such as a tab or a line break).  "
+            "Please correct.");
+  EXPECT_EQ(e->Grid()->currentRow(), 4);
+  EXPECT_EQ(e->Grid()->currentColumn(), WordGrid::kClue);
+  EXPECT_EQ(host_.state.candidates[0].score, 0);
+}
+
+TEST_F(CreateFlowTest, AnOffensiveListThatCannotBeReadLeavesTheBuiltInOne) {
+  std::filesystem::create_directory(paths_.ProgramFile("BADLIST.TXT"));
+  auto e = Open({"LION", "TIGER"});
+  ModalScript script({[] {
+    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    if (!window) return false;
+    window->reject();
+    return true;
+  }});
+  e->CreateItClick();
+  EXPECT_TRUE(script.Finished());
+  EXPECT_TRUE(seams_.Messages().empty());
+  EXPECT_GT(host_.state.candidates[0].score, 0);
 }
 
 TEST_F(CreateFlowTest, AWideShapeTakesTheLongWordAndOneAttemptFillsOneSlot) {

@@ -46,5 +46,33 @@ TEST(PuzzleEntries, TextsAreCutToTheirFields) {
   EXPECT_EQ(p->Clue(1).Get().size(), 150u);
 }
 
+TEST(PuzzleEntries, ControlCharactersAreFoundInWhatWouldBeStored) {
+  PuzzleEntries e;
+  e.title = "Farm";
+  e.category = "Animals";
+  e.rows = {{"COW", "says moo"}, {"", "orphan\tclue"}, {"HEN", "lays\x01eggs"}, {"P\tIG", ""}};
+  // The clue of a row without a word is never stored, so it is not looked at.
+  std::optional<EntryProblem> p = FindControlCharacters(e);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->field, EntryProblem::Clue);
+  EXPECT_EQ(p->row, 3);
+  EXPECT_NE(p->message.find("The clue in row 3 holds a control character"), std::string::npos);
+  e.rows[2].clue = "lays eggs";
+  p = FindControlCharacters(e);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->field, EntryProblem::Word);
+  EXPECT_EQ(p->row, 4);
+  e.rows[3].word = "PIG";
+  EXPECT_FALSE(FindControlCharacters(e));
+  // Accented letters and the rest of Windows-1252 are text; bytes below 32 and 127 are not.
+  e.bonusQuestion = "Qu\xe9 animal? \x80";
+  EXPECT_FALSE(FindControlCharacters(e));
+  e.bonusQuestion += "\x7f";
+  ASSERT_TRUE(FindControlCharacters(e));
+  EXPECT_EQ(FindControlCharacters(e)->field, EntryProblem::BonusQuestion);
+  e.category = "Ani\rmals";
+  EXPECT_EQ(FindControlCharacters(e)->field, EntryProblem::Category);
+}
+
 }  // namespace
 }  // namespace gw

@@ -1,7 +1,12 @@
 // Word/clue text files: reading any text, merging into the editor's rows, export lines, writing.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "base/IoError.h"
 #include "editor/WordFile.h"
+#include "support/Faults.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -27,6 +32,8 @@ TEST(WordFile, ReadsNonBlankTrimmedLinesWithEitherLineEnd) {
   EXPECT_EQ(lines[3], "cow");
   EXPECT_EQ(lines[4].size(), 255u);
   EXPECT_FALSE(file->converted);
+  // Blank lines still count, so messages can name the line a user sees in an editor.
+  EXPECT_EQ(file->numbers, (std::vector<int>{1, 4, 5, 6, 7}));
   EXPECT_FALSE(ReadWordFile(dir.File("missing.txt")));
 }
 
@@ -67,6 +74,42 @@ TEST(WordFile, ConvertsUnicodeFilesAndReportsWhatWindowsTextCannotHold) {
   EXPECT_EQ(WordFileFromBytes(std::string("a\0b\r\r\n\n\r", 8)).lines,
             std::vector<std::string>{std::string("a\0b", 3)});
   EXPECT_EQ(foreign.unmapped, QString::fromUtf8("\xE4\xB8\xAD\xE6\x96\x87\xF0\x9F\x98\x80"));
+}
+
+TEST(WordFile, LongLinesAreCutWhileReadingAndHugeFilesRefused) {
+  test::TempDir dir;
+  // A line of ten million bytes costs no more than its head.
+  test::WriteText(dir.File("long.txt"), std::string(10'000'000, 'w') + "\nCAT\r\n");
+  auto file = ReadWordFile(dir.File("long.txt"));
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->lines, (std::vector<std::string>{std::string(255, 'w'), "CAT"}));
+  EXPECT_EQ(file->numbers, (std::vector<int>{1, 2}));
+
+  // A head never ends inside a character, or the whole file would no longer read as UTF-8
+  // (or, behind a UTF-16 mark, would show a damaged character nobody typed).
+  std::string accents = "a";
+  for (int i = 0; i < 2000; ++i) accents += "\xC3\xA9";
+  test::WriteText(dir.File("utf8.txt"), accents + "\nCAT\n");
+  file = ReadWordFile(dir.File("utf8.txt"));
+  ASSERT_TRUE(file);
+  EXPECT_TRUE(file->converted);
+  EXPECT_EQ(file->lines, (std::vector<std::string>{"a" + std::string(254, '\xE9'), "CAT"}));
+  std::string faces("\xFF\xFE", 2);
+  for (int i = 0; i < 600; ++i) faces += std::string("\x3D\xD8\x00\xDE", 4);
+  faces += std::string("\n\0o\0w\0l\0", 8);
+  test::WriteText(dir.File("utf16.txt"), faces);
+  file = ReadWordFile(dir.File("utf16.txt"));
+  ASSERT_TRUE(file);
+  ASSERT_EQ(file->lines.size(), 2u);
+  EXPECT_EQ(file->lines[1], "owl");
+  EXPECT_EQ(file->unmapped, QString::fromUtf8("\xF0\x9F\x98\x80"));
+
+  // A file bigger than any word file (a sparse one: nothing is written to the disk) is refused.
+  { std::ofstream(dir.File("huge.txt")); }
+  std::filesystem::resize_file(dir.File("huge.txt"), kMaxWordFileBytes + 1);
+  EXPECT_THROW(ReadWordFile(dir.File("huge.txt")), IoError);
+  std::filesystem::create_directory(dir.File("folder.txt"));
+  EXPECT_THROW(ReadWordFile(dir.File("folder.txt")), IoError);
 }
 
 TEST(WordFile, SplitsAtTheFirstSeparatorAndJoinsForFixedPitch) {
@@ -164,6 +207,21 @@ TEST(WordFile, WritingReplacesAFileOrFailsWithoutOne) {
   EXPECT_EQ(test::ReadText(path), "one\r\ntwo\r\n");
   EXPECT_FALSE(WriteWordFile(dir.File("no such folder/list.txt"), {"one"}));
 }
+
+class WordFileExportFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(WordFileExportFaults, NeverDestroyTheFileThatWasThere) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < 200; ++i) lines.push_back("word" + std::to_string(i) + " : its clue");
+  test::CheckReplaceFault({"list.txt",
+                           [&](const std::string& path) {
+                             return WriteWordFile(path, lines) ? test::Done() : test::Refused();
+                           }},
+                          GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Export, WordFileExportFaults, testing::ValuesIn(test::WholeFileFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
 
 }  // namespace
 }  // namespace gw

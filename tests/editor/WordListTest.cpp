@@ -411,6 +411,31 @@ TEST_F(WordListTest, SaveValidatesThenReplacesTheRecord) {
   EXPECT_EQ(ListGroup(host_.state.groupFile).titles.size(), 2u);
 }
 
+TEST_F(WordListTest, SaveRefusesControlCharactersNamingTheRow) {
+  ASSERT_TRUE(AppendPuzzle(host_.state.groupFile, StoredPuzzle()));
+  const std::vector<char> before = test::ReadBytes(host_.state.groupFile);
+  auto e = OpenEdit(0);
+  // What a paste or a damaged record can bring: a NUL would read as "outside the shape".
+  e->Grid()->SetCell(WordGrid::kWord, 2, QString("H") + QChar(0) + QString("EN"));
+  e->SaveButtonClick();
+  EXPECT_EQ(seams_.Single(),
+            "The word in row 2 holds a control character (such as a tab or a line break).  Please "
+            "correct.");
+  EXPECT_EQ(e->Grid()->currentRow(), 1);
+  EXPECT_EQ(e->Grid()->currentColumn(), WordGrid::kWord);
+  EXPECT_EQ(host_.saved, 0);
+  EXPECT_EQ(test::ReadBytes(host_.state.groupFile), before);
+
+  seams_.Clear();
+  e->Grid()->SetCell(WordGrid::kWord, 2, "HEN");
+  Find<QLineEdit>(*e, "Title")->setText("Farm\x7f");
+  e->SaveButtonClick();
+  EXPECT_EQ(
+      seams_.Single(),
+      "The title holds a control character (such as a tab or a line break).  Please correct.");
+  EXPECT_EQ(host_.saved, 0);
+}
+
 TEST_F(WordListTest, SaveFailureIsReportedAndKeepsTheEditorOpenWithTheEdit) {
   const std::string writable = host_.state.groupFile;
   ASSERT_TRUE(AppendPuzzle(writable, StoredPuzzle()));

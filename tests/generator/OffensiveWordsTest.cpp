@@ -1,6 +1,9 @@
 // The offensive word list, its file, the words-first filter and the grid screen.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <set>
 
 #include "base/AppPaths.h"
@@ -99,6 +102,17 @@ TEST(OffensiveList, ShortOrOddFilesAreSafe) {
   EXPECT_EQ(list[59], "next");
   test::WriteText(dir.File("c.txt"), "");
   EXPECT_EQ(LoadOffensiveListFrom(dir.File("c.txt")).size(), 58u);
+  // What opens but cannot be read ends the list quietly: a folder, and a pipe that nobody
+  // writes to (which must not hang the load either).
+  std::filesystem::create_directory(dir.File("BADLIST.TXT"));
+  EXPECT_EQ(LoadOffensiveListFrom(dir.File("BADLIST.TXT")).size(), 58u);
+  ASSERT_EQ(mkfifo(dir.File("pipe.txt").c_str(), 0600), 0);
+  EXPECT_EQ(LoadOffensiveListFrom(dir.File("pipe.txt")).size(), 58u);
+  test::WriteText(dir.File("d.txt"), "short\r\n" + std::string(16, 'z') + "\r\n");
+  list = LoadOffensiveListFrom(dir.File("d.txt"));
+  ASSERT_EQ(list.size(), 60u);
+  EXPECT_EQ(list[58], "short");
+  EXPECT_EQ(list[59], std::string(15, 'z'));
 }
 
 TEST(OffensiveScreen, FindsEntriesInEveryDirection) {

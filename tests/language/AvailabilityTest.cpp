@@ -10,8 +10,12 @@ namespace {
 class AvailabilityTest : public testing::Test {
  protected:
   void Touch(const std::string& name) { test::WriteText(dir_.File(name), "x"); }
-  LanguageFolders Folders() const { return {dir_.Path(), dir_.Path()}; }
-  test::TempDir dir_;
+  AppPaths Folders() const {
+    AppPaths paths{program_.Path(), program_.Path()};
+    paths.dictionaryDir = paths.thesaurusDir = dir_.Path();
+    return paths;
+  }
+  test::TempDir dir_, program_;
 };
 
 TEST_F(AvailabilityTest, ALanguageNeedsBothOfItsFiles) {
@@ -32,6 +36,17 @@ TEST_F(AvailabilityTest, ALanguageNeedsBothOfItsFiles) {
   Touch("th_en_GB.idx");
   Touch("th_en_GB.dat");
   EXPECT_EQ(FindThesaurus(Folders(), 2), dir_.File("th_en_GB"));
+
+  // A dictionary dropped beside the program wins over the system's, under its short name too.
+  test::WriteText(program_.File("sv.dic"), "x");
+  test::WriteText(program_.File("sv.aff"), "x");
+  EXPECT_EQ(FindDictionary(Folders(), 8), program_.File("sv"));
+  // An installed copy looks in the user's data folder instead.
+  AppPaths installed = Folders();
+  installed.userDir = dir_.Path();
+  EXPECT_EQ(FindDictionary(installed, 8), dir_.File("sv_SE"));
+  EXPECT_EQ(DictionaryByName("Swedish"), 8);
+  EXPECT_EQ(DictionaryByName("klingon"), 0);
 }
 
 TEST(Availability, StoredChoicesFallBackToAmericanThenToNone) {
@@ -55,6 +70,10 @@ TEST(Availability, StoredChoicesFallBackToAmericanThenToNone) {
   EXPECT_EQ(EffectiveDictionary(6, a), 6);  // an installed language stays without American
   EXPECT_EQ(EffectiveThesaurus(1, a), 0);
   EXPECT_EQ(EffectiveThesaurus(2, a), 2);
+
+  // Nothing installed: choosing at use time has nothing to offer either.
+  EXPECT_EQ(EffectiveDictionary(9, LanguageAvailability{}), 0);
+  EXPECT_EQ(EffectiveThesaurus(3, LanguageAvailability{}), 0);
 }
 
 }  // namespace

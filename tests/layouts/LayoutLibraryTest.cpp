@@ -7,6 +7,7 @@
 
 #include "layouts/LayoutLibrary.h"
 #include "layouts/LayoutTables.h"
+#include "support/Faults.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -262,6 +263,67 @@ TEST_F(LayoutLibraryTest, NewPuzzlesCopyTheDefaultPageFromTheProgramDirectory) {
   CopyDefaultLayout(paths, 2, *puzzle);
   EXPECT_EQ(puzzle->pageLayout.layoutName.Get(), "First");
 }
+
+TEST(LayoutTables, PixelCountsOfDamagedSizesAreHeldInRange) {
+  PageLayout l;
+  std::memset(&l, 0, sizeof l);
+  l.inches = 1;
+  l.pageWidth = 1e300;
+  l.pageHeight = std::nan("");
+  ASSERT_TRUE(SetDesignZoom(l, kZoomLarge));
+  EXPECT_EQ(l.pixelWidth, 32767);
+  EXPECT_EQ(l.pixelHeight, 0);
+  l.pageWidth = -5;
+  l.pageHeight = 700;  // 67,200 pixels would wrap to a small number in 16 bits
+  ASSERT_TRUE(SetDesignZoom(l, kZoomLarge));
+  EXPECT_EQ(l.pixelWidth, 0);
+  EXPECT_EQ(l.pixelHeight, 32767);
+}
+
+std::unique_ptr<PageLayout> Filled(char fill) {
+  auto l = std::make_unique<PageLayout>();
+  std::memset(l.get(), fill, sizeof *l);
+  return l;
+}
+
+std::string Outcome(const OpResult& r) {
+  return r.ok ? test::Done() : test::Refused();
+}
+
+class LayoutLibraryWriteFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(LayoutLibraryWriteFaults, FailWithoutATraceOrSucceedInPlace) {
+  test::CheckWriteFault(
+      {kLayoutLibraryName, sizeof(PageLayout),
+       [](const std::string& path, char fill) {
+         return Outcome(AppendLayout(path, *Filled(fill)));
+       },
+       [](const std::string& path, long index, char fill) {
+         return Outcome(ReplaceLayout(path, index, *Filled(fill)));
+       },
+       [](const std::string& path, long index) { return Outcome(DeleteLayout(path, index)); }},
+      GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWritePath, LayoutLibraryWriteFaults,
+                         testing::ValuesIn(test::AllFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
+
+class LayoutExportFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(LayoutExportFaults, NeverDestroyTheFileThatWasThere) {
+  test::TempDir source;
+  const std::string library = source.File(kLayoutLibraryName);
+  ASSERT_TRUE(AppendLayout(library, *Named("Classic")).ok);
+  test::ShareWithUnprivileged(source.Path());
+  test::CheckReplaceFault(
+      {"Classic.PAG",
+       [&](const std::string& path) { return Outcome(ExportLayout(library, 0, path)); }},
+      GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Export, LayoutExportFaults, testing::ValuesIn(test::WholeFileFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
 
 }  // namespace
 }  // namespace gw

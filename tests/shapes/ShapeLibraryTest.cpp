@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "shapes/ShapeLibrary.h"
+#include "support/Faults.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -169,6 +170,48 @@ TEST_F(ShapeLibraryTest, ReplaceAndDeleteKeepTheFileDense) {
   EXPECT_EQ(r.message, "Unable to delete puzzle shape.");
   EXPECT_EQ(r.caption, "Disk Error");
 }
+
+ShapeRecord Filled(char fill) {
+  ShapeRecord s;
+  std::memset(&s, fill, sizeof s);
+  return s;
+}
+
+std::string Outcome(bool ok) {
+  return ok ? test::Done() : test::Refused();
+}
+
+class ShapeLibraryWriteFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(ShapeLibraryWriteFaults, FailWithoutATraceOrSucceedInPlace) {
+  test::CheckWriteFault(
+      {kShapeLibraryName, sizeof(ShapeRecord),
+       [](const std::string& path, char fill) {
+         return Outcome(AppendShape(path, Filled(fill)).has_value());
+       },
+       [](const std::string& path, long index, char fill) {
+         return Outcome(ReplaceShape(path, index, Filled(fill)).has_value());
+       },
+       [](const std::string& path, long index) { return Outcome(DeleteShape(path, index).ok); }},
+      GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWritePath, ShapeLibraryWriteFaults,
+                         testing::ValuesIn(test::AllFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
+
+class ShapeExportFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(ShapeExportFaults, NeverDestroyTheFileThatWasThere) {
+  test::CheckReplaceFault({"Heart.LAY",
+                           [](const std::string& path) {
+                             return Outcome(ExportShape(path, Shape("Heart", 12, 10)).ok);
+                           }},
+                          GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Export, ShapeExportFaults, testing::ValuesIn(test::WholeFileFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
 
 }  // namespace
 }  // namespace gw

@@ -6,6 +6,7 @@
 
 #include "base/IoError.h"
 #include "storage/PuzzleGroup.h"
+#include "support/Faults.h"
 #include "support/TempDir.h"
 
 namespace gw {
@@ -132,6 +133,41 @@ TEST_F(GroupTest, GarbageRecordsListSafely) {
   EXPECT_EQ(listing.titles[0].title.size(), 35u);  // length byte 255 clamped to the capacity
   EXPECT_EQ(listing.categories.size(), 1u);
 }
+
+TEST_F(GroupTest, AFileTooShortForOnePuzzleIsNeverOverwritten) {
+  test::WriteText(Group(), "CAT\nDOG\n");
+  EXPECT_THROW(AppendPuzzle(Group(), *Puzzle("A", "B")), IoError);
+  EXPECT_THROW(ReplacePuzzle(Group(), 0, *Puzzle("A", "B")), IoError);
+  EXPECT_EQ(test::ReadText(Group()), "CAT\nDOG\n");
+}
+
+test::RecordStore GroupStore() {
+  auto record = [](char fill) {
+    auto p = std::make_unique<PuzzleRecord>();
+    std::memset(p.get(), fill, sizeof *p);
+    return p;
+  };
+  auto outcome = [](bool ok) { return ok ? test::Done() : test::Refused(); };
+  return {"G.QL3", sizeof(PuzzleRecord),
+          [=](const std::string& path, char fill) {
+            return outcome(AppendPuzzle(path, *record(fill)));
+          },
+          [=](const std::string& path, long index, char fill) {
+            return outcome(ReplacePuzzle(path, static_cast<int>(index), *record(fill)));
+          },
+          [=](const std::string& path, long index) {
+            return outcome(DeletePuzzle(path, static_cast<int>(index)));
+          }};
+}
+
+class GroupWriteFaults : public testing::TestWithParam<test::Fault> {};
+
+TEST_P(GroupWriteFaults, FailWithoutATraceOrSucceedInPlace) {
+  test::CheckWriteFault(GroupStore(), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWritePath, GroupWriteFaults, testing::ValuesIn(test::AllFaults()),
+                         [](const auto& info) { return test::FaultName(info.param); });
 
 }  // namespace
 }  // namespace gw

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
+#include "base/Random.h"
 #include "base/Settings.h"
 #include "widgets/FormLayout.h"
 
@@ -15,6 +16,8 @@ void ResetProgramWide(const AppPaths& paths) {
   Forms() = FormGlobals{};
   Forms().screenWidth = 1280;
   Forms().screenHeight = 1024;
+  // Every run the same: the generator and the fill letters draw from this source.
+  GlobalRandom().Seed(20261208);
 }
 
 void ClickRow(QListWidget* box, int row) {

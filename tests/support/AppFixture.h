@@ -9,7 +9,7 @@ class QListWidget;
 namespace gw::test {
 
 // Settings at their defaults for these folders; forms unscaled on a 1280 x 1024 screen with the
-// default fonts.
+// default fonts; the program-wide random source at a fixed seed.
 void ResetProgramWide(const AppPaths& paths);
 
 // A mouse click on a list row, as the user makes it (current item first, selection after).

@@ -29,6 +29,12 @@
 #include "generator/CreationAttempts.h"
 #include "generator/FillLetters.h"
 #include "generator/PlacementEngine.h"
+#include "language/LanguageChooser.h"
+#include "language/MyEditBox.h"
+#include "language/SpellSuggestions.h"
+#include "language/Thes2Sugs.h"
+#include "language/ThesSuggestions.h"
+#include "language/UserLexicon.h"
 #include "output/MyReport.h"
 #include "output/ReportForm.h"
 #include "shapes/DoShapes.h"
@@ -156,6 +162,37 @@ std::vector<GalleryWindow> AllWindows() {
       {"word-file-export", [](GalleryContext& c) { return OnPuzzleGrid<TMyExport>(c); }},
       {"international-characters",
        [](GalleryContext&) -> W { return std::make_unique<TDoIntChars>(); }},
+      {"spell-check-chooser",
+       [](GalleryContext&) -> W {
+         static long remembered = 2;
+         std::array<bool, 9> all;
+         all.fill(true);
+         return std::make_unique<TChooseSpellCheck>(all, remembered);
+       }},
+      {"spelling-suggestions",
+       [](GalleryContext& c) -> W {
+         auto dialog = std::make_unique<TSpellSuggestions>(
+             "British", LexiconPath(c.Paths(), 2, LexiconKind::Include));
+         dialog->Prepare("ELEFANT", {"ELEPHANT", "ELEGANT", "ELEPHANTINE"});
+         return dialog;
+       }},
+      {"thesaurus-chooser",
+       [](GalleryContext&) -> W {
+         static long remembered = 1;
+         return std::make_unique<TChooseThesCheck>(std::array<bool, 3>{false, true, true},
+                                                   remembered);
+       }},
+      {"thesaurus-lookup",
+       [](GalleryContext& c) -> W {
+         auto dialog = std::make_unique<TThesSuggestions>(c.Paths(), 1, "brave");
+         dialog->FormShow();
+         return dialog;
+       }},
+      {"thesaurus-word-suggestions",
+       [](GalleryContext&) -> W {
+         return std::make_unique<TThes2Sugs>("GIRAFFES",
+                                             std::vector<std::string>{"giraffe", "graffiti"});
+       }},
       {"building-puzzles",
        [](GalleryContext& c) -> W {
          static PlacementOptions options;
@@ -208,6 +245,12 @@ std::vector<GalleryWindow> AllWindows() {
        }},
       {"shapes",
        [](GalleryContext& c) -> W { return std::make_unique<TSelectShapes>(c.Host().state); }},
+      {"dictionary-maintenance",
+       [](GalleryContext& c) -> W {
+         WriteLexicon(LexiconPath(c.Paths(), 2, LexiconKind::Include),
+                      {"KWAMELLA", "Siobhan", "Oluwaseun"});
+         return std::make_unique<TMyEditBox>(c.Paths(), 2, LexiconKind::Include);
+       }},
       {"shape-editor",
        [](GalleryContext& c) -> W {
          return std::make_unique<TDoShapes>(c.Host().state, TDoShapes::kModify, 0);

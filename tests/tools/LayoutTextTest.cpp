@@ -127,5 +127,34 @@ TEST(LayoutText, MistakesStopWithTheirLine) {
   EXPECT_EQ(Parse(many).error, "line 43: a layout holds at most 20 objects");
 }
 
+TEST(LayoutText, CustomPagesKeepToTheDesignersLimitsAndFarOffBoxesAreRefused) {
+  const struct {
+    std::string text;
+    std::string error;  // empty: accepted
+  } cases[] = {
+      {"paper Custom 1e300 11 inches", "line 2: a custom page is 3 to 12 inches wide"},
+      {"paper Custom 2000 11 inches", "line 2: a custom page is 3 to 12 inches wide"},
+      {"paper Custom 8 -11 inches", "line 2: a custom page is 4 to 18 inches high"},
+      {"paper Custom 30 46 cm", ""},
+      {"paper Custom 30 47 cm", "line 2: a custom page is 10 to 46 cm high"},
+      {"paper Custom 12 18 inches landscape", ""},
+      {"paper Custom 6 4 inches\ntitle\n box 0 0 1e300 1", "line 4: the box reaches outside"},
+      {"paper Custom 6 4 inches\ntitle\n box -1e300 0 1 1", "line 4: the box reaches outside"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const Parsed p = Parse("layout X\n" + c.text + "\n");
+    EXPECT_EQ(p.ok, c.error.empty()) << p.error;
+    if (!c.error.empty()) {
+      EXPECT_EQ(p.error.rfind(c.error, 0), 0u) << p.error;
+    }
+  }
+  // The largest page still fits its pixel counts: 18 inches at 72 pixels each.
+  const Parsed large = Parse("layout X\npaper Custom 12 18 inches\nzoom large\n");
+  ASSERT_TRUE(large.ok) << large.error;
+  EXPECT_EQ(large.layout->pixelWidth, 12 * 96);
+  EXPECT_EQ(large.layout->pixelHeight, 18 * 96);
+}
+
 }  // namespace
 }  // namespace gw

@@ -220,6 +220,91 @@ TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNo
   EXPECT_EQ(ListGroup(dir_.File("G.QL3")).titles.size(), 1u);
 }
 
+TEST_F(MakeToolTest, UnreadableLibrariesAndShapeFilesAreReportedNeverAborted) {
+  // A folder in a file's place opens but cannot be read: each is a clear error, never a crash.
+  struct Case {
+    std::string folder;  // made where a file is expected
+    std::string extra;   // arguments that make the run read it
+    int code;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"lib/QLFPAGE.DAT", "", 2, "lib/QLFPAGE.DAT is a folder"},
+      {"lib/QLFLAY.DAT", "--shape Heart", 2, "lib/QLFLAY.DAT is a folder"},
+      {"folder.LAY", "--shape-file folder.LAY", 2, "folder.LAY is a folder"},
+      // The offensive list is optional: an unreadable one leaves the built-in words.
+      {"lib/BADLIST.TXT", "", 0, "Record 0 of G.QL3"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::create_directory(dir_.File(c.folder));
+    const ToolRun run = Make(Common() + "--seed 4 " + c.extra, dir_.Path());
+    EXPECT_EQ(run.code, c.code) << c.folder << "\n" << run.out;
+    EXPECT_NE(run.out.find(c.message), std::string::npos) << c.folder << "\n" << run.out;
+    std::filesystem::remove(dir_.File(c.folder));
+  }
+  const ToolRun list = Make("--list lib", dir_.Path());
+  EXPECT_EQ(list.code, 2);
+  EXPECT_NE(list.out.find("lib is a folder"), std::string::npos) << list.out;
+}
+
+TEST_F(MakeToolTest, OnlyPuzzleGroupsAreWrittenAndATornLastRecordIsWrittenOver) {
+  const std::vector<char> words = test::ReadBytes(dir_.File("animals.txt"));
+  const ToolRun sameFile = Make("animals.txt --library lib --group animals.txt", dir_.Path());
+  EXPECT_EQ(sameFile.code, 2);
+  EXPECT_NE(sameFile.out.find("ends in .QL3"), std::string::npos) << sameFile.out;
+  // Named like a group but holding something else: refused, whatever its name says.
+  test::WriteBytes(dir_.File("Words.QL3"), words);
+  const ToolRun foreign = Make("animals.txt --library lib --group Words.QL3", dir_.Path());
+  EXPECT_EQ(foreign.code, 2);
+  EXPECT_NE(foreign.out.find("Words.QL3 is not a puzzle group"), std::string::npos) << foreign.out;
+  EXPECT_EQ(test::ReadBytes(dir_.File("animals.txt")), words);
+  EXPECT_EQ(test::ReadBytes(dir_.File("Words.QL3")), words);
+
+  // A real group whose last record was torn keeps the old rule: the new one goes over the tail.
+  ASSERT_EQ(Make(Common() + "--seed 5", dir_.Path()).code, 0);
+  std::vector<char> torn = test::ReadBytes(dir_.File("G.QL3"));
+  torn.resize(torn.size() + 1000, 'x');
+  test::WriteBytes(dir_.File("G.QL3"), torn);
+  ASSERT_EQ(Make(Common() + "--seed 6", dir_.Path()).code, 0);
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), static_cast<long>(2 * sizeof(PuzzleRecord)));
+}
+
+TEST_F(MakeToolTest, NumbersAreStrictAndControlCharactersAreRefusedByLine) {
+  struct Case {
+    std::string arguments;
+    std::string message;
+  };
+  test::WriteText(dir_.File("tab.txt"), "LION\n\nTI\tGER : striped\n");
+  test::WriteText(dir_.File("nul.txt"), std::string("LION : king\nZEBRA : str\0ipes\n", 29));
+  // A lone CR ends a line like LF (old Mac files), so the tab is on line 3.
+  test::WriteText(dir_.File("cr.txt"), "LION\rTIGER\rZE\tBRA\n");
+  const Case cases[] = {
+      {Common() + "--attempts 5x", "--attempts takes a whole number"},
+      {Common() + "--attempts ' 5'", "--attempts takes a whole number"},
+      {Common() + "--attempts 99999999999999999999", "--attempts takes a whole number"},
+      {Common() + "--seed -1", "--seed takes a whole number"},
+      {Common() + "--seed 18446744073709551616", "--seed takes a whole number"},
+      {Common() + "--integration 3x", "--integration takes 0 to 6"},
+      {"tab.txt --library lib --group G.QL3", "Line 3 of tab.txt: the word holds a control"},
+      {"nul.txt --library lib --group G.QL3", "Line 2 of nul.txt: the clue holds a control"},
+      {"cr.txt --library lib --group G.QL3", "Line 3 of cr.txt: the word holds a control"},
+      {Common() + "--title \"$(printf 'A\\tB')\"", "--title holds a control character"},
+  };
+  for (const Case& c : cases) {
+    const ToolRun run = Make(c.arguments, dir_.Path());
+    EXPECT_EQ(run.code, 2) << c.arguments << "\n" << run.out;
+    EXPECT_NE(run.out.find(c.message), std::string::npos) << c.arguments << "\n" << run.out;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("G.QL3")));
+  // The largest seed is a seed like any other; a tab may still separate word and clue.
+  test::WriteText(dir_.File("tabbed.txt"), "LION\tking of beasts\nTIGER\tstriped\n");
+  EXPECT_EQ(Make(Common() + "--seed 18446744073709551615", dir_.Path()).code, 0);
+  EXPECT_EQ(
+      Make("tabbed.txt --library lib --group G.QL3 --sep \"$(printf '\\t')\"", dir_.Path()).code,
+      0);
+  EXPECT_EQ(Record(1)->Clue(1).Get(), "king of beasts");
+}
+
 TEST_F(MakeToolTest, ConvertTurnsAFolderOfOldFilesIntoAGroupAndShapes) {
   std::filesystem::create_directory(dir_.File("old"));
   const auto titles = test::WriteOldFileSet(dir_.File("old"), 4, true);
@@ -390,6 +475,41 @@ TEST(ShowPuzzle, MarksFillLettersAndCellsOutsideTheShape) {
   EXPECT_EQ(ShowPuzzle(p),
             "T (C), 3 x 1\n\nA q .\n\n  1. A                1,1 -> 1,1\n  2. ZEBRA            (not "
             "placed)\n");
+}
+
+TEST_F(MakeToolTest, CheckSpellingListsUnknownWordsWithSuggestionsAndSaysSoInItsExitCode) {
+  test::WriteText(dir_.File("typos.txt"),
+                  "ELEFANT : has a trunk\nCOLOUR : what a raynbow shows\nZEBRA\n");
+  ToolRun run = Make("--check-spelling typos.txt", dir_.Path());
+  EXPECT_EQ(run.code, 1) << run.out;
+  EXPECT_NE(run.out.find("ELEFANT\t(word 1)\tELEPHANT"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("COLOUR\t(word 2)"), std::string::npos) << run.out;  // American
+  EXPECT_NE(run.out.find("raynbow\t(clue 2)\t"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("ZEBRA"), std::string::npos) << run.out;
+  run = Make("--check-spelling typos.txt --language british", dir_.Path());
+  EXPECT_EQ(run.out.find("COLOUR"), std::string::npos) << run.out;
+
+  test::WriteText(dir_.File("fine.txt"), "LION : king of beasts\nTIGER\n");
+  run = Make("--check-spelling fine.txt --language british", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out, "All words were found in the dictionary.\n");
+
+  EXPECT_EQ(Make("--check-spelling fine.txt --language klingon", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--check-spelling missing.txt", dir_.Path()).code, 2);
+  EXPECT_EQ(Make("--check-spelling", dir_.Path()).code, 2);
+}
+
+TEST_F(MakeToolTest, SynonymsShowMeaningsAndAntonymsOrSuggestWords) {
+  ToolRun run = Make("--synonyms happy", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out.rfind("happy (adjective): ", 0), 0u) << run.out;
+  EXPECT_NE(run.out.find("\nAntonyms:\nunhappy (adjective): "), std::string::npos) << run.out;
+  run = Make("--synonyms colour --language british", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  run = Make("--synonyms elefant", dir_.Path());
+  EXPECT_EQ(run.code, 1) << run.out;
+  EXPECT_NE(run.out.find("Suggestions: elephant"), std::string::npos) << run.out;
+  EXPECT_EQ(Make("--synonyms happy --language german", dir_.Path()).code, 2);
 }
 
 }  // namespace
