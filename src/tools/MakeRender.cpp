@@ -21,33 +21,21 @@ struct RenderRequest {
 
 // Parses the arguments after --render; a message when they are not usable.
 std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
-  std::vector<std::string> positional;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a.rfind("--", 0) != 0) {
-      positional.push_back(a);
-      continue;
-    }
-    std::optional<std::string> problem;
-    if (TakePageOption(args, i, r.page, problem)) {
-      if (problem) return problem;
-    } else if (a == "--out" || a == "--dpi") {
-      if (i + 1 >= args.size()) return a + " needs a value";
-      const std::string& v = args[++i];
-      if (a == "--out") {
-        r.out = v;
-      } else {
-        const auto n = Number(v, 30, 600);
-        if (!n) return "--dpi takes 30 to 600";
-        r.dpi = *n;
-      }
+  const auto own = [&r](const Args& a, size_t& i, std::optional<std::string>& problem) {
+    if (a[i] != "--out" && a[i] != "--dpi") return false;
+    const bool out = a[i] == "--out";
+    const std::string* v = OptionValue(a, i, problem);
+    if (!v) return true;
+    if (out) {
+      r.out = *v;
+    } else if (const auto n = Number(*v, 30, 600)) {
+      r.dpi = *n;
     } else {
-      return "unknown option " + a;
+      problem = "--dpi takes 30 to 600";
     }
-  }
-  if (positional.size() != 2) return "--render takes a group file and a record number or all";
-  r.page.group = positional[0];
-  r.page.record = positional[1];
+    return true;
+  };
+  if (auto problem = ParsePageArgs(args, "--render", r.page, own)) return problem;
   if (r.out.empty()) return "--out is required";
   std::string ext = std::filesystem::path(r.out).extension().string();
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
