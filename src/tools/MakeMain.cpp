@@ -116,6 +116,15 @@ const Command kCommands[] = {
      "                       puzzle's own page\n"
      "Warnings (what did not fit, missing bitmaps) go to stderr and do not change the exit\n"
      "code.\n"},
+    {"--print", gw::cli::RunPrint,
+     "  gridwright-make --print FILE.QL3 RECORD|all [--printer NAME] [--copies N]\n"
+     "                  [the print options of --render]\n",
+     "Prints record RECORD of FILE.QL3 (all: the puzzle book) through its page layout, each\n"
+     "page on its layout's paper and orientation, with the options of --render.\n"
+     "\n"
+     "  --printer NAME       an installed printer (default: the system's default printer)\n"
+     "  --copies N           copies, 1..999 (default 1)\n"
+     "Without any printer: \"No printers are defined, aborting print job.\" and exit code 3.\n"},
     {"--check-spelling", gw::cli::RunCheckSpelling,
      "  gridwright-make --check-spelling WORDFILE [--language NAME] [--sep CHAR]\n",
      "  --check-spelling WORDFILE\n"

@@ -1,20 +1,11 @@
 // gridwright-make --render: puzzle pages to PDF, PNG or SVG files.
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QSaveFile>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
-#include <memory>
 
-#include "base/AppPaths.h"
-#include "base/IoError.h"
-#include "base/SettingsFile.h"
-#include "base/TextUtils.h"
-#include "layouts/LayoutLibrary.h"
-#include "output/PageDocuments.h"
-#include "storage/PuzzleGroup.h"
 #include "tools/MakeCommands.h"
+#include "tools/PageArgs.h"
 
 namespace gw::cli {
 namespace {
@@ -22,91 +13,29 @@ namespace {
 enum class Format { Pdf, Png, Svg };
 
 struct RenderRequest {
-  std::string group;
-  std::string record;  // a number or "all"
+  PageArgs page;
   std::string out;
   Format format = Format::Pdf;
-  bool answerKey = false;
-  std::optional<long> wordOption, columns, first, last;
-  bool grid = false, lowerCase = false, underscores = false;
-  bool noTitle = false, noBody = false, noWords = false, noBonus = false;
   long dpi = 150;
-  std::optional<uint64_t> seed;
-  std::optional<long> layout;  // a record of the layout library instead of the puzzle's own page
-  std::string libraryDir;
 };
-
-// Qt's warning about an unset runtime folder means nothing to a command that writes one file.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths:")) return;
-  std::cerr << message.toStdString() << "\n";
-}
 
 // Parses the arguments after --render; a message when they are not usable.
 std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
-  std::vector<std::string> positional;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a.rfind("--", 0) != 0) {
-      positional.push_back(a);
-      continue;
-    }
-    if (a == "--answer-key") {
-      r.answerKey = true;
-    } else if (a == "--grid") {
-      r.grid = true;
-    } else if (a == "--lower-case") {
-      r.lowerCase = true;
-    } else if (a == "--underscores") {
-      r.underscores = true;
-    } else if (a == "--no-title") {
-      r.noTitle = true;
-    } else if (a == "--no-body") {
-      r.noBody = true;
-    } else if (a == "--no-words") {
-      r.noWords = true;
-    } else if (a == "--no-bonus") {
-      r.noBonus = true;
-    } else if (a == "--out" || a == "--words" || a == "--columns" || a == "--first" ||
-               a == "--last" || a == "--dpi" || a == "--seed" || a == "--layout" ||
-               a == "--library") {
-      if (i + 1 >= args.size()) return a + " needs a value";
-      const std::string& v = args[++i];
-      if (a == "--out") {
-        r.out = v;
-      } else if (a == "--words") {
-        static const char* const kForms[] = {"normal", "clues", "scrambled", "partial"};
-        r.wordOption.reset();
-        for (long k = 0; k < 4; ++k)
-          if (v == kForms[k]) r.wordOption = k + 1;
-        if (!r.wordOption) return "--words takes normal, clues, scrambled or partial";
-      } else if (a == "--columns") {
-        if (!(r.columns = Number(v, 1, 9))) return "--columns takes 1 to 9";
-      } else if (a == "--first") {
-        if (!(r.first = Number(v, 0, 9))) return "--first takes 0 to 9";
-      } else if (a == "--last") {
-        if (!(r.last = Number(v, 0, 9))) return "--last takes 0 to 9";
-      } else if (a == "--layout") {
-        if (!(r.layout = Number(v, 0, 65535))) return "--layout takes a layout record number";
-      } else if (a == "--library") {
-        r.libraryDir = v;
-      } else if (a == "--dpi") {
-        const auto n = Number(v, 30, 600);
-        if (!n) return "--dpi takes 30 to 600";
-        r.dpi = *n;
-      } else {
-        char* end = nullptr;
-        const unsigned long long seed = std::strtoull(v.c_str(), &end, 10);
-        if (v.empty() || *end != '\0') return "--seed takes a whole number";
-        r.seed = seed;
-      }
+  const auto own = [&r](const Args& a, size_t& i, std::optional<std::string>& problem) {
+    if (a[i] != "--out" && a[i] != "--dpi") return false;
+    const bool out = a[i] == "--out";
+    const std::string* v = OptionValue(a, i, problem);
+    if (!v) return true;
+    if (out) {
+      r.out = *v;
+    } else if (const auto n = Number(*v, 30, 600)) {
+      r.dpi = *n;
     } else {
-      return "unknown option " + a;
+      problem = "--dpi takes 30 to 600";
     }
-  }
-  if (positional.size() != 2) return "--render takes a group file and a record number or all";
-  r.group = positional[0];
-  r.record = positional[1];
+    return true;
+  };
+  if (auto problem = ParsePageArgs(args, "--render", r.page, own)) return problem;
   if (r.out.empty()) return "--out is required";
   std::string ext = std::filesystem::path(r.out).extension().string();
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -118,29 +47,8 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
     r.format = Format::Svg;
   else
     return "--out must end in .pdf, .png or .svg";
-  if (r.record == "all" && r.format != Format::Pdf) return "all pages go into a PDF only";
+  if (r.page.record == "all" && r.format != Format::Pdf) return "all pages go into a PDF only";
   return std::nullopt;
-}
-
-// The saved print options, then the layout's own choices, then the command line's.
-PrintOptions OptionsFor(const PuzzleRecord& puzzle, const SettingsValues& settings,
-                        const RenderRequest& r, bool answerKey) {
-  PrintOptions o = PrintOptionsFrom(settings);
-  ApplyLayoutDefaults(puzzle.pageLayout, o);
-  o.answerKey = answerKey;
-  if (r.wordOption) o.wordOption = *r.wordOption;
-  if (r.columns) o.numColumns = *r.columns;
-  if (r.first) o.firstLetters = *r.first;
-  if (r.last) o.lastLetters = *r.last;
-  if (r.grid) o.useGrid = true;
-  if (r.lowerCase) o.lowerCase = true;
-  if (r.underscores) o.clueUnderscore = o.partialUnderscore = true;
-  if (r.noTitle) o.printTitle = false;
-  if (r.noBody) o.printBody = false;
-  if (r.noWords) o.printWords = false;
-  if (r.noBonus) o.printBonus = false;
-  o.scrambleSeed = r.seed;
-  return o;
 }
 
 bool WriteWhole(const std::string& path, const QByteArray& bytes) {
@@ -157,69 +65,13 @@ bool WriteWhole(const std::string& path, const QByteArray& bytes) {
 
 int RunRender(const Args& args) {
   RenderRequest r;
-  r.libraryDir = DefaultLibraryDir();
   if (const auto problem = Parse(args, r)) return UsageError(*problem);
+  PagePuzzles puzzles;
+  if (const int code = LoadPagePuzzles(r.page, puzzles); code != kDone) return code;
 
-  std::vector<int> records;
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(r.group, ec);
-  if (ec || !std::filesystem::is_regular_file(r.group)) return UsageError("cannot open " + r.group);
-  const int count = static_cast<int>(std::min<uintmax_t>(size / sizeof(PuzzleRecord), 65536));
-  if (r.record == "all") {
-    if (count == 0) return Fail(kBadInput, r.group + " holds no puzzle");
-    for (int i = 0; i < count; ++i) records.push_back(i);
-  } else {
-    const auto n = Number(r.record, 0, 65535);
-    if (!n) return UsageError("RECORD must be a record number or all");
-    if (*n >= count) return Fail(kBadInput, r.group + " has no record " + r.record);
-    records.push_back(static_cast<int>(*n));
-  }
-
-  std::vector<std::unique_ptr<PuzzleRecord>> puzzles;
-  try {
-    for (int record : records) {
-      puzzles.push_back(std::make_unique<PuzzleRecord>());
-      if (!ReadPuzzle(r.group, record, *puzzles.back()))
-        return Fail(kBadInput, "cannot open " + r.group);
-    }
-  } catch (const IoError&) {
-    return Fail(kBadInput, "cannot read " + r.group);
-  }
-
-  if (r.layout) {
-    // As "Change Page Layout" does for a print run: the puzzles take a copy of that layout.
-    const std::string library = FindFileNoCase(r.libraryDir, kLayoutLibraryName);
-    auto layout = std::make_unique<PageLayout>();
-    try {
-      if (!ReadLayout(library, *r.layout, *layout))
-        return Fail(kBadInput, "cannot open " + library);
-    } catch (const IoError&) {
-      return Fail(kBadInput, library + " has no layout " + std::to_string(*r.layout));
-    }
-    for (auto& p : puzzles) p->pageLayout = *layout;
-  }
-
-  // Fonts need a GUI application; the offscreen platform needs no display.
-  static int argc = 3;
-  static char arg0[] = "gridwright-make", arg1[] = "-platform", arg2[] = "offscreen";
-  static char* argv[] = {arg0, arg1, arg2, nullptr};
-  qInstallMessageHandler(QuietMessages);
-  QGuiApplication app(argc, argv);
-
-  const AppPaths here = AppPaths::FromRunningProgram();
-  SettingsValues settings = SettingsValues::Defaults(here);
-  LoadSettings(SettingsFilePath(here), settings);
-
-  // `all` makes a puzzle book: every puzzle, then every answer key in the same order.
-  std::vector<PageRequest> pages;
+  const auto app = StartOffscreenApplication();
   std::vector<int> pageRecords;
-  const bool book = r.record == "all";
-  for (int pass = 0; pass < (book ? 2 : 1); ++pass)
-    for (size_t i = 0; i < puzzles.size(); ++i) {
-      const bool answerKey = book ? pass == 1 : r.answerKey;
-      pages.push_back({puzzles[i].get(), OptionsFor(*puzzles[i], settings, r, answerKey)});
-      pageRecords.push_back(records[i]);
-    }
+  std::vector<PageRequest> pages = PageRequests(puzzles, r.page, pageRecords);
 
   std::vector<PageJobResult> results;
   QByteArray bytes;
@@ -236,15 +88,7 @@ int RunRender(const Args& args) {
     }
   }
 
-  for (size_t i = 0; i < results.size(); ++i) {
-    const PageJobResult& job = results[i];
-    if (!job.ran) return Fail(kBadInput, job.refusal);
-    const std::string where = "record " + std::to_string(pageRecords[i]) + ": ";
-    if (!job.bitmapWarning.empty())
-      std::cerr << "gridwright-make: " << where << job.bitmapWarning << "\n";
-    for (const std::string& w : job.fitWarnings)
-      std::cerr << "gridwright-make: " << where << w << "\n";
-  }
+  if (const int code = ReportPageResults(results, pageRecords); code != kDone) return code;
   if (bytes.isEmpty() || !WriteWhole(r.out, bytes)) return Fail(kCannotDo, "cannot write " + r.out);
   std::cout << r.out << ": " << pages.size() << (pages.size() == 1 ? " page\n" : " pages\n");
   return kDone;

@@ -43,6 +43,8 @@
 #include "language/ThesSuggestions.h"
 #include "language/UserLexicon.h"
 #include "layouts/LayoutLibrary.h"
+#include "output/MyReport.h"
+#include "output/ReportForm.h"
 #include "shapes/DoShapes.h"
 #include "shapes/SelectShapes.h"
 #include "shapes/ShapeLibrary.h"
@@ -253,6 +255,17 @@ std::vector<GalleryWindow> AllWindows() {
        }},
       {"export-puzzles",
        [](GalleryContext& c) -> W { return std::make_unique<TExportPuzzles>(c.Host().state); }},
+      {"reports",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TMyReport>(c.Paths(), *c.Host().state.currentPuzzle,
+                                            [](PageLayout&, QWidget*) { return false; });
+       }},
+      {"report-status",
+       [](GalleryContext& c) -> W {
+         // The page is recorded, not printed: the window ends showing its outcome.
+         return std::make_unique<TReportForm>(ReportMode::Memory, *c.Host().state.currentPuzzle,
+                                              PrintOptionsFrom(AppSettings()));
+       }},
       {"page-layouts",
        [](GalleryContext& c) -> W {
          return std::make_unique<TListPages>(c.Paths(), ListPagesMode::Manage, nullptr);
