@@ -48,12 +48,12 @@ int main(int argc, char** argv) {
 
   QString html = QStringLiteral(
       "<html><body><h1 style=\"font-size:28pt\">Gridwright 98</h1>"
-      "<p style=\"font-size:16pt\">User Manual</p><h2>Contents</h2><ul>");
+      "<p style=\"font-size:16pt\">User Manual</p><h2>Contents</h2>");
   for (const gw::HelpTopic& t : topics)
-    html += QStringLiteral("<li style=\"margin-left:%1px\">%2</li>")
-                .arg(t.depth * 20)
-                .arg(QString::fromStdString(t.title).toHtmlEscaped());
-  html += QStringLiteral("</ul>");
+    html +=
+        QStringLiteral("<p style=\"-qt-block-indent:%1; margin-top:0; margin-bottom:2px\">%2</p>")
+            .arg(t.depth)
+            .arg(QString::fromStdString(t.title).toHtmlEscaped());
   for (const gw::HelpTopic& t : topics) {
     const QString page = ReadText(dir + QLatin1Char('/') + QString::fromStdString(t.page));
     if (page.isEmpty()) {
