@@ -272,6 +272,10 @@ std::vector<GalleryWindow> AllWindows() {
        }},
       {"page-designer",
        [](GalleryContext& c) -> W {
+         // Small zoom in a window that holds the whole Letter page, as the help shows it.
+         AppSettings().zoom = 1;
+         AppSettings().designerWidth = 700;
+         AppSettings().designerHeight = 600;
          return std::make_unique<TDoPages>(c.Paths(), DesignerMode::Modify, &StarterLayout(c), 0);
        }},
       {"object-size-and-position",
