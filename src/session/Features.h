@@ -5,7 +5,6 @@
 namespace gw::feature {
 
 constexpr bool kLayoutLibrary = true;   // Page Layout, the editor's Change Layout
-constexpr bool kPageDesigner = false;   // the layout library's New, Modify and Copy
 constexpr bool kJpegFactor = false;     // JPEG Compression Factor
 
 }  // namespace gw::feature

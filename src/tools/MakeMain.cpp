@@ -79,7 +79,7 @@ const Command kCommands[] = {
      "                       removed once converted\n"},
     {"--layouts", gw::cli::RunLayouts,
      "  gridwright-make --layouts [--library DIR] [--import FILE.PAG | --export N FILE.PAG |\n"
-     "                  --delete N | --default N]\n",
+     "                  --delete N | --default N | --add FILE.txt | --replace N FILE.txt]\n",
      "  --layouts            record number and entry of every page layout of QLFPAGE.DAT\n"
      "                       (in --library DIR, default: the program's folder), the default\n"
      "                       marked as set in QUARL3.INI of the current folder; after:\n"
@@ -87,7 +87,10 @@ const Command kCommands[] = {
      "    --export N FILE    writing layout N to an export file (replaced when it exists)\n"
      "    --delete N         removing layout N (the default stays on its layout; when N was\n"
      "                       the default, layout 0 becomes it)\n"
-     "    --default N        making layout N the one new puzzles get\n"},
+     "    --default N        making layout N the one new puzzles get\n"
+     "    --add FILE         appending a layout made from a description (the format of\n"
+     "                       data/layouts/README.md), as the page designer saves a new one\n"
+     "    --replace N FILE   writing such a layout over layout N\n"},
     {"--render", gw::cli::RunRender,
      "  gridwright-make --render FILE.QL3 RECORD|all --out FILE.pdf|FILE.png|FILE.svg\n"
      "                  [--answer-key] [--words normal|clues|scrambled|partial] [--grid]\n"
