@@ -96,7 +96,8 @@ OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
 
 OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page) {
   const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
-  return Write(path, SvgOfStreamPage(job.stream, page, StreamDpi(job.stream), title));
+  // In screen pixels, as the metafiles: a line one printer dot wide would vanish on screen.
+  return Write(path, SvgOfStreamPage(job.stream, page, kScreenDpi, title));
 }
 
 }  // namespace gw

@@ -34,7 +34,8 @@ std::optional<std::string> WriteWholeFile(const std::string& path, const QByteAr
 // message that names the file, with the caption "Error".
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage);
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality);
-// The metafile is drawn again from the job's kept values; PDF, PNG and SVG replay its stream.
+// The metafile is drawn again from the job's kept values; PDF, PNG and SVG replay its stream
+// (the SVG in screen pixels, so that lines one printer dot wide stay visible).
 OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job);
 OpResult SavePdf(const std::string& path, const FinishedJob& job);
 OpResult SavePng(const std::string& path, const FinishedJob& job, int page);

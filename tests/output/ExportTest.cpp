@@ -4,8 +4,10 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QSvgRenderer>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -328,7 +330,7 @@ TEST(PageExport, ThePageImageFollowsTheZoomAndThePixelFormat) {
   EXPECT_TRUE(PageImage(QByteArray("not a report"), 0, 100, kScreenDpi, 1).isNull());
 }
 
-TEST(PageExport, PdfPngAndSvgComeFromTheRecordedPageAtItsResolution) {
+TEST(PageExport, PdfPngAndSvgComeFromTheRecordedPageAndLookLikeIt) {
   test::TempDir dir;
   Page page(600, "Zoo Page");
   ASSERT_TRUE(SavePng(dir.File("page.png"), page.job, 0).ok);
@@ -337,7 +339,33 @@ TEST(PageExport, PdfPngAndSvgComeFromTheRecordedPageAtItsResolution) {
   ASSERT_TRUE(SaveSvg(dir.File("page.svg"), page.job, 0).ok);
   const std::string svg = test::ReadText(dir.File("page.svg"));
   EXPECT_NE(svg.find("Zoo Page"), std::string::npos);
-  EXPECT_NE(svg.find("width=\"5100\""), std::string::npos);  // vector, in the stream's pixels
+  // Vector, in screen pixels, and drawn at that size it looks like the preview at 100 %: the
+  // one-dot lines of the grid and its frame stay lines rather than fading to nothing.
+  EXPECT_NE(svg.find("width=\"816\""), std::string::npos);
+  QSvgRenderer drawing(QByteArray::fromStdString(svg));
+  ASSERT_TRUE(drawing.isValid());
+  QImage shown(816, 1056, QImage::Format_RGB32);
+  shown.fill(Qt::white);
+  QPainter painter(&shown);
+  drawing.render(&painter);
+  painter.end();
+  const QImage preview = PageImage(page.job.stream, 0, 100, kScreenDpi, kTrueColour);
+  ASSERT_EQ(preview.size(), shown.size());
+  auto darkNear = [&](int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (shown.valid(x + dx, y + dy) && qGray(shown.pixel(x + dx, y + dy)) < 160) return true;
+    return false;
+  };
+  int dark = 0, matched = 0;
+  for (int y = 0; y < preview.height(); ++y)
+    for (int x = 0; x < preview.width(); ++x)
+      if (qGray(preview.pixel(x, y)) < 128) {
+        ++dark;
+        matched += darkNear(x, y) ? 1 : 0;
+      }
+  ASSERT_GT(dark, 1000);
+  EXPECT_GT(matched, dark * 95 / 100) << matched << " of " << dark;
   ASSERT_TRUE(SavePdf(dir.File("page.pdf"), page.job).ok);
   if (Have("pdftotext")) {
     const auto text = RunShell("pdftotext '" + dir.File("page.pdf") + "' -");
