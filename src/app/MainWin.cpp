@@ -32,6 +32,7 @@
 #include "language/MyEditBox.h"
 #include "layouts/LayoutLibrary.h"
 #include "output/MyReport.h"
+#include "output/TheJPegFactor.h"
 #include "session/Features.h"
 #include "shapes/SelectShapes.h"
 #include "shapes/ShapeLibrary.h"
@@ -251,8 +252,8 @@ void TMainWin::BuildMenus() {
   background_ = action(options, "BackgroundItem", "&Background Bitmap", QKeySequence("Ctrl+G"),
                        true, [this] { BackgroundClick(); });
   background_->setCheckable(true);
-  action(options, "JpegFactorItem", "&JPEG Compression Factor", QKeySequence("Ctrl+J"),
-         feature::kJpegFactor, [] {});
+  action(options, "JpegFactorItem", "&JPEG Compression Factor", QKeySequence("Ctrl+J"), true,
+         [this] { JpegFactorClick(); });
   QMenu* colors = options->addMenu(QStringLiteral("C&olors For Saving Bitmaps && JPEGs"));
   pixelFormats_[0] = action(colors, "Colors256Item", "&256 Colors", QKeySequence(), true,
                             [this] { PixelFormatClick(2); });
@@ -731,6 +732,11 @@ void TMainWin::BackgroundClick() {
   AppSettings().backgroundBitmap = !AppSettings().backgroundBitmap;
   background_->setChecked(AppSettings().backgroundBitmap);
   client_->update();
+}
+
+void TMainWin::JpegFactorClick() {
+  TTheJPegFactor dialog(this);
+  dialog.exec();
 }
 
 void TMainWin::PixelFormatClick(long format) {

@@ -55,6 +55,7 @@ class TMainWin : public QMainWindow, public PuzzleHost {
   void IntCharsClick();
   void ScreenSizeClick(long size);
   void BackgroundClick();
+  void JpegFactorClick();
   void PixelFormatClick(long format);
   void FontClick(int which);         // 0 label, 1 edit, 2 button
   void DictionaryClick(long value);  // 1..8 a language, 9 choose at spell check time

@@ -10,7 +10,8 @@ SettingsValues SettingsValues::Defaults(const AppPaths& paths) {
        {&s.lastImportPuzzleFile, &s.lastExportPuzzleFile, &s.lastImportShapeFile,
         &s.lastExportShapeFile, &s.lastImportLayoutFile, &s.lastExportLayoutFile,
         &s.lastImportWordFile, &s.lastExportWordFile, &s.lastExportBitmapFile,
-        &s.lastExportJpegFile, &s.lastExportEmfFile, &s.lastExportWmfFile, &s.lastExportHtmlFile})
+        &s.lastExportJpegFile, &s.lastExportEmfFile, &s.lastExportWmfFile, &s.lastExportHtmlFile,
+        &s.lastExportPdfFile, &s.lastExportPngFile, &s.lastExportSvgFile})
     *name = dir;
   s.lastGroup = paths.StartupFile("DEFAULT.QL3");
   return s;

@@ -37,6 +37,7 @@ struct SettingsValues {
   std::string lastImportWordFile, lastExportWordFile;
   std::string lastExportBitmapFile, lastExportJpegFile, lastExportEmfFile, lastExportWmfFile;
   std::string lastExportHtmlFile;
+  std::string lastExportPdfFile, lastExportPngFile, lastExportSvgFile;
   std::string lastGroup;
   long windowSize = 640;
   bool backgroundBitmap = true;

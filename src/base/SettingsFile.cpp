@@ -134,6 +134,10 @@ void AllKeys(Io& io, S& s) {
   io.Text("Last Export EMF File", s.lastExportEmfFile);
   io.Text("Last Export WMF File", s.lastExportWmfFile);
   io.Text("Last Export HTML File", s.lastExportHtmlFile);
+  // The preview's PDF, PNG and SVG exports came later than the others.
+  io.Text("Last Export PDF File", s.lastExportPdfFile);
+  io.Text("Last Export PNG File", s.lastExportPngFile);
+  io.Text("Last Export SVG File", s.lastExportSvgFile);
   io.Text("Last Group", s.lastGroup);
   io.Number("Window Size", s.windowSize);
   io.Flag("Background Bitmap", s.backgroundBitmap);

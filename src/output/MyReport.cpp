@@ -20,6 +20,8 @@
 #include "base/TextCodec.h"
 #include "generator/BonusQuestion.h"
 #include "layouts/LayoutThumbnail.h"
+#include "output/FilePrinter.h"
+#include "output/MyPreview.h"
 #include "output/PrinterSetup.h"
 #include "widgets/Choosers.h"
 #include "widgets/FormLayout.h"
@@ -327,7 +329,12 @@ bool TMyReport::RunJob(ReportMode mode) {
 }
 
 void TMyReport::ShowFinishedJob() {
-  PrintFinishedJob(this, lastJob_);
+  {
+    const std::unique_ptr<TFilePrinter> printer =
+        SessionFilePrinter(lastJob_.puzzle ? lastJob_.puzzle->title.Get() : std::string());
+    TMyPreview preview(lastJob_, *printer, this);
+    preview.exec();
+  }
   // The stream goes with the preview; the kept values stay until the next job.
   lastJob_.stream.clear();
 }
@@ -341,22 +348,6 @@ void RunPrinterSetup(QWidget* parent) {
     return;
   }
   if (ChoosePrinter(parent, printer)) RememberPrinter(printer, SessionPrinter());
-}
-
-bool PrintFinishedJob(QWidget*, const FinishedJob& job) {
-  QPrinter printer(QPrinter::HighResolution);
-  if (!UsePrinter(printer, SessionPrinter())) {
-    ShowMessage(kNoPrinters, "Error");
-    return false;
-  }
-  if (job.puzzle) printer.setDocName(ToQString(job.puzzle->title.Get()));
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool printed = PrintReportStream(printer, job.stream);
-  QApplication::restoreOverrideCursor();
-  if (!printed)
-    ShowMessage("Unable to start the print job on " + FromQString(printer.printerName()) + ".",
-                "Error");
-  return printed;
 }
 
 }  // namespace gw

@@ -67,7 +67,7 @@ class TMyReport : public QDialog {
   void UpdateEnabling();
   void DrawPageBox();
   void NumberEditChanged(QLineEdit* edit, long SettingsValues::*value);
-  // Where a recorded page goes once the job has finished.
+  // A recorded page goes to the preview once the job has finished.
   void ShowFinishedJob();
 
   AppPaths paths_;
@@ -100,9 +100,5 @@ class TMyReport : public QDialog {
 // "Printer Setup" of the main window and the print options: the platform's printer dialog on the
 // session's printer; OK keeps the choice for the rest of the session.
 void RunPrinterSetup(QWidget* parent);
-
-// Until the preview window exists, a recorded page goes straight to the session's printer; with
-// no printer installed the user is told so and nothing else happens. True when it was printed.
-bool PrintFinishedJob(QWidget* parent, const FinishedJob& job);
 
 }  // namespace gw

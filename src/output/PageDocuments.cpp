@@ -5,18 +5,66 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
 
 #include "base/TextCodec.h"
+#include "output/PrinterSetup.h"
+#include "output/ReportFiler.h"
 #include "output/ReportPrinter.h"
 
 namespace gw {
 
 namespace {
 
-QSize PixelSize(const PagePaper& paper, double dpi) {
-  return QSize(static_cast<int>(std::lround(paper.width * dpi)),
-               static_cast<int>(std::lround(paper.height * dpi)));
+QSize PixelSize(double width, double height, double dpi) {
+  return QSize(static_cast<int>(std::lround(width * dpi)),
+               static_cast<int>(std::lround(height * dpi)));
+}
+
+using DrawPage = std::function<void(TBaseReport&)>;
+
+// A page of `width` x `height` inches drawn by `draw` on white.
+QImage ImageOf(double width, double height, double dpi, const DrawPage& draw) {
+  QImage image(PixelSize(width, height, dpi), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  QPainter painter(&image);
+  TReportPrinter target(painter, width, height, dpi, dpi);
+  draw(target);
+  return image;
+}
+
+QByteArray SvgOf(double width, double height, double dpi, const std::string& title,
+                 const DrawPage& draw) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  const QSize size = PixelSize(width, height, dpi);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  svg.setResolution(static_cast<int>(std::lround(dpi)));
+  svg.setTitle(ToQString(title));
+  QPainter painter(&svg);
+  painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+  {
+    TReportPrinter target(painter, width, height, dpi, dpi);
+    draw(target);
+  }
+  painter.end();
+  return bytes;
+}
+
+// Page sizes of a stream that can be drawn: real, positive and no larger than a wall.
+bool UsableSize(const QSizeF& inches) {
+  auto fine = [](double v) { return std::isfinite(v) && v > 0 && v <= 200; };
+  return fine(inches.width()) && fine(inches.height());
 }
 
 }  // namespace
@@ -84,15 +132,8 @@ QByteArray PdfOfPages(const std::vector<PageRequest>& pages, std::vector<PageJob
 QImage ImageOfPage(PuzzleRecord& puzzle, const PrintOptions& options, double dpi,
                    PageJobResult& result) {
   const PagePaper paper = PaperOfLayout(puzzle.pageLayout);
-  QImage image(PixelSize(paper, dpi), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
-  image.setDotsPerMeterX(dotsPerMeter);
-  image.setDotsPerMeterY(dotsPerMeter);
-  QPainter painter(&image);
-  TReportPrinter target(painter, paper.width, paper.height, dpi, dpi);
-  result = RunPageJob(puzzle, options, target);
-  return image;
+  return ImageOf(paper.width, paper.height, dpi,
+                 [&](TBaseReport& target) { result = RunPageJob(puzzle, options, target); });
 }
 
 QByteArray PngOfImage(const QImage& image) {
@@ -125,24 +166,57 @@ QByteArray PngOfImage(const QImage& image) {
 QByteArray SvgOfPage(PuzzleRecord& puzzle, const PrintOptions& options, double dpi,
                      PageJobResult& result) {
   const PagePaper paper = PaperOfLayout(puzzle.pageLayout);
+  return SvgOf(paper.width, paper.height, dpi, puzzle.title.Get(),
+               [&](TBaseReport& target) { result = RunPageJob(puzzle, options, target); });
+}
+
+QByteArray PdfOfStream(const QByteArray& stream, const std::string& title) {
   QByteArray bytes;
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(stream);
+  if (!info || info->pages.empty()) return bytes;
+  const int dpi = std::clamp(static_cast<int>(std::lround(info->xDpi)), 72, 2400);
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  const QSize size = PixelSize(paper, dpi);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setResolution(static_cast<int>(std::lround(dpi)));
-  svg.setTitle(ToQString(puzzle.title.Get()));
-  QPainter painter(&svg);
-  painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-  {
-    TReportPrinter target(painter, paper.width, paper.height, dpi, dpi);
-    result = RunPageJob(puzzle, options, target);
+  QPdfWriter writer(&buffer);
+  writer.setResolution(dpi);
+  writer.setCreator(QStringLiteral("Gridwright"));
+  writer.setTitle(ToQString(title));
+  auto sizeOf = [&](int page) {
+    const QSizeF s = info->pages[page];
+    return UsableSize(s) ? s : QSizeF(8.5, 11);
+  };
+  writer.setPageLayout(PageLayoutForSize(sizeOf(0)));
+  QPainter painter(&writer);
+  for (int page = 0; page < static_cast<int>(info->pages.size()); ++page) {
+    const QSizeF size = sizeOf(page);
+    if (page > 0) {
+      writer.setPageLayout(PageLayoutForSize(size));
+      writer.newPage();
+    }
+    TReportPrinter target(painter, size.width(), size.height(), dpi, dpi);
+    ReplayReport(stream, page, target);
   }
   painter.end();
   return bytes;
+}
+
+QImage ImageOfStreamPage(const QByteArray& stream, int page, double dpi) {
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(stream);
+  if (!info || page < 0 || page >= static_cast<int>(info->pages.size())) return {};
+  const QSizeF size = info->pages[page];
+  if (!UsableSize(size)) return {};
+  return ImageOf(size.width(), size.height(), dpi,
+                 [&](TBaseReport& target) { ReplayReport(stream, page, target); });
+}
+
+QByteArray SvgOfStreamPage(const QByteArray& stream, int page, double dpi,
+                           const std::string& title) {
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(stream);
+  if (!info || page < 0 || page >= static_cast<int>(info->pages.size())) return {};
+  const QSizeF size = info->pages[page];
+  if (!UsableSize(size)) return {};
+  return SvgOf(size.width(), size.height(), dpi, title,
+               [&](TBaseReport& target) { ReplayReport(stream, page, target); });
 }
 
 }  // namespace gw

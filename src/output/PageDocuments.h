@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPageLayout>
+#include <string>
 #include <vector>
 
 #include "output/PageJob.h"
@@ -36,5 +37,16 @@ QByteArray PngOfImage(const QImage& image);
 // The page as an SVG drawing whose pixels are `dpi` per inch.
 QByteArray SvgOfPage(PuzzleRecord& puzzle, const PrintOptions& options, double dpi,
                      PageJobResult& result);
+
+// Pages of a recorded report stream (ReportFiler.h) as the same kinds of files; a page that is not
+// in the stream comes out blank.
+// Every page of the stream in one PDF, at the stream's own resolution; empty when the bytes are
+// not a report stream.
+QByteArray PdfOfStream(const QByteArray& stream, const std::string& title);
+// Page `page` (0-based) on white at `dpi` pixels per inch; a null image when it is not there.
+QImage ImageOfStreamPage(const QByteArray& stream, int page, double dpi);
+// Page `page` as an SVG drawing whose pixels are `dpi` per inch; empty when it is not there.
+QByteArray SvgOfStreamPage(const QByteArray& stream, int page, double dpi,
+                           const std::string& title);
 
 }  // namespace gw

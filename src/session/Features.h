@@ -4,7 +4,6 @@
 
 namespace gw::feature {
 
-constexpr bool kLayoutLibrary = true;   // Page Layout, the editor's Change Layout
-constexpr bool kJpegFactor = false;     // JPEG Compression Factor
+constexpr bool kLayoutLibrary = true;  // Page Layout, the editor's Change Layout
 
 }  // namespace gw::feature

@@ -92,12 +92,14 @@ const Command kCommands[] = {
      "                       data/layouts/README.md), as the page designer saves a new one\n"
      "    --replace N FILE   writing such a layout over layout N\n"},
     {"--render", gw::cli::RunRender,
-     "  gridwright-make --render FILE.QL3 RECORD|all --out FILE.pdf|FILE.png|FILE.svg\n"
+     "  gridwright-make --render FILE.QL3 RECORD|all\n"
+     "                  --out FILE.pdf|.png|.svg|.bmp|.jpg|.wmf|.emf\n"
      "                  [--answer-key] [--words normal|clues|scrambled|partial] [--grid]\n"
      "                  [--lower-case] [--columns N] [--first N] [--last N] [--underscores]\n"
      "                  [--no-title] [--no-body] [--no-words] [--no-bonus] [--dpi N] [--seed N]\n"
-     "                  [--layout N [--library DIR]]\n",
-     "Draws record RECORD of FILE.QL3 through its page layout into a PDF, PNG or SVG file;\n"
+     "                  [--layout N [--library DIR]] [--quality N] [--pixel-format 1|2]\n",
+     "Draws record RECORD of FILE.QL3 through its page layout into a PDF, PNG, SVG, BMP, JPEG,\n"
+     "WMF or EMF file, as the preview saves them (a metafile leaves bitmaps out);\n"
      "all (PDF only) makes a puzzle book: every puzzle, then every answer key. Options not\n"
      "given take the print options saved in QUARL3.INI of the current folder (or their\n"
      "defaults), then the layout's own grid lines, letter case and column count.\n"
@@ -109,7 +111,10 @@ const Command kCommands[] = {
      "  --first N, --last N  letters partial words show at each end, 0..9\n"
      "  --underscores        underscores for the hidden letters of clues and partial words\n"
      "  --no-title, --no-body, --no-words, --no-bonus   leave that part out\n"
-     "  --dpi N              pixels per inch of a PNG or SVG, 30..600 (default 150)\n"
+     "  --dpi N              pixels per inch of a PNG, SVG, BMP or JPEG, 30..600 (default 150)\n"
+     "  --quality N          JPEG quality 1..100 (default: JPeg Compression Quality, 50)\n"
+     "  --pixel-format N     BMP and JPEG colours: 1 true colour, 2 a 256-colour palette\n"
+     "                       (default: Pixel Format, 1)\n"
      "  --seed N             the same scrambled words every time\n"
      "  --layout N           print through layout N of the layout library QLFPAGE.DAT (in\n"
      "                       --library DIR, default the program's folder) instead of the\n"

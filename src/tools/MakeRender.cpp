@@ -1,33 +1,42 @@
-// gridwright-make --render: puzzle pages to PDF, PNG or SVG files.
+// gridwright-make --render: puzzle pages to PDF, PNG, SVG, BMP, JPEG, WMF or EMF files.
 #include <QByteArray>
-#include <QSaveFile>
 #include <filesystem>
 #include <iostream>
 
+#include "base/AppPaths.h"
+#include "base/SettingsFile.h"
+#include "output/PageExport.h"
+#include "output/PrintJob.h"
 #include "tools/MakeCommands.h"
 #include "tools/PageArgs.h"
 
 namespace gw::cli {
 namespace {
 
-enum class Format { Pdf, Png, Svg };
+enum class Format { Pdf, Png, Svg, Bmp, Jpeg, Wmf, Emf };
 
 struct RenderRequest {
   PageArgs page;
   std::string out;
   Format format = Format::Pdf;
   long dpi = 150;
+  std::optional<long> quality, pixelFormat;
 };
 
 // Parses the arguments after --render; a message when they are not usable.
 std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
   const auto own = [&r](const Args& a, size_t& i, std::optional<std::string>& problem) {
-    if (a[i] != "--out" && a[i] != "--dpi") return false;
-    const bool out = a[i] == "--out";
+    const std::string& name = a[i];
+    if (name != "--out" && name != "--dpi" && name != "--quality" && name != "--pixel-format")
+      return false;
     const std::string* v = OptionValue(a, i, problem);
     if (!v) return true;
-    if (out) {
+    if (name == "--out") {
       r.out = *v;
+    } else if (name == "--quality") {
+      if (!(r.quality = Number(*v, 1, 100))) problem = "--quality takes 1 to 100";
+    } else if (name == "--pixel-format") {
+      if (!(r.pixelFormat = Number(*v, 1, 2))) problem = "--pixel-format takes 1 or 2";
     } else if (const auto n = Number(*v, 30, 600)) {
       r.dpi = *n;
     } else {
@@ -45,20 +54,43 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
     r.format = Format::Png;
   else if (ext == ".svg")
     r.format = Format::Svg;
+  else if (ext == ".bmp")
+    r.format = Format::Bmp;
+  else if (ext == ".jpg" || ext == ".jpeg")
+    r.format = Format::Jpeg;
+  else if (ext == ".wmf")
+    r.format = Format::Wmf;
+  else if (ext == ".emf")
+    r.format = Format::Emf;
   else
-    return "--out must end in .pdf, .png or .svg";
+    return "--out must end in .pdf, .png, .svg, .bmp, .jpg, .wmf or .emf";
   if (r.page.record == "all" && r.format != Format::Pdf) return "all pages go into a PDF only";
   return std::nullopt;
 }
 
-bool WriteWhole(const std::string& path, const QByteArray& bytes) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
+// The pictures and metafiles the preview saves: the page recorded as a View/Print job records it
+// (at --dpi for want of a printer), then its page image at 100 % of that resolution or its
+// metafile from the job's kept values.
+OpResult SaveAsPreview(const RenderRequest& r, PageRequest& page, PageJobResult& result) {
+  const AppPaths here = AppPaths::FromRunningProgram();
+  SettingsValues settings = SettingsValues::Defaults(here);
+  LoadSettings(SettingsFilePath(here), settings);
+  const PagePaper paper = PaperOfLayout(page.puzzle->pageLayout);
+  const FinishedJob job =
+      RecordPage(*page.puzzle, page.options,
+                 RecordingPage{QSizeF(paper.width, paper.height), static_cast<double>(r.dpi)});
+  result = job.result;
+  if (!result.ran) return OpResult::Success();
+  if (r.format == Format::Wmf || r.format == Format::Emf) {
+    if (LayoutHasBitmap(job.puzzle->pageLayout))
+      std::cerr << "gridwright-make: " << kMetafileBitmapWarning << "\n";
+    return SaveMetafile(r.out, r.format == Format::Wmf ? MetafileKind::Wmf : MetafileKind::Emf,
+                        job);
   }
-  return file.commit();
+  const QImage image = PageImage(job.stream, 0, 100.0, static_cast<double>(r.dpi),
+                                 r.pixelFormat.value_or(settings.pixelFormat));
+  if (r.format == Format::Bmp) return SaveBitmap(r.out, image);
+  return SaveJpeg(r.out, image, static_cast<int>(r.quality.value_or(settings.jpegQuality)));
 }
 
 }  // namespace
@@ -75,8 +107,12 @@ int RunRender(const Args& args) {
 
   std::vector<PageJobResult> results;
   QByteArray bytes;
+  OpResult saved;
   if (r.format == Format::Pdf) {
     bytes = PdfOfPages(pages, results);
+  } else if (r.format != Format::Png && r.format != Format::Svg) {
+    results.emplace_back();
+    saved = SaveAsPreview(r, pages.front(), results.back());
   } else {
     results.emplace_back();
     PageRequest& page = pages.front();
@@ -89,7 +125,13 @@ int RunRender(const Args& args) {
   }
 
   if (const int code = ReportPageResults(results, pageRecords); code != kDone) return code;
-  if (bytes.isEmpty() || !WriteWhole(r.out, bytes)) return Fail(kCannotDo, "cannot write " + r.out);
+  if (r.format == Format::Pdf || r.format == Format::Png || r.format == Format::Svg) {
+    if (bytes.isEmpty()) return Fail(kCannotDo, "cannot write " + r.out);
+    if (const auto why = WriteWholeFile(r.out, bytes))
+      return Fail(kCannotDo, "cannot write " + r.out + ": " + *why);
+  } else if (!saved.ok) {
+    return Fail(kCannotDo, ToTerminal(saved.message));
+  }
   std::cout << r.out << ": " << pages.size() << (pages.size() == 1 ? " page\n" : " pages\n");
   return kDone;
 }

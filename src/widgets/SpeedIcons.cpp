@@ -78,6 +78,32 @@ void Arrow(QPainter& p, QPointF from, QPointF to, QColor color) {
   p.drawPolygon(QPolygonF({to + u * 2, to - u * 4 + n * 4, to - u * 4 - n * 4}));
 }
 
+// A magnifying glass with a sign in it: + zooms in, - out.
+void Magnifier(QPainter& p, bool plus) {
+  p.setPen(QPen(kInk, 2.5, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(14.5, 14.5), QPointF(21, 21));
+  p.setPen(QPen(kInk, 1.5));
+  p.setBrush(kPaper);
+  p.drawEllipse(QPointF(10, 10), 7, 7);
+  p.setPen(QPen(kBlue, 2));
+  p.drawLine(QPointF(6.5, 10), QPointF(13.5, 10));
+  if (plus) p.drawLine(QPointF(10, 6.5), QPointF(10, 13.5));
+}
+
+// A page with a word on its face: the picture formats.
+void Labelled(QPainter& p, const char* label, QColor color) {
+  Page(p, {4.5, 1.5, 15, 21});
+  p.setPen(Qt::NoPen);
+  p.setBrush(color);
+  p.drawRect(QRectF(1, 12, 22, 9));
+  QFont f("Arial");
+  f.setPixelSize(8);
+  f.setBold(true);
+  p.setFont(f);
+  p.setPen(Qt::white);
+  p.drawText(QRectF(1, 12, 22, 9), Qt::AlignCenter, QString::fromLatin1(label));
+}
+
 void Draw(QPainter& p, const char* name) {
   if (!std::strcmp(name, "SpeedNewGroup")) {
     Folder(p, false);
@@ -109,7 +135,34 @@ void Draw(QPainter& p, const char* name) {
   } else if (!std::strcmp(name, "SpeedExport")) {
     Folder(p, false);
     Arrow(p, {10, 13}, {21, 2}, kGreen);
-  } else if (!std::strcmp(name, "SpeedPrint")) {
+  } else if (!std::strcmp(name, "PreviewZoomIn")) {
+    Magnifier(p, true);
+  } else if (!std::strcmp(name, "PreviewZoomOut")) {
+    Magnifier(p, false);
+  } else if (!std::strcmp(name, "PreviewPageWidth")) {
+    Page(p, {4.5, 1.5, 15, 21});
+    Arrow(p, {12, 12}, {22, 12}, kBlue);
+    Arrow(p, {12, 12}, {2, 12}, kBlue);
+  } else if (!std::strcmp(name, "PreviewWholePage")) {
+    Page(p, {5.5, 2.5, 13, 19});
+    p.setPen(QPen(kBlue, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(2.5, 1, 19, 22));
+  } else if (!std::strcmp(name, "PreviewBitmap")) {
+    Labelled(p, "BMP", kGreen);
+  } else if (!std::strcmp(name, "PreviewJpeg")) {
+    Labelled(p, "JPG", kRed);
+  } else if (!std::strcmp(name, "PreviewMetafile")) {
+    Labelled(p, "WMF", kBlue);
+  } else if (!std::strcmp(name, "PreviewWeb")) {
+    p.setPen(QPen(kBlue, 1.5));
+    p.setBrush(kPaper);
+    p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
+    p.drawEllipse(QRectF(8, 2.5, 8, 19));
+    p.drawLine(QPointF(2.5, 12), QPointF(21.5, 12));
+    p.drawLine(QPointF(4, 7), QPointF(20, 7));
+    p.drawLine(QPointF(4, 17), QPointF(20, 17));
+  } else if (!std::strcmp(name, "SpeedPrint") || !std::strcmp(name, "PreviewPrint")) {
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(kPaper);
     p.drawRect(QRectF(6.5, 2.5, 11, 8));
@@ -148,7 +201,7 @@ void Draw(QPainter& p, const char* name) {
     p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
-  } else if (!std::strcmp(name, "SpeedExit")) {
+  } else if (!std::strcmp(name, "SpeedExit") || !std::strcmp(name, "PreviewDone")) {
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(QColor(150, 100, 60));
     p.drawRect(QRectF(4.5, 2.5, 11, 19));

@@ -11,7 +11,8 @@ namespace gw {
 // An icon drawn by `draw` on a size x size grid, at normal and double resolution.
 QIcon PaintedIcon(int size, const std::function<void(QPainter&)>& draw);
 
-// The icon of the speed button with this object name ("SpeedNewGroup", "SpeedPrint", ...).
+// The icon of the speed button with this object name ("SpeedNewGroup", "SpeedPrint", ...,
+// "PreviewZoomIn", ...).
 QIcon SpeedIcon(const char* buttonName);
 
 }  // namespace gw

@@ -6,8 +6,10 @@
 #include <unistd.h>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -23,10 +25,12 @@
 #include "base/SettingsFile.h"
 #include "designer/ListPages.h"
 #include "output/MyReport.h"
+#include "output/TheJPegFactor.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
 #include "support/Faults.h"
 #include "support/ListItems.h"
+#include "support/ModalScript.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 #include "widgets/FormLayout.h"
@@ -375,6 +379,28 @@ TEST_F(MainWinTest, ChoicesSurviveARestart) {
   EXPECT_EQ(win.State().groupFile, group);
   EXPECT_TRUE(Checked(win, "Colors256Item"));
   EXPECT_FALSE(Checked(win, "Colors16MItem"));
+}
+
+TEST_F(MainWinTest, TheJpegFactorItemSetsTheQualityTheSettingsKeep) {
+  {
+    TMainWin win(paths_);
+    QAction* item = win.findChild<QAction*>("JpegFactorItem");
+    ASSERT_TRUE(item->isEnabled());
+    EXPECT_EQ(item->shortcut().toString(), "Ctrl+J");
+    test::ModalScript script({[] {
+      auto* dialog = test::ModalScript::Visible<TTheJPegFactor>();
+      if (!dialog) return false;
+      dialog->findChild<QLineEdit*>("JpegFactor")->setText("85");
+      dialog->findChild<QPushButton*>("OkButton")->click();
+      return true;
+    }});
+    item->trigger();
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(AppSettings().jpegQuality, 85);
+    win.close();
+  }
+  EXPECT_NE(test::ReadText(dir_.File("QUARL3.INI")).find("JPeg Compression Quality=85\r\n"),
+            std::string::npos);
 }
 
 TEST_F(MainWinTest, AnotherStartUpDirectoryUsesItsOwnFile) {

@@ -16,12 +16,27 @@ const AppPaths kPaths{"/opt/gridwright", "/home/pat/Puzzles"};
 SettingsValues Changed() {
   SettingsValues s = SettingsValues::Defaults(kPaths);
   int k = 0;
-  for (std::string* text :
-       {&s.lastImportPuzzleFile, &s.lastExportPuzzleFile, &s.lastImportShapeFile,
-        &s.lastExportShapeFile, &s.lastImportLayoutFile, &s.lastExportLayoutFile,
-        &s.lastImportWordFile, &s.lastExportWordFile, &s.lastExportBitmapFile,
-        &s.lastExportJpegFile, &s.lastExportEmfFile, &s.lastExportWmfFile, &s.lastExportHtmlFile,
-        &s.lastGroup, &s.webTitle, &s.editFont.name, &s.labelFont.name, &s.buttonFont.name})
+  for (std::string* text : {&s.lastImportPuzzleFile,
+                            &s.lastExportPuzzleFile,
+                            &s.lastImportShapeFile,
+                            &s.lastExportShapeFile,
+                            &s.lastImportLayoutFile,
+                            &s.lastExportLayoutFile,
+                            &s.lastImportWordFile,
+                            &s.lastExportWordFile,
+                            &s.lastExportBitmapFile,
+                            &s.lastExportJpegFile,
+                            &s.lastExportEmfFile,
+                            &s.lastExportWmfFile,
+                            &s.lastExportHtmlFile,
+                            &s.lastExportPdfFile,
+                            &s.lastExportPngFile,
+                            &s.lastExportSvgFile,
+                            &s.lastGroup,
+                            &s.webTitle,
+                            &s.editFont.name,
+                            &s.labelFont.name,
+                            &s.buttonFont.name})
     *text = "/data/my file " + std::to_string(++k);
   for (std::string& key : s.intKeys) key = "01" + std::to_string(10 + ++k);
   for (bool* flag :

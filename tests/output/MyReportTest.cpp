@@ -17,9 +17,11 @@
 #include "generator/BonusQuestion.h"
 #include "layouts/LayoutTables.h"
 #include "output/CallLog.h"
+#include "output/MyPreview.h"
 #include "output/MyReport.h"
 #include "output/PrinterSetup.h"
 #include "support/AppFixture.h"
+#include "support/ModalScript.h"
 #include "support/PrintQueue.h"
 #include "support/Seams.h"
 #include "support/Shell.h"
@@ -54,6 +56,18 @@ class MyReportTest : public testing::Test {
     QApplication::processEvents();
   }
   static QCheckBox* Box(QWidget& w, const char* name) { return Get<QCheckBox>(w, name); }
+  // Once View/Print's preview is up: prints everything from it, notes the job it shows, closes.
+  static test::ModalScript PrintFromPreview(FinishedJob* shown) {
+    return test::ModalScript({[shown] {
+      TMyPreview* preview = test::ModalScript::Visible<TMyPreview>();
+      if (!preview) return false;
+      preview->PrintAllClick();
+      shown->stream = preview->Job().stream;
+      shown->result = preview->Job().result;
+      preview->ExitClick();
+      return true;
+    }});
+  }
   static QLineEdit* Edit(QWidget& w, const char* name) { return Get<QLineEdit>(w, name); }
   static std::vector<std::string> FontItems(const TMyReport& w) {
     std::vector<std::string> items;
@@ -278,9 +292,13 @@ TEST_F(MyReportTest, WithoutAPrinterTheJobIsRefusedWithTheMessageAlone) {
   EXPECT_FALSE(w->RunJob(ReportMode::Printer));
   EXPECT_EQ(seams_.Single(), kNoPrinters);
   EXPECT_FALSE(w->LastJob().puzzle);
-  // View/Print records the page; it is the printing that finds no printer.
+  // View/Print records the page and previews it; it is printing from there that finds no printer.
   seams_.Clear();
+  FinishedJob shown;
+  const test::ModalScript script = PrintFromPreview(&shown);
   EXPECT_FALSE(w->RunJob(ReportMode::Memory));
+  EXPECT_TRUE(script.Finished());
+  EXPECT_FALSE(shown.stream.isEmpty());
   EXPECT_EQ(seams_.Single(), kNoPrinters);
   EXPECT_EQ(w->LastJob().result.values.printedWords, 3);
   // Printer Setup has nothing to set up.
@@ -339,7 +357,7 @@ TEST_F(MyReportTest, CancelDuringAPrinterJobStopsItAndNothingReachesTheQueue) {
   EXPECT_TRUE(queue.Jobs().empty());
 }
 
-TEST_F(MyReportTest, ViewPrintPrintsTheRecordedPageOnThePrinterChosenInSetup) {
+TEST_F(MyReportTest, ViewPrintPreviewsThePageWhichPrintsOnThePrinterChosenInSetup) {
   test::PrintQueue queue;
   if (!queue.Ready()) GTEST_SKIP() << queue.WhyNot();
   queue.Use();
@@ -362,9 +380,13 @@ TEST_F(MyReportTest, ViewPrintPrintsTheRecordedPageOnThePrinterChosenInSetup) {
 
   Get<QRadioButton>(*w, "Clues")->click();
   Box(*w, "PrintBonus")->click();  // off
+  FinishedJob shown;
+  const test::ModalScript script = PrintFromPreview(&shown);
   w->findChild<QAction*>("ViewPrintItem")->trigger();
+  EXPECT_TRUE(script.Finished());
+  EXPECT_EQ(shown.result.values.printedWords, 3);
   EXPECT_TRUE(seams_.Messages().empty()) << seams_.Texts()[0];
-  // The kept values stay for the export; the stream went with the page.
+  // The kept values stay for the export; the stream went with the preview.
   EXPECT_EQ(w->LastJob().result.values.printedWords, 3);
   EXPECT_TRUE(w->LastJob().stream.isEmpty());
   ASSERT_TRUE(w->LastJob().puzzle);

@@ -43,8 +43,12 @@
 #include "language/ThesSuggestions.h"
 #include "language/UserLexicon.h"
 #include "layouts/LayoutLibrary.h"
+#include "output/DoMeta.h"
+#include "output/MyPreview.h"
 #include "output/MyReport.h"
+#include "output/NumCopies.h"
 #include "output/ReportForm.h"
+#include "output/TheJPegFactor.h"
 #include "shapes/DoShapes.h"
 #include "shapes/SelectShapes.h"
 #include "shapes/ShapeLibrary.h"
@@ -150,6 +154,32 @@ std::unique_ptr<QWidget> OnPuzzleGrid(GalleryContext& c) {
   grid->setParent(dialog.get());
   grid->hide();
   return dialog;
+}
+
+// The current puzzle recorded as a View/Print job does it, and the session's printer: what the
+// preview and the metafile window work on, owned by the window shown.
+struct RecordedPage : QObject {
+  explicit RecordedPage(const PuzzleRecord& stored) {
+    PrintOptions options = PrintOptionsFrom(AppSettings());
+    ApplyLayoutDefaults(stored.pageLayout, options);
+    PuzzleRecord puzzle = stored;
+    const PagePaper paper = PaperOfLayout(puzzle.pageLayout);
+    job = RecordPage(puzzle, options, RecordingPage{QSizeF(paper.width, paper.height), 300});
+  }
+  FinishedJob job;
+  std::unique_ptr<TFilePrinter> printer = SessionFilePrinter("Gallery");
+};
+
+template <typename Window, typename... Args>
+std::unique_ptr<QWidget> OnRecordedPage(GalleryContext& c, Args... args) {
+  auto* page = new RecordedPage(*c.Host().state.currentPuzzle);
+  std::unique_ptr<QWidget> window;
+  if constexpr (std::is_same_v<Window, TMyPreview>)
+    window = std::make_unique<TMyPreview>(page->job, *page->printer);
+  else
+    window = std::make_unique<Window>(page->job, args...);
+  page->setParent(window.get());
+  return window;
 }
 
 }  // namespace
@@ -315,6 +345,13 @@ std::vector<GalleryWindow> AllWindows() {
       {"shape-editor",
        [](GalleryContext& c) -> W {
          return std::make_unique<TDoShapes>(c.Host().state, TDoShapes::kModify, 0);
+       }},
+      {"preview", [](GalleryContext& c) { return OnRecordedPage<TMyPreview>(c); }},
+      {"copies", [](GalleryContext&) -> W { return std::make_unique<TNumCopies>(); }},
+      {"jpeg-factor", [](GalleryContext&) -> W { return std::make_unique<TTheJPegFactor>(); }},
+      {"metafile",
+       [](GalleryContext& c) {
+         return OnRecordedPage<TDoMeta>(c, MetafileKind::Emf, c.Paths().StartupFile("gallery.emf"));
        }},
   };
 }

@@ -146,7 +146,12 @@ TEST_F(RenderToolTest, BadInputExitsTwoAndAnUnwritableFileThreeLeavingNothing) {
   } cases[] = {
       {"--render G.QL3 7 --out x.pdf", 2, "G.QL3 has no record 7"},
       {"--render missing.QL3 0 --out x.pdf", 2, "cannot open missing.QL3"},
-      {"--render G.QL3 0 --out x.bmp", 2, "--out must end in .pdf, .png or .svg"},
+      {"--render G.QL3 0 --out x.gif", 2,
+       "--out must end in .pdf, .png, .svg, .bmp, .jpg, .wmf or .emf"},
+      {"--render G.QL3 0 --out x.jpg --quality 0", 2, "--quality takes 1 to 100"},
+      {"--render G.QL3 0 --out x.bmp --pixel-format 3", 2, "--pixel-format takes 1 or 2"},
+      {"--render G.QL3 0 --out no/such/folder/x.emf", 3,
+       "Unable to write the file no/such/folder/x.emf.  No such file or directory."},
       {"--render G.QL3 all --out x.png", 2, "all pages go into a PDF only"},
       {"--render G.QL3 0 --out x.pdf --columns 0", 2, "--columns takes 1 to 9"},
       {"--render G.QL3 0", 2, "--out is required"},
@@ -160,6 +165,39 @@ TEST_F(RenderToolTest, BadInputExitsTwoAndAnUnwritableFileThreeLeavingNothing) {
   }
   EXPECT_FALSE(std::filesystem::exists(dir_.File("x.pdf")));
   EXPECT_FALSE(std::filesystem::exists(dir_.File("x.bmp")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.jpg")));
+}
+
+TEST_F(RenderToolTest, BitmapsJpegsAndMetafilesOpenInOtherPrograms) {
+  ASSERT_EQ(Tool("--render G.QL3 0 --out true.bmp --dpi 100").code, 0);
+  ASSERT_EQ(Tool("--render G.QL3 0 --out palette.bmp --dpi 100 --pixel-format 2").code, 0);
+  for (const auto& [file, bits] : {std::pair{"true.bmp", 24}, std::pair{"palette.bmp", 8}}) {
+    const std::vector<char> b = test::ReadBytes(dir_.File(file));
+    ASSERT_GT(b.size(), 54u);
+    EXPECT_EQ(uint8_t(b[18]) | uint8_t(b[19]) << 8, 850) << file;  // 8.5 inches at 100 dpi
+    EXPECT_EQ(uint8_t(b[28]), bits) << file;
+  }
+  if (Have("djpeg")) {
+    ASSERT_EQ(Tool("--render G.QL3 0 --out page.jpg --quality 90 --dpi 100").code, 0);
+    const ToolRun size = RunShell("djpeg -pnm '" + dir_.File("page.jpg") + "' | head -c 20");
+    EXPECT_NE(size.out.find("850 1100"), std::string::npos) << size.out;
+  }
+  if (Have("emf2svg-conv")) {
+    ASSERT_EQ(Tool("--render G.QL3 0 --out page.emf").code, 0);
+    ASSERT_EQ(RunShell("emf2svg-conv -i '" + dir_.File("page.emf") + "' -o '" +
+                       dir_.File("emf.svg") + "' >/dev/null 2>&1")
+                  .code,
+              0);
+    EXPECT_NE(test::ReadText(dir_.File("emf.svg")).find("CDATA[Safari]"), std::string::npos);
+  }
+  if (Have("wmf2gd")) {
+    ASSERT_EQ(Tool("--render G.QL3 0 --out page.wmf").code, 0);
+    EXPECT_EQ(RunShell("wmf2gd -o '" + dir_.File("wmf.png") + "' '" + dir_.File("page.wmf") +
+                       "' >/dev/null 2>&1")
+                  .code,
+              0);
+    EXPECT_GT(test::FileSize(dir_.File("wmf.png")), 1000);
+  }
 }
 
 }  // namespace
