@@ -1,4 +1,4 @@
-// gridwright-make --render: puzzle pages to PDF, PNG, SVG, BMP, JPEG, WMF or EMF files.
+// gridwright-make --render: puzzle pages to PDF, PNG, SVG, BMP, JPEG, WMF, EMF or web pages.
 #include <QByteArray>
 #include <QGuiApplication>
 #include <cstdlib>
@@ -9,8 +9,10 @@
 #include "base/AppPaths.h"
 #include "base/IoError.h"
 #include "base/SettingsFile.h"
+#include "base/TextCodec.h"
 #include "base/TextUtils.h"
 #include "layouts/LayoutLibrary.h"
+#include "output/HtmlExport.h"
 #include "output/PageDocuments.h"
 #include "output/PageExport.h"
 #include "storage/PuzzleGroup.h"
@@ -19,7 +21,7 @@
 namespace gw::cli {
 namespace {
 
-enum class Format { Pdf, Png, Svg, Bmp, Jpeg, Wmf, Emf };
+enum class Format { Pdf, Png, Svg, Bmp, Jpeg, Wmf, Emf, Html };
 
 struct RenderRequest {
   std::string group;
@@ -35,6 +37,7 @@ struct RenderRequest {
   std::optional<uint64_t> seed;
   std::optional<long> layout;  // a record of the layout library instead of the puzzle's own page
   std::string libraryDir;
+  std::optional<std::string> webTitle, header;  // of a web page, in Windows-1252
 };
 
 // Qt's warning about an unset runtime folder means nothing to a command that writes one file.
@@ -70,7 +73,8 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
       r.noBonus = true;
     } else if (a == "--out" || a == "--words" || a == "--columns" || a == "--first" ||
                a == "--last" || a == "--dpi" || a == "--seed" || a == "--layout" ||
-               a == "--library" || a == "--quality" || a == "--pixel-format") {
+               a == "--library" || a == "--quality" || a == "--pixel-format" ||
+               a == "--web-title" || a == "--header") {
       if (i + 1 >= args.size()) return a + " needs a value";
       const std::string& v = args[++i];
       if (a == "--out") {
@@ -89,6 +93,10 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
         if (!(r.last = Number(v, 0, 9))) return "--last takes 0 to 9";
       } else if (a == "--layout") {
         if (!(r.layout = Number(v, 0, 65535))) return "--layout takes a layout record number";
+      } else if (a == "--web-title") {
+        r.webTitle = KeptWebTitle(FromQString(QString::fromLocal8Bit(v.c_str())));
+      } else if (a == "--header") {
+        r.header = KeptBlockText(FromQString(QString::fromLocal8Bit(v.c_str())));
       } else if (a == "--library") {
         r.libraryDir = v;
       } else if (a == "--quality") {
@@ -129,8 +137,12 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
     r.format = Format::Wmf;
   else if (ext == ".emf")
     r.format = Format::Emf;
+  else if (ext == ".htm" || ext == ".html")
+    r.format = Format::Html;
   else
-    return "--out must end in .pdf, .png, .svg, .bmp, .jpg, .wmf or .emf";
+    return "--out must end in .pdf, .png, .svg, .bmp, .jpg, .wmf, .emf, .htm or .html";
+  if ((r.webTitle || r.header) && r.format != Format::Html)
+    return "--web-title and --header go with a web page (--out FILE.htm)";
   if (r.record == "all" && r.format != Format::Pdf) return "all pages go into a PDF only";
   return std::nullopt;
 }
@@ -261,13 +273,21 @@ int RunRender(const Args& args) {
     OpResult saved;
     const long pixelFormat = r.pixelFormat.value_or(settings.pixelFormat);
     const QImage image =
-        r.format == Format::Bmp || r.format == Format::Jpeg
+        r.format == Format::Bmp || r.format == Format::Jpeg || r.format == Format::Html
             ? PageImage(recorded.stream, 0, 100.0, static_cast<double>(r.dpi), pixelFormat)
             : QImage();
+    const int quality = static_cast<int>(r.quality.value_or(settings.jpegQuality));
     if (r.format == Format::Bmp) {
       saved = SaveBitmap(r.out, image);
+    } else if (r.format == Format::Html) {
+      // The page as the web page window makes it: the saved texts and styles, then the command
+      // line's title and first header.
+      HtmlPageOptions html = HtmlOptionsFrom(settings);
+      if (r.webTitle) html.webTitle = *r.webTitle;
+      if (r.header) html.firstHeader.text = *r.header;
+      saved = SaveHtmlPage(r.out, html, image, quality);
     } else if (r.format == Format::Jpeg) {
-      saved = SaveJpeg(r.out, image, static_cast<int>(r.quality.value_or(settings.jpegQuality)));
+      saved = SaveJpeg(r.out, image, quality);
     } else {
       if (LayoutHasBitmap(recorded.puzzle->pageLayout))
         std::cerr << "gridwright-make: " << kMetafileBitmapWarning << "\n";
@@ -277,6 +297,7 @@ int RunRender(const Args& args) {
     if (!saved.ok) return Fail(kCannotDo, ToTerminal(saved.message));
   }
   std::cout << r.out << ": " << pages.size() << (pages.size() == 1 ? " page\n" : " pages\n");
+  if (r.format == Format::Html) std::cout << HtmlPicturePath(r.out) << ": its picture\n";
   return kDone;
 }
 
