@@ -31,6 +31,7 @@
 #include "editor/WordList.h"
 #include "language/MyEditBox.h"
 #include "layouts/LayoutLibrary.h"
+#include "output/MyReport.h"
 #include "output/TheJPegFactor.h"
 #include "session/Features.h"
 #include "shapes/SelectShapes.h"
@@ -185,9 +186,7 @@ void TMainWin::BuildClient() {
   connect(puzzleBox_, &QListWidget::itemClicked, this, [this] { PuzzleBoxClick(); });
   // Space and Ctrl+click select or clear the current puzzle without moving to another one.
   connect(puzzleBox_, &QListWidget::itemSelectionChanged, this, [this] { UpdateEnabledState(); });
-  connect(puzzleBox_, &QListWidget::itemDoubleClicked, this, [this] {
-    if (feature::kPrinting) PrintPuzzleClick();
-  });
+  connect(puzzleBox_, &QListWidget::itemDoubleClicked, this, [this] { PrintPuzzleClick(); });
 }
 
 void TMainWin::BuildMenus() {
@@ -221,10 +220,10 @@ void TMainWin::BuildMenus() {
   QAction* exportPuzzles = action(file, "ExportPuzzlesItem", "&Export Puzzles",
                                   QKeySequence("Ctrl+E"), true, [this] { ExportPuzzlesClick(); });
   file->addSeparator();
-  printPuzzle_ = action(file, "PrintPuzzleItem", "&Print Puzzle", QKeySequence("Ctrl+P"),
-                        feature::kPrinting, [this] { PrintPuzzleClick(); });
-  action(file, "PrinterSetupItem", "Printer &Setup", QKeySequence("Ctrl+S"), feature::kPrinting,
-         [] {});
+  printPuzzle_ = action(file, "PrintPuzzleItem", "&Print Puzzle", QKeySequence("Ctrl+P"), true,
+                        [this] { PrintPuzzleClick(); });
+  action(file, "PrinterSetupItem", "Printer &Setup", QKeySequence("Ctrl+S"), true,
+         [this] { RunPrinterSetup(this); });
   file->addSeparator();
   QAction* exitItem =
       action(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), true, [this] { close(); });
@@ -451,7 +450,7 @@ void TMainWin::UpdateEnabledState() {
   modifyPuzzle_->setEnabled(selected);
   copyPuzzle_->setEnabled(selected);
   deletePuzzle_->setEnabled(selected);
-  printPuzzle_->setEnabled(feature::kPrinting && selected);
+  printPuzzle_->setEnabled(selected);
 }
 
 void TMainWin::PuzzleSaved() {
@@ -673,7 +672,25 @@ void TMainWin::PrintPuzzleClick() {
     ShowMessage(kNoSelection, "Error");
     return;
   }
-  ReadSelectedPuzzle("Unable to load puzzle.");
+  if (!ReadSelectedPuzzle("Unable to load puzzle.")) return;
+  if (state_.currentPuzzle->puzzleGenerated != 1) {
+    ShowMessage(
+        "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" "
+        "from the menu and create the puzzle first",
+        "Warning");
+    return;
+  }
+  // The print options change fonts, the bonus question and the layout of their own copy only.
+  auto copy = std::make_unique<PuzzleRecord>(*state_.currentPuzzle);
+  const AppPaths paths = state_.paths;
+  TMyReport report(
+      paths, *copy,
+      [paths](PageLayout& layout, QWidget* parent) {
+        TListPages pages(paths, ListPagesMode::PickForPrint, &layout, parent);
+        return pages.exec() == QDialog::Accepted;
+      },
+      this);
+  report.exec();
 }
 
 // ---- Options --------------------------------------------------------------------------------

@@ -11,9 +11,8 @@
 
 namespace gw {
 
-TDoMeta::TDoMeta(const RecordedReport& report, MetafileKind kind, std::string fileName,
-                 QWidget* parent)
-    : QDialog(parent), report_(report), kind_(kind), fileName_(std::move(fileName)) {
+TDoMeta::TDoMeta(const FinishedJob& job, MetafileKind kind, std::string fileName, QWidget* parent)
+    : QDialog(parent), job_(job), kind_(kind), fileName_(std::move(fileName)) {
   setWindowTitle(QStringLiteral("Metafile Creation"));
   resize(340, 110);
   setFont(DesignFont(17));
@@ -42,7 +41,7 @@ void TDoMeta::FormActivate() {
   // Paint the waiting message before the drawing takes the thread.
   label_->repaint();
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  result_ = SaveMetafile(fileName_, kind_, report_);
+  result_ = SaveMetafile(fileName_, kind_, job_);
   QApplication::restoreOverrideCursor();
   if (!result_.ok) {
     ShowMessage(result_.message, result_.caption);

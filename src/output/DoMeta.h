@@ -18,7 +18,7 @@ class TDoMeta : public QDialog {
   Q_OBJECT
 
  public:
-  TDoMeta(const RecordedReport& report, MetafileKind kind, std::string fileName,
+  TDoMeta(const FinishedJob& job, MetafileKind kind, std::string fileName,
           QWidget* parent = nullptr);
 
   // Makes the metafile; runs once, when the window is first shown.
@@ -31,7 +31,7 @@ class TDoMeta : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  const RecordedReport& report_;
+  const FinishedJob& job_;
   MetafileKind kind_;
   std::string fileName_;
   bool started_ = false;

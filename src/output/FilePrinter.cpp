@@ -1,86 +1,55 @@
-// Printing a recorded report stream on a Qt printer.
+// Printing a recorded report stream on the session's printer.
 #include "output/FilePrinter.h"
 
-#include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
-#include <algorithm>
-#include <optional>
 
-#include "output/PageDocuments.h"
-#include "output/ReportFiler.h"
-#include "output/ReportPrinter.h"
+#include "base/TextCodec.h"
+#include "output/PrintJob.h"
+#include "output/PrinterSetup.h"
 
 namespace gw {
 
 namespace {
 
-// CUPS makes any number of copies; Qt does not tell its limit, which is far above what anyone
-// types into a three-character box.
+// CUPS makes any number of copies of a job; Qt does not tell the limit, which lies far above
+// what the copies box takes.
 constexpr int kDriverCopies = 9999;
 
-class SystemPrinter : public TFilePrinter {
+class SessionPrinterOf : public TFilePrinter {
  public:
+  explicit SessionPrinterOf(std::string title) : title_(std::move(title)) {}
+
   bool Busy() const override { return busy_; }
 
   int MaxCopies() override {
-    const QPrinterInfo info = Chosen();
-    if (info.isNull()) return 1;
-    QPrinter printer(info, QPrinter::HighResolution);
+    QPrinter printer(QPrinter::HighResolution);
+    if (!UsePrinter(printer, SessionPrinter())) return 1;
     return printer.supportsMultipleCopies() ? kDriverCopies : 1;
   }
 
   OpResult Print(const QByteArray& stream, int first, int last, int copies) override {
-    const QPrinterInfo info = Chosen();
-    if (info.isNull()) return OpResult::Failure(kNoPrinters, "Error");
-    const std::optional<ReportStreamInfo> pages = ReadReportInfo(stream);
-    const int count = pages ? static_cast<int>(pages->pages.size()) : 0;
-    first = std::max(first, 0);
-    last = std::min(last, count - 1);
-    if (first > last) return OpResult::Success();
+    QPrinter printer(QPrinter::HighResolution);
+    if (!UsePrinter(printer, SessionPrinter())) return OpResult::Failure(kNoPrinters, "Error");
+    if (copies > 0) printer.setCopyCount(copies);
+    printer.setDocName(ToQString(title_));
     busy_ = true;
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setCopyCount(std::max(copies, 1));
-    printer.setFullPage(true);
-    auto sizeOf = [&](int page) { return pages->pages[page]; };
-    printer.setPageLayout(QtPageLayoutOfSize(sizeOf(first).width(), sizeOf(first).height()));
-    QPainter painter;
-    bool ok = painter.begin(&printer);
-    for (int page = first; ok && page <= last; ++page) {
-      if (page > first) {
-        printer.setPageLayout(QtPageLayoutOfSize(sizeOf(page).width(), sizeOf(page).height()));
-        ok = printer.newPage();
-      }
-      TReportPrinter target(painter, sizeOf(page).width(), sizeOf(page).height(),
-                            printer.resolution(), printer.resolution());
-      ReplayReport(stream, page, target);
-    }
-    if (painter.isActive()) ok = painter.end() && ok;
+    const bool printed = PrintReportStream(printer, stream, first + 1, last + 1);
     busy_ = false;
-    if (!ok)
+    if (!printed)
       return OpResult::Failure(
-          "The page could not be sent to the printer " + info.printerName().toStdString() + ".",
-          "Error");
+          "Unable to start the print job on " + FromQString(printer.printerName()) + ".", "Error");
     return OpResult::Success();
   }
 
  private:
-  static QPrinterInfo Chosen() {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-      const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
-      if (!all.isEmpty()) info = all.front();
-    }
-    return info;
-  }
-
+  std::string title_;
   bool busy_ = false;
 };
 
 }  // namespace
 
-std::unique_ptr<TFilePrinter> SystemFilePrinter() {
-  return std::make_unique<SystemPrinter>();
+std::unique_ptr<TFilePrinter> SessionFilePrinter(const std::string& title) {
+  return std::make_unique<SessionPrinterOf>(title);
 }
 
 }  // namespace gw

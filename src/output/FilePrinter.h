@@ -3,12 +3,11 @@
 
 #include <QByteArray>
 #include <memory>
+#include <string>
 
 #include "base/OpResult.h"
 
 namespace gw {
-
-inline constexpr const char* kNoPrinters = "No printers are defined, aborting print job.";
 
 class TFilePrinter {
  public:
@@ -17,12 +16,14 @@ class TFilePrinter {
   virtual bool Busy() const = 0;
   // The most copies the printer's driver makes of one job.
   virtual int MaxCopies() = 0;
-  // Prints pages first..last (0-based) of the stream as one job of `copies` copies. A failure
-  // carries its message: kNoPrinters when there is no printer at all.
+  // Prints pages first..last (0-based) of the stream as one job of `copies` copies; 0 copies
+  // means as many as chosen in Printer Setup. A failure carries its message: kNoPrinters when
+  // there is no printer at all.
   virtual OpResult Print(const QByteArray& stream, int first, int last, int copies) = 0;
 };
 
-// Prints on the system's default printer (through CUPS), each page on paper of its own size.
-std::unique_ptr<TFilePrinter> SystemFilePrinter();
+// Prints on the session's printer (the one chosen in Printer Setup, else the default one), each
+// page on paper of its recorded size; `title` names the jobs.
+std::unique_ptr<TFilePrinter> SessionFilePrinter(const std::string& title);
 
 }  // namespace gw

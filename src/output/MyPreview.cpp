@@ -77,8 +77,8 @@ class PageView : public QWidget {
   QImage image_;
 };
 
-TMyPreview::TMyPreview(const RecordedReport& report, TFilePrinter& printer, QWidget* parent)
-    : QDialog(parent), report_(report), printer_(printer) {
+TMyPreview::TMyPreview(const FinishedJob& job, TFilePrinter& printer, QWidget* parent)
+    : QDialog(parent), job_(job), printer_(printer) {
   setWindowTitle(QStringLiteral("Puzzle Preview"));
   setObjectName(QStringLiteral("MyPreview"));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
@@ -237,7 +237,7 @@ void TMyPreview::done(int result) {
 }
 
 void TMyPreview::Redraw() {
-  image_ = gw::PageImage(report_.stream, page_, zoom_, kScreenDpi, AppSettings().pixelFormat);
+  image_ = gw::PageImage(job_.stream, page_, zoom_, kScreenDpi, AppSettings().pixelFormat);
   view_->SetImage(image_);
   zoomEdit_->setText(QString::fromStdString(ZoomText(zoom_)));
 }
@@ -263,7 +263,7 @@ void TMyPreview::ZoomEditExit() {
 }
 
 void TMyPreview::PageWidthClick() {
-  const std::optional<ReportStreamInfo> info = ReadReportInfo(report_.stream);
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream);
   if (!info || page_ >= static_cast<int>(info->pages.size())) return SetZoom(zoom_);
   const QSizeF page = info->pages[page_];
   const QSize room = scroll_->maximumViewportSize();
@@ -276,7 +276,7 @@ void TMyPreview::PageWidthClick() {
 }
 
 void TMyPreview::WholePageClick() {
-  const std::optional<ReportStreamInfo> info = ReadReportInfo(report_.stream);
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream);
   if (!info || page_ >= static_cast<int>(info->pages.size())) return SetZoom(zoom_);
   const QSizeF page = info->pages[page_];
   const QSize room = scroll_->maximumViewportSize();
@@ -291,15 +291,16 @@ bool TMyPreview::PrinterFree() {
 
 void TMyPreview::Print(int first, int last, int copies) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const OpResult result = printer_.Print(report_.stream, first, last, copies);
+  const OpResult result = printer_.Print(job_.stream, first, last, copies);
   QApplication::restoreOverrideCursor();
   Report(result);
 }
 
+// The whole report, in as many copies as Printer Setup asks for.
 void TMyPreview::PrintAllClick() {
   if (!PrinterFree()) return;
-  const std::optional<ReportStreamInfo> info = ReadReportInfo(report_.stream);
-  Print(0, info ? static_cast<int>(info->pages.size()) - 1 : 0, 1);
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream);
+  Print(0, info ? static_cast<int>(info->pages.size()) - 1 : 0, 0);
 }
 
 void TMyPreview::PrintPageClick() {
@@ -319,7 +320,7 @@ void TMyPreview::MultipleCopiesClick() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   OpResult result = OpResult::Success();
   for (int job = 0; job < plan.jobs && result.ok; ++job)
-    result = printer_.Print(report_.stream, page_, page_, 1);
+    result = printer_.Print(job_.stream, page_, page_, 1);
   QApplication::restoreOverrideCursor();
   Report(result);
 }
@@ -352,9 +353,9 @@ void TMyPreview::Metafile(MetafileKind kind, const char* title, const char* filt
                           std::string& remembered) {
   const auto name = ChooseFile(title, filter, ext, remembered);
   if (!name) return;
-  if (report_.puzzle && LayoutHasBitmap(report_.puzzle->pageLayout))
+  if (job_.puzzle && LayoutHasBitmap(job_.puzzle->pageLayout))
     ShowMessage(kMetafileBitmapWarning, "Warning");
-  TDoMeta window(report_, kind, *name, this);
+  TDoMeta window(job_, kind, *name, this);
   window.exec();
 }
 
@@ -371,19 +372,19 @@ void TMyPreview::EmfClick() {
 void TMyPreview::PdfClick() {
   const auto name = ChooseFile("Save Puzzle As PDF", "PDF Document (*.PDF)|*.PDF", "PDF",
                                AppSettings().lastExportPdfFile);
-  if (name) Report(SavePdf(*name, report_));
+  if (name) Report(SavePdf(*name, job_));
 }
 
 void TMyPreview::PngClick() {
   const auto name = ChooseFile("Save Puzzle As PNG", "PNG Picture (*.PNG)|*.PNG", "PNG",
                                AppSettings().lastExportPngFile);
-  if (name) Report(SavePng(*name, report_, page_));
+  if (name) Report(SavePng(*name, job_, page_));
 }
 
 void TMyPreview::SvgClick() {
   const auto name = ChooseFile("Save Puzzle As SVG", "SVG Drawing (*.SVG)|*.SVG", "SVG",
                                AppSettings().lastExportSvgFile);
-  if (name) Report(SaveSvg(*name, report_, page_));
+  if (name) Report(SaveSvg(*name, job_, page_));
 }
 
 void TMyPreview::HtmlClick() {

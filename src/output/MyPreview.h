@@ -22,8 +22,8 @@ class TMyPreview : public QDialog {
   Q_OBJECT
 
  public:
-  // The report and the printer outlive the window.
-  TMyPreview(const RecordedReport& report, TFilePrinter& printer, QWidget* parent = nullptr);
+  // The job and the printer outlive the window.
+  TMyPreview(const FinishedJob& job, TFilePrinter& printer, QWidget* parent = nullptr);
   ~TMyPreview() override;
 
   // Zoom.
@@ -54,6 +54,7 @@ class TMyPreview : public QDialog {
 
   void ExitClick();
 
+  const FinishedJob& Job() const { return job_; }
   int CurrentPage() const { return page_; }
   // The current page at the current zoom, in the colours of "Pixel Format".
   const QImage& PageImage() const { return image_; }
@@ -76,7 +77,7 @@ class TMyPreview : public QDialog {
   void Metafile(MetafileKind kind, const char* title, const char* filter, const char* ext,
                 std::string& remembered);
 
-  const RecordedReport& report_;
+  const FinishedJob& job_;
   TFilePrinter& printer_;
   int page_ = 0;
   double zoom_ = 100;

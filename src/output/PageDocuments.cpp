@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "base/TextCodec.h"
+#include "output/PrinterSetup.h"
 #include "output/ReportFiler.h"
 #include "output/ReportPrinter.h"
 
@@ -169,13 +170,6 @@ QByteArray SvgOfPage(PuzzleRecord& puzzle, const PrintOptions& options, double d
                [&](TBaseReport& target) { result = RunPageJob(puzzle, options, target); });
 }
 
-QPageLayout QtPageLayoutOfSize(double width, double height) {
-  const QSizeF portrait(std::min(width, height), std::max(width, height));
-  const QPageSize size(portrait, QPageSize::Inch, QString(), QPageSize::FuzzyMatch);
-  return QPageLayout(size, width > height ? QPageLayout::Landscape : QPageLayout::Portrait,
-                     QMarginsF(0, 0, 0, 0));
-}
-
 QByteArray PdfOfStream(const QByteArray& stream, const std::string& title) {
   QByteArray bytes;
   const std::optional<ReportStreamInfo> info = ReadReportInfo(stream);
@@ -191,12 +185,12 @@ QByteArray PdfOfStream(const QByteArray& stream, const std::string& title) {
     const QSizeF s = info->pages[page];
     return UsableSize(s) ? s : QSizeF(8.5, 11);
   };
-  writer.setPageLayout(QtPageLayoutOfSize(sizeOf(0).width(), sizeOf(0).height()));
+  writer.setPageLayout(PageLayoutForSize(sizeOf(0)));
   QPainter painter(&writer);
   for (int page = 0; page < static_cast<int>(info->pages.size()); ++page) {
     const QSizeF size = sizeOf(page);
     if (page > 0) {
-      writer.setPageLayout(QtPageLayoutOfSize(size.width(), size.height()));
+      writer.setPageLayout(PageLayoutForSize(size));
       writer.newPage();
     }
     TReportPrinter target(painter, size.width(), size.height(), dpi, dpi);

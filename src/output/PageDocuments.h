@@ -40,10 +40,6 @@ QByteArray SvgOfPage(PuzzleRecord& puzzle, const PrintOptions& options, double d
 
 // Pages of a recorded report stream (ReportFiler.h) as the same kinds of files; a page that is not
 // in the stream comes out blank.
-//
-// The Qt page layout of a page of `width` x `height` inches: the standard paper of that size when
-// there is one, oriented as the page is.
-QPageLayout QtPageLayoutOfSize(double width, double height);
 // Every page of the stream in one PDF, at the stream's own resolution; empty when the bytes are
 // not a report stream.
 QByteArray PdfOfStream(const QByteArray& stream, const std::string& title);

@@ -59,20 +59,6 @@ std::optional<std::string> WriteWholeFile(const std::string& path, const QByteAr
   }
 }
 
-RecordedReport RecordPage(const PuzzleRecord& puzzle, const PrintOptions& options, double dpi,
-                          PageJobResult& result) {
-  auto copy = std::make_shared<PuzzleRecord>(puzzle);
-  const PagePaper paper = PaperOfLayout(copy->pageLayout);
-  TReportFiler filer(paper.width, paper.height, dpi, dpi);
-  result = RunPageJob(*copy, options, filer);
-  RecordedReport report;
-  if (result.ran) report.stream = filer.Stream();
-  report.puzzle = std::move(copy);
-  report.options = options;
-  report.values = result.values;
-  return report;
-}
-
 QImage PageImage(const QByteArray& stream, int page, double zoom, double screenDpi,
                  long pixelFormat) {
   const QImage image = ImageOfStreamPage(stream, page, screenDpi * zoom / 100.0);
@@ -91,26 +77,26 @@ OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality)
   return Write(path, *bytes);
 }
 
-OpResult SaveMetafile(const std::string& path, MetafileKind kind, const RecordedReport& report) {
-  if (!report.puzzle) return CannotWrite(path, "Nothing could be drawn");
-  return Write(path, MetafileOfPage(kind, *report.puzzle, report.options, report.values));
+OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job) {
+  if (!job.puzzle) return CannotWrite(path, "Nothing could be drawn");
+  return Write(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
 }
 
-OpResult SavePdf(const std::string& path, const RecordedReport& report) {
-  const std::string title = report.puzzle ? report.puzzle->title.Get() : std::string();
-  return Write(path, PdfOfStream(report.stream, title));
+OpResult SavePdf(const std::string& path, const FinishedJob& job) {
+  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
+  return Write(path, PdfOfStream(job.stream, title));
 }
 
-OpResult SavePng(const std::string& path, const RecordedReport& report, int page) {
-  const double dpi = std::min(StreamDpi(report.stream), kMaxPngDpi);
-  const QImage image = ImageOfStreamPage(report.stream, page, dpi);
+OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
+  const double dpi = std::min(StreamDpi(job.stream), kMaxPngDpi);
+  const QImage image = ImageOfStreamPage(job.stream, page, dpi);
   if (image.isNull()) return CannotWrite(path, "Nothing could be drawn");
   return Write(path, PngOfImage(image));
 }
 
-OpResult SaveSvg(const std::string& path, const RecordedReport& report, int page) {
-  const std::string title = report.puzzle ? report.puzzle->title.Get() : std::string();
-  return Write(path, SvgOfStreamPage(report.stream, page, StreamDpi(report.stream), title));
+OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page) {
+  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
+  return Write(path, SvgOfStreamPage(job.stream, page, StreamDpi(job.stream), title));
 }
 
 }  // namespace gw

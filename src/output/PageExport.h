@@ -1,5 +1,5 @@
-// A recorded page and the files made of it: the preview's page image, BMP, JPEG, WMF, EMF, PDF,
-// PNG and SVG. The preview and gridwright-make save through these.
+// A recorded page (a FinishedJob of PrintJob.h) and the files made of it: the preview's page image,
+// BMP, JPEG, WMF, EMF, PDF, PNG and SVG. The preview and gridwright-make save through these.
 #pragma once
 
 #include <QByteArray>
@@ -10,25 +10,9 @@
 
 #include "base/OpResult.h"
 #include "output/MetafileReport.h"
-#include "output/PageJob.h"
+#include "output/PrintJob.h"
 
 namespace gw {
-
-// A page job recorded into a report stream, with what the metafile export draws it again from:
-// the job's copy of the puzzle (holding the font sizes the job fitted), its options and the values
-// it kept.
-struct RecordedReport {
-  QByteArray stream;
-  std::shared_ptr<const PuzzleRecord> puzzle;
-  PrintOptions options;
-  PageValues values;
-};
-
-// Runs the page job on a copy of `puzzle` into a report stream recorded for a device of `dpi`
-// pixels per inch, on the layout's paper. `result` tells how the job went; the stream is empty
-// when it refused.
-RecordedReport RecordPage(const PuzzleRecord& puzzle, const PrintOptions& options, double dpi,
-                          PageJobResult& result);
 
 // Screens count 96 pixels to the inch.
 inline constexpr double kScreenDpi = 96.0;
@@ -50,10 +34,11 @@ std::optional<std::string> WriteWholeFile(const std::string& path, const QByteAr
 // message that names the file, with the caption "Error".
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage);
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality);
-OpResult SaveMetafile(const std::string& path, MetafileKind kind, const RecordedReport& report);
-OpResult SavePdf(const std::string& path, const RecordedReport& report);
-OpResult SavePng(const std::string& path, const RecordedReport& report, int page);
-OpResult SaveSvg(const std::string& path, const RecordedReport& report, int page);
+// The metafile is drawn again from the job's kept values; PDF, PNG and SVG replay its stream.
+OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job);
+OpResult SavePdf(const std::string& path, const FinishedJob& job);
+OpResult SavePng(const std::string& path, const FinishedJob& job, int page);
+OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page);
 
 // Shown before a metafile of a layout with bitmaps is made (caption "Warning").
 inline constexpr const char* kMetafileBitmapWarning =

@@ -4,8 +4,7 @@
 
 namespace gw::feature {
 
-constexpr bool kPrinting = false;       // Print Puzzle, Printer Setup
-constexpr bool kLayoutLibrary = true;   // Page Layout, the editor's Change Layout
-constexpr bool kPageDesigner = false;   // the layout library's New, Modify and Copy
+constexpr bool kLayoutLibrary = true;  // Page Layout, the editor's Change Layout
+constexpr bool kPageDesigner = false;  // the layout library's New, Modify and Copy
 
 }  // namespace gw::feature

@@ -20,5 +20,7 @@ int RunSynonyms(const Args& args);
 
 // --render FILE.QL3 RECORD|all --out FILE.pdf|.png|.svg ...
 int RunRender(const Args& args);
+// --print FILE.QL3 RECORD|all [--printer NAME] [--copies N] ...
+int RunPrint(const Args& args);
 
 }  // namespace gw::cli

@@ -136,6 +136,15 @@ const Command kCommands[] = {
      "  gridwright-make --synonyms WORD [--language american|british]\n",
      "  --synonyms WORD      the meanings of WORD with their synonyms, and its antonyms; exit 1\n"
      "                       when the thesaurus does not have it\n"},
+    {"--print", gw::cli::RunPrint,
+     "  gridwright-make --print FILE.QL3 RECORD|all [--printer NAME] [--copies N]\n"
+     "                  [the print options of --render]\n",
+     "Prints record RECORD of FILE.QL3 (all: the puzzle book) through its page layout, each\n"
+     "page on its layout's paper and orientation, with the options of --render.\n"
+     "\n"
+     "  --printer NAME       an installed printer (default: the system's default printer)\n"
+     "  --copies N           copies, 1..999 (default 1)\n"
+     "Without any printer: \"No printers are defined, aborting print job.\" and exit code 3.\n"},
 };
 
 void PrintHelp() {

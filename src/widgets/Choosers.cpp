@@ -7,7 +7,10 @@
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace gw {
@@ -19,6 +22,10 @@ FontResponder& FontSeam() {
 }
 ColorResponder& ColorSeam() {
   static ColorResponder responder;
+  return responder;
+}
+PrinterResponder& PrinterSeam() {
+  static PrinterResponder responder;
   return responder;
 }
 
@@ -34,6 +41,9 @@ void SetFontResponder(FontResponder responder) {
 }
 void SetColorResponder(ColorResponder responder) {
   ColorSeam() = std::move(responder);
+}
+void SetPrinterResponder(PrinterResponder responder) {
+  PrinterSeam() = std::move(responder);
 }
 
 std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial) {
@@ -56,8 +66,10 @@ std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial)
 
   QColor color = initial.color;
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Colo&r:")));
+  auto* colorLabel = new QLabel(QStringLiteral("Colo&r:"));
+  row->addWidget(colorLabel);
   auto* colorButton = new QPushButton(QStringLiteral("Choose..."));
+  colorLabel->setBuddy(colorButton);  // Alt+R, and the ampersand is not shown
   ShowSwatch(colorButton, color);
   row->addWidget(colorButton);
   row->addStretch();
@@ -82,6 +94,23 @@ std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) {
   const QColor chosen = QColorDialog::getColor(initial, parent);
   if (!chosen.isValid()) return std::nullopt;
   return chosen;
+}
+
+bool ChoosePrinter(QWidget* parent, QPrinter& printer) {
+  if (PrinterSeam()) return PrinterSeam()(printer);
+  // The print dialog without what belongs to one document (page ranges, printing to a file):
+  // what is left chooses the printer, its paper, copies and properties for later prints.
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+  dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                    QAbstractPrintDialog::PrintCollateCopies);
+  // The dialog shows its page range box as it opens; it is hidden once the dialog is up.
+  if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+    QTimer::singleShot(0, range, &QWidget::hide);
+  // Nothing is printed on OK here, so the button does not say "Print".
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("&OK"));
+  return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace gw

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace gw {
@@ -19,9 +20,16 @@ struct FontChoice {
 std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial);
 std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial);
 
+// The platform's printer setup dialog on `printer` (printer, paper, copies, the printer's own
+// properties); true on OK. On Cancel the printer is left as it was.
+bool ChoosePrinter(QWidget* parent, QPrinter& printer);
+
 using FontResponder = std::function<std::optional<FontChoice>(const FontChoice&)>;
 using ColorResponder = std::function<std::optional<QColor>(const QColor&)>;
 void SetFontResponder(FontResponder responder);
 void SetColorResponder(ColorResponder responder);
+// The responder changes the printer as the dialog would and answers OK (true) or Cancel.
+using PrinterResponder = std::function<bool(QPrinter&)>;
+void SetPrinterResponder(PrinterResponder responder);
 
 }  // namespace gw

@@ -116,9 +116,12 @@ void ScaleForm(QWidget* form, int percent) {
 
 void SetTextColor(QWidget* w, const QColor& color) {
   QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, color);
-  pal.setColor(QPalette::Text, color);
-  pal.setColor(QPalette::ButtonText, color);
+  // The disabled colours stay the style's, so a disabled control still looks disabled.
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    pal.setColor(group, QPalette::WindowText, color);
+    pal.setColor(group, QPalette::Text, color);
+    pal.setColor(group, QPalette::ButtonText, color);
+  }
   w->setPalette(pal);
 }
 

@@ -5,11 +5,13 @@
 #include <sys/file.h>
 #include <unistd.h>
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <chrono>
@@ -21,9 +23,11 @@
 #include "base/FileIo.h"
 #include "base/Settings.h"
 #include "base/SettingsFile.h"
+#include "designer/ListPages.h"
+#include "output/MyReport.h"
+#include "output/TheJPegFactor.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
-#include "output/TheJPegFactor.h"
 #include "support/Faults.h"
 #include "support/ListItems.h"
 #include "support/ModalScript.h"
@@ -457,6 +461,62 @@ TEST_F(MainWinTest, NoDictionaryOrThesaurusAtAllDisablesEveryLanguageItem) {
   }
   win.DictionaryClick(9);
   EXPECT_EQ(AppSettings().dictionary, 0);
+}
+
+TEST_F(MainWinTest, PrintPuzzleOpensThePrintOptionsOnACopyOfAGeneratedPuzzleOnly) {
+  Add("Animals", "Draft");  // its word list was never made into a puzzle
+  PuzzleRecord zoo;
+  InitNewPuzzle(zoo);
+  zoo.category.Set("Animals");
+  zoo.title.Set("Zoo");
+  zoo.puzzleGenerated = 1;
+  MakeBuiltInDefaultLayout(zoo.pageLayout);
+  ASSERT_TRUE(AppendPuzzle(Group(), zoo));
+  TMainWin win(paths_);
+  EXPECT_TRUE(Enabled(win, "PrinterSetupItem"));
+  ASSERT_EQ(Items(win.PuzzleBox()), (std::vector<std::string>{"Draft", "Zoo"}));
+  win.PuzzleBox()->setCurrentRow(0);
+  EXPECT_TRUE(Enabled(win, "PrintPuzzleItem"));
+  EXPECT_TRUE(win.findChild<QToolButton*>("SpeedPrint")->isEnabled());
+  EXPECT_EQ(win.findChild<QAction*>("PrintPuzzleItem")->shortcut(), QKeySequence("Ctrl+P"));
+  win.findChild<QAction*>("PrintPuzzleItem")->trigger();
+  EXPECT_EQ(seams_.Single(),
+            "A puzzle has never been generated for this word/clue list. Please select "
+            "\"File|Modify\" from the menu and create the puzzle first");
+  EXPECT_EQ(seams_.Messages().back().caption, "Warning");
+  seams_.Clear();
+
+  // A double click on a generated puzzle opens the print options; what they change stays theirs.
+  std::string title;
+  ListPagesMode mode = ListPagesMode::Manage;
+  seams_.ChooseFont(FontChoice{QFont(QStringLiteral("Courier New")), Qt::red});
+  QTimer::singleShot(0, [&] {
+    auto* report = qobject_cast<TMyReport*>(QApplication::activeModalWidget());
+    ASSERT_NE(report, nullptr);
+    title = report->windowTitle().toStdString();
+    report->FontItemClick(0);
+    QTimer::singleShot(0, [&] {
+      if (auto* pages = qobject_cast<TListPages*>(QApplication::activeModalWidget())) {
+        mode = pages->Mode();
+        pages->ExitButtonClick();
+      }
+    });
+    report->ChangeLayoutClick();
+    report->ExitClick();
+  });
+  win.PuzzleBox()->setCurrentRow(1);
+  emit win.PuzzleBox()->itemDoubleClicked(win.PuzzleBox()->item(1));
+  EXPECT_EQ(title, "Reports");
+  EXPECT_EQ(mode, ListPagesMode::PickForPrint);
+  EXPECT_NE(win.State().currentPuzzle->pageLayout.objects[0].fontName.Get(), "Courier New");
+  PuzzleRecord stored;
+  ASSERT_TRUE(ReadPuzzle(Group(), 1, stored));
+  EXPECT_EQ(std::memcmp(&stored, &zoo, sizeof zoo), 0);
+
+  win.PuzzleBox()->clearSelection();
+  EXPECT_FALSE(Enabled(win, "PrintPuzzleItem"));
+  EXPECT_FALSE(win.findChild<QToolButton*>("SpeedPrint")->isEnabled());
+  EXPECT_TRUE(Enabled(win, "PrinterSetupItem"));
 }
 
 }  // namespace

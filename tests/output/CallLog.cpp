@@ -101,6 +101,21 @@ LayoutObject& AddObject(PuzzleRecord& puzzle, int kind, int left, int top, int r
   return o;
 }
 
+std::unique_ptr<PuzzleRecord> PrintablePuzzle() {
+  auto p = PagePuzzle(8, 8);
+  p->title.Set("Safari Printout");
+  SetWords(*p, {"ANTELOPE", "BUFFALO", "CHEETAH"},
+           {"graceful grazer", "heavy horned grazer", "spotted sprinter"});
+  p->bonusQuestion.Set("Which one runs fastest?");
+  AddObject(*p, kKindTitle, 32, 32, 512, 80);
+  AddObject(*p, kKindPuzzle, 96, 96, 448, 448);
+  AddObject(*p, kKindWords, 32, 464, 512, 560).columns = 3;
+  AddObject(*p, kKindBonus, 32, 576, 512, 608);
+  SetObjectText(AddObject(*p, kKindText, 32, 624, 512, 656), "Bring a pencil");
+  AddObject(*p, kKindRectangle, 16, 16, 528, 24);
+  return p;
+}
+
 void SetWords(PuzzleRecord& puzzle, const std::vector<std::string>& words,
               const std::vector<std::string>& clues) {
   puzzle.wordCount = static_cast<int16_t>(words.size());

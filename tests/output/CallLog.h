@@ -71,6 +71,9 @@ class CallLog : public TBaseReport {
 // placed; `objects` are added with their creation values and the given bounds.
 std::unique_ptr<PuzzleRecord> PagePuzzle(int columns = 10, int rows = 10);
 LayoutObject& AddObject(PuzzleRecord& puzzle, int kind, int left, int top, int right, int bottom);
+// A puzzle as a user prints it: title, grid, word list (3 columns), bonus question, a text and a
+// rectangle on a Letter page, with the words ANTELOPE, BUFFALO, CHEETAH and their clues.
+std::unique_ptr<PuzzleRecord> PrintablePuzzle();
 // Words 1..n, all placed, with their clues.
 void SetWords(PuzzleRecord& puzzle, const std::vector<std::string>& words,
               const std::vector<std::string>& clues = {});

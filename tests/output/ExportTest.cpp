@@ -43,8 +43,7 @@ uint16_t U16(const QByteArray& b, int at) {
 struct Page {
   std::unique_ptr<PuzzleRecord> puzzle = test::PagePuzzle(6, 6);
   PrintOptions options;
-  RecordedReport report;
-  PageJobResult result;
+  FinishedJob job;
 
   explicit Page(double dpi = 96, const std::string& title = "Caf\xE9 Se\xF1or \x8Cuvre") {
     puzzle->title.Set(title);
@@ -61,7 +60,9 @@ struct Page {
     options.useGrid = true;
     Record(dpi);
   }
-  void Record(double dpi) { report = RecordPage(*puzzle, options, dpi, result); }
+  void Record(double dpi) {
+    job = RecordPage(*puzzle, options, RecordingPage{QSizeF(8.5, 11), dpi});
+  }
 };
 
 // The EMF records' types in file order, or nothing when the sizes do not add up.
@@ -136,7 +137,7 @@ TEST(Jpeg, DjpegReadsThePictureAtItsSizeAndTheQualityDecidesTheDetail) {
   if (!Have("djpeg")) GTEST_SKIP() << "djpeg (libjpeg-turbo-progs) is not installed";
   test::TempDir dir;
   Page page;
-  const QImage image = PageImage(page.report.stream, 0, 50, kScreenDpi, kTrueColour);
+  const QImage image = PageImage(page.job.stream, 0, 50, kScreenDpi, kTrueColour);
   ASSERT_EQ(image.size(), QSize(408, 528));
   for (int quality : {10, 95}) {
     const std::string file = dir.File("q" + std::to_string(quality) + ".jpg");
@@ -170,8 +171,8 @@ TEST(Jpeg, APictureLibjpegRefusesIsReportedAndNothingIsWritten) {
 
 TEST(Metafile, ALetterPageIs816By1056PixelsAndStatesATimesOnePointTwoSize) {
   Page page;
-  const QByteArray wmf = MetafileOfPage(MetafileKind::Wmf, *page.report.puzzle, page.report.options,
-                                        page.report.values);
+  const QByteArray wmf =
+      MetafileOfPage(MetafileKind::Wmf, *page.job.puzzle, page.job.options, page.job.result.values);
   ASSERT_GT(wmf.size(), 40);
   EXPECT_EQ(U32(wmf, 0), 0x9AC6CDD7u);  // placeable header
   EXPECT_EQ(U16(wmf, 10), 816);         // right
@@ -187,8 +188,8 @@ TEST(Metafile, ALetterPageIs816By1056PixelsAndStatesATimesOnePointTwoSize) {
   }
   EXPECT_TRUE(window);
 
-  const QByteArray emf = MetafileOfPage(MetafileKind::Emf, *page.report.puzzle, page.report.options,
-                                        page.report.values);
+  const QByteArray emf =
+      MetafileOfPage(MetafileKind::Emf, *page.job.puzzle, page.job.options, page.job.result.values);
   EXPECT_EQ(U32(emf, 8 + 8), 815u);  // bounds, inclusive
   EXPECT_EQ(U32(emf, 8 + 12), 1055u);
   EXPECT_EQ(U32(emf, 24 + 8), static_cast<uint32_t>(8.5 * 2540 * 1.2));
@@ -202,7 +203,7 @@ TEST(Metafile, ALetterPageIs816By1056PixelsAndStatesATimesOnePointTwoSize) {
   EXPECT_FALSE(EmfRecordTypes(emf).empty());
 
   // A4 truncates: 8.27 x 11.69 inches.
-  PageValues a4 = page.report.values;
+  PageValues a4 = page.job.result.values;
   a4.pageWidth = 21 / 2.54;
   a4.pageHeight = 29.7 / 2.54;
   const MetafileSize size = MetafileSizeOf(a4.pageWidth, a4.pageHeight);
@@ -224,7 +225,7 @@ TEST(Metafile, AnEmfKeepsAccentedLettersThroughEmf2svg) {
   if (!Have("emf2svg-conv")) GTEST_SKIP() << "emf2svg-conv (emf2svg) is not installed";
   test::TempDir dir;
   Page page;
-  ASSERT_TRUE(SaveMetafile(dir.File("page.emf"), MetafileKind::Emf, page.report).ok);
+  ASSERT_TRUE(SaveMetafile(dir.File("page.emf"), MetafileKind::Emf, page.job).ok);
   const auto run = RunShell("emf2svg-conv -i '" + dir.File("page.emf") + "' -o '" +
                             dir.File("page.svg") + "' >/dev/null 2>&1");
   ASSERT_EQ(run.code, 0);
@@ -239,7 +240,7 @@ TEST(Metafile, AWmfIsReadByLibwmfLetterForLetter) {
   if (!Have("wmf2svg")) GTEST_SKIP() << "wmf2svg (libwmf-bin) is not installed";
   test::TempDir dir;
   Page page;
-  ASSERT_TRUE(SaveMetafile(dir.File("page.wmf"), MetafileKind::Wmf, page.report).ok);
+  ASSERT_TRUE(SaveMetafile(dir.File("page.wmf"), MetafileKind::Wmf, page.job).ok);
   const auto run =
       RunShell("wmf2svg -o '" + dir.File("page.svg") + "' '" + dir.File("page.wmf") + "'");
   ASSERT_EQ(run.code, 0) << run.out;
@@ -275,7 +276,7 @@ TEST(Metafile, ABitmapObjectIsLeftOutAndEverythingElseKept) {
   ASSERT_TRUE(LayoutHasBitmap(pictured.puzzle->pageLayout));
 
   auto emf = [](const Page& p) {
-    return MetafileOfPage(MetafileKind::Emf, *p.report.puzzle, p.report.options, p.report.values);
+    return MetafileOfPage(MetafileKind::Emf, *p.job.puzzle, p.job.options, p.job.result.values);
   };
   EXPECT_EQ(emf(pictured), emf(plain));
   const std::vector<uint32_t> types = EmfRecordTypes(emf(pictured));
@@ -289,12 +290,12 @@ TEST(Metafile, ABitmapObjectIsLeftOutAndEverythingElseKept) {
 TEST(PageExport, AFailedSaveNamesTheFileAndLeavesWhatWasThere) {
   test::TempDir dir;
   Page page;
-  const QImage image = PageImage(page.report.stream, 0, 20, kScreenDpi, kTrueColour);
+  const QImage image = PageImage(page.job.stream, 0, 20, kScreenDpi, kTrueColour);
   const std::string gone = dir.File("gone/page.bmp");
   for (const OpResult& r :
        {SaveBitmap(gone, image), SaveJpeg(gone, image, 50),
-        SaveMetafile(gone, MetafileKind::Emf, page.report), SavePdf(gone, page.report),
-        SavePng(gone, page.report, 0), SaveSvg(gone, page.report, 0)}) {
+        SaveMetafile(gone, MetafileKind::Emf, page.job), SavePdf(gone, page.job),
+        SavePng(gone, page.job, 0), SaveSvg(gone, page.job, 0)}) {
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.caption, "Error");
     EXPECT_NE(r.message.find(gone), std::string::npos) << r.message;
@@ -317,27 +318,27 @@ TEST(PageExport, AFailedSaveNamesTheFileAndLeavesWhatWasThere) {
 
 TEST(PageExport, ThePageImageFollowsTheZoomAndThePixelFormat) {
   Page page(300);
-  const QImage half = PageImage(page.report.stream, 0, 50, kScreenDpi, kTrueColour);
+  const QImage half = PageImage(page.job.stream, 0, 50, kScreenDpi, kTrueColour);
   EXPECT_EQ(half.size(), QSize(408, 528));
   EXPECT_EQ(half.format(), QImage::Format_RGB888);
-  const QImage twice = PageImage(page.report.stream, 0, 200, kScreenDpi, kPalette256);
+  const QImage twice = PageImage(page.job.stream, 0, 200, kScreenDpi, kPalette256);
   EXPECT_EQ(twice.size(), QSize(1632, 2112));
   EXPECT_EQ(twice.format(), QImage::Format_Indexed8);
-  EXPECT_TRUE(PageImage(page.report.stream, 1, 100, kScreenDpi, kTrueColour).isNull());
+  EXPECT_TRUE(PageImage(page.job.stream, 1, 100, kScreenDpi, kTrueColour).isNull());
   EXPECT_TRUE(PageImage(QByteArray("not a report"), 0, 100, kScreenDpi, 1).isNull());
 }
 
 TEST(PageExport, PdfPngAndSvgComeFromTheRecordedPageAtItsResolution) {
   test::TempDir dir;
   Page page(600, "Zoo Page");
-  ASSERT_TRUE(SavePng(dir.File("page.png"), page.report, 0).ok);
+  ASSERT_TRUE(SavePng(dir.File("page.png"), page.job, 0).ok);
   EXPECT_EQ(QImage(QString::fromStdString(dir.File("page.png"))).size(),
             QSize(2550, 3300));  // no finer than 300 dpi
-  ASSERT_TRUE(SaveSvg(dir.File("page.svg"), page.report, 0).ok);
+  ASSERT_TRUE(SaveSvg(dir.File("page.svg"), page.job, 0).ok);
   const std::string svg = test::ReadText(dir.File("page.svg"));
   EXPECT_NE(svg.find("Zoo Page"), std::string::npos);
   EXPECT_NE(svg.find("width=\"5100\""), std::string::npos);  // vector, in the stream's pixels
-  ASSERT_TRUE(SavePdf(dir.File("page.pdf"), page.report).ok);
+  ASSERT_TRUE(SavePdf(dir.File("page.pdf"), page.job).ok);
   if (Have("pdftotext")) {
     const auto text = RunShell("pdftotext '" + dir.File("page.pdf") + "' -");
     EXPECT_NE(text.out.find("Zoo Page"), std::string::npos);

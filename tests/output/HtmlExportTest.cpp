@@ -10,6 +10,7 @@
 #include "output/HtmlExport.h"
 #include "output/ImageFiles.h"
 #include "output/PageExport.h"
+#include "output/PrintJob.h"
 #include "support/Faults.h"
 #include "support/Shell.h"
 #include "support/TempDir.h"
@@ -93,9 +94,8 @@ class HtmlSave : public testing::Test {
     LayoutObject& box = test::AddObject(*puzzle, kKindRectangle, 32, 400, 160, 480);
     box.optionB = 1;
     box.fillColor = 0;
-    PageJobResult result;
-    image_ = PageImage(RecordPage(*puzzle, PrintOptions{}, 96, result).stream, 0, 50, kScreenDpi,
-                       kTrueColour);
+    const FinishedJob job = RecordPage(*puzzle, PrintOptions{}, RecordingPage{QSizeF(8.5, 11), 96});
+    image_ = PageImage(job.stream, 0, 50, kScreenDpi, kTrueColour);
   }
   // SaveHtmlPage in a child process under `limits`: "done" or its message.
   std::string InChild(const std::string& page, test::ChildLimits limits) {

@@ -15,6 +15,7 @@
 #include "output/CallLog.h"
 #include "output/MyHtml.h"
 #include "output/MyPreview.h"
+#include "output/PrintJob.h"
 #include "support/AppFixture.h"
 #include "support/ModalScript.h"
 #include "support/Seams.h"
@@ -120,14 +121,13 @@ TEST_F(HtmlWindowTest, ACancelledDialogChangesNothingAndAFailedSaveKeepsTheWindo
 
 TEST_F(HtmlWindowTest, ThePreviewsWebPageButtonAndMenuOpenTheWindowOnTheShownPage) {
   auto puzzle = test::PagePuzzle(6, 6);
-  PageJobResult result;
-  const RecordedReport report = RecordPage(*puzzle, PrintOptions{}, 96, result);
+  const FinishedJob job = RecordPage(*puzzle, PrintOptions{}, RecordingPage{QSizeF(8.5, 11), 96});
   struct NoPrinter : TFilePrinter {
     bool Busy() const override { return false; }
     int MaxCopies() override { return 1; }
     OpResult Print(const QByteArray&, int, int, int) override { return OpResult::Success(); }
   } printer;
-  TMyPreview preview(report, printer);
+  TMyPreview preview(job, printer);
   preview.show();
   // The preview fits the page once it is on screen; the zoom chosen after that stays.
   for (int i = 0; i < 3; ++i) QApplication::processEvents();

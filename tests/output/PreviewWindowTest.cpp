@@ -17,6 +17,7 @@
 #include "output/ImageFiles.h"
 #include "output/MyPreview.h"
 #include "output/NumCopies.h"
+#include "output/PrinterSetup.h"
 #include "output/TheJPegFactor.h"
 #include "support/AppFixture.h"
 #include "support/ModalScript.h"
@@ -56,11 +57,10 @@ class PreviewTest : public testing::Test {
     test::AddObject(*p, kKindTitle, 0, 0, 544, 48);
     test::AddObject(*p, kKindPuzzle, 32, 64, 288, 320);
     test::AddObject(*p, kKindWords, 320, 64, 512, 320);
-    PageJobResult result;
-    report_ = RecordPage(*p, PrintOptions{}, 300, result);
+    job_ = RecordPage(*p, PrintOptions{}, RecordingPage{QSizeF(8.5, 11), 300});
   }
   std::unique_ptr<TMyPreview> Open() {
-    auto preview = std::make_unique<TMyPreview>(report_, printer_);
+    auto preview = std::make_unique<TMyPreview>(job_, printer_);
     preview->show();
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
     return preview;
@@ -83,7 +83,7 @@ class PreviewTest : public testing::Test {
   }
 
   test::TempDir dir_;
-  RecordedReport report_;
+  FinishedJob job_;
   FakePrinter printer_;
   test::ScriptedSeams seams_;
 };
@@ -220,7 +220,8 @@ TEST_F(PreviewTest, PrintingSendsThePageTheWholeReportOrCopies) {
   auto preview = Open();
   Item(preview.get(), "PrintPageItem")->trigger();
   preview->findChild<QToolButton*>("PreviewPrint")->click();
-  EXPECT_EQ(printer_.jobs, (std::vector<Job>{{0, 0, 1}, {0, 0, 1}}));  // the report has one page
+  // The page once; the whole report (one page) in the copies Printer Setup asks for.
+  EXPECT_EQ(printer_.jobs, (std::vector<Job>{{0, 0, 1}, {0, 0, 0}}));
   printer_.jobs.clear();
 
   // Three copies on a driver that makes 99 go as one job; on a driver that makes one, as three.
@@ -299,8 +300,7 @@ TEST_F(PreviewTest, AMetafileOfALayoutWithABitmapWarnsAndIsMadeInItsWindow) {
   auto p = test::PagePuzzle(5, 5);
   test::AddObject(*p, kKindPuzzle, 32, 64, 288, 320);
   test::AddObject(*p, kKindBitmap, 300, 64, 400, 160).bitmapFile.Set(dir_.File("tile.png"));
-  PageJobResult result;
-  report_ = RecordPage(*p, PrintOptions{}, 300, result);
+  job_ = RecordPage(*p, PrintOptions{}, RecordingPage{QSizeF(8.5, 11), 300});
   auto preview = Open();
 
   seams_.ChooseFile(dir_.File("page.emf"));
@@ -320,11 +320,11 @@ TEST_F(PreviewTest, AMetafileOfALayoutWithABitmapWarnsAndIsMadeInItsWindow) {
   EXPECT_EQ(seams_.FileDialogs().back().title, "Save Puzzle As Enhanced MetaFile");
   EXPECT_EQ(AppSettings().lastExportEmfFile, dir_.File("page.emf"));
   EXPECT_EQ(QByteArray::fromStdString(test::ReadText(dir_.File("page.emf"))),
-            MetafileOfPage(MetafileKind::Emf, *report_.puzzle, report_.options, report_.values));
+            MetafileOfPage(MetafileKind::Emf, *job_.puzzle, job_.options, job_.result.values));
 }
 
 TEST_F(PreviewTest, TheMetafileWindowWaitsThenConfirmsOrReportsAFailure) {
-  TDoMeta window(report_, MetafileKind::Wmf, dir_.File("page.wmf"));
+  TDoMeta window(job_, MetafileKind::Wmf, dir_.File("page.wmf"));
   auto* label = window.findChild<QLabel*>("MetaLabel");
   auto* ok = window.findChild<QPushButton*>("OkButton");
   EXPECT_EQ(label->text(), "Creating Metafile...  Please Wait.");
@@ -336,7 +336,7 @@ TEST_F(PreviewTest, TheMetafileWindowWaitsThenConfirmsOrReportsAFailure) {
   EXPECT_FALSE(ok->isHidden());
   EXPECT_EQ(test::ReadBytes(dir_.File("page.wmf")).size() % 2, 0u);
 
-  TDoMeta failing(report_, MetafileKind::Wmf, dir_.File("gone/page.wmf"));
+  TDoMeta failing(job_, MetafileKind::Wmf, dir_.File("gone/page.wmf"));
   failing.FormActivate();
   EXPECT_NE(seams_.Single().find(dir_.File("gone/page.wmf")), std::string::npos);
   EXPECT_EQ(failing.result(), QDialog::Rejected);

@@ -38,7 +38,9 @@
 #include "output/DoMeta.h"
 #include "output/MyHtml.h"
 #include "output/MyPreview.h"
+#include "output/MyReport.h"
 #include "output/NumCopies.h"
+#include "output/ReportForm.h"
 #include "output/TheJPegFactor.h"
 #include "shapes/DoShapes.h"
 #include "shapes/SelectShapes.h"
@@ -128,17 +130,18 @@ std::unique_ptr<QWidget> OnPuzzleGrid(GalleryContext& c) {
   return dialog;
 }
 
-// The current puzzle recorded as a View/Print job does it, and a printer that is never asked:
-// what the preview and the metafile window work on, owned by the window shown.
+// The current puzzle recorded as a View/Print job does it, and the session's printer: what the
+// preview and the metafile window work on, owned by the window shown.
 struct RecordedPage : QObject {
-  RecordedPage(const PuzzleRecord& puzzle) {
+  explicit RecordedPage(const PuzzleRecord& stored) {
     PrintOptions options = PrintOptionsFrom(AppSettings());
-    ApplyLayoutDefaults(puzzle.pageLayout, options);
-    PageJobResult result;
-    report = RecordPage(puzzle, options, 300, result);
+    ApplyLayoutDefaults(stored.pageLayout, options);
+    PuzzleRecord puzzle = stored;
+    const PagePaper paper = PaperOfLayout(puzzle.pageLayout);
+    job = RecordPage(puzzle, options, RecordingPage{QSizeF(paper.width, paper.height), 300});
   }
-  RecordedReport report;
-  std::unique_ptr<TFilePrinter> printer = SystemFilePrinter();
+  FinishedJob job;
+  std::unique_ptr<TFilePrinter> printer = SessionFilePrinter("Gallery");
 };
 
 template <typename Window, typename... Args>
@@ -146,9 +149,9 @@ std::unique_ptr<QWidget> OnRecordedPage(GalleryContext& c, Args... args) {
   auto* page = new RecordedPage(*c.Host().state.currentPuzzle);
   std::unique_ptr<QWidget> window;
   if constexpr (std::is_same_v<Window, TMyPreview>)
-    window = std::make_unique<TMyPreview>(page->report, *page->printer);
+    window = std::make_unique<TMyPreview>(page->job, *page->printer);
   else
-    window = std::make_unique<Window>(page->report, args...);
+    window = std::make_unique<Window>(page->job, args...);
   page->setParent(window.get());
   return window;
 }
@@ -160,7 +163,7 @@ std::unique_ptr<QWidget> WebPageWindow(GalleryContext& c) {
   };
   auto* held = new Image;
   RecordedPage page(*c.Host().state.currentPuzzle);
-  held->image = PageImage(page.report.stream, 0, 50, kScreenDpi, AppSettings().pixelFormat);
+  held->image = PageImage(page.job.stream, 0, 50, kScreenDpi, AppSettings().pixelFormat);
   SettingsValues& s = AppSettings();
   s.secondHeader = {"Find every animal of the plain.\r\nWords go in all eight directions.", false,
                     true, false, 3};
@@ -275,6 +278,17 @@ std::vector<GalleryWindow> AllWindows() {
        }},
       {"export-puzzles",
        [](GalleryContext& c) -> W { return std::make_unique<TExportPuzzles>(c.Host().state); }},
+      {"reports",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TMyReport>(c.Paths(), *c.Host().state.currentPuzzle,
+                                            [](PageLayout&, QWidget*) { return false; });
+       }},
+      {"report-status",
+       [](GalleryContext& c) -> W {
+         // The page is recorded, not printed: the window ends showing its outcome.
+         return std::make_unique<TReportForm>(ReportMode::Memory, *c.Host().state.currentPuzzle,
+                                              PrintOptionsFrom(AppSettings()));
+       }},
       {"page-layouts",
        [](GalleryContext& c) -> W {
          return std::make_unique<TListPages>(c.Paths(), ListPagesMode::Manage, nullptr);

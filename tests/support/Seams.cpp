@@ -27,7 +27,8 @@ ScriptedSeams::ScriptedSeams() {
     files_.pop_front();
     return r;
   });
-  SetFontResponder([this](const FontChoice&) -> std::optional<FontChoice> {
+  SetFontResponder([this](const FontChoice& initial) -> std::optional<FontChoice> {
+    fontRequests_.push_back(initial);
     if (fonts_.empty()) {
       ADD_FAILURE() << "unexpected font dialog";
       return std::nullopt;
@@ -45,6 +46,15 @@ ScriptedSeams::ScriptedSeams() {
     colors_.pop_front();
     return r;
   });
+  SetPrinterResponder([this](QPrinter& printer) {
+    if (printers_.empty()) {
+      ADD_FAILURE() << "unexpected printer setup dialog";
+      return false;
+    }
+    auto answer = printers_.front();
+    printers_.pop_front();
+    return answer(printer);
+  });
 }
 
 ScriptedSeams::~ScriptedSeams() {
@@ -52,6 +62,7 @@ ScriptedSeams::~ScriptedSeams() {
   SetFileDialogResponder({});
   SetFontResponder({});
   SetColorResponder({});
+  SetPrinterResponder({});
 }
 
 std::vector<std::string> ScriptedSeams::Texts() const {

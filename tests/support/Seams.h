@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,9 +26,13 @@ class ScriptedSeams {
   void ChooseFile(std::optional<std::string> name) { files_.push_back(std::move(name)); }
   void ChooseFont(std::optional<FontChoice> font) { fonts_.push_back(std::move(font)); }
   void ChooseColor(std::optional<QColor> color) { colors_.push_back(color); }
+  // The printer setup dialog's answer: changes the printer as the user would, true for OK.
+  void ChoosePrinter(std::function<bool(QPrinter&)> answer) { printers_.push_back(answer); }
 
   const std::vector<MessageRecord>& Messages() const { return messages_; }
   const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
+  // The fonts the font dialog was opened with, in order.
+  const std::vector<FontChoice>& FontRequests() const { return fontRequests_; }
   // Texts of every message shown, in order.
   std::vector<std::string> Texts() const;
   // The only message shown since the last Clear(); fails the test when there is not exactly one.
@@ -40,6 +45,8 @@ class ScriptedSeams {
   std::deque<std::optional<std::string>> files_;
   std::deque<std::optional<FontChoice>> fonts_;
   std::deque<std::optional<QColor>> colors_;
+  std::deque<std::function<bool(QPrinter&)>> printers_;
+  std::vector<FontChoice> fontRequests_;
   std::vector<MessageRecord> messages_;
   std::vector<FileDialogRequest> fileDialogs_;
 };

@@ -1,6 +1,7 @@
 // Scale factor, dialog placement and fonts.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -84,6 +85,9 @@ TEST(FormLayout, ApplyFontsTakesNameStyleAndColourButNeverTheSize) {
   EXPECT_TRUE(d.label->font().italic());
   EXPECT_EQ(d.label->font().pixelSize(), 17);
   EXPECT_EQ(d.label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+  // A disabled control keeps the style's greyed text.
+  EXPECT_EQ(d.label->palette().color(QPalette::Disabled, QPalette::WindowText),
+            QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
   EXPECT_EQ(d.button->font().family(), "Liberation Mono");
   EXPECT_EQ(d.button->font().pixelSize(), 15);
   Forms() = FormGlobals{};

@@ -1,0 +1,179 @@
+// Page options, puzzles and results shared by --render and --print.
+#include "tools/PageArgs.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "base/AppPaths.h"
+#include "base/IoError.h"
+#include "base/SettingsFile.h"
+#include "base/TextUtils.h"
+#include "layouts/LayoutLibrary.h"
+#include "storage/PuzzleGroup.h"
+
+namespace gw::cli {
+
+namespace {
+
+// Qt's warning about an unset runtime folder means nothing to a command-line run.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths:")) return;
+  std::cerr << message.toStdString() << "\n";
+}
+
+// The saved print options, then the layout's own choices, then the command line's.
+PrintOptions OptionsFor(const PuzzleRecord& puzzle, const SettingsValues& settings,
+                        const PageArgs& r, bool answerKey) {
+  PrintOptions o = PrintOptionsFrom(settings);
+  ApplyLayoutDefaults(puzzle.pageLayout, o);
+  o.answerKey = answerKey;
+  if (r.wordOption) o.wordOption = *r.wordOption;
+  if (r.columns) o.numColumns = *r.columns;
+  if (r.first) o.firstLetters = *r.first;
+  if (r.last) o.lastLetters = *r.last;
+  if (r.grid) o.useGrid = true;
+  if (r.lowerCase) o.lowerCase = true;
+  if (r.underscores) o.clueUnderscore = o.partialUnderscore = true;
+  if (r.noTitle) o.printTitle = false;
+  if (r.noBody) o.printBody = false;
+  if (r.noWords) o.printWords = false;
+  if (r.noBonus) o.printBonus = false;
+  o.scrambleSeed = r.seed;
+  return o;
+}
+
+}  // namespace
+
+bool TakePageOption(const Args& args, size_t& i, PageArgs& r, std::optional<std::string>& problem) {
+  const std::string& a = args[i];
+  bool* flag = a == "--answer-key"    ? &r.answerKey
+               : a == "--grid"        ? &r.grid
+               : a == "--lower-case"  ? &r.lowerCase
+               : a == "--underscores" ? &r.underscores
+               : a == "--no-title"    ? &r.noTitle
+               : a == "--no-body"     ? &r.noBody
+               : a == "--no-words"    ? &r.noWords
+               : a == "--no-bonus"    ? &r.noBonus
+                                      : nullptr;
+  if (flag) {
+    *flag = true;
+    return true;
+  }
+  if (a != "--words" && a != "--columns" && a != "--first" && a != "--last" && a != "--seed" &&
+      a != "--layout" && a != "--library")
+    return false;
+  if (i + 1 >= args.size()) {
+    problem = a + " needs a value";
+    return true;
+  }
+  const std::string& v = args[++i];
+  if (a == "--words") {
+    static const char* const kForms[] = {"normal", "clues", "scrambled", "partial"};
+    r.wordOption.reset();
+    for (long k = 0; k < 4; ++k)
+      if (v == kForms[k]) r.wordOption = k + 1;
+    if (!r.wordOption) problem = "--words takes normal, clues, scrambled or partial";
+  } else if (a == "--columns") {
+    if (!(r.columns = Number(v, 1, 9))) problem = "--columns takes 1 to 9";
+  } else if (a == "--first") {
+    if (!(r.first = Number(v, 0, 9))) problem = "--first takes 0 to 9";
+  } else if (a == "--last") {
+    if (!(r.last = Number(v, 0, 9))) problem = "--last takes 0 to 9";
+  } else if (a == "--layout") {
+    if (!(r.layout = Number(v, 0, 65535))) problem = "--layout takes a layout record number";
+  } else if (a == "--library") {
+    r.libraryDir = v;
+  } else {
+    char* end = nullptr;
+    const unsigned long long seed = std::strtoull(v.c_str(), &end, 10);
+    if (v.empty() || *end != '\0')
+      problem = "--seed takes a whole number";
+    else
+      r.seed = seed;
+  }
+  return true;
+}
+
+int LoadPagePuzzles(const PageArgs& r, PagePuzzles& out) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(r.group, ec);
+  if (ec || !std::filesystem::is_regular_file(r.group)) return UsageError("cannot open " + r.group);
+  const int count = static_cast<int>(std::min<uintmax_t>(size / sizeof(PuzzleRecord), 65536));
+  if (r.record == "all") {
+    if (count == 0) return Fail(kBadInput, r.group + " holds no puzzle");
+    for (int i = 0; i < count; ++i) out.records.push_back(i);
+  } else {
+    const auto n = Number(r.record, 0, 65535);
+    if (!n) return UsageError("RECORD must be a record number or all");
+    if (*n >= count) return Fail(kBadInput, r.group + " has no record " + r.record);
+    out.records.push_back(static_cast<int>(*n));
+  }
+
+  try {
+    for (int record : out.records) {
+      out.puzzles.push_back(std::make_unique<PuzzleRecord>());
+      if (!ReadPuzzle(r.group, record, *out.puzzles.back()))
+        return Fail(kBadInput, "cannot open " + r.group);
+    }
+  } catch (const IoError&) {
+    return Fail(kBadInput, "cannot read " + r.group);
+  }
+
+  if (r.layout) {
+    // As "Change Page Layout" does for a print run: the puzzles take a copy of that layout.
+    const std::string library = FindFileNoCase(r.libraryDir, kLayoutLibraryName);
+    auto layout = std::make_unique<PageLayout>();
+    try {
+      if (!ReadLayout(library, *r.layout, *layout))
+        return Fail(kBadInput, "cannot open " + library);
+    } catch (const IoError&) {
+      return Fail(kBadInput, library + " has no layout " + std::to_string(*r.layout));
+    }
+    for (auto& p : out.puzzles) p->pageLayout = *layout;
+  }
+  return kDone;
+}
+
+std::vector<PageRequest> PageRequests(PagePuzzles& puzzles, const PageArgs& r,
+                                      std::vector<int>& pageRecords) {
+  const AppPaths here = AppPaths::FromRunningProgram();
+  SettingsValues settings = SettingsValues::Defaults(here);
+  LoadSettings(SettingsFilePath(here), settings);
+
+  std::vector<PageRequest> pages;
+  pageRecords.clear();
+  const bool book = r.record == "all";
+  for (int pass = 0; pass < (book ? 2 : 1); ++pass)
+    for (size_t i = 0; i < puzzles.puzzles.size(); ++i) {
+      const bool answerKey = book ? pass == 1 : r.answerKey;
+      PuzzleRecord& puzzle = *puzzles.puzzles[i];
+      pages.push_back({&puzzle, OptionsFor(puzzle, settings, r, answerKey)});
+      pageRecords.push_back(puzzles.records[i]);
+    }
+  return pages;
+}
+
+int ReportPageResults(const std::vector<PageJobResult>& results,
+                      const std::vector<int>& pageRecords) {
+  for (size_t i = 0; i < results.size(); ++i) {
+    const PageJobResult& job = results[i];
+    if (!job.ran) return Fail(kBadInput, job.refusal);
+    const std::string where = "record " + std::to_string(pageRecords[i]) + ": ";
+    if (!job.bitmapWarning.empty())
+      std::cerr << "gridwright-make: " << where << job.bitmapWarning << "\n";
+    for (const std::string& w : job.fitWarnings)
+      std::cerr << "gridwright-make: " << where << w << "\n";
+  }
+  return kDone;
+}
+
+std::unique_ptr<QGuiApplication> StartOffscreenApplication() {
+  static int argc = 3;
+  static char arg0[] = "gridwright-make", arg1[] = "-platform", arg2[] = "offscreen";
+  static char* argv[] = {arg0, arg1, arg2, nullptr};
+  qInstallMessageHandler(QuietMessages);
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace gw::cli

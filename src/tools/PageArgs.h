@@ -1,0 +1,57 @@
+// The page options --render and --print share: which puzzles of a group, through which layout,
+// with which print options; and what the page jobs came to.
+#pragma once
+
+#include <QGuiApplication>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/Settings.h"
+#include "output/PageDocuments.h"
+#include "tools/MakeCli.h"
+
+namespace gw::cli {
+
+struct PageArgs {
+  std::string group;
+  std::string record;  // a number or "all"
+  bool answerKey = false;
+  std::optional<long> wordOption, columns, first, last;
+  bool grid = false, lowerCase = false, underscores = false;
+  bool noTitle = false, noBody = false, noWords = false, noBonus = false;
+  std::optional<uint64_t> seed;
+  std::optional<long> layout;  // a record of the layout library instead of the puzzle's own page
+  std::string libraryDir = DefaultLibraryDir();
+};
+
+// Takes args[i] (and its value, moving i onto it) when it is a page option. Returns false when it
+// is not one; `problem` tells what is wrong with a page option's value.
+bool TakePageOption(const Args& args, size_t& i, PageArgs& r, std::optional<std::string>& problem);
+
+// The puzzles of RECORD (one, or every one for "all"), each with the --layout page when given.
+struct PagePuzzles {
+  std::vector<int> records;
+  std::vector<std::unique_ptr<PuzzleRecord>> puzzles;
+};
+// kDone, or the exit code after its message on stderr.
+int LoadPagePuzzles(const PageArgs& r, PagePuzzles& out);
+
+// The pages to draw: each puzzle, or for "all" a puzzle book (every puzzle, then every answer
+// key in the same order). The print options saved in the settings of the current folder come
+// first, then the layout's own choices, then the command line's. `pageRecords` gets the record
+// of each page.
+std::vector<PageRequest> PageRequests(PagePuzzles& puzzles, const PageArgs& r,
+                                      std::vector<int>& pageRecords);
+
+// Tells each page's warnings on stderr. A page its job refused gives kBadInput after the
+// refusal; otherwise kDone.
+int ReportPageResults(const std::vector<PageJobResult>& results,
+                      const std::vector<int>& pageRecords);
+
+// Fonts and printers need a GUI application; the offscreen platform needs no display.
+std::unique_ptr<QGuiApplication> StartOffscreenApplication();
+
+}  // namespace gw::cli
