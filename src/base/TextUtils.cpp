@@ -1,8 +1,10 @@
 // Text, number and name helpers shared by every window.
 #include "base/TextUtils.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace gw {
 
@@ -117,6 +119,34 @@ long ReadNumber(const std::string& text) {
   const bool endedCleanly = i == text.size();
   if (negative && endedCleanly) value = -value;
   return static_cast<long>(value);
+}
+
+namespace {
+// The text between leading and trailing blanks, without a leading '+' (which from_chars refuses).
+std::string_view NumberText(const std::string& text) {
+  std::string_view v(text);
+  while (!v.empty() && v.front() == ' ') v.remove_prefix(1);
+  while (!v.empty() && v.back() == ' ') v.remove_suffix(1);
+  if (v.size() > 1 && v.front() == '+' && v[1] != '-') v.remove_prefix(1);
+  return v;
+}
+}  // namespace
+
+std::optional<double> ReadDecimal(const std::string& text) {
+  const std::string_view v = NumberText(text);
+  double value = 0;
+  const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), value);
+  if (v.empty() || ec != std::errc() || end != v.data() + v.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
+}
+
+std::optional<long> ReadWhole(const std::string& text) {
+  const std::string_view v = NumberText(text);
+  long value = 0;
+  const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), value);
+  if (v.empty() || ec != std::errc() || end != v.data() + v.size()) return std::nullopt;
+  return value;
 }
 
 std::string CopyName(const std::string& name, int maxLength) {

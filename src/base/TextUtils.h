@@ -1,6 +1,7 @@
 // Text, number and name helpers shared by every window, working on Windows-1252 byte strings.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace gw {
@@ -26,6 +27,12 @@ std::string FormatGrouped(double x, int width = 1, int decimals = 0);
 
 // Leading number of a text ("12abc" -> 12, "$1F" -> 31, "-7x" -> 7, "abc" -> 0).
 long ReadNumber(const std::string& text);
+
+// A whole text read as a decimal number ("2.5", " 7 ", "+1e1"), as number boxes take them; nothing
+// for an empty text, trailing characters or a value that is not finite.
+std::optional<double> ReadDecimal(const std::string& text);
+// A whole text read as a whole number ("3", " -2 "); nothing for anything else or out of range.
+std::optional<long> ReadWhole(const std::string& text);
 
 // " (2)" copy-name rule: "Heart" -> "Heart (2)", "Heart (2)" -> "Heart (3)"; cut to maxLength.
 std::string CopyName(const std::string& name, int maxLength);

@@ -11,9 +11,9 @@
 #include "base/Settings.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "designer/DoPages.h"
 #include "layouts/LayoutLibrary.h"
 #include "layouts/LayoutThumbnail.h"
-#include "session/Features.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
@@ -92,13 +92,13 @@ void TListPages::BuildControls() {
     QPushButton** button;
     const char* name;
     const char* text;
-    void (TListPages::*handler)();  // nullptr: opens the page designer, not built yet
+    void (TListPages::*handler)();
   };
   const ButtonSpec buttons[] = {
       {&select_, "SelectButton", "&Select", &TListPages::SelectButtonClick},
-      {&new_, "NewButton", "&New", nullptr},
-      {&modify_, "ModifyButton", "&Modify", nullptr},
-      {&copy_, "CopyButton", "&Copy", nullptr},
+      {&new_, "NewButton", "&New", &TListPages::NewButtonClick},
+      {&modify_, "ModifyButton", "&Modify", &TListPages::ModifyButtonClick},
+      {&copy_, "CopyButton", "&Copy", &TListPages::CopyButtonClick},
       {&delete_, "DeleteButton", "&Delete", &TListPages::DeleteButtonClick},
       {&import_, "ImportButton", "&Import", &TListPages::ImportButtonClick},
       {&export_, "ExportButton", "&Export", &TListPages::ExportButtonClick},
@@ -112,12 +112,11 @@ void TListPages::BuildControls() {
     *b.button =
         Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, {530, top, 102, 28});
     (*b.button)->setAutoDefault(false);
-    if (b.handler) connect(*b.button, &QPushButton::clicked, this, b.handler);
+    connect(*b.button, &QPushButton::clicked, this, b.handler);
     top += 32;
   }
   // Enter picks the layout when picking is what the dialog is for.
   (mode_ == ListPagesMode::Manage ? exit_ : select_)->setDefault(true);
-  new_->setEnabled(feature::kPageDesigner);
 }
 
 void TListPages::showEvent(QShowEvent* event) {
@@ -228,8 +227,8 @@ void TListPages::UpdateButtons() {
   select_->setEnabled(mode_ != ListPagesMode::Manage && any && SelectedItem());
   delete_->setEnabled(any);
   export_->setEnabled(any);
-  modify_->setEnabled(feature::kPageDesigner && any);
-  copy_->setEnabled(feature::kPageDesigner && any);
+  modify_->setEnabled(any);
+  copy_->setEnabled(any);
 }
 
 // ---- Buttons ----------------------------------------------------------------------------------
@@ -242,6 +241,58 @@ void TListPages::SelectButtonClick() {
   }
   if (target_) *target_ = *buffer_;
   accept();
+}
+
+std::optional<long> TListPages::RunDesigner(DesignerMode mode, const PageLayout* layout,
+                                            long index) {
+  TDoPages designer(paths_, mode, layout, index, this);
+  designer.exec();
+  if (!designer.Saved()) return std::nullopt;
+  return designer.WrittenIndex();
+}
+
+std::unique_ptr<PageLayout> TListPages::SelectedLayout() {
+  if (!SelectedItem()) {
+    ShowMessage(kNoneSelected, "Error");
+    return nullptr;
+  }
+  bool read = false;
+  Guarded([&] {
+    ReadSelected();
+    read = true;
+  });
+  return read ? std::make_unique<PageLayout>(*buffer_) : nullptr;
+}
+
+void TListPages::NewButtonClick() {
+  if (const std::optional<long> written = RunDesigner(DesignerMode::New, nullptr, -1))
+    ShowRecord(*written);
+}
+
+void TListPages::ModifyButtonClick() {
+  const long index = SelectedIndex();
+  const std::unique_ptr<PageLayout> layout = SelectedLayout();
+  if (!layout) return;
+  if (const std::optional<long> written = RunDesigner(DesignerMode::Modify, layout.get(), index))
+    ShowRecord(*written);
+}
+
+void TListPages::CopyButtonClick() {
+  const std::unique_ptr<PageLayout> layout = SelectedLayout();
+  if (!layout) return;
+  layout->layoutName.Set(CopyName(layout->layoutName.Get(), 20));
+  if (const std::optional<long> written = RunDesigner(DesignerMode::Copy, layout.get(), -1))
+    ShowRecord(*written);
+}
+
+void TListPages::ShowRecord(long index) {
+  Guarded([&] {
+    if (!Rebuild()) return;
+    SelectRecord(index);
+    ReadSelected();
+    DrawTheBox();
+  });
+  UpdateButtons();
 }
 
 void TListPages::DeleteButtonClick() {
@@ -315,14 +366,8 @@ void TListPages::SetDefaultButtonClick() {
     return;
   }
   AppSettings().defaultPage = index;
-  Guarded([&] {
-    if (!Rebuild()) return;
-    // By record, not by row: of two equal entries the marked one must stay the selected one.
-    SelectRecord(index);
-    ReadSelected();
-    DrawTheBox();
-  });
-  UpdateButtons();
+  // By record, not by row: of two equal entries the marked one must stay the selected one.
+  ShowRecord(index);
 }
 
 }  // namespace gw

@@ -5,8 +5,10 @@
 #include <QImage>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "base/AppPaths.h"
+#include "layouts/LayoutDesign.h"
 #include "storage/PageLayout.h"
 
 class QLabel;
@@ -42,6 +44,11 @@ class TListPages : public QDialog {
   void DrawTheBox();
 
   void SelectButtonClick();
+  // Open the page designer on a new layout, on the selected one, or on a copy of it; after a save
+  // the list shows and selects the layout written.
+  void NewButtonClick();
+  void ModifyButtonClick();
+  void CopyButtonClick();
   void DeleteButtonClick();
   void ImportButtonClick();
   void ExportButtonClick();
@@ -74,6 +81,12 @@ class TListPages : public QDialog {
   // Runs a library operation; a read or write failure after an open ends it with the general
   // report.
   void Guarded(const std::function<void()>& operation);
+  // Runs the designer modally; the record it wrote, nothing when it did not save.
+  std::optional<long> RunDesigner(DesignerMode mode, const PageLayout* layout, long index);
+  // A copy of the selected record, or nothing (after the message) without a selection.
+  std::unique_ptr<PageLayout> SelectedLayout();
+  // The list rebuilt with record `index` (or the first entry) selected, read and drawn.
+  void ShowRecord(long index);
 
   AppPaths paths_;
   ListPagesMode mode_;

@@ -488,10 +488,8 @@ void TWordList::CreateItClick() {
   }
 
   const OffensiveScreen screen(EntriesClearOfWords(LoadOffensiveList(state_.paths), puzzle));
-  PlacementOptions options = PlacementOptionsFromSettings(AppSettings());
-  options.screenWhilePlacing = true;
-  const PlacementOutcome run = RunPlacement(
-      state_, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); }, this);
+  const PlacementOptions options = PlacementOptionsFromSettings(AppSettings());
+  const PlacementOutcome run = RunPlacement(state_, options, screen, this);
   // Several attempts run under the progress window, which says why the run stopped; one runs
   // without it, and the empty candidate window alone would not tell.
   if (run.refusedLimitReached && options.attempts == 1)

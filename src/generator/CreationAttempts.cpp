@@ -27,7 +27,7 @@ int AtScale(int design) {
 }  // namespace
 
 TCreationAttempts::TCreationAttempts(const PuzzleRecord& puzzle, const ShapeRecord& shape,
-                                     const PlacementOptions& options, ScreenFunction screen,
+                                     const PlacementOptions& options, AttemptScreen screen,
                                      CandidateSlots& candidates, QWidget* parent)
     : QDialog(parent),
       puzzle_(puzzle),
@@ -142,7 +142,7 @@ void TCreationAttempts::reject() {
 }
 
 PlacementOutcome RunPlacement(AppState& state, const PlacementOptions& options,
-                              const ScreenFunction& screen, QWidget* parent) {
+                              const AttemptScreen& screen, QWidget* parent) {
   if (std::clamp(options.attempts, 1, 999) == 1) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     PlacementOutcome outcome{};

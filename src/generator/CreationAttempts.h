@@ -18,7 +18,7 @@ class TCreationAttempts : public QDialog, public PlacementProgress {
  public:
   // The run reads `puzzle` and `shape` and fills `candidates`; all three must outlive the window.
   TCreationAttempts(const PuzzleRecord& puzzle, const ShapeRecord& shape,
-                    const PlacementOptions& options, ScreenFunction screen,
+                    const PlacementOptions& options, AttemptScreen screen,
                     CandidateSlots& candidates, QWidget* parent = nullptr);
 
   // Runs the whole generation on the first activation, then shows the final lines.
@@ -50,7 +50,7 @@ class TCreationAttempts : public QDialog, public PlacementProgress {
   const PuzzleRecord& puzzle_;
   const ShapeRecord& shape_;
   PlacementOptions options_;
-  ScreenFunction screen_;
+  AttemptScreen screen_;
   CandidateSlots& slots_;
   PlacementOutcome outcome_;
   QPushButton* cancel_ = nullptr;
@@ -67,6 +67,6 @@ class TCreationAttempts : public QDialog, public PlacementProgress {
 // one attempt directly under the busy cursor, otherwise under the progress window. The current
 // puzzle is left as it was.
 PlacementOutcome RunPlacement(AppState& state, const PlacementOptions& options,
-                              const ScreenFunction& screen, QWidget* parent = nullptr);
+                              const AttemptScreen& screen, QWidget* parent = nullptr);
 
 }  // namespace gw

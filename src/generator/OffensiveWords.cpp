@@ -4,6 +4,7 @@
 #include <fcntl.h>
 
 #include <algorithm>
+#include <bit>
 
 #include "base/AppPaths.h"
 #include "base/FileIo.h"
@@ -101,24 +102,54 @@ std::vector<std::string> EntriesClearOfWords(const std::vector<std::string>& ent
 }
 
 OffensiveScreen::OffensiveScreen(const std::vector<std::string>& entries) {
-  std::vector<std::string> patterns;
+  std::vector<std::string> all, solid;
   for (const std::string& entry : entries) {
     const std::string e = ScreenEntry(entry);
     // An empty entry never matches; one holding a 0 byte could only match across a cell
     // outside the shape, which breaks every line.
     if (e.empty() || e.find('\0') != std::string::npos) continue;
-    patterns.push_back(e);
-    patterns.push_back(Reversed(e));
+    for (std::vector<std::string>* list : {&all, &solid}) {
+      if (list == &solid && e.find(' ') != std::string::npos) continue;
+      list->push_back(e);
+      list->push_back(Reversed(e));
+    }
   }
-  anyEntry_ = !patterns.empty();
+  all_ = Build(all);
+  solid_ = Build(solid);
+  KeepGrams(solid_, solid);
+}
+
+void OffensiveScreen::KeepGrams(Automaton& a, const std::vector<std::string>& patterns) {
+  size_t shortest = kOffensiveEntryLength;
+  for (const std::string& p : patterns) shortest = std::min(shortest, p.size());
+  // Runs of three letters rule out the most. A table column is a bit of a 64-bit word, so
+  // lists using more than 63 different bytes go without.
+  const int gram = static_cast<int>(std::min<size_t>(shortest, 3));
+  const size_t k = static_cast<size_t>(a.classes);
+  if (gram < 2 || k > 64) return;
+  a.gram = gram;
+  a.follows.assign(gram == 3 ? k * k : k, 0);
+  for (const std::string& p : patterns)
+    for (size_t at = 0; at + static_cast<size_t>(gram) <= p.size(); ++at) {
+      size_t lead = 0;
+      for (int n = 0; n + 1 < gram; ++n)
+        lead = lead * k + a.classOf[static_cast<uint8_t>(p[at + n])];
+      a.follows[lead] |= 1ull << a.classOf[static_cast<uint8_t>(p[at + gram - 1])];
+    }
+}
+
+OffensiveScreen::Automaton OffensiveScreen::Build(const std::vector<std::string>& patterns) {
+  Automaton a;
+  a.any = !patterns.empty();
+  for (const std::string& p : patterns) a.longest = std::max(a.longest, static_cast<int>(p.size()));
 
   // Bytes no entry uses all share column 0, which always leads back to the root.
   for (const std::string& p : patterns)
     for (char ch : p) {
-      uint8_t& c = classOf_[static_cast<uint8_t>(ch)];
-      if (c == 0) c = static_cast<uint8_t>(classes_++);
+      uint8_t& c = a.classOf[static_cast<uint8_t>(ch)];
+      if (c == 0) c = static_cast<uint8_t>(a.classes++);
     }
-  const size_t k = static_cast<size_t>(classes_);
+  const size_t k = static_cast<size_t>(a.classes);
 
   // Trie of all patterns; -1 marks a missing edge until the table is completed below.
   std::vector<int32_t> next(k, -1);
@@ -126,7 +157,7 @@ OffensiveScreen::OffensiveScreen(const std::vector<std::string>& entries) {
   for (const std::string& p : patterns) {
     size_t state = 0;
     for (char ch : p) {
-      const size_t c = classOf_[static_cast<uint8_t>(ch)];
+      const size_t c = a.classOf[static_cast<uint8_t>(ch)];
       if (next[state * k + c] < 0) {
         next[state * k + c] = static_cast<int32_t>(found.size());
         next.resize(next.size() + k, -1);
@@ -165,11 +196,12 @@ OffensiveScreen::OffensiveScreen(const std::vector<std::string>& entries) {
   }
 
   // The scan only needs where a step leads: the row of the next state, or "found".
-  table_.resize(next.size());
+  a.table.resize(next.size());
   for (size_t i = 0; i < next.size(); ++i) {
     const size_t to = static_cast<size_t>(next[i]);
-    table_[i] = found[to] ? kFound : static_cast<uint32_t>(to * k);
+    a.table[i] = found[to] ? kFound : static_cast<uint32_t>(to * k);
   }
+  return a;
 }
 
 bool OffensiveScreen::Finds(const PuzzleRecord& puzzle) const {
@@ -181,7 +213,7 @@ bool OffensiveScreen::FindsInPlacedLetters(const PuzzleRecord& puzzle) const {
 }
 
 bool OffensiveScreen::Scan(const PuzzleRecord& puzzle, bool withFill) const {
-  if (!anyEntry_) return false;
+  if (!all_.any) return false;
   const int width = ClampedGridWidth(puzzle);
   const int height = ClampedGridHeight(puzzle);
 
@@ -191,13 +223,13 @@ bool OffensiveScreen::Scan(const PuzzleRecord& puzzle, bool withFill) const {
     for (int c = 1; c <= width; ++c) {
       const int cell = CellIndex(r, c);
       const uint8_t shown = withFill ? ShownLetter(puzzle, cell) : puzzle.Letter(cell);
-      grid[(r - 1) * width + (c - 1)] = classOf_[shown];
+      grid[(r - 1) * width + (c - 1)] = all_.classOf[shown];
     }
 
   // Every check line keeps its own automaton state, and the sweeps advance many lines side by
   // side: their table look-ups do not wait on one another, which keeps the walk fast although
   // each line alone is a chain of dependent loads.
-  const uint32_t* next = table_.data();
+  const uint32_t* next = all_.table.data();
   constexpr int kMaxSide = kGridStride;
 
   // Down the rows: the columns, the diagonals running down to the right (numbered
@@ -225,6 +257,65 @@ bool OffensiveScreen::Scan(const PuzzleRecord& puzzle, bool withFill) const {
       a = next[a + grid[r * width + c]];
       if (a == kFound) return true;
     }
+  return false;
+}
+
+bool OffensiveScreen::FindsThroughWord(const uint8_t* first, int step, uint32_t fresh) const {
+  if (!solid_.any || fresh == 0) return false;
+  // Along the word, from its first new letter to its last.
+  const int from = std::countr_zero(fresh), to = 31 - std::countl_zero(fresh);
+  if (FindsThrough(first + from * step, step, to - from + 1)) return true;
+
+  // Across it: the three other lines through every new letter. Most cells have no run of an
+  // entry's letters through them, and two or three look-ups of the cells around settle it.
+  const uint8_t* classOf = solid_.classOf.data();
+  const uint64_t k = static_cast<uint64_t>(solid_.classes);
+  const uint64_t* follows = solid_.follows.data();
+  static constexpr int kLines[4] = {FramedGrid::Step(0, 1), FramedGrid::Step(1, 0),
+                                    FramedGrid::Step(1, 1), FramedGrid::Step(1, -1)};
+  for (int j = from; j <= to; ++j) {
+    if (!(fresh >> j & 1)) continue;
+    const uint8_t* cell = first + j * step;
+    for (const int line : kLines) {
+      if (line == step || line == -step) continue;
+      if (solid_.gram == 3) {
+        const uint64_t a = classOf[cell[-2 * line]], b = classOf[cell[-line]], c = classOf[cell[0]],
+                       d = classOf[cell[line]], e = classOf[cell[2 * line]];
+        if (!((follows[a * k + b] >> c | follows[b * k + c] >> d | follows[c * k + d] >> e) & 1))
+          continue;
+      } else if (solid_.gram == 2) {
+        const uint64_t b = classOf[cell[-line]], c = classOf[cell[0]], d = classOf[cell[line]];
+        if (!((follows[b] >> c | follows[c] >> d) & 1)) continue;
+      }
+      if (FindsThrough(cell, line, 1)) return true;
+    }
+  }
+  return false;
+}
+
+bool OffensiveScreen::FindsThrough(const uint8_t* first, int step, int count) const {
+  const uint8_t* classOf = solid_.classOf.data();
+  // An entry through these cells lies within `reach` cells of them, and never spans a cell
+  // that no entry uses (an empty one above all).
+  const int reach = solid_.longest - 1;
+  const uint8_t* cell = first;
+  for (int n = 0; n < reach && classOf[cell[-step]] != 0; ++n) cell -= step;
+  const uint32_t* next = solid_.table.data();
+  uint32_t state = 0;
+  // Up to the last of the cells; inside them a byte no entry uses simply starts afresh.
+  const uint8_t* last = first + (count - 1) * step;
+  for (;; cell += step) {
+    state = next[state + classOf[*cell]];
+    if (state == kFound) return true;
+    if (cell == last) break;
+  }
+  for (int n = 0; n < reach; ++n) {
+    cell += step;
+    const uint8_t g = classOf[*cell];
+    if (g == 0) break;
+    state = next[state + g];
+    if (state == kFound) return true;
+  }
   return false;
 }
 

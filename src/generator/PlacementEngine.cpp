@@ -2,8 +2,10 @@
 #include "generator/PlacementEngine.h"
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <ctime>
 #include <exception>
 #include <memory>
 #include <mutex>
@@ -13,6 +15,7 @@
 #include "base/Random.h"
 #include "base/Settings.h"
 #include "base/TextUtils.h"
+#include "generator/OffensiveWords.h"
 #include "generator/PlacementAttempt.h"
 
 namespace gw {
@@ -50,6 +53,13 @@ uint64_t TrySeed(uint64_t runSeed, int tryIndex) {
   return z ^ (z >> 31);
 }
 
+AttemptScreen::AttemptScreen(const OffensiveScreen& offensive) : offensive_(&offensive) {}
+
+bool AttemptScreen::Refuses(const PuzzleRecord& finished) const {
+  if (offensive_) return offensive_->Finds(finished);
+  return finished_ && finished_(finished);
+}
+
 namespace {
 
 // Ranks an attempt against the four slots; a tie never displaces an earlier attempt.
@@ -68,7 +78,7 @@ void Rank(CandidateSlots& slots, int score, const PuzzleRecord& record,
 
 // One try, built and screened.
 struct TryResult {
-  std::unique_ptr<PuzzleRecord> record = std::make_unique<PuzzleRecord>();
+  std::unique_ptr<PuzzleRecord> record;  // allocated when the slot is first used
   std::array<uint8_t, kMaxWords> placed{};
   int score = 0;
   bool refused = false;
@@ -77,30 +87,30 @@ struct TryResult {
 };
 
 void BuildTry(const AttemptBuilder& builder, AttemptBuilder::Scratch& scratch,
-              const ScreenFunction& screen, uint64_t seed, int index, TryResult& result) {
+              const AttemptScreen& screen, uint64_t seed, int index, TryResult& result) {
+  if (!result.record) result.record = std::make_unique_for_overwrite<PuzzleRecord>();
   Rng rng(TrySeed(seed, index));
-  const bool early = screen && builder.ScreensWhilePlacing();
-  result.score =
-      builder.Build(rng, *result.record, result.placed, scratch, early ? &screen : nullptr);
-  result.refused =
-      result.score == AttemptBuilder::kRefusedEarly || (screen && screen(*result.record));
+  result.score = builder.Build(rng, *result.record, result.placed, scratch, screen.WhilePlacing());
+  result.refused = result.score == AttemptBuilder::kRefusedEarly || screen.Refuses(*result.record);
   if (result.refused) result.score = 0;
 }
 
 // Tries built ahead on worker threads and on the caller's. They are handed out strictly in try
 // order, so the ranking sees the same sequence as a run on one thread; tries built beyond the point
-// where the run stops are dropped.
+// where the run stops are dropped. The workers start only once the caller has spent a while on
+// tries (processor time, so that a busy machine does not start them early): a run that is over
+// in a moment would only wait for them to start and to finish tries it drops.
 class TryPipeline {
  public:
-  TryPipeline(const AttemptBuilder& builder, const ScreenFunction& screen, uint64_t seed,
+  TryPipeline(const AttemptBuilder& builder, const AttemptScreen& screen, uint64_t seed,
               int threads)
       : builder_(builder),
         screen_(screen),
         seed_(seed),
         scratch_(builder),
-        ring_(static_cast<size_t>(2 * threads)) {
-    for (int k = 1; k < threads; ++k) workers_.emplace_back([this] { Work(); });
-  }
+        ring_(static_cast<size_t>(2 * threads)),
+        threads_(threads),
+        start_(ThreadTime()) {}
 
   ~TryPipeline() {
     {
@@ -114,10 +124,15 @@ class TryPipeline {
   // Try `index` (the one after the last released). While it is not ready the caller builds
   // the next try nobody has taken up yet, this one or a later one, rather than sit idle.
   TryResult& Take(int index) {
-    TryResult& result = Slot(index);
     std::unique_lock lock(mutex_);
+    if (workers_.empty() && threads_ > 1 && ThreadTime() - start_ > kAloneFor) {
+      // Alone, the caller has finished every try it took up: no slot holds one.
+      inUse_ = static_cast<int>(ring_.size());
+      for (int k = 1; k < threads_; ++k) workers_.emplace_back([this] { Work(); });
+    }
+    TryResult& result = Slot(index);
     while (result.index != index) {
-      if (next_ > released_ + static_cast<int>(ring_.size())) {
+      if (next_ > released_ + inUse_) {
         ready_.wait(lock);
         continue;
       }
@@ -132,6 +147,8 @@ class TryPipeline {
     return result;
   }
 
+  int Threads() const { return 1 + static_cast<int>(workers_.size()); }
+
   // The caller is done with try `index`; its buffer may take a later try.
   void Release(int index) {
     {
@@ -143,14 +160,13 @@ class TryPipeline {
   }
 
  private:
-  TryResult& Slot(int index) { return ring_[static_cast<size_t>(index - 1) % ring_.size()]; }
+  TryResult& Slot(int index) { return ring_[static_cast<size_t>((index - 1) % inUse_)]; }
 
   void Work() {
     AttemptBuilder::Scratch scratch(builder_);
     std::unique_lock lock(mutex_);
     for (;;) {
-      wake_.wait(lock,
-                 [&] { return stop_ || next_ <= released_ + static_cast<int>(ring_.size()); });
+      wake_.wait(lock, [&] { return stop_ || next_ <= released_ + inUse_; });
       if (stop_) return;
       const int index = next_++;
       TryResult& result = Slot(index);
@@ -167,11 +183,25 @@ class TryPipeline {
     }
   }
 
+  static constexpr std::chrono::nanoseconds kAloneFor = std::chrono::milliseconds(1);
+
+  // Processor time of the calling thread.
+  static std::chrono::nanoseconds ThreadTime() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
+  }
+
   const AttemptBuilder& builder_;
-  const ScreenFunction& screen_;
+  const AttemptScreen& screen_;
   const uint64_t seed_;
   AttemptBuilder::Scratch scratch_;  // the caller's
   std::vector<TryResult> ring_;
+  // Slots of the ring in use: one while the caller is alone, all once the workers run. It
+  // changes only between tries, when no slot holds one.
+  int inUse_ = 1;
+  const int threads_;
+  const std::chrono::nanoseconds start_;
   std::vector<std::thread> workers_;
   std::mutex mutex_;
   std::condition_variable wake_, ready_;
@@ -183,15 +213,16 @@ class TryPipeline {
 int WorkerThreads(const PlacementOptions& options, int attempts) {
   // One attempt gains nothing from building more in parallel. The caller counts as one.
   if (attempts == 1) return 1;
-  if (options.threads > 0) return std::min(options.threads, 8);
+  constexpr int kMostThreads = 64;
+  if (options.threads > 0) return std::min(options.threads, kMostThreads);
   const unsigned cores = std::thread::hardware_concurrency();
-  return std::clamp(static_cast<int>(cores), 1, 2);
+  return std::clamp(static_cast<int>(cores), 1, kMostThreads);
 }
 
 }  // namespace
 
 PlacementOutcome RunPlacementEngine(const PuzzleRecord& puzzle, const ShapeRecord& shape,
-                                    const PlacementOptions& options, const ScreenFunction& screen,
+                                    const PlacementOptions& options, const AttemptScreen& screen,
                                     CandidateSlots& slots, PlacementProgress* progress) {
   PlacementOutcome out;
   // Without a seed of its own a run takes one from the program-wide source, which tests seed.
@@ -232,6 +263,7 @@ PlacementOutcome RunPlacementEngine(const PuzzleRecord& puzzle, const ShapeRecor
     }
   }
   out.attemptCounter = counter;
+  out.threads = pipeline.Threads();
   return out;
 }
 

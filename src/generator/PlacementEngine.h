@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <type_traits>
 
 #include "session/CandidateSlots.h"
 #include "storage/PuzzleRecord.h"
@@ -13,6 +14,7 @@
 
 namespace gw {
 
+class OffensiveScreen;
 struct SettingsValues;
 
 // Row and column step of each direction, indexed 1..8 as the direction numbers (Up .. Up Left).
@@ -30,14 +32,11 @@ struct PlacementOptions {
   bool shrink = false;
   // Seed of the run; from the clock when not given.
   std::optional<uint64_t> seed;
-  // Worker threads building tries ahead of the ranking: 0 picks one per core (at most 2).
+  // Threads building tries ahead of the ranking, the caller's included: 0 picks one per core,
+  // 1 builds everything on the caller's thread. The result is the same for any number.
   int threads = 0;
   // Screen-refused tries after which the run gives up; 0 picks RefusedTryLimit(attempts).
   int refusedLimit = 0;
-  // The screen looks for letter sequences, so a grid it refuses stays refused as letters are
-  // added: attempts may then be screened while they are built and dropped early. The result is
-  // the same; the offensive-word screen qualifies, an arbitrary test of the record does not.
-  bool screenWhilePlacing = false;
 };
 
 // Options as the editor leaves them in the settings.
@@ -49,6 +48,27 @@ int RefusedTryLimit(int attempts);
 
 // "Contains an offensive word": called from worker threads, so it must be thread-safe.
 using ScreenFunction = std::function<bool(const PuzzleRecord&)>;
+
+// What refuses a try: any test of the finished try's record, or the offensive-word screen. The
+// latter is also looked for along the lines through each word's new letters as the word is
+// placed, so that a try it refuses ends at its first offensive word rather than being built in
+// full; the finished record is screened in full all the same. It is held by reference and must
+// outlive the run.
+class AttemptScreen {
+ public:
+  AttemptScreen() = default;  // refuses nothing
+  template <class F>
+  requires std::is_invocable_r_v<bool, const F&, const PuzzleRecord&> AttemptScreen(F finished)
+      : finished_(std::move(finished)) {}
+  AttemptScreen(const OffensiveScreen& offensive);
+
+  bool Refuses(const PuzzleRecord& finished) const;
+  const OffensiveScreen* WhilePlacing() const { return offensive_; }
+
+ private:
+  ScreenFunction finished_;
+  const OffensiveScreen* offensive_ = nullptr;
+};
 
 // The progress window's side of a run. Both calls come from the thread that called the run.
 class PlacementProgress {
@@ -68,6 +88,7 @@ struct PlacementOutcome {
   bool aborted = false;
   bool refusedLimitReached = false;
   uint64_t seed = 0;  // the seed actually used
+  int threads = 1;    // threads that built tries, the caller's included
 };
 
 // Seed of try t (1-based, refused tries included) of a run: every try has its own stream, so
@@ -77,7 +98,7 @@ uint64_t TrySeed(uint64_t runSeed, int tryIndex);
 // Runs the generation for `puzzle` (words 1..wordCount, gridWidth/gridHeight set from the shape)
 // into `slots`. `puzzle` itself is not changed. `progress` may be null (a run of one attempt).
 PlacementOutcome RunPlacementEngine(const PuzzleRecord& puzzle, const ShapeRecord& shape,
-                                    const PlacementOptions& options, const ScreenFunction& screen,
+                                    const PlacementOptions& options, const AttemptScreen& screen,
                                     CandidateSlots& slots, PlacementProgress* progress = nullptr);
 
 }  // namespace gw

@@ -1,12 +1,23 @@
 // The page-drawing layer's shared conversions.
 #include "output/BaseReport.h"
 
+#include <QFileInfo>
 #include <cmath>
+
+#include "base/TextCodec.h"
 
 namespace gw {
 
 QColor FromLayoutColor(uint32_t bgr) {
   return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+QImage LoadLayoutPicture(const std::string& bitmapFile) {
+  // A damaged record's name may hold a NUL, which no file name does.
+  if (bitmapFile.empty() || bitmapFile.find('\0') != std::string::npos) return {};
+  const QString path = ToQString(bitmapFile);
+  if (!QFileInfo(path).isFile()) return {};
+  return QImage(path);
 }
 
 int TBaseReport::XI2D(double inches) const {

@@ -23,6 +23,10 @@ struct ReportFont {
 // Layout colours are stored as 0x00BBGGRR.
 QColor FromLayoutColor(uint32_t bgr);
 
+// The picture a Bitmap object's file (a Windows-1252 path) holds, in any format Qt reads; a null
+// image when the file is missing or holds no picture. The page designer shows what prints.
+QImage LoadLayoutPicture(const std::string& bitmapFile);
+
 enum class BrushStyle { Solid, Clear };
 enum class TextBackground { Transparent, Opaque };
 

@@ -1,11 +1,9 @@
 // The page job and its metafile mode.
 #include "output/PageJob.h"
 
-#include <QFileInfo>
 #include <cmath>
 #include <memory>
 
-#include "base/TextCodec.h"
 #include "output/Renderers.h"
 
 namespace gw {
@@ -86,8 +84,7 @@ Pictures LoadPictures(const PageLayout& layout) {
   for (int i = 0; i < UsedObjectCount(layout); ++i) {
     const LayoutObject& object = layout.objects[i];
     if (object.kind != kKindBitmap || object.bitmapFile.Empty()) continue;
-    const QString path = ToQString(object.bitmapFile.Get());
-    if (QFileInfo(path).isFile()) out.byObject[i].load(path);
+    out.byObject[i] = LoadLayoutPicture(object.bitmapFile.Get());
     if (out.byObject[i].isNull()) out.missing = true;
   }
   return out;

@@ -5,6 +5,5 @@
 namespace gw::feature {
 
 constexpr bool kLayoutLibrary = true;  // Page Layout, the editor's Change Layout
-constexpr bool kPageDesigner = false;  // the layout library's New, Modify and Copy
 
 }  // namespace gw::feature

@@ -1,7 +1,6 @@
 // Shape Creator: the shape editor dialog.
 #include "shapes/DoShapes.h"
 
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,14 +222,9 @@ void TDoShapes::HeightEditExit() {
 }
 
 bool TDoShapes::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && !closing_ && isVisible()) {
-    // Only moving to another control of this dialog counts as leaving the box; a message box
-    // or another window taking the focus does not.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-      if (watched == widthEdit_) WidthEditExit();
-      if (watched == heightEdit_) HeightEditExit();
-    }
+  if (LeavesForAnotherControl(event) && !closing_ && isVisible()) {
+    if (watched == widthEdit_) WidthEditExit();
+    if (watched == heightEdit_) HeightEditExit();
   }
   return QDialog::eventFilter(watched, event);
 }

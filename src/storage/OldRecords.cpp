@@ -81,6 +81,10 @@ void ConvertOldPuzzle(const OldPuzzleRecord& old, const PageLayout& layout, Puzz
 }
 
 OpResult ReadQlxFile(const std::string& file, OldPuzzleRecord& out) {
+  // A folder or a pipe under the name is not a puzzle file (and a pipe would block the open).
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec))
+    return OpResult::Failure("Puzzle could not be imported.", "Error");
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), std::fclose);
   if (!f) return OpResult::Failure("Puzzle could not be imported.", "Error");
   const OpResult corrupt =

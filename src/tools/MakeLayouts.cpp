@@ -1,12 +1,18 @@
 // gridwright-make --layouts: lists the page layout library and imports, exports, deletes and
-// marks the default layout, as the program's layout library dialog does.
+// marks the default layout, as the program's layout library dialog does, and adds or replaces a
+// layout made from a readable description, as the page designer saves one.
+#include <fstream>
 #include <iostream>
+#include <memory>
+#include <sstream>
 
 #include "base/AppPaths.h"
 #include "base/IoError.h"
 #include "base/Settings.h"
 #include "base/SettingsFile.h"
+#include "layouts/LayoutDesign.h"
 #include "layouts/LayoutLibrary.h"
+#include "tools/LayoutText.h"
 #include "tools/MakeCommands.h"
 
 namespace gw::cli {
@@ -17,6 +23,23 @@ int Failed(const OpResult& result) {
   return Fail(result.caption == "Disk Error" ? kCannotDo : kBadInput, result.message);
 }
 
+// The layout of a description file, or a message saying what is wrong with it.
+std::unique_ptr<PageLayout> ReadDescription(const std::string& file, std::string& error) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    error = file + ": cannot be read";
+    return nullptr;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+  auto layout = std::make_unique<PageLayout>();
+  if (!ParseLayoutText(text.str(), *layout, error)) {
+    error = file + ": " + error;
+    return nullptr;
+  }
+  return layout;
+}
+
 }  // namespace
 
 int RunLayouts(const Args& args) {
@@ -25,11 +48,12 @@ int RunLayouts(const Args& args) {
   std::optional<long> record;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const bool takesRecord = a == "--export" || a == "--delete" || a == "--default";
+    const bool takesRecord =
+        a == "--export" || a == "--delete" || a == "--default" || a == "--replace";
     size_t values = 0;
-    if (a == "--export")
+    if (a == "--export" || a == "--replace")
       values = 2;
-    else if (takesRecord || a == "--library" || a == "--import")
+    else if (takesRecord || a == "--library" || a == "--import" || a == "--add")
       values = 1;
     else
       return UsageError("unknown option " + a);
@@ -40,13 +64,14 @@ int RunLayouts(const Args& args) {
       continue;
     }
     if (!action.empty())
-      return UsageError("one of --import, --export, --delete, --default at a time");
+      return UsageError(
+          "one of --import, --export, --delete, --default, --add, --replace at a time");
     action = a;
     if (takesRecord) {
       record = Number(args[++i], 0, 1000000);
       if (!record) return UsageError(a + " takes a record number");
     }
-    if (a == "--import" || a == "--export") file = args[++i];
+    if (a == "--import" || a == "--export" || a == "--add" || a == "--replace") file = args[++i];
   }
 
   const std::string library = LayoutLibraryPath(AppPaths{libraryDir, libraryDir});
@@ -69,6 +94,15 @@ int RunLayouts(const Args& args) {
       settings.defaultPage = DefaultAfterDelete(settings.defaultPage, *record);
     } else if (action == "--default") {
       settings.defaultPage = *record;
+    } else if (action == "--add" || action == "--replace") {
+      std::string error;
+      const std::unique_ptr<PageLayout> layout = ReadDescription(file, error);
+      if (!layout) return Fail(kBadInput, error);
+      const bool replace = action == "--replace";
+      const OpResult r = SaveDesignedLayout(
+          library, replace ? DesignerMode::Modify : DesignerMode::New, replace ? *record : -1,
+          layout->layoutName.Get(), layout->paperName.Get(), layout->zoom, *layout);
+      if (!r.ok) return Failed(r);
     }
     if (settings.defaultPage != before && !SaveSettings(SettingsFilePath(here), settings))
       return Fail(kCannotDo, "cannot write " + SettingsFilePath(here));

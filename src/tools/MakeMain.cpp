@@ -79,7 +79,7 @@ const Command kCommands[] = {
      "                       removed once converted\n"},
     {"--layouts", gw::cli::RunLayouts,
      "  gridwright-make --layouts [--library DIR] [--import FILE.PAG | --export N FILE.PAG |\n"
-     "                  --delete N | --default N]\n",
+     "                  --delete N | --default N | --add FILE.txt | --replace N FILE.txt]\n",
      "  --layouts            record number and entry of every page layout of QLFPAGE.DAT\n"
      "                       (in --library DIR, default: the program's folder), the default\n"
      "                       marked as set in QUARL3.INI of the current folder; after:\n"
@@ -87,7 +87,10 @@ const Command kCommands[] = {
      "    --export N FILE    writing layout N to an export file (replaced when it exists)\n"
      "    --delete N         removing layout N (the default stays on its layout; when N was\n"
      "                       the default, layout 0 becomes it)\n"
-     "    --default N        making layout N the one new puzzles get\n"},
+     "    --default N        making layout N the one new puzzles get\n"
+     "    --add FILE         appending a layout made from a description (the format of\n"
+     "                       data/layouts/README.md), as the page designer saves a new one\n"
+     "    --replace N FILE   writing such a layout over layout N\n"},
     {"--render", gw::cli::RunRender,
      "  gridwright-make --render FILE.QL3 RECORD|all\n"
      "                  --out FILE.pdf|.png|.svg|.bmp|.jpg|.wmf|.emf|.htm|.html\n"
@@ -125,6 +128,15 @@ const Command kCommands[] = {
      "                       puzzle's own page\n"
      "Warnings (what did not fit, missing bitmaps) go to stderr and do not change the exit\n"
      "code.\n"},
+    {"--print", gw::cli::RunPrint,
+     "  gridwright-make --print FILE.QL3 RECORD|all [--printer NAME] [--copies N]\n"
+     "                  [the print options of --render]\n",
+     "Prints record RECORD of FILE.QL3 (all: the puzzle book) through its page layout, each\n"
+     "page on its layout's paper and orientation, with the options of --render.\n"
+     "\n"
+     "  --printer NAME       an installed printer (default: the system's default printer)\n"
+     "  --copies N           copies, 1..999 (default 1)\n"
+     "Without any printer: \"No printers are defined, aborting print job.\" and exit code 3.\n"},
     {"--check-spelling", gw::cli::RunCheckSpelling,
      "  gridwright-make --check-spelling WORDFILE [--language NAME] [--sep CHAR]\n",
      "  --check-spelling WORDFILE\n"
@@ -136,15 +148,6 @@ const Command kCommands[] = {
      "  gridwright-make --synonyms WORD [--language american|british]\n",
      "  --synonyms WORD      the meanings of WORD with their synonyms, and its antonyms; exit 1\n"
      "                       when the thesaurus does not have it\n"},
-    {"--print", gw::cli::RunPrint,
-     "  gridwright-make --print FILE.QL3 RECORD|all [--printer NAME] [--copies N]\n"
-     "                  [the print options of --render]\n",
-     "Prints record RECORD of FILE.QL3 (all: the puzzle book) through its page layout, each\n"
-     "page on its layout's paper and orientation, with the options of --render.\n"
-     "\n"
-     "  --printer NAME       an installed printer (default: the system's default printer)\n"
-     "  --copies N           copies, 1..999 (default 1)\n"
-     "Without any printer: \"No printers are defined, aborting print job.\" and exit code 3.\n"},
 };
 
 void PrintHelp() {

@@ -1,10 +1,12 @@
 // Build-time tool: the printable user manual (PDF) from the help pages, in the order of toc.txt.
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
 #include <cstdio>
@@ -46,12 +48,12 @@ int main(int argc, char** argv) {
 
   QString html = QStringLiteral(
       "<html><body><h1 style=\"font-size:28pt\">Gridwright 98</h1>"
-      "<p style=\"font-size:16pt\">User Manual</p><h2>Contents</h2><ul>");
+      "<p style=\"font-size:16pt\">User Manual</p><h2>Contents</h2>");
   for (const gw::HelpTopic& t : topics)
-    html += QStringLiteral("<li style=\"margin-left:%1px\">%2</li>")
-                .arg(t.depth * 20)
-                .arg(QString::fromStdString(t.title).toHtmlEscaped());
-  html += QStringLiteral("</ul>");
+    html +=
+        QStringLiteral("<p style=\"-qt-block-indent:%1; margin-top:0; margin-bottom:2px\">%2</p>")
+            .arg(t.depth)
+            .arg(QString::fromStdString(t.title).toHtmlEscaped());
   for (const gw::HelpTopic& t : topics) {
     const QString page = ReadText(dir + QLatin1Char('/') + QString::fromStdString(t.page));
     if (page.isEmpty()) {
@@ -73,6 +75,25 @@ int main(int argc, char** argv) {
   doc.setDefaultStyleSheet(
       QStringLiteral("h1 { font-size: 18pt; } h2 { font-size: 14pt; } h3 { font-size: 12pt; } "
                      "img { max-width: 100%; } .key { font-family: 'Liberation Mono'; }"));
+  // The text column of a letter page with the margins below, in the document's pixels.
+  constexpr int kTextColumnPixels = 540;
+  // The document loads no files itself: hand it every picture the pages show.
+  static const QRegularExpression picture(QStringLiteral("<img[^>]*src=\"([^\"]+)\""));
+  QStringList sources;
+  for (auto it = picture.globalMatch(html); it.hasNext();) sources << it.next().captured(1);
+  sources.removeDuplicates();
+  for (const QString& src : sources) {
+    const QImage image(dir + QLatin1Char('/') + src);
+    if (image.isNull()) {
+      std::fprintf(stderr, "make_manual: cannot read the picture %s\n", qPrintable(src));
+      return 2;
+    }
+    doc.addResource(QTextDocument::ImageResource, QUrl(src), image);
+    // Wide windows are drawn smaller to stay inside the page's text column.
+    if (image.width() > kTextColumnPixels)
+      html.replace(QStringLiteral("src=\"%1\"").arg(src),
+                   QStringLiteral("width=\"%1\" src=\"%2\"").arg(kTextColumnPixels).arg(src));
+  }
   doc.setHtml(html);
 
   QPdfWriter pdf(out);

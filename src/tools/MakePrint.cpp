@@ -17,34 +17,21 @@ struct PrintRequest {
 
 // Parses the arguments after --print; a message when they are not usable.
 std::optional<std::string> Parse(const Args& args, PrintRequest& r) {
-  std::vector<std::string> positional;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a.rfind("--", 0) != 0) {
-      positional.push_back(a);
-      continue;
-    }
-    std::optional<std::string> problem;
-    if (TakePageOption(args, i, r.page, problem)) {
-      if (problem) return problem;
-    } else if (a == "--printer" || a == "--copies") {
-      if (i + 1 >= args.size()) return a + " needs a value";
-      const std::string& v = args[++i];
-      if (a == "--printer") {
-        r.printer = v;
-      } else {
-        const auto n = Number(v, 1, 999);
-        if (!n) return "--copies takes 1 to 999";
-        r.copies = *n;
-      }
+  const auto own = [&r](const Args& a, size_t& i, std::optional<std::string>& problem) {
+    if (a[i] != "--printer" && a[i] != "--copies") return false;
+    const bool printer = a[i] == "--printer";
+    const std::string* v = OptionValue(a, i, problem);
+    if (!v) return true;
+    if (printer) {
+      r.printer = *v;
+    } else if (const auto n = Number(*v, 1, 999)) {
+      r.copies = *n;
     } else {
-      return "unknown option " + a;
+      problem = "--copies takes 1 to 999";
     }
-  }
-  if (positional.size() != 2) return "--print takes a group file and a record number or all";
-  r.page.group = positional[0];
-  r.page.record = positional[1];
-  return std::nullopt;
+    return true;
+  };
+  return ParsePageArgs(args, "--print", r.page, own);
 }
 
 }  // namespace

@@ -187,13 +187,10 @@ MakeOutcome MakeAndSave(const MakeRequest& request) {
   options.attempts = static_cast<int>(request.attempts);
   options.shrink = request.shrink;
   options.seed = request.seed;
-  options.screenWhilePlacing = true;
   const std::vector<std::string> entries = EntriesClearOfWords(LoadOffensiveList(paths), *puzzle);
   const OffensiveScreen screen(entries);
   CandidateSlots candidates;
-  const PlacementOutcome run = RunPlacementEngine(
-      *puzzle, shape, options, [&screen](const PuzzleRecord& p) { return screen.Finds(p); },
-      candidates);
+  const PlacementOutcome run = RunPlacementEngine(*puzzle, shape, options, screen, candidates);
   // The cap on screen-refused tries ends a run that the screen would otherwise never let finish.
   const std::string refused = "offensive-word screening refused " +
                               std::to_string(run.refusedTries) + " attempts and the run stopped";

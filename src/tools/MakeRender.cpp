@@ -28,42 +28,31 @@ struct RenderRequest {
 
 // Parses the arguments after --render; a message when they are not usable.
 std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
-  std::vector<std::string> positional;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a.rfind("--", 0) != 0) {
-      positional.push_back(a);
-      continue;
-    }
-    std::optional<std::string> problem;
-    if (TakePageOption(args, i, r.page, problem)) {
-      if (problem) return problem;
-    } else if (a == "--out" || a == "--dpi" || a == "--quality" || a == "--pixel-format" ||
-               a == "--web-title" || a == "--header") {
-      if (i + 1 >= args.size()) return a + " needs a value";
-      const std::string& v = args[++i];
-      if (a == "--out") {
-        r.out = v;
-      } else if (a == "--web-title") {
-        r.webTitle = KeptWebTitle(FromQString(QString::fromLocal8Bit(v.c_str())));
-      } else if (a == "--header") {
-        r.header = KeptBlockText(FromQString(QString::fromLocal8Bit(v.c_str())));
-      } else if (a == "--quality") {
-        if (!(r.quality = Number(v, 1, 100))) return "--quality takes 1 to 100";
-      } else if (a == "--pixel-format") {
-        if (!(r.pixelFormat = Number(v, 1, 2))) return "--pixel-format takes 1 or 2";
-      } else {
-        const auto n = Number(v, 30, 600);
-        if (!n) return "--dpi takes 30 to 600";
-        r.dpi = *n;
-      }
+  const auto own = [&r](const Args& a, size_t& i, std::optional<std::string>& problem) {
+    const std::string& name = a[i];
+    if (name != "--out" && name != "--dpi" && name != "--quality" && name != "--pixel-format" &&
+        name != "--web-title" && name != "--header")
+      return false;
+    const std::string* v = OptionValue(a, i, problem);
+    if (!v) return true;
+    if (name == "--out") {
+      r.out = *v;
+    } else if (name == "--web-title") {
+      r.webTitle = KeptWebTitle(FromQString(QString::fromLocal8Bit(v->c_str())));
+    } else if (name == "--header") {
+      r.header = KeptBlockText(FromQString(QString::fromLocal8Bit(v->c_str())));
+    } else if (name == "--quality") {
+      if (!(r.quality = Number(*v, 1, 100))) problem = "--quality takes 1 to 100";
+    } else if (name == "--pixel-format") {
+      if (!(r.pixelFormat = Number(*v, 1, 2))) problem = "--pixel-format takes 1 or 2";
+    } else if (const auto n = Number(*v, 30, 600)) {
+      r.dpi = *n;
     } else {
-      return "unknown option " + a;
+      problem = "--dpi takes 30 to 600";
     }
-  }
-  if (positional.size() != 2) return "--render takes a group file and a record number or all";
-  r.page.group = positional[0];
-  r.page.record = positional[1];
+    return true;
+  };
+  if (auto problem = ParsePageArgs(args, "--render", r.page, own)) return problem;
   if (r.out.empty()) return "--out is required";
   std::string ext = std::filesystem::path(r.out).extension().string();
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -43,8 +43,6 @@ PrintOptions OptionsFor(const PuzzleRecord& puzzle, const SettingsValues& settin
   return o;
 }
 
-}  // namespace
-
 bool TakePageOption(const Args& args, size_t& i, PageArgs& r, std::optional<std::string>& problem) {
   const std::string& a = args[i];
   bool* flag = a == "--answer-key"    ? &r.answerKey
@@ -63,11 +61,9 @@ bool TakePageOption(const Args& args, size_t& i, PageArgs& r, std::optional<std:
   if (a != "--words" && a != "--columns" && a != "--first" && a != "--last" && a != "--seed" &&
       a != "--layout" && a != "--library")
     return false;
-  if (i + 1 >= args.size()) {
-    problem = a + " needs a value";
-    return true;
-  }
-  const std::string& v = args[++i];
+  const std::string* value = OptionValue(args, i, problem);
+  if (!value) return true;
+  const std::string& v = *value;
   if (a == "--words") {
     static const char* const kForms[] = {"normal", "clues", "scrambled", "partial"};
     r.wordOption.reset();
@@ -93,6 +89,35 @@ bool TakePageOption(const Args& args, size_t& i, PageArgs& r, std::optional<std:
       r.seed = seed;
   }
   return true;
+}
+
+}  // namespace
+
+const std::string* OptionValue(const Args& args, size_t& i, std::optional<std::string>& problem) {
+  if (i + 1 >= args.size()) {
+    problem = args[i] + " needs a value";
+    return nullptr;
+  }
+  return &args[++i];
+}
+
+std::optional<std::string> ParsePageArgs(const Args& args, const std::string& command, PageArgs& r,
+                                         const OwnOption& own) {
+  std::vector<std::string> positional;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i].rfind("--", 0) != 0) {
+      positional.push_back(args[i]);
+      continue;
+    }
+    std::optional<std::string> problem;
+    if (!TakePageOption(args, i, r, problem) && !own(args, i, problem))
+      return "unknown option " + args[i];
+    if (problem) return problem;
+  }
+  if (positional.size() != 2) return command + " takes a group file and a record number or all";
+  r.group = positional[0];
+  r.record = positional[1];
+  return std::nullopt;
 }
 
 int LoadPagePuzzles(const PageArgs& r, PagePuzzles& out) {

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,9 +28,16 @@ struct PageArgs {
   std::string libraryDir = DefaultLibraryDir();
 };
 
-// Takes args[i] (and its value, moving i onto it) when it is a page option. Returns false when it
-// is not one; `problem` tells what is wrong with a page option's value.
-bool TakePageOption(const Args& args, size_t& i, PageArgs& r, std::optional<std::string>& problem);
+// Takes args[i] (and its value, moving i onto it) when it is one of the command's own options;
+// false when it is not one. `problem` tells what is wrong with its value.
+using OwnOption =
+    std::function<bool(const Args& args, size_t& i, std::optional<std::string>& problem)>;
+// Parses a page command's arguments: GROUP and RECORD, the page options and the command's own;
+// a message when they are not usable.
+std::optional<std::string> ParsePageArgs(const Args& args, const std::string& command, PageArgs& r,
+                                         const OwnOption& own);
+// The value after option args[i], moving i onto it; nothing (and `problem` set) when missing.
+const std::string* OptionValue(const Args& args, size_t& i, std::optional<std::string>& problem);
 
 // The puzzles of RECORD (one, or every one for "all"), each with the --layout page when given.
 struct PagePuzzles {

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -215,6 +216,12 @@ void MoveToDesign(QWidget* control, const QRect& design) {
   if (!control->property(kDesignFont).isValid())
     control->setProperty(kDesignFont, FontPixels(control));
   Restore(control, FormPercent(control));
+}
+
+bool LeavesForAnotherControl(const QEvent* event) {
+  if (event->type() != QEvent::FocusOut) return false;
+  const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 void ApplyFonts(QWidget* form) {

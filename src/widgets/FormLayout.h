@@ -7,6 +7,7 @@
 #include <QString>
 #include <string>
 
+class QEvent;
 class QWidget;
 
 namespace gw {
@@ -52,6 +53,10 @@ T* Named(T* widget, const char* name, const QRect& design) {
   widget->setGeometry(design);
   return widget;
 }
+// Whether `event` is a box losing the focus to another control of its window: the moment a box's
+// value is checked. A message box, a menu or another window taking the focus does not count.
+bool LeavesForAnotherControl(const QEvent* event);
+
 // Gives every control the user's font for its class (name, style and, where listed, colour).
 void ApplyFonts(QWidget* form);
 

@@ -443,26 +443,6 @@ TEST_F(MainWinTest, LanguageItemsFollowTheInstalledFiles) {
   EXPECT_EQ(saved.thesaurus, 3);
 }
 
-TEST_F(MainWinTest, NoDictionaryOrThesaurusAtAllDisablesEveryLanguageItem) {
-  test::TempDir empty;
-  paths_.dictionaryDir = paths_.thesaurusDir = empty.Path();
-  test::WriteText(dir_.File("QUARL3.INI"), "[Misc]\r\nDictionary=9\r\nThesaurus=3\r\n");
-  TMainWin win(paths_);
-  EXPECT_EQ(AppSettings().dictionary, 0);
-  EXPECT_EQ(AppSettings().thesaurus, 0);
-  for (const char* item :
-       {"DictionaryChooseItem", "DictionaryAmericanItem", "DictionaryBritishItem",
-        "DictionarySpanishItem", "DictionaryItalianItem", "DictionaryFrenchItem",
-        "DictionaryGermanItem", "DictionaryDutchItem", "DictionarySwedishItem", "AddDictionaryItem",
-        "ExcludeDictionaryItem", "ThesaurusChooseItem", "ThesaurusAmericanItem",
-        "ThesaurusBritishItem"}) {
-    EXPECT_FALSE(Enabled(win, item)) << item;
-    EXPECT_FALSE(Checked(win, item)) << item;
-  }
-  win.DictionaryClick(9);
-  EXPECT_EQ(AppSettings().dictionary, 0);
-}
-
 TEST_F(MainWinTest, PrintPuzzleOpensThePrintOptionsOnACopyOfAGeneratedPuzzleOnly) {
   Add("Animals", "Draft");  // its word list was never made into a puzzle
   PuzzleRecord zoo;
@@ -517,6 +497,26 @@ TEST_F(MainWinTest, PrintPuzzleOpensThePrintOptionsOnACopyOfAGeneratedPuzzleOnly
   EXPECT_FALSE(Enabled(win, "PrintPuzzleItem"));
   EXPECT_FALSE(win.findChild<QToolButton*>("SpeedPrint")->isEnabled());
   EXPECT_TRUE(Enabled(win, "PrinterSetupItem"));
+}
+
+TEST_F(MainWinTest, NoDictionaryOrThesaurusAtAllDisablesEveryLanguageItem) {
+  test::TempDir empty;
+  paths_.dictionaryDir = paths_.thesaurusDir = empty.Path();
+  test::WriteText(dir_.File("QUARL3.INI"), "[Misc]\r\nDictionary=9\r\nThesaurus=3\r\n");
+  TMainWin win(paths_);
+  EXPECT_EQ(AppSettings().dictionary, 0);
+  EXPECT_EQ(AppSettings().thesaurus, 0);
+  for (const char* item :
+       {"DictionaryChooseItem", "DictionaryAmericanItem", "DictionaryBritishItem",
+        "DictionarySpanishItem", "DictionaryItalianItem", "DictionaryFrenchItem",
+        "DictionaryGermanItem", "DictionaryDutchItem", "DictionarySwedishItem", "AddDictionaryItem",
+        "ExcludeDictionaryItem", "ThesaurusChooseItem", "ThesaurusAmericanItem",
+        "ThesaurusBritishItem"}) {
+    EXPECT_FALSE(Enabled(win, item)) << item;
+    EXPECT_FALSE(Checked(win, item)) << item;
+  }
+  win.DictionaryClick(9);
+  EXPECT_EQ(AppSettings().dictionary, 0);
 }
 
 }  // namespace

@@ -60,6 +60,20 @@ TEST(TextUtils, ReadNumberTakesTheLeadingNumber) {
   EXPECT_EQ(ReadNumber("99999999999999999999"), 0x7FFFFFFF);
 }
 
+TEST(TextUtils, DecimalAndWholeBoxesTakeTheWholeTextOrNothing) {
+  EXPECT_EQ(ReadDecimal(" 8.5 "), 8.5);
+  EXPECT_EQ(ReadDecimal("+3"), 3.0);
+  EXPECT_EQ(ReadDecimal("-0.25"), -0.25);
+  EXPECT_EQ(ReadDecimal("1e1"), 10.0);
+  EXPECT_EQ(ReadWhole(" 7 "), 7);
+  EXPECT_EQ(ReadWhole("-2"), -2);
+  // Unlike the leading number of ReadNumber, anything left over makes the text unreadable.
+  for (const char* bad : {"", "  ", "8.5in", "8,5", ".", "+", "+-1", "inf", "nan", "1e999"})
+    EXPECT_FALSE(ReadDecimal(bad)) << bad;
+  for (const char* bad : {"", "3.0", "7x", "x7", "99999999999999999999"})
+    EXPECT_FALSE(ReadWhole(bad)) << bad;
+}
+
 TEST(TextUtils, CopyNameRule) {
   EXPECT_EQ(CopyName("Heart", 50), "Heart (2)");
   EXPECT_EQ(CopyName("Heart (2)", 50), "Heart (3)");

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -11,6 +12,7 @@
 
 #include "app/MainWin.h"
 #include "base/Settings.h"
+#include "designer/DoPages.h"
 #include "designer/ListPages.h"
 #include "layouts/LayoutLibrary.h"
 #include "layouts/LayoutTables.h"
@@ -132,9 +134,10 @@ TEST_F(ListPagesTest, ListsSortedEntriesMarksTheDefaultAndDrawsTheClickedOne) {
             (std::vector<std::string>{"Booklet (A5)  <<DEFAULT>>", "Worksheet (Letter)"}));
   EXPECT_EQ(SelectedRow(*d), 0);
   EXPECT_TRUE(Holds(*d, 1));
-  // Managing the library selects nothing for anyone; the designer's commands wait for it.
-  for (const char* name : {"SelectButton", "NewButton", "ModifyButton", "CopyButton"})
-    EXPECT_FALSE(Enabled(*d, name)) << name;
+  // Managing the library selects nothing for anyone; the designer's commands are there.
+  EXPECT_FALSE(Enabled(*d, "SelectButton"));
+  for (const char* name : {"NewButton", "ModifyButton", "CopyButton"})
+    EXPECT_TRUE(Enabled(*d, name)) << name;
 
   ClickRow(*d, 1);  // a Letter page with its title band on top
   EXPECT_TRUE(Holds(*d, 0));
@@ -278,6 +281,71 @@ TEST_F(ListPagesTest, PickingCopiesTheChosenRecordAndExitCopiesNothing) {
   d->SelectButtonClick();
   EXPECT_EQ(d->result(), QDialog::Accepted);
   EXPECT_EQ(std::memcmp(&target, Stored(1).get(), kRecord), 0);
+}
+
+// Answers the page designer once it is up: names the layout and saves, or cancels.
+void InDesigner(const char* name, bool save, DesignerMode* mode = nullptr) {
+  QTimer::singleShot(0, [=] {
+    auto* d = qobject_cast<TDoPages*>(QApplication::activeModalWidget());
+    if (!d) {
+      ADD_FAILURE() << "the designer did not open";
+      return;
+    }
+    if (mode) *mode = d->Layout().objectCount > 0 ? DesignerMode::Modify : DesignerMode::New;
+    d->findChild<QLineEdit*>("Title")->setText(QString::fromLatin1(name));
+    save ? d->SaveButtonClick() : d->CancelButtonClick();
+  });
+}
+
+TEST_F(ListPagesTest, NewModifyAndCopyOpenTheDesignerAndShowWhatItSaved) {
+  AppSettings().zoom = kZoomSmall;  // the zoom the test layouts are drawn in
+  auto d = Open();
+  EXPECT_EQ(seams_.Single(), "No saved page layouts could be found.");
+  for (const char* name : {"ModifyButton", "CopyButton"}) EXPECT_FALSE(Enabled(*d, name)) << name;
+
+  // New on an empty library: the first record, selected and drawn, and the buttons come alive.
+  InDesigner("Fresh", true);
+  d->NewButtonClick();
+  EXPECT_EQ(Items(*d), (std::vector<std::string>{"Fresh (Letter)  <<DEFAULT>>"}));
+  EXPECT_EQ(d->SelectedIndex(), 0);
+  EXPECT_TRUE(Holds(*d, 0));
+  for (const char* name : {"ModifyButton", "CopyButton", "DeleteButton", "ExportButton"})
+    EXPECT_TRUE(Enabled(*d, name)) << name;
+
+  Add("Alpha");  // record 1
+  d->LoadInLayouts();
+  ClickRow(*d, 0);  // Alpha, record 1
+
+  // Copy: the designer gets the copy name and appends; the copy is selected.
+  QTimer::singleShot(0, [] {
+    auto* designer = qobject_cast<TDoPages*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(designer);
+    EXPECT_EQ(designer->findChild<QLineEdit*>("Title")->text().toStdString(), "Alpha (2)");
+    designer->SaveButtonClick();
+  });
+  d->CopyButtonClick();
+  EXPECT_EQ(test::FileSize(Library()), 3 * kRecord);
+  EXPECT_EQ(d->SelectedIndex(), 2);
+  EXPECT_EQ(Stored(2)->layoutName.Get(), "Alpha (2)");
+  EXPECT_EQ(std::memcmp(&Stored(2)->objects[0], &Stored(1)->objects[0], sizeof(LayoutObject)), 0);
+
+  // Modify writes over the selected record and keeps it selected; Cancel changes nothing.
+  DesignerMode opened = DesignerMode::New;
+  InDesigner("Beta", true, &opened);
+  d->ModifyButtonClick();
+  EXPECT_EQ(opened, DesignerMode::Modify) << "opened on the selected layout";
+  EXPECT_EQ(test::FileSize(Library()), 3 * kRecord);
+  EXPECT_EQ(Stored(2)->layoutName.Get(), "Beta");
+  EXPECT_EQ(d->SelectedIndex(), 2);
+  EXPECT_EQ(Items(*d)[1], "Beta (Letter)");
+
+  const std::vector<char> before = test::ReadBytes(Library());
+  InDesigner("Gamma", false);
+  d->NewButtonClick();
+  InDesigner("Gamma", false);
+  d->ModifyButtonClick();
+  EXPECT_EQ(test::ReadBytes(Library()), before);
+  EXPECT_EQ(d->SelectedIndex(), 2);
 }
 
 TEST_F(ListPagesTest, TheMainWindowOpensItToManageTheLibrary) {

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cstring>
 #include <filesystem>
 #include <set>
 
@@ -188,6 +189,73 @@ TEST(OffensiveScreen, AgreesWithTheReferenceOnRandomGrids) {
   }
   EXPECT_GT(hits, 300);
   EXPECT_GT(misses, 300);
+}
+
+// The look along a word's new letters while a grid is built: with the grid clean before the
+// word was written, it must find exactly what a whole screen of the entries without spaces
+// finds after, whichever end of the word it starts from.
+TEST(OffensiveScreen, FindsThroughAWordWhatTheWholeScreenFinds) {
+  Rng rng(77);
+  const char letters[] = "ABCDEF";
+  const int steps[8][2] = {{-1, 0}, {-1, 1}, {0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1}};
+  int hits = 0, misses = 0, gapsOnly = 0;
+  for (int round = 0; round < 8000; ++round) {
+    std::vector<std::string> entries(static_cast<size_t>(1 + rng.Random(5))), solid;
+    for (std::string& e : entries) {
+      e.resize(static_cast<size_t>(2 + rng.Random(5)));
+      for (char& ch : e) ch = rng.Random(6) == 0 ? ' ' : letters[rng.Random(6)];
+      if (e.find(' ') == std::string::npos) solid.push_back(e);
+    }
+    const int width = 1 + rng.Random(20), height = 1 + rng.Random(20);
+    auto before = test::BlankPuzzle(width, height);
+    for (int r = 1; r <= height; ++r)
+      for (int c = 1; c <= width; ++c)
+        if (rng.Random(3) != 0)
+          before->Letter(CellIndex(r, c)) = static_cast<uint8_t>(letters[rng.Random(6)]);
+    // A word along a line: random letters or often an entry's, crossing letters already there
+    // now and then (those cells are not new).
+    const auto& step = steps[rng.Random(8)];
+    const std::string spelt =
+        !solid.empty() && rng.Random(2) == 0
+            ? solid[static_cast<size_t>(rng.Random(static_cast<int>(solid.size())))]
+            : "";
+    const int row = 1 + rng.Random(height), column = 1 + rng.Random(width);
+    auto after = std::make_unique<PuzzleRecord>(*before);
+    int count = 0;
+    uint32_t fresh = 0;
+    for (int r = row, c = column, k = 1 + rng.Random(8);
+         count < k && r >= 1 && r <= height && c >= 1 && c <= width;
+         ++count, r += step[0], c += step[1]) {
+      if (before->Letter(CellIndex(r, c)) != ' ' && rng.Random(3) == 0) continue;
+      before->Letter(CellIndex(r, c)) = ' ';
+      after->Letter(CellIndex(r, c)) =
+          static_cast<uint8_t>(spelt.empty() ? letters[rng.Random(6)]
+                                             : spelt[static_cast<size_t>(count) % spelt.size()]);
+      fresh |= 1u << count;
+    }
+    const OffensiveScreen screen(entries), solidOnly(solid);
+    if (solidOnly.FindsInPlacedLetters(*before)) continue;
+
+    const bool expected = solidOnly.FindsInPlacedLetters(*after);
+    FramedGrid framed;
+    std::memset(framed.cells, ' ', sizeof framed.cells);
+    for (int r = 1; r <= height; ++r)
+      for (int c = 1; c <= width; ++c)
+        framed.cells[FramedGrid::Index(r, c)] = after->Letter(CellIndex(r, c));
+    const uint8_t* first = framed.cells + FramedGrid::Index(row, column);
+    const int stride = FramedGrid::Step(step[0], step[1]);
+    ASSERT_EQ(screen.FindsThroughWord(first, stride, fresh), expected) << "round " << round;
+    // The same word read from its other end.
+    uint32_t backwards = 0;
+    for (int j = 0; j < count; ++j) backwards |= (fresh >> j & 1) << (count - 1 - j);
+    ASSERT_EQ(screen.FindsThroughWord(first + (count - 1) * stride, -stride, backwards), expected)
+        << "round " << round;
+    (expected ? hits : misses) += 1;
+    gapsOnly += !expected && screen.FindsInPlacedLetters(*after);
+  }
+  EXPECT_GT(hits, 250);
+  EXPECT_GT(misses, 1000);
+  EXPECT_GT(gapsOnly, 300);  // entries with spaces were there to be found, and left alone
 }
 
 TEST(OffensiveFilter, EntriesThePuzzleWordsSpellAreLeftOut) {

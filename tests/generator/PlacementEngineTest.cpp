@@ -24,7 +24,7 @@ struct Generated {
 };
 
 Generated Generate(const PuzzleRecord& puzzle, const ShapeRecord& shape, const PlacementOptions& o,
-                   const ScreenFunction& screen = {}, PlacementProgress* progress = nullptr) {
+                   const AttemptScreen& screen = {}, PlacementProgress* progress = nullptr) {
   Generated run;
   run.outcome = RunPlacementEngine(puzzle, shape, o, screen, *run.slots, progress);
   return run;

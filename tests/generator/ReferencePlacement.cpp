@@ -180,7 +180,7 @@ struct Reference {
 }  // namespace
 
 PlacementOutcome ReferenceRun(const PuzzleRecord& puzzle, const ShapeRecord& shape,
-                              const PlacementOptions& options, const ScreenFunction& screen,
+                              const PlacementOptions& options, const AttemptScreen& screen,
                               CandidateSlots& slots, PlacementProgress* progress) {
   PlacementOutcome out;
   out.seed = *options.seed;
@@ -200,7 +200,7 @@ PlacementOutcome ReferenceRun(const PuzzleRecord& puzzle, const ShapeRecord& sha
     ++out.tries;
     ref.rng.Seed(TrySeed(out.seed, out.tries));
     const int n = ref.Attempt(*preRun);
-    if (screen && screen(*work)) {
+    if (screen.Refuses(*work)) {
       counter = counter - 1;
       ++out.refusedTries;
     } else {

@@ -8,7 +8,7 @@ namespace gw::test {
 // One try after the other on the caller's thread: bubble sorts, a cell-by-cell start scan and
 // slot copies, with the same per-try random streams as the engine.
 PlacementOutcome ReferenceRun(const PuzzleRecord& puzzle, const ShapeRecord& shape,
-                              const PlacementOptions& options, const ScreenFunction& screen,
+                              const PlacementOptions& options, const AttemptScreen& screen,
                               CandidateSlots& slots, PlacementProgress* progress = nullptr);
 
 }  // namespace gw::test

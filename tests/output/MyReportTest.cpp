@@ -113,8 +113,6 @@ TEST_F(MyReportTest, OpensWithTheSavedOptionsWhereTheLayoutHasNoSay) {
   EXPECT_EQ(Edit(*w, "LastLetters")->text().toStdString(), "0");
   EXPECT_EQ(s.lastLetters, 0);
   EXPECT_TRUE(Edit(*w, "FirstLetters")->isEnabled());
-  EXPECT_FALSE(Box(*w, "ClueUnderscore")->isEnabled());
-  EXPECT_TRUE(Box(*w, "PartialUnderscore")->isEnabled());
 
   // The thumbnail shows the page: white paper and the words object's teal.
   const QImage& img = w->Thumbnail();

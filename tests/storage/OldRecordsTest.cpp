@@ -1,5 +1,6 @@
 // The previous version's records: their layout, their conversion and defensive reading.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
@@ -168,6 +169,11 @@ TEST(OldRecords, QlxFilesAreCheckedBeforeAnythingIsTaken) {
   }
   auto out = test::Zeroed<OldPuzzleRecord>();
   EXPECT_EQ(ReadQlxFile(dir.File("missing.qlx"), *out).message, "Puzzle could not be imported.");
+  // A folder, or a pipe nobody writes to (which would block a plain open), is no puzzle file.
+  std::filesystem::create_directory(dir.File("folder.qlx"));
+  EXPECT_EQ(ReadQlxFile(dir.File("folder.qlx"), *out).message, "Puzzle could not be imported.");
+  ASSERT_EQ(mkfifo(dir.File("pipe.qlx").c_str(), 0600), 0);
+  EXPECT_EQ(ReadQlxFile(dir.File("pipe.qlx"), *out).message, "Puzzle could not be imported.");
 }
 
 TEST(OldRecords, ScansCountDamagedRecordsAndATrailingFragment) {

@@ -15,7 +15,14 @@
 #include "app/UserManual.h"
 #include "base/Settings.h"
 #include "base/TextCodec.h"
+#include "designer/DoPages.h"
 #include "designer/ListPages.h"
+#include "designer/ObjectBorders.h"
+#include "designer/ObjectFill.h"
+#include "designer/ObjectProp.h"
+#include "designer/ObjectProp2.h"
+#include "designer/SizeLocation.h"
+#include "designer/TextInput.h"
 #include "editor/DoIntChars.h"
 #include "editor/Import.h"
 #include "editor/MyExport.h"
@@ -35,6 +42,7 @@
 #include "language/Thes2Sugs.h"
 #include "language/ThesSuggestions.h"
 #include "language/UserLexicon.h"
+#include "layouts/LayoutLibrary.h"
 #include "output/DoMeta.h"
 #include "output/MyHtml.h"
 #include "output/MyPreview.h"
@@ -96,6 +104,25 @@ GalleryContext::~GalleryContext() {
   QResource::unregisterResource(QString::fromStdString(dir_.File("QUARL.HLP")),
                                 QStringLiteral("/gallery-help"));
 }
+
+namespace {
+
+// A starter layout of the library, as the designer and its dialogs are opened on it.
+const PageLayout& StarterLayout(GalleryContext& c) {
+  static PageLayout layout;
+  LoadLayout(LayoutLibraryPath(c.Paths()), 0, layout);
+  return layout;
+}
+
+// The first object of `kind` in the starter layout.
+LayoutObject StarterObject(GalleryContext& c, int kind) {
+  const PageLayout& layout = StarterLayout(c);
+  for (int i = 0; i < UsedObjectCount(layout); ++i)
+    if (layout.objects[i].kind == kind) return layout.objects[i];
+  return layout.objects[0];
+}
+
+}  // namespace
 
 void SetScale(double scale) {
   Forms().screenWidth = 2800;
@@ -292,6 +319,40 @@ std::vector<GalleryWindow> AllWindows() {
       {"page-layouts",
        [](GalleryContext& c) -> W {
          return std::make_unique<TListPages>(c.Paths(), ListPagesMode::Manage, nullptr);
+       }},
+      {"page-designer",
+       [](GalleryContext& c) -> W {
+         // Small zoom in a window that holds the whole Letter page, as the help shows it.
+         AppSettings().zoom = 1;
+         AppSettings().designerWidth = 700;
+         AppSettings().designerHeight = 600;
+         return std::make_unique<TDoPages>(c.Paths(), DesignerMode::Modify, &StarterLayout(c), 0);
+       }},
+      {"object-size-and-position",
+       [](GalleryContext& c) -> W {
+         const PageLayout& l = StarterLayout(c);
+         return std::make_unique<TSizeLocation>(StarterObject(c, kKindPuzzle), 72, l.inches != 0,
+                                                l.pixelWidth, l.pixelHeight);
+       }},
+      {"object-border",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TObjectBorders>(StarterObject(c, kKindRectangle));
+       }},
+      {"object-fill",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TObjectFill>(StarterObject(c, kKindRectangle));
+       }},
+      {"object-properties",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TObjectProp>(StarterObject(c, kKindWords));
+       }},
+      {"puzzle-properties",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TObjectProp2>(StarterObject(c, kKindPuzzle));
+       }},
+      {"object-text",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<TTextInput>(StarterObject(c, kKindText));
        }},
       {"shapes",
        [](GalleryContext& c) -> W { return std::make_unique<TSelectShapes>(c.Host().state); }},

@@ -456,6 +456,40 @@ TEST_F(MakeToolTest, LayoutsAreListedExchangedDeletedAndMarkedAsTheDefault) {
   EXPECT_EQ(test::FileSize(dir_.File("x.pag")), -1);
 }
 
+TEST_F(MakeToolTest, LayoutsAreAddedAndReplacedFromDescriptions) {
+  test::WriteText(dir_.File("quiz.txt"),
+                  "layout Quiz\npaper A4\nzoom large\ntitle\n  box 2 1 19 3\npuzzle\n"
+                  "  box 2 4 19 21\n");
+  test::WriteText(dir_.File("poster.txt"),
+                  "layout Poster\npaper Letter landscape\nwords\n  box 1 1 10 7\n");
+  const std::string layouts = "--layouts --library lib";
+  ToolRun run = Make(layouts + " --add quiz.txt", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  run = Make(layouts + " --add quiz.txt", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  run = Make(layouts + " --replace 0 poster.txt", dir_.Path());
+  EXPECT_EQ(run.code, 0) << run.out;
+  EXPECT_EQ(run.out, "0\tPoster (Letter)  <<DEFAULT>>\n1\tQuiz (A4)\n");
+
+  // Stored as the designer saves: the zoom the boxes are in and the page in its pixels.
+  PageLayout quiz;
+  ASSERT_TRUE(ReadLayout(dir_.File("lib/QLFPAGE.DAT"), 1, quiz));
+  EXPECT_EQ(quiz.zoom, 3);
+  EXPECT_EQ(quiz.pixelWidth, 21 * 40);
+  EXPECT_EQ(quiz.objectCount, 2);
+  EXPECT_EQ(quiz.objects[1].bounds.left, 2 * 40);
+
+  const long size = test::FileSize(dir_.File("lib/QLFPAGE.DAT"));
+  test::WriteText(dir_.File("broken.txt"), "layout Broken\n");
+  for (const char* bad :
+       {" --add broken.txt", " --add missing.txt", " --replace 2 quiz.txt", " --replace 0"}) {
+    const ToolRun refused = Make(layouts + bad, dir_.Path());
+    EXPECT_EQ(refused.code, 2) << bad << ": " << refused.out;
+    EXPECT_EQ(refused.out.rfind("gridwright-make: ", 0), 0u) << bad;
+  }
+  EXPECT_EQ(test::FileSize(dir_.File("lib/QLFPAGE.DAT")), size);
+}
+
 TEST(ShowPuzzle, MarksFillLettersAndCellsOutsideTheShape) {
   PuzzleRecord p;
   InitNewPuzzle(p);

@@ -1,0 +1,89 @@
+// The layout object dialogs' shared frame: copy, "&Ok" and "&Cancel", colour swatches.
+#include "designer/ObjectDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "base/TextCodec.h"
+#include "layouts/LayoutDesign.h"
+#include "widgets/Choosers.h"
+#include "widgets/FormLayout.h"
+#include "widgets/Messages.h"
+
+namespace gw {
+
+TObjectDialog::TObjectDialog(const LayoutObject& object, const QString& caption, int width,
+                             int height, QWidget* parent)
+    : QDialog(parent), object_(object), caption_(caption) {
+  setWindowTitle(caption_);
+  resize(width, height);
+  setFont(DesignFont(15));
+  auto* ok = Named(new QPushButton(QStringLiteral("&Ok"), this), "OkButton",
+                   {width - 188, height - 40, 86, 30});
+  auto* cancel = Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton",
+                       {width - 94, height - 40, 86, 30});
+  ok->setDefault(true);
+  cancel->setAutoDefault(false);
+  connect(ok, &QPushButton::clicked, this, [this] { OkButtonClick(); });
+  connect(cancel, &QPushButton::clicked, this, &TObjectDialog::CancelButtonClick);
+}
+
+void TObjectDialog::showEvent(QShowEvent* event) {
+  if (!shown_) FormShow();
+  QDialog::showEvent(event);
+}
+
+void TObjectDialog::FormShow() {
+  shown_ = true;
+  PlaceDialog(this, false);
+  FillControls();
+  accepted_ = false;
+  setWindowTitle(caption_);
+}
+
+void TObjectDialog::Accept() {
+  accepted_ = true;
+  accept();
+}
+
+void TObjectDialog::CancelButtonClick() {
+  accepted_ = false;
+  reject();
+}
+
+QLabel* TObjectDialog::MakeSwatch(const char* name, const QRect& design) {
+  auto* swatch = Named(new QLabel(this), name, design);
+  swatch->setFrameShape(QFrame::Box);
+  swatch->setAutoFillBackground(true);
+  return swatch;
+}
+
+void TObjectDialog::PaintSwatch(QLabel* swatch, uint32_t color) {
+  QPalette palette = swatch->palette();
+  palette.setColor(QPalette::Window, ColorFromWin(static_cast<int32_t>(color)));
+  swatch->setPalette(palette);
+}
+
+void TObjectDialog::ChangeColorOf(uint32_t& field, QLabel* swatch) {
+  const std::optional<QColor> chosen = ChooseColor(this, ColorFromWin(static_cast<int32_t>(field)));
+  if (!chosen) return;
+  field = static_cast<uint32_t>(ColorToWin(*chosen));
+  PaintSwatch(swatch, field);
+}
+
+std::optional<int> TObjectDialog::ReadCountBox(QLineEdit* box, const char* message) {
+  const std::optional<int> value = ReadCount(FromQString(box->text()));
+  if (!value) {
+    ShowMessage(message, "Error");
+    box->setFocus();
+  }
+  return value;
+}
+
+bool RunObjectDialog(TObjectDialog& dialog) {
+  dialog.exec();
+  return dialog.Accepted();
+}
+
+}  // namespace gw
