@@ -22,6 +22,7 @@
 #include "base/TextUtils.h"
 #include "output/DoMeta.h"
 #include "output/ImageFiles.h"
+#include "output/MyHtml.h"
 #include "output/NumCopies.h"
 #include "output/PreviewModel.h"
 #include "output/ReportFiler.h"
@@ -175,8 +176,7 @@ void TMyPreview::BuildMenus() {
   add(graphic, "JpegFactorItem", "JPEG Compression &Factor", QKeySequence("Ctrl+F"),
       &TMyPreview::JpegFactorClick);
   graphic->addSeparator();
-  // The web page export comes with its own window later.
-  add(graphic, "HtmlItem", "&HTML Export", QKeySequence(), [] {})->setEnabled(false);
+  add(graphic, "HtmlItem", "&HTML Export", QKeySequence(), &TMyPreview::HtmlClick);
 }
 
 void TMyPreview::BuildToolBar(QWidget* bar) {
@@ -212,7 +212,7 @@ void TMyPreview::BuildToolBar(QWidget* bar) {
   button("PreviewBitmap", "Export As Bitmap", &TMyPreview::BitmapClick);
   button("PreviewJpeg", "Export As JPEG", &TMyPreview::JpegClick);
   button("PreviewMetafile", "Export As Metafile", &TMyPreview::WmfClick);
-  button("PreviewWeb", "Create Web Page", [] {})->setEnabled(false);
+  button("PreviewWeb", "Create Web Page", &TMyPreview::HtmlClick);
   row->addSpacing(12);
   button("PreviewDone", "Done", &TMyPreview::ExitClick);
   row->addStretch(1);
@@ -385,6 +385,11 @@ void TMyPreview::SvgClick() {
   const auto name = ChooseFile("Save Puzzle As SVG", "SVG Drawing (*.SVG)|*.SVG", "SVG",
                                AppSettings().lastExportSvgFile);
   if (name) Report(SaveSvg(*name, job_, page_));
+}
+
+void TMyPreview::HtmlClick() {
+  TMyHtml window(image_, this);
+  window.exec();
 }
 
 void TMyPreview::JpegFactorClick() {

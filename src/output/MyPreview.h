@@ -49,6 +49,8 @@ class TMyPreview : public QDialog {
   void PngClick();
   void SvgClick();
   void JpegFactorClick();
+  // The web page of the current page.
+  void HtmlClick();
 
   void ExitClick();
 

@@ -1,10 +1,12 @@
-// gridwright-make --render: puzzle pages to PDF, PNG, SVG, BMP, JPEG, WMF or EMF files.
+// gridwright-make --render: puzzle pages to PDF, PNG, SVG, BMP, JPEG, WMF, EMF or web pages.
 #include <QByteArray>
 #include <filesystem>
 #include <iostream>
 
 #include "base/AppPaths.h"
 #include "base/SettingsFile.h"
+#include "base/TextCodec.h"
+#include "output/HtmlExport.h"
 #include "output/PageExport.h"
 #include "output/PrintJob.h"
 #include "tools/MakeCommands.h"
@@ -13,7 +15,7 @@
 namespace gw::cli {
 namespace {
 
-enum class Format { Pdf, Png, Svg, Bmp, Jpeg, Wmf, Emf };
+enum class Format { Pdf, Png, Svg, Bmp, Jpeg, Wmf, Emf, Html };
 
 struct RenderRequest {
   PageArgs page;
@@ -21,18 +23,24 @@ struct RenderRequest {
   Format format = Format::Pdf;
   long dpi = 150;
   std::optional<long> quality, pixelFormat;
+  std::optional<std::string> webTitle, header;  // of a web page, in Windows-1252
 };
 
 // Parses the arguments after --render; a message when they are not usable.
 std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
   const auto own = [&r](const Args& a, size_t& i, std::optional<std::string>& problem) {
     const std::string& name = a[i];
-    if (name != "--out" && name != "--dpi" && name != "--quality" && name != "--pixel-format")
+    if (name != "--out" && name != "--dpi" && name != "--quality" && name != "--pixel-format" &&
+        name != "--web-title" && name != "--header")
       return false;
     const std::string* v = OptionValue(a, i, problem);
     if (!v) return true;
     if (name == "--out") {
       r.out = *v;
+    } else if (name == "--web-title") {
+      r.webTitle = KeptWebTitle(FromQString(QString::fromLocal8Bit(v->c_str())));
+    } else if (name == "--header") {
+      r.header = KeptBlockText(FromQString(QString::fromLocal8Bit(v->c_str())));
     } else if (name == "--quality") {
       if (!(r.quality = Number(*v, 1, 100))) problem = "--quality takes 1 to 100";
     } else if (name == "--pixel-format") {
@@ -62,15 +70,19 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
     r.format = Format::Wmf;
   else if (ext == ".emf")
     r.format = Format::Emf;
+  else if (ext == ".htm" || ext == ".html")
+    r.format = Format::Html;
   else
-    return "--out must end in .pdf, .png, .svg, .bmp, .jpg, .wmf or .emf";
+    return "--out must end in .pdf, .png, .svg, .bmp, .jpg, .wmf, .emf, .htm or .html";
+  if ((r.webTitle || r.header) && r.format != Format::Html)
+    return "--web-title and --header go with a web page (--out FILE.htm)";
   if (r.page.record == "all" && r.format != Format::Pdf) return "all pages go into a PDF only";
   return std::nullopt;
 }
 
 // The pictures and metafiles the preview saves: the page recorded as a View/Print job records it
 // (at --dpi for want of a printer), then its page image at 100 % of that resolution or its
-// metafile from the job's kept values.
+// metafile from the job's kept values. A web page takes that image as its picture.
 OpResult SaveAsPreview(const RenderRequest& r, PageRequest& page, PageJobResult& result) {
   const AppPaths here = AppPaths::FromRunningProgram();
   SettingsValues settings = SettingsValues::Defaults(here);
@@ -89,8 +101,15 @@ OpResult SaveAsPreview(const RenderRequest& r, PageRequest& page, PageJobResult&
   }
   const QImage image = PageImage(job.stream, 0, 100.0, static_cast<double>(r.dpi),
                                  r.pixelFormat.value_or(settings.pixelFormat));
+  const int quality = static_cast<int>(r.quality.value_or(settings.jpegQuality));
   if (r.format == Format::Bmp) return SaveBitmap(r.out, image);
-  return SaveJpeg(r.out, image, static_cast<int>(r.quality.value_or(settings.jpegQuality)));
+  if (r.format == Format::Jpeg) return SaveJpeg(r.out, image, quality);
+  // The page as the web page window makes it: the saved texts and styles, then the command line's
+  // title and first header.
+  HtmlPageOptions html = HtmlOptionsFrom(settings);
+  if (r.webTitle) html.webTitle = *r.webTitle;
+  if (r.header) html.firstHeader.text = *r.header;
+  return SaveHtmlPage(r.out, html, image, quality);
 }
 
 }  // namespace
@@ -133,6 +152,7 @@ int RunRender(const Args& args) {
     return Fail(kCannotDo, ToTerminal(saved.message));
   }
   std::cout << r.out << ": " << pages.size() << (pages.size() == 1 ? " page\n" : " pages\n");
+  if (r.format == Format::Html) std::cout << HtmlPicturePath(r.out) << ": its picture\n";
   return kDone;
 }
 

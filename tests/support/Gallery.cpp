@@ -44,6 +44,7 @@
 #include "language/UserLexicon.h"
 #include "layouts/LayoutLibrary.h"
 #include "output/DoMeta.h"
+#include "output/MyHtml.h"
 #include "output/MyPreview.h"
 #include "output/MyReport.h"
 #include "output/NumCopies.h"
@@ -179,6 +180,25 @@ std::unique_ptr<QWidget> OnRecordedPage(GalleryContext& c, Args... args) {
   else
     window = std::make_unique<Window>(page->job, args...);
   page->setParent(window.get());
+  return window;
+}
+
+// The web page window over the preview's image of the current puzzle, with every block used.
+std::unique_ptr<QWidget> WebPageWindow(GalleryContext& c) {
+  struct Image : QObject {
+    QImage image;
+  };
+  auto* held = new Image;
+  RecordedPage page(*c.Host().state.currentPuzzle);
+  held->image = PageImage(page.job.stream, 0, 50, kScreenDpi, AppSettings().pixelFormat);
+  SettingsValues& s = AppSettings();
+  s.secondHeader = {"Find every animal of the plain.\r\nWords go in all eight directions.", false,
+                    true, false, 3};
+  s.firstFooter = {"Answers next week", false, false, true, 2};
+  s.secondFooter = {"<A HREF=\"index.htm\">More puzzles</A>", false, false, false, 3};
+  s.horizontalUpper = s.horizontalLower = true;
+  auto window = std::make_unique<TMyHtml>(held->image);
+  held->setParent(window.get());
   return window;
 }
 
@@ -349,6 +369,7 @@ std::vector<GalleryWindow> AllWindows() {
       {"preview", [](GalleryContext& c) { return OnRecordedPage<TMyPreview>(c); }},
       {"copies", [](GalleryContext&) -> W { return std::make_unique<TNumCopies>(); }},
       {"jpeg-factor", [](GalleryContext&) -> W { return std::make_unique<TTheJPegFactor>(); }},
+      {"web-page", WebPageWindow},
       {"metafile",
        [](GalleryContext& c) {
          return OnRecordedPage<TDoMeta>(c, MetafileKind::Emf, c.Paths().StartupFile("gallery.emf"));

@@ -147,7 +147,7 @@ TEST_F(RenderToolTest, BadInputExitsTwoAndAnUnwritableFileThreeLeavingNothing) {
       {"--render G.QL3 7 --out x.pdf", 2, "G.QL3 has no record 7"},
       {"--render missing.QL3 0 --out x.pdf", 2, "cannot open missing.QL3"},
       {"--render G.QL3 0 --out x.gif", 2,
-       "--out must end in .pdf, .png, .svg, .bmp, .jpg, .wmf or .emf"},
+       "--out must end in .pdf, .png, .svg, .bmp, .jpg, .wmf, .emf, .htm or .html"},
       {"--render G.QL3 0 --out x.jpg --quality 0", 2, "--quality takes 1 to 100"},
       {"--render G.QL3 0 --out x.bmp --pixel-format 3", 2, "--pixel-format takes 1 or 2"},
       {"--render G.QL3 0 --out no/such/folder/x.emf", 3,
@@ -156,6 +156,10 @@ TEST_F(RenderToolTest, BadInputExitsTwoAndAnUnwritableFileThreeLeavingNothing) {
       {"--render G.QL3 0 --out x.pdf --columns 0", 2, "--columns takes 1 to 9"},
       {"--render G.QL3 0", 2, "--out is required"},
       {"--render G.QL3 0 --out no/such/folder/x.pdf", 3, "cannot write no/such/folder/x.pdf"},
+      {"--render G.QL3 0 --out no/such/folder/x.htm", 3, "Unable to create html file."},
+      {"--render G.QL3 0 --out x.htm --quality 101", 2, "--quality takes 1 to 100"},
+      {"--render G.QL3 0 --out x.pdf --header Hi", 2,
+       "--web-title and --header go with a web page"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);
@@ -166,6 +170,35 @@ TEST_F(RenderToolTest, BadInputExitsTwoAndAnUnwritableFileThreeLeavingNothing) {
   EXPECT_FALSE(std::filesystem::exists(dir_.File("x.pdf")));
   EXPECT_FALSE(std::filesystem::exists(dir_.File("x.bmp")));
   EXPECT_FALSE(std::filesystem::exists(dir_.File("x.jpg")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.htm")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.JPG")));
+}
+
+TEST_F(RenderToolTest, AWebPageTakesItsTitleAndHeaderAndHasThePagesPictureBesideIt) {
+  std::filesystem::create_directory(dir_.File("site"));
+  const ToolRun run = Tool(
+      "--render G.QL3 1 --out site/jungle.html --dpi 60 --quality 70 --web-title '  Deep Jungle ' "
+      "--header \"$(printf 'Jungle\nFind them all')\"");
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_NE(run.out.find("site/jungle.JPG"), std::string::npos) << run.out;
+  const std::string page = test::ReadText(dir_.File("site/jungle.html"));
+  EXPECT_EQ(page.rfind("<HTML>\r\n <HEAD>\r\n  <TITLE>Deep Jungle</TITLE>\r\n", 0), 0u) << page;
+  // The first header keeps its saved style (bold, centred, size 4) and its two lines.
+  EXPECT_NE(page.find("  <CENTER><B><FONT SIZE=4>Jungle\r\nFind them all</FONT></B></CENTER><P>\r\n"
+                      "  <CENTER><IMG SRC=\"jungle.JPG\""),
+            std::string::npos)
+      << page;
+  if (Have("djpeg")) {
+    const ToolRun size = RunShell("djpeg -pnm '" + dir_.File("site/jungle.JPG") + "' | head -c 20");
+    EXPECT_NE(size.out.find("510 660"), std::string::npos) << size.out;  // letter at 60 dpi
+  }
+
+  // Without the options the page has the settings' own title and header.
+  ASSERT_EQ(Tool("--render G.QL3 0 --out safari.htm").code, 0);
+  const std::string plain = test::ReadText(dir_.File("safari.htm"));
+  EXPECT_NE(plain.find("<TITLE>Word Search Puzzle</TITLE>"), std::string::npos);
+  EXPECT_NE(plain.find("<FONT SIZE=4>My Puzzle</FONT>"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(dir_.File("safari.JPG")));
 }
 
 TEST_F(RenderToolTest, BitmapsJpegsAndMetafilesOpenInOtherPrograms) {
