@@ -33,7 +33,6 @@
 #include "layouts/LayoutLibrary.h"
 #include "output/MyReport.h"
 #include "output/TheJPegFactor.h"
-#include "session/Features.h"
 #include "shapes/SelectShapes.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/GroupExchange.h"

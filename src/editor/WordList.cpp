@@ -36,7 +36,6 @@
 #include "language/SpellSuggestions.h"
 #include "language/ThesSuggestions.h"
 #include "layouts/LayoutThumbnail.h"
-#include "session/Features.h"
 #include "shapes/ShapeListPanel.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"

@@ -84,9 +84,11 @@ int main(int argc, char** argv) {
   sources.removeDuplicates();
   for (const QString& src : sources) {
     const QImage image(dir + QLatin1Char('/') + src);
+    // A page may name a picture scripts/help-screenshots has not taken yet (the help tests
+    // catch one that stays missing): the manual is made without it.
     if (image.isNull()) {
-      std::fprintf(stderr, "make_manual: cannot read the picture %s\n", qPrintable(src));
-      return 2;
+      std::fprintf(stderr, "make_manual: warning: no picture %s\n", qPrintable(src));
+      continue;
     }
     doc.addResource(QTextDocument::ImageResource, QUrl(src), image);
     // Wide windows are drawn smaller to stay inside the page's text column.

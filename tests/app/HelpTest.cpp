@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QResource>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -72,6 +75,22 @@ TEST_F(HelpViewerTest, EveryKeywordTheProgramUsesOpensItsPage) {
   auto* index = viewer.findChild<QListWidget*>("IndexList");
   for (int i = 0; i < index->count(); ++i)
     EXPECT_TRUE(index->item(i)->isHidden()) << index->item(i)->text().toStdString();
+}
+
+TEST_F(HelpViewerTest, EveryPictureAndLinkOfThePagesIsInTheCollection) {
+  static const QRegularExpression target(QStringLiteral("(?:src|href)=\"([^\":#]+)[^\"]*\""));
+  const QStringList pages = QDir(QStringLiteral(":/t")).entryList({QStringLiteral("*.html")});
+  ASSERT_GT(pages.size(), 10);
+  for (const QString& page : pages) {
+    QFile file(QStringLiteral(":/t/") + page);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+    const QString html = QString::fromUtf8(file.readAll());
+    for (auto it = target.globalMatch(html); it.hasNext();) {
+      const QString name = it.next().captured(1);
+      EXPECT_TRUE(QFile::exists(QStringLiteral(":/t/") + name))
+          << page.toStdString() << " names " << name.toStdString();
+    }
+  }
 }
 
 TEST_F(HelpViewerTest, SearchListsTheTopicsHoldingEveryWord) {

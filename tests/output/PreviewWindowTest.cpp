@@ -192,7 +192,9 @@ TEST_F(PreviewTest, MenusToolbarAndShortcutsAreTheOnesUsersKnow) {
     EXPECT_EQ(a->text(), i.text);
     EXPECT_EQ(a->shortcut().toString(), i.keys);
     EXPECT_TRUE(a->isEnabled()) << i.name;
-    if (*i.keys) EXPECT_TRUE(keys.insert(i.keys).second) << "two items on " << i.keys;
+    if (*i.keys) {
+      EXPECT_TRUE(keys.insert(i.keys).second) << "two items on " << i.keys;
+    }
   }
   EXPECT_TRUE(Item(preview.get(), "HtmlItem")->isEnabled());
   const struct {
