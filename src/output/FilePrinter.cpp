@@ -35,9 +35,7 @@ class SessionPrinterOf : public TFilePrinter {
     busy_ = true;
     const bool printed = PrintReportStream(printer, stream, first + 1, last + 1);
     busy_ = false;
-    if (!printed)
-      return OpResult::Failure(
-          "Unable to start the print job on " + FromQString(printer.printerName()) + ".", "Error");
+    if (!printed) return OpResult::Failure(CannotStartPrintJob(printer), "Error");
     return OpResult::Success();
   }
 

@@ -94,4 +94,8 @@ bool PrintReportStream(QPrinter& printer, const QByteArray& stream, int first, i
   return true;
 }
 
+std::string CannotStartPrintJob(const QPrinter& printer) {
+  return "Unable to start the print job on " + FromQString(printer.printerName()) + ".";
+}
+
 }  // namespace gw

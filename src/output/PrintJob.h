@@ -7,6 +7,7 @@
 #include <QSizeF>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "output/PageDocuments.h"
@@ -63,5 +64,8 @@ PrintOutcome PrintPages(QPrinter& printer, const std::vector<PageRequest>& pages
 // damaged (then nothing is sent).
 bool PrintReportStream(QPrinter& printer, const QByteArray& stream, int first = 1,
                        int last = 1 << 30);
+
+// The message for a printer that did not take a job.
+std::string CannotStartPrintJob(const QPrinter& printer);
 
 }  // namespace gw

@@ -106,8 +106,7 @@ void TReportForm::RunPrinterJob() {
     return;
   }
   if (!outcome.started && !outcome.cancelled) {
-    ShowMessage("Unable to start the print job on " + FromQString(printer.printerName()) + ".",
-                "Error");
+    ShowMessage(CannotStartPrintJob(printer), "Error");
     return;
   }
   ran_ = true;
