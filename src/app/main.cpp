@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <csignal>
 
-#include "app/MainWin.h"
+#include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "base/AppPaths.h"
 #include "widgets/FormLayout.h"
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     gw::Forms().screenHeight = screen->size().height();
   }
 
-  gw::TMainWin window(paths);
+  gw::MainWindow window(paths);
   window.show();
   const QStringList args = QApplication::arguments();
   if (args.size() > 1)

@@ -12,7 +12,7 @@ namespace {
 
 constexpr size_t kTextKeep = 149;   // a read buffer of 150
 constexpr size_t kBlockKeep = 999;  // the HTML texts' buffer of 1000
-constexpr size_t kIntKeyKeep = 4;
+constexpr size_t kAccentKeyKeep = 4;
 constexpr size_t kWebTitleKeep = 100;
 
 // The HTML texts hold several lines (CR LF between them). Written raw, every line after the first
@@ -179,7 +179,7 @@ void AllKeys(Io& io, S& s) {
   // The international keys belong to "Create Options" but have always come after "Create".
   io.Section("Create Options");
   for (size_t i = 0; i < s.intKeys.size(); ++i)
-    io.Text(("Int Key " + std::to_string(i + 1)).c_str(), s.intKeys[i], kIntKeyKeep);
+    io.Text(("Int Key " + std::to_string(i + 1)).c_str(), s.intKeys[i], kAccentKeyKeep);
 
   io.Section("Page Layout");
   io.Number("Zoom", s.zoom);

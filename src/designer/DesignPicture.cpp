@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "layouts/LayoutDesign.h"
-#include "output/BaseReport.h"
+#include "page/PageTarget.h"
 
 namespace gw {
 

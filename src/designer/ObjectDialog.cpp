@@ -13,8 +13,8 @@
 
 namespace gw {
 
-TObjectDialog::TObjectDialog(const LayoutObject& object, const QString& caption, int width,
-                             int height, QWidget* parent)
+ObjectDialog::ObjectDialog(const LayoutObject& object, const QString& caption, int width,
+                           int height, QWidget* parent)
     : QDialog(parent), object_(object), caption_(caption) {
   setWindowTitle(caption_);
   resize(width, height);
@@ -26,15 +26,15 @@ TObjectDialog::TObjectDialog(const LayoutObject& object, const QString& caption,
   ok->setDefault(true);
   cancel->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, [this] { OkButtonClick(); });
-  connect(cancel, &QPushButton::clicked, this, &TObjectDialog::CancelButtonClick);
+  connect(cancel, &QPushButton::clicked, this, &ObjectDialog::CancelButtonClick);
 }
 
-void TObjectDialog::showEvent(QShowEvent* event) {
+void ObjectDialog::showEvent(QShowEvent* event) {
   if (!shown_) FormShow();
   QDialog::showEvent(event);
 }
 
-void TObjectDialog::FormShow() {
+void ObjectDialog::FormShow() {
   shown_ = true;
   PlaceDialog(this, false);
   FillControls();
@@ -42,37 +42,37 @@ void TObjectDialog::FormShow() {
   setWindowTitle(caption_);
 }
 
-void TObjectDialog::Accept() {
+void ObjectDialog::Accept() {
   accepted_ = true;
   accept();
 }
 
-void TObjectDialog::CancelButtonClick() {
+void ObjectDialog::CancelButtonClick() {
   accepted_ = false;
   reject();
 }
 
-QLabel* TObjectDialog::MakeSwatch(const char* name, const QRect& design) {
+QLabel* ObjectDialog::MakeSwatch(const char* name, const QRect& design) {
   auto* swatch = Named(new QLabel(this), name, design);
   swatch->setFrameShape(QFrame::Box);
   swatch->setAutoFillBackground(true);
   return swatch;
 }
 
-void TObjectDialog::PaintSwatch(QLabel* swatch, uint32_t color) {
+void ObjectDialog::PaintSwatch(QLabel* swatch, uint32_t color) {
   QPalette palette = swatch->palette();
   palette.setColor(QPalette::Window, ColorFromWin(static_cast<int32_t>(color)));
   swatch->setPalette(palette);
 }
 
-void TObjectDialog::ChangeColorOf(uint32_t& field, QLabel* swatch) {
+void ObjectDialog::ChangeColorOf(uint32_t& field, QLabel* swatch) {
   const std::optional<QColor> chosen = ChooseColor(this, ColorFromWin(static_cast<int32_t>(field)));
   if (!chosen) return;
   field = static_cast<uint32_t>(ColorToWin(*chosen));
   PaintSwatch(swatch, field);
 }
 
-std::optional<int> TObjectDialog::ReadCountBox(QLineEdit* box, const char* message) {
+std::optional<int> ObjectDialog::ReadCountBox(QLineEdit* box, const char* message) {
   const std::optional<int> value = ReadCount(FromQString(box->text()));
   if (!value) {
     ShowMessage(message, "Error");
@@ -81,7 +81,7 @@ std::optional<int> TObjectDialog::ReadCountBox(QLineEdit* box, const char* messa
   return value;
 }
 
-bool RunObjectDialog(TObjectDialog& dialog) {
+bool RunObjectDialog(ObjectDialog& dialog) {
   dialog.exec();
   return dialog.Accepted();
 }

@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace gw {
 
-class TObjectDialog : public QDialog {
+class ObjectDialog : public QDialog {
   Q_OBJECT
 
  public:
@@ -30,8 +30,8 @@ class TObjectDialog : public QDialog {
 
  protected:
   // `height` is the design height of the client; "&Ok" and "&Cancel" sit along its bottom.
-  TObjectDialog(const LayoutObject& object, const QString& caption, int width, int height,
-                QWidget* parent);
+  ObjectDialog(const LayoutObject& object, const QString& caption, int width, int height,
+               QWidget* parent);
 
   // Fills the controls from object_ and applies the enabling rules.
   virtual void FillControls() = 0;
@@ -57,6 +57,6 @@ class TObjectDialog : public QDialog {
 };
 
 // Runs an object dialog modally; true when it was closed with "&Ok".
-bool RunObjectDialog(TObjectDialog& dialog);
+bool RunObjectDialog(ObjectDialog& dialog);
 
 }  // namespace gw

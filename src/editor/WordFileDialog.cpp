@@ -20,12 +20,12 @@ WordFileDialog::WordFileDialog(const char* caption, int listWidth, const FormCap
   resize(buttonsLeft_ + 168, 340);
   setFont(DesignFont(13));
 
-  listBox1_ = Named(new QListWidget(this), "ListBox1", {12, 12, listWidth, 316});
-  listBox1_->setSelectionMode(QAbstractItemView::MultiSelection);  // each click toggles a line
-  listBox1_->setSortingEnabled(true);
+  linesList_ = Named(new QListWidget(this), "LinesList", {12, 12, listWidth, 316});
+  linesList_->setSelectionMode(QAbstractItemView::MultiSelection);  // each click toggles a line
+  linesList_->setSortingEnabled(true);
   // A line of up to 255 characters wraps rather than hiding its end behind a scroll bar.
-  listBox1_->setWordWrap(true);
-  listBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  linesList_->setWordWrap(true);
+  linesList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto radio = [this](const char* name, const char* text, int top) {
     return Named(new QRadioButton(QString::fromLatin1(text), this), name,
@@ -76,14 +76,15 @@ void WordFileDialog::ShowSeparator(char separator) {
 }
 
 void WordFileDialog::ShowLines(const std::vector<std::string>& lines) {
-  listBox1_->clear();
-  for (const std::string& line : lines) listBox1_->addItem(new SortedItem(ToQString(line)));
+  linesList_->clear();
+  for (const std::string& line : lines) linesList_->addItem(new SortedItem(ToQString(line)));
 }
 
 std::vector<std::string> WordFileDialog::SelectedLines() const {
   std::vector<std::string> lines;
-  for (int i = 0; i < listBox1_->count(); ++i)
-    if (listBox1_->item(i)->isSelected()) lines.push_back(FromQString(listBox1_->item(i)->text()));
+  for (int i = 0; i < linesList_->count(); ++i)
+    if (linesList_->item(i)->isSelected())
+      lines.push_back(FromQString(linesList_->item(i)->text()));
   return lines;
 }
 

@@ -44,7 +44,7 @@ class WordFileDialog : public QDialog {
   void ShowLines(const std::vector<std::string>& lines);
   std::vector<std::string> SelectedLines() const;
 
-  QListWidget* listBox1_;
+  QListWidget* linesList_;
   QRadioButton* asWords_;
   QRadioButton* asClues_;
   QRadioButton* asWordsAndClues_;

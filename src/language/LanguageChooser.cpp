@@ -62,8 +62,8 @@ void LanguageChooser::CancelClick() {
   reject();
 }
 
-TChooseSpellCheck::TChooseSpellCheck(const std::array<bool, 9>& available, long& remembered,
-                                     QWidget* parent)
+SpellingLanguageDialog::SpellingLanguageDialog(const std::array<bool, 9>& available,
+                                               long& remembered, QWidget* parent)
     : LanguageChooser("Spell Check",
                       {{"American", "&American", available[1]},
                        {"British", "&British", available[2]},
@@ -75,8 +75,8 @@ TChooseSpellCheck::TChooseSpellCheck(const std::array<bool, 9>& available, long&
                        {"Swedish", "S&wedish", available[8]}},
                       remembered, parent) {}
 
-TChooseThesCheck::TChooseThesCheck(const std::array<bool, 3>& available, long& remembered,
-                                   QWidget* parent)
+ThesaurusLanguageDialog::ThesaurusLanguageDialog(const std::array<bool, 3>& available,
+                                                 long& remembered, QWidget* parent)
     : LanguageChooser(
           "Thesaurus",
           {{"American", "&American", available[1]}, {"British", "&British", available[2]}},

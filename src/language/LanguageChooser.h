@@ -34,19 +34,19 @@ class LanguageChooser : public QDialog {
 };
 
 // "Spell Check": the eight dictionaries; `available` by "Dictionary" value 1..8.
-class TChooseSpellCheck : public LanguageChooser {
+class SpellingLanguageDialog : public LanguageChooser {
   Q_OBJECT
  public:
-  TChooseSpellCheck(const std::array<bool, 9>& available, long& remembered,
-                    QWidget* parent = nullptr);
+  SpellingLanguageDialog(const std::array<bool, 9>& available, long& remembered,
+                         QWidget* parent = nullptr);
 };
 
 // "Thesaurus": American and British.
-class TChooseThesCheck : public LanguageChooser {
+class ThesaurusLanguageDialog : public LanguageChooser {
   Q_OBJECT
  public:
-  TChooseThesCheck(const std::array<bool, 3>& available, long& remembered,
-                   QWidget* parent = nullptr);
+  ThesaurusLanguageDialog(const std::array<bool, 3>& available, long& remembered,
+                          QWidget* parent = nullptr);
 };
 
 }  // namespace gw

@@ -44,9 +44,9 @@ struct Meaning {
   std::vector<std::string> antonyms;
 };
 
-class MyThesThesaurus : public Thesaurus {
+class MythesThesaurus : public Thesaurus {
  public:
-  MyThesThesaurus(const std::string& stem, AppPaths paths, long language)
+  MythesThesaurus(const std::string& stem, AppPaths paths, long language)
       : thes_((stem + ".idx").c_str(), (stem + ".dat").c_str()),
         paths_(std::move(paths)),
         language_(language) {
@@ -182,7 +182,7 @@ bool PlausibleIndex(const std::string& path) {
 std::unique_ptr<Thesaurus> OpenThesaurus(const AppPaths& paths, long thesaurus) {
   const std::string stem = FindThesaurus(paths, thesaurus);
   if (stem.empty() || !PlausibleIndex(stem + ".idx")) return nullptr;
-  auto thes = std::make_unique<MyThesThesaurus>(stem, paths, thesaurus);
+  auto thes = std::make_unique<MythesThesaurus>(stem, paths, thesaurus);
   if (!thes->Ok()) return nullptr;
   return thes;
 }

@@ -1,8 +1,8 @@
 // gridwright-make --print: puzzle pages on a printer, through the same job as the program's.
 #include <iostream>
 
-#include "output/PrintJob.h"
-#include "output/PrinterSetup.h"
+#include "page/PrintJob.h"
+#include "page/PrinterSetup.h"
 #include "tools/MakeCommands.h"
 #include "tools/PageArgs.h"
 

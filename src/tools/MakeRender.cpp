@@ -6,9 +6,9 @@
 #include "base/AppPaths.h"
 #include "base/SettingsFile.h"
 #include "base/TextCodec.h"
-#include "output/HtmlExport.h"
-#include "output/PageExport.h"
-#include "output/PrintJob.h"
+#include "page/HtmlExport.h"
+#include "page/PageExport.h"
+#include "page/PrintJob.h"
 #include "tools/MakeCommands.h"
 #include "tools/PageArgs.h"
 

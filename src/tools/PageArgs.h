@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/Settings.h"
-#include "output/PageDocuments.h"
+#include "page/PageDocuments.h"
 #include "tools/MakeCli.h"
 
 namespace gw::cli {

@@ -5,7 +5,7 @@
 #include <QResource>
 #include <QWidget>
 
-#include "widgets/HelpViewer.h"
+#include "widgets/HelpWindow.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -49,7 +49,7 @@ void ShowHelp(QWidget* parent, const AppPaths& paths, const std::string& keyword
         "Error");
     return;
   }
-  auto* viewer = new THelpViewer(QStringLiteral(":") + QString::fromLatin1(kMount), parent);
+  auto* viewer = new HelpWindow(QStringLiteral(":") + QString::fromLatin1(kMount), parent);
   if (!viewer->Loaded()) {
     delete viewer;
     ShowMessage("The help file is damaged.  Please install it again.", "Error");

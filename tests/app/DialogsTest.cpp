@@ -9,8 +9,8 @@
 #include <set>
 
 #include "app/SingleInstance.h"
-#include "app/TipOfDay.h"
-#include "app/UserManual.h"
+#include "app/TipOfTheDayDialog.h"
+#include "app/UserManualDialog.h"
 #include "base/Random.h"
 #include "base/Settings.h"
 #include "support/Seams.h"
@@ -22,7 +22,7 @@ namespace {
 
 TEST(TipOfDay, ThirtyTwoDistinctShortTips) {
   std::set<std::string> distinct;
-  for (const char* tip : TTipOfDay::Tips()) {
+  for (const char* tip : TipOfTheDayDialog::Tips()) {
     EXPECT_LE(std::string(tip).size(), 180u) << tip;
     EXPECT_GT(std::string(tip).size(), 20u);
     distinct.insert(tip);
@@ -33,13 +33,13 @@ TEST(TipOfDay, ThirtyTwoDistinctShortTips) {
 TEST(TipOfDay, NextWrapsAndCloseStoresTheCheckBox) {
   AppSettings().showTips = true;
   GlobalRandom().Seed(1);
-  TTipOfDay tips;
+  TipOfTheDayDialog tips;
   EXPECT_EQ(tips.windowTitle().toStdString(), "Tip of the Day");
   EXPECT_TRUE(tips.findChild<QCheckBox*>("ShowTips")->isChecked());
   while (tips.CurrentTip() != 31) tips.NextTipClick();
   tips.NextTipClick();
   EXPECT_EQ(tips.CurrentTip(), 0);
-  EXPECT_EQ(tips.findChild<QLabel*>("TipText")->text().toStdString(), TTipOfDay::Tips()[0]);
+  EXPECT_EQ(tips.findChild<QLabel*>("TipText")->text().toStdString(), TipOfTheDayDialog::Tips()[0]);
   tips.findChild<QCheckBox*>("ShowTips")->setChecked(false);
   tips.accept();
   EXPECT_FALSE(AppSettings().showTips);
@@ -78,9 +78,9 @@ TEST(UserManual, OpensTheManualOrSaysItIsMissing) {
   test::TempDir dir;
   test::ScriptedSeams seams;
   std::vector<std::string> opened;
-  TUserManual::SetOpener([&](const std::string& f) { opened.push_back(f); });
+  UserManualDialog::SetOpener([&](const std::string& f) { opened.push_back(f); });
   {
-    TUserManual manual(AppPaths{dir.Path(), dir.Path()});
+    UserManualDialog manual(AppPaths{dir.Path(), dir.Path()});
     EXPECT_EQ(manual.windowTitle().toStdString(), "User Manual Notice");
     manual.OkClick();
     EXPECT_EQ(seams.Single(),
@@ -88,10 +88,10 @@ TEST(UserManual, OpensTheManualOrSaysItIsMissing) {
               "installed.  A copy is available at our web site.");
   }
   test::WriteText(dir.File("quarl.PDF"), "manual");
-  TUserManual manual(AppPaths{dir.Path(), dir.Path()});
+  UserManualDialog manual(AppPaths{dir.Path(), dir.Path()});
   manual.OkClick();
   EXPECT_EQ(opened, (std::vector<std::string>{dir.File("quarl.PDF")}));
-  TUserManual::SetOpener({});
+  UserManualDialog::SetOpener({});
 }
 
 TEST(SingleInstance, ASecondInstanceIsRefusedUntilTheFirstEnds) {

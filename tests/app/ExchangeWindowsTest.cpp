@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/ExportPuzzles.h"
-#include "app/ImportPuzzles.h"
-#include "app/MainWin.h"
+#include "app/ExportPuzzlesDialog.h"
+#include "app/ImportPuzzlesDialog.h"
+#include "app/MainWindow.h"
 #include "app/PuzzlePickList.h"
 #include "base/Settings.h"
 #include "layouts/LayoutLibrary.h"
@@ -88,7 +88,7 @@ TEST_F(ExchangeWindowsTest, ImportAppendsTheSelectedPuzzlesAlphabeticallyAndSele
   const std::string source = dir_.File("Autumn term.QL3");
   for (const char* t : {"Pumpkins", "Leaves", "Harvest", "Acorns", "Owls"})
     Add(source, "Autumn", t);
-  TMainWin win(paths_);
+  MainWindow win(paths_);
   AppSettings().lastImportPuzzleFile = dir_.File("last.QL3");
   QAction* item = win.findChild<QAction*>("ImportPuzzlesItem");
   ASSERT_TRUE(item->isEnabled());
@@ -96,9 +96,9 @@ TEST_F(ExchangeWindowsTest, ImportAppendsTheSelectedPuzzlesAlphabeticallyAndSele
 
   seams_.ChooseFile(source);
   std::vector<std::string> listed;
-  const bool shown = WhileShown<TImportPuzzles>(
+  const bool shown = WhileShown<ImportPuzzlesDialog>(
       [&] { item->trigger(); },
-      [&](TImportPuzzles& d) {
+      [&](ImportPuzzlesDialog& d) {
         EXPECT_EQ(d.windowTitle().toStdString(), "Import Word Search Puzzles");
         EXPECT_EQ(d.findChild<QLabel*>("FileNameLabel")->text().toStdString(),
                   "File Name: " + source);
@@ -129,13 +129,13 @@ TEST_F(ExchangeWindowsTest, ImportIntoAnEmptyGroupSelectsTheFirstImportedPuzzle)
   Add(source, "Trees", "Oak");
   Add(source, "Birds", "Owls");
   Add(source, "Birds", "Crows");
-  TMainWin win(paths_);
+  MainWindow win(paths_);
   seams_.ChooseFile(source);
-  WhileShown<TImportPuzzles>([&] { win.ImportPuzzlesClick(); },
-                             [&](TImportPuzzles& d) {
-                               SelectRows(d.List().Box(), {1, 2});  // Oak, Owls
-                               d.OkButtonClick();
-                             });
+  WhileShown<ImportPuzzlesDialog>([&] { win.ImportPuzzlesClick(); },
+                                  [&](ImportPuzzlesDialog& d) {
+                                    SelectRows(d.List().Box(), {1, 2});  // Oak, Owls
+                                    d.OkButtonClick();
+                                  });
   EXPECT_EQ(Titles(Group()), (std::vector<std::string>{"Oak", "Owls"}));
   EXPECT_EQ(Selected(win.CategoryBox()), "Trees");
   EXPECT_EQ(Selected(win.PuzzleBox()), "Oak");
@@ -147,7 +147,7 @@ TEST_F(ExchangeWindowsTest, TheImportWindowEnablesOkOnlyWithASelection) {
   Add(source, "Autumn", "Acorns");
   AppState state;
   state.groupFile = Group();
-  TImportPuzzles d(state, source);
+  ImportPuzzlesDialog d(state, source);
   auto* ok = d.findChild<QPushButton*>("OkButton");
   QListWidget* box = d.List().Box();
   EXPECT_EQ(Items(box), (std::vector<std::string>{"Acorns", "Leaves"}));
@@ -167,10 +167,10 @@ TEST_F(ExchangeWindowsTest, TheImportWindowEnablesOkOnlyWithASelection) {
   EXPECT_EQ(test::FileSize(Group()), -1);
 
   // A file that cannot be read lists nothing; the group cannot be written to.
-  TImportPuzzles none(state, dir_.File("gone.QL3"));
+  ImportPuzzlesDialog none(state, dir_.File("gone.QL3"));
   EXPECT_EQ(none.List().Box()->count(), 0);
   state.groupFile = dir_.File("no/such/folder/G.QL3");
-  TImportPuzzles failing(state, source);
+  ImportPuzzlesDialog failing(state, source);
   failing.List().SelectAllClick();
   seams_.Clear();
   failing.OkButtonClick();
@@ -180,7 +180,7 @@ TEST_F(ExchangeWindowsTest, TheImportWindowEnablesOkOnlyWithASelection) {
 
 TEST_F(ExchangeWindowsTest, ImportRefusesTheOpenGroupAndOtherKindsOfFile) {
   Add(Group(), "Animals", "Zoo");
-  TMainWin win(paths_);
+  MainWindow win(paths_);
   const std::string upper = Start("default.ql3");
   for (const std::string& name : {Group(), upper}) {
     seams_.Clear();
@@ -211,7 +211,7 @@ TEST_F(ExchangeWindowsTest, ASinglePuzzleFileIsConvertedWithTheDefaultPage) {
   const std::string qlx = Start("planets.QLX");
   test::WriteBytes(qlx, test::QlxBytes(test::OldPuzzleBytes(
                             {std::string(50, 'P'), 12, {"MARS", "VENUS", "EARTH"}, 1})));
-  TMainWin win(paths_);
+  MainWindow win(paths_);
   AppSettings().defaultPage = 1;
 
   seams_.ChooseFile(qlx);
@@ -236,14 +236,14 @@ TEST_F(ExchangeWindowsTest, ExportWritesTheSelectedPuzzlesOverAnExistingFile) {
   for (const char* t : {"Zoo", "Farm", "Jungle"}) Add(Group(), "Animals", t);
   const std::string target = dir_.File("Year 4.QL3");
   for (const char* t : {"Old 1", "Old 2", "Old 3", "Old 4"}) Add(target, "Old", t);
-  TMainWin win(paths_);
+  MainWindow win(paths_);
   AppSettings().lastExportPuzzleFile = dir_.File("last.QL3");
   EXPECT_EQ(win.findChild<QAction*>("ExportPuzzlesItem")->shortcut(), QKeySequence("Ctrl+E"));
 
   seams_.ChooseFile(target);
-  const bool shown = WhileShown<TExportPuzzles>(
+  const bool shown = WhileShown<ExportPuzzlesDialog>(
       [&] { win.findChild<QAction*>("ExportPuzzlesItem")->trigger(); },
-      [&](TExportPuzzles& d) {
+      [&](ExportPuzzlesDialog& d) {
         EXPECT_EQ(d.windowTitle().toStdString(), "Export Word Search Puzzles");
         EXPECT_EQ(Items(d.List().Box()), (std::vector<std::string>{"Farm", "Jungle", "Zoo"}));
         EXPECT_FALSE(d.findChild<QPushButton*>("SaveFile")->isEnabled());
@@ -267,7 +267,7 @@ TEST_F(ExchangeWindowsTest, ExportRefusalsKeepTheWindowOpen) {
   const std::vector<char> group = test::ReadBytes(Group());
   AppState state;
   state.groupFile = Group();
-  TExportPuzzles d(state);
+  ExportPuzzlesDialog d(state);
   d.SaveFileClick();
   EXPECT_EQ(seams_.Single(), "No puzzles have been selected for export.");
 
@@ -297,7 +297,7 @@ TEST_F(ExchangeWindowsTest, NoAtStartUpKeepsTheOldFilesAndAsksAgainNextTime) {
     seams_.Clear();
     seams_.Answer(MsgResult::No);
     seams_.Answer(MsgResult::No);
-    TMainWin win(paths_);
+    MainWindow win(paths_);
     ASSERT_EQ(seams_.Messages().size(), 2u);
     EXPECT_EQ(seams_.Messages()[0].text,
               "User generated puzzles from a previous version of Gridwright have been detected.  "
@@ -317,7 +317,7 @@ TEST_F(ExchangeWindowsTest, YesAtStartUpConvertsPuzzlesAndShapesThatThenOpenAndL
   const auto titles = test::WriteOldFileSet(dir_.File("start"), 3, true);
   seams_.Answer(MsgResult::Yes);
   seams_.Answer(MsgResult::Yes);
-  TMainWin win(paths_);
+  MainWindow win(paths_);
   EXPECT_EQ(seams_.Texts(),
             (std::vector<std::string>{
                 seams_.Messages().at(0).text,
@@ -345,7 +345,7 @@ TEST_F(ExchangeWindowsTest, YesAtStartUpConvertsPuzzlesAndShapesThatThenOpenAndL
 
   // Nothing is asked at the next start.
   seams_.Clear();
-  TMainWin again(paths_);
+  MainWindow again(paths_);
   EXPECT_TRUE(seams_.Messages().empty());
 }
 
@@ -354,7 +354,7 @@ TEST_F(ExchangeWindowsTest, AConversionIntoTheOpenGroupIsListedAtOnce) {
   fs::remove(Start("QLFULAY.DAT"));
   test::WriteText(Start("QUARL3.INI"), "[Misc]\r\nLast Group=" + Program("OLDPUZZ.QL3") + "\r\n");
   seams_.Answer(MsgResult::Yes);
-  TMainWin win(paths_);
+  MainWindow win(paths_);
   EXPECT_EQ(Items(win.CategoryBox()), (std::vector<std::string>{"Version 2.0 Puzzles"}));
   EXPECT_EQ(win.PuzzleBox()->count(), 2);
 }
@@ -367,7 +367,7 @@ TEST_F(ExchangeWindowsTest, AnInstalledCopyConvertsIntoTheUsersFolder) {
   test::ResetProgramWide(paths_);
   seams_.Answer(MsgResult::Yes);
   seams_.Answer(MsgResult::Yes);
-  TMainWin win(paths_);
+  MainWindow win(paths_);
   EXPECT_EQ(ListGroup(dir_.File("user/OLDPUZZ.QL3")).titles.size(), 2u);
   EXPECT_EQ(test::FileSize(dir_.File("user/QLFLAY.DAT")), 2 * 2555);
   EXPECT_FALSE(fs::exists(Program("OLDPUZZ.QL3")));

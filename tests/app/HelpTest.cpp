@@ -10,12 +10,12 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
-#include "app/MainWin.h"
+#include "app/MainWindow.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
 #include "widgets/Help.h"
-#include "widgets/HelpViewer.h"
+#include "widgets/HelpWindow.h"
 
 namespace gw {
 namespace {
@@ -32,7 +32,7 @@ TEST(Help, TheMainWindowOpensTheContentsAndTheDataExchangeTopic) {
   std::vector<std::string> opened;
   SetHelpHandler([&](const std::string& keyword) { opened.push_back(keyword); });
   {
-    TMainWin win(paths);
+    MainWindow win(paths);
     win.findChild<QAction*>("ContentsItem")->trigger();
     win.findChild<QAction*>("DataExchangeItem")->trigger();
     win.findChild<QToolButton*>("SpeedHelp")->click();
@@ -55,14 +55,14 @@ TEST(Help, AMissingOrDamagedCollectionIsReported) {
             "The help file could not be located.  Please make sure the help file was installed.");
 }
 
-class HelpViewerTest : public testing::Test {
+class HelpWindowTest : public testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(QResource::registerResource(GW_HELP_FILE, "/t")); }
   static void TearDownTestSuite() { QResource::unregisterResource(GW_HELP_FILE, "/t"); }
 };
 
-TEST_F(HelpViewerTest, EveryKeywordTheProgramUsesOpensItsPage) {
-  THelpViewer viewer(QStringLiteral(":/t"));
+TEST_F(HelpWindowTest, EveryKeywordTheProgramUsesOpensItsPage) {
+  HelpWindow viewer(QStringLiteral(":/t"));
   ASSERT_TRUE(viewer.Loaded());
   viewer.OpenContents();
   EXPECT_EQ(viewer.Current(), "index.html");
@@ -77,7 +77,7 @@ TEST_F(HelpViewerTest, EveryKeywordTheProgramUsesOpensItsPage) {
     EXPECT_TRUE(index->item(i)->isHidden()) << index->item(i)->text().toStdString();
 }
 
-TEST_F(HelpViewerTest, EveryPictureAndLinkOfThePagesIsInTheCollection) {
+TEST_F(HelpWindowTest, EveryPictureAndLinkOfThePagesIsInTheCollection) {
   static const QRegularExpression target(QStringLiteral("(?:src|href)=\"(?![a-z]+:)([^\"#]+)"));
   const QStringList pages = QDir(QStringLiteral(":/t")).entryList({QStringLiteral("*.html")});
   ASSERT_GT(pages.size(), 10);
@@ -93,8 +93,8 @@ TEST_F(HelpViewerTest, EveryPictureAndLinkOfThePagesIsInTheCollection) {
   }
 }
 
-TEST_F(HelpViewerTest, SearchListsTheTopicsHoldingEveryWord) {
-  THelpViewer viewer(QStringLiteral(":/t"));
+TEST_F(HelpWindowTest, SearchListsTheTopicsHoldingEveryWord) {
+  HelpWindow viewer(QStringLiteral(":/t"));
   viewer.Search(QStringLiteral("answer KEY"));
   auto* results = viewer.findChild<QListWidget*>("SearchResults");
   ASSERT_GT(results->count(), 0);

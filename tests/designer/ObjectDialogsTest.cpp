@@ -7,12 +7,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "designer/ObjectBorders.h"
-#include "designer/ObjectFill.h"
-#include "designer/ObjectProp.h"
-#include "designer/ObjectProp2.h"
-#include "designer/SizeLocation.h"
-#include "designer/TextInput.h"
+#include "designer/GridPropertiesDialog.h"
+#include "designer/ObjectBorderDialog.h"
+#include "designer/ObjectFillDialog.h"
+#include "designer/ObjectGeometryDialog.h"
+#include "designer/ObjectPropertiesDialog.h"
+#include "designer/ObjectTextDialog.h"
 #include "layouts/LayoutTables.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"
@@ -52,7 +52,7 @@ class ObjectDialogsTest : public testing::Test {
 TEST_F(ObjectDialogsTest, SizeAndPositionShowsUnitsAndChecksEveryBoxInTurn) {
   LayoutObject o = Made(kKindRectangle);  // 72,144 - 216,288 at 72 pixels per inch
   o.objectName.Set("Frame");
-  TSizeLocation d(o, 72, true, 612, 792);
+  ObjectGeometryDialog d(o, 72, true, 612, 792);
   d.FormShow();
   EXPECT_EQ(d.windowTitle().toStdString(), "Size & Location of Frame");
   EXPECT_EQ(d.findChild<QLabel*>("ValueCaption")->text().toStdString(), "Values In Inches");
@@ -98,7 +98,7 @@ TEST_F(ObjectDialogsTest, SizeAndPositionShowsUnitsAndChecksEveryBoxInTurn) {
 }
 
 TEST_F(ObjectDialogsTest, ACornerOffThePageIsTakenOnlyWhenTheUserDoesNotAbort) {
-  TSizeLocation d(Made(kKindText, 30), 30, false, 630, 891);  // A4 at 30 pixels per cm
+  ObjectGeometryDialog d(Made(kKindText, 30), 30, false, 630, 891);  // A4 at 30 pixels per cm
   d.FormShow();
   EXPECT_EQ(d.findChild<QLabel*>("ValueCaption")->text().toStdString(), "Values In Centimeters");
   EXPECT_EQ(Text(d, "LeftPos"), "2.400");
@@ -118,7 +118,7 @@ TEST_F(ObjectDialogsTest, ACornerOffThePageIsTakenOnlyWhenTheUserDoesNotAbort) {
   // Centimetres in and out: the shown values give back the same pixels.
   LayoutObject odd = Made(kKindText, 30);
   odd.bounds = {37, 451, 612, 455};
-  TSizeLocation again(odd, 30, false, 630, 891);
+  ObjectGeometryDialog again(odd, 30, false, 630, 891);
   again.FormShow();
   again.OkButtonClick();
   EXPECT_TRUE(again.Accepted());
@@ -129,7 +129,7 @@ TEST_F(ObjectDialogsTest, BorderAndFillEnableTheirControlsAndKeepTheirChoicesInT
   LayoutObject o = Made(kKindRectangle);
   o.borderWidth = 3;
   o.borderColor = 0x00FF00;
-  TObjectBorders b(o);
+  ObjectBorderDialog b(o);
   b.FormShow();
   EXPECT_EQ(b.windowTitle().toStdString(), "Border Info for Rectangle 1");
   EXPECT_EQ(Text(b, "WidthSize"), "3");
@@ -160,7 +160,7 @@ TEST_F(ObjectDialogsTest, BorderAndFillEnableTheirControlsAndKeepTheirChoicesInT
   EXPECT_EQ(b.Object().borderColor, 0x800000u);
   EXPECT_EQ(b.Object().border, 1);
 
-  TObjectFill f(Made(kKindCircle));
+  ObjectFillDialog f(Made(kKindCircle));
   f.FormShow();
   EXPECT_EQ(f.windowTitle().toStdString(), "Fill Info for Circle 1");
   auto* fill = f.findChild<QCheckBox*>("UseBorder");
@@ -178,7 +178,7 @@ TEST_F(ObjectDialogsTest, BorderAndFillEnableTheirControlsAndKeepTheirChoicesInT
 }
 
 TEST_F(ObjectDialogsTest, PropertiesReadTheColumnsOfAWordListOnly) {
-  TObjectProp words(Made(kKindWords));
+  ObjectPropertiesDialog words(Made(kKindWords));
   words.FormShow();
   EXPECT_EQ(words.windowTitle().toStdString(), "Properties for Words / Clues");
   EXPECT_TRUE(words.findChild<QLineEdit*>("NumColumns")->isVisibleTo(&words));
@@ -198,7 +198,7 @@ TEST_F(ObjectDialogsTest, PropertiesReadTheColumnsOfAWordListOnly) {
   EXPECT_EQ(words.Object().makeItFit, 0);
 
   // Without columns, the hidden box is never read, whatever it holds.
-  TObjectProp title(Made(kKindTitle));
+  ObjectPropertiesDialog title(Made(kKindTitle));
   title.FormShow();
   EXPECT_FALSE(title.findChild<QLineEdit*>("NumColumns")->isVisibleTo(&title));
   Type(title, "NumColumns", "x");
@@ -208,7 +208,7 @@ TEST_F(ObjectDialogsTest, PropertiesReadTheColumnsOfAWordListOnly) {
   EXPECT_TRUE(title.Accepted());
   EXPECT_EQ(title.Object().columns, 3);
 
-  TObjectProp bitmap(Made(kKindBitmap));
+  ObjectPropertiesDialog bitmap(Made(kKindBitmap));
   bitmap.FormShow();
   EXPECT_EQ(bitmap.findChild<QCheckBox*>("Transparent")->text().toStdString(), "&Tile Bitmap");
   bitmap.findChild<QCheckBox*>("Transparent")->click();
@@ -217,7 +217,7 @@ TEST_F(ObjectDialogsTest, PropertiesReadTheColumnsOfAWordListOnly) {
 }
 
 TEST_F(ObjectDialogsTest, PuzzlePropertiesFollowTheGridAndTransparencyChecks) {
-  TObjectProp2 d(Made(kKindPuzzle));
+  GridPropertiesDialog d(Made(kKindPuzzle));
   d.FormShow();
   auto* grid = d.findChild<QCheckBox*>("UseGrid");
   auto* transparent = d.findChild<QCheckBox*>("Transparent");
@@ -255,7 +255,7 @@ TEST_F(ObjectDialogsTest, PuzzlePropertiesFollowTheGridAndTransparencyChecks) {
 TEST_F(ObjectDialogsTest, TheTextKeepsItsLineBreaksAndItsLimit) {
   LayoutObject o = Made(kKindText);
   SetObjectText(o, "Name:\r\nDate:");
-  TTextInput d(o);
+  ObjectTextDialog d(o);
   d.FormShow();
   EXPECT_EQ(d.windowTitle().toStdString(), "Text");
   EXPECT_EQ(d.DataField()->toPlainText().toStdString(), "Name:\nDate:");
@@ -273,7 +273,7 @@ TEST_F(ObjectDialogsTest, TheTextKeepsItsLineBreaksAndItsLimit) {
   d.OkButtonClick();
   EXPECT_EQ(ObjectText(d.Object()), full + "\r\n");
 
-  TTextInput cancelled(o);
+  ObjectTextDialog cancelled(o);
   cancelled.FormShow();
   cancelled.DataField()->setPlainText(QStringLiteral("Gone"));
   cancelled.CancelButtonClick();

@@ -16,10 +16,10 @@
 #include "base/Random.h"
 #include "base/Settings.h"
 #include "editor/WordGrid.h"
-#include "editor/WordList.h"
-#include "generator/CreatedPuzzle.h"
-#include "generator/CreationAttempts.h"
+#include "editor/WordListEditor.h"
+#include "generator/CandidateWindow.h"
 #include "generator/FillLetters.h"
+#include "generator/GenerationProgressWindow.h"
 #include "generator/OffensiveWords.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
@@ -57,8 +57,8 @@ class CreateFlowTest : public testing::Test {
     MakeBuiltInDefaultLayout(host_.state.currentPuzzle->pageLayout);
   }
 
-  std::unique_ptr<TWordList> Open(const std::vector<std::string>& words) {
-    auto editor = std::make_unique<TWordList>(host_, "Create New Puzzle");
+  std::unique_ptr<WordListEditor> Open(const std::vector<std::string>& words) {
+    auto editor = std::make_unique<WordListEditor>(host_, "Create New Puzzle");
     editor->FormShow();
     editor->findChild<QLineEdit*>("Title")->setText("Zoo Day");
     editor->findChild<QComboBox*>("Category")->setCurrentText("Animals");
@@ -111,7 +111,7 @@ TEST_F(CreateFlowTest, AControlCharacterStopsCreateOnItsRowAndCell) {
   // Should Create run regardless, its candidate window is closed rather than left waiting.
   bool generated = false;
   ModalScript guard({[&] {
-    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    auto* window = ModalScript::Visible<CandidateWindow>();
     if (!window) return false;
     generated = true;
     window->reject();
@@ -131,7 +131,7 @@ TEST_F(CreateFlowTest, AnOffensiveListThatCannotBeReadLeavesTheBuiltInOne) {
   std::filesystem::create_directory(paths_.ProgramFile("BADLIST.TXT"));
   auto e = Open({"LION", "TIGER"});
   ModalScript script({[] {
-    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    auto* window = ModalScript::Visible<CandidateWindow>();
     if (!window) return false;
     window->reject();
     return true;
@@ -146,11 +146,11 @@ TEST_F(CreateFlowTest, AWideShapeTakesTheLongWordAndOneAttemptFillsOneSlot) {
   AppSettings().lastShape = 1;
   auto e = Open({"LION", "HIPPOPOTAMUSESSS"});
   ModalScript script({[] {
-    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    auto* window = ModalScript::Visible<CandidateWindow>();
     if (!window) return false;
     EXPECT_EQ(window->SelectedSlot(), 1);
-    EXPECT_FALSE(window->findChild<QLabel*>("BFLabel1")->isHidden());
-    EXPECT_TRUE(window->findChild<QLabel*>("BFLabel2")->isHidden());
+    EXPECT_FALSE(window->findChild<QLabel*>("CandidateLabel1")->isHidden());
+    EXPECT_TRUE(window->findChild<QLabel*>("CandidateLabel2")->isHidden());
     window->reject();
     return true;
   }});
@@ -167,7 +167,7 @@ TEST_F(CreateFlowTest, RepeatedWordsAskBeforeGenerating) {
   auto e = Open({"LION", "lion", "TIGER", "Ti ger", "ZEBRA"});
   int candidateWindows = 0;
   ModalScript closer({[&] {
-    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    auto* window = ModalScript::Visible<CandidateWindow>();
     if (!window) return false;
     ++candidateWindows;
     window->reject();
@@ -195,7 +195,7 @@ TEST_F(CreateFlowTest, OneAttemptGivenUpOnRefusedTriesSaysWhy) {
   test::WriteText(paths_.ProgramFile("BADLIST.TXT"), "q \n");
   auto e = Open({"QUIZ", "LION"});
   ModalScript closer({[] {
-    auto* window = ModalScript::Visible<TCreatedPuzzle>();
+    auto* window = ModalScript::Visible<CandidateWindow>();
     if (!window) return false;
     window->reject();
     return true;
@@ -215,13 +215,13 @@ TEST_F(CreateFlowTest, WholeRunFromWordsToAStoredPuzzleWithAPhrase) {
   std::string phrase;
   ModalScript script({
       [] {  // the progress window finishes its run; "&Ok" closes it
-        auto* progress = ModalScript::Visible<TCreationAttempts>();
+        auto* progress = ModalScript::Visible<GenerationProgressWindow>();
         if (!progress || progress->Running() || !progress->CompletedShown()) return false;
         progress->CancelClick();
         return true;
       },
       [&] {  // pick the second best, hide a phrase in it, save
-        auto* window = ModalScript::Visible<TCreatedPuzzle>();
+        auto* window = ModalScript::Visible<CandidateWindow>();
         if (!window) return false;
         window->SelectSlot(2);
         EXPECT_EQ(window->SelectedSlot(), 2);

@@ -10,10 +10,10 @@
 
 #include "base/Settings.h"
 #include "editor/WordGrid.h"
-#include "editor/WordList.h"
+#include "editor/WordListEditor.h"
 #include "language/LanguageChooser.h"
-#include "language/SpellSuggestions.h"
-#include "language/ThesSuggestions.h"
+#include "language/SpellingDialog.h"
+#include "language/ThesaurusDialog.h"
 #include "language/UserLexicon.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
@@ -55,7 +55,7 @@ class LanguageToolsTest : public testing::Test {
     ASSERT_TRUE(AppendShape(ShapeLibraryPath(paths_), shape));
   }
 
-  std::unique_ptr<TWordList> Open(bool newPuzzle, const std::vector<SpellRow>& rows) {
+  std::unique_ptr<WordListEditor> Open(bool newPuzzle, const std::vector<SpellRow>& rows) {
     PuzzleRecord& p = *host_.state.currentPuzzle;
     InitNewPuzzle(p);
     MakeBuiltInDefaultLayout(p.pageLayout);
@@ -64,13 +64,13 @@ class LanguageToolsTest : public testing::Test {
       p.Clue(static_cast<int>(i) + 1).Set(rows[i].clue);
     }
     host_.state.newPuzzle = newPuzzle;
-    auto editor = std::make_unique<TWordList>(host_, "Create New Puzzle");
+    auto editor = std::make_unique<WordListEditor>(host_, "Create New Puzzle");
     editor->FormShow();
     for (const std::string& t : seams_.Texts()) ADD_FAILURE() << "opening said: " << t;
     seams_.Clear();
     return editor;
   }
-  std::string Cell(TWordList& e, int column, int row) {
+  std::string Cell(WordListEditor& e, int column, int row) {
     return e.Grid()->Cell(column, row).toStdString();
   }
 
@@ -85,10 +85,9 @@ TEST_F(LanguageToolsTest, ABritishCheckFixesThreeWordsAndLearnsAPupilsName) {
   auto e = Open(true, {{"ELEFANT", "A larg grey animal"},
                        {"GIRAFE", "Tall, with a long neck"},
                        {"KWAMELLA", "Our class's best speller"}});
-  ModalScript script({Press<TSpellSuggestions>("ReplaceButton"),
-                      Press<TSpellSuggestions>("ReplaceButton"),
-                      Press<TSpellSuggestions>("AddButton"),
-                      Press<TSpellSuggestions>("ReplaceButton", [](TSpellSuggestions& d) {
+  ModalScript script({Press<SpellingDialog>("ReplaceButton"),
+                      Press<SpellingDialog>("ReplaceButton"), Press<SpellingDialog>("AddButton"),
+                      Press<SpellingDialog>("ReplaceButton", [](SpellingDialog& d) {
                         EXPECT_EQ(d.findChild<QLabel*>("TheWord")->text(), "larg");
                         // The teacher's pick, wherever the dictionary puts it.
                         QListWidget* list = d.findChild<QListWidget*>("SugList");
@@ -119,12 +118,12 @@ TEST_F(LanguageToolsTest, ChoosingAtCheckTimeChecksInTheChosenLanguageAndComesBa
   AppSettings().dictionary = 9;
   AppSettings().userDictionary = 1;
   auto e = Open(true, {{"COLOUR", ""}, {"ELEFANT", ""}});
-  ModalScript script(
-      {Press<TChooseSpellCheck>("OkButton", [](TChooseSpellCheck& c) { c.RadioClick(kBritish); }),
-       Press<TSpellSuggestions>("AbortButton", [](TSpellSuggestions& d) {
-         // COLOUR passed: the check ran in British.
-         EXPECT_EQ(d.findChild<QLabel*>("TheWord")->text(), "ELEFANT");
-       })});
+  ModalScript script({Press<SpellingLanguageDialog>(
+                          "OkButton", [](SpellingLanguageDialog& c) { c.RadioClick(kBritish); }),
+                      Press<SpellingDialog>("AbortButton", [](SpellingDialog& d) {
+                        // COLOUR passed: the check ran in British.
+                        EXPECT_EQ(d.findChild<QLabel*>("TheWord")->text(), "ELEFANT");
+                      })});
   e->SpellClueClick();
   EXPECT_TRUE(script.Finished());
   EXPECT_EQ(seams_.Single(), "Spell checking aborted.");
@@ -154,7 +153,7 @@ TEST_F(LanguageToolsTest, AnAcceptedSynonymReplacesTheWholeClue) {
   std::string chosen;
   ModalScript script({[&] {
     // Once the lookup has filled the lists.
-    auto* d = ModalScript::Visible<TThesSuggestions>();
+    auto* d = ModalScript::Visible<ThesaurusDialog>();
     QListWidget* def = d ? d->findChild<QListWidget*>("DefBox") : nullptr;
     if (!def || def->count() < 2) return false;
     def->setCurrentRow(1);
@@ -168,7 +167,7 @@ TEST_F(LanguageToolsTest, AnAcceptedSynonymReplacesTheWholeClue) {
   EXPECT_EQ(Cell(*e, WordGrid::kClue, 1), chosen);
 
   // "A&bort" leaves the clue alone.
-  ModalScript abort({Press<TThesSuggestions>("AbortButton")});
+  ModalScript abort({Press<ThesaurusDialog>("AbortButton")});
   e->ThesClick();
   EXPECT_TRUE(abort.Finished());
   EXPECT_EQ(Cell(*e, WordGrid::kClue, 1), chosen);

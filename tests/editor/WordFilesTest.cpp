@@ -14,12 +14,12 @@
 
 #include "base/Settings.h"
 #include "base/TextCodec.h"
-#include "editor/DoIntChars.h"
-#include "editor/Import.h"
-#include "editor/IntKeyTyper.h"
-#include "editor/MyExport.h"
+#include "editor/AccentKeyTyper.h"
+#include "editor/AccentKeysDialog.h"
+#include "editor/WordFileExportDialog.h"
+#include "editor/WordFileImportDialog.h"
 #include "editor/WordGrid.h"
-#include "editor/WordList.h"
+#include "editor/WordListEditor.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "support/AppFixture.h"
@@ -42,11 +42,11 @@ class WordFilesTest : public testing::Test {
     ASSERT_TRUE(AppendShape(ShapeLibraryPath(paths_), shape));
   }
 
-  std::unique_ptr<TWordList> OpenEditor(bool newPuzzle = true) {
+  std::unique_ptr<WordListEditor> OpenEditor(bool newPuzzle = true) {
     InitNewPuzzle(*host_.state.currentPuzzle);
     MakeBuiltInDefaultLayout(host_.state.currentPuzzle->pageLayout);
     host_.state.newPuzzle = newPuzzle;
-    auto editor = std::make_unique<TWordList>(host_, "Create New Puzzle");
+    auto editor = std::make_unique<WordListEditor>(host_, "Create New Puzzle");
     editor->FormShow();
     return editor;
   }
@@ -59,25 +59,25 @@ class WordFilesTest : public testing::Test {
   }
   static std::vector<std::string> Items(QWidget& dialog) {
     std::vector<std::string> items;
-    auto* list = Find<QListWidget>(dialog, "ListBox1");
+    auto* list = Find<QListWidget>(dialog, "LinesList");
     for (int i = 0; i < list->count(); ++i) items.push_back(FromQString(list->item(i)->text()));
     return items;
   }
   static void Select(QWidget& dialog, const std::string& line) {
-    auto* list = Find<QListWidget>(dialog, "ListBox1");
+    auto* list = Find<QListWidget>(dialog, "LinesList");
     const auto found = list->findItems(ToQString(line), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << line;
     found[0]->setSelected(true);
   }
-  static std::string Word(TWordList& e, int row) {
+  static std::string Word(WordListEditor& e, int row) {
     return FromQString(e.Grid()->Cell(WordGrid::kWord, row));
   }
-  static std::string Clue(TWordList& e, int row) {
+  static std::string Clue(WordListEditor& e, int row) {
     return FromQString(e.Grid()->Cell(WordGrid::kClue, row));
   }
   // Opens `file` in an import dialog on the editor's grid.
-  std::unique_ptr<TImport> OpenImport(TWordList& e, const std::string& file) {
-    auto import = std::make_unique<TImport>(*e.Grid(), &e);
+  std::unique_ptr<WordFileImportDialog> OpenImport(WordListEditor& e, const std::string& file) {
+    auto import = std::make_unique<WordFileImportDialog>(*e.Grid(), &e);
     import->FormShow();
     seams_.ChooseFile(file);
     import->OpenFileClick();
@@ -95,7 +95,7 @@ TEST_F(WordFilesTest, ImportListsTheFileSortedForSeveralSelections) {
   AppSettings().lastImportWordFile = dir_.File("last.txt");
   test::WriteText(dir_.File("list.txt"), "zebra\r\n\r\n   \r\n  apple : a fruit \nBanana\nzebra\n");
   auto e = OpenEditor();
-  TImport import(*e->Grid(), e.get());
+  WordFileImportDialog import(*e->Grid(), e.get());
   import.FormShow();
   EXPECT_TRUE(Find<QRadioButton>(import, "AsWordsAndClues")->isChecked());
   EXPECT_FALSE(Find<QLineEdit>(import, "SepChar")->isHidden());
@@ -113,7 +113,7 @@ TEST_F(WordFilesTest, ImportListsTheFileSortedForSeveralSelections) {
             (std::vector<std::string>{"apple : a fruit", "Banana", "zebra", "zebra"}));
   EXPECT_TRUE(Find<QPushButton>(import, "Ok")->isEnabled());
 
-  auto* list = Find<QListWidget>(import, "ListBox1");
+  auto* list = Find<QListWidget>(import, "LinesList");
   EXPECT_TRUE(list->selectedItems().isEmpty());
   EXPECT_EQ(list->selectionMode(), QAbstractItemView::MultiSelection);
   import.SelectAllClick();
@@ -223,13 +223,13 @@ TEST_F(WordFilesTest, WithoutCluesBothDialogsOfferWordsOnly) {
   auto e = OpenEditor();
   e->Grid()->SetCell(WordGrid::kWord, 1, "owl");
   e->Grid()->SetCell(WordGrid::kClue, 1, "hoots");
-  TImport import(*e->Grid(), e.get());
+  WordFileImportDialog import(*e->Grid(), e.get());
   import.FormShow();
   EXPECT_TRUE(Find<QRadioButton>(import, "AsWords")->isChecked());
   EXPECT_TRUE(Find<QRadioButton>(import, "AsClues")->isHidden());
   EXPECT_TRUE(Find<QRadioButton>(import, "AsWordsAndClues")->isHidden());
   EXPECT_TRUE(Find<QLineEdit>(import, "SepChar")->isHidden());
-  TMyExport exportDialog(*e->Grid(), e.get());
+  WordFileExportDialog exportDialog(*e->Grid(), e.get());
   exportDialog.FormShow();
   EXPECT_TRUE(Find<QRadioButton>(exportDialog, "AsWords")->isChecked());
   EXPECT_TRUE(Find<QRadioButton>(exportDialog, "AsWordsAndClues")->isHidden());
@@ -243,10 +243,10 @@ TEST_F(WordFilesTest, ExportListsTheChosenFormAndSavesTheSelectedLines) {
   e->Grid()->SetCell(WordGrid::kClue, 1, "hoots");
   e->Grid()->SetCell(WordGrid::kClue, 4, "a clue alone");
   e->Grid()->SetCell(WordGrid::kWord, 6, "Ant");
-  TMyExport exportDialog(*e->Grid(), e.get());
+  WordFileExportDialog exportDialog(*e->Grid(), e.get());
   exportDialog.FormShow();
   EXPECT_TRUE(Find<QRadioButton>(exportDialog, "AsWordsAndClues")->isChecked());
-  EXPECT_TRUE(Find<QListWidget>(exportDialog, "ListBox1")->font().family().startsWith("Courier"));
+  EXPECT_TRUE(Find<QListWidget>(exportDialog, "LinesList")->font().family().startsWith("Courier"));
   const std::string pad(28, ' ');
   EXPECT_EQ(Items(exportDialog),
             (std::vector<std::string>{std::string(31, ' ') + ": a clue alone", "Ant" + pad + ": ",
@@ -288,7 +288,7 @@ TEST_F(WordFilesTest, ExportListsTheChosenFormAndSavesTheSelectedLines) {
 TEST_F(WordFilesTest, AnExportThatCannotBeCreatedKeepsTheDialogOpen) {
   auto e = OpenEditor();
   e->Grid()->SetCell(WordGrid::kWord, 1, "owl");
-  TMyExport exportDialog(*e->Grid(), e.get());
+  WordFileExportDialog exportDialog(*e->Grid(), e.get());
   exportDialog.FormShow();
   exportDialog.SelectAllClick();
   seams_.ChooseFile(dir_.File("no such folder/words.txt"));
@@ -304,7 +304,7 @@ TEST_F(WordFilesTest, ExportedListImportsIntoANewPuzzleTheSame) {
     first->Grid()->SetCell(WordGrid::kWord, i + 2, ToQString(pairs[i][0]));
     first->Grid()->SetCell(WordGrid::kClue, i + 2, ToQString(pairs[i][1]));
   }
-  TMyExport exportDialog(*first->Grid(), first.get());
+  WordFileExportDialog exportDialog(*first->Grid(), first.get());
   exportDialog.FormShow();
   exportDialog.SelectAllClick();
   seams_.ChooseFile(dir_.File("list.txt"));
@@ -334,22 +334,24 @@ TEST_F(WordFilesTest, CharacterDialogShowsEachKeyAndChangesSettingsOnlyWithOk) {
   AppSettings().intKeys[3] = "abc";
   const auto before = AppSettings().intKeys;
   {
-    TDoIntChars dialog;
+    AccentKeysDialog dialog;
     dialog.FormShow();
-    auto* first = Find<QComboBox>(dialog, "ComboBox1");
+    auto* first = Find<QComboBox>(dialog, "KeyCharacter1");
     EXPECT_EQ(first->count(), 64);
     EXPECT_EQ(first->itemText(0), QString::fromUtf8("\xC3\x80"));
     EXPECT_EQ(first->itemText(63), QString::fromUtf8("\xC3\xBF"));
     EXPECT_EQ(first->currentText(), QString::fromUtf8("\xC3\xA1"));
-    EXPECT_EQ(Find<QComboBox>(dialog, "ComboBox12")->currentText(), QString::fromUtf8("\xC3\xB2"));
-    EXPECT_EQ(Find<QComboBox>(dialog, "ComboBox3")->currentText(), QString::fromUtf8("\xC3\x80"));
+    EXPECT_EQ(Find<QComboBox>(dialog, "KeyCharacter12")->currentText(),
+              QString::fromUtf8("\xC3\xB2"));
+    EXPECT_EQ(Find<QComboBox>(dialog, "KeyCharacter3")->currentText(),
+              QString::fromUtf8("\xC3\x80"));
     first->setCurrentIndex(first->findText(QString::fromUtf8("\xC3\xBC")));
     dialog.CancelButtonClick();
     EXPECT_EQ(AppSettings().intKeys, before);
   }
-  TDoIntChars dialog;
+  AccentKeysDialog dialog;
   dialog.FormShow();
-  Find<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(60);  // code 252
+  Find<QComboBox>(dialog, "KeyCharacter1")->setCurrentIndex(60);  // code 252
   dialog.OkButtonClick();
   EXPECT_EQ(AppSettings().intKeys[0], "0252");
   EXPECT_EQ(AppSettings().intKeys[1], "0233");
@@ -357,10 +359,10 @@ TEST_F(WordFilesTest, CharacterDialogShowsEachKeyAndChangesSettingsOnlyWithOk) {
   EXPECT_EQ(AppSettings().intKeys[3], "0192");
 }
 
-class IntKeysTest : public WordFilesTest {
+class AccentKeysTest : public WordFilesTest {
  protected:
   // The editor on screen, a word cell's editor open with `text` and the caret after `caret`.
-  QLineEdit* EditWordCell(TWordList& e, int row, const QString& text, int caret) {
+  QLineEdit* EditWordCell(WordListEditor& e, int row, const QString& text, int caret) {
     e.show();
     QApplication::setActiveWindow(&e);
     e.Grid()->setFocus();
@@ -372,7 +374,7 @@ class IntKeysTest : public WordFilesTest {
     edit->setCursorPosition(caret);
     return edit;
   }
-  static void Press(TWordList& e, int key) {
+  static void Press(WordListEditor& e, int key) {
     QAction* item = e.findChild<QAction*>(QStringLiteral("N%11").arg(key));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->shortcut(), QKeySequence(Qt::Key_F1 + key - 1));
@@ -380,7 +382,7 @@ class IntKeysTest : public WordFilesTest {
   }
 };
 
-TEST_F(IntKeysTest, FunctionKeyTypesItsCharacterAtTheCaret) {
+TEST_F(AccentKeysTest, FunctionKeyTypesItsCharacterAtTheCaret) {
   auto e = OpenEditor();
   e->Typer().SetHeldKeys([] { return Qt::NoModifier; });
   QLineEdit* edit = EditWordCell(*e, 3, "cafe", 3);
@@ -405,7 +407,7 @@ TEST_F(IntKeysTest, FunctionKeyTypesItsCharacterAtTheCaret) {
   EXPECT_EQ(title->text(), QString::fromUtf8("Espa\xC3\xB1"));
 }
 
-TEST_F(IntKeysTest, HeldCtrlOrAltDelaysTheCharacterUntilReleased) {
+TEST_F(AccentKeysTest, HeldCtrlOrAltDelaysTheCharacterUntilReleased) {
   auto e = OpenEditor();
   Qt::KeyboardModifiers held = Qt::ControlModifier;
   e->Typer().SetHeldKeys([&held] { return held; });
@@ -424,7 +426,7 @@ TEST_F(IntKeysTest, HeldCtrlOrAltDelaysTheCharacterUntilReleased) {
   EXPECT_EQ(edit->text(), QString::fromUtf8("Espa\xC3\xB1\xC3\xAD"));
 }
 
-TEST_F(IntKeysTest, SettingsThatAreNotACodeTypeNothing) {
+TEST_F(AccentKeysTest, SettingsThatAreNotACodeTypeNothing) {
   AppSettings().intKeys[0] = "0300";
   AppSettings().intKeys[1] = "0x41";
   AppSettings().intKeys[2] = "";

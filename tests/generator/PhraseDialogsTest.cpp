@@ -9,10 +9,10 @@
 #include <QPushButton>
 
 #include "base/TextCodec.h"
-#include "generator/BonusQuestion.h"
-#include "generator/ChangeThePhrase.h"
+#include "generator/BonusQuestionDialog.h"
 #include "generator/FillFixtures.h"
 #include "generator/FillLetters.h"
+#include "generator/HiddenPhraseDialog.h"
 #include "support/Seams.h"
 
 namespace gw {
@@ -28,7 +28,7 @@ void Type(QLineEdit* edit, const QString& text) {
 TEST(ChangeThePhrase, OkPlacesAValidPhraseAndRefusesOthers) {
   test::ScriptedSeams seams;
   auto p = test::SeventyLetterPuzzle();
-  TChangeThePhrase dialog(*p);
+  HiddenPhraseDialog dialog(*p);
   auto* box = dialog.findChild<QLineEdit*>("HiddenPhrase");
   dialog.findChild<QCheckBox*>("IncludeHidden")->setChecked(true);
 
@@ -62,7 +62,7 @@ TEST(ChangeThePhrase, ShowsTheFillLettersAndOkWithoutPhraseFillsRandomly) {
   auto p = test::SeventyLetterPuzzle();
   PlacePhrase(*p, std::string(30, 'w'));
   p->hiddenPhraseUsed = 1;
-  TChangeThePhrase dialog(*p);
+  HiddenPhraseDialog dialog(*p);
   EXPECT_EQ(dialog.windowTitle(), "Hidden Puzzle Phrase");
   EXPECT_EQ(dialog.findChild<QLabel*>("NumChars")->text(), "30 Chars");
   auto* box = dialog.findChild<QLineEdit*>("HiddenPhrase");
@@ -85,7 +85,7 @@ TEST(ChangeThePhrase, TwoHundredFiftySixEmptyCellsAllowNoPhrase) {
   auto p = test::BlankPuzzle(16, 16);  // 256 empty cells
   p->hiddenPhraseUsed = 1;
   {
-    TChangeThePhrase dialog(*p);
+    HiddenPhraseDialog dialog(*p);
     EXPECT_EQ(dialog.findChild<QLabel*>("NumChars")->text(), "256 Chars");
     EXPECT_FALSE(dialog.findChild<QLineEdit*>("HiddenPhrase")->isEnabled());
     EXPECT_FALSE(dialog.findChild<QCheckBox*>("IncludeHidden")->isEnabled());
@@ -96,7 +96,7 @@ TEST(ChangeThePhrase, TwoHundredFiftySixEmptyCellsAllowNoPhrase) {
     EXPECT_EQ(CollectFillLetters(dialog.Puzzle()).find(' '), std::string::npos);
   }
   p->Letter(CellIndex(1, 1)) = 'Q';  // 255: a phrase fits again
-  TChangeThePhrase dialog(*p);
+  HiddenPhraseDialog dialog(*p);
   EXPECT_TRUE(dialog.findChild<QLineEdit*>("HiddenPhrase")->isEnabled());
   EXPECT_TRUE(dialog.findChild<QCheckBox*>("IncludeHidden")->isChecked());
 }
@@ -104,7 +104,7 @@ TEST(ChangeThePhrase, TwoHundredFiftySixEmptyCellsAllowNoPhrase) {
 TEST(BonusQuestion, CutsTo150AndStopsTypingAt120) {
   const std::string longQuestion = std::string(140, 'a') + std::string(60, 'b');
   {
-    TBonusQuestion dialog(longQuestion);
+    BonusQuestionDialog dialog(longQuestion);
     EXPECT_EQ(dialog.windowTitle(), "Bonus Question");
     auto* box = dialog.findChild<QLineEdit*>("BonusText");
     EXPECT_EQ(box->text().size(), 150);  // a stored question is shown whole
@@ -113,7 +113,7 @@ TEST(BonusQuestion, CutsTo150AndStopsTypingAt120) {
     dialog.OkButtonClick();
     EXPECT_EQ(dialog.BonusQuestion(), longQuestion.substr(0, 150));
   }
-  TBonusQuestion dialog("What is the capital of France?");
+  BonusQuestionDialog dialog("What is the capital of France?");
   auto* box = dialog.findChild<QLineEdit*>("BonusText");
   box->clear();
   Type(box, QString(130, 'x'));

@@ -9,10 +9,10 @@
 #include <filesystem>
 
 #include "language/LanguageChooser.h"
-#include "language/MyEditBox.h"
-#include "language/SpellSuggestions.h"
-#include "language/Thes2Sugs.h"
-#include "language/ThesSuggestions.h"
+#include "language/SpellingDialog.h"
+#include "language/ThesaurusDialog.h"
+#include "language/ThesaurusSuggestionsDialog.h"
+#include "language/UserDictionaryDialog.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
@@ -54,7 +54,7 @@ class LanguageDialogsTest : public testing::Test {
 
 TEST_F(LanguageDialogsTest, SuggestionDialogNeedsAChoiceToReplaceAndAddWritesTheIncludeList) {
   const std::string include = LexiconPath(paths_, kBritish, LexiconKind::Include);
-  TSpellSuggestions dialog("British", include);
+  SpellingDialog dialog("British", include);
   dialog.Prepare("KWAMELLA", {"CAMELLIA", "CARAMEL"});
   EXPECT_EQ(Find<QLabel>(dialog, "NoticeLabel")->text().toStdString(),
             "The following word was not found in the British dictionary.  Suggestions are "
@@ -88,7 +88,7 @@ TEST_F(LanguageDialogsTest, MaintenanceStartsEmptyWithoutAListAndOkAlwaysWritesI
   const std::string exclude = LexiconPath(paths_, kChooseAtCheckTime, LexiconKind::Exclude);
   EXPECT_EQ(exclude, dir_.File("ExcEngl.tlx"));  // choosing at check time keeps the American lists
   {
-    TMyEditBox box(paths_, kChooseAtCheckTime, LexiconKind::Exclude);
+    UserDictionaryDialog box(paths_, kChooseAtCheckTime, LexiconKind::Exclude);
     EXPECT_EQ(Find<QLabel>(box, "HeadLabel")->text().toStdString(),
               "These words will be excluded from the  American dictionary and will be invalid.");
     EXPECT_TRUE(Items(Find<QListWidget>(box, "TheList")).empty());
@@ -97,7 +97,7 @@ TEST_F(LanguageDialogsTest, MaintenanceStartsEmptyWithoutAListAndOkAlwaysWritesI
   EXPECT_EQ(test::FileSize(exclude), 0);
 
   test::WriteText(LexiconPath(paths_, kBritish, LexiconKind::Include), "Kwamella\nOluwaseun\n");
-  TMyEditBox box(paths_, kBritish, LexiconKind::Include);
+  UserDictionaryDialog box(paths_, kBritish, LexiconKind::Include);
   EXPECT_EQ(Find<QLabel>(box, "HeadLabel")->text().toStdString(),
             "These words will be added to the British dictionary and counted as valid.");
   QListWidget* list = Find<QListWidget>(box, "TheList");
@@ -127,7 +127,7 @@ TEST_F(LanguageDialogsTest, MaintenanceStartsEmptyWithoutAListAndOkAlwaysWritesI
 TEST_F(LanguageDialogsTest, AMaintenanceListThatCannotBeWrittenKeepsTheDialogOpen) {
   // A folder where the list would go: it cannot be written over.
   std::filesystem::create_directory(LexiconPath(paths_, kAmerican, LexiconKind::Include));
-  TMyEditBox box(paths_, kAmerican, LexiconKind::Include);
+  UserDictionaryDialog box(paths_, kAmerican, LexiconKind::Include);
   Find<QLineEdit>(box, "AddInfo")->setText("Kwamella");
   box.AddClick();
   box.OkClick();
@@ -140,7 +140,7 @@ TEST_F(LanguageDialogsTest, AMaintenanceListThatCannotBeWrittenKeepsTheDialogOpe
 TEST_F(LanguageDialogsTest, ChoosersOfferWhatIsInstalledAndRememberEveryClick) {
   std::array<bool, 9> installed{false, true, false, true, true, true, true, true, false};
   long remembered = 2;  // British, not installed: the first installed one stands in
-  TChooseSpellCheck spell(installed, remembered);
+  SpellingLanguageDialog spell(installed, remembered);
   EXPECT_EQ(spell.windowTitle().toStdString(), "Spell Check");
   EXPECT_FALSE(Find<QRadioButton>(spell, "British")->isEnabled());
   EXPECT_FALSE(Find<QRadioButton>(spell, "Swedish")->isEnabled());
@@ -151,13 +151,13 @@ TEST_F(LanguageDialogsTest, ChoosersOfferWhatIsInstalledAndRememberEveryClick) {
   EXPECT_EQ(spell.Chosen(), 6);
 
   long thesaurus = 2;
-  TChooseThesCheck thes({false, true, true}, thesaurus);
+  ThesaurusLanguageDialog thes({false, true, true}, thesaurus);
   EXPECT_EQ(thes.windowTitle().toStdString(), "Thesaurus");
   EXPECT_TRUE(Find<QRadioButton>(thes, "British")->isChecked());
 }
 
 TEST_F(LanguageDialogsTest, LookupListsMeaningsAntonymsAndSynonymsAndAcceptTakesOne) {
-  TThesSuggestions dialog(paths_, kAmerican, "happy");
+  ThesaurusDialog dialog(paths_, kAmerican, "happy");
   dialog.FormShow();
   QListWidget* cat = Find<QListWidget>(dialog, "CatBox");
   QListWidget* ant = Find<QListWidget>(dialog, "AntBox");
@@ -194,7 +194,7 @@ TEST_F(LanguageDialogsTest, LookupListsMeaningsAntonymsAndSynonymsAndAcceptTakes
 }
 
 TEST_F(LanguageDialogsTest, AnUnknownWordWarnsAndSuggestionsLeadToALookup) {
-  TThesSuggestions dialog(paths_, kAmerican, "GIRAFFES");
+  ThesaurusDialog dialog(paths_, kAmerican, "GIRAFFES");
   dialog.FormShow();
   EXPECT_EQ(seams_.Single(),
             "Word not found in Thesaurus.  Click on \"suggest\" for possible substitute words.");
@@ -202,7 +202,7 @@ TEST_F(LanguageDialogsTest, AnUnknownWordWarnsAndSuggestionsLeadToALookup) {
   EXPECT_FALSE(Find<QPushButton>(dialog, "Accept")->isEnabled());
 
   std::vector<std::string> offered;
-  dialog.SetSuggestionRunner([&](TThes2Sugs& sugs) {
+  dialog.SetSuggestionRunner([&](ThesaurusSuggestionsDialog& sugs) {
     EXPECT_EQ(Find<QLabel>(sugs, "WordLabel")->text().toStdString(), "GIRAFFES");
     offered = Items(Find<QListWidget>(sugs, "SugBox"));
     sugs.OkClick();
@@ -228,7 +228,7 @@ TEST_F(LanguageDialogsTest, AnUnknownWordWarnsAndSuggestionsLeadToALookup) {
 }
 
 TEST_F(LanguageDialogsTest, SuggestionOkWantsAChoice) {
-  TThes2Sugs sugs("elefant", {"elephant"});
+  ThesaurusSuggestionsDialog sugs("elefant", {"elephant"});
   sugs.findChild<QListWidget*>("SugBox")->clearSelection();
   sugs.OkClick();
   EXPECT_EQ(seams_.Single(),
@@ -241,7 +241,7 @@ TEST_F(LanguageDialogsTest, SuggestionOkWantsAChoice) {
 
 TEST_F(LanguageDialogsTest, AMissingThesaurusSaysSoAndTheButtonsLeaveTheEngineAlone) {
   paths_.thesaurusDir = dir_.Path();
-  TThesSuggestions dialog(paths_, kAmerican, "happy");
+  ThesaurusDialog dialog(paths_, kAmerican, "happy");
   dialog.FormShow();
   EXPECT_EQ(seams_.Single(), "Could not find the Thesaurus file.");
   seams_.Clear();

@@ -6,56 +6,56 @@
 #include <QResource>
 #include <filesystem>
 
-#include "app/AboutBox.h"
-#include "app/ExportPuzzles.h"
-#include "app/ImportPuzzles.h"
-#include "app/MainWin.h"
+#include "app/AboutDialog.h"
+#include "app/ExportPuzzlesDialog.h"
+#include "app/ImportPuzzlesDialog.h"
+#include "app/MainWindow.h"
 #include "app/PuzzlePickList.h"
-#include "app/TipOfDay.h"
-#include "app/UserManual.h"
+#include "app/TipOfTheDayDialog.h"
+#include "app/UserManualDialog.h"
 #include "base/Settings.h"
 #include "base/TextCodec.h"
-#include "designer/DoPages.h"
-#include "designer/ListPages.h"
-#include "designer/ObjectBorders.h"
-#include "designer/ObjectFill.h"
-#include "designer/ObjectProp.h"
-#include "designer/ObjectProp2.h"
-#include "designer/SizeLocation.h"
-#include "designer/TextInput.h"
-#include "editor/DoIntChars.h"
-#include "editor/Import.h"
-#include "editor/MyExport.h"
+#include "designer/GridPropertiesDialog.h"
+#include "designer/LayoutLibraryDialog.h"
+#include "designer/ObjectBorderDialog.h"
+#include "designer/ObjectFillDialog.h"
+#include "designer/ObjectGeometryDialog.h"
+#include "designer/ObjectPropertiesDialog.h"
+#include "designer/ObjectTextDialog.h"
+#include "designer/PageDesigner.h"
+#include "editor/AccentKeysDialog.h"
 #include "editor/WordFile.h"
+#include "editor/WordFileExportDialog.h"
+#include "editor/WordFileImportDialog.h"
 #include "editor/WordGrid.h"
-#include "editor/WordList.h"
-#include "generator/BlowItUp.h"
-#include "generator/BonusQuestion.h"
-#include "generator/ChangeThePhrase.h"
-#include "generator/CreatedPuzzle.h"
-#include "generator/CreationAttempts.h"
+#include "editor/WordListEditor.h"
+#include "generator/BonusQuestionDialog.h"
+#include "generator/CandidateWindow.h"
+#include "generator/EnlargedCandidateDialog.h"
 #include "generator/FillLetters.h"
+#include "generator/GenerationProgressWindow.h"
+#include "generator/HiddenPhraseDialog.h"
 #include "generator/PlacementEngine.h"
 #include "language/LanguageChooser.h"
-#include "language/MyEditBox.h"
-#include "language/SpellSuggestions.h"
-#include "language/Thes2Sugs.h"
-#include "language/ThesSuggestions.h"
+#include "language/SpellingDialog.h"
+#include "language/ThesaurusDialog.h"
+#include "language/ThesaurusSuggestionsDialog.h"
+#include "language/UserDictionaryDialog.h"
 #include "language/UserLexicon.h"
 #include "layouts/LayoutLibrary.h"
-#include "output/DoMeta.h"
-#include "output/MyHtml.h"
-#include "output/MyPreview.h"
-#include "output/MyReport.h"
-#include "output/NumCopies.h"
-#include "output/ReportForm.h"
-#include "output/TheJPegFactor.h"
-#include "shapes/DoShapes.h"
-#include "shapes/SelectShapes.h"
+#include "printing/CopiesDialog.h"
+#include "printing/JpegQualityDialog.h"
+#include "printing/MetafileExportDialog.h"
+#include "printing/PreviewWindow.h"
+#include "printing/PrintOptionsWindow.h"
+#include "printing/PrintStatusWindow.h"
+#include "printing/WebPageWindow.h"
+#include "shapes/ShapeEditor.h"
 #include "shapes/ShapeLibrary.h"
+#include "shapes/ShapeLibraryDialog.h"
 #include "storage/PuzzleGroup.h"
 #include "widgets/FormLayout.h"
-#include "widgets/HelpViewer.h"
+#include "widgets/HelpWindow.h"
 
 namespace gw::test {
 
@@ -168,15 +168,15 @@ struct RecordedPage : QObject {
     job = RecordPage(puzzle, options, RecordingPage{QSizeF(paper.width, paper.height), 300});
   }
   FinishedJob job;
-  std::unique_ptr<TFilePrinter> printer = SessionFilePrinter("Gallery");
+  std::unique_ptr<RecordedPagePrinter> printer = SessionRecordedPagePrinter("Gallery");
 };
 
 template <typename Window, typename... Args>
 std::unique_ptr<QWidget> OnRecordedPage(GalleryContext& c, Args... args) {
   auto* page = new RecordedPage(*c.Host().state.currentPuzzle);
   std::unique_ptr<QWidget> window;
-  if constexpr (std::is_same_v<Window, TMyPreview>)
-    window = std::make_unique<TMyPreview>(page->job, *page->printer);
+  if constexpr (std::is_same_v<Window, PreviewWindow>)
+    window = std::make_unique<PreviewWindow>(page->job, *page->printer);
   else
     window = std::make_unique<Window>(page->job, args...);
   page->setParent(window.get());
@@ -184,7 +184,7 @@ std::unique_ptr<QWidget> OnRecordedPage(GalleryContext& c, Args... args) {
 }
 
 // The web page window over the preview's image of the current puzzle, with every block used.
-std::unique_ptr<QWidget> WebPageWindow(GalleryContext& c) {
+std::unique_ptr<QWidget> WebPageWindowOnPage(GalleryContext& c) {
   struct Image : QObject {
     QImage image;
   };
@@ -197,7 +197,7 @@ std::unique_ptr<QWidget> WebPageWindow(GalleryContext& c) {
   s.firstFooter = {"Answers next week", false, false, true, 2};
   s.secondFooter = {"<A HREF=\"index.htm\">More puzzles</A>", false, false, false, 3};
   s.horizontalUpper = s.horizontalLower = true;
-  auto window = std::make_unique<TMyHtml>(held->image);
+  auto window = std::make_unique<WebPageWindow>(held->image);
   held->setParent(window.get());
   return window;
 }
@@ -211,44 +211,46 @@ std::vector<GalleryWindow> AllWindows() {
        [](GalleryContext& c) -> W {
          // The main window reads its size from the settings file; choose it as a user would.
          const long size = WindowSizeFor(Forms().scaleFactor);
-         auto main = std::make_unique<TMainWin>(c.Paths());
+         auto main = std::make_unique<MainWindow>(c.Paths());
          main->ScreenSizeClick(size);
          return main;
        }},
-      {"tip-of-the-day", [](GalleryContext&) -> W { return std::make_unique<TTipOfDay>(); }},
-      {"about", [](GalleryContext&) -> W { return std::make_unique<TAboutBox>(); }},
+      {"tip-of-the-day",
+       [](GalleryContext&) -> W { return std::make_unique<TipOfTheDayDialog>(); }},
+      {"about", [](GalleryContext&) -> W { return std::make_unique<AboutDialog>(); }},
       {"user-manual-notice",
-       [](GalleryContext& c) -> W { return std::make_unique<TUserManual>(c.Paths()); }},
+       [](GalleryContext& c) -> W { return std::make_unique<UserManualDialog>(c.Paths()); }},
       {"help",
        [](GalleryContext&) -> W {
-         auto help = std::make_unique<THelpViewer>(QStringLiteral(":/gallery-help"));
+         auto help = std::make_unique<HelpWindow>(QStringLiteral(":/gallery-help"));
          help->OpenKeyword("Report Window");
          return help;
        }},
       {"word-list-editor-new",
        [](GalleryContext& c) -> W {
          c.Host().state.newPuzzle = true;
-         return std::make_unique<TWordList>(c.Host(), QStringLiteral("Create New Puzzle"));
+         return std::make_unique<WordListEditor>(c.Host(), QStringLiteral("Create New Puzzle"));
        }},
       {"word-list-editor-modify",
        [](GalleryContext& c) -> W {
          c.Host().state.newPuzzle = false;
-         return std::make_unique<TWordList>(c.Host(), QStringLiteral("Modify Existing Puzzle"));
+         return std::make_unique<WordListEditor>(c.Host(),
+                                                 QStringLiteral("Modify Existing Puzzle"));
        }},
-      {"word-file-import", [](GalleryContext& c) { return OnPuzzleGrid<TImport>(c); }},
-      {"word-file-export", [](GalleryContext& c) { return OnPuzzleGrid<TMyExport>(c); }},
+      {"word-file-import", [](GalleryContext& c) { return OnPuzzleGrid<WordFileImportDialog>(c); }},
+      {"word-file-export", [](GalleryContext& c) { return OnPuzzleGrid<WordFileExportDialog>(c); }},
       {"international-characters",
-       [](GalleryContext&) -> W { return std::make_unique<TDoIntChars>(); }},
+       [](GalleryContext&) -> W { return std::make_unique<AccentKeysDialog>(); }},
       {"spell-check-chooser",
        [](GalleryContext&) -> W {
          static long remembered = 2;
          std::array<bool, 9> all;
          all.fill(true);
-         return std::make_unique<TChooseSpellCheck>(all, remembered);
+         return std::make_unique<SpellingLanguageDialog>(all, remembered);
        }},
       {"spelling-suggestions",
        [](GalleryContext& c) -> W {
-         auto dialog = std::make_unique<TSpellSuggestions>(
+         auto dialog = std::make_unique<SpellingDialog>(
              "British", LexiconPath(c.Paths(), 2, LexiconKind::Include));
          dialog->Prepare("ELEFANT", {"ELEPHANT", "ELEGANT", "ELEPHANTINE"});
          return dialog;
@@ -256,19 +258,19 @@ std::vector<GalleryWindow> AllWindows() {
       {"thesaurus-chooser",
        [](GalleryContext&) -> W {
          static long remembered = 1;
-         return std::make_unique<TChooseThesCheck>(std::array<bool, 3>{false, true, true},
-                                                   remembered);
+         return std::make_unique<ThesaurusLanguageDialog>(std::array<bool, 3>{false, true, true},
+                                                          remembered);
        }},
       {"thesaurus-lookup",
        [](GalleryContext& c) -> W {
-         auto dialog = std::make_unique<TThesSuggestions>(c.Paths(), 1, "brave");
+         auto dialog = std::make_unique<ThesaurusDialog>(c.Paths(), 1, "brave");
          dialog->FormShow();
          return dialog;
        }},
       {"thesaurus-word-suggestions",
        [](GalleryContext&) -> W {
-         return std::make_unique<TThes2Sugs>("GIRAFFES",
-                                             std::vector<std::string>{"giraffe", "graffiti"});
+         return std::make_unique<ThesaurusSuggestionsDialog>(
+             "GIRAFFES", std::vector<std::string>{"giraffe", "graffiti"});
        }},
       {"building-puzzles",
        [](GalleryContext& c) -> W {
@@ -276,49 +278,52 @@ std::vector<GalleryWindow> AllWindows() {
          options.attempts = 5;
          options.seed = 3;
          AppState& s = c.Host().state;
-         return std::make_unique<TCreationAttempts>(*s.currentPuzzle, s.currentShape, options,
-                                                    ScreenFunction{}, s.candidates);
+         return std::make_unique<GenerationProgressWindow>(*s.currentPuzzle, s.currentShape,
+                                                           options, ScreenFunction{}, s.candidates);
        }},
       {"candidates",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TCreatedPuzzle>(c.Host(), c.Host().state.candidates);
+         return std::make_unique<CandidateWindow>(c.Host(), c.Host().state.candidates);
        }},
       {"enlarged-view",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TBlowItUp>(*c.Host().state.candidates[0].record,
-                                            QStringLiteral("Puzzle 1"));
+         return std::make_unique<EnlargedCandidateDialog>(*c.Host().state.candidates[0].record,
+                                                          QStringLiteral("Puzzle 1"));
        }},
       {"phrase",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TChangeThePhrase>(*c.Host().state.currentPuzzle);
+         return std::make_unique<HiddenPhraseDialog>(*c.Host().state.currentPuzzle);
        }},
       {"bonus-question",
        [](GalleryContext&) -> W {
-         return std::make_unique<TBonusQuestion>("Which animal is the tallest?");
+         return std::make_unique<BonusQuestionDialog>("Which animal is the tallest?");
        }},
       {"import-puzzles",
        [](GalleryContext& c) -> W {
          AppState& s = c.Host().state;
-         auto import = std::make_unique<TImportPuzzles>(s, s.groupFile);
+         auto import = std::make_unique<ImportPuzzlesDialog>(s, s.groupFile);
          import->List().SelectAllClick();
          return import;
        }},
       {"export-puzzles",
-       [](GalleryContext& c) -> W { return std::make_unique<TExportPuzzles>(c.Host().state); }},
+       [](GalleryContext& c) -> W {
+         return std::make_unique<ExportPuzzlesDialog>(c.Host().state);
+       }},
       {"reports",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TMyReport>(c.Paths(), *c.Host().state.currentPuzzle,
-                                            [](PageLayout&, QWidget*) { return false; });
+         return std::make_unique<PrintOptionsWindow>(c.Paths(), *c.Host().state.currentPuzzle,
+                                                     [](PageLayout&, QWidget*) { return false; });
        }},
       {"report-status",
        [](GalleryContext& c) -> W {
          // The page is recorded, not printed: the window ends showing its outcome.
-         return std::make_unique<TReportForm>(ReportMode::Memory, *c.Host().state.currentPuzzle,
-                                              PrintOptionsFrom(AppSettings()));
+         return std::make_unique<PrintStatusWindow>(
+             ReportMode::Memory, *c.Host().state.currentPuzzle, PrintOptionsFrom(AppSettings()));
        }},
       {"page-layouts",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TListPages>(c.Paths(), ListPagesMode::Manage, nullptr);
+         return std::make_unique<LayoutLibraryDialog>(c.Paths(), LayoutLibraryMode::Manage,
+                                                      nullptr);
        }},
       {"page-designer",
        [](GalleryContext& c) -> W {
@@ -326,53 +331,55 @@ std::vector<GalleryWindow> AllWindows() {
          AppSettings().zoom = 1;
          AppSettings().designerWidth = 700;
          AppSettings().designerHeight = 600;
-         return std::make_unique<TDoPages>(c.Paths(), DesignerMode::Modify, &StarterLayout(c), 0);
+         return std::make_unique<PageDesigner>(c.Paths(), DesignerMode::Modify, &StarterLayout(c),
+                                               0);
        }},
       {"object-size-and-position",
        [](GalleryContext& c) -> W {
          const PageLayout& l = StarterLayout(c);
-         return std::make_unique<TSizeLocation>(StarterObject(c, kKindPuzzle), 72, l.inches != 0,
-                                                l.pixelWidth, l.pixelHeight);
+         return std::make_unique<ObjectGeometryDialog>(StarterObject(c, kKindPuzzle), 72,
+                                                       l.inches != 0, l.pixelWidth, l.pixelHeight);
        }},
       {"object-border",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TObjectBorders>(StarterObject(c, kKindRectangle));
+         return std::make_unique<ObjectBorderDialog>(StarterObject(c, kKindRectangle));
        }},
       {"object-fill",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TObjectFill>(StarterObject(c, kKindRectangle));
+         return std::make_unique<ObjectFillDialog>(StarterObject(c, kKindRectangle));
        }},
       {"object-properties",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TObjectProp>(StarterObject(c, kKindWords));
+         return std::make_unique<ObjectPropertiesDialog>(StarterObject(c, kKindWords));
        }},
       {"puzzle-properties",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TObjectProp2>(StarterObject(c, kKindPuzzle));
+         return std::make_unique<GridPropertiesDialog>(StarterObject(c, kKindPuzzle));
        }},
       {"object-text",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TTextInput>(StarterObject(c, kKindText));
+         return std::make_unique<ObjectTextDialog>(StarterObject(c, kKindText));
        }},
       {"shapes",
-       [](GalleryContext& c) -> W { return std::make_unique<TSelectShapes>(c.Host().state); }},
+       [](GalleryContext& c) -> W { return std::make_unique<ShapeLibraryDialog>(c.Host().state); }},
       {"dictionary-maintenance",
        [](GalleryContext& c) -> W {
          WriteLexicon(LexiconPath(c.Paths(), 2, LexiconKind::Include),
                       {"KWAMELLA", "Siobhan", "Oluwaseun"});
-         return std::make_unique<TMyEditBox>(c.Paths(), 2, LexiconKind::Include);
+         return std::make_unique<UserDictionaryDialog>(c.Paths(), 2, LexiconKind::Include);
        }},
       {"shape-editor",
        [](GalleryContext& c) -> W {
-         return std::make_unique<TDoShapes>(c.Host().state, TDoShapes::kModify, 0);
+         return std::make_unique<ShapeEditor>(c.Host().state, ShapeEditor::kModify, 0);
        }},
-      {"preview", [](GalleryContext& c) { return OnRecordedPage<TMyPreview>(c); }},
-      {"copies", [](GalleryContext&) -> W { return std::make_unique<TNumCopies>(); }},
-      {"jpeg-factor", [](GalleryContext&) -> W { return std::make_unique<TTheJPegFactor>(); }},
-      {"web-page", WebPageWindow},
+      {"preview", [](GalleryContext& c) { return OnRecordedPage<PreviewWindow>(c); }},
+      {"copies", [](GalleryContext&) -> W { return std::make_unique<CopiesDialog>(); }},
+      {"jpeg-factor", [](GalleryContext&) -> W { return std::make_unique<JpegQualityDialog>(); }},
+      {"web-page", WebPageWindowOnPage},
       {"metafile",
        [](GalleryContext& c) {
-         return OnRecordedPage<TDoMeta>(c, MetafileKind::Emf, c.Paths().StartupFile("gallery.emf"));
+         return OnRecordedPage<MetafileExportDialog>(c, MetafileKind::Emf,
+                                                     c.Paths().StartupFile("gallery.emf"));
        }},
   };
 }

@@ -1,0 +1,89 @@
+// The properties dialog of the puzzle grid.
+#include "designer/GridPropertiesDialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "base/TextCodec.h"
+#include "widgets/FormLayout.h"
+
+namespace gw {
+
+GridPropertiesDialog::GridPropertiesDialog(const LayoutObject& object, QWidget* parent)
+    : ObjectDialog(object, QStringLiteral("Properties for ") + ToQString(object.objectName.Get()),
+                   340, 298, parent) {
+  transparent_ = Named(new QCheckBox(QStringLiteral("&Transparent Background"), this),
+                       "Transparent", {16, 14, 308, 24});
+  lowerCase_ = Named(new QCheckBox(QStringLiteral("&Lower Case Letters"), this), "LowerCase",
+                     {16, 42, 308, 24});
+  useGrid_ = Named(new QCheckBox(QStringLiteral("&Use Grid"), this), "UseGrid", {16, 70, 308, 24});
+
+  Named(new QLabel(QStringLiteral("Background Color"), this), "BlockLabel", {16, 106, 180, 20});
+  blockBox_ = MakeSwatch("BlockBox", {16, 128, 26, 26});
+  changeColor_ = Named(new QPushButton(QStringLiteral("Ch&ange Color"), this), "ChangeColor",
+                       {50, 126, 116, 30});
+  Named(new QLabel(QStringLiteral("Grid Line Color"), this), "LineLabel", {180, 106, 144, 20});
+  lineBox_ = MakeSwatch("LineBox", {180, 128, 26, 26});
+  changeLine_ = Named(new QPushButton(QStringLiteral("Ch&ange Color"), this), "ChangeLine",
+                      {214, 126, 116, 30});
+  Named(new QLabel(QStringLiteral("Puzzle Line Width"), this), "LineWidthLabel",
+        {180, 172, 144, 20});
+  lineWidth_ = Named(new QLineEdit(this), "LineWidth", {180, 194, 44, 26});
+  lineWidth_->setMaxLength(1);
+  for (QPushButton* b : {changeColor_, changeLine_}) b->setAutoDefault(false);
+
+  connect(transparent_, &QCheckBox::clicked, this, &GridPropertiesDialog::TransparentClick);
+  connect(lowerCase_, &QCheckBox::clicked, this, &GridPropertiesDialog::LowerCaseClick);
+  connect(useGrid_, &QCheckBox::clicked, this, &GridPropertiesDialog::UseGridClick);
+  connect(changeColor_, &QPushButton::clicked, this, &GridPropertiesDialog::ChangeColorClick);
+  connect(changeLine_, &QPushButton::clicked, this, &GridPropertiesDialog::ChangeLineClick);
+}
+
+void GridPropertiesDialog::FillControls() {
+  transparent_->setChecked(object_.optionB != 0);
+  lowerCase_->setChecked(object_.lowerCase != 0);
+  useGrid_->setChecked(object_.optionA != 0);
+  PaintSwatch(blockBox_, object_.backgroundColor);
+  PaintSwatch(lineBox_, object_.gridLineColor);
+  lineWidth_->setText(QString::number(object_.lineWidth));
+  DisableEnable();
+}
+
+void GridPropertiesDialog::DisableEnable() {
+  changeLine_->setEnabled(useGrid_->isChecked());
+  lineWidth_->setEnabled(useGrid_->isChecked());
+  changeColor_->setEnabled(!transparent_->isChecked());
+}
+
+void GridPropertiesDialog::TransparentClick() {
+  object_.optionB = transparent_->isChecked() ? 1 : 0;
+  DisableEnable();
+}
+
+void GridPropertiesDialog::LowerCaseClick() {
+  object_.lowerCase = lowerCase_->isChecked() ? 1 : 0;
+}
+
+void GridPropertiesDialog::UseGridClick() {
+  object_.optionA = useGrid_->isChecked() ? 1 : 0;
+  DisableEnable();
+}
+
+void GridPropertiesDialog::ChangeColorClick() {
+  ChangeColorOf(object_.backgroundColor, blockBox_);
+}
+
+void GridPropertiesDialog::ChangeLineClick() {
+  ChangeColorOf(object_.gridLineColor, lineBox_);
+}
+
+void GridPropertiesDialog::OkButtonClick() {
+  const std::optional<int> width = ReadCountBox(lineWidth_, "Invalid width entered.");
+  if (!width) return;
+  object_.lineWidth = *width;
+  Accept();
+}
+
+}  // namespace gw

@@ -1,0 +1,241 @@
+// The candidate window.
+#include "generator/CandidateWindow.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+
+#include "base/IoError.h"
+#include "base/Random.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
+#include "generator/CandidatePreview.h"
+#include "generator/CandidateSave.h"
+#include "generator/EnlargedCandidateDialog.h"
+#include "generator/FillAndScreen.h"
+#include "generator/FillLetters.h"
+#include "generator/OffensiveWords.h"
+#include "generator/PuzzleImage.h"
+#include "widgets/FormLayout.h"
+#include "widgets/Messages.h"
+
+namespace gw {
+
+namespace {
+
+const char* const kSlotNames[4] = {"Best Fit", "Second Best Fit", "Third Best Fit",
+                                   "Fourth Best Fit"};
+
+QString CountText(int n, const char* one, const char* many) {
+  return ToQString(FormatGrouped(n) + (n == 1 ? one : many));
+}
+
+void SetLabelBackground(QLabel* label, const QColor& color) {
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::Window, color);
+  label->setPalette(pal);
+}
+
+}  // namespace
+
+CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candidates,
+                                 QWidget* parent)
+    : QDialog(parent),
+      host_(host),
+      slots_(candidates),
+      listWordCount_(ClampedWordCount(*host.State().currentPuzzle)) {
+  setWindowTitle(QStringLiteral("Created Puzzle"));
+  resize(618, 419);
+  setFont(DesignFont(13));
+
+  const QPoint corners[4] = {{8, 16}, {216, 16}, {8, 225}, {216, 225}};
+  for (int k = 0; k < 4; ++k) {
+    labels_[k] = new QLabel(QString::fromLatin1(kSlotNames[k]), this);
+    labels_[k]->setObjectName(QStringLiteral("CandidateLabel%1").arg(k + 1));
+    labels_[k]->setGeometry(corners[k].x(), corners[k].y() - 16, 191, 15);
+    labels_[k]->setAlignment(Qt::AlignCenter);
+    labels_[k]->setAutoFillBackground(true);
+    images_[k] = new PuzzleImage(this);
+    images_[k]->setObjectName(QStringLiteral("PuzzImage%1").arg(k + 1));
+    images_[k]->setGeometry(corners[k].x(), corners[k].y(), 191, 191);
+    connect(images_[k], &PuzzleImage::clicked, this, [this, k] { SelectSlot(k + 1); });
+    connect(images_[k], &PuzzleImage::doubleClicked, this, [this, k] { PuzzImageDblClick(k + 1); });
+  }
+
+  auto panel = [this](const char* name, QRect design) {
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(design);
+    frame->setFrameShape(QFrame::StyledPanel);
+    return frame;
+  };
+  QFrame* inc = panel("IncPanel", {415, 4, 195, 158});
+  incWordsLabel_ = new QLabel(inc);
+  incWordsLabel_->setObjectName(QStringLiteral("IncWordsLabel"));
+  incWordsLabel_->setGeometry(6, 4, 183, 16);
+  includedWords_ = new QListWidget(inc);
+  includedWords_->setObjectName(QStringLiteral("IncludedWords"));
+  includedWords_->setGeometry(6, 22, 183, 130);
+  includedWords_->setSortingEnabled(true);
+
+  QFrame* exc = panel("ExcPanel", {415, 166, 195, 104});
+  excWordsLabel_ = new QLabel(exc);
+  excWordsLabel_->setObjectName(QStringLiteral("ExcWordsLabel"));
+  excWordsLabel_->setGeometry(6, 4, 183, 16);
+  excludedWords_ = new QListWidget(exc);
+  excludedWords_->setObjectName(QStringLiteral("ExcludedWords"));
+  excludedWords_->setGeometry(6, 22, 183, 76);
+  excludedWords_->setSortingEnabled(true);
+
+  QFrame* phrase = panel("PhrasePanel", {415, 274, 195, 100});
+  auto* heading = new QLabel(QStringLiteral("Hidden Phrase"), phrase);
+  heading->setObjectName(QStringLiteral("PhraseHeading"));
+  heading->setGeometry(6, 4, 96, 16);
+  numChars_ = new QLabel(phrase);
+  numChars_->setObjectName(QStringLiteral("NumChars"));
+  numChars_->setGeometry(102, 4, 87, 16);
+  numChars_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  includeHidden_ = new QCheckBox(QStringLiteral("&Include Hidden Phrase"), phrase);
+  includeHidden_->setObjectName(QStringLiteral("IncludeHidden"));
+  includeHidden_->setGeometry(6, 26, 183, 20);
+  hiddenPhrase_ = new QLineEdit(phrase);
+  hiddenPhrase_->setObjectName(QStringLiteral("HiddenPhrase"));
+  hiddenPhrase_->setGeometry(6, 52, 183, 24);
+  hiddenPhrase_->setMaxLength(255);
+  auto* note = new QLabel(QStringLiteral("(No spaces should be used)"), phrase);
+  note->setObjectName(QStringLiteral("PhraseNote"));
+  note->setGeometry(6, 78, 183, 16);
+
+  save_ = new QPushButton(QStringLiteral("&Save Puzzle"), this);
+  save_->setObjectName(QStringLiteral("Save"));
+  save_->setGeometry(415, 381, 104, 30);
+  save_->setDefault(true);
+  connect(save_, &QPushButton::clicked, this, &CandidateWindow::SaveClick);
+  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  cancel->setObjectName(QStringLiteral("Cancel"));
+  cancel->setGeometry(523, 381, 87, 30);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CandidateWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void CandidateWindow::FormShow() {
+  if (shown_) return;
+  shown_ = true;
+  PlaceDialog(this, false);
+  const QColor face = palette().color(QPalette::Button);
+  for (int k = 0; k < 4; ++k) {
+    QImage picture(images_[k]->size(), QImage::Format_RGB32);
+    DrawAPuzzle(picture, *slots_[k].record, slots_[k].score);
+    images_[k]->setPixmap(QPixmap::fromImage(picture));
+    labels_[k]->setVisible(slots_[k].score > 0);
+    SetLabelBackground(labels_[k], face);
+  }
+  SelectSlot(1);
+  if (selected_ == 0) {
+    // Nothing was placed: every word of the list is left out and there is nothing to save.
+    includedWords_->clear();
+    excludedWords_->clear();
+    const PuzzleRecord& list = *host_.State().currentPuzzle;
+    for (int t = 1; t <= listWordCount_; ++t)
+      excludedWords_->addItem(ToQString(list.Word(t).Get()));
+    incWordsLabel_->setText(CountText(0, " Included Word", " Included Words"));
+    excWordsLabel_->setText(CountText(listWordCount_, " Excluded Word", " Excluded Words"));
+    numChars_->setText(QStringLiteral("0 Chars"));
+    includeHidden_->setEnabled(false);
+    hiddenPhrase_->setEnabled(false);
+    save_->setEnabled(false);
+  }
+}
+
+void CandidateWindow::SelectSlot(int k) {
+  if (k < 1 || k > 4 || slots_[k - 1].score < 1) return;
+  const QColor face = palette().color(QPalette::Button);
+  if (selected_ > 0) SetLabelBackground(labels_[selected_ - 1], face);
+  selected_ = k;
+  SetLabelBackground(labels_[k - 1], QColor(255, 0, 0));
+  update();
+
+  const CandidateSlot& slot = slots_[k - 1];
+  includedWords_->clear();
+  excludedWords_->clear();
+  for (int t = 1; t <= listWordCount_; ++t)
+    (slot.placed[t - 1] == 1 ? includedWords_ : excludedWords_)
+        ->addItem(ToQString(slot.record->Word(t).Get()));
+  incWordsLabel_->setText(CountText(includedWords_->count(), " Included Word", " Included Words"));
+  excWordsLabel_->setText(CountText(excludedWords_->count(), " Excluded Word", " Excluded Words"));
+
+  const int empty = EmptyCellCount(*slot.record);
+  numChars_->setText(ToQString(FormatGrouped(empty) + " Chars"));
+  const bool phraseFits = empty < 256;
+  // Typing stops at the slot's count, but a longer phrase typed for another slot is kept (the
+  // box would cut it) and refused with its count at save.
+  hiddenPhrase_->setMaxLength(
+      phraseFits ? std::max({empty, 1, static_cast<int>(hiddenPhrase_->text().size())}) : 255);
+  hiddenPhrase_->setEnabled(phraseFits && empty > 0);
+  includeHidden_->setEnabled(phraseFits && empty > 0);
+  if (!phraseFits || empty == 0) includeHidden_->setChecked(false);
+  save_->setEnabled(true);
+}
+
+void CandidateWindow::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  if (selected_ == 0) return;
+  QPainter p(this);
+  p.setPen(QColor(255, 0, 0));
+  p.setBrush(Qt::NoBrush);
+  const QRect outer = images_[selected_ - 1]->geometry().adjusted(-2, -2, 2, 2);
+  const QRect inner = outer.adjusted(1, 1, -1, -1);
+  p.drawRect(outer.adjusted(0, 0, -1, -1));
+  p.drawRect(inner.adjusted(0, 0, -1, -1));
+}
+
+void CandidateWindow::PuzzImageDblClick(int k) {
+  if (k < 1 || k > 4 || slots_[k - 1].score < 1) return;
+  EnlargedCandidateDialog view(*slots_[k - 1].record, QString::fromLatin1(kSlotNames[k - 1]), this);
+  view.exec();
+}
+
+void CandidateWindow::SaveClick() {
+  if (selected_ == 0) return;
+  AppState& state = host_.State();
+  const CandidateSlot& slot = slots_[selected_ - 1];
+  PuzzleRecord& puzzle = *state.currentPuzzle;
+  puzzle = *slot.record;
+
+  const FillResult fill =
+      FillAndScreenAtSave(puzzle, includeHidden_->isChecked(), FromQString(hiddenPhrase_->text()),
+                          LoadOffensiveList(state.paths), GlobalRandom(),
+                          [](const std::string& text, const std::string& caption) {
+                            return ShowMessage(text, caption, MsgButtons::YesNo) == MsgResult::Yes;
+                          });
+  if (fill.outcome == FillOutcome::Refused) {
+    ShowMessage(fill.message, fill.caption);
+    hiddenPhrase_->setFocus();
+    return;
+  }
+  if (fill.outcome == FillOutcome::ChangePhrase) {
+    hiddenPhrase_->setFocus();
+    return;
+  }
+  if (excludedWords_->count() > 0 &&
+      ShowMessage("One or more words did not fit into the puzzle.  Save Puzzle anyway?", "Warning",
+                  MsgButtons::YesNo) != MsgResult::Yes)
+    return;
+
+  MarkCandidateStored(puzzle, slot);
+  // A failure has been reported; the window stays, so the choice and the phrase are not lost.
+  if (!SaveAndReport(host_)) return;
+  saved_ = true;
+  accept();
+}
+
+}  // namespace gw

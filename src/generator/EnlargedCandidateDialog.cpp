@@ -1,0 +1,36 @@
+// Enlarged candidate view.
+#include "generator/EnlargedCandidateDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "generator/CandidatePreview.h"
+#include "widgets/FormLayout.h"
+
+namespace gw {
+
+EnlargedCandidateDialog::EnlargedCandidateDialog(const PuzzleRecord& candidate,
+                                                 const QString& caption, QWidget* parent)
+    : QDialog(parent), candidate_(std::make_unique<PuzzleRecord>(candidate)) {
+  setWindowTitle(caption);
+  resize(515, 419);
+  setFont(DesignFont(13));
+  auto* image = new QLabel(this);
+  image->setObjectName(QStringLiteral("EnlargedPuzzle"));
+  image->setGeometry(4, 2, 411, 411);
+  auto* exit = new QPushButton(QStringLiteral("E&xit"), this);
+  exit->setObjectName(QStringLiteral("Cancel"));
+  exit->setGeometry(425, 381, 82, 30);
+  exit->setDefault(true);
+  connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+
+  PlaceDialog(this, false);
+  // Drawn at the scaled size; the score test is not made here.
+  QImage picture(image->size(), QImage::Format_RGB32);
+  DrawAPuzzle(picture, *candidate_, 1);
+  image->setPixmap(QPixmap::fromImage(picture));
+}
+
+EnlargedCandidateDialog::~EnlargedCandidateDialog() = default;
+
+}  // namespace gw

@@ -1,0 +1,103 @@
+// The preview's page image and the files saved from a recorded page.
+#include "page/PageExport.h"
+
+#include <QString>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <string_view>
+
+#include "base/FileIo.h"
+#include "base/TextCodec.h"
+#include "page/ImageFiles.h"
+#include "page/PageDocuments.h"
+#include "page/PageRecorder.h"
+
+namespace gw {
+
+namespace {
+
+constexpr const char* kErrorCaption = "Error";
+
+// The file name as a message shows it.
+std::string Shown(const std::string& path) {
+  return FromQString(QString::fromLocal8Bit(path.c_str()));
+}
+
+OpResult CannotWrite(const std::string& path, const std::string& reason) {
+  return OpResult::Failure("Unable to write the file " + Shown(path) + ".  " +
+                               FromQString(QString::fromLocal8Bit(reason.c_str())) + ".",
+                           kErrorCaption);
+}
+
+OpResult Write(const std::string& path, const QByteArray& bytes) {
+  if (bytes.isEmpty()) return CannotWrite(path, "Nothing could be drawn");
+  if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
+    return CannotWrite(path, *reason);
+  return OpResult::Success();
+}
+
+double StreamDpi(const QByteArray& stream) {
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(stream);
+  return info && info->xDpi > 0 ? info->xDpi : kScreenDpi;
+}
+
+}  // namespace
+
+std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes) {
+  try {
+    if (fileio::ReplaceFileContents(
+            path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+      return std::nullopt;
+    return std::string(std::strerror(errno));
+  } catch (const IoError& e) {
+    // "cannot write PATH: REASON": the reason is what the user needs beside the file's name.
+    const std::string what = e.what();
+    const size_t at = what.rfind(": ");
+    return at == std::string::npos ? what : what.substr(at + 2);
+  }
+}
+
+QImage PageImage(const QByteArray& stream, int page, double zoom, double screenDpi,
+                 long pixelFormat) {
+  const QImage image = ImageOfStreamPage(stream, page, screenDpi * zoom / 100.0);
+  if (image.isNull()) return image;
+  return InPixelFormat(image, pixelFormat);
+}
+
+OpResult SaveBitmap(const std::string& path, const QImage& pageImage) {
+  return Write(path, BmpOfImage(pageImage));
+}
+
+OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality) {
+  std::string error;
+  const std::optional<QByteArray> bytes = JpegOfImage(pageImage, quality, error);
+  if (!bytes) return CannotWrite(path, error);
+  return Write(path, *bytes);
+}
+
+OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job) {
+  if (!job.puzzle) return CannotWrite(path, "Nothing could be drawn");
+  return Write(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
+}
+
+OpResult SavePdf(const std::string& path, const FinishedJob& job) {
+  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
+  return Write(path, PdfOfStream(job.stream, title));
+}
+
+OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
+  const double dpi = std::min(StreamDpi(job.stream), kMaxPngDpi);
+  const QImage image = ImageOfStreamPage(job.stream, page, dpi);
+  if (image.isNull()) return CannotWrite(path, "Nothing could be drawn");
+  return Write(path, PngOfImage(image));
+}
+
+OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page) {
+  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
+  // In screen pixels, as the metafiles: a line one printer dot wide would vanish on screen.
+  return Write(path, SvgOfStreamPage(job.stream, page, kScreenDpi, title));
+}
+
+}  // namespace gw

@@ -1,0 +1,404 @@
+// The preview window: "Puzzle Preview".
+#include "printing/PreviewWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "base/Settings.h"
+#include "base/TextCodec.h"
+#include "base/TextUtils.h"
+#include "page/ImageFiles.h"
+#include "page/PageRecorder.h"
+#include "printing/CopiesDialog.h"
+#include "printing/JpegQualityDialog.h"
+#include "printing/MetafileExportDialog.h"
+#include "printing/PreviewModel.h"
+#include "printing/WebPageWindow.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/FormLayout.h"
+#include "widgets/Messages.h"
+#include "widgets/SpeedIcons.h"
+
+namespace gw {
+
+namespace {
+
+constexpr const char* kBusy = "Previous print job has not yet finished.  Try again later.";
+constexpr size_t kRememberedLength = 255;
+constexpr int kMinWidth = 320, kMinHeight = 240;
+
+// Room around the page: 2.5 % of its size on every side.
+QSize Margins(const QSize& page) {
+  return QSize(static_cast<int>(std::lround(page.width() * kPageMargin)),
+               static_cast<int>(std::lround(page.height() * kPageMargin)));
+}
+
+}  // namespace
+
+// The page on a grey desk, with its margins; no shadow.
+class PageView : public QWidget {
+ public:
+  explicit PageView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("PageView"));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(128, 128, 128));
+    setPalette(p);
+  }
+  void SetImage(const QImage& image) {
+    image_ = image;
+    const QSize m = Margins(image.size());
+    setFixedSize(image.size() + 2 * m);
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (image_.isNull()) return;
+    QPainter p(this);
+    const QSize m = Margins(image_.size());
+    p.drawImage(QPoint(m.width(), m.height()), image_);
+  }
+
+ private:
+  QImage image_;
+};
+
+PreviewWindow::PreviewWindow(const FinishedJob& job, RecordedPagePrinter& printer, QWidget* parent)
+    : QDialog(parent), job_(job), printer_(printer) {
+  setWindowTitle(QStringLiteral("Puzzle Preview"));
+  setObjectName(QStringLiteral("MyPreview"));
+  setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+  setSizeGripEnabled(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  auto* bar = new QWidget(this);
+  bar->setObjectName(QStringLiteral("ToolBar"));
+  layout->addWidget(bar);
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName(QStringLiteral("ScrollBox"));
+  scroll_->setAlignment(Qt::AlignCenter);
+  scroll_->setBackgroundRole(QPalette::Dark);
+  view_ = new PageView(scroll_);
+  scroll_->setWidget(view_);
+  layout->addWidget(scroll_, 1);
+  BuildMenus();
+  BuildToolBar(bar);
+
+  // The place and size of the last preview, kept on a screen of today.
+  const SettingsValues& s = AppSettings();
+  QRect rect(static_cast<int>(s.viewerLeft), static_cast<int>(s.viewerTop),
+             static_cast<int>(std::max(s.viewerWidth, long{kMinWidth})),
+             static_cast<int>(std::max(s.viewerHeight, long{kMinHeight})));
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect room = screen->availableGeometry();
+    rect.setSize(rect.size().boundedTo(room.size()));
+    if (!room.intersects(rect)) rect.moveTopLeft(room.topLeft());
+  }
+  resize(rect.size());
+  move(rect.topLeft());
+  setMinimumSize(kMinWidth, kMinHeight);
+  ApplyFonts(this);
+}
+
+PreviewWindow::~PreviewWindow() = default;
+
+void PreviewWindow::BuildMenus() {
+  auto* menus = new QMenuBar(this);
+  menus->setObjectName(QStringLiteral("MainMenu"));
+  layout()->setMenuBar(menus);
+  auto add = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
+                    auto handler) {
+    QAction* a = menu->addAction(QString::fromLatin1(text));
+    a->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty()) a->setShortcut(key);
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+
+  QMenu* file = menus->addMenu(QStringLiteral("&File"));
+  add(file, "PrintPageItem", "&Print Page", QKeySequence("Ctrl+P"), &PreviewWindow::PrintPageClick);
+  add(file, "MultipleCopiesItem", "Print &Multiple Copies", QKeySequence("Ctrl+M"),
+      &PreviewWindow::MultipleCopiesClick);
+  file->addSeparator();
+  add(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), &PreviewWindow::ExitClick);
+
+  QMenu* view = menus->addMenu(QStringLiteral("&View"));
+  add(view, "PageWidthItem", "Zoom &Page Width", QKeySequence("Ctrl+Z"),
+      &PreviewWindow::PageWidthClick);
+  add(view, "WholePageItem", "Zoom &Whole Page", QKeySequence("Ctrl+W"),
+      &PreviewWindow::WholePageClick);
+  QMenu* in = view->addMenu(QStringLiteral("Zoom &In"));
+  QMenu* out = view->addMenu(QStringLiteral("Zoom &Out"));
+  const struct {
+    QMenu* menu;
+    const char* name;
+    const char* text;
+    double zoom;
+  } fixed[] = {{in, "Zoom100InItem", "&1 : 1", 100},   {in, "Zoom200Item", "&2 : 1", 200},
+               {out, "Zoom100OutItem", "1 : &1", 100}, {out, "Zoom50Item", "1 : &2", 50},
+               {out, "Zoom33Item", "1 : &3", 33.3},    {out, "Zoom25Item", "1 : &4", 25},
+               {out, "Zoom20Item", "1 : &5", 20}};
+  for (const auto& f : fixed) {
+    const double zoom = f.zoom;
+    add(f.menu, f.name, f.text, QKeySequence(), [this, zoom] { SetZoom(zoom); });
+  }
+
+  QMenu* graphic = menus->addMenu(QStringLiteral("&Graphic Export"));
+  add(graphic, "BitmapItem", "Windows &Bitmap (BMP)", QKeySequence("Ctrl+B"),
+      &PreviewWindow::BitmapClick);
+  add(graphic, "JpegItem", "&JPEG (JPG)", QKeySequence("Ctrl+J"), &PreviewWindow::JpegClick);
+  // Ctrl+W already zooms to the whole page.
+  add(graphic, "WmfItem", "&Windows MetaFile (WMF)", QKeySequence("Ctrl+Shift+W"),
+      &PreviewWindow::WmfClick);
+  add(graphic, "EmfItem", "&Enhanced MetaFile (EMF)", QKeySequence("Ctrl+E"),
+      &PreviewWindow::EmfClick);
+  graphic->addSeparator();
+  add(graphic, "PdfItem", "&PDF...", QKeySequence(), &PreviewWindow::PdfClick);
+  add(graphic, "PngItem", "P&NG...", QKeySequence(), &PreviewWindow::PngClick);
+  add(graphic, "SvgItem", "&SVG...", QKeySequence(), &PreviewWindow::SvgClick);
+  graphic->addSeparator();
+  add(graphic, "JpegFactorItem", "JPEG Compression &Factor", QKeySequence("Ctrl+F"),
+      &PreviewWindow::JpegFactorClick);
+  graphic->addSeparator();
+  add(graphic, "HtmlItem", "&HTML Export", QKeySequence(), &PreviewWindow::HtmlClick);
+}
+
+void PreviewWindow::BuildToolBar(QWidget* bar) {
+  auto* row = new QHBoxLayout(bar);
+  row->setContentsMargins(4, 2, 4, 2);
+  row->setSpacing(2);
+  auto button = [this, bar, row](const char* name, const char* hint, auto handler) {
+    auto* b = new QToolButton(bar);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setIcon(SpeedIcon(name));
+    b->setIconSize(QSize(24, 24));
+    b->setAutoRaise(true);
+    b->setToolTip(QString::fromLatin1(hint));
+    connect(b, &QToolButton::clicked, this, handler);
+    row->addWidget(b);
+    return b;
+  };
+  button("PreviewZoomIn", "Zoom In", &PreviewWindow::ZoomInClick);
+  button("PreviewZoomOut", "Zoom Out", &PreviewWindow::ZoomOutClick);
+  zoomEdit_ = new QLineEdit(bar);
+  zoomEdit_->setObjectName(QStringLiteral("ZoomEdit"));
+  zoomEdit_->setFixedWidth(zoomEdit_->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) +
+                           16);
+  zoomEdit_->setAlignment(Qt::AlignRight);
+  connect(zoomEdit_, &QLineEdit::editingFinished, this, &PreviewWindow::ZoomEditExit);
+  row->addWidget(zoomEdit_);
+  row->addWidget(new QLabel(QStringLiteral("%"), bar));
+  button("PreviewPageWidth", "Zoom Page Width", &PreviewWindow::PageWidthClick);
+  button("PreviewWholePage", "Zoom Whole Page", &PreviewWindow::WholePageClick);
+  row->addSpacing(12);
+  button("PreviewPrint", "Print Page", &PreviewWindow::PrintAllClick);
+  row->addSpacing(12);
+  button("PreviewBitmap", "Export As Bitmap", &PreviewWindow::BitmapClick);
+  button("PreviewJpeg", "Export As JPEG", &PreviewWindow::JpegClick);
+  button("PreviewMetafile", "Export As Metafile", &PreviewWindow::WmfClick);
+  button("PreviewWeb", "Create Web Page", &PreviewWindow::HtmlClick);
+  row->addSpacing(12);
+  button("PreviewDone", "Done", &PreviewWindow::ExitClick);
+  row->addStretch(1);
+}
+
+void PreviewWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (started_) return;
+  started_ = true;
+  // The page is fitted once the window has its size on screen.
+  QTimer::singleShot(0, this, [this] { PageWidthClick(); });
+}
+
+// Every way out (Done, Exit, Escape, the title bar) ends here.
+void PreviewWindow::done(int result) {
+  SettingsValues& s = AppSettings();
+  s.viewerLeft = x();
+  s.viewerTop = y();
+  s.viewerWidth = width();
+  s.viewerHeight = height();
+  QDialog::done(result);
+}
+
+void PreviewWindow::Redraw() {
+  image_ = gw::PageImage(job_.stream, page_, zoom_, kScreenDpi, AppSettings().pixelFormat);
+  view_->SetImage(image_);
+  zoomEdit_->setText(QString::fromStdString(ZoomText(zoom_)));
+}
+
+void PreviewWindow::SetZoom(double zoom) {
+  zoom_ = ClampZoom(zoom);
+  Redraw();
+}
+
+void PreviewWindow::ZoomInClick() {
+  SetZoom(ZoomIn(zoom_));
+}
+
+void PreviewWindow::ZoomOutClick() {
+  SetZoom(ZoomOut(zoom_));
+}
+
+void PreviewWindow::ZoomEditExit() {
+  if (const std::optional<double> zoom = ZoomFromText(FromQString(zoomEdit_->text()), zoom_))
+    SetZoom(*zoom);
+  else
+    zoomEdit_->setText(QString::fromStdString(ZoomText(zoom_)));
+}
+
+void PreviewWindow::PageWidthClick() {
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream);
+  if (!info || page_ >= static_cast<int>(info->pages.size())) return SetZoom(zoom_);
+  const QSizeF page = info->pages[page_];
+  const QSize room = scroll_->maximumViewportSize();
+  double zoom = FitWidthZoom(room.width(), page.width(), kScreenDpi);
+  // A page taller than the view needs the vertical scroll bar, which takes some of the width.
+  if (page.height() * kScreenDpi * zoom / 100 * (1 + 2 * kPageMargin) > room.height())
+    zoom = FitWidthZoom(room.width() - scroll_->verticalScrollBar()->sizeHint().width(),
+                        page.width(), kScreenDpi);
+  SetZoom(zoom);
+}
+
+void PreviewWindow::WholePageClick() {
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream);
+  if (!info || page_ >= static_cast<int>(info->pages.size())) return SetZoom(zoom_);
+  const QSizeF page = info->pages[page_];
+  const QSize room = scroll_->maximumViewportSize();
+  SetZoom(WholePageZoom(room.width(), room.height(), page.width(), page.height(), kScreenDpi));
+}
+
+bool PreviewWindow::PrinterFree() {
+  if (!printer_.Busy()) return true;
+  ShowMessage(kBusy, "Error");
+  return false;
+}
+
+void PreviewWindow::Print(int first, int last, int copies) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const OpResult result = printer_.Print(job_.stream, first, last, copies);
+  QApplication::restoreOverrideCursor();
+  Report(result);
+}
+
+// The whole report, in as many copies as Printer Setup asks for.
+void PreviewWindow::PrintAllClick() {
+  if (!PrinterFree()) return;
+  const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream);
+  Print(0, info ? static_cast<int>(info->pages.size()) - 1 : 0, 0);
+}
+
+void PreviewWindow::PrintPageClick() {
+  if (!PrinterFree()) return;
+  Print(page_, page_, 1);
+}
+
+void PreviewWindow::MultipleCopiesClick() {
+  CopiesDialog dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const CopiesPlan plan = PlanCopies(dialog.Copies(), printer_.MaxCopies());
+  if (plan.jobs == 1) {
+    if (!PrinterFree()) return;
+    Print(page_, page_, plan.copiesPerJob);
+    return;
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  OpResult result = OpResult::Success();
+  for (int job = 0; job < plan.jobs && result.ok; ++job)
+    result = printer_.Print(job_.stream, page_, page_, 1);
+  QApplication::restoreOverrideCursor();
+  Report(result);
+}
+
+std::optional<std::string> PreviewWindow::ChooseFile(const char* title, const char* filter,
+                                                     const char* ext, std::string& remembered) {
+  const std::optional<std::string> name =
+      RunFileDialog(this, FileDialogRequest::ForSave(title, filter, ext, remembered));
+  if (name) remembered = Cut(*name, kRememberedLength);
+  return name;
+}
+
+void PreviewWindow::Report(const OpResult& result) {
+  if (result.HasMessage()) ShowMessage(result.message, result.caption);
+}
+
+void PreviewWindow::BitmapClick() {
+  const auto name = ChooseFile("Save Puzzle As Bitmap", "Bitmap (*.BMP)|*.BMP", "BMP",
+                               AppSettings().lastExportBitmapFile);
+  if (name) Report(SaveBitmap(*name, image_));
+}
+
+void PreviewWindow::JpegClick() {
+  const auto name = ChooseFile("Save Puzzle As JPeg", "JPeg (*.JPG)|*.JPG", "JPG",
+                               AppSettings().lastExportJpegFile);
+  if (name) Report(SaveJpeg(*name, image_, static_cast<int>(AppSettings().jpegQuality)));
+}
+
+void PreviewWindow::Metafile(MetafileKind kind, const char* title, const char* filter,
+                             const char* ext, std::string& remembered) {
+  const auto name = ChooseFile(title, filter, ext, remembered);
+  if (!name) return;
+  if (job_.puzzle && LayoutHasBitmap(job_.puzzle->pageLayout))
+    ShowMessage(kMetafileBitmapWarning, "Warning");
+  MetafileExportDialog window(job_, kind, *name, this);
+  window.exec();
+}
+
+void PreviewWindow::WmfClick() {
+  Metafile(MetafileKind::Wmf, "Save Puzzle As MetaFile", "Metafile (*.WMF)|*.WMF", "WMF",
+           AppSettings().lastExportWmfFile);
+}
+
+void PreviewWindow::EmfClick() {
+  Metafile(MetafileKind::Emf, "Save Puzzle As Enhanced MetaFile", "Enhanced Metafile (*.EMF)|*.EMF",
+           "EMF", AppSettings().lastExportEmfFile);
+}
+
+void PreviewWindow::PdfClick() {
+  const auto name = ChooseFile("Save Puzzle As PDF", "PDF Document (*.PDF)|*.PDF", "PDF",
+                               AppSettings().lastExportPdfFile);
+  if (name) Report(SavePdf(*name, job_));
+}
+
+void PreviewWindow::PngClick() {
+  const auto name = ChooseFile("Save Puzzle As PNG", "PNG Picture (*.PNG)|*.PNG", "PNG",
+                               AppSettings().lastExportPngFile);
+  if (name) Report(SavePng(*name, job_, page_));
+}
+
+void PreviewWindow::SvgClick() {
+  const auto name = ChooseFile("Save Puzzle As SVG", "SVG Drawing (*.SVG)|*.SVG", "SVG",
+                               AppSettings().lastExportSvgFile);
+  if (name) Report(SaveSvg(*name, job_, page_));
+}
+
+void PreviewWindow::HtmlClick() {
+  WebPageWindow window(image_, this);
+  window.exec();
+}
+
+void PreviewWindow::JpegFactorClick() {
+  JpegQualityDialog dialog(this);
+  dialog.exec();
+}
+
+void PreviewWindow::ExitClick() {
+  close();
+}
+
+}  // namespace gw

@@ -1,0 +1,77 @@
+// Shapes: the shape library dialog.
+#include "shapes/ShapeLibraryDialog.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "widgets/FormLayout.h"
+
+namespace gw {
+
+ShapeLibraryDialog::ShapeLibraryDialog(AppState& state, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Shapes"));
+  resize(504, 330);
+  setFont(DesignFont(15));
+
+  auto* heading = new QLabel(QStringLiteral("Puzzle Shape"), this);
+  heading->setObjectName(QStringLiteral("Heading"));
+  heading->setGeometry(8, 6, 488, 24);
+  heading->setFont(DesignFont(19, true));
+  heading->setProperty("gwKeepDesignFont", true);
+
+  shapeBox_ = new QListWidget(this);
+  shapeBox_->setObjectName(QStringLiteral("ShapeBox"));
+  shapeBox_->setGeometry(8, 34, 240, 240);
+
+  layoutImage_ = new QLabel(this);
+  layoutImage_->setObjectName(QStringLiteral("LayoutImage"));
+  layoutImage_->setGeometry(256, 34, 240, 240);
+  layoutImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  struct Button {
+    const char* name;
+    const char* text;
+    void (ShapeLibraryDialog::*handler)();
+  };
+  const Button buttons[] = {
+      {"NewShape", "&New", &ShapeLibraryDialog::NewShapeClick},
+      {"CopyShape", "C&opy", &ShapeLibraryDialog::CopyShapeClick},
+      {"ModifyShape", "&Modify", &ShapeLibraryDialog::ModifyShapeClick},
+      {"DeleteShape", "&Delete", &ShapeLibraryDialog::DeleteShapeClick},
+      {"ImportShape", "Im&port", &ShapeLibraryDialog::ImportShapeClick},
+      {"ExportShape", "Expo&rt", &ShapeLibraryDialog::ExportShapeClick},
+      {"ExitButton", "E&xit", &ShapeLibraryDialog::ExitButtonClick},
+  };
+  QPushButton* made[7];
+  int x = 8;
+  for (int i = 0; i < 7; ++i) {
+    made[i] = new QPushButton(QString::fromLatin1(buttons[i].text), this);
+    made[i]->setObjectName(QString::fromLatin1(buttons[i].name));
+    made[i]->setGeometry(x, 288, 66, 30);
+    made[i]->setAutoDefault(false);
+    connect(made[i], &QPushButton::clicked, this, buttons[i].handler);
+    x += 70;
+  }
+  made[6]->setDefault(true);
+
+  panel_ = new ShapeListView(shapeBox_, layoutImage_, made[2], made[3], state,
+                             ShapeListMode{ShapeListMode::Library, nullptr}, this);
+}
+
+void ShapeLibraryDialog::showEvent(QShowEvent* event) {
+  if (!shown_) FormShow();
+  QDialog::showEvent(event);
+}
+
+void ShapeLibraryDialog::FormShow() {
+  shown_ = true;
+  PlaceDialog(this, true);
+  panel_->LoadInLayouts();
+  panel_->SelectDefaultEntry();
+  panel_->LoadALayout();
+  panel_->DrawTheBox();
+  shapeBox_->setFocus();
+}
+
+}  // namespace gw
