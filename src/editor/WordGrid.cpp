@@ -24,8 +24,7 @@ WordGrid::WordGrid(QWidget* parent) : QTableWidget(kRows, 4, parent) {
   // The cell editor opens as soon as a cell becomes current, so typing goes straight in.
   setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::AnyKeyPressed |
                   QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-  setHorizontalHeaderLabels(
-      {QStringLiteral("Cnt"), QStringLiteral("U"), QStringLiteral("Word"), QStringLiteral("Clue")});
+  setHorizontalHeaderLabels({tr("Cnt"), tr("U"), tr("Word"), tr("Clue")});
   for (int row = 0; row < kRows; ++row)
     for (int column = 0; column < 4; ++column) setItem(row, column, new QTableWidgetItem);
   UpdateFlags();

@@ -28,11 +28,22 @@ namespace gw {
 
 namespace {
 
-const char* const kSlotNames[4] = {"Best Fit", "Second Best Fit", "Third Best Fit",
-                                   "Fourth Best Fit"};
+const char* const kSlotNames[4] = {QT_TRANSLATE_NOOP("gw::CandidateWindow", "Best Fit"),
+                                   QT_TRANSLATE_NOOP("gw::CandidateWindow", "Second Best Fit"),
+                                   QT_TRANSLATE_NOOP("gw::CandidateWindow", "Third Best Fit"),
+                                   QT_TRANSLATE_NOOP("gw::CandidateWindow", "Fourth Best Fit")};
 
-QString CountText(int n, const char* one, const char* many) {
-  return ToQString(FormatGrouped(n) + (n == 1 ? one : many));
+// `one` and `many` hold %1 for the grouped count.
+QString CountText(int n, const QString& one, const QString& many) {
+  return (n == 1 ? one : many).arg(ToQString(FormatGrouped(n)));
+}
+
+// What a screen reader says of a candidate picture: its size and how many words it placed.
+QString CandidateSummary(const CandidateSlot& slot) {
+  return CandidateWindow::tr("%1 by %2, %3 words placed")
+      .arg(slot.record->gridWidth)
+      .arg(slot.record->gridHeight)
+      .arg(slot.score);
 }
 
 void SetLabelBackground(QLabel* label, const QColor& color) {
@@ -49,13 +60,13 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
       host_(host),
       slots_(candidates),
       listWordCount_(ClampedWordCount(*host.State().currentPuzzle)) {
-  setWindowTitle(QStringLiteral("Created Puzzle"));
+  setWindowTitle(tr("Created Puzzle"));
   resize(618, 419);
   setFont(DesignFont(13));
 
   const QPoint corners[4] = {{8, 16}, {216, 16}, {8, 225}, {216, 225}};
   for (int k = 0; k < 4; ++k) {
-    labels_[k] = new QLabel(QString::fromLatin1(kSlotNames[k]), this);
+    labels_[k] = new QLabel(tr(kSlotNames[k]), this);
     labels_[k]->setObjectName(QStringLiteral("CandidateLabel%1").arg(k + 1));
     labels_[k]->setGeometry(corners[k].x(), corners[k].y() - 16, 191, 15);
     labels_[k]->setAlignment(Qt::AlignCenter);
@@ -63,6 +74,7 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
     images_[k] = new PuzzleImage(this);
     images_[k]->setObjectName(QStringLiteral("PuzzImage%1").arg(k + 1));
     images_[k]->setGeometry(corners[k].x(), corners[k].y(), 191, 191);
+    images_[k]->setAccessibleName(tr(kSlotNames[k]));
     connect(images_[k], &PuzzleImage::clicked, this, [this, k] { SelectSlot(k + 1); });
     connect(images_[k], &PuzzleImage::doubleClicked, this, [this, k] { PuzzImageDblClick(k + 1); });
   }
@@ -82,6 +94,7 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
   includedWords_->setObjectName(QStringLiteral("IncludedWords"));
   includedWords_->setGeometry(6, 22, 183, 130);
   includedWords_->setSortingEnabled(true);
+  incWordsLabel_->setBuddy(includedWords_);
 
   QFrame* exc = panel("ExcPanel", {415, 166, 195, 104});
   excWordsLabel_ = new QLabel(exc);
@@ -91,32 +104,34 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
   excludedWords_->setObjectName(QStringLiteral("ExcludedWords"));
   excludedWords_->setGeometry(6, 22, 183, 76);
   excludedWords_->setSortingEnabled(true);
+  excWordsLabel_->setBuddy(excludedWords_);
 
   QFrame* phrase = panel("PhrasePanel", {415, 274, 195, 100});
-  auto* heading = new QLabel(QStringLiteral("Hidden Phrase"), phrase);
+  auto* heading = new QLabel(tr("Hidden Phrase"), phrase);
   heading->setObjectName(QStringLiteral("PhraseHeading"));
   heading->setGeometry(6, 4, 96, 16);
   numChars_ = new QLabel(phrase);
   numChars_->setObjectName(QStringLiteral("NumChars"));
   numChars_->setGeometry(102, 4, 87, 16);
   numChars_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  includeHidden_ = new QCheckBox(QStringLiteral("&Include Hidden Phrase"), phrase);
+  includeHidden_ = new QCheckBox(tr("&Include Hidden Phrase"), phrase);
   includeHidden_->setObjectName(QStringLiteral("IncludeHidden"));
   includeHidden_->setGeometry(6, 26, 183, 20);
   hiddenPhrase_ = new QLineEdit(phrase);
   hiddenPhrase_->setObjectName(QStringLiteral("HiddenPhrase"));
   hiddenPhrase_->setGeometry(6, 52, 183, 24);
   hiddenPhrase_->setMaxLength(255);
-  auto* note = new QLabel(QStringLiteral("(No spaces should be used)"), phrase);
+  heading->setBuddy(hiddenPhrase_);
+  auto* note = new QLabel(tr("(No spaces should be used)"), phrase);
   note->setObjectName(QStringLiteral("PhraseNote"));
   note->setGeometry(6, 78, 183, 16);
 
-  save_ = new QPushButton(QStringLiteral("&Save Puzzle"), this);
+  save_ = new QPushButton(tr("&Save Puzzle"), this);
   save_->setObjectName(QStringLiteral("Save"));
   save_->setGeometry(415, 381, 104, 30);
   save_->setDefault(true);
   connect(save_, &QPushButton::clicked, this, &CandidateWindow::SaveClick);
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  auto* cancel = new QPushButton(tr("&Cancel"), this);
   cancel->setObjectName(QStringLiteral("Cancel"));
   cancel->setGeometry(523, 381, 87, 30);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -137,6 +152,10 @@ void CandidateWindow::FormShow() {
     DrawAPuzzle(picture, *slots_[k].record, slots_[k].score);
     images_[k]->setPixmap(QPixmap::fromImage(picture));
     labels_[k]->setVisible(slots_[k].score > 0);
+    images_[k]->setAccessibleDescription(slots_[k].score > 0 ? CandidateSummary(slots_[k])
+                                                             : tr("No puzzle"));
+    // An empty slot has nothing to choose.
+    images_[k]->setFocusPolicy(slots_[k].score > 0 ? Qt::StrongFocus : Qt::NoFocus);
     SetLabelBackground(labels_[k], face);
   }
   SelectSlot(1);
@@ -147,9 +166,10 @@ void CandidateWindow::FormShow() {
     const PuzzleRecord& list = *host_.State().currentPuzzle;
     for (int t = 1; t <= listWordCount_; ++t)
       excludedWords_->addItem(ToQString(list.Word(t).Get()));
-    incWordsLabel_->setText(CountText(0, " Included Word", " Included Words"));
-    excWordsLabel_->setText(CountText(listWordCount_, " Excluded Word", " Excluded Words"));
-    numChars_->setText(QStringLiteral("0 Chars"));
+    incWordsLabel_->setText(CountText(0, tr("%1 Included Word"), tr("%1 Included Words")));
+    excWordsLabel_->setText(
+        CountText(listWordCount_, tr("%1 Excluded Word"), tr("%1 Excluded Words")));
+    numChars_->setText(tr("%1 Chars").arg(0));
     includeHidden_->setEnabled(false);
     hiddenPhrase_->setEnabled(false);
     save_->setEnabled(false);
@@ -170,11 +190,14 @@ void CandidateWindow::SelectSlot(int k) {
   for (int t = 1; t <= listWordCount_; ++t)
     (slot.placed[t - 1] == 1 ? includedWords_ : excludedWords_)
         ->addItem(ToQString(slot.record->Word(t).Get()));
-  incWordsLabel_->setText(CountText(includedWords_->count(), " Included Word", " Included Words"));
-  excWordsLabel_->setText(CountText(excludedWords_->count(), " Excluded Word", " Excluded Words"));
+  incWordsLabel_->setText(
+      CountText(includedWords_->count(), tr("%1 Included Word"), tr("%1 Included Words")));
+  excWordsLabel_->setText(
+      CountText(excludedWords_->count(), tr("%1 Excluded Word"), tr("%1 Excluded Words")));
 
   const int empty = EmptyCellCount(*slot.record);
-  numChars_->setText(ToQString(FormatGrouped(empty) + " Chars"));
+  numChars_->setText(tr("%1 Chars").arg(ToQString(FormatGrouped(empty))));
+  hiddenPhrase_->setAccessibleDescription(numChars_->text());
   const bool phraseFits = empty < 256;
   // Typing stops at the slot's count, but a longer phrase typed for another slot is kept (the
   // box would cut it) and refused with its count at save.
@@ -200,7 +223,8 @@ void CandidateWindow::paintEvent(QPaintEvent* event) {
 
 void CandidateWindow::PuzzImageDblClick(int k) {
   if (k < 1 || k > 4 || slots_[k - 1].score < 1) return;
-  EnlargedCandidateDialog view(*slots_[k - 1].record, QString::fromLatin1(kSlotNames[k - 1]), this);
+  EnlargedCandidateDialog view(*slots_[k - 1].record, tr(kSlotNames[k - 1]), this,
+                               CandidateSummary(slots_[k - 1]));
   view.exec();
 }
 
@@ -227,8 +251,8 @@ void CandidateWindow::SaveClick() {
     return;
   }
   if (excludedWords_->count() > 0 &&
-      ShowMessage("One or more words did not fit into the puzzle.  Save Puzzle anyway?", "Warning",
-                  MsgButtons::YesNo) != MsgResult::Yes)
+      ShowMessage(tr("One or more words did not fit into the puzzle.  Save Puzzle anyway?"),
+                  "Warning", MsgButtons::YesNo) != MsgResult::Yes)
     return;
 
   MarkCandidateStored(puzzle, slot);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "base/ComposedMessage.h"
 #include "base/IoError.h"
 #include "storage/RecordFile.h"
 
@@ -15,12 +16,15 @@ namespace {
 constexpr size_t kRecordSize = sizeof(PageLayout);
 
 OpResult CannotAdd() {
-  return OpResult::Failure("Unable to add page layout.", "Disk Error");
+  return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to add page layout."),
+                           "Disk Error");
 }
 
 OpResult CorruptImport() {
-  return OpResult::Failure("Page layout file is corrupt or incompatible.  Import aborted.",
-                           "Error");
+  return OpResult::Failure(
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "Page layout file is corrupt or incompatible.  Import aborted."),
+      "Error");
 }
 
 }  // namespace
@@ -100,7 +104,8 @@ OpResult ReplaceLayout(const std::string& libraryPath, long index, const PageLay
 
 OpResult DeleteLayout(const std::string& libraryPath, long index) {
   if (!DeleteRecord(libraryPath, index, kRecordSize))
-    return OpResult::Failure("Unable to delete page layout.", "Disk Error");
+    return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to delete page layout."),
+                             "Disk Error");
   return {};
 }
 
@@ -111,13 +116,15 @@ OpResult ExportLayout(const std::string& libraryPath, long index, const std::str
   auto layout = std::make_unique<PageLayout>();
   if (!count || index < 0 || index >= *count ||
       !ReadRecord(libraryPath, index, kRecordSize, layout.get()))
-    return OpResult::Failure("Page layout could not be exported.", "Error");
+    return OpResult::Failure(
+        QT_TRANSLATE_NOOP("gw::Messages", "Page layout could not be exported."), "Error");
 
   // Written beside the target and renamed over it, so a failed export never destroys an
   // existing file of that name.
   if (!WriteExportFile(fileName, "PAG", "1.0", kRecordSize, layout.get()))
-    return OpResult::Failure("Page layout could not be exported.", "Error");
-  OpResult r = OpResult::Success("Page Layout Exported!", "OK");
+    return OpResult::Failure(
+        QT_TRANSLATE_NOOP("gw::Messages", "Page layout could not be exported."), "Error");
+  OpResult r = OpResult::Success(QT_TRANSLATE_NOOP("gw::Messages", "Page Layout Exported!"), "OK");
   r.index = index;
   return r;
 }
@@ -126,7 +133,8 @@ OpResult ImportLayout(const std::string& libraryPath, const std::string& fileNam
   auto layout = std::make_unique<PageLayout>();
   switch (ReadExportFile(fileName, "PAG", kRecordSize, layout.get())) {
     case ExportRead::CannotOpen:
-      return OpResult::Failure("Page layout could not be imported.", "Error");
+      return OpResult::Failure(
+          QT_TRANSLATE_NOOP("gw::Messages", "Page layout could not be imported."), "Error");
     case ExportRead::Corrupt:
       return CorruptImport();
     case ExportRead::Done:

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/ComposedMessage.h"
 #include "base/FileIo.h"
 #include "base/TextCodec.h"
 #include "page/ImageFiles.h"
@@ -19,6 +20,7 @@ namespace gw {
 namespace {
 
 constexpr const char* kErrorCaption = "Error";
+constexpr const char* kNothingDrawn = QT_TRANSLATE_NOOP("gw::Messages", "Nothing could be drawn");
 
 // The file name as a message shows it.
 std::string Shown(const std::string& path) {
@@ -26,13 +28,14 @@ std::string Shown(const std::string& path) {
 }
 
 OpResult CannotWrite(const std::string& path, const std::string& reason) {
-  return OpResult::Failure("Unable to write the file " + Shown(path) + ".  " +
-                               FromQString(QString::fromLocal8Bit(reason.c_str())) + ".",
-                           kErrorCaption);
+  return OpResult::Failure(
+      ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "Unable to write the file %1.  %2."),
+                     {Shown(path), FromQString(QString::fromLocal8Bit(reason.c_str()))}),
+      kErrorCaption);
 }
 
 OpResult Write(const std::string& path, const QByteArray& bytes) {
-  if (bytes.isEmpty()) return CannotWrite(path, "Nothing could be drawn");
+  if (bytes.isEmpty()) return CannotWrite(path, kNothingDrawn);
   if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
     return CannotWrite(path, *reason);
   return OpResult::Success();
@@ -78,7 +81,7 @@ OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality)
 }
 
 OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job) {
-  if (!job.puzzle) return CannotWrite(path, "Nothing could be drawn");
+  if (!job.puzzle) return CannotWrite(path, kNothingDrawn);
   return Write(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
 }
 
@@ -90,7 +93,7 @@ OpResult SavePdf(const std::string& path, const FinishedJob& job) {
 OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
   const double dpi = std::min(StreamDpi(job.stream), kMaxPngDpi);
   const QImage image = ImageOfStreamPage(job.stream, page, dpi);
-  if (image.isNull()) return CannotWrite(path, "Nothing could be drawn");
+  if (image.isNull()) return CannotWrite(path, kNothingDrawn);
   return Write(path, PngOfImage(image));
 }
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "base/ComposedMessage.h"
 #include "base/TextCodec.h"
 #include "page/PageRecorder.h"
 #include "page/PainterTarget.h"
@@ -95,7 +96,8 @@ bool PrintReportStream(QPrinter& printer, const QByteArray& stream, int first, i
 }
 
 std::string CannotStartPrintJob(const QPrinter& printer) {
-  return "Unable to start the print job on " + FromQString(printer.printerName()) + ".";
+  return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "Unable to start the print job on %1."),
+                        {FromQString(printer.printerName())});
 }
 
 }  // namespace gw

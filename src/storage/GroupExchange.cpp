@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "base/AppPaths.h"
+#include "base/ComposedMessage.h"
 #include "base/IoError.h"
 #include "base/TextUtils.h"
 #include "storage/OldRecords.h"
@@ -76,8 +77,12 @@ struct OldFileKind {
   size_t compared;  // bytes that identify a written record (a puzzle's page may differ)
   const char* cannotWrite;
   const char* done;
-  const char* noun;  // "puzzle", "shape"
-  const char* leftOut;
+  // The note on damaged records left out (%1 how many), and the same when the previous
+  // version's file was kept (%2 its new name).
+  const char* oneLeftOut;
+  const char* someLeftOut;
+  const char* oneLeftOutKept;
+  const char* someLeftOutKept;
 };
 
 ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& target,
@@ -85,7 +90,8 @@ ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& 
                                  const std::function<void(long oldIndex, void* out)>& convert) {
   ConversionOutcome outcome;
   if (!scan) {
-    outcome.result = OpResult::Failure("Puzzles could not be imported.", "Error");
+    outcome.result = OpResult::Failure(
+        QT_TRANSLATE_NOOP("gw::Messages", "Puzzles could not be imported."), "Error");
     return outcome;
   }
   const long count = static_cast<long>(scan->sound.size());
@@ -102,14 +108,13 @@ ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& 
   outcome.keptAs = RetireOldFile(oldFile, scan->skipped);
   outcome.result = OpResult::Success(kind.done, "Ok");
   if (scan->skipped > 0) {
-    const std::string kept = outcome.keptAs.empty()
-                                 ? std::string()
-                                 : "  The previous version's file was kept as \"" +
-                                       fs::path(outcome.keptAs).filename().string() + "\".";
-    outcome.note =
-        OpResult::Success(std::to_string(scan->skipped) + " damaged " + kind.noun +
-                              (scan->skipped == 1 ? " " : "s ") + kind.leftOut + "." + kept,
-                          "Notice");
+    const char* pattern = scan->skipped == 1
+                              ? (outcome.keptAs.empty() ? kind.oneLeftOut : kind.oneLeftOutKept)
+                              : (outcome.keptAs.empty() ? kind.someLeftOut : kind.someLeftOutKept);
+    outcome.note = OpResult::Success(
+        ComposeMessage(
+            pattern, {std::to_string(scan->skipped), fs::path(outcome.keptAs).filename().string()}),
+        "Notice");
   }
   return outcome;
 }
@@ -140,7 +145,8 @@ bool SameGroupFile(const std::string& a, const std::string& b) {
 
 OpResult ImportPuzzles(const std::string& source, const std::vector<int>& records,
                        const std::string& group) {
-  const OpResult failed = OpResult::Failure("Unable to import puzzles.", "Error");
+  const OpResult failed =
+      OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to import puzzles."), "Error");
   if (!CountRecords(source, kPuzzleSize)) return failed;
   const bool written =
       AppendRecords(group, kPuzzleSize, static_cast<long>(records.size()),
@@ -150,7 +156,8 @@ OpResult ImportPuzzles(const std::string& source, const std::vector<int>& record
 
 OpResult ExportPuzzles(const std::string& group, const std::vector<int>& records,
                        const std::string& target) {
-  const OpResult failed = OpResult::Failure("Unable to export puzzles.", "Error");
+  const OpResult failed =
+      OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to export puzzles."), "Error");
   if (!CountRecords(group, kPuzzleSize)) return failed;
   const bool written =
       WriteRecords(target, kPuzzleSize, static_cast<long>(records.size()),
@@ -165,7 +172,8 @@ OpResult ImportSinglePuzzle(const std::string& file, const PageLayout& layout,
   if (!read.ok) return read;
   ConvertOldPuzzle(*old, layout, current);
   const long index = CountRecords(group, kPuzzleSize).value_or(0);
-  if (!AppendPuzzle(group, current)) return OpResult::Failure("Unable to save puzzle.", "Error");
+  if (!AppendPuzzle(group, current))
+    return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to save puzzle."), "Error");
   OpResult done = OpResult::Success();
   done.index = index;
   return done;
@@ -182,12 +190,21 @@ OldDataFiles FindOldData(const std::string& dir) {
 
 ConversionOutcome ConvertOldPuzzleFile(const std::string& oldFile, const std::string& group,
                                        const PageLayout& layout) {
-  static const OldFileKind kind{kPuzzleSize,
-                                offsetof(PuzzleRecord, pageLayout),
-                                "Unable to save puzzles.",
-                                "A new puzzle group named \"OLDPUZZ.QL3\" has been created.",
-                                "puzzle",
-                                "could not be converted"};
+  static const OldFileKind kind{
+      kPuzzleSize,
+      offsetof(PuzzleRecord, pageLayout),
+      QT_TRANSLATE_NOOP("gw::Messages", "Unable to save puzzles."),
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "A new puzzle group named \"OLDPUZZ.QL3\" has "
+                        "been created."),
+      QT_TRANSLATE_NOOP("gw::Messages", "%1 damaged puzzle could not be converted."),
+      QT_TRANSLATE_NOOP("gw::Messages", "%1 damaged puzzles could not be converted."),
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "%1 damaged puzzle could not be converted.  The "
+                        "previous version's file was kept as \"%2\"."),
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "%1 damaged puzzles could not be converted.  The "
+                        "previous version's file was kept as \"%2\".")};
   auto old = std::make_unique<OldPuzzleRecord>();
   return ConvertOldFile(oldFile, group, kind, ScanOldPuzzleFile(oldFile),
                         [&](long index, void* out) {
@@ -197,12 +214,19 @@ ConversionOutcome ConvertOldPuzzleFile(const std::string& oldFile, const std::st
 }
 
 ConversionOutcome AddOldShapeFile(const std::string& oldFile, const std::string& library) {
-  static const OldFileKind kind{sizeof(ShapeRecord),
-                                sizeof(ShapeRecord),
-                                "Unable to add shapes.",
-                                "Puzzle shapes have been added.",
-                                "shape",
-                                "could not be added"};
+  static const OldFileKind kind{
+      sizeof(ShapeRecord),
+      sizeof(ShapeRecord),
+      QT_TRANSLATE_NOOP("gw::Messages", "Unable to add shapes."),
+      QT_TRANSLATE_NOOP("gw::Messages", "Puzzle shapes have been added."),
+      QT_TRANSLATE_NOOP("gw::Messages", "%1 damaged shape could not be added."),
+      QT_TRANSLATE_NOOP("gw::Messages", "%1 damaged shapes could not be added."),
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "%1 damaged shape could not be added.  The "
+                        "previous version's file was kept as \"%2\"."),
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "%1 damaged shapes could not be added.  The "
+                        "previous version's file was kept as \"%2\".")};
   return ConvertOldFile(
       oldFile, library, kind, ScanOldShapeFile(oldFile),
       [&](long index, void* out) { CopyRecord(oldFile, index, sizeof(ShapeRecord), out); });
@@ -213,16 +237,20 @@ OldDataSummary OfferOldDataConversion(const OldDataFiles& found, const OldDataTa
                                       const TellUser& tell) {
   OldDataSummary summary;
   if (!found.puzzles.empty() &&
-      ask("User generated puzzles from a previous version of Gridwright have been detected.  "
-          "Would you like to convert them to a puzzle group?",
+      ask(QT_TRANSLATE_NOOP(
+              "gw::Messages",
+              "User generated puzzles from a previous version of Gridwright have been detected.  "
+              "Would you like to convert them to a puzzle group?"),
           "Notice")) {
     summary.puzzles = ConvertOldPuzzleFile(found.puzzles, targets.group, layout);
     Tell(*summary.puzzles, tell);
     if (!summary.puzzles->result.ok) return summary;
   }
   if (!found.shapes.empty() &&
-      ask("User generated shapes from a previous version of Gridwright have been detected.  "
-          "Would you like to add them to the current list of puzzle shapes?",
+      ask(QT_TRANSLATE_NOOP(
+              "gw::Messages",
+              "User generated shapes from a previous version of Gridwright have been detected.  "
+              "Would you like to add them to the current list of puzzle shapes?"),
           "Notice")) {
     summary.shapes = AddOldShapeFile(found.shapes, targets.shapeLibrary);
     Tell(*summary.shapes, tell);

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -177,7 +178,9 @@ bool SaveMainGeometry(QWidget* form) {
   int index = 0;
   for (QWidget* w : Controls(form)) {
     if (index >= kMaxRecorded) {
-      ShowMessage("Too many compenents to save dimensions.", "Error");
+      ShowMessage(
+          QCoreApplication::translate("gw::FormLayout", "Too many compenents to save dimensions."),
+          "Error");
       return false;
     }
     Record(w);
