@@ -117,7 +117,6 @@ MainWindow::MainWindow(const AppPaths& paths, QWidget* parent) : QMainWindow(par
   settings = SettingsValues::Defaults(paths);
   LoadSettings(SettingsFilePath(paths), settings);
   state_.groupFile = settings.lastGroup;
-  ApplyUiLanguage(EffectiveUiLanguage(settings.uiLanguage));
 
   BuildClient();
   BuildMenus();
@@ -182,6 +181,9 @@ void MainWindow::BuildClient() {
   puzzleBox_->setObjectName(QStringLiteral("PuzzleBox"));
   puzzleBox_->setGeometry(262, 82, 354, 315);
   puzzleBox_->setSortingEnabled(true);
+  // Screen readers name each list after its heading.
+  categoryHeading->setBuddy(categoryBox_);
+  puzzleHeading->setBuddy(puzzleBox_);
 
   connect(categoryBox_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { CategoryBoxClick(categoryBox_->row(item)); });

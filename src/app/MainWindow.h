@@ -26,8 +26,8 @@ class MainWindow : public QMainWindow, public PuzzleHost {
  public:
   // Creates the window in the order the program starts: state, fonts, the settings from the file
   // in the start-up directory, the installed languages (in the folders `paths` names), the
-  // listing of the group, the scale factor, the design geometry. The screen size in Forms() is
-  // read before, by the caller.
+  // listing of the group, the scale factor, the design geometry. The screen size in Forms() and
+  // the windows' language (ApplyUiLanguage) are set before, by the caller.
   explicit MainWindow(const AppPaths& paths, QWidget* parent = nullptr);
   ~MainWindow() override;
 

@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/gridwright/desktop/gridwright-256.png")));
 
   const gw::AppPaths paths = gw::AppPaths::FromRunningProgram();
-  // The messages before the main window already speak the user's language.
+  // The language is chosen before any window or message appears; the main window reads the same
+  // settings file again for everything else.
   gw::SettingsValues chosen;
   gw::LoadSettings(gw::SettingsFilePath(paths), chosen);
   gw::ApplyUiLanguage(gw::EffectiveUiLanguage(chosen.uiLanguage));

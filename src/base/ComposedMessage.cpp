@@ -1,6 +1,7 @@
 // Composing messages from patterns and taking them apart again.
 #include "base/ComposedMessage.h"
 
+#include <cstring>
 #include <mutex>
 #include <set>
 
@@ -64,11 +65,15 @@ std::string ComposeMessage(const char* pattern, const std::vector<std::string>& 
 
 std::optional<MessageParts> DecomposeMessage(const std::string& text) {
   std::lock_guard<std::mutex> lock(Known().mutex);
+  // "%1 (%2)" also matches what "%1 (Custom %2)" made: the longest pattern that matches wins.
+  std::optional<MessageParts> best;
   for (const char* pattern : Known().known) {
     std::vector<std::string> parts;
-    if (Match(pattern, text, 0, parts)) return MessageParts{pattern, parts};
+    if (Match(pattern, text, 0, parts) &&
+        (!best || std::strlen(pattern) > std::strlen(best->pattern)))
+      best = MessageParts{pattern, parts};
   }
-  return std::nullopt;
+  return best;
 }
 
 }  // namespace gw

@@ -19,7 +19,8 @@ struct MessageParts {
   const char* pattern;
   std::vector<std::string> parts;
 };
-// The pattern and parts `text` was composed from; nothing when no pattern composed it.
+// The pattern and parts `text` was composed from (the longest pattern that fits it); nothing when
+// no pattern composed it.
 std::optional<MessageParts> DecomposeMessage(const std::string& text);
 
 }  // namespace gw

@@ -19,10 +19,10 @@ ObjectDialog::ObjectDialog(const LayoutObject& object, const QString& caption, i
   setWindowTitle(caption_);
   resize(width, height);
   setFont(DesignFont(15));
-  auto* ok = Named(new QPushButton(QStringLiteral("&Ok"), this), "OkButton",
-                   {width - 188, height - 40, 86, 30});
-  auto* cancel = Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton",
-                       {width - 94, height - 40, 86, 30});
+  auto* ok = ok_ =
+      Named(new QPushButton(tr("&Ok"), this), "OkButton", {width - 188, height - 40, 86, 30});
+  auto* cancel = cancel_ = Named(new QPushButton(tr("&Cancel"), this), "CancelButton",
+                                 {width - 94, height - 40, 86, 30});
   ok->setDefault(true);
   cancel->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, [this] { OkButtonClick(); });
@@ -37,6 +37,15 @@ void ObjectDialog::showEvent(QShowEvent* event) {
 void ObjectDialog::FormShow() {
   shown_ = true;
   PlaceDialog(this, false);
+  // "&Ok" and "&Cancel" are made first, by this frame; Tab reaches them last, after the boxes.
+  QWidget* last = nullptr;
+  for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+    if (w != ok_ && w != cancel_ && w->parentWidget() == this && (w->focusPolicy() & Qt::TabFocus))
+      last = w;
+  if (last) {
+    setTabOrder(last, ok_);
+    setTabOrder(ok_, cancel_);
+  }
   FillControls();
   accepted_ = false;
   setWindowTitle(caption_);
@@ -52,8 +61,9 @@ void ObjectDialog::CancelButtonClick() {
   reject();
 }
 
-QLabel* ObjectDialog::MakeSwatch(const char* name, const QRect& design) {
+QLabel* ObjectDialog::MakeSwatch(const char* name, const QRect& design, const QString& caption) {
   auto* swatch = Named(new QLabel(this), name, design);
+  swatch->setAccessibleName(caption);
   swatch->setFrameShape(QFrame::Box);
   swatch->setAutoFillBackground(true);
   return swatch;
@@ -63,6 +73,8 @@ void ObjectDialog::PaintSwatch(QLabel* swatch, uint32_t color) {
   QPalette palette = swatch->palette();
   palette.setColor(QPalette::Window, ColorFromWin(static_cast<int32_t>(color)));
   swatch->setPalette(palette);
+  // A screen reader cannot see the swatch: it is told the colour's value.
+  swatch->setAccessibleDescription(ColorFromWin(static_cast<int32_t>(color)).name());
 }
 
 void ObjectDialog::ChangeColorOf(uint32_t& field, QLabel* swatch) {

@@ -173,6 +173,26 @@ LayoutBounds MovedBounds(LayoutBounds b, int dx, int dy) {
   return {Shifted(b.left, dx), Shifted(b.top, dy), Shifted(b.right, dx), Shifted(b.bottom, dy)};
 }
 
+int NextObjectForTab(const PageLayout& layout, int current, bool backwards) {
+  const int count = UsedObjectCount(layout);
+  if (count == 0) return 0;
+  if (backwards) return current <= 0 || current > count ? count : current - 1;
+  return current >= count || current < 0 ? 0 : current + 1;
+}
+
+int RulerStep(int u, bool inches) {
+  return std::max(1, u / (inches ? 8 : 10));
+}
+
+LayoutBounds NudgedBounds(const LayoutBounds& bounds, Nudge nudge, int dx, int dy, int step) {
+  const LayoutBounds b = Normalised(bounds);
+  if (nudge == Nudge::Move) return MovedBounds(b, dx * step, dy * step);
+  LayoutBounds r = b;
+  r.right = std::max(Shifted(b.right, dx * step), Shifted(b.left, 1));
+  r.bottom = std::max(Shifted(b.bottom, dy * step), Shifted(b.top, 1));
+  return r;
+}
+
 HandleSquare HandleSquareOf(const LayoutBounds& b, int handle) {
   const int mx = b.left + (b.right - b.left) / 2;
   const int my = b.top + (b.bottom - b.top) / 2;

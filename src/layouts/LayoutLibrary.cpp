@@ -66,14 +66,15 @@ std::string LayoutEntryText(const LayoutEntry& entry, long defaultPage) {
     if (!std::isfinite(v) || std::fabs(v) > 1e9) return "0";
     return std::to_string(std::lround(v));
   };
-  std::string text = entry.text + " (";
+  const bool isDefault = entry.index == defaultPage;
   if (entry.paperName == "Custom")
-    text += "Custom " + whole(entry.pageWidth) + "\" x " + whole(entry.pageHeight) + "\"";
-  else
-    text += entry.paperName;
-  text += ")";
-  if (entry.index == defaultPage) text += "  <<DEFAULT>>";
-  return text;
+    return ComposeMessage(
+        isDefault ? QT_TRANSLATE_NOOP("gw::Messages", "%1 (Custom %2\" x %3\")  <<DEFAULT>>")
+                  : QT_TRANSLATE_NOOP("gw::Messages", "%1 (Custom %2\" x %3\")"),
+        {entry.text, whole(entry.pageWidth), whole(entry.pageHeight)});
+  return ComposeMessage(isDefault ? QT_TRANSLATE_NOOP("gw::Messages", "%1 (%2)  <<DEFAULT>>")
+                                  : QT_TRANSLATE_NOOP("gw::Messages", "%1 (%2)"),
+                        {entry.text, entry.paperName});
 }
 
 long DefaultAfterDelete(long defaultPage, long deleted) {

@@ -36,7 +36,8 @@ namespace gw {
 
 namespace {
 
-constexpr const char* kBusy = "Previous print job has not yet finished.  Try again later.";
+constexpr const char* kBusy = QT_TRANSLATE_NOOP(
+    "gw::PreviewWindow", "Previous print job has not yet finished.  Try again later.");
 constexpr size_t kRememberedLength = 255;
 constexpr int kMinWidth = 320, kMinHeight = 240;
 
@@ -79,7 +80,7 @@ class PageView : public QWidget {
 
 PreviewWindow::PreviewWindow(const FinishedJob& job, RecordedPagePrinter& printer, QWidget* parent)
     : QDialog(parent), job_(job), printer_(printer) {
-  setWindowTitle(QStringLiteral("Puzzle Preview"));
+  setWindowTitle(tr("Puzzle Preview"));
   setObjectName(QStringLiteral("MyPreview"));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   setSizeGripEnabled(true);
@@ -95,6 +96,8 @@ PreviewWindow::PreviewWindow(const FinishedJob& job, RecordedPagePrinter& printe
   scroll_->setAlignment(Qt::AlignCenter);
   scroll_->setBackgroundRole(QPalette::Dark);
   view_ = new PageView(scroll_);
+  view_->setAccessibleName(tr("Puzzle page"));
+  scroll_->setAccessibleName(tr("Puzzle page"));
   scroll_->setWidget(view_);
   layout->addWidget(scroll_, 1);
   BuildMenus();
@@ -124,27 +127,28 @@ void PreviewWindow::BuildMenus() {
   layout()->setMenuBar(menus);
   auto add = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                     auto handler) {
-    QAction* a = menu->addAction(QString::fromLatin1(text));
+    QAction* a = menu->addAction(tr(text));
     a->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) a->setShortcut(key);
     connect(a, &QAction::triggered, this, handler);
     return a;
   };
 
-  QMenu* file = menus->addMenu(QStringLiteral("&File"));
-  add(file, "PrintPageItem", "&Print Page", QKeySequence("Ctrl+P"), &PreviewWindow::PrintPageClick);
-  add(file, "MultipleCopiesItem", "Print &Multiple Copies", QKeySequence("Ctrl+M"),
+  QMenu* file = menus->addMenu(tr("&File"));
+  add(file, "PrintPageItem", QT_TR_NOOP("&Print Page"), QKeySequence("Ctrl+P"),
+      &PreviewWindow::PrintPageClick);
+  add(file, "MultipleCopiesItem", QT_TR_NOOP("Print &Multiple Copies"), QKeySequence("Ctrl+M"),
       &PreviewWindow::MultipleCopiesClick);
   file->addSeparator();
-  add(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), &PreviewWindow::ExitClick);
+  add(file, "ExitItem", QT_TR_NOOP("E&xit"), QKeySequence("Ctrl+X"), &PreviewWindow::ExitClick);
 
-  QMenu* view = menus->addMenu(QStringLiteral("&View"));
-  add(view, "PageWidthItem", "Zoom &Page Width", QKeySequence("Ctrl+Z"),
+  QMenu* view = menus->addMenu(tr("&View"));
+  add(view, "PageWidthItem", QT_TR_NOOP("Zoom &Page Width"), QKeySequence("Ctrl+Z"),
       &PreviewWindow::PageWidthClick);
-  add(view, "WholePageItem", "Zoom &Whole Page", QKeySequence("Ctrl+W"),
+  add(view, "WholePageItem", QT_TR_NOOP("Zoom &Whole Page"), QKeySequence("Ctrl+W"),
       &PreviewWindow::WholePageClick);
-  QMenu* in = view->addMenu(QStringLiteral("Zoom &In"));
-  QMenu* out = view->addMenu(QStringLiteral("Zoom &Out"));
+  QMenu* in = view->addMenu(tr("Zoom &In"));
+  QMenu* out = view->addMenu(tr("Zoom &Out"));
   const struct {
     QMenu* menu;
     const char* name;
@@ -159,62 +163,65 @@ void PreviewWindow::BuildMenus() {
     add(f.menu, f.name, f.text, QKeySequence(), [this, zoom] { SetZoom(zoom); });
   }
 
-  QMenu* graphic = menus->addMenu(QStringLiteral("&Graphic Export"));
-  add(graphic, "BitmapItem", "Windows &Bitmap (BMP)", QKeySequence("Ctrl+B"),
+  QMenu* graphic = menus->addMenu(tr("&Graphic Export"));
+  add(graphic, "BitmapItem", QT_TR_NOOP("Windows &Bitmap (BMP)"), QKeySequence("Ctrl+B"),
       &PreviewWindow::BitmapClick);
-  add(graphic, "JpegItem", "&JPEG (JPG)", QKeySequence("Ctrl+J"), &PreviewWindow::JpegClick);
+  add(graphic, "JpegItem", QT_TR_NOOP("&JPEG (JPG)"), QKeySequence("Ctrl+J"),
+      &PreviewWindow::JpegClick);
   // Ctrl+W already zooms to the whole page.
-  add(graphic, "WmfItem", "&Windows MetaFile (WMF)", QKeySequence("Ctrl+Shift+W"),
+  add(graphic, "WmfItem", QT_TR_NOOP("&Windows MetaFile (WMF)"), QKeySequence("Ctrl+Shift+W"),
       &PreviewWindow::WmfClick);
-  add(graphic, "EmfItem", "&Enhanced MetaFile (EMF)", QKeySequence("Ctrl+E"),
+  add(graphic, "EmfItem", QT_TR_NOOP("&Enhanced MetaFile (EMF)"), QKeySequence("Ctrl+E"),
       &PreviewWindow::EmfClick);
   graphic->addSeparator();
-  add(graphic, "PdfItem", "&PDF...", QKeySequence(), &PreviewWindow::PdfClick);
-  add(graphic, "PngItem", "P&NG...", QKeySequence(), &PreviewWindow::PngClick);
-  add(graphic, "SvgItem", "&SVG...", QKeySequence(), &PreviewWindow::SvgClick);
+  add(graphic, "PdfItem", QT_TR_NOOP("&PDF..."), QKeySequence(), &PreviewWindow::PdfClick);
+  add(graphic, "PngItem", QT_TR_NOOP("P&NG..."), QKeySequence(), &PreviewWindow::PngClick);
+  add(graphic, "SvgItem", QT_TR_NOOP("&SVG..."), QKeySequence(), &PreviewWindow::SvgClick);
   graphic->addSeparator();
-  add(graphic, "JpegFactorItem", "JPEG Compression &Factor", QKeySequence("Ctrl+F"),
+  add(graphic, "JpegFactorItem", QT_TR_NOOP("JPEG Compression &Factor"), QKeySequence("Ctrl+F"),
       &PreviewWindow::JpegFactorClick);
   graphic->addSeparator();
-  add(graphic, "HtmlItem", "&HTML Export", QKeySequence(), &PreviewWindow::HtmlClick);
+  add(graphic, "HtmlItem", QT_TR_NOOP("&HTML Export"), QKeySequence(), &PreviewWindow::HtmlClick);
 }
 
 void PreviewWindow::BuildToolBar(QWidget* bar) {
   auto* row = new QHBoxLayout(bar);
   row->setContentsMargins(4, 2, 4, 2);
   row->setSpacing(2);
-  auto button = [this, bar, row](const char* name, const char* hint, auto handler) {
+  auto button = [this, bar, row](const char* name, const QString& hint, auto handler) {
     auto* b = new QToolButton(bar);
     b->setObjectName(QString::fromLatin1(name));
     b->setIcon(SpeedIcon(name));
     b->setIconSize(QSize(24, 24));
     b->setAutoRaise(true);
-    b->setToolTip(QString::fromLatin1(hint));
+    b->setToolTip(hint);
+    b->setAccessibleName(hint);
     connect(b, &QToolButton::clicked, this, handler);
     row->addWidget(b);
     return b;
   };
-  button("PreviewZoomIn", "Zoom In", &PreviewWindow::ZoomInClick);
-  button("PreviewZoomOut", "Zoom Out", &PreviewWindow::ZoomOutClick);
+  button("PreviewZoomIn", tr("Zoom In"), &PreviewWindow::ZoomInClick);
+  button("PreviewZoomOut", tr("Zoom Out"), &PreviewWindow::ZoomOutClick);
   zoomEdit_ = new QLineEdit(bar);
   zoomEdit_->setObjectName(QStringLiteral("ZoomEdit"));
   zoomEdit_->setFixedWidth(zoomEdit_->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) +
                            16);
   zoomEdit_->setAlignment(Qt::AlignRight);
   connect(zoomEdit_, &QLineEdit::editingFinished, this, &PreviewWindow::ZoomEditExit);
+  zoomEdit_->setAccessibleName(tr("Zoom in percent"));
   row->addWidget(zoomEdit_);
   row->addWidget(new QLabel(QStringLiteral("%"), bar));
-  button("PreviewPageWidth", "Zoom Page Width", &PreviewWindow::PageWidthClick);
-  button("PreviewWholePage", "Zoom Whole Page", &PreviewWindow::WholePageClick);
+  button("PreviewPageWidth", tr("Zoom Page Width"), &PreviewWindow::PageWidthClick);
+  button("PreviewWholePage", tr("Zoom Whole Page"), &PreviewWindow::WholePageClick);
   row->addSpacing(12);
-  button("PreviewPrint", "Print Page", &PreviewWindow::PrintAllClick);
+  button("PreviewPrint", tr("Print Page"), &PreviewWindow::PrintAllClick);
   row->addSpacing(12);
-  button("PreviewBitmap", "Export As Bitmap", &PreviewWindow::BitmapClick);
-  button("PreviewJpeg", "Export As JPEG", &PreviewWindow::JpegClick);
-  button("PreviewMetafile", "Export As Metafile", &PreviewWindow::WmfClick);
-  button("PreviewWeb", "Create Web Page", &PreviewWindow::HtmlClick);
+  button("PreviewBitmap", tr("Export As Bitmap"), &PreviewWindow::BitmapClick);
+  button("PreviewJpeg", tr("Export As JPEG"), &PreviewWindow::JpegClick);
+  button("PreviewMetafile", tr("Export As Metafile"), &PreviewWindow::WmfClick);
+  button("PreviewWeb", tr("Create Web Page"), &PreviewWindow::HtmlClick);
   row->addSpacing(12);
-  button("PreviewDone", "Done", &PreviewWindow::ExitClick);
+  button("PreviewDone", tr("Done"), &PreviewWindow::ExitClick);
   row->addStretch(1);
 }
 
@@ -285,7 +292,7 @@ void PreviewWindow::WholePageClick() {
 
 bool PreviewWindow::PrinterFree() {
   if (!printer_.Busy()) return true;
-  ShowMessage(kBusy, "Error");
+  ShowMessage(tr(kBusy), "Error");
   return false;
 }
 
@@ -325,10 +332,10 @@ void PreviewWindow::MultipleCopiesClick() {
   Report(result);
 }
 
-std::optional<std::string> PreviewWindow::ChooseFile(const char* title, const char* filter,
+std::optional<std::string> PreviewWindow::ChooseFile(const QString& title, const QString& filter,
                                                      const char* ext, std::string& remembered) {
-  const std::optional<std::string> name =
-      RunFileDialog(this, FileDialogRequest::ForSave(title, filter, ext, remembered));
+  const std::optional<std::string> name = RunFileDialog(
+      this, FileDialogRequest::ForSave(title.toStdString(), filter.toStdString(), ext, remembered));
   if (name) remembered = Cut(*name, kRememberedLength);
   return name;
 }
@@ -338,18 +345,18 @@ void PreviewWindow::Report(const OpResult& result) {
 }
 
 void PreviewWindow::BitmapClick() {
-  const auto name = ChooseFile("Save Puzzle As Bitmap", "Bitmap (*.BMP)|*.BMP", "BMP",
+  const auto name = ChooseFile(tr("Save Puzzle As Bitmap"), tr("Bitmap (*.BMP)|*.BMP"), "BMP",
                                AppSettings().lastExportBitmapFile);
   if (name) Report(SaveBitmap(*name, image_));
 }
 
 void PreviewWindow::JpegClick() {
-  const auto name = ChooseFile("Save Puzzle As JPeg", "JPeg (*.JPG)|*.JPG", "JPG",
+  const auto name = ChooseFile(tr("Save Puzzle As JPeg"), tr("JPeg (*.JPG)|*.JPG"), "JPG",
                                AppSettings().lastExportJpegFile);
   if (name) Report(SaveJpeg(*name, image_, static_cast<int>(AppSettings().jpegQuality)));
 }
 
-void PreviewWindow::Metafile(MetafileKind kind, const char* title, const char* filter,
+void PreviewWindow::Metafile(MetafileKind kind, const QString& title, const QString& filter,
                              const char* ext, std::string& remembered) {
   const auto name = ChooseFile(title, filter, ext, remembered);
   if (!name) return;
@@ -360,29 +367,29 @@ void PreviewWindow::Metafile(MetafileKind kind, const char* title, const char* f
 }
 
 void PreviewWindow::WmfClick() {
-  Metafile(MetafileKind::Wmf, "Save Puzzle As MetaFile", "Metafile (*.WMF)|*.WMF", "WMF",
+  Metafile(MetafileKind::Wmf, tr("Save Puzzle As MetaFile"), tr("Metafile (*.WMF)|*.WMF"), "WMF",
            AppSettings().lastExportWmfFile);
 }
 
 void PreviewWindow::EmfClick() {
-  Metafile(MetafileKind::Emf, "Save Puzzle As Enhanced MetaFile", "Enhanced Metafile (*.EMF)|*.EMF",
-           "EMF", AppSettings().lastExportEmfFile);
+  Metafile(MetafileKind::Emf, tr("Save Puzzle As Enhanced MetaFile"),
+           tr("Enhanced Metafile (*.EMF)|*.EMF"), "EMF", AppSettings().lastExportEmfFile);
 }
 
 void PreviewWindow::PdfClick() {
-  const auto name = ChooseFile("Save Puzzle As PDF", "PDF Document (*.PDF)|*.PDF", "PDF",
+  const auto name = ChooseFile(tr("Save Puzzle As PDF"), tr("PDF Document (*.PDF)|*.PDF"), "PDF",
                                AppSettings().lastExportPdfFile);
   if (name) Report(SavePdf(*name, job_));
 }
 
 void PreviewWindow::PngClick() {
-  const auto name = ChooseFile("Save Puzzle As PNG", "PNG Picture (*.PNG)|*.PNG", "PNG",
+  const auto name = ChooseFile(tr("Save Puzzle As PNG"), tr("PNG Picture (*.PNG)|*.PNG"), "PNG",
                                AppSettings().lastExportPngFile);
   if (name) Report(SavePng(*name, job_, page_));
 }
 
 void PreviewWindow::SvgClick() {
-  const auto name = ChooseFile("Save Puzzle As SVG", "SVG Drawing (*.SVG)|*.SVG", "SVG",
+  const auto name = ChooseFile(tr("Save Puzzle As SVG"), tr("SVG Drawing (*.SVG)|*.SVG"), "SVG",
                                AppSettings().lastExportSvgFile);
   if (name) Report(SaveSvg(*name, job_, page_));
 }
