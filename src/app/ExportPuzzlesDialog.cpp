@@ -2,6 +2,7 @@
 #include "app/ExportPuzzlesDialog.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "app/PuzzlePickList.h"
@@ -19,21 +20,20 @@ ExportPuzzlesDialog::ExportPuzzlesDialog(AppState& state, QWidget* parent)
   resize(480, 396);
   setFont(DesignFont(15));
 
-  auto* heading = Named(new QLabel(tr("Puzzles Available For Export"), this),
-                        "PuzzlesLabel", QRect(12, 14, 456, 24));
+  auto* heading = Named(new QLabel(tr("Puzzles Available For Export"), this), "PuzzlesLabel",
+                        QRect(12, 14, 456, 24));
   heading->setFont(DesignFont(17, true));
   heading->setProperty("gwKeepDesignFont", true);
 
-  auto* save = Named(new QPushButton(tr("Save &File"), this), "SaveFile",
-                     QRect(276, 350, 92, 30));
-  auto* exit =
-      Named(new QPushButton(tr("&Exit"), this), "ExitButton", QRect(376, 350, 92, 30));
+  auto* save = Named(new QPushButton(tr("Save &File"), this), "SaveFile", QRect(276, 350, 92, 30));
+  auto* exit = Named(new QPushButton(tr("&Exit"), this), "ExitButton", QRect(376, 350, 92, 30));
   save->setDefault(true);
   connect(save, &QPushButton::clicked, this, &ExportPuzzlesDialog::SaveFileClick);
   connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 
   list_ = new PuzzlePickList(this, QRect(12, 42, 456, 296), 350, save);
   list_->Fill(state_.groupFile);
+  list_->Box()->setAccessibleName(heading->text());
   PlaceDialog(this, false);
 }
 
@@ -44,10 +44,10 @@ void ExportPuzzlesDialog::SaveFileClick() {
     return;
   }
   SettingsValues& settings = AppSettings();
-  const std::optional<std::string> name = RunFileDialog(
-      this, FileDialogRequest::ForSave(tr("Save Word Search Puzzles").toStdString(),
-                                       tr("QUARL Files (*.QL3)|*.QL3").toStdString(), "QL3",
-                                       settings.lastExportPuzzleFile));
+  const std::optional<std::string> name =
+      RunFileDialog(this, FileDialogRequest::ForSave(tr("Save Word Search Puzzles").toStdString(),
+                                                     tr("QUARL Files (*.QL3)|*.QL3").toStdString(),
+                                                     "QL3", settings.lastExportPuzzleFile));
   if (!name) {
     reject();
     return;

@@ -2,6 +2,7 @@
 #include "app/ImportPuzzlesDialog.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "app/PuzzlePickList.h"
@@ -22,21 +23,21 @@ ImportPuzzlesDialog::ImportPuzzlesDialog(AppState& state, const std::string& fil
   auto* name = Named(new QLabel(tr("File Name: %1").arg(ToQString(fileName)), this),
                      "FileNameLabel", QRect(12, 10, 456, 22));
   name->setToolTip(QString::fromLocal8Bit(fileName.c_str()));
-  auto* heading = Named(new QLabel(tr("Puzzles in File"), this), "PuzzlesLabel",
-                        QRect(12, 40, 456, 24));
+  auto* heading =
+      Named(new QLabel(tr("Puzzles in File"), this), "PuzzlesLabel", QRect(12, 40, 456, 24));
   heading->setFont(DesignFont(17, true));
   heading->setProperty("gwKeepDesignFont", true);
 
-  auto* ok =
-      Named(new QPushButton(tr("&Ok"), this), "OkButton", QRect(276, 374, 92, 30));
-  auto* cancel = Named(new QPushButton(tr("&Cancel"), this), "CancelButton",
-                       QRect(376, 374, 92, 30));
+  auto* ok = Named(new QPushButton(tr("&Ok"), this), "OkButton", QRect(276, 374, 92, 30));
+  auto* cancel =
+      Named(new QPushButton(tr("&Cancel"), this), "CancelButton", QRect(376, 374, 92, 30));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &ImportPuzzlesDialog::OkButtonClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   list_ = new PuzzlePickList(this, QRect(12, 66, 456, 296), 374, ok);
   list_->Fill(fileName_);
+  list_->Box()->setAccessibleName(heading->text());
   PlaceDialog(this, false);
 }
 

@@ -168,10 +168,6 @@ void MainWindow::BuildClient() {
 
   QLabel* categoryHeading = Heading(client_, "CategoryLabel", QRect(16, 42, 230, 38));
   QLabel* puzzleHeading = Heading(client_, "PuzzleLabel", QRect(262, 42, 354, 38));
-  Retranslated([=] {
-    categoryHeading->setText(tr("Category"));
-    puzzleHeading->setText(tr("Puzzles"));
-  });
 
   categoryBox_ = new QListWidget(client_);
   categoryBox_->setObjectName(QStringLiteral("CategoryBox"));
@@ -181,9 +177,13 @@ void MainWindow::BuildClient() {
   puzzleBox_->setObjectName(QStringLiteral("PuzzleBox"));
   puzzleBox_->setGeometry(262, 82, 354, 315);
   puzzleBox_->setSortingEnabled(true);
-  // Screen readers name each list after its heading.
-  categoryHeading->setBuddy(categoryBox_);
-  puzzleHeading->setBuddy(puzzleBox_);
+  Retranslated([=] {
+    categoryHeading->setText(tr("Category"));
+    puzzleHeading->setText(tr("Puzzles"));
+    // Screen readers name each list after its heading (a list takes no name from a buddy).
+    categoryBox_->setAccessibleName(categoryHeading->text());
+    puzzleBox_->setAccessibleName(puzzleHeading->text());
+  });
 
   connect(categoryBox_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { CategoryBoxClick(categoryBox_->row(item)); });

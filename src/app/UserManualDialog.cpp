@@ -58,10 +58,9 @@ void UserManualDialog::OkClick() {
     else
       QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromLocal8Bit(manual.c_str())));
   } else {
-    ShowMessage(
-        tr("The User Manual could not be located.  Please make sure the user manual was "
-           "installed.  A copy is available at our web site."),
-        "Error");
+    ShowMessage(tr("The User Manual could not be located.  Please make sure the user manual was "
+                   "installed.  A copy is available at our web site."),
+                "Error");
   }
   accept();
 }

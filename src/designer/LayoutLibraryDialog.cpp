@@ -72,7 +72,7 @@ void LayoutLibraryDialog::BuildControls() {
   shapeBox_ = Named(new QListWidget(this), "ShapeBox", {8, 34, 260, 313});
   shapeBox_->setSelectionMode(QAbstractItemView::SingleSelection);
   shapeBox_->setSortingEnabled(true);
-  heading->setBuddy(shapeBox_);
+  shapeBox_->setAccessibleName(heading->text());
   // Only the user's selections read a record; the operations select quietly and read themselves.
   connect(shapeBox_, &QListWidget::itemSelectionChanged, this, [this] { ShapeBoxClick(); });
   connect(shapeBox_, &QListWidget::itemDoubleClicked, this, [this] {

@@ -143,7 +143,7 @@ class PageCanvas : public QWidget {
   void focusInEvent(QFocusEvent* e) override {
     QWidget::focusInEvent(e);
     if (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason)
-      owner_->PageImageTab(e->reason() == Qt::BacktabFocusReason);
+      owner_->PageImageEntered(e->reason() == Qt::BacktabFocusReason);
     update();
   }
   void focusOutEvent(QFocusEvent* e) override {
@@ -269,6 +269,7 @@ void PageDesigner::BuildControls() {
 
   scrollBox_ = Named(new QScrollArea(this), "PageScroll", {kPanelWidth, 0, 640 - kPanelWidth, 480});
   scrollBox_->setBackgroundRole(QPalette::Dark);
+  scrollBox_->setAccessibleName(tr("Page"));
   QPalette dark = scrollBox_->palette();
   dark.setColor(QPalette::Dark, QColor(128, 128, 128));
   dark.setColor(QPalette::Window, QColor(128, 128, 128));
@@ -770,6 +771,11 @@ bool PageDesigner::PageImageKeyPress(int key, Qt::KeyboardModifiers modifiers) {
     default:
       return false;
   }
+}
+
+void PageDesigner::PageImageEntered(bool backwards) {
+  // Coming in by Tab with nothing selected selects the first object (the last by Shift+Tab).
+  if (selected_ == 0) PageImageTab(backwards);
 }
 
 bool PageDesigner::PageImageTab(bool backwards) {

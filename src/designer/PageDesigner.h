@@ -78,6 +78,7 @@ class PageDesigner : public QDialog {
   // Tab (or Shift+Tab, `backwards`) on the page image selects the next object; false when there
   // is none left and the focus moves on.
   bool PageImageTab(bool backwards);
+  void PageImageEntered(bool backwards);
 
   // "&Objects" item k (1..20): the pop-up menu for object k.
   void ObjClick(int k);

@@ -94,7 +94,6 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
   includedWords_->setObjectName(QStringLiteral("IncludedWords"));
   includedWords_->setGeometry(6, 22, 183, 130);
   includedWords_->setSortingEnabled(true);
-  incWordsLabel_->setBuddy(includedWords_);
 
   QFrame* exc = panel("ExcPanel", {415, 166, 195, 104});
   excWordsLabel_ = new QLabel(exc);
@@ -104,7 +103,6 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
   excludedWords_->setObjectName(QStringLiteral("ExcludedWords"));
   excludedWords_->setGeometry(6, 22, 183, 76);
   excludedWords_->setSortingEnabled(true);
-  excWordsLabel_->setBuddy(excludedWords_);
 
   QFrame* phrase = panel("PhrasePanel", {415, 274, 195, 100});
   auto* heading = new QLabel(tr("Hidden Phrase"), phrase);
@@ -170,6 +168,7 @@ void CandidateWindow::FormShow() {
     excWordsLabel_->setText(
         CountText(listWordCount_, tr("%1 Excluded Word"), tr("%1 Excluded Words")));
     numChars_->setText(tr("%1 Chars").arg(0));
+    NameWordLists();
     includeHidden_->setEnabled(false);
     hiddenPhrase_->setEnabled(false);
     save_->setEnabled(false);
@@ -197,6 +196,7 @@ void CandidateWindow::SelectSlot(int k) {
 
   const int empty = EmptyCellCount(*slot.record);
   numChars_->setText(tr("%1 Chars").arg(ToQString(FormatGrouped(empty))));
+  NameWordLists();
   hiddenPhrase_->setAccessibleDescription(numChars_->text());
   const bool phraseFits = empty < 256;
   // Typing stops at the slot's count, but a longer phrase typed for another slot is kept (the
@@ -207,6 +207,13 @@ void CandidateWindow::SelectSlot(int k) {
   includeHidden_->setEnabled(phraseFits && empty > 0);
   if (!phraseFits || empty == 0) includeHidden_->setChecked(false);
   save_->setEnabled(true);
+}
+
+// The word lists are read out with their headings and counts (a list takes no name from a buddy).
+void CandidateWindow::NameWordLists() {
+  includedWords_->setAccessibleName(incWordsLabel_->text());
+  excludedWords_->setAccessibleName(excWordsLabel_->text());
+  for (QLabel* label : {incWordsLabel_, excWordsLabel_, numChars_}) FitText(label);
 }
 
 void CandidateWindow::paintEvent(QPaintEvent* event) {

@@ -59,6 +59,7 @@ HiddenPhraseDialog::~HiddenPhraseDialog() = default;
 void HiddenPhraseDialog::FormShow() {
   emptyCount_ = EmptyCellCount(*puzzle_);
   numChars_->setText(tr("%1 Chars").arg(emptyCount_));
+  FitText(numChars_);
   hiddenPhrase_->setAccessibleDescription(numChars_->text());
   includeHidden_->setChecked(puzzle_->hiddenPhraseUsed == 1);
   hiddenPhrase_->setMaxLength(std::min(emptyCount_, kMaxPhraseLength));

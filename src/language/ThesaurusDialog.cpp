@@ -55,9 +55,10 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
   catBox_ = Named(new QListWidget(this), "CatBox", {12, 72, 196, 232});
   antBox_ = Named(new QListWidget(this), "AntBox", {216, 72, 196, 232});
   defBox_ = Named(new QListWidget(this), "DefBox", {420, 72, 188, 232});
-  catLabel->setBuddy(catBox_);
-  antLabel->setBuddy(antBox_);
-  defLabel->setBuddy(defBox_);
+  // Screen readers name each list after its heading (a list takes no name from a buddy).
+  catBox_->setAccessibleName(catLabel->text());
+  antBox_->setAccessibleName(antLabel->text());
+  defBox_->setAccessibleName(defLabel->text());
   connect(catBox_, &QListWidget::itemClicked, this, &ThesaurusDialog::CatBoxClick);
   connect(antBox_, &QListWidget::itemClicked, this, &ThesaurusDialog::AntBoxClick);
   connect(defBox_, &QListWidget::itemDoubleClicked, this, &ThesaurusDialog::DefBoxDoubleClick);

@@ -23,7 +23,7 @@ ShapeLibraryDialog::ShapeLibraryDialog(AppState& state, QWidget* parent) : QDial
   shapeBox_ = new QListWidget(this);
   shapeBox_->setObjectName(QStringLiteral("ShapeBox"));
   shapeBox_->setGeometry(8, 34, 240, 240);
-  heading->setBuddy(shapeBox_);
+  shapeBox_->setAccessibleName(heading->text());
 
   layoutImage_ = new QLabel(this);
   layoutImage_->setObjectName(QStringLiteral("LayoutImage"));

@@ -1,10 +1,13 @@
 // Choosing and loading the language of the windows.
 #include "widgets/UiLanguage.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QWidget>
 #include <memory>
 
 namespace gw {
@@ -34,6 +37,15 @@ void Remove(std::unique_ptr<QTranslator>& translator) {
   translator.reset();
 }
 
+// Qt tells the windows of a running program later, through the event queue, and before the event
+// loop runs not at all; the open windows are told here, at once, so they change as the choice is
+// made.
+void TellWindows() {
+  QEvent change(QEvent::LanguageChange);
+  for (QWidget* window : QApplication::topLevelWidgets())
+    QCoreApplication::sendEvent(window, &change);
+}
+
 }  // namespace
 
 const std::vector<UiLanguage>& UiLanguages() {
@@ -59,7 +71,10 @@ bool ApplyUiLanguage(const QString& code) {
   Remove(now.ours);
   Remove(now.qt);
   now.code = QStringLiteral("en");
-  if (code == QLatin1String("en") || !Offered(code)) return code == QLatin1String("en");
+  if (code == QLatin1String("en") || !Offered(code)) {
+    TellWindows();
+    return code == QLatin1String("en");
+  }
 
   auto ours = std::make_unique<QTranslator>();
   if (!ours->load(QStringLiteral(":/i18n/gridwright_") + code)) return false;
@@ -75,6 +90,7 @@ bool ApplyUiLanguage(const QString& code) {
   QCoreApplication::installTranslator(ours.get());
   now.ours = std::move(ours);
   now.code = code;
+  TellWindows();
   return true;
 }
 

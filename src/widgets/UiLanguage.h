@@ -20,8 +20,8 @@ const std::vector<UiLanguage>& UiLanguages();
 QString EffectiveUiLanguage(const std::string& stored);
 
 // Loads our catalogue and Qt's own for `code` and installs them, replacing the ones installed
-// before ("en" installs none). Every widget then receives a LanguageChange event. False when our
-// catalogue for the language could not be loaded (the windows stay English).
+// before ("en" installs none). Every open window is sent a LanguageChange event at once. False
+// when our catalogue for the language could not be loaded (the windows stay English).
 bool ApplyUiLanguage(const QString& code);
 
 // The language installed by the last ApplyUiLanguage ("en" before any).

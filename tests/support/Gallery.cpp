@@ -229,13 +229,13 @@ std::vector<GalleryWindow> AllWindows() {
       {"word-list-editor-new",
        [](GalleryContext& c) -> W {
          c.Host().state.newPuzzle = true;
-         return std::make_unique<WordListEditor>(c.Host(), QStringLiteral("Create New Puzzle"));
+         return std::make_unique<WordListEditor>(c.Host(), MainWindow::tr("Create New Puzzle"));
        }},
       {"word-list-editor-modify",
        [](GalleryContext& c) -> W {
          c.Host().state.newPuzzle = false;
          return std::make_unique<WordListEditor>(c.Host(),
-                                                 QStringLiteral("Modify Existing Puzzle"));
+                                                 MainWindow::tr("Modify Existing Puzzle"));
        }},
       {"word-file-import", [](GalleryContext& c) { return OnPuzzleGrid<WordFileImportDialog>(c); }},
       {"word-file-export", [](GalleryContext& c) { return OnPuzzleGrid<WordFileExportDialog>(c); }},
@@ -288,7 +288,7 @@ std::vector<GalleryWindow> AllWindows() {
       {"enlarged-view",
        [](GalleryContext& c) -> W {
          return std::make_unique<EnlargedCandidateDialog>(*c.Host().state.candidates[0].record,
-                                                          QStringLiteral("Puzzle 1"));
+                                                          CandidateWindow::tr("Best Fit"));
        }},
       {"phrase",
        [](GalleryContext& c) -> W {
