@@ -37,16 +37,15 @@ void ObjectDialog::showEvent(QShowEvent* event) {
 void ObjectDialog::FormShow() {
   shown_ = true;
   PlaceDialog(this, false);
-  // "&Ok" and "&Cancel" are made first, by this frame; Tab reaches them last, after the boxes.
-  QWidget* last = nullptr;
-  for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
-    if (w != ok_ && w != cancel_ && w->parentWidget() == this && (w->focusPolicy() & Qt::TabFocus))
-      last = w;
-  if (last) {
-    setTabOrder(last, ok_);
-    setTabOrder(ok_, cancel_);
-  }
   FillControls();
+  // "&Ok" and "&Cancel" are made first, by this frame, yet Tab comes round to them after the
+  // boxes; the first box takes the focus unless the dialog chose one.
+  if (!focusWidget() || focusWidget() == ok_ || focusWidget() == cancel_)
+    for (QWidget* w = cancel_->nextInFocusChain(); w != ok_; w = w->nextInFocusChain())
+      if (w->parentWidget() == this && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+        w->setFocus();
+        break;
+      }
   accepted_ = false;
   setWindowTitle(caption_);
 }

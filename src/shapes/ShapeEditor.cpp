@@ -174,6 +174,9 @@ ShapeEditor::ShapeEditor(const AppState& state, int mode, long recordIndex, QWid
   cancel->setFocusPolicy(Qt::TabFocus);
   connect(save, &QPushButton::clicked, this, &ShapeEditor::SaveButtonClick);
   connect(cancel, &QPushButton::clicked, this, &ShapeEditor::CancelButtonClick);
+  // The grid is made first but filled in after its name and size: Tab goes title, width, height,
+  // then the grid. (Set once every control exists: Qt does not move a widget behind the last.)
+  setTabOrder(heightEdit_, img_);
 }
 
 void ShapeEditor::showEvent(QShowEvent* event) {
