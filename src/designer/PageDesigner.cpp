@@ -205,6 +205,8 @@ void PageDesigner::BuildControls() {
   auto* sizeLabel = Named(new QLabel(tr("Paper Size"), p), "PageSizeLabel", {10, 62, 212, 20});
   pageSize_ = Named(new QComboBox(p), "PageSize", {10, 82, 212, 26});
   sizeLabel->setBuddy(pageSize_);
+  // A combo box is read out by its current entry; its label names it.
+  pageSize_->setAccessibleName(sizeLabel->text());
   // Each entry carries the name layouts store; only "Custom" is a word to translate.
   for (const PaperSize& paper : StandardPapers())
     pageSize_->addItem(QString::fromLatin1(paper.name), QString::fromLatin1(paper.name));

@@ -34,6 +34,8 @@ AccentKeysDialog::AccentKeysDialog(QWidget* parent) : QDialog(parent) {
     keyCharacters_[i] =
         Named(new QComboBox(this), ("KeyCharacter" + key).c_str(), {left + 40, top, 72, 24});
     label->setBuddy(keyCharacters_[i]);
+    // A combo box is read out by its current entry; its label names it.
+    keyCharacters_[i]->setAccessibleName(label->text());
     // The style's own pop-up would show all 64 characters at once; a list shows 12.
     keyCharacters_[i]->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     keyCharacters_[i]->setMaxVisibleItems(12);

@@ -102,6 +102,8 @@ void WordListEditor::BuildControls() {
   QLabel* categoryLabel = Label(this, "CategoryLabel", tr("Category"), {372, 13, 62, 18});
   category_ = Named(new QComboBox(this), "Category", {436, 10, 240, 24});
   categoryLabel->setBuddy(category_);
+  // A combo box is read out by its current entry; its label names it.
+  category_->setAccessibleName(categoryLabel->text());
   category_->setEditable(true);
   category_->setInsertPolicy(QComboBox::NoInsert);
 

@@ -137,6 +137,8 @@ WebPageWindow::BlockControls WebPageWindow::AddBlock(HtmlBlock SettingsValues::*
   c.size = Named(new QComboBox(this), Name(name, "Size").toLatin1().constData(),
                  QRect(kSizeLeft, top + 46, 108, 28));
   sizeLabel->setBuddy(c.size);
+  // A combo box is read out by its current entry; its label names it.
+  c.size->setAccessibleName(sizeLabel->text());
   c.size->setAccessibleDescription(caption);
   for (const char* size : kSizes) c.size->addItem(QString::fromLatin1(size));
   c.size->setCurrentIndex(
