@@ -11,7 +11,8 @@ SettingsValues SettingsValues::Defaults(const AppPaths& paths) {
         &s.lastExportShapeFile, &s.lastImportLayoutFile, &s.lastExportLayoutFile,
         &s.lastImportWordFile, &s.lastExportWordFile, &s.lastExportBitmapFile,
         &s.lastExportJpegFile, &s.lastExportEmfFile, &s.lastExportWmfFile, &s.lastExportHtmlFile,
-        &s.lastExportPdfFile, &s.lastExportPngFile, &s.lastExportSvgFile})
+        &s.lastExportPdfFile, &s.lastExportPngFile, &s.lastExportSvgFile,
+        &s.lastInteractivePageFile})
     *name = dir;
   s.lastGroup = paths.StartupFile("DEFAULT.QL3");
   return s;

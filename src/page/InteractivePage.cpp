@@ -144,7 +144,7 @@ const char* FormName(long wordOption) {
 }  // namespace
 
 std::optional<std::string> InteractivePageRefusal(const PuzzleRecord& puzzle) {
-  if (!puzzle.puzzleGenerated) return "the puzzle was never generated: create its grid first";
+  if (!puzzle.puzzleGenerated) return "the puzzle was never generated";
   for (int i = 1; i <= ClampedWordCount(puzzle); ++i)
     if (Findable(puzzle, i)) return std::nullopt;
   return "the puzzle's grid holds no word to find";

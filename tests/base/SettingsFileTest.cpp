@@ -32,6 +32,7 @@ SettingsValues Changed() {
                             &s.lastExportPdfFile,
                             &s.lastExportPngFile,
                             &s.lastExportSvgFile,
+                            &s.lastInteractivePageFile,
                             &s.lastGroup,
                             &s.webTitle,
                             &s.editFont.name,
@@ -44,7 +45,8 @@ SettingsValues Changed() {
         &s.useClues,         &s.shrink,           &s.defaultPrinter,  &s.useGrid,
         &s.lowerCase,        &s.answerKey,        &s.printTitle,      &s.printBody,
         &s.printWords,       &s.printBonus,       &s.clueUnderscore,  &s.partialUnderscore,
-        &s.editFont.bold,    &s.labelFont.italic, &s.buttonFont.bold, &s.buttonFont.italic})
+        &s.editFont.bold,    &s.labelFont.italic, &s.buttonFont.bold, &s.buttonFont.italic,
+        &s.interactiveShowAnswers, &s.interactiveOpenWhenSaved})
     *flag = !*flag;
   for (int d = kUp; d <= kUpLeft; ++d) s.directions[d] = d % 3 == 0;
   for (long* number :

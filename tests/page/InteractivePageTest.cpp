@@ -131,7 +131,7 @@ TEST(InteractivePage, ListsOnlyWordsThatCanBeFoundInTheFormAndPartsOfThePrintOpt
   // A puzzle that cannot be solved on a page says why.
   EXPECT_EQ(InteractivePageRefusal(*p), std::nullopt);
   p->puzzleGenerated = 0;
-  EXPECT_EQ(InteractivePageRefusal(*p), "the puzzle was never generated: create its grid first");
+  EXPECT_EQ(InteractivePageRefusal(*p), "the puzzle was never generated");
   p->puzzleGenerated = 1;
   for (int i = 0; i < 4; ++i) p->wordPlaced[i] = 0;
   EXPECT_EQ(InteractivePageRefusal(*p), "the puzzle's grid holds no word to find");

@@ -44,6 +44,7 @@
 #include "language/UserLexicon.h"
 #include "layouts/LayoutLibrary.h"
 #include "printing/CopiesDialog.h"
+#include "printing/InteractivePageDialog.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/MetafileExportDialog.h"
 #include "printing/PreviewWindow.h"
@@ -376,6 +377,8 @@ std::vector<GalleryWindow> AllWindows() {
       {"copies", [](GalleryContext&) -> W { return std::make_unique<CopiesDialog>(); }},
       {"jpeg-factor", [](GalleryContext&) -> W { return std::make_unique<JpegQualityDialog>(); }},
       {"web-page", WebPageWindowOnPage},
+      {"interactive-page",
+       [](GalleryContext& c) { return OnRecordedPage<InteractivePageDialog>(c); }},
       {"metafile",
        [](GalleryContext& c) {
          return OnRecordedPage<MetafileExportDialog>(c, MetafileKind::Emf,

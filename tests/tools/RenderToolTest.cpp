@@ -232,7 +232,7 @@ TEST_F(RenderToolTest, InteractivePagesOfAGroupComeWithAnIndexAndBadInputWritesN
     std::string message;
   } cases[] = {
       {"--render G.QL3 2 --out x.html --interactive", 2,
-       "record 2: the puzzle was never generated: create its grid first"},
+       "record 2: the puzzle was never generated"},
       {"--render G.QL3 5 --out x.html --interactive", 2, "G.QL3 has no record 5"},
       {"--render G.QL3 0 --out taken.html --interactive", 2,
        "taken.html is not a web page; it is left as it is."},
