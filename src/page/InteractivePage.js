@@ -91,21 +91,23 @@
     marks.appendChild(layers[name]);
   });
 
+  // A capsule around the letters from one cell to another: a rounded box, turned to lie along
+  // them, in the grid's own units (a cell is 1 by 1).
   function capsule(layer, from, to, colour) {
-    var g = document.createElementNS(marks.namespaceURI, "g");
-    g.setAttribute("class", layer);
-    ["edge", "fill"].forEach(function (part) {
-      var line = document.createElementNS(marks.namespaceURI, "line");
-      line.setAttribute("class", part);
-      line.setAttribute("x1", from.c - 0.5);
-      line.setAttribute("y1", from.r - 0.5);
-      line.setAttribute("x2", to.c - 0.5);
-      line.setAttribute("y2", to.r - 0.5);
-      if (colour && part === "fill") line.style.stroke = colour;
-      g.appendChild(line);
-    });
-    layers[layer].appendChild(g);
-    return g;
+    var x = from.c - 0.5, y = from.r - 0.5;
+    var dx = to.c - from.c, dy = to.r - from.r, h = 0.8;
+    var box = document.createElementNS(marks.namespaceURI, "rect");
+    box.setAttribute("class", layer);
+    box.setAttribute("x", -h / 2);
+    box.setAttribute("y", -h / 2);
+    box.setAttribute("width", Math.sqrt(dx * dx + dy * dy) + h);
+    box.setAttribute("height", h);
+    box.setAttribute("rx", h / 2);
+    box.setAttribute("transform", "translate(" + x + " " + y + ") rotate(" +
+                     Math.atan2(dy, dx) * 180 / Math.PI + ")");
+    if (colour) box.style.fill = colour;
+    layers[layer].appendChild(box);
+    return box;
   }
 
   function same(a, b) { return a.r === b.r && a.c === b.c; }
@@ -243,7 +245,9 @@
     startClock();
     if (grid.setPointerCapture) grid.setPointerCapture(e.pointerId);
     drag = { id: e.pointerId, from: p, to: p, moved: false };
-    setFocus(p, "quiet");
+    grid.classList.add("pointer");
+    // The keyboard carries on from here; focus moves only when it is in the grid already.
+    setFocus(p, grid.contains(document.activeElement) ? "quiet" : false);
     showSelection(p, p);
   });
   grid.addEventListener("pointermove", function (e) {
@@ -273,6 +277,7 @@
   var steps = { ArrowUp: [-1, 0], ArrowDown: [1, 0], ArrowLeft: [0, -1], ArrowRight: [0, 1] };
   grid.addEventListener("keydown", function (e) {
     if (!focus) return;
+    grid.classList.remove("pointer");
     var step = steps[e.key];
     if (step) {
       e.preventDefault();
