@@ -11,9 +11,9 @@ SettingsValues SettingsValues::Defaults(const AppPaths& paths) {
         &s.lastExportShapeFile, &s.lastImportLayoutFile, &s.lastExportLayoutFile,
         &s.lastImportWordFile, &s.lastExportWordFile, &s.lastExportBitmapFile,
         &s.lastExportJpegFile, &s.lastExportEmfFile, &s.lastExportWmfFile, &s.lastExportHtmlFile,
-        &s.lastExportPdfFile, &s.lastExportPngFile, &s.lastExportSvgFile,
-        &s.lastInteractivePageFile})
+        &s.lastExportPdfFile, &s.lastExportPngFile, &s.lastExportSvgFile})
     *name = dir;
+  s.lastInteractivePageFile = dir;
   s.lastGroup = paths.StartupFile("DEFAULT.QL3");
   return s;
 }

@@ -76,7 +76,8 @@ OpResult SaveWebPages(const std::vector<WebPageFile>& pages) {
     struct stat st;
     const bool exists = ::stat(target.c_str(), &st) == 0;
     // Like every other rewrite, a file the user made read-only is never replaced.
-    if (exists && ::access(target.c_str(), W_OK) != 0) return CannotWrite(page.path, std::strerror(errno));
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+      return CannotWrite(page.path, std::strerror(errno));
     std::optional<fileio::SiblingFile> sibling =
         fileio::SiblingFile::Create(target, exists ? &st : nullptr);
     if (!sibling) return CannotWrite(page.path, std::strerror(errno));

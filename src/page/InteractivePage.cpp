@@ -179,12 +179,13 @@ std::string InteractivePageText(const PuzzleRecord& p, const InteractivePageOpti
   line("<body>");
   line("<main>");
   if (print.printTitle && !title.empty()) line("<h1>" + HtmlText(title) + "</h1>");
-  line("<p class=\"how\" id=\"how\">Drag from the first letter of a word to its last, or tap both "
-       "letters. With the keyboard: arrow keys move, Enter or Space marks the first and the last "
-       "letter.</p>");
+  line(
+      "<p class=\"how\" id=\"how\">Drag from the first letter of a word to its last, or tap both "
+      "letters. With the keyboard: arrow keys move, Enter or Space marks the first and the last "
+      "letter.</p>");
   line("<div class=\"play\">");
-  line("<div class=\"board" + std::string(print.useGrid ? " lines" : "") + "\" style=\"--rows:" +
-       std::to_string(height) + ";--cols:" + std::to_string(width) + "\">");
+  line("<div class=\"board" + std::string(print.useGrid ? " lines" : "") +
+       "\" style=\"--rows:" + std::to_string(height) + ";--cols:" + std::to_string(width) + "\">");
   line("<svg id=\"marks\" aria-hidden=\"true\" viewBox=\"0 0 " + std::to_string(width) + " " +
        std::to_string(height) + "\" preserveAspectRatio=\"none\"></svg>");
   line("<div id=\"grid\" role=\"grid\" aria-label=\"Letter grid, " + std::to_string(height) +
@@ -260,8 +261,8 @@ std::string InteractiveIndexText(const std::string& heading,
   line("<ol>");
   for (const IndexEntry& e : entries) {
     const std::string title = Trim(e.title).empty() ? "Word Search Puzzle" : Trim(e.title);
-    std::string item = "<li><a href=\"" + HtmlSourceOf(e.fileName) + "\">" + HtmlText(title) +
-                       "</a>";
+    std::string item =
+        "<li><a href=\"" + HtmlSourceOf(e.fileName) + "\">" + HtmlText(title) + "</a>";
     if (!Trim(e.category).empty())
       item += " <span class=\"category\">(" + HtmlText(Trim(e.category)) + ")</span>";
     line(item + "</li>");

@@ -1,4 +1,4 @@
-// The interactive web puzzle: one self-contained HTML page on which a puzzle is solved in a browser.
+// The interactive web puzzle: one self-contained HTML page on which pupils solve a puzzle.
 #pragma once
 
 #include <cstdint>
@@ -38,7 +38,8 @@ struct IndexEntry {
   std::string fileName;         // beside the index
 };
 // A page linking the pages of a group's puzzles; `heading` names the group.
-std::string InteractiveIndexText(const std::string& heading, const std::vector<IndexEntry>& entries);
+std::string InteractiveIndexText(const std::string& heading,
+                                 const std::vector<IndexEntry>& entries);
 
 // The page of record `record` when the index is `indexPath`: its name with "-" and the record
 // number before the extension ("sea.html" -> "sea-3.html"), in the same folder.

@@ -45,9 +45,10 @@ SettingsValues Changed() {
         &s.useClues,         &s.shrink,           &s.defaultPrinter,  &s.useGrid,
         &s.lowerCase,        &s.answerKey,        &s.printTitle,      &s.printBody,
         &s.printWords,       &s.printBonus,       &s.clueUnderscore,  &s.partialUnderscore,
-        &s.editFont.bold,    &s.labelFont.italic, &s.buttonFont.bold, &s.buttonFont.italic,
-        &s.interactiveShowAnswers, &s.interactiveOpenWhenSaved})
+        &s.editFont.bold,    &s.labelFont.italic, &s.buttonFont.bold, &s.buttonFont.italic})
     *flag = !*flag;
+  s.interactiveShowAnswers = !s.interactiveShowAnswers;
+  s.interactiveOpenWhenSaved = !s.interactiveOpenWhenSaved;
   for (int d = kUp; d <= kUpLeft; ++d) s.directions[d] = d % 3 == 0;
   for (long* number :
        {&s.windowSize,   &s.dictionary,   &s.userDictionary, &s.thesaurus,     &s.userThesaurus,

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,10 +22,10 @@
 #include "printing/MetafileExportDialog.h"
 #include "printing/PreviewWindow.h"
 #include "support/AppFixture.h"
-#include "widgets/DesktopFiles.h"
 #include "support/ModalScript.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
+#include "widgets/DesktopFiles.h"
 
 namespace gw {
 namespace {
@@ -377,7 +377,8 @@ TEST_F(PreviewTest, TheInteractiveWebPageIsSavedWithItsChoicesRememberedAndRefus
   seams_.Clear();
   job_.puzzle->puzzleGenerated = 0;
   item->trigger();
-  EXPECT_EQ(seams_.Single(), "A web page cannot be made of this puzzle: the puzzle was never generated.");
+  EXPECT_EQ(seams_.Single(),
+            "A web page cannot be made of this puzzle: the puzzle was never generated.");
 }
 
 TEST_F(PreviewTest, TheMetafileWindowWaitsThenConfirmsOrReportsAFailure) {
