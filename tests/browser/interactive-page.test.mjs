@@ -200,7 +200,7 @@ test("the keyboard walks to a word's ends and Enter marks them", async () => {
   await page.finish();
 });
 
-test("on a 360 px phone every page fits without sideways scrolling and taps find words",
+test("on a 360 px phone every page fits without sideways scrolling, and taps and drags find words",
      async () => {
   for (const file of ["words.html", "clues.html", "accents.html", "shaped.html", "hostile.html"]) {
     const page = await open(file, { width: 360, height: 740, isMobile: true, hasTouch: true,
@@ -209,12 +209,19 @@ test("on a 360 px phone every page fits without sideways scrolling and taps find
                                              document.documentElement.clientWidth]);
     assert.ok(sizes[0] <= 360 && sizes[1] === 360, `${file}: ${sizes}`);
     if (file === "words.html") {
-      const w = puzzles.words.placed[2];
-      const a = await center(page, w.from), b = await center(page, w.to);
+      // One word tapped at both ends, one dragged with a finger: the grid does not scroll away.
+      const [tapped, dragged] = puzzles.words.placed.slice(2, 4);
+      let a = await center(page, tapped.from), b = await center(page, tapped.to);
       await page.touchscreen.tap(a.x, a.y);
       await page.touchscreen.tap(b.x, b.y);
-      await page.waitForFunction((t) => window.gridwright.words().some((x) => x.text === t &&
-                                                                        x.found), {}, w.text);
+      a = await center(page, dragged.from);
+      b = await center(page, dragged.to);
+      await page.touchscreen.touchStart(a.x, a.y);
+      for (let k = 1; k <= 4; k++)
+        await page.touchscreen.touchMove(a.x + (b.x - a.x) * k / 4, a.y + (b.y - a.y) * k / 4);
+      await page.touchscreen.touchEnd();
+      await page.waitForFunction(() => window.gridwright.words().filter((x) => x.found).length === 2);
+      assert.deepEqual((await foundTexts(page)).sort(), [tapped.text, dragged.text].sort());
     }
     await page.finish();
   }
