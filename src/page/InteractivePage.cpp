@@ -178,6 +178,9 @@ std::string InteractivePageText(const PuzzleRecord& p, const InteractivePageOpti
   line("</head>");
   line("<body>");
   line("<main>");
+  if (!options.indexName.empty())
+    line("<p class=\"back\"><a href=\"" + HtmlSourceOf(options.indexName) +
+         "\">All puzzles</a></p>");
   if (print.printTitle && !title.empty()) line("<h1>" + HtmlText(title) + "</h1>");
   line(
       "<p class=\"how\" id=\"how\">Drag from the first letter of a word to its last, or tap both "

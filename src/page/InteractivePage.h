@@ -18,6 +18,8 @@ struct InteractivePageOptions {
   bool showAnswers = true;  // the page has a "Show answers" button
   // Scrambles where the words lie, so the page's source does not give them away. Any value.
   uint32_t key = 0;
+  // The file name of an index page beside this one, linked at the top; none when empty.
+  std::string indexName;
 };
 
 // Why a puzzle cannot be solved on a page: never generated, or no word placed in its grid.

@@ -33,8 +33,9 @@ int RunInteractiveRender(const PageArgs& args, const std::string& out, bool show
     const std::optional<uint64_t> seed =
         args.seed ? std::optional<uint64_t>(*args.seed + static_cast<uint64_t>(records[i]))
                   : std::nullopt;
-    const InteractivePageOptions options{requests[i].options, showAnswers,
-                                         InteractivePageKey(seed)};
+    const InteractivePageOptions options{
+        requests[i].options, showAnswers, InteractivePageKey(seed),
+        all ? std::filesystem::path(out).filename().string() : std::string()};
     const std::string path = all ? InteractivePagePath(out, records[i]) : out;
     pages.push_back({path, InteractivePageText(puzzle, options)});
     index.push_back({puzzle.title.Get(), puzzle.category.Get(),
