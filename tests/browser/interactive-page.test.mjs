@@ -283,3 +283,34 @@ test("--no-answers leaves the button out, and print shows grid and list without 
   assert.equal(await shown("#list"), true);
   await page.finish();
 });
+
+test("every text keeps a contrast of 4.5:1 against what lies behind it, found or not", async () => {
+  const page = await open("clues.html");
+  const w = puzzles.words.placed[0];
+  await drag(page, w.from, w.to);
+  await page.click("#answers");
+  const low = await page.evaluate(() => {
+    const rgb = (c) => (c.match(/[\d.]+/g) || []).map(Number);
+    const lum = ([r, g, b]) => [r, g, b].map((v) => {
+      v /= 255;
+      return v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4;
+    }).reduce((sum, v, i) => sum + v * [0.2126, 0.7152, 0.0722][i], 0);
+    const behind = (e) => {
+      for (; e; e = e.parentElement) {
+        const c = rgb(getComputedStyle(e).backgroundColor);
+        if (c.length === 3 || c[3] > 0) return c;
+      }
+      return [255, 255, 255];
+    };
+    const found = [];
+    for (const e of document.querySelectorAll("h1, h2, .how, .entry, .answer, .cell, button, .bonus")) {
+      if (!e.getClientRects().length) continue;
+      const a = lum(rgb(getComputedStyle(e).color)), b = lum(behind(e));
+      const ratio = (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
+      if (ratio < 4.5) found.push(`${e.className || e.tagName} ${ratio.toFixed(2)}`);
+    }
+    return found;
+  });
+  assert.deepEqual(low, []);
+  await page.finish();
+});
