@@ -27,13 +27,14 @@ bool AnswerInformationOption(int argc, char** argv) {
       return true;
     }
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::cout << "Usage: gridwright [FILE.QL3]\n"
-                   "Opens Gridwright, with the puzzle group FILE.QL3 when one is given.\n"
-                   "\n"
-                   "  --help     this text\n"
-                   "  --version  the version\n"
-                   "Qt's own options (-platform NAME, -style NAME, ...) work as in any Qt program.\n"
-                   "gridwright-make makes, lists, draws and prints puzzles without windows.\n";
+      std::cout
+          << "Usage: gridwright [FILE.QL3]\n"
+             "Opens Gridwright, with the puzzle group FILE.QL3 when one is given.\n"
+             "\n"
+             "  --help     this text\n"
+             "  --version  the version\n"
+             "Qt's own options (-platform NAME, -style NAME, ...) work as in any Qt program.\n"
+             "gridwright-make makes, lists, draws and prints puzzles without windows.\n";
       return true;
     }
   }
