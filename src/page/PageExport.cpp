@@ -83,8 +83,7 @@ OpResult SaveMetafile(const std::string& path, MetafileKind kind, const Finished
 }
 
 OpResult SavePdf(const std::string& path, const FinishedJob& job) {
-  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
-  return Write(path, PdfOfStream(job.stream, title));
+  return Write(path, PdfOfStream(job.stream, JobTitle(job)));
 }
 
 OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
@@ -95,9 +94,8 @@ OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
 }
 
 OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page) {
-  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
   // In screen pixels, as the metafiles: a line one printer dot wide would vanish on screen.
-  return Write(path, SvgOfStreamPage(job.stream, page, kScreenDpi, title));
+  return Write(path, SvgOfStreamPage(job.stream, page, kScreenDpi, JobTitle(job)));
 }
 
 }  // namespace gw
