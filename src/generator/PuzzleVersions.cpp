@@ -11,6 +11,7 @@
 #include "generator/FillAndScreen.h"
 #include "generator/FillLetters.h"
 #include "generator/OffensiveWords.h"
+#include "shapes/ShapeEditing.h"
 
 namespace gw {
 
@@ -52,7 +53,7 @@ Try OneTry(const VersionRequest& r, const OffensiveScreen& screen, uint64_t seed
   PlacementOptions options = r.options;
   options.seed = seed;
   const PlacementOutcome run =
-      RunPlacementEngine(*r.base, *r.shape, options, screen, slots, progress);
+      RunPlacementEngine(*r.base, r.shape, options, screen, slots, progress);
   if (run.aborted) {
     aborted = true;
     return t;
@@ -113,6 +114,22 @@ std::array<bool, 9> DirectionsOfPuzzle(const PuzzleRecord& puzzle) {
   if (std::none_of(used.begin(), used.end(), [](bool b) { return b; }))
     std::fill(used.begin() + 1, used.end(), true);
   return used;
+}
+
+VersionRequest VersionsOfStored(const PuzzleRecord& stored, const PlacementOptions& engine,
+                                std::vector<std::string> offensiveEntries, int count) {
+  VersionRequest r;
+  r.base = std::make_unique<PuzzleRecord>(stored);
+  ShapeOfPuzzle(stored, r.shape);
+  r.options = engine;
+  r.options.directions = DirectionsOfPuzzle(stored);
+  r.options.shrink = false;  // the grid is the original's, already as small as it was made
+  r.options.seed.reset();
+  r.count = count;
+  if (stored.hiddenPhraseUsed) r.phrase = CollectFillLetters(stored);
+  r.offensiveEntries = std::move(offensiveEntries);
+  for (int i = 0; i < ClampedWordCount(stored); ++i) r.wanted += stored.wordPlaced[i] ? 1 : 0;
+  return r;
 }
 
 VersionsOutcome MakeVersions(const VersionRequest& r, VersionProgress* progress) {

@@ -25,8 +25,8 @@ std::array<bool, 9> DirectionsOfPuzzle(const PuzzleRecord& puzzle);
 struct VersionRequest {
   // Words 1..wordCount, clues, title, category, bonus question and layout; gridWidth/gridHeight
   // as the shape's. Its grid is not read.
-  const PuzzleRecord* base = nullptr;
-  const ShapeRecord* shape = nullptr;
+  std::unique_ptr<PuzzleRecord> base;
+  ShapeRecord shape{};
   // The engine's options for every run. Its seed is the seed of the whole set (from the clock when
   // there is none): version v takes seeds derived from it, so a seeded set comes out the same.
   PlacementOptions options;
@@ -39,6 +39,13 @@ struct VersionRequest {
   // A version placing fewer words than this is reported (the original's count, or every word).
   int wanted = 0;
 };
+
+// Versions of a stored puzzle, as "Make Versions" makes them: on the puzzle's own grid as the
+// shape, in the directions its words run in, with the engine's other options as given (`engine`,
+// the editor's settings) but no shrinking, its hidden phrase when it has one, and as many words
+// wanted as it placed.
+VersionRequest VersionsOfStored(const PuzzleRecord& stored, const PlacementOptions& engine,
+                                std::vector<std::string> offensiveEntries, int count);
 
 struct MadeVersion {
   std::unique_ptr<PuzzleRecord> puzzle;  // ready to store: filled, screened, titled

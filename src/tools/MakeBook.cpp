@@ -1,7 +1,6 @@
 // gridwright-make --book: a print-ready PDF of many puzzles with numbered pages and answer keys.
 #include <QString>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "base/TextCodec.h"
@@ -81,29 +80,12 @@ std::optional<std::string> Parse(const Args& args, BookRequest& r) {
   return std::nullopt;
 }
 
-// A book is written over an older PDF only: never over a group, a library or any other file
-// that was given as --out by a slip.
-std::optional<std::string> OutputProblem(const std::string& out, const std::string& group) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(out, ec);
-  if (ec || !std::filesystem::exists(status)) return std::nullopt;
-  if (std::filesystem::equivalent(out, group, ec))
-    return out + " is the puzzle group; it is left as it is";
-  if (!std::filesystem::is_regular_file(status)) return out + " is not a file that can be written";
-  char head[5] = {};
-  std::ifstream in(out, std::ios::binary);
-  in.read(head, sizeof head);
-  if (in.gcount() > 0 && std::string(head, static_cast<size_t>(in.gcount())) != "%PDF-")
-    return out + " exists and is not a PDF; it is left as it is";
-  return std::nullopt;
-}
-
 }  // namespace
 
 int RunBook(const Args& args) {
   BookRequest r;
   if (const auto problem = Parse(args, r)) return UsageError(*problem);
-  if (const auto problem = OutputProblem(r.out, r.page.group)) return Fail(kBadInput, *problem);
+  if (const auto problem = PdfOverwriteProblem(r.out)) return Fail(kBadInput, ToTerminal(*problem));
   PagePuzzles puzzles;
   if (const int code = LoadPagePuzzles(r.page, puzzles); code != kDone) return code;
   r.book.title = !Trim(r.book.titlePage).empty()

@@ -115,8 +115,8 @@ MakeOutcome MakeAndSaveVersions(const MakeRequest& request, const PuzzleRecord& 
   if (request.phrase && Trim(*request.phrase).find(' ') != std::string::npos)
     return Fail(MakeOutcome::InputError, "Spaces were used in the hidden phrase.");
   VersionRequest r;
-  r.base = &puzzle;
-  r.shape = &shape;
+  r.base = std::make_unique<PuzzleRecord>(puzzle);
+  r.shape = shape;
   r.options = options;
   r.count = request.versions;
   r.pick = request.pick;
