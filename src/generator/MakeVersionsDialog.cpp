@@ -30,8 +30,8 @@ MakeVersionsDialog::MakeVersionsDialog(VersionRequest request, QWidget* parent)
   count_->setRange(kMinVersions, kMaxVersions);
   count_->setValue(4);
   status_ = Named(new QLabel(this), "StatusLabel", QRect(16, 58, 388, 26));
-  make_ = Named(new QPushButton(QStringLiteral("&Make"), this), "MakeButton",
-                QRect(100, 104, 100, 30));
+  make_ =
+      Named(new QPushButton(QStringLiteral("&Make"), this), "MakeButton", QRect(100, 104, 100, 30));
   make_->setDefault(true);
   cancel_ = Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton",
                   QRect(220, 104, 100, 30));

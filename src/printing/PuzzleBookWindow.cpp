@@ -78,8 +78,8 @@ PuzzleBookWindow::PuzzleBookWindow(const AppPaths& paths, const std::string& gro
 
   Label(this, "KeysLabel", "Answer keys:", QRect(x, 108, 130, 22));
   keys_ = Named(new QComboBox(this), "KeysBox", QRect(x, 132, 170, 28));
-  keys_->addItems({QStringLiteral("At the back"), QStringLiteral("After each puzzle"),
-                   QStringLiteral("None")});
+  keys_->addItems(
+      {QStringLiteral("At the back"), QStringLiteral("After each puzzle"), QStringLiteral("None")});
   Label(this, "KeysPerPageLabel", "Keys a page:", QRect(x + 180, 108, 108, 22));
   keysPerPage_ = Named(new QComboBox(this), "KeysPerPageBox", QRect(x + 180, 132, 108, 28));
   for (int n : kKeysPerPage) keysPerPage_->addItem(QString::number(n));
@@ -93,8 +93,8 @@ PuzzleBookWindow::PuzzleBookWindow(const AppPaths& paths, const std::string& gro
   titlePage_ = Named(new QCheckBox(QStringLiteral("&Title page:"), this), "TitlePageCheck",
                      QRect(x, 208, w, 26));
   titleEdit_ = Named(new QLineEdit(this), "TitlePageEdit", QRect(x, 236, w, 28));
-  contents_ =
-      Named(new QCheckBox(QStringLiteral("&Contents"), this), "ContentsCheck", QRect(x, 274, w, 26));
+  contents_ = Named(new QCheckBox(QStringLiteral("&Contents"), this), "ContentsCheck",
+                    QRect(x, 274, w, 26));
   largePrint_ = Named(new QCheckBox(QStringLiteral("&Large print (14 points at least)"), this),
                       "LargePrintCheck", QRect(x, 306, w, 26));
   for (QComboBox* box : {trim_, keys_})
@@ -118,8 +118,8 @@ PuzzleBookWindow::PuzzleBookWindow(const AppPaths& paths, const std::string& gro
     connect(button, &QPushButton::clicked, this, b.click);
     left += 118;
   }
-  auto* close =
-      Named(new QPushButton(QStringLiteral("&Close"), this), "CloseButton", QRect(478, 388, 110, 30));
+  auto* close = Named(new QPushButton(QStringLiteral("&Close"), this), "CloseButton",
+                      QRect(478, 388, 110, 30));
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   findChild<QPushButton*>("PreviewButton")->setDefault(true);
 
@@ -172,9 +172,10 @@ std::optional<BookOptions> PuzzleBookWindow::Options() const {
   if (trim == kOtherTrim) {
     o.trim = TrimSize(FromQString(trimEdit_->text()));
     if (!o.trim) {
-      ShowMessage("The page size must be a width and a height in inches, such as 5.5 x 8.5, each "
-                  "from 2 to 50.",
-                  "Error");
+      ShowMessage(
+          "The page size must be a width and a height in inches, such as 5.5 x 8.5, each "
+          "from 2 to 50.",
+          "Error");
       trimEdit_->setFocus();
       return std::nullopt;
     }

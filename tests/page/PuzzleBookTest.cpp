@@ -58,9 +58,9 @@ TEST(PuzzleBook, PagesComeInBookOrderNumberedFromTheStartAfterTheTitlePage) {
   o.startNumber = 5;
   std::vector<BookPage> plan = PlanBook(book.pages, o);
   using K = BookPageKind;
-  ASSERT_EQ(Kinds(plan), (std::vector<K>{K::Title, K::Contents, K::Puzzle, K::Puzzle, K::Puzzle,
-                                         K::Puzzle, K::Puzzle, K::Puzzle, K::Puzzle, K::Keys,
-                                         K::Keys}));
+  ASSERT_EQ(Kinds(plan),
+            (std::vector<K>{K::Title, K::Contents, K::Puzzle, K::Puzzle, K::Puzzle, K::Puzzle,
+                            K::Puzzle, K::Puzzle, K::Puzzle, K::Keys, K::Keys}));
   EXPECT_EQ(plan[0].number, 0);
   for (size_t i = 1; i < plan.size(); ++i) EXPECT_EQ(plan[i].number, static_cast<int>(i) + 4);
   EXPECT_EQ(plan[1].count, 8);  // seven puzzles and the answers
@@ -131,7 +131,7 @@ TEST(PuzzleBook, APuzzleFillsTheTrimInsideTheMarginCentredWithItsNumberAndKeyBel
   EXPECT_LE(right, 6 - kBookMargin + 1e-9);
   EXPECT_GE(top, kBookMargin - 1e-9);
   EXPECT_LE(bottom, 9 - kBookMargin + 1e-9);
-  EXPECT_NEAR(left + right, 6, 0.05);  // centred across
+  EXPECT_NEAR(left + right, 6, 0.05);                    // centred across
   EXPECT_NEAR(right - left, 6 - 2 * kBookMargin, 0.05);  // as wide as the trim allows
   const std::vector<std::string> printed = puzzle.Printed();
   EXPECT_EQ(printed.front(), "Puzzle 1");
@@ -249,10 +249,10 @@ TEST(PuzzleBook, ARecordedBookReplaysInOnePassAsPageByPage) {
       EXPECT_EQ(single.calls[i].text, pass[page - 1][i].text);
     }
   }
-  EXPECT_FALSE(ReplayReportPages(job.stream, 5, 9,
-                                 [](int, const QSizeF&) -> std::unique_ptr<PageTarget> {
-                                   return std::make_unique<test::CallLog>();
-                                 }));
+  EXPECT_FALSE(
+      ReplayReportPages(job.stream, 5, 9, [](int, const QSizeF&) -> std::unique_ptr<PageTarget> {
+        return std::make_unique<test::CallLog>();
+      }));
 }
 
 TEST(PuzzleBook, TrimSizesByNameOrInches) {
@@ -264,7 +264,8 @@ TEST(PuzzleBook, TrimSizesByNameOrInches) {
   EXPECT_NEAR(TrimSize("a5")->height(), 8.27, 0.01);
   for (const char* bad : {"", "legal", "6x", "x9", "1x9", "6x51", "6x9x2", "six x nine"})
     EXPECT_FALSE(TrimSize(bad)) << bad;
-  for (int n = 0; n <= 7; ++n) EXPECT_EQ(KeysPerPageAllowed(n), n == 1 || n == 2 || n == 4 || n == 6);
+  for (int n = 0; n <= 7; ++n)
+    EXPECT_EQ(KeysPerPageAllowed(n), n == 1 || n == 2 || n == 4 || n == 6);
 }
 
 }  // namespace
