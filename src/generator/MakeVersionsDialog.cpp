@@ -17,24 +17,26 @@ MakeVersionsDialog::MakeVersionsDialog(VersionRequest request, QWidget* parent)
     : QDialog(parent), request_(std::move(request)) {
   setObjectName(QStringLiteral("MakeVersions"));
   setWindowTitle(QStringLiteral("Make Versions"));
-  resize(420, 150);
+  resize(480, 170);
   setFont(DesignFont(17));
 
-  auto* label = Named(new QLabel(QStringLiteral("Versions of ") +
-                                     ToQString(request_.base ? request_.base->title.Get() : "") +
-                                     QStringLiteral(":"),
-                                 this),
-                      "CountLabel", QRect(16, 18, 300, 26));
+  const QString title = ToQString(request_.base ? request_.base->title.Get() : std::string());
+  auto* label =
+      Named(new QLabel(QStringLiteral("How many versions of ") + title + QStringLiteral("?"), this),
+            "CountLabel", QRect(16, 12, 350, 52));
   label->setTextFormat(Qt::PlainText);
-  count_ = Named(new QSpinBox(this), "CountSpin", QRect(322, 16, 82, 30));
+  label->setWordWrap(true);
+  count_ = Named(new QSpinBox(this), "CountSpin", QRect(382, 22, 82, 30));
   count_->setRange(kMinVersions, kMaxVersions);
   count_->setValue(4);
-  status_ = Named(new QLabel(this), "StatusLabel", QRect(16, 58, 388, 26));
+  status_ = Named(
+      new QLabel(QStringLiteral("Each gets its own grid and a letter after its title."), this),
+      "StatusLabel", QRect(16, 74, 448, 26));
   make_ =
-      Named(new QPushButton(QStringLiteral("&Make"), this), "MakeButton", QRect(100, 104, 100, 30));
+      Named(new QPushButton(QStringLiteral("&Make"), this), "MakeButton", QRect(120, 124, 100, 30));
   make_->setDefault(true);
   cancel_ = Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton",
-                  QRect(220, 104, 100, 30));
+                  QRect(260, 124, 100, 30));
   connect(make_, &QPushButton::clicked, this, &MakeVersionsDialog::MakeClick);
   connect(cancel_, &QPushButton::clicked, this, &MakeVersionsDialog::CancelClick);
   PlaceDialog(this, false);

@@ -105,21 +105,21 @@ PuzzleBookWindow::PuzzleBookWindow(const AppPaths& paths, const std::string& gro
   struct Button {
     const char* name;
     const char* text;
+    QRect place;
     void (PuzzleBookWindow::*click)();
   };
-  const Button buttons[] = {{"PreviewButton", "Pre&view", &PuzzleBookWindow::PreviewClick},
-                            {"PrintButton", "&Print", &PuzzleBookWindow::PrintClick},
-                            {"SavePdfButton", "Save as P&DF...", &PuzzleBookWindow::SavePdfClick},
-                            {"HelpButton", "&Help", &PuzzleBookWindow::HelpClick}};
-  int left = 12;
+  const Button buttons[] = {
+      {"PreviewButton", "Pre&view", QRect(12, 388, 100, 30), &PuzzleBookWindow::PreviewClick},
+      {"PrintButton", "&Print", QRect(120, 388, 100, 30), &PuzzleBookWindow::PrintClick},
+      {"SavePdfButton", "Save as P&DF...", QRect(228, 388, 130, 30),
+       &PuzzleBookWindow::SavePdfClick},
+      {"HelpButton", "&Help", QRect(366, 388, 100, 30), &PuzzleBookWindow::HelpClick}};
   for (const Button& b : buttons) {
-    auto* button = Named(new QPushButton(QString::fromLatin1(b.text), this), b.name,
-                         QRect(left, 388, 110, 30));
+    auto* button = Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, b.place);
     connect(button, &QPushButton::clicked, this, b.click);
-    left += 118;
   }
   auto* close = Named(new QPushButton(QStringLiteral("&Close"), this), "CloseButton",
-                      QRect(478, 388, 110, 30));
+                      QRect(488, 388, 100, 30));
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   findChild<QPushButton*>("PreviewButton")->setDefault(true);
 
