@@ -60,7 +60,9 @@ Try OneTry(const VersionRequest& r, const OffensiveScreen& screen, uint64_t seed
   }
   const CandidateSlot& slot = slots[static_cast<size_t>(std::clamp(r.pick, 1, 4) - 1)];
   if (slot.score == 0) {
-    t.problem = run.refusedLimitReached
+    t.problem = slots[0].score > 0
+                    ? "the run kept fewer than " + std::to_string(r.pick) + " candidates"
+                : run.refusedLimitReached
                     ? "offensive-word screening refused every attempt"
                     : "no word could be placed: check the directions, the shape and the word "
                       "lengths";
