@@ -185,6 +185,7 @@ const Command kCommands[] = {
 void PrintHelp() {
   std::cout << "Usage:\n";
   for (const Command& c : kCommands) std::cout << c.synopsis;
+  std::cout << "  gridwright-make --help | --version\n";
   for (const Command& c : kCommands) std::cout << "\n" << c.details;
   std::cout << "\nExit codes: 0 done, 1 unknown words found (--check-spelling, --synonyms),\n"
                "2 usage or input error (an unreadable file included), 3 could not be done (for a\n"
@@ -196,6 +197,10 @@ int Dispatch(const Args& args) {
   if (args.empty()) return gw::cli::UsageError("no word file given");
   if (args[0] == "--help" || args[0] == "-h") {
     PrintHelp();
+    return gw::cli::kDone;
+  }
+  if (args[0] == "--version") {
+    std::cout << "gridwright-make " GW_VERSION "\n";
     return gw::cli::kDone;
   }
   for (const Command& c : kCommands)
