@@ -106,7 +106,7 @@ int RunMake(const Args& args) {
       return UsageError(a == "--group" || a == "--title" || a == "--category" || a == "--shape" ||
                                 a == "--shape-file" || a == "--library" || a == "--directions" ||
                                 a == "--integration" || a == "--attempts" || a == "--phrase" ||
-                                a == "--pick" || a == "--seed" || a == "--sep"
+                                a == "--pick" || a == "--seed" || a == "--sep" || a == "--versions"
                             ? a + " needs a value"
                             : "unknown option " + a);
     } else if (a == "--group") {
@@ -143,6 +143,10 @@ int RunMake(const Args& args) {
       const auto seed = UnsignedNumber(v);
       if (!seed) return UsageError("--seed takes a whole number from 0 to 18446744073709551615");
       request.seed = *seed;
+    } else if (a == "--versions") {
+      const auto n = Number(v, 2, 26);
+      if (!n) return UsageError("--versions takes 2 to 26");
+      request.versions = static_cast<int>(*n);
     } else if (a == "--sep") {
       if (v.size() != 1) return UsageError("--sep takes one character");
       request.separator = v;
@@ -171,6 +175,15 @@ int RunMake(const Args& args) {
     return outcome.code;
   }
   if (!outcome.note.empty()) std::cerr << "gridwright-make: " << ToTerminal(outcome.note) << "\n";
+  for (const std::string& note : outcome.versionNotes)
+    std::cerr << "gridwright-make: " << ToTerminal(note) << "\n";
+  if (!outcome.versionPlaced.empty()) {
+    for (size_t v = 0; v < outcome.versionPlaced.size(); ++v)
+      std::cout << "Record " << outcome.record + static_cast<int>(v) << " of " << request.groupFile
+                << ": version " << static_cast<char>('A' + v) << ", " << outcome.versionPlaced[v]
+                << " of " << outcome.words << " words placed.\n";
+    return 0;
+  }
   std::cout << "Record " << outcome.record << " of " << request.groupFile << ": " << outcome.placed
             << " of " << outcome.words << " words placed.\n";
   return 0;
