@@ -14,9 +14,9 @@ struct WebPageFile {
   std::string text;  // the whole page, UTF-8
 };
 
-// Why a page may not be written to `path`: a file is there that is not a web page (a puzzle
-// group, a library, a picture), so it is left as it is. Nothing when the name is free or holds a
-// web page (or nothing at all).
+// Why a page may not be written to `path` (PageFileChecks.h): a file is there that is not a web
+// page (a puzzle group, a library, a picture), so it is left as it is. Nothing when the name is
+// free or holds a web page (or nothing at all).
 std::optional<std::string> WebPageTargetRefusal(const std::string& path);
 
 // Writes every page or none: each is made unseen beside its name first and all take their names

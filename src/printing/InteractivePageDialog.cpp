@@ -63,8 +63,10 @@ void InteractivePageDialog::SaveButtonClick() {
   if (!name) return;
   s.lastInteractivePageFile = Cut(*name, kRememberedFileLength);
 
-  const InteractivePageOptions options{job_.options, s.interactiveShowAnswers,
-                                       InteractivePageKey(std::nullopt)};
+  InteractivePageOptions options;
+  options.print = job_.options;
+  options.showAnswers = s.interactiveShowAnswers;
+  options.key = InteractivePageKey(std::nullopt);
   const OpResult saved = SaveWebPages({{*name, InteractivePageText(*job_.puzzle, options)}});
   if (!saved.ok) {
     ShowMessage(saved.message, saved.caption);

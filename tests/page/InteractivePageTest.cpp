@@ -165,11 +165,11 @@ TEST_F(WebPageFiles, AllPagesReplaceWebPagesTogetherAndNeverAFileOfAnotherKind) 
   const OpResult refused = SaveWebPages(Pages("group"));
   EXPECT_FALSE(refused.ok);
   EXPECT_EQ(refused.message,
-            dir_.File("group/sea-1.html") + " is not a web page; it is left as it is.");
+            dir_.File("group/sea-1.html") + " exists and is not a web page; it is left as it is.");
   EXPECT_EQ(WebPageTargetRefusal(dir_.File("group/sea-1.html")), refused.message);
   EXPECT_EQ(test::Snapshot(dir_.File("group")).size(), 1u);
   EXPECT_EQ(test::ReadText(dir_.File("group/sea-1.html")), records);
-  EXPECT_EQ(WebPageTargetRefusal(dir_.Path()), dir_.Path() + " is a folder.");
+  EXPECT_EQ(WebPageTargetRefusal(dir_.Path()), dir_.Path() + " is not a file that can be written.");
 }
 
 TEST_F(WebPageFiles, APageThatCannotBeWrittenLeavesEveryOtherAsItWas) {

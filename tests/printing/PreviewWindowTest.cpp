@@ -360,7 +360,8 @@ TEST_F(PreviewTest, TheInteractiveWebPageIsSavedWithItsChoicesRememberedAndRefus
   item->trigger();
   SetDesktopOpener({});
   EXPECT_TRUE(stayedOpen);
-  EXPECT_EQ(seams_.Single(), dir_.File("taken.html") + " is not a web page; it is left as it is.");
+  EXPECT_EQ(seams_.Single(),
+            dir_.File("taken.html") + " exists and is not a web page; it is left as it is.");
   EXPECT_EQ(test::ReadText(dir_.File("taken.html")), group);
   const std::string page = test::ReadText(dir_.File("page.html"));
   EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
