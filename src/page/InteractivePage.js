@@ -177,6 +177,8 @@
       finished = Date.now();
       done.textContent = "All words found in " + timeTaken() + "!";
       done.hidden = false;
+      // Below a long list on a phone it would go unseen.
+      done.scrollIntoView({ block: "nearest" });
       say(done.textContent);
     } else {
       say("Found " + w.text + ". " + count + " of " + words.length + " words found.");
