@@ -27,7 +27,10 @@ const Command kCommands[] = {
      "                  [--shape NAME | --shape-file FILE.LAY] [--library DIR]\n"
      "                  [--directions all|LIST] [--integration 0-6] [--attempts 1-999] [--shrink]\n"
      "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n"
-     "                  [--allow-duplicates]\n",
+     "                  [--allow-duplicates] [--explain]\n"
+     "  gridwright-make WORDFILE --estimate [--shape NAME | --shape-file FILE.LAY] [--library "
+     "DIR]\n"
+     "                  [--directions all|LIST] [--integration 0-6] [--sep CHAR]\n",
      "Makes a word search puzzle from WORDFILE and appends it to the puzzle group FILE.QL3\n"
      "(created when missing; a file that holds no puzzle is never written to). WORDFILE holds\n"
      "one entry per line: a word, or a word, the separator (--sep, \":\" by default) and its\n"
@@ -51,7 +54,16 @@ const Command kCommands[] = {
      "  --pick N             which of the four best candidates to keep (default 1)\n"
      "  --seed N             repeatable result\n"
      "  --allow-duplicates   keep words that repeat (CAT, cat, C AT): every copy takes the\n"
-     "                       same cells, so they are refused without this\n"},
+     "                       same cells, so they are refused without this\n"
+     "  --explain            after the usual line, \"Not placed:\" and one line per word the kept\n"
+     "                       grid left out, WORD: reason (longer than any line of the shape in\n"
+     "                       the directions, crowded out, never placed, refused by the\n"
+     "                       offensive-word screen), then suggestions: directions that would\n"
+     "                       help, the smallest square for the longest word, the average fit.\n"
+     "                       Also printed when nothing could be placed\n"
+     "  --estimate           prints \"about N of M words fit\": about how many words the best of\n"
+     "                       999 attempts would place, from a few quick ones; nothing is written\n"
+     "An empty word list, a shape without cells or an empty --directions is an input error.\n"},
     {"--list", gw::cli::RunList, "  gridwright-make --list FILE.QL3\n",
      "  --list FILE.QL3      record number, category and title of every puzzle\n"},
     {"--show", gw::cli::RunShow, "  gridwright-make --show FILE.QL3 RECORD\n",

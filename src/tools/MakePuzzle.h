@@ -29,6 +29,8 @@ struct MakeRequest {
   std::string separator = ":";
   // Words equal once upper-cased without spaces are refused unless allowed (they share cells).
   bool allowDuplicates = false;
+  // Why the words left out of the kept grid were left out, and what would help.
+  bool explain = false;
 };
 
 struct MakeOutcome {
@@ -38,8 +40,11 @@ struct MakeOutcome {
   std::string message;  // what went wrong, for stderr
   std::string note;     // worth knowing although it worked, for stderr
   int record = -1;      // the record written
-  int placed = 0;       // words in the grid
+  int placed = 0;       // words in the grid (an estimate: about this many)
   int words = 0;        // words in the list
+  // With `explain`: "Not placed:" and its lines, then the suggestions (Windows-1252); also when
+  // nothing could be placed.
+  std::string explanation;
 };
 
 // The grid of a stored puzzle as text: word letters upper case, fill letters lower case, "."
@@ -53,5 +58,10 @@ std::string ShowPuzzle(const PuzzleRecord& puzzle);
 // unreadable library included, comes back as a code with its message and leaves the group as it
 // was.
 MakeOutcome MakePuzzle(const MakeRequest& request);
+
+// About how many words of the word file the best of 999 attempts would place in the shape with
+// the directions and integration of `request` (which names no group): `placed` of `words`.
+// Writes nothing. An empty list, a shape without cells or no direction is an input error.
+MakeOutcome EstimateWords(const MakeRequest& request);
 
 }  // namespace gw
