@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string_view>
 
@@ -59,11 +61,29 @@ std::optional<std::string> WriteWholeFile(const std::string& path, const QByteAr
   }
 }
 
+std::optional<std::string> PdfOverwriteProblem(const std::string& path) {
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (ec || !std::filesystem::exists(status)) return std::nullopt;
+  if (!std::filesystem::is_regular_file(status))
+    return Shown(path) + " is not a file that can be written.";
+  char head[5] = {};
+  std::ifstream in(path, std::ios::binary);
+  in.read(head, sizeof head);
+  if (in.gcount() > 0 && std::string(head, static_cast<size_t>(in.gcount())) != "%PDF-")
+    return Shown(path) + " exists and is not a PDF; it is left as it is.";
+  return std::nullopt;
+}
+
 QImage PageImage(const QByteArray& stream, int page, double zoom, double screenDpi,
                  long pixelFormat) {
   const QImage image = ImageOfStreamPage(stream, page, screenDpi * zoom / 100.0);
   if (image.isNull()) return image;
   return InPixelFormat(image, pixelFormat);
+}
+
+OpResult SaveWholeFile(const std::string& path, const QByteArray& bytes) {
+  return Write(path, bytes);
 }
 
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage) {
@@ -83,8 +103,7 @@ OpResult SaveMetafile(const std::string& path, MetafileKind kind, const Finished
 }
 
 OpResult SavePdf(const std::string& path, const FinishedJob& job) {
-  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
-  return Write(path, PdfOfStream(job.stream, title));
+  return Write(path, PdfOfStream(job.stream, JobTitle(job)));
 }
 
 OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
@@ -95,9 +114,8 @@ OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
 }
 
 OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page) {
-  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
   // In screen pixels, as the metafiles: a line one printer dot wide would vanish on screen.
-  return Write(path, SvgOfStreamPage(job.stream, page, kScreenDpi, title));
+  return Write(path, SvgOfStreamPage(job.stream, page, kScreenDpi, JobTitle(job)));
 }
 
 }  // namespace gw

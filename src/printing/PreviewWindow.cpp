@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "base/Settings.h"
@@ -79,6 +80,8 @@ class PageView : public QWidget {
 
 PreviewWindow::PreviewWindow(const FinishedJob& job, RecordedPagePrinter& printer, QWidget* parent)
     : QDialog(parent), job_(job), printer_(printer) {
+  if (const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream))
+    pageCount_ = std::max(1, static_cast<int>(info->pages.size()));
   setWindowTitle(QStringLiteral("Puzzle Preview"));
   setObjectName(QStringLiteral("MyPreview"));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
@@ -158,16 +161,26 @@ void PreviewWindow::BuildMenus() {
     const double zoom = f.zoom;
     add(f.menu, f.name, f.text, QKeySequence(), [this, zoom] { SetZoom(zoom); });
   }
+  if (pageCount_ > 1) {
+    view->addSeparator();
+    add(view, "PreviousPageItem", "Pre&vious Page", QKeySequence(Qt::Key_PageUp),
+        &PreviewWindow::PreviousPageClick);
+    add(view, "NextPageItem", "&Next Page", QKeySequence(Qt::Key_PageDown),
+        &PreviewWindow::NextPageClick);
+  }
 
   QMenu* graphic = menus->addMenu(QStringLiteral("&Graphic Export"));
   add(graphic, "BitmapItem", "Windows &Bitmap (BMP)", QKeySequence("Ctrl+B"),
       &PreviewWindow::BitmapClick);
   add(graphic, "JpegItem", "&JPEG (JPG)", QKeySequence("Ctrl+J"), &PreviewWindow::JpegClick);
   // Ctrl+W already zooms to the whole page.
+  // A metafile is drawn again from the puzzle; a book's pages have none to draw from.
   add(graphic, "WmfItem", "&Windows MetaFile (WMF)", QKeySequence("Ctrl+Shift+W"),
-      &PreviewWindow::WmfClick);
+      &PreviewWindow::WmfClick)
+      ->setEnabled(job_.puzzle != nullptr);
   add(graphic, "EmfItem", "&Enhanced MetaFile (EMF)", QKeySequence("Ctrl+E"),
-      &PreviewWindow::EmfClick);
+      &PreviewWindow::EmfClick)
+      ->setEnabled(job_.puzzle != nullptr);
   graphic->addSeparator();
   add(graphic, "PdfItem", "&PDF...", QKeySequence(), &PreviewWindow::PdfClick);
   add(graphic, "PngItem", "P&NG...", QKeySequence(), &PreviewWindow::PngClick);
@@ -206,12 +219,24 @@ void PreviewWindow::BuildToolBar(QWidget* bar) {
   row->addWidget(new QLabel(QStringLiteral("%"), bar));
   button("PreviewPageWidth", "Zoom Page Width", &PreviewWindow::PageWidthClick);
   button("PreviewWholePage", "Zoom Whole Page", &PreviewWindow::WholePageClick);
+  if (pageCount_ > 1) {
+    row->addSpacing(12);
+    button("PreviewPreviousPage", "Previous Page", &PreviewWindow::PreviousPageClick);
+    pageLabel_ = new QLabel(bar);
+    pageLabel_->setObjectName(QStringLiteral("PageLabel"));
+    pageLabel_->setAlignment(Qt::AlignCenter);
+    pageLabel_->setMinimumWidth(
+        pageLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Page 0000 of 0000")) + 8);
+    row->addWidget(pageLabel_);
+    button("PreviewNextPage", "Next Page", &PreviewWindow::NextPageClick);
+  }
   row->addSpacing(12);
   button("PreviewPrint", "Print Page", &PreviewWindow::PrintAllClick);
   row->addSpacing(12);
   button("PreviewBitmap", "Export As Bitmap", &PreviewWindow::BitmapClick);
   button("PreviewJpeg", "Export As JPEG", &PreviewWindow::JpegClick);
-  button("PreviewMetafile", "Export As Metafile", &PreviewWindow::WmfClick);
+  button("PreviewMetafile", "Export As Metafile", &PreviewWindow::WmfClick)
+      ->setEnabled(job_.puzzle != nullptr);
   button("PreviewWeb", "Create Web Page", &PreviewWindow::HtmlClick);
   row->addSpacing(12);
   button("PreviewDone", "Done", &PreviewWindow::ExitClick);
@@ -240,6 +265,21 @@ void PreviewWindow::Redraw() {
   image_ = gw::PageImage(job_.stream, page_, zoom_, kScreenDpi, AppSettings().pixelFormat);
   view_->SetImage(image_);
   zoomEdit_->setText(QString::fromStdString(ZoomText(zoom_)));
+  if (pageLabel_)
+    pageLabel_->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pageCount_));
+}
+
+void PreviewWindow::ShowPage(int page) {
+  page_ = std::clamp(page, 0, pageCount_ - 1);
+  Redraw();
+}
+
+void PreviewWindow::PreviousPageClick() {
+  ShowPage(page_ - 1);
+}
+
+void PreviewWindow::NextPageClick() {
+  ShowPage(page_ + 1);
 }
 
 void PreviewWindow::SetZoom(double zoom) {

@@ -133,7 +133,7 @@ int RunMake(const Args& args) {
       return UsageError(a == "--group" || a == "--title" || a == "--category" || a == "--shape" ||
                                 a == "--shape-file" || a == "--library" || a == "--directions" ||
                                 a == "--integration" || a == "--attempts" || a == "--phrase" ||
-                                a == "--pick" || a == "--seed" || a == "--sep"
+                                a == "--pick" || a == "--seed" || a == "--sep" || a == "--versions"
                             ? a + " needs a value"
                             : "unknown option " + a);
     } else if (a == "--group") {
@@ -170,6 +170,10 @@ int RunMake(const Args& args) {
       const auto seed = UnsignedNumber(v);
       if (!seed) return UsageError("--seed takes a whole number from 0 to 18446744073709551615");
       request.seed = *seed;
+    } else if (a == "--versions") {
+      const auto n = Number(v, 2, 26);
+      if (!n) return UsageError("--versions takes 2 to 26");
+      request.versions = static_cast<int>(*n);
     } else if (a == "--sep") {
       if (v.size() != 1) return UsageError("--sep takes one character");
       request.separator = v;
@@ -177,13 +181,16 @@ int RunMake(const Args& args) {
       return UsageError("unknown option " + a);
     }
     if (a == "--group" || a == "--title" || a == "--category" || a == "--attempts" ||
-        a == "--phrase" || a == "--pick" || a == "--seed")
+        a == "--phrase" || a == "--pick" || a == "--seed" || a == "--versions")
       makingOnly.push_back(a);
   }
   if (request.wordFile.empty()) return UsageError("no word file given");
   if (request.shapeName && request.shapeFile)
     return UsageError("--shape and --shape-file cannot be used together");
   if (estimate) return Estimate(request, makingOnly);
+  // Each version is a run of its own; --explain speaks of one.
+  if (request.explain && request.versions != 0)
+    return UsageError("--explain and --versions cannot be used together");
   if (request.groupFile.empty()) return UsageError("--group is required");
   // A typing slip must never turn the word list (or any other file) into a puzzle group.
   if (!HasGroupExtension(request.groupFile))
@@ -204,6 +211,15 @@ int RunMake(const Args& args) {
     return outcome.code;
   }
   if (!outcome.note.empty()) std::cerr << "gridwright-make: " << ToTerminal(outcome.note) << "\n";
+  for (const std::string& note : outcome.versionNotes)
+    std::cerr << "gridwright-make: " << ToTerminal(note) << "\n";
+  if (!outcome.versionPlaced.empty()) {
+    for (size_t v = 0; v < outcome.versionPlaced.size(); ++v)
+      std::cout << "Record " << outcome.record + static_cast<int>(v) << " of " << request.groupFile
+                << ": version " << static_cast<char>('A' + v) << ", " << outcome.versionPlaced[v]
+                << " of " << outcome.words << " words placed.\n";
+    return 0;
+  }
   std::cout << "Record " << outcome.record << " of " << request.groupFile << ": " << outcome.placed
             << " of " << outcome.words << " words placed.\n"
             << ToTerminal(outcome.explanation);

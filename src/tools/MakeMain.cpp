@@ -27,10 +27,9 @@ const Command kCommands[] = {
      "                  [--shape NAME | --shape-file FILE.LAY] [--library DIR]\n"
      "                  [--directions all|LIST] [--integration 0-6] [--attempts 1-999] [--shrink]\n"
      "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n"
-     "                  [--allow-duplicates] [--explain]\n"
-     "  gridwright-make WORDFILE --estimate [--shape NAME | --shape-file FILE.LAY] [--library "
-     "DIR]\n"
-     "                  [--directions all|LIST] [--integration 0-6] [--sep CHAR]\n",
+     "                  [--allow-duplicates] [--versions N | --explain]\n"
+     "  gridwright-make WORDFILE --estimate [--shape NAME | --shape-file FILE.LAY]\n"
+     "                  [--library DIR] [--directions all|LIST] [--integration 0-6] [--sep CHAR]\n",
      "Makes a word search puzzle from WORDFILE and appends it to the puzzle group FILE.QL3\n"
      "(created when missing; a file that holds no puzzle is never written to). WORDFILE holds\n"
      "one entry per line: a word, or a word, the separator (--sep, \":\" by default) and its\n"
@@ -55,6 +54,11 @@ const Command kCommands[] = {
      "  --seed N             repeatable result\n"
      "  --allow-duplicates   keep words that repeat (CAT, cat, C AT): every copy takes the\n"
      "                       same cells, so they are refused without this\n"
+     "  --versions N         N puzzles (2..26) from the same words, options, shape and layout,\n"
+     "                       each from its own seed (the same set again with --seed), grids\n"
+     "                       differing, titled \"TITLE (A)\", \"TITLE (B)\", ... and appended in\n"
+     "                       order; a version that places fewer words, or that the --phrase\n"
+     "                       does not fit (it is left out of it), is named on stderr\n"
      "  --explain            after the usual line, \"Not placed:\" and one line per word the kept\n"
      "                       grid left out, WORD: reason (longer than any line of the shape in\n"
      "                       the directions, crowded out, never placed, refused by the\n"
@@ -140,6 +144,33 @@ const Command kCommands[] = {
      "                       puzzle's own page\n"
      "Warnings (what did not fit, missing bitmaps) go to stderr and do not change the exit\n"
      "code.\n"},
+    {"--book", gw::cli::RunBook,
+     "  gridwright-make --book FILE.QL3 [all | LIST] --out BOOK.pdf\n"
+     "                  [--trim letter|a4|a5|6x9|7x10|8.5x11|WxH] [--keys back|after|none]\n"
+     "                  [--keys-per-page 1|2|4|6] [--title-page TEXT] [--contents]\n"
+     "                  [--no-page-numbers] [--start-number N] [--large-print]\n"
+     "                  [the print options of --render]\n",
+     "Makes a puzzle book: the puzzles of FILE.QL3 (all, the default, or a LIST of records\n"
+     "and ranges such as 0,2,5-9, in that order) in one PDF, each on its own page drawn\n"
+     "through its page layout, scaled to fit the trim size inside a 0.375-inch margin and\n"
+     "centred, with the page number at the foot and the fonts embedded. The PDF is titled with\n"
+     "the --title-page text or the group's name. Pages take the print options as --render\n"
+     "does; the answer keys are each puzzle's grid with its words ringed, labelled with its\n"
+     "title and page.\n"
+     "\n"
+     "  --trim SIZE          page size: letter (8.5 x 11 in), a4, a5, 6x9, 7x10, 8.5x11 or\n"
+     "                       WxH in inches, 2 to 50 (default: each puzzle on its layout's paper,\n"
+     "                       the other pages on the first puzzle's)\n"
+     "  --keys WHERE         back (default): the keys on pages headed \"Answers\" at the end;\n"
+     "                       after: each key on the page after its puzzle; none\n"
+     "  --keys-per-page N    keys on each page at the back: 1, 2, 4 (default) or 6\n"
+     "  --title-page TEXT    a first page with TEXT, not numbered\n"
+     "  --contents           pages listing every puzzle's title and page (and the answers')\n"
+     "  --no-page-numbers    no numbers at the feet; contents and labels still count pages\n"
+     "  --start-number N     the number of the first page after the title page (default 1)\n"
+     "  --large-print        letters, words and clues never below 14 points; a puzzle that\n"
+     "                       then does not fit is named on stderr\n"
+     "An --out that exists and is not a PDF (a group, a library) is never written over.\n"},
     {"--print", gw::cli::RunPrint,
      "  gridwright-make --print FILE.QL3 RECORD|all [--printer NAME] [--copies N]\n"
      "                  [the print options of --render]\n",
@@ -165,6 +196,7 @@ const Command kCommands[] = {
 void PrintHelp() {
   std::cout << "Usage:\n";
   for (const Command& c : kCommands) std::cout << c.synopsis;
+  std::cout << "  gridwright-make --help | --version\n";
   for (const Command& c : kCommands) std::cout << "\n" << c.details;
   std::cout << "\nExit codes: 0 done, 1 unknown words found (--check-spelling, --synonyms),\n"
                "2 usage or input error (an unreadable file included), 3 could not be done (for a\n"
@@ -176,6 +208,10 @@ int Dispatch(const Args& args) {
   if (args.empty()) return gw::cli::UsageError("no word file given");
   if (args[0] == "--help" || args[0] == "-h") {
     PrintHelp();
+    return gw::cli::kDone;
+  }
+  if (args[0] == "--version") {
+    std::cout << "gridwright-make " GW_VERSION "\n";
     return gw::cli::kDone;
   }
   for (const Command& c : kCommands)

@@ -18,6 +18,7 @@
 #include "generator/OffensiveWords.h"
 #include "generator/PlacementDiagnosis.h"
 #include "generator/PlacementEngine.h"
+#include "generator/PuzzleVersions.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
@@ -104,6 +105,46 @@ std::string ShowPuzzle(const PuzzleRecord& puzzle) {
 }
 
 namespace {
+
+// The versions of the puzzle the request describes, appended to the group all together.
+MakeOutcome MakeAndSaveVersions(const MakeRequest& request, const PuzzleRecord& puzzle,
+                                const ShapeRecord& shape, const PlacementOptions& options,
+                                const AppPaths& paths) {
+  if (request.versions < kMinVersions || request.versions > kMaxVersions)
+    return Fail(MakeOutcome::InputError, "The number of versions must be between " +
+                                             std::to_string(kMinVersions) + " and " +
+                                             std::to_string(kMaxVersions) + ".");
+  if (request.phrase && Trim(*request.phrase).find(' ') != std::string::npos)
+    return Fail(MakeOutcome::InputError, "Spaces were used in the hidden phrase.");
+  VersionRequest r;
+  r.base = std::make_unique<PuzzleRecord>(puzzle);
+  r.shape = shape;
+  r.options = options;
+  r.count = request.versions;
+  r.pick = request.pick;
+  r.phrase = request.phrase;
+  r.offensiveEntries = LoadOffensiveList(paths);
+  r.wanted = puzzle.wordCount;
+  const VersionsOutcome made = MakeVersions(r);
+  if (!made.failure.empty()) return Fail(MakeOutcome::CannotDo, made.failure + ".");
+
+  MakeOutcome outcome;
+  outcome.words = puzzle.wordCount;
+  outcome.versionNotes = made.notes;
+  for (const MadeVersion& v : made.versions) outcome.versionPlaced.push_back(v.placed);
+  outcome.placed = made.versions.front().placed;
+  try {
+    const std::optional<long> before = CountRecords(request.groupFile, sizeof(PuzzleRecord));
+    std::vector<const PuzzleRecord*> records;
+    for (const MadeVersion& v : made.versions) records.push_back(v.puzzle.get());
+    if (!AppendPuzzles(request.groupFile, records))
+      return Fail(MakeOutcome::CannotDo, "Unable to save puzzle.");
+    outcome.record = static_cast<int>(before.value_or(0));
+  } catch (const IoError& e) {
+    return Fail(MakeOutcome::CannotDo, std::string("Unable to save puzzle: ") + e.what());
+  }
+  return outcome;
+}
 
 // The word file as the editor would store it: trimmed, cut to the field, blank words skipped;
 // words and clues holding control characters are refused, naming their line. Nullopt when all
@@ -210,6 +251,7 @@ MakeOutcome MakeAndSave(const MakeRequest& request) {
     return Fail(MakeOutcome::InputError, "The candidate to pick must be between 1 and 4.");
 
   const PlacementOptions options = OptionsOf(request);
+  if (request.versions != 0) return MakeAndSaveVersions(request, *puzzle, shape, options, paths);
   const std::vector<std::string> entries = EntriesClearOfWords(LoadOffensiveList(paths), *puzzle);
   const OffensiveScreen screen(entries);
   CandidateSlots candidates;

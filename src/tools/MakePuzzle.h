@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace gw {
 
@@ -31,6 +32,8 @@ struct MakeRequest {
   bool allowDuplicates = false;
   // Why the words left out of the kept grid were left out, and what would help.
   bool explain = false;
+  // 2..26: that many versions of the puzzle, titled "Title (A)" onwards, instead of one puzzle.
+  int versions = 0;
 };
 
 struct MakeOutcome {
@@ -39,9 +42,12 @@ struct MakeOutcome {
   Code code = Done;
   std::string message;  // what went wrong, for stderr
   std::string note;     // worth knowing although it worked, for stderr
-  int record = -1;      // the record written
-  int placed = 0;       // words in the grid (an estimate: about this many)
-  int words = 0;        // words in the list
+  int record = -1;      // the (first) record written
+  int placed = 0;  // words in the grid (of each version, in order; an estimate: about this many)
+  int words = 0;   // words in the list
+  // Versions: the words each placed, and what is worth knowing about them (Windows-1252).
+  std::vector<int> versionPlaced;
+  std::vector<std::string> versionNotes;
   // With `explain`: "Not placed:" and its lines, then the suggestions (Windows-1252); also when
   // nothing could be placed.
   std::string explanation;
@@ -54,7 +60,8 @@ std::string ShowPuzzle(const PuzzleRecord& puzzle);
 
 // Runs the same checks as "&Create" (and refuses words and clues with control characters,
 // naming their line), the placement engine, takes candidate `pick`, gives it its fill letters or
-// phrase, screens it and appends it to the group (created when missing). Any failure, an
+// phrase, screens it and appends it to the group (created when missing). With `versions` it makes
+// that many (MakeVersions), each from its own seed, and appends them all at once. Any failure, an
 // unreadable library included, comes back as a code with its message and leaves the group as it
 // was.
 MakeOutcome MakePuzzle(const MakeRequest& request);

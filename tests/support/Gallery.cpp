@@ -37,6 +37,7 @@
 #include "generator/FillLetters.h"
 #include "generator/GenerationProgressWindow.h"
 #include "generator/HiddenPhraseDialog.h"
+#include "generator/MakeVersionsDialog.h"
 #include "generator/PlacementEngine.h"
 #include "language/LanguageChooser.h"
 #include "language/SpellingDialog.h"
@@ -45,12 +46,14 @@
 #include "language/UserDictionaryDialog.h"
 #include "language/UserLexicon.h"
 #include "layouts/LayoutLibrary.h"
+#include "page/PuzzleBook.h"
 #include "printing/CopiesDialog.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/MetafileExportDialog.h"
 #include "printing/PreviewWindow.h"
 #include "printing/PrintOptionsWindow.h"
 #include "printing/PrintStatusWindow.h"
+#include "printing/PuzzleBookWindow.h"
 #include "printing/WebPageWindow.h"
 #include "shapes/ShapeEditor.h"
 #include "shapes/ShapeLibrary.h"
@@ -203,6 +206,35 @@ std::unique_ptr<QWidget> OnRecordedPage(GalleryContext& c, Args... args) {
   return window;
 }
 
+// The sample group as a book on 6 x 9 inch pages with its keys at the back, as the preview shows
+// it, open at the first page of keys.
+std::unique_ptr<QWidget> PreviewOfBook(GalleryContext& c) {
+  struct Book : QObject {
+    std::vector<std::unique_ptr<PuzzleRecord>> puzzles;
+    FinishedJob job;
+    std::unique_ptr<RecordedPagePrinter> printer = SessionRecordedPagePrinter("Gallery");
+  };
+  auto* book = new Book;
+  const AppState& s = c.Host().state;
+  std::vector<BookPuzzle> pages;
+  for (int record = 0; record < static_cast<int>(s.listing.titles.size()); ++record) {
+    book->puzzles.push_back(std::make_unique<PuzzleRecord>());
+    ReadPuzzle(s.groupFile, record, *book->puzzles.back());
+    PrintOptions options = PrintOptionsFrom(AppSettings());
+    ApplyLayoutDefaults(book->puzzles.back()->pageLayout, options);
+    pages.push_back({book->puzzles.back().get(), options});
+  }
+  BookOptions options;
+  options.trim = TrimSize("6x9");
+  options.title = "Samples";
+  BookResult result;
+  book->job = RecordBook(pages, options, 300, result);
+  auto window = std::make_unique<PreviewWindow>(book->job, *book->printer);
+  window->ShowPage(static_cast<int>(pages.size()));
+  book->setParent(window.get());
+  return window;
+}
+
 // The web page window over the preview's image of the current puzzle, with every block used.
 std::unique_ptr<QWidget> WebPageWindowOnPage(GalleryContext& c) {
   struct Image : QObject {
@@ -323,6 +355,11 @@ std::vector<GalleryWindow> AllWindows() {
          return std::make_unique<EnlargedCandidateDialog>(*c.Host().state.candidates[0].record,
                                                           QStringLiteral("Puzzle 1"));
        }},
+      {"make-versions",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<MakeVersionsDialog>(
+             VersionsOfStored(*c.Host().state.currentPuzzle, PlacementOptions{}, {}, 4));
+       }},
       {"phrase",
        [](GalleryContext& c) -> W {
          return std::make_unique<HiddenPhraseDialog>(*c.Host().state.currentPuzzle);
@@ -406,6 +443,11 @@ std::vector<GalleryWindow> AllWindows() {
          return std::make_unique<ShapeEditor>(c.Host().state, ShapeEditor::kModify, 0);
        }},
       {"preview", [](GalleryContext& c) { return OnRecordedPage<PreviewWindow>(c); }},
+      {"preview-book", PreviewOfBook},
+      {"puzzle-book",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<PuzzleBookWindow>(c.Paths(), c.Host().state.groupFile);
+       }},
       {"copies", [](GalleryContext&) -> W { return std::make_unique<CopiesDialog>(); }},
       {"jpeg-factor", [](GalleryContext&) -> W { return std::make_unique<JpegQualityDialog>(); }},
       {"web-page", WebPageWindowOnPage},

@@ -632,5 +632,52 @@ TEST_F(MakeToolTest, SynonymsShowMeaningsAndAntonymsOrSuggestWords) {
   EXPECT_EQ(Make("--synonyms happy --language german", dir_.Path()).code, 2);
 }
 
+TEST_F(MakeToolTest, VersionsDifferPairwiseHoldEveryWordAndComeAgainWithTheSeed) {
+  const std::string versions = "--title 'Safari Animals' --versions 4 --seed 11 --attempts 20 ";
+  const ToolRun run = Make(Common() + versions, dir_.Path());
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_NE(run.out.find("Record 3 of G.QL3: version D, 8 of 8 words placed."), std::string::npos)
+      << run.out;
+  ASSERT_EQ(Make("animals.txt --library lib --group H.QL3 " + versions, dir_.Path()).code, 0);
+  EXPECT_EQ(test::ReadBytes(dir_.File("G.QL3")), test::ReadBytes(dir_.File("H.QL3")));
+
+  std::vector<std::unique_ptr<PuzzleRecord>> made;
+  for (int v = 0; v < 4; ++v) made.push_back(Record(v));
+  std::vector<std::string> words;
+  for (int i = 1; i <= 8; ++i) words.push_back(made[0]->Word(i).Get());
+  std::sort(words.begin(), words.end());
+  for (int v = 0; v < 4; ++v) {
+    const PuzzleRecord& p = *made[v];
+    EXPECT_EQ(p.title.Get(), std::string("Safari Animals (") + char('A' + v) + ")");
+    std::vector<std::string> own;
+    for (int i = 1; i <= p.wordCount; ++i) {
+      EXPECT_EQ(p.wordPlaced[i - 1], 1) << p.title.Get() << " " << p.Word(i).Get();
+      own.push_back(p.Word(i).Get());
+    }
+    std::sort(own.begin(), own.end());
+    EXPECT_EQ(own, words);
+    for (int w = 0; w < v; ++w)
+      EXPECT_NE(std::memcmp(p.letterGrid, made[w]->letterGrid, sizeof p.letterGrid), 0)
+          << v << " and " << w;
+  }
+
+  // A long title gives way to the letter; a phrase that fits no grid is left out and said.
+  const ToolRun phrase = Make(Common() +
+                                  "--title 'The Animals Of The Great Open Plains' "
+                                  "--versions 2 --phrase ROAR",
+                              dir_.Path());
+  ASSERT_EQ(phrase.code, 0) << phrase.out;
+  EXPECT_EQ(Record(4)->title.Get(), "The Animals Of The Great Open P (A)");
+  EXPECT_NE(phrase.out.find("The hidden phrase does not fit version A"), std::string::npos);
+  EXPECT_NE(phrase.out.find("The hidden phrase does not fit version B"), std::string::npos);
+
+  for (const char* bad : {"--versions 1", "--versions 27", "--versions two"}) {
+    const ToolRun refused = Make(Common() + bad, dir_.Path());
+    EXPECT_EQ(refused.code, 2) << bad;
+    EXPECT_NE(refused.out.find("--versions takes 2 to 26"), std::string::npos) << refused.out;
+  }
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), 6 * static_cast<long>(sizeof(PuzzleRecord)));
+}
+
 }  // namespace
 }  // namespace gw
