@@ -159,6 +159,7 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
       {Common() + "--title \"   \"", 2, "No title specified.  Please correct."},
       {Common() + "--pick 9", 2, "--pick takes 1 to 4"},
       {"animals.txt --library lib", 2, "--group is required"},
+      {Common() + "--versions 3 --explain", 2, "--explain and --versions cannot be used together"},
       {"animals.txt --library badlib --group G.QL3", 2, "Cannot read the page layout library"},
       {"animals.txt --library badshapes --group G.QL3 --shape Heart", 2, "Cannot read the shape"},
   };
