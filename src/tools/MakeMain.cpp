@@ -27,7 +27,9 @@ const Command kCommands[] = {
      "                  [--shape NAME | --shape-file FILE.LAY] [--library DIR]\n"
      "                  [--directions all|LIST] [--integration 0-6] [--attempts 1-999] [--shrink]\n"
      "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n"
-     "                  [--allow-duplicates] [--versions N]\n",
+     "                  [--allow-duplicates] [--versions N | --explain]\n"
+     "  gridwright-make WORDFILE --estimate [--shape NAME | --shape-file FILE.LAY]\n"
+     "                  [--library DIR] [--directions all|LIST] [--integration 0-6] [--sep CHAR]\n",
      "Makes a word search puzzle from WORDFILE and appends it to the puzzle group FILE.QL3\n"
      "(created when missing; a file that holds no puzzle is never written to). WORDFILE holds\n"
      "one entry per line: a word, or a word, the separator (--sep, \":\" by default) and its\n"
@@ -56,7 +58,16 @@ const Command kCommands[] = {
      "                       each from its own seed (the same set again with --seed), grids\n"
      "                       differing, titled \"TITLE (A)\", \"TITLE (B)\", ... and appended in\n"
      "                       order; a version that places fewer words, or that the --phrase\n"
-     "                       does not fit (it is left out of it), is named on stderr\n"},
+     "                       does not fit (it is left out of it), is named on stderr\n"
+     "  --explain            after the usual line, \"Not placed:\" and one line per word the kept\n"
+     "                       grid left out, WORD: reason (longer than any line of the shape in\n"
+     "                       the directions, crowded out, never placed, refused by the\n"
+     "                       offensive-word screen), then suggestions: directions that would\n"
+     "                       help, the smallest square for the longest word, the average fit.\n"
+     "                       Also printed when nothing could be placed\n"
+     "  --estimate           prints \"about N of M words fit\": about how many words the best of\n"
+     "                       999 attempts would place, from a few quick ones; nothing is written\n"
+     "An empty word list, a shape without cells or an empty --directions is an input error.\n"},
     {"--list", gw::cli::RunList, "  gridwright-make --list FILE.QL3\n",
      "  --list FILE.QL3      record number, category and title of every puzzle\n"},
     {"--show", gw::cli::RunShow, "  gridwright-make --show FILE.QL3 RECORD\n",

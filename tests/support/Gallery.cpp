@@ -2,8 +2,10 @@
 #include "support/Gallery.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QResource>
+#include <QThread>
 #include <filesystem>
 
 #include "app/AboutDialog.h"
@@ -80,7 +82,8 @@ GalleryContext::GalleryContext(const std::string& binDir, const std::string& wor
   ReadPuzzle(s.groupFile, 0, *s.currentPuzzle);
   ReadShape(ShapeLibraryPath(paths_), 0, s.currentShape);
 
-  // Candidates from a shipped word list on the shape, as "&Create" would make them.
+  // Candidates from a shipped word list, as "&Create" would make them: in a 10 x 10 square with
+  // two directions and no shared letters, so that some words are left out and say why.
   auto puzzle = std::make_unique<PuzzleRecord>();
   InitNewPuzzle(*puzzle);
   int count = 0;
@@ -94,12 +97,20 @@ GalleryContext::GalleryContext(const std::string& binDir, const std::string& wor
       }
     }
   puzzle->wordCount = static_cast<int16_t>(count);
-  puzzle->gridWidth = static_cast<int16_t>(ClampedShapeWidth(s.currentShape));
-  puzzle->gridHeight = static_cast<int16_t>(ClampedShapeHeight(s.currentShape));
+  ShapeRecord square;
+  MakeNewShape(square);
+  square.shapeWidth = square.shapeHeight = 10;
+  for (int r = 1; r <= 50; ++r)
+    for (int c = 1; c <= 50; ++c) square.SetCell(r, c, r <= 10 && c <= 10);
+  puzzle->gridWidth = puzzle->gridHeight = 10;
   PlacementOptions options;
-  options.attempts = 50;
+  options.attempts = 8;
   options.seed = 7;
-  RunPlacementEngine(*puzzle, s.currentShape, options, {}, s.candidates);
+  options.integration = 0;
+  options.directions.fill(false);
+  options.directions[kRight] = options.directions[kDown] = true;
+  const PlacementOutcome run = RunPlacementEngine(*puzzle, square, options, {}, s.candidates);
+  diagnosis_ = PlacementDiagnosis(*puzzle, square, options, run);
   QResource::registerResource(QString::fromStdString(dir_.File("QUARL.HLP")),
                               QStringLiteral("/gallery-help"));
 }
@@ -132,6 +143,15 @@ void SetScale(double scale) {
   Forms().screenWidth = 2800;
   Forms().screenHeight = 2400;
   Forms().scaleFactor = scale;
+}
+
+void WaitForFitEstimate(WordListEditor& editor) {
+  QElapsedTimer clock;
+  clock.start();
+  while (editor.FitEstimatePending() && clock.elapsed() < 10000) {
+    QApplication::processEvents();
+    QThread::msleep(5);
+  }
 }
 
 void ShowAndSettle(QWidget* window) {
@@ -262,7 +282,12 @@ std::vector<GalleryWindow> AllWindows() {
       {"word-list-editor-new",
        [](GalleryContext& c) -> W {
          c.Host().state.newPuzzle = true;
-         return std::make_unique<WordListEditor>(c.Host(), QStringLiteral("Create New Puzzle"));
+         auto editor =
+             std::make_unique<WordListEditor>(c.Host(), QStringLiteral("Create New Puzzle"));
+         // With the estimate of its words in place, as a user sees it a moment after opening.
+         editor->FormShow();
+         WaitForFitEstimate(*editor);
+         return editor;
        }},
       {"word-list-editor-modify",
        [](GalleryContext& c) -> W {
@@ -310,13 +335,21 @@ std::vector<GalleryWindow> AllWindows() {
          static PlacementOptions options;
          options.attempts = 5;
          options.seed = 3;
+         // Slots of its own: the candidate window shows the context's run and its reasons.
+         static CandidateSlots progressSlots;
          AppState& s = c.Host().state;
-         return std::make_unique<GenerationProgressWindow>(*s.currentPuzzle, s.currentShape,
-                                                           options, ScreenFunction{}, s.candidates);
+         return std::make_unique<GenerationProgressWindow>(
+             *s.currentPuzzle, s.currentShape, options, ScreenFunction{}, progressSlots);
        }},
       {"candidates",
        [](GalleryContext& c) -> W {
-         return std::make_unique<CandidateWindow>(c.Host(), c.Host().state.candidates);
+         auto window =
+             std::make_unique<CandidateWindow>(c.Host(), c.Host().state.candidates, c.Diagnosis());
+         // An excluded word selected: the "Why?" box says why it was left out.
+         window->FormShow();
+         auto* excluded = window->findChild<QListWidget*>(QStringLiteral("ExcludedWords"));
+         if (excluded && excluded->count() > 0) excluded->setCurrentRow(0);
+         return window;
        }},
       {"enlarged-view",
        [](GalleryContext& c) -> W {
