@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string_view>
 
@@ -14,29 +12,17 @@
 #include "base/TextCodec.h"
 #include "page/ImageFiles.h"
 #include "page/PageDocuments.h"
+#include "page/PageFileChecks.h"
 #include "page/PageRecorder.h"
 
 namespace gw {
 
 namespace {
 
-constexpr const char* kErrorCaption = "Error";
-
-// The file name as a message shows it.
-std::string Shown(const std::string& path) {
-  return FromQString(QString::fromLocal8Bit(path.c_str()));
-}
-
-OpResult CannotWrite(const std::string& path, const std::string& reason) {
-  return OpResult::Failure("Unable to write the file " + Shown(path) + ".  " +
-                               FromQString(QString::fromLocal8Bit(reason.c_str())) + ".",
-                           kErrorCaption);
-}
-
 OpResult Write(const std::string& path, const QByteArray& bytes) {
-  if (bytes.isEmpty()) return CannotWrite(path, "Nothing could be drawn");
+  if (bytes.isEmpty()) return CannotWriteFile(path, "Nothing could be drawn");
   if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
-    return CannotWrite(path, *reason);
+    return CannotWriteFile(path, *reason);
   return OpResult::Success();
 }
 
@@ -62,17 +48,7 @@ std::optional<std::string> WriteWholeFile(const std::string& path, const QByteAr
 }
 
 std::optional<std::string> PdfOverwriteProblem(const std::string& path) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (ec || !std::filesystem::exists(status)) return std::nullopt;
-  if (!std::filesystem::is_regular_file(status))
-    return Shown(path) + " is not a file that can be written.";
-  char head[5] = {};
-  std::ifstream in(path, std::ios::binary);
-  in.read(head, sizeof head);
-  if (in.gcount() > 0 && std::string(head, static_cast<size_t>(in.gcount())) != "%PDF-")
-    return Shown(path) + " exists and is not a PDF; it is left as it is.";
-  return std::nullopt;
+  return OverwriteProblem(path, kPdfFile);
 }
 
 QImage PageImage(const QByteArray& stream, int page, double zoom, double screenDpi,
@@ -93,12 +69,12 @@ OpResult SaveBitmap(const std::string& path, const QImage& pageImage) {
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality) {
   std::string error;
   const std::optional<QByteArray> bytes = JpegOfImage(pageImage, quality, error);
-  if (!bytes) return CannotWrite(path, error);
+  if (!bytes) return CannotWriteFile(path, error);
   return Write(path, *bytes);
 }
 
 OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job) {
-  if (!job.puzzle) return CannotWrite(path, "Nothing could be drawn");
+  if (!job.puzzle) return CannotWriteFile(path, "Nothing could be drawn");
   return Write(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
 }
 
@@ -109,7 +85,7 @@ OpResult SavePdf(const std::string& path, const FinishedJob& job) {
 OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
   const double dpi = std::min(StreamDpi(job.stream), kMaxPngDpi);
   const QImage image = ImageOfStreamPage(job.stream, page, dpi);
-  if (image.isNull()) return CannotWrite(path, "Nothing could be drawn");
+  if (image.isNull()) return CannotWriteFile(path, "Nothing could be drawn");
   return Write(path, PngOfImage(image));
 }
 

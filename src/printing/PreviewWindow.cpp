@@ -22,8 +22,10 @@
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
 #include "page/ImageFiles.h"
+#include "page/InteractivePage.h"
 #include "page/PageRecorder.h"
 #include "printing/CopiesDialog.h"
+#include "printing/InteractivePageDialog.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/MetafileExportDialog.h"
 #include "printing/PreviewModel.h"
@@ -38,7 +40,6 @@ namespace gw {
 namespace {
 
 constexpr const char* kBusy = "Previous print job has not yet finished.  Try again later.";
-constexpr size_t kRememberedLength = 255;
 constexpr int kMinWidth = 320, kMinHeight = 240;
 
 // Room around the page: 2.5 % of its size on every side.
@@ -127,7 +128,8 @@ void PreviewWindow::BuildMenus() {
   layout()->setMenuBar(menus);
   auto add = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                     auto handler) {
-    QAction* a = menu->addAction(QString::fromLatin1(text));
+    // UTF-8, for the ellipsis of the newer items.
+    QAction* a = menu->addAction(QString::fromUtf8(text));
     a->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) a->setShortcut(key);
     connect(a, &QAction::triggered, this, handler);
@@ -190,6 +192,8 @@ void PreviewWindow::BuildMenus() {
       &PreviewWindow::JpegFactorClick);
   graphic->addSeparator();
   add(graphic, "HtmlItem", "&HTML Export", QKeySequence(), &PreviewWindow::HtmlClick);
+  add(graphic, "InteractivePageItem", "&Interactive Web Page\u2026", QKeySequence(),
+      &PreviewWindow::InteractivePageClick);
 }
 
 void PreviewWindow::BuildToolBar(QWidget* bar) {
@@ -369,7 +373,7 @@ std::optional<std::string> PreviewWindow::ChooseFile(const char* title, const ch
                                                      const char* ext, std::string& remembered) {
   const std::optional<std::string> name =
       RunFileDialog(this, FileDialogRequest::ForSave(title, filter, ext, remembered));
-  if (name) remembered = Cut(*name, kRememberedLength);
+  if (name) remembered = Cut(*name, kRememberedFileLength);
   return name;
 }
 
@@ -430,6 +434,16 @@ void PreviewWindow::SvgClick() {
 void PreviewWindow::HtmlClick() {
   WebPageWindow window(image_, this);
   window.exec();
+}
+
+void PreviewWindow::InteractivePageClick() {
+  if (!job_.puzzle) return;
+  if (const auto refusal = InteractivePageRefusal(*job_.puzzle)) {
+    ShowMessage("A web page cannot be made of this puzzle: " + *refusal + ".", "Error");
+    return;
+  }
+  InteractivePageDialog dialog(job_, this);
+  dialog.exec();
 }
 
 void PreviewWindow::JpegFactorClick() {

@@ -58,8 +58,9 @@ class PreviewWindow : public QDialog {
   void PngClick();
   void SvgClick();
   void JpegFactorClick();
-  // The web page of the current page.
+  // The web page of the current page, and the page pupils solve in a browser.
   void HtmlClick();
+  void InteractivePageClick();
 
   void ExitClick();
 

@@ -48,6 +48,7 @@
 #include "layouts/LayoutLibrary.h"
 #include "page/PuzzleBook.h"
 #include "printing/CopiesDialog.h"
+#include "printing/InteractivePageDialog.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/MetafileExportDialog.h"
 #include "printing/PreviewWindow.h"
@@ -451,6 +452,8 @@ std::vector<GalleryWindow> AllWindows() {
       {"copies", [](GalleryContext&) -> W { return std::make_unique<CopiesDialog>(); }},
       {"jpeg-factor", [](GalleryContext&) -> W { return std::make_unique<JpegQualityDialog>(); }},
       {"web-page", WebPageWindowOnPage},
+      {"interactive-page",
+       [](GalleryContext& c) { return OnRecordedPage<InteractivePageDialog>(c); }},
       {"metafile",
        [](GalleryContext& c) {
          return OnRecordedPage<MetafileExportDialog>(c, MetafileKind::Emf,
