@@ -128,6 +128,26 @@
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
         <translation>Mindestens ein Wort passte nicht in das Rätsel.  Rätsel trotzdem speichern?</translation>
     </message>
+    <message>
+        <source>Why?</source>
+        <translation>Warum?</translation>
+    </message>
+    <message>
+        <source>Suggestions</source>
+        <translation>Vorschläge</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Select an excluded word to see why it was left out.</source>
+        <translation>Wählen Sie ein nicht platziertes Wort, um zu sehen, warum es fehlt.</translation>
+    </message>
+    <message>
+        <source>Every word of the list is in this puzzle.</source>
+        <translation>Jedes Wort der Liste steht in diesem Rätsel.</translation>
+    </message>
 </context>
 <context>
     <name>gw::Choosers</name>
@@ -464,6 +484,45 @@
     <message>
         <source>No puzzles have been selected for import.</source>
         <translation>Es wurden keine Rätsel zum Importieren ausgewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::InteractivePageDialog</name>
+    <message>
+        <source>Interactive Web Page</source>
+        <translation>Interaktive Webseite</translation>
+    </message>
+    <message>
+        <source>One web page that pupils solve in any browser, on a computer, tablet or phone: they drag across the words they find. The word list is as the print options show it.</source>
+        <translation>Eine Webseite, die Schülerinnen und Schüler in jedem Browser lösen – am Computer, Tablet oder Handy: Sie ziehen über die gefundenen Wörter. Die Wortliste ist so, wie sie die Druckoptionen zeigen.</translation>
+    </message>
+    <message>
+        <source>&amp;Show answers button</source>
+        <translation>Schaltfläche „Lösung &amp;zeigen“</translation>
+    </message>
+    <message>
+        <source>&amp;Open in the browser when saved</source>
+        <translation>Nach dem Speichern im Browser ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save Interactive Web Page</source>
+        <translation>Interaktive Webseite speichern</translation>
+    </message>
+    <message>
+        <source>Web Page (*.html)|*.html|Web Page (*.htm)|*.htm</source>
+        <translation>Webseite (*.html)|*.html|Webseite (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>The page was saved, but no browser could be started to show it.</source>
+        <translation>Die Seite wurde gespeichert, aber es ließ sich kein Browser starten, um sie zu zeigen.</translation>
     </message>
 </context>
 <context>
@@ -940,6 +999,61 @@
         <source>Your current screen resolution does not support %1 x %2 pixels.</source>
         <translation>Ihre Bildschirmauflösung unterstützt %1 x %2 Pixel nicht.</translation>
     </message>
+    <message>
+        <source>Make &amp;Versions…</source>
+        <translation>&amp;Varianten erstellen…</translation>
+    </message>
+    <message>
+        <source>Print Puzzle &amp;Book…</source>
+        <translation>Rätsel&amp;heft drucken…</translation>
+    </message>
+    <message>
+        <source>Unable to save puzzle.</source>
+        <translation>Das Rätsel kann nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::MakeVersionsDialog</name>
+    <message>
+        <source>Make Versions</source>
+        <translation>Varianten erstellen</translation>
+    </message>
+    <message>
+        <source>How many versions of %1?</source>
+        <translation>Wie viele Varianten von %1?</translation>
+    </message>
+    <message>
+        <source>Number of versions</source>
+        <translation>Anzahl der Varianten</translation>
+    </message>
+    <message>
+        <source>Each gets its own grid and a letter after its title.</source>
+        <translation>Jede erhält ein eigenes Gitter und einen Buchstaben nach dem Titel.</translation>
+    </message>
+    <message>
+        <source>&amp;Make</source>
+        <translation>&amp;Erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Aborted: no version was kept.</source>
+        <translation>Abgebrochen: Es wurde keine Variante behalten.</translation>
+    </message>
+    <message>
+        <source>Version %1 of %2</source>
+        <translation>Variante %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1: creation attempt #%2</source>
+        <translation>%1: Versuch Nr. %2</translation>
+    </message>
 </context>
 <context>
     <name>gw::Messages</name>
@@ -1050,10 +1164,6 @@
     <message>
         <source>Nothing could be drawn</source>
         <translation>Es konnte nichts gezeichnet werden</translation>
-    </message>
-    <message>
-        <source>Unable to write the file %1.  %2.</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden.  %2.</translation>
     </message>
     <message>
         <source>Bitmaps in this puzzle will not be saved in the metafile.</source>
@@ -1298,6 +1408,154 @@
     <message>
         <source>%1 Font</source>
         <translation>Schrift: %1</translation>
+    </message>
+    <message>
+        <source>Puzzle Letters would not fit in their cells at the large print size.  You will need a larger page, a smaller grid or a layout with more room for the puzzle.</source>
+        <translation>Die Buchstaben passen im Großdruck nicht in ihre Felder.  Sie brauchen eine größere Seite, ein kleineres Gitter oder ein Layout mit mehr Platz für das Rätsel.</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Up Right</source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Down Right</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Down Left</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Up Left</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 weitere</translation>
+    </message>
+    <message>
+        <source>longer than any line of the shape in the chosen directions (longest line: %1)</source>
+        <translation>länger als jede Linie der Form in den gewählten Richtungen (längste Linie: %1)</translation>
+    </message>
+    <message>
+        <source>placed in %1 of %2 attempts, crowded out here</source>
+        <translation>in %1 von %2 Versuchen platziert, hier verdrängt</translation>
+    </message>
+    <message>
+        <source>refused by the offensive-word screen</source>
+        <translation>von der Prüfung auf anstößige Wörter verworfen</translation>
+    </message>
+    <message>
+        <source>never placed: no free line for it once the other words were in</source>
+        <translation>nie platziert: keine freie Linie mehr, als die anderen Wörter standen</translation>
+    </message>
+    <message>
+        <source>Switching on %1 would give lines of up to %2 letters, enough for %3.</source>
+        <translation>Mit %1 gäbe es Linien mit bis zu %2 Buchstaben, genug für %3.</translation>
+    </message>
+    <message>
+        <source>Switching on %1 would give the crowded-out words more lines to go in.</source>
+        <translation>Mit %1 hätten die verdrängten Wörter mehr Linien zur Auswahl.</translation>
+    </message>
+    <message>
+        <source>A square shape of %1 x %1 or larger would take the longest word, %2 (%1 letters).</source>
+        <translation>Eine quadratische Form von %1 x %1 oder größer nähme das längste Wort auf, %2 (%1 Buchstaben).</translation>
+    </message>
+    <message>
+        <source>On average %1 of %2 words fit (over %3 attempt).</source>
+        <translation>Im Schnitt passen %1 von %2 Wörtern (über %3 Versuch).</translation>
+    </message>
+    <message>
+        <source>On average %1 of %2 words fit (over %3 attempts).</source>
+        <translation>Im Schnitt passen %1 von %2 Wörtern (über %3 Versuche).</translation>
+    </message>
+    <message>
+        <source>The offensive-word screen refused every attempt.</source>
+        <translation>Die Prüfung auf anstößige Wörter hat jeden Versuch verworfen.</translation>
+    </message>
+    <message>
+        <source>the run kept fewer than %1 candidates</source>
+        <translation>der Durchlauf behielt weniger als %1 Vorschläge</translation>
+    </message>
+    <message>
+        <source>offensive-word screening refused every attempt</source>
+        <translation>die Prüfung auf anstößige Wörter hat jeden Versuch verworfen</translation>
+    </message>
+    <message>
+        <source>no word could be placed: check the directions, the shape and the word lengths</source>
+        <translation>kein Wort ließ sich platzieren: Prüfen Sie die Richtungen, die Form und die Wortlängen</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Variante %1: %2</translation>
+    </message>
+    <message>
+        <source>Version %1 placed %2 words, fewer than %3.</source>
+        <translation>Variante %1 hat %2 Wörter platziert, weniger als %3.</translation>
+    </message>
+    <message>
+        <source>The hidden phrase spelled an offensive word in version %1, so it was left out of it.</source>
+        <translation>Der Lösungssatz ergab in Variante %1 ein anstößiges Wort und wurde dort weggelassen.</translation>
+    </message>
+    <message>
+        <source>The hidden phrase does not fit version %1 (%2 leftover cells for %3 letters), so it was left out of it.</source>
+        <translation>Der Lösungssatz passt nicht in Variante %1 (%2 freie Felder für %3 Buchstaben) und wurde dort weggelassen.</translation>
+    </message>
+    <message>
+        <source>Version %1 has the same grid as an earlier version.</source>
+        <translation>Variante %1 hat dasselbe Gitter wie eine frühere Variante.</translation>
+    </message>
+    <message>
+        <source>Unable to write the file %1.  %2.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.  %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be written.</source>
+        <translation>%1 ist keine Datei, die geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not %2; it is left as it is.</source>
+        <translation>%1 gibt es schon, und es ist nicht %2; die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>a PDF</source>
+        <translation>ein PDF</translation>
+    </message>
+    <message>
+        <source>a web page</source>
+        <translation>eine Webseite</translation>
+    </message>
+    <message>
+        <source>the puzzle was never generated</source>
+        <translation>Das Rätsel wurde noch nie erzeugt</translation>
+    </message>
+    <message>
+        <source>the puzzle&apos;s grid holds no word to find</source>
+        <translation>Das Gitter des Rätsels enthält kein Wort zum Suchen</translation>
     </message>
 </context>
 <context>
@@ -1842,6 +2100,34 @@
         <source>SVG Drawing (*.SVG)|*.SVG</source>
         <translation>SVG-Zeichnung (*.SVG)|*.SVG</translation>
     </message>
+    <message>
+        <source>&amp;Interactive Web Page…</source>
+        <translation>&amp;Interaktive Webseite…</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Page</source>
+        <translation>V&amp;orherige Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>A web page cannot be made of this puzzle: %1.</source>
+        <translation>Aus diesem Rätsel kann keine Webseite erstellt werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>gw::PrintOptionsWindow</name>
@@ -2018,6 +2304,153 @@
     <message>
         <source>Unable to prepare the folder for your puzzle data: %1.</source>
         <translation>Der Ordner für Ihre Rätseldaten kann nicht vorbereitet werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::PuzzleBookWindow</name>
+    <message>
+        <source>Each layout&apos;s own paper</source>
+        <translation>Papier des jeweiligen Layouts</translation>
+    </message>
+    <message>
+        <source>Letter (8.5 x 11 in)</source>
+        <translation>Letter (8,5 x 11 Zoll)</translation>
+    </message>
+    <message>
+        <source>A4 (210 x 297 mm)</source>
+        <translation>A4 (210 x 297 mm)</translation>
+    </message>
+    <message>
+        <source>A5 (148 x 210 mm)</source>
+        <translation>A5 (148 x 210 mm)</translation>
+    </message>
+    <message>
+        <source>6 x 9 in</source>
+        <translation>6 x 9 Zoll</translation>
+    </message>
+    <message>
+        <source>7 x 10 in</source>
+        <translation>7 x 10 Zoll</translation>
+    </message>
+    <message>
+        <source>Other (W x H in inches)</source>
+        <translation>Anderes (B x H in Zoll)</translation>
+    </message>
+    <message>
+        <source>Print Puzzle Book</source>
+        <translation>Rätselheft drucken</translation>
+    </message>
+    <message>
+        <source>Puzzles in the book:</source>
+        <translation>Rätsel im Heft:</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Alle auswählen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>A&amp;uswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Page size:</source>
+        <translation>Seitenformat:</translation>
+    </message>
+    <message>
+        <source>Other page size, width x height in inches</source>
+        <translation>Anderes Seitenformat, Breite x Höhe in Zoll</translation>
+    </message>
+    <message>
+        <source>Answer keys:</source>
+        <translation>Lösungen:</translation>
+    </message>
+    <message>
+        <source>At the back</source>
+        <translation>Hinten</translation>
+    </message>
+    <message>
+        <source>After each puzzle</source>
+        <translation>Nach jedem Rätsel</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Keys a page:</source>
+        <translation>Lösungen je Seite:</translation>
+    </message>
+    <message>
+        <source>Page &amp;numbers, from</source>
+        <translation>Seiten&amp;zahlen ab</translation>
+    </message>
+    <message>
+        <source>First page number</source>
+        <translation>Erste Seitenzahl</translation>
+    </message>
+    <message>
+        <source>&amp;Title page:</source>
+        <translation>&amp;Titelseite:</translation>
+    </message>
+    <message>
+        <source>Title of the title page</source>
+        <translation>Titel der Titelseite</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Large print (14 points at least)</source>
+        <translation>&amp;Großdruck (mindestens 14 Punkt)</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>The page size must be a width and a height in inches, such as 5.5 x 8.5, each from 2 to 50.</source>
+        <translation>Das Seitenformat muss eine Breite und eine Höhe in Zoll sein, etwa 5.5 x 8.5, jeweils von 2 bis 50.</translation>
+    </message>
+    <message>
+        <source>No puzzles have been chosen for the book.</source>
+        <translation>Für das Heft wurden keine Rätsel ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Unable to load puzzle.</source>
+        <translation>Das Rätsel kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>A puzzle has never been generated for &quot;%1&quot;. Please select &quot;File|Modify&quot; from the menu and create the puzzle first, or leave it out of the book.</source>
+        <translation>Für „%1“ wurde noch nie ein Rätsel erzeugt. Bitte wählen Sie im Menü „Datei|Rätsel bearbeiten“ und erstellen Sie zuerst das Rätsel, oder lassen Sie es im Heft weg.</translation>
+    </message>
+    <message>
+        <source>%1 (page %2): %3</source>
+        <translation>%1 (Seite %2): %3</translation>
+    </message>
+    <message>
+        <source>Save Puzzle Book As PDF</source>
+        <translation>Rätselheft als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.PDF)|*.PDF</source>
+        <translation>PDF-Dokument (*.PDF)|*.PDF</translation>
     </message>
 </context>
 <context>
@@ -3019,6 +3452,10 @@
     <message>
         <source>Offensive-word screening refused every attempt, so no puzzle could be made.</source>
         <translation>Die Prüfung auf anstößige Wörter hat jeden Versuch verworfen; es konnte kein Rätsel erstellt werden.</translation>
+    </message>
+    <message>
+        <source>About %1 of %2 words will fit</source>
+        <translation>Etwa %1 von %2 Wörtern passen</translation>
     </message>
 </context>
 </TS>

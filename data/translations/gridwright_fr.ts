@@ -128,6 +128,26 @@
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
         <translation>Un ou plusieurs mots n&apos;ont pas pu être placés.  Enregistrer quand même la grille ?</translation>
     </message>
+    <message>
+        <source>Why?</source>
+        <translation>Pourquoi ?</translation>
+    </message>
+    <message>
+        <source>Suggestions</source>
+        <translation>Suggestions</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Select an excluded word to see why it was left out.</source>
+        <translation>Choisissez un mot exclu pour voir pourquoi il a été écarté.</translation>
+    </message>
+    <message>
+        <source>Every word of the list is in this puzzle.</source>
+        <translation>Tous les mots de la liste sont dans cette grille.</translation>
+    </message>
 </context>
 <context>
     <name>gw::Choosers</name>
@@ -464,6 +484,45 @@
     <message>
         <source>No puzzles have been selected for import.</source>
         <translation>Aucune grille n&apos;a été sélectionnée pour l&apos;importation.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::InteractivePageDialog</name>
+    <message>
+        <source>Interactive Web Page</source>
+        <translation>Page Web interactive</translation>
+    </message>
+    <message>
+        <source>One web page that pupils solve in any browser, on a computer, tablet or phone: they drag across the words they find. The word list is as the print options show it.</source>
+        <translation>Une page Web que les élèves résolvent dans n&apos;importe quel navigateur, sur ordinateur, tablette ou téléphone : ils glissent sur les mots trouvés. La liste de mots est celle des options d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>&amp;Show answers button</source>
+        <translation>Bouton « &amp;Voir les réponses »</translation>
+    </message>
+    <message>
+        <source>&amp;Open in the browser when saved</source>
+        <translation>&amp;Ouvrir dans le navigateur après l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Save Interactive Web Page</source>
+        <translation>Enregistrer la page Web interactive</translation>
+    </message>
+    <message>
+        <source>Web Page (*.html)|*.html|Web Page (*.htm)|*.htm</source>
+        <translation>Page Web (*.html)|*.html|Page Web (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>The page was saved, but no browser could be started to show it.</source>
+        <translation>La page a été enregistrée, mais aucun navigateur n&apos;a pu être lancé pour l&apos;afficher.</translation>
     </message>
 </context>
 <context>
@@ -940,6 +999,61 @@
         <source>Your current screen resolution does not support %1 x %2 pixels.</source>
         <translation>La résolution actuelle de votre écran ne permet pas %1 x %2 pixels.</translation>
     </message>
+    <message>
+        <source>Make &amp;Versions…</source>
+        <translation>Créer des &amp;versions…</translation>
+    </message>
+    <message>
+        <source>Print Puzzle &amp;Book…</source>
+        <translation>Imprimer un &amp;livret…</translation>
+    </message>
+    <message>
+        <source>Unable to save puzzle.</source>
+        <translation>Impossible d&apos;enregistrer la grille.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::MakeVersionsDialog</name>
+    <message>
+        <source>Make Versions</source>
+        <translation>Créer des versions</translation>
+    </message>
+    <message>
+        <source>How many versions of %1?</source>
+        <translation>Combien de versions de %1 ?</translation>
+    </message>
+    <message>
+        <source>Number of versions</source>
+        <translation>Nombre de versions</translation>
+    </message>
+    <message>
+        <source>Each gets its own grid and a letter after its title.</source>
+        <translation>Chacune a sa propre grille et une lettre après son titre.</translation>
+    </message>
+    <message>
+        <source>&amp;Make</source>
+        <translation>&amp;Créer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>&amp;Interrompre</translation>
+    </message>
+    <message>
+        <source>Aborted: no version was kept.</source>
+        <translation>Interrompu : aucune version n&apos;a été gardée.</translation>
+    </message>
+    <message>
+        <source>Version %1 of %2</source>
+        <translation>Version %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1: creation attempt #%2</source>
+        <translation>%1 : essai n° %2</translation>
+    </message>
 </context>
 <context>
     <name>gw::Messages</name>
@@ -1050,10 +1164,6 @@
     <message>
         <source>Nothing could be drawn</source>
         <translation>Rien n&apos;a pu être dessiné</translation>
-    </message>
-    <message>
-        <source>Unable to write the file %1.  %2.</source>
-        <translation>Impossible d&apos;écrire le fichier %1.  %2.</translation>
     </message>
     <message>
         <source>Bitmaps in this puzzle will not be saved in the metafile.</source>
@@ -1298,6 +1408,154 @@
     <message>
         <source>%1 Font</source>
         <translation>Police : %1</translation>
+    </message>
+    <message>
+        <source>Puzzle Letters would not fit in their cells at the large print size.  You will need a larger page, a smaller grid or a layout with more room for the puzzle.</source>
+        <translation>Les lettres ne tiennent pas dans leurs cases en gros caractères.  Il faut une page plus grande, une grille plus petite ou une mise en page qui laisse plus de place à la grille.</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Up Right</source>
+        <translation>Haut droite</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Down Right</source>
+        <translation>Bas droite</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Down Left</source>
+        <translation>Bas gauche</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Up Left</source>
+        <translation>Haut gauche</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 autres</translation>
+    </message>
+    <message>
+        <source>longer than any line of the shape in the chosen directions (longest line: %1)</source>
+        <translation>plus long que toutes les lignes de la forme dans les directions choisies (ligne la plus longue : %1)</translation>
+    </message>
+    <message>
+        <source>placed in %1 of %2 attempts, crowded out here</source>
+        <translation>placé dans %1 essais sur %2, évincé ici</translation>
+    </message>
+    <message>
+        <source>refused by the offensive-word screen</source>
+        <translation>refusé par le filtre des mots grossiers</translation>
+    </message>
+    <message>
+        <source>never placed: no free line for it once the other words were in</source>
+        <translation>jamais placé : plus aucune ligne libre une fois les autres mots placés</translation>
+    </message>
+    <message>
+        <source>Switching on %1 would give lines of up to %2 letters, enough for %3.</source>
+        <translation>Activer %1 donnerait des lignes jusqu&apos;à %2 lettres, assez pour %3.</translation>
+    </message>
+    <message>
+        <source>Switching on %1 would give the crowded-out words more lines to go in.</source>
+        <translation>Activer %1 donnerait plus de lignes aux mots évincés.</translation>
+    </message>
+    <message>
+        <source>A square shape of %1 x %1 or larger would take the longest word, %2 (%1 letters).</source>
+        <translation>Une forme carrée de %1 x %1 ou plus contiendrait le mot le plus long, %2 (%1 lettres).</translation>
+    </message>
+    <message>
+        <source>On average %1 of %2 words fit (over %3 attempt).</source>
+        <translation>En moyenne, %1 mots sur %2 trouvent leur place (sur %3 essai).</translation>
+    </message>
+    <message>
+        <source>On average %1 of %2 words fit (over %3 attempts).</source>
+        <translation>En moyenne, %1 mots sur %2 trouvent leur place (sur %3 essais).</translation>
+    </message>
+    <message>
+        <source>The offensive-word screen refused every attempt.</source>
+        <translation>Le filtre des mots grossiers a refusé chaque essai.</translation>
+    </message>
+    <message>
+        <source>the run kept fewer than %1 candidates</source>
+        <translation>l&apos;exécution a gardé moins de %1 grilles</translation>
+    </message>
+    <message>
+        <source>offensive-word screening refused every attempt</source>
+        <translation>le filtre des mots grossiers a refusé chaque essai</translation>
+    </message>
+    <message>
+        <source>no word could be placed: check the directions, the shape and the word lengths</source>
+        <translation>aucun mot n&apos;a pu être placé : vérifiez les directions, la forme et la longueur des mots</translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Version %1 : %2</translation>
+    </message>
+    <message>
+        <source>Version %1 placed %2 words, fewer than %3.</source>
+        <translation>La version %1 a placé %2 mots, moins de %3.</translation>
+    </message>
+    <message>
+        <source>The hidden phrase spelled an offensive word in version %1, so it was left out of it.</source>
+        <translation>La phrase cachée formait un mot grossier dans la version %1 ; elle en a été retirée.</translation>
+    </message>
+    <message>
+        <source>The hidden phrase does not fit version %1 (%2 leftover cells for %3 letters), so it was left out of it.</source>
+        <translation>La phrase cachée ne tient pas dans la version %1 (%2 cases libres pour %3 lettres) ; elle en a été retirée.</translation>
+    </message>
+    <message>
+        <source>Version %1 has the same grid as an earlier version.</source>
+        <translation>La version %1 a la même grille qu&apos;une version précédente.</translation>
+    </message>
+    <message>
+        <source>Unable to write the file %1.  %2.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.  %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be written.</source>
+        <translation>%1 n&apos;est pas un fichier qui peut être écrit.</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not %2; it is left as it is.</source>
+        <translation>%1 existe et n&apos;est pas %2 ; il reste tel quel.</translation>
+    </message>
+    <message>
+        <source>a PDF</source>
+        <translation>un PDF</translation>
+    </message>
+    <message>
+        <source>a web page</source>
+        <translation>une page Web</translation>
+    </message>
+    <message>
+        <source>the puzzle was never generated</source>
+        <translation>la grille n&apos;a jamais été générée</translation>
+    </message>
+    <message>
+        <source>the puzzle&apos;s grid holds no word to find</source>
+        <translation>la grille ne contient aucun mot à trouver</translation>
     </message>
 </context>
 <context>
@@ -1842,6 +2100,34 @@
         <source>SVG Drawing (*.SVG)|*.SVG</source>
         <translation>Dessin SVG (*.SVG)|*.SVG</translation>
     </message>
+    <message>
+        <source>&amp;Interactive Web Page…</source>
+        <translation>Page Web &amp;interactive…</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Page</source>
+        <translation>Page pré&amp;cédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>Page &amp;suivante</translation>
+    </message>
+    <message>
+        <source>A web page cannot be made of this puzzle: %1.</source>
+        <translation>Impossible de créer une page web de cette grille : %1.</translation>
+    </message>
 </context>
 <context>
     <name>gw::PrintOptionsWindow</name>
@@ -2018,6 +2304,153 @@
     <message>
         <source>Unable to prepare the folder for your puzzle data: %1.</source>
         <translation>Impossible de préparer le dossier de vos grilles : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::PuzzleBookWindow</name>
+    <message>
+        <source>Each layout&apos;s own paper</source>
+        <translation>Papier de chaque mise en page</translation>
+    </message>
+    <message>
+        <source>Letter (8.5 x 11 in)</source>
+        <translation>Letter (8,5 x 11 po)</translation>
+    </message>
+    <message>
+        <source>A4 (210 x 297 mm)</source>
+        <translation>A4 (210 x 297 mm)</translation>
+    </message>
+    <message>
+        <source>A5 (148 x 210 mm)</source>
+        <translation>A5 (148 x 210 mm)</translation>
+    </message>
+    <message>
+        <source>6 x 9 in</source>
+        <translation>6 x 9 po</translation>
+    </message>
+    <message>
+        <source>7 x 10 in</source>
+        <translation>7 x 10 po</translation>
+    </message>
+    <message>
+        <source>Other (W x H in inches)</source>
+        <translation>Autre (L x H en pouces)</translation>
+    </message>
+    <message>
+        <source>Print Puzzle Book</source>
+        <translation>Imprimer un livret</translation>
+    </message>
+    <message>
+        <source>Puzzles in the book:</source>
+        <translation>Grilles du livret :</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Tout &amp;choisir</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>Ne &amp;rien choisir</translation>
+    </message>
+    <message>
+        <source>Page size:</source>
+        <translation>Format de page :</translation>
+    </message>
+    <message>
+        <source>Other page size, width x height in inches</source>
+        <translation>Autre format, largeur x hauteur en pouces</translation>
+    </message>
+    <message>
+        <source>Answer keys:</source>
+        <translation>Solutions :</translation>
+    </message>
+    <message>
+        <source>At the back</source>
+        <translation>À la fin</translation>
+    </message>
+    <message>
+        <source>After each puzzle</source>
+        <translation>Après chaque grille</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Keys a page:</source>
+        <translation>Par page :</translation>
+    </message>
+    <message>
+        <source>Page &amp;numbers, from</source>
+        <translation>&amp;Numéros de page, dès</translation>
+    </message>
+    <message>
+        <source>First page number</source>
+        <translation>Premier numéro de page</translation>
+    </message>
+    <message>
+        <source>&amp;Title page:</source>
+        <translation>Page de &amp;titre :</translation>
+    </message>
+    <message>
+        <source>Title of the title page</source>
+        <translation>Titre de la page de titre</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Large print (14 points at least)</source>
+        <translation>&amp;Gros caractères (14 points au moins)</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>A&amp;perçu</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>The page size must be a width and a height in inches, such as 5.5 x 8.5, each from 2 to 50.</source>
+        <translation>Le format de page doit être une largeur et une hauteur en pouces, par exemple 5.5 x 8.5, chacune de 2 à 50.</translation>
+    </message>
+    <message>
+        <source>No puzzles have been chosen for the book.</source>
+        <translation>Aucune grille n&apos;a été choisie pour le livret.</translation>
+    </message>
+    <message>
+        <source>Unable to load puzzle.</source>
+        <translation>Impossible de charger la grille.</translation>
+    </message>
+    <message>
+        <source>A puzzle has never been generated for &quot;%1&quot;. Please select &quot;File|Modify&quot; from the menu and create the puzzle first, or leave it out of the book.</source>
+        <translation>Aucune grille n&apos;a encore été générée pour « %1 ». Choisissez « Fichier|Modifier » dans le menu et créez d&apos;abord la grille, ou laissez-la hors du livret.</translation>
+    </message>
+    <message>
+        <source>%1 (page %2): %3</source>
+        <translation>%1 (page %2) : %3</translation>
+    </message>
+    <message>
+        <source>Save Puzzle Book As PDF</source>
+        <translation>Enregistrer le livret en PDF</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.PDF)|*.PDF</source>
+        <translation>Document PDF (*.PDF)|*.PDF</translation>
     </message>
 </context>
 <context>
@@ -3019,6 +3452,10 @@
     <message>
         <source>Offensive-word screening refused every attempt, so no puzzle could be made.</source>
         <translation>Le filtre des mots grossiers a refusé chaque essai ; aucune grille n&apos;a pu être créée.</translation>
+    </message>
+    <message>
+        <source>About %1 of %2 words will fit</source>
+        <translation>Environ %1 mots sur %2 tiendront</translation>
     </message>
 </context>
 </TS>

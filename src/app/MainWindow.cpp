@@ -29,10 +29,13 @@
 #include "designer/LayoutLibraryDialog.h"
 #include "editor/AccentKeysDialog.h"
 #include "editor/WordListEditor.h"
+#include "generator/MakeVersionsDialog.h"
+#include "generator/OffensiveWords.h"
 #include "language/UserDictionaryDialog.h"
 #include "layouts/LayoutLibrary.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/PrintOptionsWindow.h"
+#include "printing/PuzzleBookWindow.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeLibraryDialog.h"
 #include "storage/GroupExchange.h"
@@ -53,6 +56,10 @@ namespace {
 
 // The help topic on sending puzzles to other people.
 constexpr char kDataExchangeKeyword[] = "Data Exchange via Internet";
+constexpr char kNeverGenerated[] = QT_TRANSLATE_NOOP(
+    "gw::MainWindow",
+    "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" "
+    "from the menu and create the puzzle first");
 constexpr char kNoSelection[] =
     QT_TRANSLATE_NOOP("gw::MainWindow", "No puzzle selected.  Please select a puzzle first.");
 constexpr int kRecordRole = Qt::UserRole;
@@ -177,7 +184,7 @@ void MainWindow::BuildClient() {
   puzzleBox_->setObjectName(QStringLiteral("PuzzleBox"));
   puzzleBox_->setGeometry(262, 82, 354, 315);
   puzzleBox_->setSortingEnabled(true);
-  Retranslated([=] {
+  Retranslated([this, categoryHeading, puzzleHeading] {
     categoryHeading->setText(tr("Category"));
     puzzleHeading->setText(tr("Puzzles"));
     // Screen readers name each list after its heading (a list takes no name from a buddy).
@@ -202,6 +209,7 @@ void MainWindow::BuildMenus() {
   // Texts are given untranslated (QT_TR_NOOP) and set again whenever the language changes.
   auto action = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                        bool available, auto handler) {
+    // Texts may hold UTF-8 (the book and versions commands end in an ellipsis); tr() reads them so.
     QAction* a = menu->addAction(QString());
     Retranslated([a, text] { a->setText(tr(text)); });
     a->setObjectName(QString::fromLatin1(name));
@@ -231,6 +239,8 @@ void MainWindow::BuildMenus() {
                        true, [this] { CopyPuzzleClick(); });
   deletePuzzle_ = action(file, "DeletePuzzleItem", QT_TR_NOOP("&Delete Puzzle"),
                          QKeySequence("Ctrl+D"), true, [this] { DeletePuzzleClick(); });
+  makeVersions_ = action(file, "MakeVersionsItem", QT_TR_NOOP("Make &Versions\u2026"),
+                         QKeySequence(), true, [this] { MakeVersionsClick(); });
   file->addSeparator();
   QAction* importPuzzles = action(file, "ImportPuzzlesItem", QT_TR_NOOP("&Import Puzzles"),
                                   QKeySequence("Ctrl+I"), true, [this] { ImportPuzzlesClick(); });
@@ -239,6 +249,8 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   printPuzzle_ = action(file, "PrintPuzzleItem", QT_TR_NOOP("&Print Puzzle"),
                         QKeySequence("Ctrl+P"), true, [this] { PrintPuzzleClick(); });
+  printBook_ = action(file, "PrintBookItem", QT_TR_NOOP("Print Puzzle &Book\u2026"), QKeySequence(),
+                      true, [this] { PrintBookClick(); });
   action(file, "PrinterSetupItem", QT_TR_NOOP("Printer &Setup"), QKeySequence("Ctrl+S"), true,
          [this] { RunPrinterSetup(this); });
   file->addSeparator();
@@ -498,6 +510,8 @@ void MainWindow::UpdateEnabledState() {
   copyPuzzle_->setEnabled(selected);
   deletePuzzle_->setEnabled(selected);
   printPuzzle_->setEnabled(selected);
+  makeVersions_->setEnabled(selected);
+  printBook_->setEnabled(!state_.listing.titles.empty());
 }
 
 void MainWindow::PuzzleSaved() {
@@ -724,10 +738,7 @@ void MainWindow::PrintPuzzleClick() {
   }
   if (!ReadSelectedPuzzle(tr("Unable to load puzzle."))) return;
   if (state_.currentPuzzle->puzzleGenerated != 1) {
-    ShowMessage(tr("A puzzle has never been generated for this word/clue list. Please select "
-                   "\"File|Modify\" "
-                   "from the menu and create the puzzle first"),
-                "Warning");
+    ShowMessage(tr(kNeverGenerated), "Warning");
     return;
   }
   // The print options change fonts, the bonus question and the layout of their own copy only.
@@ -741,6 +752,49 @@ void MainWindow::PrintPuzzleClick() {
       },
       this);
   report.exec();
+}
+
+void MainWindow::MakeVersionsClick() {
+  if (SelectedRecord() < 0) {
+    ShowMessage(tr(kNoSelection), "Error");
+    return;
+  }
+  if (!ReadSelectedPuzzle(tr("Unable to load puzzle."))) return;
+  const PuzzleRecord& stored = *state_.currentPuzzle;
+  if (stored.puzzleGenerated != 1) {
+    ShowMessage(tr(kNeverGenerated), "Warning");
+    return;
+  }
+  MakeVersionsDialog window(VersionsOfStored(stored, PlacementOptionsFromSettings(AppSettings()),
+                                             LoadOffensiveList(state_.paths), 4),
+                            this);
+  if (window.exec() != QDialog::Accepted) return;
+  const VersionsOutcome& made = window.Outcome();
+  std::vector<const PuzzleRecord*> versions;
+  for (const MadeVersion& v : made.versions) versions.push_back(v.puzzle.get());
+  try {
+    if (!AppendPuzzles(state_.groupFile, versions)) {
+      ShowMessage(tr("Unable to save puzzle."), "Error");
+      return;
+    }
+  } catch (const IoError& e) {
+    ShowIoError(e.what());
+    return;
+  }
+  if (!made.notes.empty()) {
+    QStringList notes;
+    for (const std::string& note : made.notes) notes << TranslatedMessage(note);
+    ShowMessage(notes.join(QLatin1Char('\n')).trimmed(), "Notice");
+  }
+  state_.reselectCategory = made.versions.front().puzzle->category.Get();
+  state_.reselectTitle = made.versions.front().puzzle->title.Get();
+  state_.reselect = true;
+  ReloadLists();
+}
+
+void MainWindow::PrintBookClick() {
+  PuzzleBookWindow book(state_.paths, state_.groupFile, this);
+  book.exec();
 }
 
 // ---- Options --------------------------------------------------------------------------------

@@ -1,23 +1,27 @@
 // Composing messages from patterns and taking them apart again.
 #include "base/ComposedMessage.h"
 
-#include <cstring>
+#include <deque>
+#include <map>
 #include <mutex>
-#include <set>
 
 namespace gw {
 
 namespace {
 
-// Patterns are literals, so their addresses stay valid for the life of the program.
-struct Patterns {
+// The messages composed last, each with what it was made of. A window shows a message soon after
+// the model made it; older ones are forgotten, so the memory stays small.
+constexpr size_t kRemembered = 512;
+
+struct Composed {
   std::mutex mutex;
-  std::set<const char*> known;
+  std::map<std::string, MessageParts> byText;
+  std::deque<std::string> order;
 };
 
-Patterns& Known() {
-  static Patterns patterns;
-  return patterns;
+Composed& Remembered() {
+  static Composed composed;
+  return composed;
 }
 
 // The %n mark at `p`: its part's index, or -1.
@@ -25,31 +29,9 @@ int MarkAt(const char* p) {
   return p[0] == '%' && p[1] >= '1' && p[1] <= '9' ? p[1] - '1' : -1;
 }
 
-// Matches `text` from `t` against `pattern` from `p`, filling `parts`; tries every length of
-// each part, so a part may hold any text, the pattern's own words included.
-bool Match(const char* p, const std::string& text, size_t t, std::vector<std::string>& parts) {
-  while (*p && MarkAt(p) < 0) {
-    if (t >= text.size() || text[t] != *p) return false;
-    ++p;
-    ++t;
-  }
-  if (!*p) return t == text.size();
-  const size_t index = static_cast<size_t>(MarkAt(p));
-  if (parts.size() <= index) parts.resize(index + 1);
-  for (size_t end = text.size() + 1; end-- > t;) {
-    parts[index] = text.substr(t, end - t);
-    if (Match(p + 2, text, end, parts)) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 std::string ComposeMessage(const char* pattern, const std::vector<std::string>& parts) {
-  {
-    std::lock_guard<std::mutex> lock(Known().mutex);
-    Known().known.insert(pattern);
-  }
   std::string message;
   for (const char* p = pattern; *p; ++p) {
     const int index = MarkAt(p);
@@ -60,20 +42,23 @@ std::string ComposeMessage(const char* pattern, const std::vector<std::string>& 
       message += *p;
     }
   }
+  Composed& c = Remembered();
+  std::lock_guard<std::mutex> lock(c.mutex);
+  if (c.byText.insert_or_assign(message, MessageParts{pattern, parts}).second)
+    c.order.push_back(message);
+  while (c.order.size() > kRemembered) {
+    c.byText.erase(c.order.front());
+    c.order.pop_front();
+  }
   return message;
 }
 
 std::optional<MessageParts> DecomposeMessage(const std::string& text) {
-  std::lock_guard<std::mutex> lock(Known().mutex);
-  // "%1 (%2)" also matches what "%1 (Custom %2)" made: the longest pattern that matches wins.
-  std::optional<MessageParts> best;
-  for (const char* pattern : Known().known) {
-    std::vector<std::string> parts;
-    if (Match(pattern, text, 0, parts) &&
-        (!best || std::strlen(pattern) > std::strlen(best->pattern)))
-      best = MessageParts{pattern, parts};
-  }
-  return best;
+  Composed& c = Remembered();
+  std::lock_guard<std::mutex> lock(c.mutex);
+  const auto found = c.byText.find(text);
+  if (found == c.byText.end()) return std::nullopt;
+  return found->second;
 }
 
 }  // namespace gw

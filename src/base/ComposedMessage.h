@@ -10,17 +10,18 @@
 
 namespace gw {
 
-// `pattern` with %1, %2, ... replaced by `parts` in turn. The pattern is remembered, so that
-// DecomposeMessage can find it again; it must be a literal marked with
-// QT_TRANSLATE_NOOP("gw::Messages", ...).
+// `pattern` with %1, %2, ... replaced by `parts` in turn. The message is remembered with its
+// pattern and parts (the last few hundred), so that DecomposeMessage can take it apart again; the
+// pattern must be a literal marked with QT_TRANSLATE_NOOP("gw::Messages", ...).
 std::string ComposeMessage(const char* pattern, const std::vector<std::string>& parts);
 
 struct MessageParts {
   const char* pattern;
   std::vector<std::string> parts;
 };
-// The pattern and parts `text` was composed from (the longest pattern that fits it); nothing when
-// no pattern composed it.
+// The pattern and parts `text` was composed from; nothing when ComposeMessage did not make it
+// lately. A text that merely looks like a pattern (a file name with "and" in it) is never taken
+// apart.
 std::optional<MessageParts> DecomposeMessage(const std::string& text);
 
 }  // namespace gw

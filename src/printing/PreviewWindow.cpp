@@ -15,14 +15,17 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "base/Settings.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
 #include "page/ImageFiles.h"
+#include "page/InteractivePage.h"
 #include "page/PageRecorder.h"
 #include "printing/CopiesDialog.h"
+#include "printing/InteractivePageDialog.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/MetafileExportDialog.h"
 #include "printing/PreviewModel.h"
@@ -38,7 +41,6 @@ namespace {
 
 constexpr const char* kBusy = QT_TRANSLATE_NOOP(
     "gw::PreviewWindow", "Previous print job has not yet finished.  Try again later.");
-constexpr size_t kRememberedLength = 255;
 constexpr int kMinWidth = 320, kMinHeight = 240;
 
 // Room around the page: 2.5 % of its size on every side.
@@ -80,6 +82,8 @@ class PageView : public QWidget {
 
 PreviewWindow::PreviewWindow(const FinishedJob& job, RecordedPagePrinter& printer, QWidget* parent)
     : QDialog(parent), job_(job), printer_(printer) {
+  if (const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream))
+    pageCount_ = std::max(1, static_cast<int>(info->pages.size()));
   setWindowTitle(tr("Puzzle Preview"));
   setObjectName(QStringLiteral("MyPreview"));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
@@ -127,6 +131,7 @@ void PreviewWindow::BuildMenus() {
   layout()->setMenuBar(menus);
   auto add = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                     auto handler) {
+    // UTF-8 sources, for the ellipsis of the newer items: tr() reads them so.
     QAction* a = menu->addAction(tr(text));
     a->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) a->setShortcut(key);
@@ -162,6 +167,13 @@ void PreviewWindow::BuildMenus() {
     const double zoom = f.zoom;
     add(f.menu, f.name, f.text, QKeySequence(), [this, zoom] { SetZoom(zoom); });
   }
+  if (pageCount_ > 1) {
+    view->addSeparator();
+    add(view, "PreviousPageItem", QT_TR_NOOP("Pre&vious Page"), QKeySequence(Qt::Key_PageUp),
+        &PreviewWindow::PreviousPageClick);
+    add(view, "NextPageItem", QT_TR_NOOP("&Next Page"), QKeySequence(Qt::Key_PageDown),
+        &PreviewWindow::NextPageClick);
+  }
 
   QMenu* graphic = menus->addMenu(tr("&Graphic Export"));
   add(graphic, "BitmapItem", QT_TR_NOOP("Windows &Bitmap (BMP)"), QKeySequence("Ctrl+B"),
@@ -169,10 +181,13 @@ void PreviewWindow::BuildMenus() {
   add(graphic, "JpegItem", QT_TR_NOOP("&JPEG (JPG)"), QKeySequence("Ctrl+J"),
       &PreviewWindow::JpegClick);
   // Ctrl+W already zooms to the whole page.
+  // A metafile is drawn again from the puzzle; a book's pages have none to draw from.
   add(graphic, "WmfItem", QT_TR_NOOP("&Windows MetaFile (WMF)"), QKeySequence("Ctrl+Shift+W"),
-      &PreviewWindow::WmfClick);
+      &PreviewWindow::WmfClick)
+      ->setEnabled(job_.puzzle != nullptr);
   add(graphic, "EmfItem", QT_TR_NOOP("&Enhanced MetaFile (EMF)"), QKeySequence("Ctrl+E"),
-      &PreviewWindow::EmfClick);
+      &PreviewWindow::EmfClick)
+      ->setEnabled(job_.puzzle != nullptr);
   graphic->addSeparator();
   add(graphic, "PdfItem", QT_TR_NOOP("&PDF..."), QKeySequence(), &PreviewWindow::PdfClick);
   add(graphic, "PngItem", QT_TR_NOOP("P&NG..."), QKeySequence(), &PreviewWindow::PngClick);
@@ -182,6 +197,8 @@ void PreviewWindow::BuildMenus() {
       &PreviewWindow::JpegFactorClick);
   graphic->addSeparator();
   add(graphic, "HtmlItem", QT_TR_NOOP("&HTML Export"), QKeySequence(), &PreviewWindow::HtmlClick);
+  add(graphic, "InteractivePageItem", QT_TR_NOOP("&Interactive Web Page\u2026"), QKeySequence(),
+      &PreviewWindow::InteractivePageClick);
 }
 
 void PreviewWindow::BuildToolBar(QWidget* bar) {
@@ -213,12 +230,26 @@ void PreviewWindow::BuildToolBar(QWidget* bar) {
   row->addWidget(new QLabel(QStringLiteral("%"), bar));
   button("PreviewPageWidth", tr("Zoom Page Width"), &PreviewWindow::PageWidthClick);
   button("PreviewWholePage", tr("Zoom Whole Page"), &PreviewWindow::WholePageClick);
+  if (pageCount_ > 1) {
+    row->addSpacing(12);
+    button("PreviewPreviousPage", tr("Previous Page"), &PreviewWindow::PreviousPageClick);
+    pageLabel_ = new QLabel(bar);
+    pageLabel_->setObjectName(QStringLiteral("PageLabel"));
+    pageLabel_->setAlignment(Qt::AlignCenter);
+    pageLabel_->setMinimumWidth(
+        pageLabel_->fontMetrics().horizontalAdvance(
+            tr("Page %1 of %2").arg(QStringLiteral("0000"), QStringLiteral("0000"))) +
+        8);
+    row->addWidget(pageLabel_);
+    button("PreviewNextPage", tr("Next Page"), &PreviewWindow::NextPageClick);
+  }
   row->addSpacing(12);
   button("PreviewPrint", tr("Print Page"), &PreviewWindow::PrintAllClick);
   row->addSpacing(12);
   button("PreviewBitmap", tr("Export As Bitmap"), &PreviewWindow::BitmapClick);
   button("PreviewJpeg", tr("Export As JPEG"), &PreviewWindow::JpegClick);
-  button("PreviewMetafile", tr("Export As Metafile"), &PreviewWindow::WmfClick);
+  button("PreviewMetafile", tr("Export As Metafile"), &PreviewWindow::WmfClick)
+      ->setEnabled(job_.puzzle != nullptr);
   button("PreviewWeb", tr("Create Web Page"), &PreviewWindow::HtmlClick);
   row->addSpacing(12);
   button("PreviewDone", tr("Done"), &PreviewWindow::ExitClick);
@@ -247,6 +278,20 @@ void PreviewWindow::Redraw() {
   image_ = gw::PageImage(job_.stream, page_, zoom_, kScreenDpi, AppSettings().pixelFormat);
   view_->SetImage(image_);
   zoomEdit_->setText(QString::fromStdString(ZoomText(zoom_)));
+  if (pageLabel_) pageLabel_->setText(tr("Page %1 of %2").arg(page_ + 1).arg(pageCount_));
+}
+
+void PreviewWindow::ShowPage(int page) {
+  page_ = std::clamp(page, 0, pageCount_ - 1);
+  Redraw();
+}
+
+void PreviewWindow::PreviousPageClick() {
+  ShowPage(page_ - 1);
+}
+
+void PreviewWindow::NextPageClick() {
+  ShowPage(page_ + 1);
 }
 
 void PreviewWindow::SetZoom(double zoom) {
@@ -336,7 +381,7 @@ std::optional<std::string> PreviewWindow::ChooseFile(const QString& title, const
                                                      const char* ext, std::string& remembered) {
   const std::optional<std::string> name = RunFileDialog(
       this, FileDialogRequest::ForSave(title.toStdString(), filter.toStdString(), ext, remembered));
-  if (name) remembered = Cut(*name, kRememberedLength);
+  if (name) remembered = Cut(*name, kRememberedFileLength);
   return name;
 }
 
@@ -397,6 +442,18 @@ void PreviewWindow::SvgClick() {
 void PreviewWindow::HtmlClick() {
   WebPageWindow window(image_, this);
   window.exec();
+}
+
+void PreviewWindow::InteractivePageClick() {
+  if (!job_.puzzle) return;
+  if (const auto refusal = InteractivePageRefusal(*job_.puzzle)) {
+    ShowMessage(tr("A web page cannot be made of this puzzle: %1.")
+                    .arg(QCoreApplication::translate("gw::Messages", refusal->c_str())),
+                "Error");
+    return;
+  }
+  InteractivePageDialog dialog(job_, this);
+  dialog.exec();
 }
 
 void PreviewWindow::JpegFactorClick() {

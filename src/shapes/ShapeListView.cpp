@@ -174,6 +174,7 @@ void ShapeListView::DrawTheBox() {
                                          .arg(ClampedShapeWidth(state_.currentShape))
                                          .arg(ClampedShapeHeight(state_.currentShape))
                                          .arg(UsableCells(state_.currentShape)));
+  emit shapeDrawn();
 }
 
 void ShapeListView::ShapeBoxClick() {

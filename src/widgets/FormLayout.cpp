@@ -299,11 +299,21 @@ void FitText(QWidget* control) {
   }
   // Then a smaller type, down to four fifths of the form's.
   QFont font = control->font();
-  const int floor = std::max(1, font.pixelSize() * 4 / 5);
-  while (need > control->width() && font.pixelSize() > floor) {
-    font.setPixelSize(font.pixelSize() - 1);
-    control->setFont(font);
-    need = NeededWidth(control, text);
+  if (font.pixelSize() > 0) {
+    const int floor = std::max(1, font.pixelSize() * 4 / 5);
+    while (need > control->width() && font.pixelSize() > floor) {
+      font.setPixelSize(font.pixelSize() - 1);
+      control->setFont(font);
+      need = NeededWidth(control, text);
+    }
+  } else {
+    // A font given in points (a window that keeps the style's own) shrinks in half points.
+    const double floor = font.pointSizeF() * 4 / 5;
+    while (need > control->width() && font.pointSizeF() - 0.5 >= floor) {
+      font.setPointSizeF(font.pointSizeF() - 0.5);
+      control->setFont(font);
+      need = NeededWidth(control, text);
+    }
   }
 }
 

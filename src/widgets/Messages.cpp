@@ -63,7 +63,8 @@ QString Translated(const std::string& english) {
                                   ? pattern[i + 1].digitValue() - 1
                                   : -1;
       if (index >= 0 && index < static_cast<qsizetype>(composed->parts.size())) {
-        text += ToQString(composed->parts[static_cast<size_t>(index)]);
+        // A part may be a message of its own ("Up and Left") or a fixed word ("Up").
+        text += Translated(composed->parts[static_cast<size_t>(index)]);
         ++i;
       } else {
         text += pattern[i];
