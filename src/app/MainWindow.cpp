@@ -35,6 +35,7 @@
 #include "printing/PrintOptionsWindow.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeLibraryDialog.h"
+#include "storage/FileKinds.h"
 #include "storage/GroupExchange.h"
 #include "storage/OldRecords.h"
 #include "widgets/Choosers.h"
@@ -509,7 +510,7 @@ void MainWindow::ImportPuzzlesClick() {
     case ImportKind::Group:
       break;
   }
-  if (SameGroupFile(*name, state_.groupFile)) {
+  if (SameFile(*name, state_.groupFile)) {
     ShowMessage("Import File cannot be the same as the currently open file.", "Error");
     return;
   }
@@ -571,8 +572,7 @@ void MainWindow::OfferOldDataConversion() {
     ShowIoError(e.what());
   }
   // Converting into the group that is open shows the new puzzles at once.
-  if (summary.puzzles && summary.puzzles->result.ok &&
-      SameGroupFile(targets.group, state_.groupFile))
+  if (summary.puzzles && summary.puzzles->result.ok && SameFile(targets.group, state_.groupFile))
     ReloadLists();
 }
 

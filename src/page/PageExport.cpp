@@ -13,29 +13,24 @@
 #include "page/ImageFiles.h"
 #include "page/PageDocuments.h"
 #include "page/PageRecorder.h"
+#include "storage/FileKinds.h"
 
 namespace gw {
 
 namespace {
 
 constexpr const char* kErrorCaption = "Error";
+const std::string kNoPageImage = "There is no page image: no page, or more than " +
+                                 std::to_string(static_cast<long>(kMaxImagePixels / 1e6)) +
+                                 " million pixels";
 
-// The file name as a message shows it.
-std::string Shown(const std::string& path) {
-  return FromQString(QString::fromLocal8Bit(path.c_str()));
+// A text naming a file as a message shows it.
+std::string Shown(const std::string& text) {
+  return FromQString(QString::fromLocal8Bit(text.c_str()));
 }
 
 OpResult CannotWrite(const std::string& path, const std::string& reason) {
-  return OpResult::Failure("Unable to write the file " + Shown(path) + ".  " +
-                               FromQString(QString::fromLocal8Bit(reason.c_str())) + ".",
-                           kErrorCaption);
-}
-
-OpResult Write(const std::string& path, const QByteArray& bytes) {
-  if (bytes.isEmpty()) return CannotWrite(path, "Nothing could be drawn");
-  if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
-    return CannotWrite(path, *reason);
-  return OpResult::Success();
+  return OpResult::Failure(Shown(fileio::CannotWriteText(path, reason)), kErrorCaption);
 }
 
 double StreamDpi(const QByteArray& stream) {
@@ -59,6 +54,15 @@ std::optional<std::string> WriteWholeFile(const std::string& path, const QByteAr
   }
 }
 
+OpResult WritePageFile(const std::string& path, const QByteArray& bytes) {
+  if (const std::optional<std::string> refused = RefusedExportTarget(path, FileKind::Other))
+    return OpResult::Refusal(Shown(*refused), kErrorCaption);
+  if (bytes.isEmpty()) return CannotWrite(path, "Nothing could be drawn");
+  if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
+    return CannotWrite(path, *reason);
+  return OpResult::Success();
+}
+
 QImage PageImage(const QByteArray& stream, int page, double zoom, double screenDpi,
                  long pixelFormat) {
   const QImage image = ImageOfStreamPage(stream, page, screenDpi * zoom / 100.0);
@@ -67,37 +71,39 @@ QImage PageImage(const QByteArray& stream, int page, double zoom, double screenD
 }
 
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage) {
-  return Write(path, BmpOfImage(pageImage));
+  if (pageImage.isNull()) return CannotWrite(path, kNoPageImage);
+  return WritePageFile(path, BmpOfImage(pageImage));
 }
 
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality) {
+  if (pageImage.isNull()) return CannotWrite(path, kNoPageImage);
   std::string error;
   const std::optional<QByteArray> bytes = JpegOfImage(pageImage, quality, error);
   if (!bytes) return CannotWrite(path, error);
-  return Write(path, *bytes);
+  return WritePageFile(path, *bytes);
 }
 
 OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job) {
   if (!job.puzzle) return CannotWrite(path, "Nothing could be drawn");
-  return Write(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
+  return WritePageFile(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
 }
 
 OpResult SavePdf(const std::string& path, const FinishedJob& job) {
   const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
-  return Write(path, PdfOfStream(job.stream, title));
+  return WritePageFile(path, PdfOfStream(job.stream, title));
 }
 
 OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
   const double dpi = std::min(StreamDpi(job.stream), kMaxPngDpi);
   const QImage image = ImageOfStreamPage(job.stream, page, dpi);
-  if (image.isNull()) return CannotWrite(path, "Nothing could be drawn");
-  return Write(path, PngOfImage(image));
+  if (image.isNull()) return CannotWrite(path, kNoPageImage);
+  return WritePageFile(path, PngOfImage(image));
 }
 
 OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page) {
   const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
   // In screen pixels, as the metafiles: a line one printer dot wide would vanish on screen.
-  return Write(path, SvgOfStreamPage(job.stream, page, kScreenDpi, title));
+  return WritePageFile(path, SvgOfStreamPage(job.stream, page, kScreenDpi, title));
 }
 
 }  // namespace gw

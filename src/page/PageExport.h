@@ -30,8 +30,13 @@ inline constexpr double kMaxPngDpi = 300.0;
 // file or directory", "No space left on device").
 std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes);
 
-// Each writes its file whole or not at all (a sibling renamed over), and on failure says why in a
-// message that names the file, with the caption "Error".
+// Writes `bytes` as WriteWholeFile does, but never over a file of the program's own kinds (a
+// group, a library, an export file: refused, nothing written). Fails, with a message naming the
+// file and the reason, when there are no bytes or the file cannot be written.
+OpResult WritePageFile(const std::string& path, const QByteArray& bytes);
+
+// Each writes its file as WritePageFile does, and on failure says why in a message that names the
+// file, with the caption "Error".
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage);
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality);
 // The metafile is drawn again from the job's kept values; PDF, PNG and SVG replay its stream
