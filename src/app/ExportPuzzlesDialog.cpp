@@ -6,7 +6,7 @@
 
 #include "app/PuzzlePickList.h"
 #include "base/Settings.h"
-#include "storage/FileKinds.h"
+#include "storage/StoredKinds.h"
 #include "storage/GroupExchange.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"

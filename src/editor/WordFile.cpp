@@ -12,7 +12,7 @@
 #include "base/IoError.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
-#include "storage/FileKinds.h"
+#include "storage/StoredKinds.h"
 
 namespace gw {
 
@@ -205,7 +205,7 @@ std::vector<std::string> WordFileExportLines(const std::vector<PuzzleEntries::Ro
 
 OpResult WriteWordFile(const std::string& path, const std::vector<std::string>& lines,
                        const std::string& source) {
-  if (const std::optional<std::string> refused = RefusedExportTarget(path, FileKind::Other, source))
+  if (const std::optional<std::string> refused = RefusedExportTarget(path, StoredKind::Other, source))
     return OpResult::Refusal(*refused, "Error");
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";

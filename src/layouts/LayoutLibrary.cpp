@@ -107,7 +107,7 @@ OpResult DeleteLayout(const std::string& libraryPath, long index) {
 }
 
 OpResult ExportLayout(const std::string& libraryPath, long index, const std::string& fileName) {
-  if (const auto refused = RefusedExportTarget(fileName, FileKind::LayoutExport, libraryPath))
+  if (const auto refused = RefusedExportTarget(fileName, StoredKind::LayoutExport, libraryPath))
     return OpResult::Refusal(*refused, "Error");
   // Reading a record that is not there would otherwise surface as a read error; it is simply a
   // layout that cannot be exported.

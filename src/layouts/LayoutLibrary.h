@@ -6,7 +6,7 @@
 
 #include "base/AppPaths.h"
 #include "base/OpResult.h"
-#include "storage/FileKinds.h"
+#include "storage/StoredKinds.h"
 #include "storage/PageLayout.h"
 #include "storage/PuzzleRecord.h"
 

@@ -12,26 +12,17 @@
 #include "base/TextCodec.h"
 #include "page/ImageFiles.h"
 #include "page/PageDocuments.h"
+#include "page/PageFileChecks.h"
 #include "page/PageRecorder.h"
-#include "storage/FileKinds.h"
+#include "storage/StoredKinds.h"
 
 namespace gw {
 
 namespace {
 
-constexpr const char* kErrorCaption = "Error";
 const std::string kNoPageImage = "There is no page image: no page, or more than " +
                                  std::to_string(static_cast<long>(kMaxImagePixels / 1e6)) +
                                  " million pixels";
-
-// A text naming a file as a message shows it.
-std::string Shown(const std::string& text) {
-  return FromQString(QString::fromLocal8Bit(text.c_str()));
-}
-
-OpResult CannotWrite(const std::string& path, const std::string& reason) {
-  return OpResult::Failure(Shown(fileio::CannotWriteText(path, reason)), kErrorCaption);
-}
 
 double StreamDpi(const QByteArray& stream) {
   const std::optional<ReportStreamInfo> info = ReadReportInfo(stream);
@@ -54,13 +45,8 @@ std::optional<std::string> WriteWholeFile(const std::string& path, const QByteAr
   }
 }
 
-OpResult WritePageFile(const std::string& path, const QByteArray& bytes) {
-  if (const std::optional<std::string> refused = RefusedExportTarget(path, FileKind::Other))
-    return OpResult::Refusal(Shown(*refused), kErrorCaption);
-  if (bytes.isEmpty()) return CannotWrite(path, "Nothing could be drawn");
-  if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
-    return CannotWrite(path, *reason);
-  return OpResult::Success();
+std::optional<std::string> PdfOverwriteProblem(const std::string& path) {
+  return OverwriteProblem(path, kPdfFile);
 }
 
 QImage PageImage(const QByteArray& stream, int page, double zoom, double screenDpi,
@@ -70,40 +56,47 @@ QImage PageImage(const QByteArray& stream, int page, double zoom, double screenD
   return InPixelFormat(image, pixelFormat);
 }
 
+OpResult SaveWholeFile(const std::string& path, const QByteArray& bytes) {
+  if (const std::optional<std::string> refused = RefusedExportTarget(path, StoredKind::Other))
+    return OpResult::Refusal(ShownName(*refused), "Error");
+  if (bytes.isEmpty()) return CannotWriteFile(path, "Nothing could be drawn");
+  if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
+    return CannotWriteFile(path, *reason);
+  return OpResult::Success();
+}
+
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage) {
-  if (pageImage.isNull()) return CannotWrite(path, kNoPageImage);
-  return WritePageFile(path, BmpOfImage(pageImage));
+  if (pageImage.isNull()) return CannotWriteFile(path, kNoPageImage);
+  return SaveWholeFile(path, BmpOfImage(pageImage));
 }
 
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality) {
-  if (pageImage.isNull()) return CannotWrite(path, kNoPageImage);
+  if (pageImage.isNull()) return CannotWriteFile(path, kNoPageImage);
   std::string error;
   const std::optional<QByteArray> bytes = JpegOfImage(pageImage, quality, error);
-  if (!bytes) return CannotWrite(path, error);
-  return WritePageFile(path, *bytes);
+  if (!bytes) return CannotWriteFile(path, error);
+  return SaveWholeFile(path, *bytes);
 }
 
 OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job) {
-  if (!job.puzzle) return CannotWrite(path, "Nothing could be drawn");
-  return WritePageFile(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
+  if (!job.puzzle) return CannotWriteFile(path, "Nothing could be drawn");
+  return SaveWholeFile(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
 }
 
 OpResult SavePdf(const std::string& path, const FinishedJob& job) {
-  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
-  return WritePageFile(path, PdfOfStream(job.stream, title));
+  return SaveWholeFile(path, PdfOfStream(job.stream, JobTitle(job)));
 }
 
 OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
   const double dpi = std::min(StreamDpi(job.stream), kMaxPngDpi);
   const QImage image = ImageOfStreamPage(job.stream, page, dpi);
-  if (image.isNull()) return CannotWrite(path, kNoPageImage);
-  return WritePageFile(path, PngOfImage(image));
+  if (image.isNull()) return CannotWriteFile(path, kNoPageImage);
+  return SaveWholeFile(path, PngOfImage(image));
 }
 
 OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page) {
-  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
   // In screen pixels, as the metafiles: a line one printer dot wide would vanish on screen.
-  return WritePageFile(path, SvgOfStreamPage(job.stream, page, kScreenDpi, title));
+  return SaveWholeFile(path, SvgOfStreamPage(job.stream, page, kScreenDpi, JobTitle(job)));
 }
 
 }  // namespace gw

@@ -7,7 +7,7 @@
 
 #include "base/AppPaths.h"
 #include "base/OpResult.h"
-#include "storage/FileKinds.h"
+#include "storage/StoredKinds.h"
 #include "storage/ShapeRecord.h"
 
 namespace gw {

@@ -8,7 +8,7 @@
 #include "base/AppPaths.h"
 #include "base/IoError.h"
 #include "base/TextUtils.h"
-#include "storage/FileKinds.h"
+#include "storage/StoredKinds.h"
 #include "storage/OldRecords.h"
 #include "storage/PuzzleGroup.h"
 #include "storage/RecordFile.h"
@@ -153,7 +153,7 @@ OpResult ImportPuzzles(const std::string& source, const std::vector<int>& record
 
 OpResult ExportPuzzles(const std::string& group, const std::vector<int>& records,
                        const std::string& target) {
-  if (const auto refused = RefusedExportTarget(target, FileKind::PuzzleGroup, group))
+  if (const auto refused = RefusedExportTarget(target, StoredKind::PuzzleGroup, group))
     return OpResult::Refusal(*refused, "Error");
   const OpResult failed = OpResult::Failure("Unable to export puzzles.", "Error");
   if (!CountRecords(group, kPuzzleSize)) return failed;

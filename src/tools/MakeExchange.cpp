@@ -12,7 +12,7 @@
 #include "base/TextUtils.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
-#include "storage/FileKinds.h"
+#include "storage/StoredKinds.h"
 #include "storage/GroupExchange.h"
 #include "storage/OldRecords.h"
 #include "storage/PuzzleGroup.h"

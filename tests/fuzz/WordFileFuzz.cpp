@@ -6,7 +6,7 @@
 #include "FuzzSupport.h"
 #include "base/TextUtils.h"
 #include "editor/WordFile.h"
-#include "storage/FileKinds.h"
+#include "storage/StoredKinds.h"
 
 using namespace gw;
 
@@ -48,10 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // Whether an export may replace these bytes: a text, one without NUL bytes, never passes for a
   // group or a library, only an export file's signature can make it one of the program's own.
-  const FileKind kind = KindOfFile(path);
+  const StoredKind kind = StoredKindOf(path);
   if (bytes.find('\0') == std::string::npos && bytes.rfind("LAY", 0) != 0 &&
       bytes.rfind("PAG", 0) != 0)
-    FUZZ_CHECK(kind == FileKind::Other);
-  FUZZ_CHECK(RefusedExportTarget(path, FileKind::Other).has_value() == (kind != FileKind::Other));
+    FUZZ_CHECK(kind == StoredKind::Other);
+  FUZZ_CHECK(RefusedExportTarget(path, StoredKind::Other).has_value() == (kind != StoredKind::Other));
   return 0;
 }

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "base/IoError.h"
-#include "storage/FileKinds.h"
+#include "storage/StoredKinds.h"
 #include "storage/GroupExchange.h"
 #include "storage/OldRecords.h"
 #include "storage/PuzzleGroup.h"
@@ -144,17 +144,17 @@ TEST_F(GroupExchangeTest, TheProgramsOwnFilesAreKnownByNameOrContentAndNoExportR
 
   const struct {
     const char* name;
-    FileKind kind;
-  } files[] = {{"Year 4.QL3", FileKind::PuzzleGroup},    {"renamed group", FileKind::PuzzleGroup},
-               {"page.pdf", FileKind::PuzzleGroup},      {"layouts copy", FileKind::LayoutLibrary},
-               {"QlfPage.dat", FileKind::LayoutLibrary}, {"shapes copy", FileKind::ShapeLibrary},
-               {"qlflay.DAT", FileKind::ShapeLibrary},   {"sheet.pag", FileKind::LayoutExport},
-               {"star.lay", FileKind::ShapeExport},      {"words.txt", FileKind::Other},
-               {"layer.txt", FileKind::Other},           {"short.QL3", FileKind::Other},
-               {"missing.QL3", FileKind::Other},         {"", FileKind::Other}};
+    StoredKind kind;
+  } files[] = {{"Year 4.QL3", StoredKind::PuzzleGroup},    {"renamed group", StoredKind::PuzzleGroup},
+               {"page.pdf", StoredKind::PuzzleGroup},      {"layouts copy", StoredKind::LayoutLibrary},
+               {"QlfPage.dat", StoredKind::LayoutLibrary}, {"shapes copy", StoredKind::ShapeLibrary},
+               {"qlflay.DAT", StoredKind::ShapeLibrary},   {"sheet.pag", StoredKind::LayoutExport},
+               {"star.lay", StoredKind::ShapeExport},      {"words.txt", StoredKind::Other},
+               {"layer.txt", StoredKind::Other},           {"short.QL3", StoredKind::Other},
+               {"missing.QL3", StoredKind::Other},         {"", StoredKind::Other}};
   for (const auto& f : files) {
     SCOPED_TRACE(f.name);
-    EXPECT_EQ(KindOfFile(dir_.File(f.name)), f.kind);
+    EXPECT_EQ(StoredKindOf(dir_.File(f.name)), f.kind);
   }
 
   // A group export replaces another group, but never its own group (a link to it included) nor
@@ -169,14 +169,14 @@ TEST_F(GroupExchangeTest, TheProgramsOwnFilesAreKnownByNameOrContentAndNoExportR
     EXPECT_EQ(refused.caption, "Error");
     EXPECT_EQ(test::ReadBytes(dir_.File(name)), before);
   }
-  EXPECT_EQ(RefusedExportTarget(dir_.File("page.pdf"), FileKind::Other, source_),
+  EXPECT_EQ(RefusedExportTarget(dir_.File("page.pdf"), StoredKind::Other, source_),
             dir_.File("page.pdf") +
                 " holds a puzzle group; nothing was written over it.  Choose another file.");
-  EXPECT_EQ(RefusedExportTarget(dir_.File("words.txt"), FileKind::Other, dir_.File("WORDS.TXT")),
+  EXPECT_EQ(RefusedExportTarget(dir_.File("words.txt"), StoredKind::Other, dir_.File("WORDS.TXT")),
             dir_.File("words.txt") +
                 " is the file being exported from; nothing was written over it.  Choose another "
                 "file.");
-  EXPECT_EQ(RefusedExportTarget(dir_.File("sheet.pag"), FileKind::LayoutExport), std::nullopt);
+  EXPECT_EQ(RefusedExportTarget(dir_.File("sheet.pag"), StoredKind::LayoutExport), std::nullopt);
 }
 
 TEST_F(GroupExchangeTest, ImportKindAndTheSameGroupInAnySpelling) {

@@ -10,13 +10,13 @@ namespace gw {
 inline constexpr char kShapeLibraryName[] = "QLFLAY.DAT";
 inline constexpr char kLayoutLibraryName[] = "QLFPAGE.DAT";
 
-enum class FileKind { Other, PuzzleGroup, ShapeLibrary, LayoutLibrary, ShapeExport, LayoutExport };
+enum class StoredKind { Other, PuzzleGroup, ShapeLibrary, LayoutLibrary, ShapeExport, LayoutExport };
 
 // What the file a name leads to (links followed) holds. A group is a file named *.QL3 that is
 // empty or holds a whole record, or any file starting with a sound puzzle record; a library has
 // its fixed name or starts with a sound record of its kind; an export file starts with its
 // signature. Other for everything else, a missing or unreadable file or a folder included.
-FileKind KindOfFile(const std::string& path);
+StoredKind StoredKindOf(const std::string& path);
 
 // Whether two names denote the same file: equal ignoring letter case (as on the program's home
 // platform), equal once made absolute, or one existing file under two names or through a link.
@@ -26,7 +26,7 @@ bool SameFile(const std::string& a, const std::string& b);
 // document) may replace `target`; otherwise the message refusing it. An export never replaces the
 // file it reads (`source`, when given), nor a file of the program's own kinds other than the one
 // it makes.
-std::optional<std::string> RefusedExportTarget(const std::string& target, FileKind writing,
+std::optional<std::string> RefusedExportTarget(const std::string& target, StoredKind writing,
                                                const std::string& source = {});
 
 }  // namespace gw

@@ -1,5 +1,5 @@
 // Recognising the program's own files, and refusing exports over them.
-#include "storage/FileKinds.h"
+#include "storage/StoredKinds.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -62,19 +62,19 @@ bool NameEnds(const std::string& name, const std::string& tail) {
   return name.size() >= tail.size() && EqualsNoCase(name.substr(name.size() - tail.size()), tail);
 }
 
-std::string Holds(FileKind kind) {
+std::string Holds(StoredKind kind) {
   switch (kind) {
-    case FileKind::PuzzleGroup:
+    case StoredKind::PuzzleGroup:
       return "holds a puzzle group";
-    case FileKind::ShapeLibrary:
+    case StoredKind::ShapeLibrary:
       return "is a puzzle shape library";
-    case FileKind::LayoutLibrary:
+    case StoredKind::LayoutLibrary:
       return "is a page layout library";
-    case FileKind::ShapeExport:
+    case StoredKind::ShapeExport:
       return "holds an exported puzzle shape";
-    case FileKind::LayoutExport:
+    case StoredKind::LayoutExport:
       return "holds an exported page layout";
-    case FileKind::Other:
+    case StoredKind::Other:
       break;
   }
   return "is not a file an export may replace";
@@ -82,11 +82,11 @@ std::string Holds(FileKind kind) {
 
 }  // namespace
 
-FileKind KindOfFile(const std::string& path) {
+StoredKind StoredKindOf(const std::string& path) {
   // No lock: a look at the first bytes, and a pipe must not block it.
   const fileio::Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat st;
-  if (!fd || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return FileKind::Other;
+  if (!fd || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return StoredKind::Other;
   const std::string name = fs::path(fileio::RealTarget(path)).filename().string();
   const auto size = static_cast<size_t>(st.st_size);
 
@@ -97,17 +97,17 @@ FileKind KindOfFile(const std::string& path) {
     head.clear();
   }
   if (ExportSignature(head, "LAY") && head.size() >= kExportHeader + sizeof(ShapeRecord))
-    return FileKind::ShapeExport;
+    return StoredKind::ShapeExport;
   if (ExportSignature(head, "PAG") && head.size() >= kExportHeader + sizeof(PageLayout))
-    return FileKind::LayoutExport;
+    return StoredKind::LayoutExport;
   if ((NameEnds(name, ".QL3") && (size == 0 || size >= sizeof(PuzzleRecord))) ||
       StartsWith<PuzzleRecord>(head, 0, SoundPuzzle))
-    return FileKind::PuzzleGroup;
+    return StoredKind::PuzzleGroup;
   if (EqualsNoCase(name, kLayoutLibraryName) || StartsWith<PageLayout>(head, 0, SoundLayout))
-    return FileKind::LayoutLibrary;
+    return StoredKind::LayoutLibrary;
   if (EqualsNoCase(name, kShapeLibraryName) || StartsWith<ShapeRecord>(head, 0, SoundShape))
-    return FileKind::ShapeLibrary;
-  return FileKind::Other;
+    return StoredKind::ShapeLibrary;
+  return StoredKind::Other;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -120,13 +120,13 @@ bool SameFile(const std::string& a, const std::string& b) {
   return fs::equivalent(a, b, ec) && !ec;
 }
 
-std::optional<std::string> RefusedExportTarget(const std::string& target, FileKind writing,
+std::optional<std::string> RefusedExportTarget(const std::string& target, StoredKind writing,
                                                const std::string& source) {
   const char* const kAdvice = "; nothing was written over it.  Choose another file.";
   if (!source.empty() && SameFile(target, source))
     return target + " is the file being exported from" + kAdvice;
-  const FileKind kind = KindOfFile(target);
-  if (kind == FileKind::Other || kind == writing) return std::nullopt;
+  const StoredKind kind = StoredKindOf(target);
+  if (kind == StoredKind::Other || kind == writing) return std::nullopt;
   return target + " " + Holds(kind) + kAdvice;
 }
 
