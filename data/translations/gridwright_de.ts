@@ -1190,10 +1190,6 @@
         <translation>Der Text passte nicht in den vorgesehenen Platz.  Vergrößern Sie den Platz für den Text im Seitenlayout, verkleinern Sie seine Schrift oder wählen Sie für das Textobjekt „Einpassen“.</translation>
     </message>
     <message>
-        <source>Unable to start the print job on %1.</source>
-        <translation>Der Druckauftrag auf %1 kann nicht gestartet werden.</translation>
-    </message>
-    <message>
         <source>No printers are defined, aborting print job.</source>
         <translation>Es ist kein Drucker eingerichtet; der Druckauftrag wird abgebrochen.</translation>
     </message>
@@ -1557,6 +1553,54 @@
         <source>the puzzle&apos;s grid holds no word to find</source>
         <translation>Das Gitter des Rätsels enthält kein Wort zum Suchen</translation>
     </message>
+    <message>
+        <source>Unable to create export file.</source>
+        <translation>Die Exportdatei kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>There is no page image: no page, or more than %1 million pixels</source>
+        <translation>Es gibt kein Seitenbild: keine Seite oder mehr als %1 Millionen Pixel</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>Der Drucker %1 hat den Auftrag nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>There were no puzzles to convert in &quot;%1&quot;.</source>
+        <translation>In „%1“ gab es keine Rätsel zum Umwandeln.</translation>
+    </message>
+    <message>
+        <source>There were no shapes to add in &quot;%1&quot;.</source>
+        <translation>In „%1“ gab es keine Formen zum Hinzufügen.</translation>
+    </message>
+    <message>
+        <source>%1 holds a puzzle group; nothing was written over it.  Choose another file.</source>
+        <translation>%1 enthält eine Rätselgruppe; sie wurde nicht überschrieben.  Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is a puzzle shape library; nothing was written over it.  Choose another file.</source>
+        <translation>%1 ist eine Formenbibliothek; sie wurde nicht überschrieben.  Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is a page layout library; nothing was written over it.  Choose another file.</source>
+        <translation>%1 ist eine Seitenlayout-Bibliothek; sie wurde nicht überschrieben.  Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>%1 holds an exported puzzle shape; nothing was written over it.  Choose another file.</source>
+        <translation>%1 enthält eine exportierte Rätselform; sie wurde nicht überschrieben.  Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>%1 holds an exported page layout; nothing was written over it.  Choose another file.</source>
+        <translation>%1 enthält ein exportiertes Seitenlayout; es wurde nicht überschrieben.  Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file an export may replace; nothing was written over it.  Choose another file.</source>
+        <translation>%1 ist keine Datei, die ein Export ersetzen darf; sie wurde nicht überschrieben.  Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is the file being exported from; nothing was written over it.  Choose another file.</source>
+        <translation>Aus %1 wird gerade exportiert; die Datei wurde nicht überschrieben.  Wählen Sie eine andere Datei.</translation>
+    </message>
 </context>
 <context>
     <name>gw::MetafileExportDialog</name>
@@ -1908,6 +1952,10 @@
     <message>
         <source>%1: left %2, top %3, width %4, height %5 centimeters</source>
         <translation>%1: links %2, oben %3, Breite %4, Höhe %5 Zentimeter</translation>
+    </message>
+    <message>
+        <source>Save changes to the page layout?</source>
+        <translation>Änderungen am Seitenlayout speichern?</translation>
     </message>
 </context>
 <context>
@@ -3160,10 +3208,6 @@
         <source>text (*.txt)|*.txt</source>
         <translation>Text (*.txt)|*.txt</translation>
     </message>
-    <message>
-        <source>Unable to create export file.</source>
-        <translation>Die Exportdatei kann nicht angelegt werden.</translation>
-    </message>
 </context>
 <context>
     <name>gw::WordFileImportDialog</name>
@@ -3456,6 +3500,10 @@
     <message>
         <source>About %1 of %2 words will fit</source>
         <translation>Etwa %1 von %2 Wörtern passen</translation>
+    </message>
+    <message>
+        <source>Discard the words you typed?</source>
+        <translation>Die eingegebenen Wörter verwerfen?</translation>
     </message>
 </context>
 </TS>

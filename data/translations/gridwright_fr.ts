@@ -1190,10 +1190,6 @@
         <translation>Le texte ne tient pas dans l&apos;espace prévu.  Agrandissez son espace dans la mise en page, réduisez sa police ou choisissez l&apos;option « Ajuster » pour l&apos;objet texte.</translation>
     </message>
     <message>
-        <source>Unable to start the print job on %1.</source>
-        <translation>Impossible de lancer l&apos;impression sur %1.</translation>
-    </message>
-    <message>
         <source>No printers are defined, aborting print job.</source>
         <translation>Aucune imprimante n&apos;est définie ; impression interrompue.</translation>
     </message>
@@ -1557,6 +1553,54 @@
         <source>the puzzle&apos;s grid holds no word to find</source>
         <translation>la grille ne contient aucun mot à trouver</translation>
     </message>
+    <message>
+        <source>Unable to create export file.</source>
+        <translation>Impossible de créer le fichier d&apos;exportation.</translation>
+    </message>
+    <message>
+        <source>There is no page image: no page, or more than %1 million pixels</source>
+        <translation>Il n&apos;y a pas d&apos;image de la page : aucune page, ou plus de %1 millions de pixels</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>L&apos;imprimante %1 n&apos;a pas accepté la tâche.</translation>
+    </message>
+    <message>
+        <source>There were no puzzles to convert in &quot;%1&quot;.</source>
+        <translation>Il n&apos;y avait aucune grille à convertir dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>There were no shapes to add in &quot;%1&quot;.</source>
+        <translation>Il n&apos;y avait aucune forme à ajouter dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1 holds a puzzle group; nothing was written over it.  Choose another file.</source>
+        <translation>%1 contient un groupe de grilles ; rien n&apos;a été écrit par-dessus.  Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is a puzzle shape library; nothing was written over it.  Choose another file.</source>
+        <translation>%1 est une bibliothèque de formes ; rien n&apos;a été écrit par-dessus.  Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is a page layout library; nothing was written over it.  Choose another file.</source>
+        <translation>%1 est une bibliothèque de mises en page ; rien n&apos;a été écrit par-dessus.  Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>%1 holds an exported puzzle shape; nothing was written over it.  Choose another file.</source>
+        <translation>%1 contient une forme exportée ; rien n&apos;a été écrit par-dessus.  Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>%1 holds an exported page layout; nothing was written over it.  Choose another file.</source>
+        <translation>%1 contient une mise en page exportée ; rien n&apos;a été écrit par-dessus.  Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file an export may replace; nothing was written over it.  Choose another file.</source>
+        <translation>%1 n&apos;est pas un fichier qu&apos;une exportation peut remplacer ; rien n&apos;a été écrit par-dessus.  Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is the file being exported from; nothing was written over it.  Choose another file.</source>
+        <translation>%1 est le fichier d&apos;où l&apos;on exporte ; rien n&apos;a été écrit par-dessus.  Choisissez un autre fichier.</translation>
+    </message>
 </context>
 <context>
     <name>gw::MetafileExportDialog</name>
@@ -1908,6 +1952,10 @@
     <message>
         <source>%1: left %2, top %3, width %4, height %5 centimeters</source>
         <translation>%1 : gauche %2, haut %3, largeur %4, hauteur %5 centimètres</translation>
+    </message>
+    <message>
+        <source>Save changes to the page layout?</source>
+        <translation>Enregistrer les modifications de la mise en page ?</translation>
     </message>
 </context>
 <context>
@@ -3160,10 +3208,6 @@
         <source>text (*.txt)|*.txt</source>
         <translation>Texte (*.txt)|*.txt</translation>
     </message>
-    <message>
-        <source>Unable to create export file.</source>
-        <translation>Impossible de créer le fichier d&apos;exportation.</translation>
-    </message>
 </context>
 <context>
     <name>gw::WordFileImportDialog</name>
@@ -3456,6 +3500,10 @@
     <message>
         <source>About %1 of %2 words will fit</source>
         <translation>Environ %1 mots sur %2 tiendront</translation>
+    </message>
+    <message>
+        <source>Discard the words you typed?</source>
+        <translation>Abandonner les mots saisis ?</translation>
     </message>
 </context>
 </TS>

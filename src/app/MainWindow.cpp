@@ -40,6 +40,7 @@
 #include "shapes/ShapeLibraryDialog.h"
 #include "storage/GroupExchange.h"
 #include "storage/OldRecords.h"
+#include "storage/StoredKinds.h"
 #include "widgets/Choosers.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
@@ -574,7 +575,7 @@ void MainWindow::ImportPuzzlesClick() {
     case ImportKind::Group:
       break;
   }
-  if (SameGroupFile(*name, state_.groupFile)) {
+  if (SameFile(*name, state_.groupFile)) {
     ShowMessage(tr("Import File cannot be the same as the currently open file."), "Error");
     return;
   }
@@ -636,8 +637,7 @@ void MainWindow::OfferOldDataConversion() {
     ShowIoError(e.what());
   }
   // Converting into the group that is open shows the new puzzles at once.
-  if (summary.puzzles && summary.puzzles->result.ok &&
-      SameGroupFile(targets.group, state_.groupFile))
+  if (summary.puzzles && summary.puzzles->result.ok && SameFile(targets.group, state_.groupFile))
     ReloadLists();
 }
 

@@ -1,12 +1,14 @@
 // Page layout library and export files, on the shared fixed-record file helpers.
 #include "layouts/LayoutLibrary.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <optional>
 
 #include "base/ComposedMessage.h"
+#include "base/FileIo.h"
 #include "base/IoError.h"
 #include "storage/RecordFile.h"
 
@@ -111,6 +113,8 @@ OpResult DeleteLayout(const std::string& libraryPath, long index) {
 }
 
 OpResult ExportLayout(const std::string& libraryPath, long index, const std::string& fileName) {
+  if (const auto refused = RefusedExportTarget(fileName, StoredKind::LayoutExport, libraryPath))
+    return OpResult::Refusal(*refused, "Error");
   // Reading a record that is not there would otherwise surface as a read error; it is simply a
   // layout that cannot be exported.
   const std::optional<long> count = CountRecords(libraryPath, kRecordSize);
@@ -122,9 +126,13 @@ OpResult ExportLayout(const std::string& libraryPath, long index, const std::str
 
   // Written beside the target and renamed over it, so a failed export never destroys an
   // existing file of that name.
-  if (!WriteExportFile(fileName, "PAG", "1.0", kRecordSize, layout.get()))
-    return OpResult::Failure(
+  if (!WriteExportFile(fileName, "PAG", "1.0", kRecordSize, layout.get())) {
+    const int error = errno;
+    OpResult failed = OpResult::Failure(
         QT_TRANSLATE_NOOP("gw::Messages", "Page layout could not be exported."), "Error");
+    failed.detail = fileio::CannotWriteText(fileName, std::strerror(error));
+    return failed;
+  }
   OpResult r = OpResult::Success(QT_TRANSLATE_NOOP("gw::Messages", "Page Layout Exported!"), "OK");
   r.index = index;
   return r;

@@ -65,6 +65,8 @@ OpResult DeleteShape(const std::string& library, long index) {
 OpResult ExportShape(const std::string& file, const ShapeRecord& shape) {
   // Written beside the target and renamed over it, so a failed export never destroys an
   // existing file of that name.
+  if (const auto refused = RefusedExportTarget(file, StoredKind::ShapeExport))
+    return OpResult::Refusal(*refused, "Error");
   if (!WriteExportFile(file, kMagic, kVersion, sizeof shape, &shape))
     return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Shape could not be exported."),
                              "Error");

@@ -12,6 +12,7 @@
 #include "storage/OldRecords.h"
 #include "storage/PuzzleGroup.h"
 #include "storage/RecordFile.h"
+#include "storage/StoredKinds.h"
 
 namespace gw {
 
@@ -83,6 +84,8 @@ struct OldFileKind {
   const char* someLeftOut;
   const char* oneLeftOutKept;
   const char* someLeftOutKept;
+  // When the old file holds no sound record (%1 its name).
+  const char* noneThere;
 };
 
 ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& target,
@@ -98,15 +101,24 @@ ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& 
   const RecordSource make = [&](long i, void* out) {
     convert(scan->sound[static_cast<size_t>(i)], out);
   };
-  outcome.alreadyThere = AlreadyAtEnd(target, kind.recordSize, kind.compared, count, make);
-  if (!outcome.alreadyThere && !AppendRecords(target, kind.recordSize, count, make)) {
-    outcome.result = OpResult::Failure(kind.cannotWrite, "Error");
-    return outcome;
+  if (count == 0) {
+    // Nothing to write: no target is made, and an old file without a single record stays as it
+    // is (one with damaged records only is kept under its backup name, as below).
+    outcome.skipped = scan->skipped;
+    outcome.keptAs = scan->skipped > 0 ? RetireOldFile(oldFile, scan->skipped) : oldFile;
+    outcome.result = OpResult::Success(
+        ComposeMessage(kind.noneThere, {fs::path(oldFile).filename().string()}), "Notice");
+  } else {
+    outcome.alreadyThere = AlreadyAtEnd(target, kind.recordSize, kind.compared, count, make);
+    if (!outcome.alreadyThere && !AppendRecords(target, kind.recordSize, count, make)) {
+      outcome.result = OpResult::Failure(kind.cannotWrite, "Error");
+      return outcome;
+    }
+    outcome.written = count;
+    outcome.skipped = scan->skipped;
+    outcome.keptAs = RetireOldFile(oldFile, scan->skipped);
+    outcome.result = OpResult::Success(kind.done, "Ok");
   }
-  outcome.written = count;
-  outcome.skipped = scan->skipped;
-  outcome.keptAs = RetireOldFile(oldFile, scan->skipped);
-  outcome.result = OpResult::Success(kind.done, "Ok");
   if (scan->skipped > 0) {
     const char* pattern = scan->skipped == 1
                               ? (outcome.keptAs.empty() ? kind.oneLeftOut : kind.oneLeftOutKept)
@@ -133,16 +145,6 @@ ImportKind ImportKindOf(const std::string& fileName) {
   return ImportKind::NotValid;
 }
 
-bool SameGroupFile(const std::string& a, const std::string& b) {
-  if (EqualsNoCase(a, b)) return true;
-  std::error_code ea, eb;
-  const fs::path pa = fs::absolute(a, ea).lexically_normal();
-  const fs::path pb = fs::absolute(b, eb).lexically_normal();
-  if (!ea && !eb && EqualsNoCase(pa.string(), pb.string())) return true;
-  std::error_code ec;
-  return fs::equivalent(a, b, ec) && !ec;
-}
-
 OpResult ImportPuzzles(const std::string& source, const std::vector<int>& records,
                        const std::string& group) {
   const OpResult failed =
@@ -156,6 +158,8 @@ OpResult ImportPuzzles(const std::string& source, const std::vector<int>& record
 
 OpResult ExportPuzzles(const std::string& group, const std::vector<int>& records,
                        const std::string& target) {
+  if (const auto refused = RefusedExportTarget(target, StoredKind::PuzzleGroup, group))
+    return OpResult::Refusal(*refused, "Error");
   const OpResult failed =
       OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to export puzzles."), "Error");
   if (!CountRecords(group, kPuzzleSize)) return failed;
@@ -204,13 +208,21 @@ ConversionOutcome ConvertOldPuzzleFile(const std::string& oldFile, const std::st
                         "previous version's file was kept as \"%2\"."),
       QT_TRANSLATE_NOOP("gw::Messages",
                         "%1 damaged puzzles could not be converted.  The "
-                        "previous version's file was kept as \"%2\".")};
+                        "previous version's file was kept as \"%2\"."),
+      QT_TRANSLATE_NOOP("gw::Messages", "There were no puzzles to convert in \"%1\".")};
   auto old = std::make_unique<OldPuzzleRecord>();
-  return ConvertOldFile(oldFile, group, kind, ScanOldPuzzleFile(oldFile),
-                        [&](long index, void* out) {
-                          CopyRecord(oldFile, index, sizeof *old, old.get());
-                          ConvertOldPuzzle(*old, layout, *static_cast<PuzzleRecord*>(out));
-                        });
+  ConversionOutcome outcome =
+      ConvertOldFile(oldFile, group, kind, ScanOldPuzzleFile(oldFile), [&](long index, void* out) {
+        CopyRecord(oldFile, index, sizeof *old, old.get());
+        ConvertOldPuzzle(*old, layout, *static_cast<PuzzleRecord*>(out));
+      });
+  // The group is made beside the libraries, which is no folder the user chose: say which.
+  if (outcome.written > 0) {
+    std::error_code ec;
+    const fs::path folder = fs::absolute(group, ec).parent_path();
+    outcome.result.message += "  It is in " + (ec ? group : folder.string()) + ".";
+  }
+  return outcome;
 }
 
 ConversionOutcome AddOldShapeFile(const std::string& oldFile, const std::string& library) {
@@ -226,7 +238,8 @@ ConversionOutcome AddOldShapeFile(const std::string& oldFile, const std::string&
                         "previous version's file was kept as \"%2\"."),
       QT_TRANSLATE_NOOP("gw::Messages",
                         "%1 damaged shapes could not be added.  The "
-                        "previous version's file was kept as \"%2\".")};
+                        "previous version's file was kept as \"%2\"."),
+      QT_TRANSLATE_NOOP("gw::Messages", "There were no shapes to add in \"%1\".")};
   return ConvertOldFile(
       oldFile, library, kind, ScanOldShapeFile(oldFile),
       [&](long index, void* out) { CopyRecord(oldFile, index, sizeof(ShapeRecord), out); });
