@@ -10,7 +10,7 @@
 namespace gw {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   resize(360, 218);
   setFont(DesignFont(15));
 
@@ -25,19 +25,19 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   name->setFont(DesignFont(22, true));
   name->setProperty("gwKeepDesignFont", true);
 
-  auto* version = new QLabel(QStringLiteral("Version 3.0"), this);
+  auto* version = new QLabel(tr("Version 3.0"), this);
   version->setObjectName(QStringLiteral("Version"));
   version->setGeometry(80, 44, 260, 22);
 
   auto* comments = new QLabel(
-      QStringLiteral("Builds printable word search puzzles from your own word lists, in any "
-                     "shape, with clues, hidden phrases and page layouts of your design."),
+      tr("Builds printable word search puzzles from your own word lists, in any shape, with "
+         "clues, hidden phrases and page layouts of your design."),
       this);
   comments->setObjectName(QStringLiteral("Comments"));
   comments->setGeometry(16, 80, 328, 80);
   comments->setWordWrap(true);
 
-  auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+  auto* ok = new QPushButton(tr("&Ok"), this);
   ok->setObjectName(QStringLiteral("OKButton"));
   ok->setGeometry(140, 176, 80, 28);
   ok->setDefault(true);

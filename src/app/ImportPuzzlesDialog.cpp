@@ -2,6 +2,7 @@
 #include "app/ImportPuzzlesDialog.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "app/PuzzlePickList.h"
@@ -15,28 +16,28 @@ namespace gw {
 ImportPuzzlesDialog::ImportPuzzlesDialog(AppState& state, const std::string& fileName,
                                          QWidget* parent)
     : QDialog(parent), state_(state), fileName_(fileName) {
-  setWindowTitle(QStringLiteral("Import Word Search Puzzles"));
+  setWindowTitle(tr("Import Word Search Puzzles"));
   resize(480, 420);
   setFont(DesignFont(15));
 
-  auto* name = Named(new QLabel(QStringLiteral("File Name: ") + ToQString(fileName), this),
+  auto* name = Named(new QLabel(tr("File Name: %1").arg(ToQString(fileName)), this),
                      "FileNameLabel", QRect(12, 10, 456, 22));
   name->setToolTip(QString::fromLocal8Bit(fileName.c_str()));
-  auto* heading = Named(new QLabel(QStringLiteral("Puzzles in File"), this), "PuzzlesLabel",
-                        QRect(12, 40, 456, 24));
+  auto* heading =
+      Named(new QLabel(tr("Puzzles in File"), this), "PuzzlesLabel", QRect(12, 40, 456, 24));
   heading->setFont(DesignFont(17, true));
   heading->setProperty("gwKeepDesignFont", true);
 
-  auto* ok =
-      Named(new QPushButton(QStringLiteral("&Ok"), this), "OkButton", QRect(276, 374, 92, 30));
-  auto* cancel = Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton",
-                       QRect(376, 374, 92, 30));
+  auto* ok = Named(new QPushButton(tr("&Ok"), this), "OkButton", QRect(276, 374, 92, 30));
+  auto* cancel =
+      Named(new QPushButton(tr("&Cancel"), this), "CancelButton", QRect(376, 374, 92, 30));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &ImportPuzzlesDialog::OkButtonClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   list_ = new PuzzlePickList(this, QRect(12, 66, 456, 296), 374, ok);
   list_->Fill(fileName_);
+  list_->Box()->setAccessibleName(heading->text());
   PlaceDialog(this, false);
 }
 
@@ -47,7 +48,7 @@ std::string ImportPuzzlesDialog::FirstTitle() const {
 void ImportPuzzlesDialog::OkButtonClick() {
   const std::vector<int> records = list_->SelectedRecords();
   if (records.empty()) {
-    ShowMessage("No puzzles have been selected for import.", "Error");
+    ShowMessage(tr("No puzzles have been selected for import."), "Error");
     return;
   }
   if (!RunAndReport([&] { return ImportPuzzles(fileName_, records, state_.groupFile); })) {

@@ -38,9 +38,9 @@
 #include "printing/PuzzleBookWindow.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeLibraryDialog.h"
-#include "storage/StoredKinds.h"
 #include "storage/GroupExchange.h"
 #include "storage/OldRecords.h"
+#include "storage/StoredKinds.h"
 #include "widgets/Choosers.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
@@ -49,6 +49,7 @@
 #include "widgets/SortedItem.h"
 #include "widgets/SpeedIcons.h"
 #include "widgets/Tiles.h"
+#include "widgets/UiLanguage.h"
 
 namespace gw {
 
@@ -56,7 +57,12 @@ namespace {
 
 // The help topic on sending puzzles to other people.
 constexpr char kDataExchangeKeyword[] = "Data Exchange via Internet";
-constexpr char kNoSelection[] = "No puzzle selected.  Please select a puzzle first.";
+constexpr char kNeverGenerated[] = QT_TRANSLATE_NOOP(
+    "gw::MainWindow",
+    "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" "
+    "from the menu and create the puzzle first");
+constexpr char kNoSelection[] =
+    QT_TRANSLATE_NOOP("gw::MainWindow", "No puzzle selected.  Please select a puzzle first.");
 constexpr int kRecordRole = Qt::UserRole;
 
 void AddItem(QListWidget* box, const std::string& text, int number) {
@@ -89,8 +95,8 @@ class ClientArea : public QWidget {
   QImage tile_;
 };
 
-QLabel* Heading(QWidget* parent, const char* name, const char* text, QRect rect) {
-  auto* label = new QLabel(QString::fromLatin1(text), parent);
+QLabel* Heading(QWidget* parent, const char* name, QRect rect) {
+  auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(rect);
   label->setFont(DesignFont(31, true));
@@ -137,6 +143,7 @@ MainWindow::MainWindow(const AppPaths& paths, QWidget* parent) : QMainWindow(par
   dictionaryItems_[9]->setEnabled(languages_.AnyDictionary());
   thesaurusItems_[3]->setEnabled(languages_.AnyThesaurus());
   CheckLanguages();
+  CheckUiLanguage();
 
   background_->setChecked(settings.backgroundBitmap);
 
@@ -167,8 +174,8 @@ void MainWindow::BuildClient() {
   speedPanel->setGeometry(0, 0, 632, 34);
   speedPanel->setAutoFillBackground(true);
 
-  Heading(client_, "CategoryLabel", "Category", QRect(16, 42, 230, 38));
-  Heading(client_, "PuzzleLabel", "Puzzles", QRect(262, 42, 354, 38));
+  QLabel* categoryHeading = Heading(client_, "CategoryLabel", QRect(16, 42, 230, 38));
+  QLabel* puzzleHeading = Heading(client_, "PuzzleLabel", QRect(262, 42, 354, 38));
 
   categoryBox_ = new QListWidget(client_);
   categoryBox_->setObjectName(QStringLiteral("CategoryBox"));
@@ -178,6 +185,13 @@ void MainWindow::BuildClient() {
   puzzleBox_->setObjectName(QStringLiteral("PuzzleBox"));
   puzzleBox_->setGeometry(262, 82, 354, 315);
   puzzleBox_->setSortingEnabled(true);
+  Retranslated([this, categoryHeading, puzzleHeading] {
+    categoryHeading->setText(tr("Category"));
+    puzzleHeading->setText(tr("Puzzles"));
+    // Screen readers name each list after its heading (a list takes no name from a buddy).
+    categoryBox_->setAccessibleName(categoryHeading->text());
+    puzzleBox_->setAccessibleName(puzzleHeading->text());
+  });
 
   connect(categoryBox_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { CategoryBoxClick(categoryBox_->row(item)); });
@@ -193,10 +207,12 @@ void MainWindow::BuildClient() {
 }
 
 void MainWindow::BuildMenus() {
+  // Texts are given untranslated (QT_TR_NOOP) and set again whenever the language changes.
   auto action = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                        bool available, auto handler) {
-    // UTF-8: the book and versions commands end in an ellipsis.
-    QAction* a = menu->addAction(QString::fromUtf8(text));
+    // Texts may hold UTF-8 (the book and versions commands end in an ellipsis); tr() reads them so.
+    QAction* a = menu->addAction(QString());
+    Retranslated([a, text] { a->setText(tr(text)); });
     a->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) a->setShortcut(key);
     a->setEnabled(available);
@@ -204,46 +220,52 @@ void MainWindow::BuildMenus() {
     return a;
   };
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  newGroup_ = action(file, "NewGroupItem", "&New Puzzle Group", QKeySequence("Ctrl+N"), true,
-                     [this] { NewGroupClick(); });
-  openGroup_ = action(file, "OpenGroupItem", "&Open Puzzle Group", QKeySequence("Ctrl+O"), true,
-                      [this] { OpenGroupClick(); });
+  auto submenu = [this](auto* parent, const char* title) {
+    QMenu* menu = parent->addMenu(QString());
+    Retranslated([menu, title] { menu->setTitle(tr(title)); });
+    return menu;
+  };
+
+  QMenu* file = submenu(menuBar(), QT_TR_NOOP("&File"));
+  newGroup_ = action(file, "NewGroupItem", QT_TR_NOOP("&New Puzzle Group"), QKeySequence("Ctrl+N"),
+                     true, [this] { NewGroupClick(); });
+  openGroup_ = action(file, "OpenGroupItem", QT_TR_NOOP("&Open Puzzle Group"),
+                      QKeySequence("Ctrl+O"), true, [this] { OpenGroupClick(); });
   file->addSeparator();
-  newPuzzle_ = action(file, "NewPuzzleItem", "Ne&w Puzzle", QKeySequence("Ctrl+W"), true,
-                      [this] { NewPuzzleClick(); });
-  modifyPuzzle_ = action(file, "ModifyPuzzleItem", "&Modify Puzzle", QKeySequence("Ctrl+M"), true,
-                         [this] { ModifyPuzzleClick(); });
-  copyPuzzle_ = action(file, "CopyPuzzleItem", "&Copy Puzzle", QKeySequence("Ctrl+C"), true,
-                       [this] { CopyPuzzleClick(); });
-  deletePuzzle_ = action(file, "DeletePuzzleItem", "&Delete Puzzle", QKeySequence("Ctrl+D"), true,
-                         [this] { DeletePuzzleClick(); });
-  makeVersions_ = action(file, "MakeVersionsItem", "Make &Versions\u2026", QKeySequence(), true,
-                         [this] { MakeVersionsClick(); });
+  newPuzzle_ = action(file, "NewPuzzleItem", QT_TR_NOOP("Ne&w Puzzle"), QKeySequence("Ctrl+W"),
+                      true, [this] { NewPuzzleClick(); });
+  modifyPuzzle_ = action(file, "ModifyPuzzleItem", QT_TR_NOOP("&Modify Puzzle"),
+                         QKeySequence("Ctrl+M"), true, [this] { ModifyPuzzleClick(); });
+  copyPuzzle_ = action(file, "CopyPuzzleItem", QT_TR_NOOP("&Copy Puzzle"), QKeySequence("Ctrl+C"),
+                       true, [this] { CopyPuzzleClick(); });
+  deletePuzzle_ = action(file, "DeletePuzzleItem", QT_TR_NOOP("&Delete Puzzle"),
+                         QKeySequence("Ctrl+D"), true, [this] { DeletePuzzleClick(); });
+  makeVersions_ = action(file, "MakeVersionsItem", QT_TR_NOOP("Make &Versions\u2026"),
+                         QKeySequence(), true, [this] { MakeVersionsClick(); });
   file->addSeparator();
-  QAction* importPuzzles = action(file, "ImportPuzzlesItem", "&Import Puzzles",
+  QAction* importPuzzles = action(file, "ImportPuzzlesItem", QT_TR_NOOP("&Import Puzzles"),
                                   QKeySequence("Ctrl+I"), true, [this] { ImportPuzzlesClick(); });
-  QAction* exportPuzzles = action(file, "ExportPuzzlesItem", "&Export Puzzles",
+  QAction* exportPuzzles = action(file, "ExportPuzzlesItem", QT_TR_NOOP("&Export Puzzles"),
                                   QKeySequence("Ctrl+E"), true, [this] { ExportPuzzlesClick(); });
   file->addSeparator();
-  printPuzzle_ = action(file, "PrintPuzzleItem", "&Print Puzzle", QKeySequence("Ctrl+P"), true,
-                        [this] { PrintPuzzleClick(); });
-  printBook_ = action(file, "PrintBookItem", "Print Puzzle &Book\u2026", QKeySequence(), true,
-                      [this] { PrintBookClick(); });
-  action(file, "PrinterSetupItem", "Printer &Setup", QKeySequence("Ctrl+S"), true,
+  printPuzzle_ = action(file, "PrintPuzzleItem", QT_TR_NOOP("&Print Puzzle"),
+                        QKeySequence("Ctrl+P"), true, [this] { PrintPuzzleClick(); });
+  printBook_ = action(file, "PrintBookItem", QT_TR_NOOP("Print Puzzle &Book\u2026"), QKeySequence(),
+                      true, [this] { PrintBookClick(); });
+  action(file, "PrinterSetupItem", QT_TR_NOOP("Printer &Setup"), QKeySequence("Ctrl+S"), true,
          [this] { RunPrinterSetup(this); });
   file->addSeparator();
-  QAction* exitItem =
-      action(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), true, [this] { close(); });
+  QAction* exitItem = action(file, "ExitItem", QT_TR_NOOP("E&xit"), QKeySequence("Ctrl+X"), true,
+                             [this] { close(); });
 
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  QAction* pageLayout = action(edit, "PageLayoutItem", "&Page Layout", QKeySequence("Ctrl+L"), true,
-                               [this] { PageLayoutClick(); });
-  QAction* puzzleShape = action(edit, "PuzzleShapeItem", "Puzzle &Shape", QKeySequence("Ctrl+H"),
-                                true, [this] { PuzzleShapeClick(); });
+  QMenu* edit = submenu(menuBar(), QT_TR_NOOP("&Edit"));
+  QAction* pageLayout = action(edit, "PageLayoutItem", QT_TR_NOOP("&Page Layout"),
+                               QKeySequence("Ctrl+L"), true, [this] { PageLayoutClick(); });
+  QAction* puzzleShape = action(edit, "PuzzleShapeItem", QT_TR_NOOP("Puzzle &Shape"),
+                                QKeySequence("Ctrl+H"), true, [this] { PuzzleShapeClick(); });
 
-  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-  QMenu* screen = options->addMenu(QStringLiteral("S&creen Size"));
+  QMenu* options = submenu(menuBar(), QT_TR_NOOP("&Options"));
+  QMenu* screen = submenu(options, QT_TR_NOOP("S&creen Size"));
   auto* screenGroup = new QActionGroup(this);
   const char* sizeTexts[4] = {"640 x 480", "800 x 600", "1024 x 768", "1280 x 1024"};
   const long sizeValues[4] = {640, 800, 1024, 1280};
@@ -257,54 +279,55 @@ void MainWindow::BuildMenus() {
   }
   // Checked only when a size is accepted; the handler decides.
   screenGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-  background_ = action(options, "BackgroundItem", "&Background Bitmap", QKeySequence("Ctrl+G"),
-                       true, [this] { BackgroundClick(); });
+  background_ = action(options, "BackgroundItem", QT_TR_NOOP("&Background Bitmap"),
+                       QKeySequence("Ctrl+G"), true, [this] { BackgroundClick(); });
   background_->setCheckable(true);
-  action(options, "JpegFactorItem", "&JPEG Compression Factor", QKeySequence("Ctrl+J"), true,
-         [this] { JpegFactorClick(); });
-  QMenu* colors = options->addMenu(QStringLiteral("C&olors For Saving Bitmaps && JPEGs"));
-  pixelFormats_[0] = action(colors, "Colors256Item", "&256 Colors", QKeySequence(), true,
-                            [this] { PixelFormatClick(2); });
-  pixelFormats_[1] = action(colors, "Colors16MItem", "&16 Million Colors", QKeySequence(), true,
-                            [this] { PixelFormatClick(1); });
+  action(options, "JpegFactorItem", QT_TR_NOOP("&JPEG Compression Factor"), QKeySequence("Ctrl+J"),
+         true, [this] { JpegFactorClick(); });
+  QMenu* colors = submenu(options, QT_TR_NOOP("C&olors For Saving Bitmaps && JPEGs"));
+  pixelFormats_[0] = action(colors, "Colors256Item", QT_TR_NOOP("&256 Colors"), QKeySequence(),
+                            true, [this] { PixelFormatClick(2); });
+  pixelFormats_[1] = action(colors, "Colors16MItem", QT_TR_NOOP("&16 Million Colors"),
+                            QKeySequence(), true, [this] { PixelFormatClick(1); });
   for (QAction* a : pixelFormats_) a->setCheckable(true);
-  action(options, "IntCharsItem", "&International Characters", QKeySequence("Ctrl+Y"), true,
-         [this] { IntCharsClick(); });
+  action(options, "IntCharsItem", QT_TR_NOOP("&International Characters"), QKeySequence("Ctrl+Y"),
+         true, [this] { IntCharsClick(); });
   options->addSeparator();
-  QMenu* dictionary = options->addMenu(QStringLiteral("&Dictionary Type"));
+  QMenu* dictionary = submenu(options, QT_TR_NOOP("&Dictionary Type"));
   dictionary->setObjectName(QStringLiteral("DictionaryMenu"));
   const struct {
     const char* name;
     const char* text;
     long value;
-  } dictionaries[] = {{"DictionaryChooseItem", "&Choose at Spell Check Time", 9},
-                      {"DictionaryAmericanItem", "&American", 1},
-                      {"DictionaryBritishItem", "&British", 2},
-                      {"DictionarySpanishItem", "&Spanish", 3},
-                      {"DictionaryItalianItem", "&Italian", 4},
-                      {"DictionaryFrenchItem", "&French", 5},
-                      {"DictionaryGermanItem", "&German", 6},
-                      {"DictionaryDutchItem", "&Dutch", 7},
-                      {"DictionarySwedishItem", "&Swedish", 8}};
+  } dictionaries[] = {{"DictionaryChooseItem", QT_TR_NOOP("&Choose at Spell Check Time"), 9},
+                      {"DictionaryAmericanItem", QT_TR_NOOP("&American"), 1},
+                      {"DictionaryBritishItem", QT_TR_NOOP("&British"), 2},
+                      {"DictionarySpanishItem", QT_TR_NOOP("&Spanish"), 3},
+                      {"DictionaryItalianItem", QT_TR_NOOP("&Italian"), 4},
+                      {"DictionaryFrenchItem", QT_TR_NOOP("&French"), 5},
+                      {"DictionaryGermanItem", QT_TR_NOOP("&German"), 6},
+                      {"DictionaryDutchItem", QT_TR_NOOP("&Dutch"), 7},
+                      {"DictionarySwedishItem", QT_TR_NOOP("&Swedish"), 8}};
   for (const auto& d : dictionaries) {
     const long value = d.value;
     dictionaryItems_[value] = action(dictionary, d.name, d.text, QKeySequence(), true,
                                      [this, value] { DictionaryClick(value); });
     dictionaryItems_[value]->setCheckable(true);
   }
-  addDictionary_ = action(options, "AddDictionaryItem", "&Add to Dictionary",
+  addDictionary_ = action(options, "AddDictionaryItem", QT_TR_NOOP("&Add to Dictionary"),
                           QKeySequence("Ctrl+T"), true, [this] { MenuAddDictClick(); });
-  excludeDictionary_ = action(options, "ExcludeDictionaryItem", "&Exclude From Dictionary",
-                              QKeySequence("Ctrl+U"), true, [this] { MenuExcludeDictClick(); });
-  QMenu* thesaurus = options->addMenu(QStringLiteral("&Thesaurus"));
+  excludeDictionary_ =
+      action(options, "ExcludeDictionaryItem", QT_TR_NOOP("&Exclude From Dictionary"),
+             QKeySequence("Ctrl+U"), true, [this] { MenuExcludeDictClick(); });
+  QMenu* thesaurus = submenu(options, QT_TR_NOOP("&Thesaurus"));
   thesaurus->setObjectName(QStringLiteral("ThesaurusMenu"));
   const struct {
     const char* name;
     const char* text;
     long value;
-  } thesauri[] = {{"ThesaurusChooseItem", "&Choose at Thesaurus Use Time", 3},
-                  {"ThesaurusAmericanItem", "&American", 1},
-                  {"ThesaurusBritishItem", "&British", 2}};
+  } thesauri[] = {{"ThesaurusChooseItem", QT_TR_NOOP("&Choose at Thesaurus Use Time"), 3},
+                  {"ThesaurusAmericanItem", QT_TR_NOOP("&American"), 1},
+                  {"ThesaurusBritishItem", QT_TR_NOOP("&British"), 2}};
   for (const auto& t : thesauri) {
     const long value = t.value;
     thesaurusItems_[value] = action(thesaurus, t.name, t.text, QKeySequence(), true,
@@ -312,24 +335,37 @@ void MainWindow::BuildMenus() {
     thesaurusItems_[value]->setCheckable(true);
   }
   options->addSeparator();
-  action(options, "LabelFontItem", "&Label Font", QKeySequence("Shift+F8"), true,
+  action(options, "LabelFontItem", QT_TR_NOOP("&Label Font"), QKeySequence("Shift+F8"), true,
          [this] { FontClick(0); });
-  action(options, "EditFontItem", "E&dit Font", QKeySequence("Shift+F9"), true,
+  action(options, "EditFontItem", QT_TR_NOOP("E&dit Font"), QKeySequence("Shift+F9"), true,
          [this] { FontClick(1); });
-  action(options, "ButtonFontItem", "B&utton Font", QKeySequence("Shift+F10"), true,
+  action(options, "ButtonFontItem", QT_TR_NOOP("B&utton Font"), QKeySequence("Shift+F10"), true,
          [this] { FontClick(2); });
+  options->addSeparator();
+  // Each language is listed in its own name, so it is found whatever the windows speak now.
+  QMenu* language = submenu(options, QT_TR_NOOP("Lan&guage"));
+  language->setObjectName(QStringLiteral("LanguageMenu"));
+  for (const UiLanguage& l : UiLanguages()) {
+    const QString code = QString::fromLatin1(l.code);
+    QAction* item = language->addAction(QString::fromUtf8(l.nativeName));
+    item->setObjectName(QStringLiteral("Language_") + code);
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, code] { LanguageClick(code); });
+    languageItems_.push_back(item);
+  }
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  QAction* contents = action(help, "ContentsItem", "&Contents", QKeySequence("Ctrl+K"), true,
-                             [this] { ShowHelp(this, state_.paths); });
-  action(help, "UserManualItem", "&User Manual", QKeySequence(), true,
+  QMenu* help = submenu(menuBar(), QT_TR_NOOP("&Help"));
+  QAction* contents = action(help, "ContentsItem", QT_TR_NOOP("&Contents"), QKeySequence("Ctrl+K"),
+                             true, [this] { ShowHelp(this, state_.paths); });
+  action(help, "UserManualItem", QT_TR_NOOP("&User Manual"), QKeySequence(), true,
          [this] { UserManualClick(); });
-  action(help, "DataExchangeItem", "&Data Exchange via Internet", QKeySequence(), true,
+  action(help, "DataExchangeItem", QT_TR_NOOP("&Data Exchange via Internet"), QKeySequence(), true,
          [this] { ShowHelp(this, state_.paths, kDataExchangeKeyword); });
-  action(help, "TipsItem", "&Review Tips of the Day", QKeySequence(), true,
+  action(help, "TipsItem", QT_TR_NOOP("&Review Tips of the Day"), QKeySequence(), true,
          [this] { TipsClick(); });
   help->addSeparator();
-  action(help, "AboutItem", "&About", QKeySequence("Ctrl+A"), true, [this] { AboutClick(); });
+  action(help, "AboutItem", QT_TR_NOOP("&About"), QKeySequence("Ctrl+A"), true,
+         [this] { AboutClick(); });
 
   // Speed buttons share the menu items' actions, so they follow the same enabled state.
   struct Speed {
@@ -339,19 +375,19 @@ void MainWindow::BuildMenus() {
     bool gapBefore;
   };
   const Speed speeds[] = {
-      {"SpeedNewGroup", "Create New Puzzle Group", newGroup_, false},
-      {"SpeedOpenGroup", "Open Puzzle Group", openGroup_, false},
-      {"SpeedNew", "Create New Puzzle", newPuzzle_, true},
-      {"SpeedModify", "Modify Puzzle", modifyPuzzle_, false},
-      {"SpeedCopy", "Copy Puzzle", copyPuzzle_, false},
-      {"SpeedDelete", "Delete Puzzle", deletePuzzle_, false},
-      {"SpeedImport", "Import Puzzles", importPuzzles, true},
-      {"SpeedExport", "Export Puzzles", exportPuzzles, false},
-      {"SpeedPrint", "Print Puzzle", printPuzzle_, true},
-      {"SpeedShape", "Create Puzzle Shape", puzzleShape, true},
-      {"SpeedPageLay", "Page Layout Designer", pageLayout, false},
-      {"SpeedHelp", "Help", contents, true},
-      {"SpeedExit", "Exit Program", exitItem, false},
+      {"SpeedNewGroup", QT_TR_NOOP("Create New Puzzle Group"), newGroup_, false},
+      {"SpeedOpenGroup", QT_TR_NOOP("Open Puzzle Group"), openGroup_, false},
+      {"SpeedNew", QT_TR_NOOP("Create New Puzzle"), newPuzzle_, true},
+      {"SpeedModify", QT_TR_NOOP("Modify Puzzle"), modifyPuzzle_, false},
+      {"SpeedCopy", QT_TR_NOOP("Copy Puzzle"), copyPuzzle_, false},
+      {"SpeedDelete", QT_TR_NOOP("Delete Puzzle"), deletePuzzle_, false},
+      {"SpeedImport", QT_TR_NOOP("Import Puzzles"), importPuzzles, true},
+      {"SpeedExport", QT_TR_NOOP("Export Puzzles"), exportPuzzles, false},
+      {"SpeedPrint", QT_TR_NOOP("Print Puzzle"), printPuzzle_, true},
+      {"SpeedShape", QT_TR_NOOP("Create Puzzle Shape"), puzzleShape, true},
+      {"SpeedPageLay", QT_TR_NOOP("Page Layout Designer"), pageLayout, false},
+      {"SpeedHelp", QT_TR_NOOP("Help"), contents, true},
+      {"SpeedExit", QT_TR_NOOP("Exit Program"), exitItem, false},
   };
   QWidget* panel = client_->findChild<QWidget*>(QStringLiteral("SpeedPanel"));
   int x = 4;
@@ -363,7 +399,10 @@ void MainWindow::BuildMenus() {
     button->setAutoRaise(true);
     button->setIcon(SpeedIcon(s.name));
     button->setIconSize(QSize(22, 22));
-    button->setToolTip(QString::fromLatin1(s.hint));
+    Retranslated([button, hint = s.hint] {
+      button->setToolTip(tr(hint));
+      button->setAccessibleName(tr(hint));
+    });
     button->setEnabled(s.action->isEnabled());
     connect(button, &QToolButton::clicked, s.action, &QAction::trigger);
     // Follows the action's enabled state without taking over its tool tip.
@@ -380,6 +419,19 @@ void MainWindow::showEvent(QShowEvent* event) {
   ApplyScreenLayout(this, ScalePercent(), 10);
   ApplyUserFonts();
   UpdateEnabledState();
+}
+
+void MainWindow::Retranslated(std::function<void()> setTexts) {
+  setTexts();
+  retranslate_.push_back(std::move(setTexts));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    for (const auto& setTexts : retranslate_) setTexts();
+    CheckUiLanguage();
+  }
+  QMainWindow::changeEvent(event);
 }
 
 void MainWindow::ShowStartupTip() {
@@ -470,9 +522,10 @@ void MainWindow::PuzzleSaved() {
 // ---- Group commands -------------------------------------------------------------------------
 
 void MainWindow::NewGroupClick() {
-  const std::optional<std::string> name = RunFileDialog(
-      this, FileDialogRequest::ForSave("Create New Puzzle Group", "QUARL Files (*.QL3)|*.QL3",
-                                       "QL3", state_.groupFile));
+  const std::optional<std::string> name =
+      RunFileDialog(this, FileDialogRequest::ForSave(tr("Create New Puzzle Group").toStdString(),
+                                                     tr("QUARL Files (*.QL3)|*.QL3").toStdString(),
+                                                     "QL3", state_.groupFile));
   if (!name) return;
   state_.groupFile = *name;
   state_.listing = {};
@@ -482,9 +535,10 @@ void MainWindow::NewGroupClick() {
 }
 
 void MainWindow::OpenGroupClick() {
-  const std::optional<std::string> name = RunFileDialog(
-      this, FileDialogRequest::ForOpen("Open Puzzle Group", "QUARL Files (*.QL3)|*.QL3", "QL3",
-                                       state_.groupFile));
+  const std::optional<std::string> name =
+      RunFileDialog(this, FileDialogRequest::ForOpen(tr("Open Puzzle Group").toStdString(),
+                                                     tr("QUARL Files (*.QL3)|*.QL3").toStdString(),
+                                                     "QL3", state_.groupFile));
   if (name) OpenGroupFile(*name);
 }
 
@@ -492,7 +546,7 @@ bool MainWindow::OpenGroupFile(const std::string& name) {
   const std::string suffix =
       QFileInfo(QString::fromLocal8Bit(name.c_str())).suffix().toLocal8Bit().toStdString();
   if (!EqualsNoCase(suffix, "QL3")) {
-    ShowMessage("The file selected is not a valid Gridwright file.", "Error");
+    ShowMessage(tr("The file selected is not a valid Gridwright file."), "Error");
     return false;
   }
   state_.groupFile = name;
@@ -505,14 +559,15 @@ bool MainWindow::OpenGroupFile(const std::string& name) {
 void MainWindow::ImportPuzzlesClick() {
   SettingsValues& settings = AppSettings();
   const std::optional<std::string> name = RunFileDialog(
-      this, FileDialogRequest::ForOpen("Import Puzzles",
-                                       "QUARL Files (*.QL3)|*.QL3|16 bit QUARL Files (*.QLX)|*.QLX",
-                                       "QL3", settings.lastImportPuzzleFile));
+      this, FileDialogRequest::ForOpen(
+                tr("Import Puzzles").toStdString(),
+                tr("QUARL Files (*.QL3)|*.QL3|16 bit QUARL Files (*.QLX)|*.QLX").toStdString(),
+                "QL3", settings.lastImportPuzzleFile));
   if (!name) return;
   settings.lastImportPuzzleFile = *name;
   switch (ImportKindOf(*name)) {
     case ImportKind::NotValid:
-      ShowMessage("The file selected is not a valid Gridwright file.", "Error");
+      ShowMessage(tr("The file selected is not a valid Gridwright file."), "Error");
       return;
     case ImportKind::SinglePuzzle:
       ImportSinglePuzzleFile(*name);
@@ -521,7 +576,7 @@ void MainWindow::ImportPuzzlesClick() {
       break;
   }
   if (SameFile(*name, state_.groupFile)) {
-    ShowMessage("Import File cannot be the same as the currently open file.", "Error");
+    ShowMessage(tr("Import File cannot be the same as the currently open file."), "Error");
     return;
   }
   ImportPuzzlesDialog import(state_, *name, this);
@@ -588,7 +643,7 @@ void MainWindow::OfferOldDataConversion() {
 
 // ---- Puzzle commands ------------------------------------------------------------------------
 
-bool MainWindow::ReadSelectedPuzzle(const std::string& failureMessage) {
+bool MainWindow::ReadSelectedPuzzle(const QString& failureMessage) {
   const int record = SelectedRecord();
   try {
     if (!ReadPuzzle(state_.groupFile, record, *state_.currentPuzzle)) {
@@ -602,8 +657,8 @@ bool MainWindow::ReadSelectedPuzzle(const std::string& failureMessage) {
   return true;
 }
 
-void MainWindow::OpenEditor(const char* caption) {
-  WordListEditor editor(*this, QString::fromLatin1(caption), this);
+void MainWindow::OpenEditor(const QString& caption) {
+  WordListEditor editor(*this, caption, this);
   editor.exec();
 }
 
@@ -616,47 +671,47 @@ void MainWindow::NewPuzzleClick() {
     // The puzzle has the built-in page; the library's trouble is worth knowing, not a stop.
     ShowIoError(e.what());
   }
-  OpenEditor("Create New Puzzle");
+  OpenEditor(tr("Create New Puzzle"));
 }
 
 void MainWindow::ModifyPuzzleClick() {
   if (SelectedRecord() < 0) {
-    ShowMessage(kNoSelection, "Error");
+    ShowMessage(tr(kNoSelection), "Error");
     return;
   }
   state_.newPuzzle = false;
   state_.modifyRecord = SelectedRecord();
-  if (!ReadSelectedPuzzle("Unable to access Word List file.")) return;
-  OpenEditor("Modify Existing Puzzle");
+  if (!ReadSelectedPuzzle(tr("Unable to access Word List file."))) return;
+  OpenEditor(tr("Modify Existing Puzzle"));
 }
 
 void MainWindow::CopyPuzzleClick() {
   if (SelectedRecord() < 0) {
-    ShowMessage(kNoSelection, "Error");
+    ShowMessage(tr(kNoSelection), "Error");
     return;
   }
   state_.newPuzzle = true;
   state_.modifyRecord = SelectedRecord();
-  if (!ReadSelectedPuzzle("Unable to access Word List file.")) return;
+  if (!ReadSelectedPuzzle(tr("Unable to access Word List file."))) return;
   PrepareCopy(*state_.currentPuzzle);
-  OpenEditor("Create New Puzzle (copy of existing puzzle)");
+  OpenEditor(tr("Create New Puzzle (copy of existing puzzle)"));
 }
 
 void MainWindow::DeletePuzzleClick() {
   const int record = SelectedRecord();
   if (record < 0) {
-    ShowMessage(kNoSelection, "Error");
+    ShowMessage(tr(kNoSelection), "Error");
     return;
   }
   QListWidgetItem* item = puzzleBox_->currentItem();
   const std::string title = FromQString(item->text());
-  if (ShowMessage("Are you sure you want to delete " + title + "?", "Delete", MsgButtons::YesNo) !=
-      MsgResult::Yes)
+  if (ShowMessage(tr("Are you sure you want to delete %1?").arg(item->text()), "Delete",
+                  MsgButtons::YesNo) != MsgResult::Yes)
     return;
   // Every failure is reported and leaves the lists as they are: the puzzle is still there.
   try {
     if (!DeletePuzzle(state_.groupFile, record)) {
-      ShowMessage("Unable to delete puzzle.", "Error");
+      ShowMessage(tr("Unable to delete puzzle."), "Error");
       return;
     }
   } catch (const IoError& e) {
@@ -678,15 +733,12 @@ void MainWindow::DeletePuzzleClick() {
 
 void MainWindow::PrintPuzzleClick() {
   if (SelectedRecord() < 0) {
-    ShowMessage(kNoSelection, "Error");
+    ShowMessage(tr(kNoSelection), "Error");
     return;
   }
-  if (!ReadSelectedPuzzle("Unable to load puzzle.")) return;
+  if (!ReadSelectedPuzzle(tr("Unable to load puzzle."))) return;
   if (state_.currentPuzzle->puzzleGenerated != 1) {
-    ShowMessage(
-        "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" "
-        "from the menu and create the puzzle first",
-        "Warning");
+    ShowMessage(tr(kNeverGenerated), "Warning");
     return;
   }
   // The print options change fonts, the bonus question and the layout of their own copy only.
@@ -704,16 +756,13 @@ void MainWindow::PrintPuzzleClick() {
 
 void MainWindow::MakeVersionsClick() {
   if (SelectedRecord() < 0) {
-    ShowMessage(kNoSelection, "Error");
+    ShowMessage(tr(kNoSelection), "Error");
     return;
   }
-  if (!ReadSelectedPuzzle("Unable to load puzzle.")) return;
+  if (!ReadSelectedPuzzle(tr("Unable to load puzzle."))) return;
   const PuzzleRecord& stored = *state_.currentPuzzle;
   if (stored.puzzleGenerated != 1) {
-    ShowMessage(
-        "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" "
-        "from the menu and create the puzzle first",
-        "Warning");
+    ShowMessage(tr(kNeverGenerated), "Warning");
     return;
   }
   MakeVersionsDialog window(VersionsOfStored(stored, PlacementOptionsFromSettings(AppSettings()),
@@ -725,7 +774,7 @@ void MainWindow::MakeVersionsClick() {
   for (const MadeVersion& v : made.versions) versions.push_back(v.puzzle.get());
   try {
     if (!AppendPuzzles(state_.groupFile, versions)) {
-      ShowMessage("Unable to save puzzle.", "Error");
+      ShowMessage(tr("Unable to save puzzle."), "Error");
       return;
     }
   } catch (const IoError& e) {
@@ -733,9 +782,9 @@ void MainWindow::MakeVersionsClick() {
     return;
   }
   if (!made.notes.empty()) {
-    std::string text;
-    for (const std::string& note : made.notes) text += note + "\n";
-    ShowMessage(Trim(text), "Notice");
+    QStringList notes;
+    for (const std::string& note : made.notes) notes << TranslatedMessage(note);
+    ShowMessage(notes.join(QLatin1Char('\n')).trimmed(), "Notice");
   }
   state_.reselectCategory = made.versions.front().puzzle->category.Get();
   state_.reselectTitle = made.versions.front().puzzle->title.Get();
@@ -761,8 +810,9 @@ void MainWindow::ScreenSizeClick(long size) {
     return;
   }
   if (size != 640 && (forms.screenWidth < size || forms.screenHeight < heights[i])) {
-    ShowMessage("Your current screen resolution does not support " + std::to_string(size) + " x " +
-                    std::to_string(heights[i]) + " pixels.",
+    ShowMessage(tr("Your current screen resolution does not support %1 x %2 pixels.")
+                    .arg(size)
+                    .arg(heights[i]),
                 "Error");
     CheckScreenSize();
     return;
@@ -827,6 +877,18 @@ void MainWindow::ThesaurusClick(long value) {
   if (value == 3 && !languages_.AnyThesaurus()) return;
   AppSettings().thesaurus = value;
   CheckLanguages();
+}
+
+void MainWindow::LanguageClick(const QString& code) {
+  AppSettings().uiLanguage = code.toStdString();
+  ApplyUiLanguage(code);
+  CheckUiLanguage();
+}
+
+void MainWindow::CheckUiLanguage() {
+  const QString current = CurrentUiLanguage();
+  for (size_t i = 0; i < languageItems_.size(); ++i)
+    languageItems_[i]->setChecked(current == QLatin1String(UiLanguages()[i].code));
 }
 
 // The chosen item checked, all others not; 0 (none) checks nothing.

@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "language/Availability.h"
 #include "session/AppState.h"
@@ -24,8 +26,8 @@ class MainWindow : public QMainWindow, public PuzzleHost {
  public:
   // Creates the window in the order the program starts: state, fonts, the settings from the file
   // in the start-up directory, the installed languages (in the folders `paths` names), the
-  // listing of the group, the scale factor, the design geometry. The screen size in Forms() is
-  // read before, by the caller.
+  // listing of the group, the scale factor, the design geometry. The screen size in Forms() and
+  // the windows' language (ApplyUiLanguage) are set before, by the caller.
   explicit MainWindow(const AppPaths& paths, QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -64,6 +66,8 @@ class MainWindow : public QMainWindow, public PuzzleHost {
   void FontClick(int which);         // 0 label, 1 edit, 2 button
   void DictionaryClick(long value);  // 1..8 a language, 9 choose at spell check time
   void ThesaurusClick(long value);   // 1 American, 2 British, 3 choose at use time
+  // Switches the windows to a language of UiLanguages() at once and remembers the choice.
+  void LanguageClick(const QString& code);
   // The user's include and exclude lists of the dictionary language in effect.
   void MenuAddDictClick();
   void MenuExcludeDictClick();
@@ -85,14 +89,18 @@ class MainWindow : public QMainWindow, public PuzzleHost {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenus();
+  // Runs `setTexts` now and again whenever the language changes.
+  void Retranslated(std::function<void()> setTexts);
+  void CheckUiLanguage();
   void BuildClient();
   void SelectCategory(int index);
-  bool ReadSelectedPuzzle(const std::string& failureMessage);
-  void OpenEditor(const char* caption);
+  bool ReadSelectedPuzzle(const QString& failureMessage);
+  void OpenEditor(const QString& caption);
   void ApplyUserFonts();
   void CheckScreenSize();
   void CheckLanguages();
@@ -125,6 +133,8 @@ class MainWindow : public QMainWindow, public PuzzleHost {
   QAction* excludeDictionary_ = nullptr;
   std::array<QAction*, 10> dictionaryItems_{};  // by "Dictionary" value 1..9
   std::array<QAction*, 4> thesaurusItems_{};    // by "Thesaurus" value 1..3
+  std::vector<QAction*> languageItems_;         // in the order of UiLanguages()
+  std::vector<std::function<void()>> retranslate_;
 };
 
 }  // namespace gw

@@ -21,9 +21,9 @@ PuzzlePickList::PuzzlePickList(QWidget* form, const QRect& box, int buttonsTop, 
   box_ = Named(new QListWidget(form), "PuzzleBox", box);
   box_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   box_->setSortingEnabled(true);
-  auto* selectAll = Named(new QPushButton(QStringLiteral("&Select All"), form), "SelectAll",
+  auto* selectAll = Named(new QPushButton(tr("&Select All"), form), "SelectAll",
                           QRect(box.left(), buttonsTop, 96, 30));
-  auto* clearAll = Named(new QPushButton(QStringLiteral("C&lear All"), form), "ClearAll",
+  auto* clearAll = Named(new QPushButton(tr("C&lear All"), form), "ClearAll",
                          QRect(box.left() + 104, buttonsTop, 96, 30));
   for (QPushButton* b : {selectAll, clearAll}) b->setAutoDefault(false);
   connect(selectAll, &QPushButton::clicked, this, &PuzzlePickList::SelectAllClick);

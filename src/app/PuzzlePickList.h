@@ -17,6 +17,8 @@ namespace gw {
 // The window's action button is enabled exactly when something is selected, except that
 // "&Select All" enables it even on an empty list (the action then says nothing was selected).
 class PuzzlePickList : public QObject {
+  Q_OBJECT
+
  public:
   // Makes `PuzzleBox` and the two buttons on `form` at their design places; `action` starts
   // disabled.

@@ -15,64 +15,93 @@ namespace gw {
 
 const std::array<const char*, TipOfTheDayDialog::kTipCount>& TipOfTheDayDialog::Tips() {
   static const std::array<const char*, kTipCount> tips = {
-      "You can place hidden phrases in your word search puzzle utilizing the unused letters of "
-      "the puzzle.",
-      "You can create a text file \"badlist.txt\" that the program will use to screen for your "
-      "own offensive words ensuring they do not show up in the puzzle.",
-      "Every puzzle is checked in all eight directions for offensive words before you see it, "
-      "and again when its fill letters are chosen.",
-      "Raise the number of creation attempts (up to 999) to give every word a better chance to "
-      "fit. The four best grids are offered to you.",
-      "Double click any of the four candidate grids to see it enlarged before you decide which "
-      "one to save.",
-      "The Word Integration slider sets how much the words cross each other. Move it to the "
-      "right for a tightly woven puzzle.",
-      "Turn off directions such as Left, Up and the diagonals to make easier puzzles for young "
-      "children.",
-      "Check \"Shrink\" to let the program trim empty rows and columns from the bottom and right "
-      "of the finished grid.",
-      "Puzzles don't have to be square. Pick a heart, a star or a tree under Puzzle Shape, or "
-      "draw your own with the shape editor.",
-      "In the shape editor a left click toggles one cell and a right click fills a whole region "
-      "at once.",
-      "Shapes travel between computers: use Export on the Shapes window and Import on the "
-      "other machine.",
-      "Keep your puzzles organized in groups. Each group file holds as many puzzles as you like, "
-      "sorted by category.",
-      "Use Copy Puzzle to start a new puzzle from an existing word list. The copy gets a number "
-      "added to its title.",
-      "Type a clue beside each word to make a clue puzzle: the solver reads the clue and must "
-      "find the matching word.",
-      "Hide the clue column with \"Use Clues\" when you only need words. Your clues are kept and "
-      "come back when you show it again.",
-      "Words may contain spaces, such as ICE CREAM. The space is left out in the grid, so the "
-      "solver looks for ICECREAM.",
-      "Tab and Enter move between the cells of the word list, so a long list can be typed "
-      "without touching the mouse.",
-      "Import a word list from a text file, one word per line, or words and clues separated by "
-      "a colon.",
-      "Export your word and clue list to a text file to share it or to edit it in another "
-      "program.",
-      "A puzzle holds up to 330 words. Words that cannot be placed are listed as excluded words "
-      "before you save.",
-      "Add a bonus question to a puzzle. It can be printed below the grid as an extra challenge.",
-      "The page layout decides where the title, the grid and the word list go on the printed "
-      "page. Each puzzle keeps its own copy.",
-      "Design your own page layouts with text, pictures, rectangles and circles, and make one "
-      "of them the default for new puzzles.",
-      "Print the answer key with the words circled in the grid, ready for marking.",
-      "Save a puzzle page as a picture or an HTML page to put it on a school web site.",
-      "Modify Puzzle lets you change the title, the category, the clues and the bonus question "
-      "of a stored puzzle without losing its grid.",
-      "Use Screen Size on the Options menu to make every window larger on a big monitor.",
-      "Choose your own fonts for labels, edit boxes and buttons on the Options menu.",
-      "The spell checker looks at your words and clues in eight languages, and you can add your "
-      "own words to its dictionary.",
-      "Press F1 to F12 in the word list to type accented letters such as \xE1, \xE9 and \xF1.",
-      "Turn the background picture of the main window on or off with Background Bitmap on the "
-      "Options menu.",
-      "The thesaurus suggests synonyms for a word and can turn one of them into the word's clue "
-      "in a single step.",
+      QT_TR_NOOP(
+          "You can place hidden phrases in your word search puzzle utilizing the unused letters of "
+          "the puzzle."),
+      QT_TR_NOOP(
+          "You can create a text file \"badlist.txt\" that the program will use to screen for your "
+          "own offensive words ensuring they do not show up in the puzzle."),
+      QT_TR_NOOP(
+          "Every puzzle is checked in all eight directions for offensive words before you see it, "
+          "and again when its fill letters are chosen."),
+      QT_TR_NOOP(
+          "Raise the number of creation attempts (up to 999) to give every word a better chance to "
+          "fit. The four best grids are offered to you."),
+      QT_TR_NOOP(
+          "Double click any of the four candidate grids to see it enlarged before you decide which "
+          "one to save."),
+      QT_TR_NOOP(
+          "The Word Integration slider sets how much the words cross each other. Move it to the "
+          "right for a tightly woven puzzle."),
+      QT_TR_NOOP(
+          "Turn off directions such as Left, Up and the diagonals to make easier puzzles for young "
+          "children."),
+      QT_TR_NOOP("Check \"Shrink\" to let the program trim empty rows and columns from the bottom "
+                 "and right "
+                 "of the finished grid."),
+      QT_TR_NOOP(
+          "Puzzles don't have to be square. Pick a heart, a star or a tree under Puzzle Shape, or "
+          "draw your own with the shape editor."),
+      QT_TR_NOOP("In the shape editor a left click toggles one cell and a right click fills a "
+                 "whole region "
+                 "at once."),
+      QT_TR_NOOP(
+          "Shapes travel between computers: use Export on the Shapes window and Import on the "
+          "other machine."),
+      QT_TR_NOOP("Keep your puzzles organized in groups. Each group file holds as many puzzles as "
+                 "you like, "
+                 "sorted by category."),
+      QT_TR_NOOP("Use Copy Puzzle to start a new puzzle from an existing word list. The copy gets "
+                 "a number "
+                 "added to its title."),
+      QT_TR_NOOP(
+          "Type a clue beside each word to make a clue puzzle: the solver reads the clue and must "
+          "find the matching word."),
+      QT_TR_NOOP("Hide the clue column with \"Use Clues\" when you only need words. Your clues are "
+                 "kept and "
+                 "come back when you show it again."),
+      QT_TR_NOOP(
+          "Words may contain spaces, such as ICE CREAM. The space is left out in the grid, so the "
+          "solver looks for ICECREAM."),
+      QT_TR_NOOP(
+          "Tab and Enter move between the cells of the word list, so a long list can be typed "
+          "without touching the mouse."),
+      QT_TR_NOOP(
+          "Import a word list from a text file, one word per line, or words and clues separated by "
+          "a colon."),
+      QT_TR_NOOP(
+          "Export your word and clue list to a text file to share it or to edit it in another "
+          "program."),
+      QT_TR_NOOP("A puzzle holds up to 330 words. Words that cannot be placed are listed as "
+                 "excluded words "
+                 "before you save."),
+      QT_TR_NOOP("Add a bonus question to a puzzle. It can be printed below the grid as an extra "
+                 "challenge."),
+      QT_TR_NOOP(
+          "The page layout decides where the title, the grid and the word list go on the printed "
+          "page. Each puzzle keeps its own copy."),
+      QT_TR_NOOP(
+          "Design your own page layouts with text, pictures, rectangles and circles, and make one "
+          "of them the default for new puzzles."),
+      QT_TR_NOOP("Print the answer key with the words circled in the grid, ready for marking."),
+      QT_TR_NOOP("Save a puzzle page as a picture or an HTML page to put it on a school web site."),
+      QT_TR_NOOP(
+          "Modify Puzzle lets you change the title, the category, the clues and the bonus question "
+          "of a stored puzzle without losing its grid."),
+      QT_TR_NOOP(
+          "Use Screen Size on the Options menu to make every window larger on a big monitor."),
+      QT_TR_NOOP("Choose your own fonts for labels, edit boxes and buttons on the Options menu."),
+      QT_TR_NOOP("The spell checker looks at your words and clues in eight languages, and you can "
+                 "add your "
+                 "own words to its dictionary."),
+      QT_TR_NOOP("Press F1 to F12 in the word list to type accented letters such as \xC3\xA1, "
+                 "\xC3\xA9 and \xC3\xB1."),
+      QT_TR_NOOP(
+          "Turn the background picture of the main window on or off with Background Bitmap on the "
+          "Options menu."),
+      QT_TR_NOOP("The thesaurus suggests synonyms for a word and can turn one of them into the "
+                 "word's clue "
+                 "in a single step."),
   };
   return tips;
 }
@@ -103,7 +132,7 @@ class BulbPanel : public QFrame {
 }  // namespace
 
 TipOfTheDayDialog::TipOfTheDayDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Tip of the Day"));
+  setWindowTitle(tr("Tip of the Day"));
   resize(420, 230);
   setFont(DesignFont(15));
 
@@ -120,7 +149,7 @@ TipOfTheDayDialog::TipOfTheDayDialog(QWidget* parent) : QDialog(parent) {
   pal.setColor(QPalette::Window, Qt::white);
   panel->setPalette(pal);
 
-  auto* heading = new QLabel(QStringLiteral("Did you know..."), panel);
+  auto* heading = new QLabel(tr("Did you know..."), panel);
   heading->setObjectName(QStringLiteral("DidYouKnow"));
   heading->setGeometry(12, 8, 300, 30);
   heading->setFont(DesignFont(19, true, "Times New Roman"));
@@ -132,16 +161,16 @@ TipOfTheDayDialog::TipOfTheDayDialog(QWidget* parent) : QDialog(parent) {
   tipText_->setWordWrap(true);
   tipText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  showTips_ = new QCheckBox(QStringLiteral("&Show Tips at Startup"), this);
+  showTips_ = new QCheckBox(tr("&Show Tips at Startup"), this);
   showTips_->setObjectName(QStringLiteral("ShowTips"));
   showTips_->setGeometry(12, 190, 190, 24);
   showTips_->setChecked(AppSettings().showTips);
 
-  auto* next = new QPushButton(QStringLiteral("&Next Tip"), this);
+  auto* next = new QPushButton(tr("&Next Tip"), this);
   next->setObjectName(QStringLiteral("NextTip"));
   next->setGeometry(226, 188, 88, 28);
   connect(next, &QPushButton::clicked, this, &TipOfTheDayDialog::NextTipClick);
-  auto* close = new QPushButton(QStringLiteral("&Close"), this);
+  auto* close = new QPushButton(tr("&Close"), this);
   close->setObjectName(QStringLiteral("CloseButton"));
   close->setGeometry(320, 188, 88, 28);
   close->setDefault(true);
@@ -153,7 +182,7 @@ TipOfTheDayDialog::TipOfTheDayDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void TipOfTheDayDialog::ShowTip() {
-  tipText_->setText(QString::fromLatin1(Tips()[static_cast<size_t>(current_)]));
+  tipText_->setText(tr(Tips()[static_cast<size_t>(current_)]));
 }
 
 void TipOfTheDayDialog::NextTipClick() {

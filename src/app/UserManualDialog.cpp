@@ -25,24 +25,24 @@ void UserManualDialog::SetOpener(std::function<void(const std::string&)> opener)
 
 UserManualDialog::UserManualDialog(const AppPaths& paths, QWidget* parent)
     : QDialog(parent), paths_(paths) {
-  setWindowTitle(QStringLiteral("User Manual Notice"));
+  setWindowTitle(tr("User Manual Notice"));
   resize(380, 160);
   setFont(DesignFont(15));
 
   auto* notice = new QLabel(
-      QStringLiteral("The user manual opens in your document viewer, where you can read and "
-                     "print it. Press Ok to open it now."),
+      tr("The user manual opens in your document viewer, where you can read and print it. Press "
+         "Ok to open it now."),
       this);
   notice->setObjectName(QStringLiteral("Notice"));
   notice->setGeometry(16, 16, 348, 80);
   notice->setWordWrap(true);
 
-  auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+  auto* ok = new QPushButton(tr("&Ok"), this);
   ok->setObjectName(QStringLiteral("OkButton"));
   ok->setGeometry(96, 114, 88, 28);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &UserManualDialog::OkClick);
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  auto* cancel = new QPushButton(tr("&Cancel"), this);
   cancel->setObjectName(QStringLiteral("CancelButton"));
   cancel->setGeometry(196, 114, 88, 28);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -58,10 +58,9 @@ void UserManualDialog::OkClick() {
     else
       QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromLocal8Bit(manual.c_str())));
   } else {
-    ShowMessage(
-        "The User Manual could not be located.  Please make sure the user manual was installed.  "
-        "A copy is available at our web site.",
-        "Error");
+    ShowMessage(tr("The User Manual could not be located.  Please make sure the user manual was "
+                   "installed.  A copy is available at our web site."),
+                "Error");
   }
   accept();
 }

@@ -1,6 +1,7 @@
 // Program entry: one instance, the user's data folder, the screen size, the main window and the
 // message loop. The one optional argument is a puzzle group to open (as the desktop passes it).
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
@@ -13,8 +14,11 @@
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "base/AppPaths.h"
+#include "base/Settings.h"
+#include "base/SettingsFile.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
+#include "widgets/UiLanguage.h"
 
 namespace {
 
@@ -53,15 +57,23 @@ int main(int argc, char** argv) {
   Q_INIT_RESOURCE(gridwright);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/gridwright/desktop/gridwright-256.png")));
 
+  const gw::AppPaths paths = gw::AppPaths::FromRunningProgram();
+  // The language is chosen before any window or message appears; the main window reads the same
+  // settings file again for everything else.
+  gw::SettingsValues chosen;
+  gw::LoadSettings(gw::SettingsFilePath(paths), chosen);
+  gw::ApplyUiLanguage(gw::EffectiveUiLanguage(chosen.uiLanguage));
+
   const std::unique_ptr<QLockFile> lock = gw::AcquireInstanceLock(gw::DefaultInstanceLockPath());
   if (!lock) {
-    gw::ShowMessage("Program is already running", "");
+    gw::ShowMessage(QCoreApplication::translate("gw::Program", "Program is already running"), "");
     return 0;
   }
 
-  const gw::AppPaths paths = gw::AppPaths::FromRunningProgram();
   if (!gw::PrepareUserFolder(paths))
-    gw::ShowMessage("Unable to prepare the folder for your puzzle data: " + paths.userDir + ".",
+    gw::ShowMessage(QCoreApplication::translate(
+                        "gw::Program", "Unable to prepare the folder for your puzzle data: %1.")
+                        .arg(QString::fromLocal8Bit(paths.userDir.c_str())),
                     "Error");
   gw::StartWithSamples(paths);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -104,6 +104,9 @@ struct SettingsValues {
   // [Edit Font], [Label Font], [Button Font]
   FontSetting editFont, labelFont, buttonFont;
 
+  // [Interface]: the windows' language code ("de"); empty follows the system's language.
+  std::string uiLanguage;
+
   // Every value at its default; the remembered file names start in the start-up directory.
   static SettingsValues Defaults(const AppPaths& paths);
   bool operator==(const SettingsValues&) const = default;

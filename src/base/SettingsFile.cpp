@@ -221,6 +221,10 @@ void AllKeys(Io& io, S& s) {
   FontKeys(io, s.editFont, "Edit Font");
   FontKeys(io, s.labelFont, "Label Font");
   FontKeys(io, s.buttonFont, "Button Font");
+
+  // Came with the translated windows; a file without it follows the system's language.
+  io.Section("Interface");
+  io.Text("Language", s.uiLanguage);
 }
 
 }  // namespace

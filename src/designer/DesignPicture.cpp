@@ -1,6 +1,7 @@
 // Drawing the designer's page image and rulers.
 #include "designer/DesignPicture.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -24,19 +25,21 @@ KindLook LookOf(const LayoutObject& object) {
   const QColor white(Qt::white);
   switch (object.kind) {
     case kKindTitle:
-      return {QColor(255, 255, 0), "Title"};
+      return {QColor(255, 255, 0), QT_TRANSLATE_NOOP("gw::DesignPicture", "Title")};
     case kKindPuzzle:
-      return {QColor(128, 0, 0), "Puzzle"};
+      return {QColor(128, 0, 0), QT_TRANSLATE_NOOP("gw::DesignPicture", "Puzzle")};
     case kKindWords:
-      return {QColor(0, 128, 128), "Word List"};
+      return {QColor(0, 128, 128), QT_TRANSLATE_NOOP("gw::DesignPicture", "Word List")};
     case kKindBonus:
-      return {QColor(255, 0, 255), "Bonus Question"};
+      return {QColor(255, 0, 255), QT_TRANSLATE_NOOP("gw::DesignPicture", "Bonus Question")};
     case kKindText:
-      return {QColor(192, 192, 192), "Text"};
+      return {QColor(192, 192, 192), QT_TRANSLATE_NOOP("gw::DesignPicture", "Text")};
     case kKindRectangle:
-      return {object.optionB ? FromLayoutColor(object.fillColor) : white, "Rectangle"};
+      return {object.optionB ? FromLayoutColor(object.fillColor) : white,
+              QT_TRANSLATE_NOOP("gw::DesignPicture", "Rectangle")};
     case kKindCircle:
-      return {object.optionB ? FromLayoutColor(object.fillColor) : white, "Circle"};
+      return {object.optionB ? FromLayoutColor(object.fillColor) : white,
+              QT_TRANSLATE_NOOP("gw::DesignPicture", "Circle")};
     default:
       return {white, ""};
   }
@@ -124,7 +127,7 @@ void DrawAnObject(QPainter& p, const LayoutObject& o, const DesignPictures& pict
       for (int k = 1; k < n; ++k) p.drawLine(b.left + k * w, b.top, b.left + k * w, b.bottom - 1);
     }
   }
-  DrawLabel(p, b, QString::fromLatin1(look.label), look.fill);
+  DrawLabel(p, b, QCoreApplication::translate("gw::DesignPicture", look.label), look.fill);
 }
 
 }  // namespace
@@ -148,7 +151,8 @@ void DrawPlaceholder(QPainter& p, const QRect& rect) {
   p.setPen(QPen(Qt::black, 0));
   p.drawRect(rect.adjusted(0, 0, -1, -1));
   const QFontMetrics fm(p.font());
-  const QString shown = FitLabel(QStringLiteral("Bitmap"), fm, rect.width());
+  const QString shown =
+      FitLabel(QCoreApplication::translate("gw::DesignPicture", "Bitmap"), fm, rect.width());
   if (shown.isEmpty()) return;
   p.drawText(rect.left() + (rect.width() - fm.horizontalAdvance(shown)) / 2,
              rect.top() + (rect.height() - fm.height()) / 2 + fm.ascent(), shown);

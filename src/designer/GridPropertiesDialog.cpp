@@ -12,25 +12,31 @@
 namespace gw {
 
 GridPropertiesDialog::GridPropertiesDialog(const LayoutObject& object, QWidget* parent)
-    : ObjectDialog(object, QStringLiteral("Properties for ") + ToQString(object.objectName.Get()),
-                   340, 298, parent) {
-  transparent_ = Named(new QCheckBox(QStringLiteral("&Transparent Background"), this),
-                       "Transparent", {16, 14, 308, 24});
-  lowerCase_ = Named(new QCheckBox(QStringLiteral("&Lower Case Letters"), this), "LowerCase",
-                     {16, 42, 308, 24});
-  useGrid_ = Named(new QCheckBox(QStringLiteral("&Use Grid"), this), "UseGrid", {16, 70, 308, 24});
+    : ObjectDialog(object, tr("Properties for %1").arg(ToQString(object.objectName.Get())), 340,
+                   298, parent) {
+  transparent_ =
+      Named(new QCheckBox(tr("&Transparent Background"), this), "Transparent", {16, 14, 308, 24});
+  lowerCase_ =
+      Named(new QCheckBox(tr("&Lower Case Letters"), this), "LowerCase", {16, 42, 308, 24});
+  useGrid_ = Named(new QCheckBox(tr("&Use Grid"), this), "UseGrid", {16, 70, 308, 24});
 
-  Named(new QLabel(QStringLiteral("Background Color"), this), "BlockLabel", {16, 106, 180, 20});
-  blockBox_ = MakeSwatch("BlockBox", {16, 128, 26, 26});
-  changeColor_ = Named(new QPushButton(QStringLiteral("Ch&ange Color"), this), "ChangeColor",
+  auto* blockLabel =
+      Named(new QLabel(tr("Background Color"), this), "BlockLabel", {16, 106, 180, 20});
+  blockBox_ = MakeSwatch("BlockBox", {16, 128, 26, 26}, blockLabel->text());
+  changeColor_ = Named(new QPushButton(tr("Ch&ange Color", "background"), this), "ChangeColor",
                        {50, 126, 116, 30});
-  Named(new QLabel(QStringLiteral("Grid Line Color"), this), "LineLabel", {180, 106, 144, 20});
-  lineBox_ = MakeSwatch("LineBox", {180, 128, 26, 26});
-  changeLine_ = Named(new QPushButton(QStringLiteral("Ch&ange Color"), this), "ChangeLine",
+  auto* lineLabel =
+      Named(new QLabel(tr("Grid Line Color"), this), "LineLabel", {180, 106, 144, 20});
+  lineBox_ = MakeSwatch("LineBox", {180, 128, 26, 26}, lineLabel->text());
+  changeLine_ = Named(new QPushButton(tr("Ch&ange Color", "grid lines"), this), "ChangeLine",
                       {214, 126, 116, 30});
-  Named(new QLabel(QStringLiteral("Puzzle Line Width"), this), "LineWidthLabel",
-        {180, 172, 144, 20});
+  auto* widthLabel =
+      Named(new QLabel(tr("Puzzle Line Width"), this), "LineWidthLabel", {180, 172, 144, 20});
   lineWidth_ = Named(new QLineEdit(this), "LineWidth", {180, 194, 44, 26});
+  widthLabel->setBuddy(lineWidth_);
+  // Two buttons read the same: each is told which colour it changes.
+  changeColor_->setAccessibleDescription(blockLabel->text());
+  changeLine_->setAccessibleDescription(lineLabel->text());
   lineWidth_->setMaxLength(1);
   for (QPushButton* b : {changeColor_, changeLine_}) b->setAutoDefault(false);
 
@@ -80,7 +86,8 @@ void GridPropertiesDialog::ChangeLineClick() {
 }
 
 void GridPropertiesDialog::OkButtonClick() {
-  const std::optional<int> width = ReadCountBox(lineWidth_, "Invalid width entered.");
+  const std::optional<int> width =
+      ReadCountBox(lineWidth_, QT_TRANSLATE_NOOP("gw::Messages", "Invalid width entered."));
   if (!width) return;
   object_.lineWidth = *width;
   Accept();

@@ -24,8 +24,10 @@ namespace gw {
 namespace {
 
 constexpr int kIndexRole = Qt::UserRole;
-constexpr char kNoneSelected[] = "No page layout selected.";
-constexpr char kFilter[] = "Page Layouts (*.PAG)|*.PAG";
+constexpr char kNoneSelected[] =
+    QT_TRANSLATE_NOOP("gw::LayoutLibraryDialog", "No page layout selected.");
+constexpr char kFilter[] =
+    QT_TRANSLATE_NOOP("gw::LayoutLibraryDialog", "Page Layouts (*.PAG)|*.PAG");
 
 // The thumbnail's kind colours, as the preview paints them.
 struct LegendEntry {
@@ -35,9 +37,12 @@ struct LegendEntry {
   int left, width;
 };
 constexpr LegendEntry kLegend[] = {
-    {"LegendPuzzle", "Puzzle", 0x000080, 8, 72},        {"LegendWords", "Words", 0x808000, 94, 70},
-    {"LegendTitle", "Title", 0x00FFFF, 178, 58},        {"LegendBonus", "Bonus", 0xFF00FF, 250, 68},
-    {"LegendText", "Text, Shapes", 0x808080, 332, 116},
+    {"LegendPuzzle", QT_TRANSLATE_NOOP("gw::LayoutLibraryDialog", "Puzzle"), 0x000080, 8, 72},
+    {"LegendWords", QT_TRANSLATE_NOOP("gw::LayoutLibraryDialog", "Words"), 0x808000, 94, 70},
+    {"LegendTitle", QT_TRANSLATE_NOOP("gw::LayoutLibraryDialog", "Title"), 0x00FFFF, 178, 58},
+    {"LegendBonus", QT_TRANSLATE_NOOP("gw::LayoutLibraryDialog", "Bonus"), 0xFF00FF, 250, 68},
+    {"LegendText", QT_TRANSLATE_NOOP("gw::LayoutLibraryDialog", "Text, Shapes"), 0x808080, 332,
+     116},
 };
 
 }  // namespace
@@ -49,7 +54,7 @@ LayoutLibraryDialog::LayoutLibraryDialog(const AppPaths& paths, LayoutLibraryMod
       mode_(mode),
       target_(target),
       buffer_(std::make_unique<PageLayout>()) {
-  setWindowTitle(QStringLiteral("Puzzle Page Layouts"));
+  setWindowTitle(tr("Puzzle Page Layouts"));
   MakeBuiltInDefaultLayout(*buffer_);
   BuildControls();
 }
@@ -60,14 +65,14 @@ void LayoutLibraryDialog::BuildControls() {
   resize(640, 386);
   setFont(DesignFont(15));
 
-  auto* heading =
-      Named(new QLabel(QStringLiteral("Page Layouts"), this), "Heading", {8, 6, 260, 24});
+  auto* heading = Named(new QLabel(tr("Page Layouts"), this), "Heading", {8, 6, 260, 24});
   heading->setFont(DesignFont(19, true));
   heading->setProperty("gwKeepDesignFont", true);
 
   shapeBox_ = Named(new QListWidget(this), "ShapeBox", {8, 34, 260, 313});
   shapeBox_->setSelectionMode(QAbstractItemView::SingleSelection);
   shapeBox_->setSortingEnabled(true);
+  shapeBox_->setAccessibleName(heading->text());
   // Only the user's selections read a record; the operations select quietly and read themselves.
   connect(shapeBox_, &QListWidget::itemSelectionChanged, this, [this] { ShapeBoxClick(); });
   connect(shapeBox_, &QListWidget::itemDoubleClicked, this, [this] {
@@ -76,15 +81,17 @@ void LayoutLibraryDialog::BuildControls() {
 
   img_ = Named(new QLabel(this), "Img", {276, 34, 245, 313});
   img_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  img_->setAccessibleName(tr("Picture of the page layout"));
 
   for (const LegendEntry& e : kLegend) {
     auto* swatch = Named(new QLabel(this), e.name, {e.left, 358, 14, 14});
+    swatch->setAccessibleName(tr(e.text));
     swatch->setFrameShape(QFrame::Box);
     swatch->setAutoFillBackground(true);
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, ColorFromWin(e.color));
     swatch->setPalette(palette);
-    Named(new QLabel(QString::fromLatin1(e.text), this), (std::string(e.name) + "Label").c_str(),
+    Named(new QLabel(tr(e.text), this), (std::string(e.name) + "Label").c_str(),
           {e.left + 20, 355, e.width - 20, 20});
   }
 
@@ -95,23 +102,22 @@ void LayoutLibraryDialog::BuildControls() {
     void (LayoutLibraryDialog::*handler)();
   };
   const ButtonSpec buttons[] = {
-      {&select_, "SelectButton", "&Select", &LayoutLibraryDialog::SelectButtonClick},
-      {&new_, "NewButton", "&New", &LayoutLibraryDialog::NewButtonClick},
-      {&modify_, "ModifyButton", "&Modify", &LayoutLibraryDialog::ModifyButtonClick},
-      {&copy_, "CopyButton", "&Copy", &LayoutLibraryDialog::CopyButtonClick},
-      {&delete_, "DeleteButton", "&Delete", &LayoutLibraryDialog::DeleteButtonClick},
-      {&import_, "ImportButton", "&Import", &LayoutLibraryDialog::ImportButtonClick},
-      {&export_, "ExportButton", "&Export", &LayoutLibraryDialog::ExportButtonClick},
-      {&setDefault_, "SetDefaultButton", "Set De&fault",
+      {&select_, "SelectButton", QT_TR_NOOP("&Select"), &LayoutLibraryDialog::SelectButtonClick},
+      {&new_, "NewButton", QT_TR_NOOP("&New"), &LayoutLibraryDialog::NewButtonClick},
+      {&modify_, "ModifyButton", QT_TR_NOOP("&Modify"), &LayoutLibraryDialog::ModifyButtonClick},
+      {&copy_, "CopyButton", QT_TR_NOOP("&Copy"), &LayoutLibraryDialog::CopyButtonClick},
+      {&delete_, "DeleteButton", QT_TR_NOOP("&Delete"), &LayoutLibraryDialog::DeleteButtonClick},
+      {&import_, "ImportButton", QT_TR_NOOP("&Import"), &LayoutLibraryDialog::ImportButtonClick},
+      {&export_, "ExportButton", QT_TR_NOOP("&Export"), &LayoutLibraryDialog::ExportButtonClick},
+      {&setDefault_, "SetDefaultButton", QT_TR_NOOP("Set De&fault"),
        &LayoutLibraryDialog::SetDefaultButtonClick},
-      {&exit_, "ExitButton", "E&xit", &LayoutLibraryDialog::ExitButtonClick},
+      {&exit_, "ExitButton", QT_TR_NOOP("E&xit"), &LayoutLibraryDialog::ExitButtonClick},
   };
   int top = 34;
   for (const ButtonSpec& b : buttons) {
     // E&xit sits level with the bottom of the list, apart from the commands.
     if (b.button == &exit_) top = 319;
-    *b.button =
-        Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, {530, top, 102, 28});
+    *b.button = Named(new QPushButton(tr(b.text), this), b.name, {530, top, 102, 28});
     (*b.button)->setAutoDefault(false);
     connect(*b.button, &QPushButton::clicked, this, b.handler);
     top += 32;
@@ -160,7 +166,7 @@ bool LayoutLibraryDialog::Rebuild() {
     shapeBox_->clear();
     const long defaultPage = AppSettings().defaultPage;
     for (const LayoutEntry& entry : ListLayouts(LayoutLibraryPath(paths_))) {
-      auto* item = new SortedItem(ToQString(LayoutEntryText(entry, defaultPage)));
+      auto* item = new SortedItem(TranslatedMessage(LayoutEntryText(entry, defaultPage)));
       item->setData(kIndexRole, static_cast<qlonglong>(entry.index));
       shapeBox_->addItem(item);
     }
@@ -169,7 +175,7 @@ bool LayoutLibraryDialog::Rebuild() {
   // Nothing left to show: the picture of a layout that is gone would mislead.
   image_ = QImage();
   img_->clear();
-  ShowMessage("No saved page layouts could be found.", "Warning");
+  ShowMessage(tr("No saved page layouts could be found."), "Warning");
   return false;
 }
 
@@ -213,6 +219,7 @@ void LayoutLibraryDialog::DrawTheBox() {
   image_ = QImage(img_->size(), QImage::Format_RGB32);
   DrawPageBox(image_, *buffer_);
   img_->setPixmap(QPixmap::fromImage(image_));
+  if (QListWidgetItem* item = SelectedItem()) img_->setAccessibleDescription(item->text());
 }
 
 void LayoutLibraryDialog::ShapeBoxClick() {
@@ -237,7 +244,7 @@ void LayoutLibraryDialog::UpdateButtons() {
 void LayoutLibraryDialog::SelectButtonClick() {
   if (mode_ == LayoutLibraryMode::Manage) return;
   if (!SelectedItem()) {
-    ShowMessage("No layout has been selected.", "Error");
+    ShowMessage(tr("No layout has been selected."), "Error");
     return;
   }
   if (target_) *target_ = *buffer_;
@@ -254,7 +261,7 @@ std::optional<long> LayoutLibraryDialog::RunDesigner(DesignerMode mode, const Pa
 
 std::unique_ptr<PageLayout> LayoutLibraryDialog::SelectedLayout() {
   if (!SelectedItem()) {
-    ShowMessage(kNoneSelected, "Error");
+    ShowMessage(tr(kNoneSelected), "Error");
     return nullptr;
   }
   bool read = false;
@@ -299,11 +306,11 @@ void LayoutLibraryDialog::ShowRecord(long index) {
 void LayoutLibraryDialog::DeleteButtonClick() {
   QListWidgetItem* item = SelectedItem();
   if (!item) {
-    ShowMessage(kNoneSelected, "Error");
+    ShowMessage(tr(kNoneSelected), "Error");
     return;
   }
-  const std::string question =
-      Cut("Are you sure you want to delete \"" + FromQString(item->text()) + "\"?", 255);
+  const QString question =
+      tr("Are you sure you want to delete \"%1\"?").arg(item->text()).left(255);
   if (ShowMessage(question, "Delete?", MsgButtons::YesNo) != MsgResult::Yes) return;
   const int row = shapeBox_->row(item);
   const long index = SelectedIndex();
@@ -324,7 +331,8 @@ void LayoutLibraryDialog::DeleteButtonClick() {
 
 void LayoutLibraryDialog::ImportButtonClick() {
   const std::optional<std::string> file =
-      RunFileDialog(this, FileDialogRequest::ForOpen("Import Page Layouts", kFilter, "PAG",
+      RunFileDialog(this, FileDialogRequest::ForOpen(tr("Import Page Layouts").toStdString(),
+                                                     tr(kFilter).toStdString(), "PAG",
                                                      AppSettings().lastImportLayoutFile));
   if (!file) return;
   AppSettings().lastImportLayoutFile = *file;
@@ -345,11 +353,12 @@ void LayoutLibraryDialog::ImportButtonClick() {
 void LayoutLibraryDialog::ExportButtonClick() {
   const long index = SelectedIndex();
   if (index < 0) {
-    ShowMessage(kNoneSelected, "Error");
+    ShowMessage(tr(kNoneSelected), "Error");
     return;
   }
   const std::optional<std::string> file =
-      RunFileDialog(this, FileDialogRequest::ForSave("Export Page Layouts", kFilter, "PAG",
+      RunFileDialog(this, FileDialogRequest::ForSave(tr("Export Page Layouts").toStdString(),
+                                                     tr(kFilter).toStdString(), "PAG",
                                                      AppSettings().lastExportLayoutFile));
   if (!file) return;
   AppSettings().lastExportLayoutFile = *file;
@@ -363,7 +372,7 @@ void LayoutLibraryDialog::ExportButtonClick() {
 void LayoutLibraryDialog::SetDefaultButtonClick() {
   const long index = SelectedIndex();
   if (index < 0) {
-    ShowMessage(kNoneSelected, "Error");
+    ShowMessage(tr(kNoneSelected), "Error");
     return;
   }
   AppSettings().defaultPage = index;

@@ -19,10 +19,10 @@ ObjectDialog::ObjectDialog(const LayoutObject& object, const QString& caption, i
   setWindowTitle(caption_);
   resize(width, height);
   setFont(DesignFont(15));
-  auto* ok = Named(new QPushButton(QStringLiteral("&Ok"), this), "OkButton",
-                   {width - 188, height - 40, 86, 30});
-  auto* cancel = Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton",
-                       {width - 94, height - 40, 86, 30});
+  auto* ok = ok_ =
+      Named(new QPushButton(tr("&Ok"), this), "OkButton", {width - 188, height - 40, 86, 30});
+  auto* cancel = cancel_ = Named(new QPushButton(tr("&Cancel"), this), "CancelButton",
+                                 {width - 94, height - 40, 86, 30});
   ok->setDefault(true);
   cancel->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, [this] { OkButtonClick(); });
@@ -38,6 +38,14 @@ void ObjectDialog::FormShow() {
   shown_ = true;
   PlaceDialog(this, false);
   FillControls();
+  // "&Ok" and "&Cancel" are made first, by this frame, yet Tab comes round to them after the
+  // boxes; the first box takes the focus unless the dialog chose one.
+  if (!focusWidget() || focusWidget() == ok_ || focusWidget() == cancel_)
+    for (QWidget* w = cancel_->nextInFocusChain(); w != ok_; w = w->nextInFocusChain())
+      if (w->parentWidget() == this && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+        w->setFocus();
+        break;
+      }
   accepted_ = false;
   setWindowTitle(caption_);
 }
@@ -52,8 +60,9 @@ void ObjectDialog::CancelButtonClick() {
   reject();
 }
 
-QLabel* ObjectDialog::MakeSwatch(const char* name, const QRect& design) {
+QLabel* ObjectDialog::MakeSwatch(const char* name, const QRect& design, const QString& caption) {
   auto* swatch = Named(new QLabel(this), name, design);
+  swatch->setAccessibleName(caption);
   swatch->setFrameShape(QFrame::Box);
   swatch->setAutoFillBackground(true);
   return swatch;
@@ -63,6 +72,8 @@ void ObjectDialog::PaintSwatch(QLabel* swatch, uint32_t color) {
   QPalette palette = swatch->palette();
   palette.setColor(QPalette::Window, ColorFromWin(static_cast<int32_t>(color)));
   swatch->setPalette(palette);
+  // A screen reader cannot see the swatch: it is told the colour's value.
+  swatch->setAccessibleDescription(ColorFromWin(static_cast<int32_t>(color)).name());
 }
 
 void ObjectDialog::ChangeColorOf(uint32_t& field, QLabel* swatch) {

@@ -37,8 +37,9 @@ class ObjectDialog : public QDialog {
   virtual void FillControls() = 0;
   void Accept();
 
-  // A colour swatch showing `color` (0x00BBGGRR).
-  QLabel* MakeSwatch(const char* name, const QRect& design);
+  // A colour swatch showing `color` (0x00BBGGRR); `caption` is the label above it, what a screen
+  // reader calls it.
+  QLabel* MakeSwatch(const char* name, const QRect& design, const QString& caption);
   static void PaintSwatch(QLabel* swatch, uint32_t color);
   // The colour chooser preset with `field`; a confirmed colour goes into `field` and the swatch.
   void ChangeColorOf(uint32_t& field, QLabel* swatch);
@@ -52,6 +53,8 @@ class ObjectDialog : public QDialog {
 
  private:
   bool accepted_ = false;
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
   bool shown_ = false;
   QString caption_;
 };

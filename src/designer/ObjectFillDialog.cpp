@@ -11,14 +11,13 @@
 namespace gw {
 
 ObjectFillDialog::ObjectFillDialog(const LayoutObject& object, QWidget* parent)
-    : ObjectDialog(object, QStringLiteral("Fill Info for ") + ToQString(object.objectName.Get()),
-                   300, 160, parent) {
-  useBorder_ =
-      Named(new QCheckBox(QStringLiteral("&Fill In Shape"), this), "UseBorder", {16, 14, 268, 24});
-  Named(new QLabel(QStringLiteral("Fill Color"), this), "ColorLabel", {16, 50, 268, 20});
-  colorBox_ = MakeSwatch("ColorBox", {16, 72, 26, 26});
-  changeColor_ = Named(new QPushButton(QStringLiteral("C&hange Color"), this), "ChangeColor",
-                       {50, 70, 116, 30});
+    : ObjectDialog(object, tr("Fill Info for %1").arg(ToQString(object.objectName.Get())), 300, 160,
+                   parent) {
+  useBorder_ = Named(new QCheckBox(tr("&Fill In Shape"), this), "UseBorder", {16, 14, 268, 24});
+  auto* colorLabel = Named(new QLabel(tr("Fill Color"), this), "ColorLabel", {16, 50, 268, 20});
+  colorBox_ = MakeSwatch("ColorBox", {16, 72, 26, 26}, colorLabel->text());
+  changeColor_ =
+      Named(new QPushButton(tr("C&hange Color"), this), "ChangeColor", {50, 70, 116, 30});
   changeColor_->setAutoDefault(false);
   connect(useBorder_, &QCheckBox::clicked, this, &ObjectFillDialog::UseBorderClick);
   connect(changeColor_, &QPushButton::clicked, this, &ObjectFillDialog::ChangeColorClick);

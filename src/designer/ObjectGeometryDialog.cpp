@@ -14,8 +14,7 @@ namespace gw {
 
 ObjectGeometryDialog::ObjectGeometryDialog(const LayoutObject& object, int u, bool inches,
                                            int pixelWidth, int pixelHeight, QWidget* parent)
-    : ObjectDialog(object,
-                   QStringLiteral("Size & Location of ") + ToQString(object.objectName.Get()), 300,
+    : ObjectDialog(object, tr("Size & Location of %1").arg(ToQString(object.objectName.Get())), 300,
                    200, parent),
       u_(u > 0 ? u : 1),
       inches_(inches),
@@ -31,22 +30,22 @@ ObjectGeometryDialog::ObjectGeometryDialog(const LayoutObject& object, int u, bo
     int left, top;
   };
   const Box boxes[] = {
-      {&leftPos_, "LeftPos", "Left", 16, 46},
-      {&topPos_, "TopPos", "Top", 156, 46},
-      {&widthSize_, "WidthSize", "Width", 16, 100},
-      {&heightSize_, "HeightSize", "Height", 156, 100},
+      {&leftPos_, "LeftPos", QT_TR_NOOP("Left"), 16, 46},
+      {&topPos_, "TopPos", QT_TR_NOOP("Top"), 156, 46},
+      {&widthSize_, "WidthSize", QT_TR_NOOP("Width"), 16, 100},
+      {&heightSize_, "HeightSize", QT_TR_NOOP("Height"), 156, 100},
   };
   for (const Box& b : boxes) {
-    Named(new QLabel(QString::fromLatin1(b.label), this), (std::string(b.name) + "Label").c_str(),
-          {b.left, b.top, 128, 20});
+    auto* label = Named(new QLabel(tr(b.label), this), (std::string(b.name) + "Label").c_str(),
+                        {b.left, b.top, 128, 20});
     *b.box = Named(new QLineEdit(this), b.name, {b.left, b.top + 20, 128, 26});
+    label->setBuddy(*b.box);
     (*b.box)->setMaxLength(6);
   }
 }
 
 void ObjectGeometryDialog::FillControls() {
-  valueCaption_->setText(inches_ ? QStringLiteral("Values In Inches")
-                                 : QStringLiteral("Values In Centimeters"));
+  valueCaption_->setText(inches_ ? tr("Values In Inches") : tr("Values In Centimeters"));
   const UnitBox box = BoundsInUnits(object_.bounds, u_);
   const std::pair<QLineEdit*, double> values[] = {
       {leftPos_, box.left}, {topPos_, box.top}, {widthSize_, box.width}, {heightSize_, box.height}};
@@ -71,8 +70,8 @@ void ObjectGeometryDialog::OkButtonClick() {
   }
   object_.bounds = BoundsFromUnits(entry.box, u_);
   if (!CornerOnPage(object_.bounds, pixelWidth_, pixelHeight_) &&
-      ShowMessage("The location you have specified will place the object off the page.  Do you "
-                  "wish abort your changes?",
+      ShowMessage(tr("The location you have specified will place the object off the page.  Do "
+                     "you wish abort your changes?"),
                   "Warning", MsgButtons::YesNo) == MsgResult::Yes)
     return;
   Accept();

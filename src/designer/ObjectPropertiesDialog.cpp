@@ -11,19 +11,19 @@
 namespace gw {
 
 ObjectPropertiesDialog::ObjectPropertiesDialog(const LayoutObject& object, QWidget* parent)
-    : ObjectDialog(object, QStringLiteral("Properties for ") + ToQString(object.objectName.Get()),
-                   320, 184, parent) {
+    : ObjectDialog(object, tr("Properties for %1").arg(ToQString(object.objectName.Get())), 320,
+                   184, parent) {
   const bool bitmap = object.kind == kKindBitmap;
-  transparent_ = Named(new QCheckBox(bitmap ? QStringLiteral("&Tile Bitmap")
-                                            : QStringLiteral("&Transparent Background"),
-                                     this),
-                       "Transparent", {16, 14, 288, 24});
-  makeFit_ = Named(new QCheckBox(QStringLiteral("&Make It Fit (Auto-Shrink Font)"), this),
-                   "MakeFit", {16, 44, 288, 24});
-  columnsLabel_ = Named(new QLabel(QStringLiteral("Number of Columns"), this), "NumColumnsLabel",
-                        {16, 82, 170, 20});
+  transparent_ =
+      Named(new QCheckBox(bitmap ? tr("&Tile Bitmap") : tr("&Transparent Background"), this),
+            "Transparent", {16, 14, 288, 24});
+  makeFit_ = Named(new QCheckBox(tr("&Make It Fit (Auto-Shrink Font)"), this), "MakeFit",
+                   {16, 44, 288, 24});
+  columnsLabel_ =
+      Named(new QLabel(tr("Number of Columns"), this), "NumColumnsLabel", {16, 82, 170, 20});
   numColumns_ = Named(new QLineEdit(this), "NumColumns", {190, 79, 44, 26});
   numColumns_->setMaxLength(1);
+  columnsLabel_->setBuddy(numColumns_);
   // Only a word list has columns; a picture has no font to shrink.
   const bool words = object.kind == kKindWords;
   columnsLabel_->setVisible(words);
@@ -50,7 +50,8 @@ void ObjectPropertiesDialog::MakeFitClick() {
 
 void ObjectPropertiesDialog::OkButtonClick() {
   if (object_.kind == kKindWords) {
-    const std::optional<int> columns = ReadCountBox(numColumns_, "Invalid columns entered.");
+    const std::optional<int> columns =
+        ReadCountBox(numColumns_, QT_TRANSLATE_NOOP("gw::Messages", "Invalid columns entered."));
     if (!columns) return;
     object_.columns = static_cast<int16_t>(*columns);
   }

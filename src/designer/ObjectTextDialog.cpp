@@ -12,9 +12,10 @@
 namespace gw {
 
 ObjectTextDialog::ObjectTextDialog(const LayoutObject& object, QWidget* parent)
-    : ObjectDialog(object, QStringLiteral("Text"), 440, 280, parent) {
+    : ObjectDialog(object, tr("Text"), 440, 280, parent) {
   dataField_ = Named(new QPlainTextEdit(this), "DataField", {12, 12, 416, 216});
   dataField_->setTabChangesFocus(true);
+  dataField_->setAccessibleName(tr("Text"));
   connect(dataField_, &QPlainTextEdit::textChanged, this, &ObjectTextDialog::LimitText);
 }
 

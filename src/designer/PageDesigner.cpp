@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -46,11 +49,15 @@ namespace {
 
 constexpr int kPanelWidth = 232;
 constexpr int kPanelHeight = 452;
-constexpr char kOddPaper[] =
-    "Some printers do not support odd sized pages.  Printed results may vary.";
-constexpr char kNotABitmap[] = "The file selected is not a valid bitmap file.";
-constexpr char kBitmapFilter[] =
-    "Pictures (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Bitmap (*.BMP)|*.BMP";
+constexpr char kOddPaper[] = QT_TRANSLATE_NOOP(
+    "gw::PageDesigner", "Some printers do not support odd sized pages.  Printed results may vary.");
+constexpr char kNotABitmap[] =
+    QT_TRANSLATE_NOOP("gw::PageDesigner", "The file selected is not a valid bitmap file.");
+constexpr char kBitmapFilter[] = QT_TRANSLATE_NOOP(
+    "gw::PageDesigner",
+    "Pictures (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Bitmap (*.BMP)|*.BMP");
+// The page size list's entry for a page of the user's own size; stored in layouts as it is.
+constexpr char kCustom[] = "Custom";
 
 // Object names become menu texts, where '&' would mark a mnemonic.
 QString MenuText(const std::string& name) {
@@ -78,11 +85,12 @@ bool IsPictureFile(const QString& path) {
 }  // namespace
 
 // The page picture: shows the page image with the outline of a drag over it and hands the mouse
-// to the designer.
+// and the keyboard to the designer.
 class PageCanvas : public QWidget {
  public:
   PageCanvas(PageDesigner* owner, QWidget* parent) : QWidget(parent), owner_(owner) {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
   }
   // Screen pixels per design pixel: the page grows with the screen layout like every form.
   void SetScale(double scale) { scale_ = scale; }
@@ -102,6 +110,12 @@ class PageCanvas : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.drawImage(0, 0, image_);
+    if (hasFocus()) {
+      QStyleOptionFocusRect option;
+      option.initFrom(this);
+      option.rect = rect().adjusted(1, 1, -1, -1);
+      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    }
     if (!outline_) return;
     p.scale(scale_, scale_);
     // Dots over a light line stay visible on every fill colour.
@@ -118,6 +132,23 @@ class PageCanvas : public QWidget {
   }
   void mouseReleaseEvent(QMouseEvent* e) override {
     owner_->PageImageMouseUp(e->button(), Design(e));
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    if (!owner_->PageImageKeyPress(e->key(), e->modifiers())) QWidget::keyPressEvent(e);
+  }
+  // Tab goes from object to object; past the last one it leaves the page as usual.
+  bool focusNextPrevChild(bool next) override {
+    return owner_->PageImageTab(!next) || QWidget::focusNextPrevChild(next);
+  }
+  void focusInEvent(QFocusEvent* e) override {
+    QWidget::focusInEvent(e);
+    if (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason)
+      owner_->PageImageEntered(e->reason() == Qt::BacktabFocusReason);
+    update();
+  }
+  void focusOutEvent(QFocusEvent* e) override {
+    QWidget::focusOutEvent(e);
+    update();
   }
 
  private:
@@ -139,7 +170,7 @@ PageDesigner::PageDesigner(const AppPaths& paths, DesignerMode mode, const PageL
       mode_(mode),
       recordIndex_(recordIndex),
       layout_(std::make_unique<PageLayout>()) {
-  setWindowTitle(QStringLiteral("Page Creator"));
+  setWindowTitle(tr("Page Creator"));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   if (layout && mode != DesignerMode::New)
     *layout_ = *layout;
@@ -166,43 +197,50 @@ std::optional<QRect> PageDesigner::DragOutline() const {
 void PageDesigner::BuildControls() {
   panel_ = Named(new QWidget(this), "ControlPanel", {0, 0, kPanelWidth, kPanelHeight});
   QWidget* p = panel_;
-  Named(new QLabel(QStringLiteral("Name"), p), "NameLabel", {10, 8, 212, 20});
+  auto* nameLabel = Named(new QLabel(tr("Name"), p), "NameLabel", {10, 8, 212, 20});
   title_ = Named(new QLineEdit(p), "Title", {10, 28, 212, 26});
+  nameLabel->setBuddy(title_);
   title_->setMaxLength(20);
 
-  Named(new QLabel(QStringLiteral("Paper Size"), p), "PageSizeLabel", {10, 62, 212, 20});
+  auto* sizeLabel = Named(new QLabel(tr("Paper Size"), p), "PageSizeLabel", {10, 62, 212, 20});
   pageSize_ = Named(new QComboBox(p), "PageSize", {10, 82, 212, 26});
+  sizeLabel->setBuddy(pageSize_);
+  // A combo box is read out by its current entry; its label names it.
+  pageSize_->setAccessibleName(sizeLabel->text());
+  // Each entry carries the name layouts store; only "Custom" is a word to translate.
   for (const PaperSize& paper : StandardPapers())
-    pageSize_->addItem(QString::fromLatin1(paper.name));
-  pageSize_->addItem(QStringLiteral("Custom"));
+    pageSize_->addItem(QString::fromLatin1(paper.name), QString::fromLatin1(paper.name));
+  pageSize_->addItem(tr("Custom"), QString::fromLatin1(kCustom));
   // Picking an entry again ("Custom" to show its boxes) counts too.
   connect(pageSize_, &QComboBox::activated, this, [this] { PageSizeChange(); });
 
   portraitButton_ =
-      Named(new QRadioButton(QStringLiteral("&Portrait"), p), "PortraitButton", {10, 114, 104, 24});
-  landscapeButton_ = Named(new QRadioButton(QStringLiteral("&Landscape"), p), "LandscapeButton",
-                           {118, 114, 104, 24});
+      Named(new QRadioButton(tr("&Portrait"), p), "PortraitButton", {10, 114, 104, 24});
+  landscapeButton_ =
+      Named(new QRadioButton(tr("&Landscape"), p), "LandscapeButton", {118, 114, 104, 24});
   connect(portraitButton_, &QRadioButton::clicked, this, &PageDesigner::PortraitButtonClick);
   connect(landscapeButton_, &QRadioButton::clicked, this, &PageDesigner::LandscapeButtonClick);
 
-  widthLabel_ = Named(new QLabel(QStringLiteral("Width"), p), "WidthLabel", {10, 144, 104, 20});
-  heightLabel_ = Named(new QLabel(QStringLiteral("Height"), p), "HeightLabel", {118, 144, 104, 20});
+  widthLabel_ = Named(new QLabel(tr("Width"), p), "WidthLabel", {10, 144, 104, 20});
+  heightLabel_ = Named(new QLabel(tr("Height"), p), "HeightLabel", {118, 144, 104, 20});
   pageWidth_ = Named(new QLineEdit(p), "PageWidth", {10, 164, 104, 26});
   pageHeight_ = Named(new QLineEdit(p), "PageHeight", {118, 164, 104, 26});
+  widthLabel_->setBuddy(pageWidth_);
+  heightLabel_->setBuddy(pageHeight_);
   for (QLineEdit* box : {pageWidth_, pageHeight_}) {
     box->setMaxLength(5);
     box->installEventFilter(this);
   }
-  inches_ = Named(new QCheckBox(QStringLiteral("Inches"), p), "Inches", {10, 194, 212, 24});
+  inches_ = Named(new QCheckBox(tr("Inches"), p), "Inches", {10, 194, 212, 24});
   connect(inches_, &QCheckBox::clicked, this, &PageDesigner::InchesClick);
 
-  auto heading = [p](const char* name, const char* text, int top) {
-    auto* label = Named(new QLabel(QString::fromLatin1(text), p), name, {10, top, 212, 20});
+  auto heading = [p](const char* name, const QString& text, int top) {
+    auto* label = Named(new QLabel(text, p), name, {10, top, 212, 20});
     label->setFont(DesignFont(15, true));
     label->setProperty("gwKeepDesignFont", true);
   };
-  heading("CrosswordHeading", "Crossword Objects", 226);
-  heading("OtherHeading", "  Other   Objects", 318);
+  heading("CrosswordHeading", tr("Crossword Objects"), 226);
+  heading("OtherHeading", tr("  Other   Objects"), 318);
   struct PanelSpec {
     const char* name;
     int left, top;
@@ -214,7 +252,7 @@ void PageDesigner::BuildControls() {
   };
   for (size_t i = 0; i < kindPanels_.size(); ++i) {
     const LayoutKindInfo& kind = LayoutKinds()[i];
-    auto* b = Named(new QPushButton(QString::fromLatin1(kind.button), p), kPanels[i].name,
+    auto* b = Named(new QPushButton(tr(kind.button), p), kPanels[i].name,
                     {kPanels[i].left, kPanels[i].top, 104, 28});
     b->setCheckable(true);
     b->setAutoDefault(false);
@@ -223,9 +261,8 @@ void PageDesigner::BuildControls() {
     kindPanels_[i] = b;
   }
 
-  auto* save = Named(new QPushButton(QStringLiteral("&Save"), p), "SaveButton", {10, 414, 104, 30});
-  auto* cancel =
-      Named(new QPushButton(QStringLiteral("&Cancel"), p), "CancelButton", {118, 414, 104, 30});
+  auto* save = Named(new QPushButton(tr("&Save"), p), "SaveButton", {10, 414, 104, 30});
+  auto* cancel = Named(new QPushButton(tr("&Cancel"), p), "CancelButton", {118, 414, 104, 30});
   for (QPushButton* b : {save, cancel}) b->setAutoDefault(false);
   // Clicking Cancel must not first leave a size box with a bad number and complain about it.
   cancel->setFocusPolicy(Qt::TabFocus);
@@ -234,6 +271,7 @@ void PageDesigner::BuildControls() {
 
   scrollBox_ = Named(new QScrollArea(this), "PageScroll", {kPanelWidth, 0, 640 - kPanelWidth, 480});
   scrollBox_->setBackgroundRole(QPalette::Dark);
+  scrollBox_->setAccessibleName(tr("Page"));
   QPalette dark = scrollBox_->palette();
   dark.setColor(QPalette::Dark, QColor(128, 128, 128));
   dark.setColor(QPalette::Window, QColor(128, 128, 128));
@@ -248,20 +286,21 @@ void PageDesigner::BuildControls() {
   rulerLeft_->setObjectName(QStringLiteral("RulerLeft"));
   pageImage_ = new PageCanvas(this, pageArea_);
   pageImage_->setObjectName(QStringLiteral("PageImage"));
+  pageImage_->setAccessibleName(tr("Page"));
   scrollBox_->setWidget(pageArea_);
 }
 
 void PageDesigner::BuildMenus() {
   menuBar_ = Named(new QMenuBar(this), "MainMenu", {0, 0, 640, 24});
-  QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
-  QAction* save = file->addAction(QStringLiteral("&Save"), this, &PageDesigner::MenuSaveClick);
+  QMenu* file = menuBar_->addMenu(tr("&File"));
+  QAction* save = file->addAction(tr("&Save"), this, &PageDesigner::MenuSaveClick);
   save->setObjectName(QStringLiteral("MenuSave"));
   save->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-  QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &PageDesigner::MenuExitClick);
+  QAction* exit = file->addAction(tr("E&xit"), this, &PageDesigner::MenuExitClick);
   exit->setObjectName(QStringLiteral("MenuExit"));
   exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
 
-  QMenu* objects = menuBar_->addMenu(QStringLiteral("&Objects"));
+  QMenu* objects = menuBar_->addMenu(tr("&Objects"));
   objects->setObjectName(QStringLiteral("ObjectsMenu"));
   for (int k = 1; k <= kMaxLayoutObjects; ++k) {
     QAction* item = objects->addAction(QString(), this, [this, k] { ObjClick(k); });
@@ -270,7 +309,7 @@ void PageDesigner::BuildMenus() {
     objItems_[k - 1] = item;
   }
 
-  QMenu* zoom = menuBar_->addMenu(QStringLiteral("&Zoom"));
+  QMenu* zoom = menuBar_->addMenu(tr("&Zoom"));
   zoomGroup_ = new QActionGroup(this);
   struct ZoomSpec {
     const char* name;
@@ -279,13 +318,13 @@ void PageDesigner::BuildMenus() {
     void (PageDesigner::*handler)();
   };
   const ZoomSpec zooms[] = {
-      {"MenuSmall", "&Small", "Ctrl+F1", &PageDesigner::MenuSmallClick},
-      {"MenuMedium", "&Medium", "Ctrl+F2", &PageDesigner::MenuMediumClick},
-      {"MenuLarge", "&Large", "Ctrl+F3", &PageDesigner::MenuLargeClick},
+      {"MenuSmall", QT_TR_NOOP("&Small"), "Ctrl+F1", &PageDesigner::MenuSmallClick},
+      {"MenuMedium", QT_TR_NOOP("&Medium"), "Ctrl+F2", &PageDesigner::MenuMediumClick},
+      {"MenuLarge", QT_TR_NOOP("&Large"), "Ctrl+F3", &PageDesigner::MenuLargeClick},
   };
   for (int z = 1; z <= 3; ++z) {
     const ZoomSpec& s = zooms[z - 1];
-    QAction* item = zoom->addAction(QString::fromLatin1(s.text), this, s.handler);
+    QAction* item = zoom->addAction(tr(s.text), this, s.handler);
     item->setObjectName(QString::fromLatin1(s.name));
     item->setShortcut(QKeySequence(QString::fromLatin1(s.key)));
     item->setCheckable(true);
@@ -293,7 +332,7 @@ void PageDesigner::BuildMenus() {
     zoomItems_[z] = item;
   }
 
-  QAction* help = menuBar_->addAction(QStringLiteral("&Help"), this, &PageDesigner::MenuHelpClick);
+  QAction* help = menuBar_->addAction(tr("&Help"), this, &PageDesigner::MenuHelpClick);
   help->setObjectName(QStringLiteral("MenuHelp"));
   help->setShortcut(QKeySequence(Qt::Key_F1));
 
@@ -301,31 +340,36 @@ void PageDesigner::BuildMenus() {
   myPopUp_->setObjectName(QStringLiteral("MyPopUp"));
   auto add = [this](QMenu* menu, const char* name, const char* text,
                     void (PageDesigner::*handler)()) {
-    QAction* a = menu->addAction(QString::fromLatin1(text), this, handler);
+    QAction* a = menu->addAction(tr(text), this, handler);
     a->setObjectName(QString::fromLatin1(name));
     return a;
   };
-  popSize_ = add(myPopUp_, "PopSize", "&Size && Position...", &PageDesigner::PopSizeClick);
-  popProperties_ = add(myPopUp_, "PopProperties", "&Properties", &PageDesigner::popPropertiesClick);
-  popBorder_ = add(myPopUp_, "PopBorder", "B&order", &PageDesigner::PopBorderClick);
-  popFill_ = add(myPopUp_, "PopFill", "&Fill", &PageDesigner::PopFillClick);
+  popSize_ =
+      add(myPopUp_, "PopSize", QT_TR_NOOP("&Size && Position..."), &PageDesigner::PopSizeClick);
+  popProperties_ =
+      add(myPopUp_, "PopProperties", QT_TR_NOOP("&Properties"), &PageDesigner::popPropertiesClick);
+  popBorder_ = add(myPopUp_, "PopBorder", QT_TR_NOOP("B&order"), &PageDesigner::PopBorderClick);
+  popFill_ = add(myPopUp_, "PopFill", QT_TR_NOOP("&Fill"), &PageDesigner::PopFillClick);
   myPopUp_->addSeparator();
-  popChangeText_ =
-      add(myPopUp_, "PopChangeText", "Change &Text...", &PageDesigner::PopChangeTextClick);
-  popAlignment_ = myPopUp_->addMenu(QStringLiteral("Text &Alignment"));
+  popChangeText_ = add(myPopUp_, "PopChangeText", QT_TR_NOOP("Change &Text..."),
+                       &PageDesigner::PopChangeTextClick);
+  popAlignment_ = myPopUp_->addMenu(tr("Text &Alignment"));
   popAlignment_->setObjectName(QStringLiteral("PopAlignment"));
-  popAlign_[1] = add(popAlignment_, "PopLeft", "&Left", &PageDesigner::PopLeftClick);
-  popAlign_[2] = add(popAlignment_, "PopCenter", "&Center", &PageDesigner::PopCenterClick);
-  popAlign_[3] = add(popAlignment_, "PopRight", "&Right", &PageDesigner::PopRightClick);
+  popAlign_[1] = add(popAlignment_, "PopLeft", QT_TR_NOOP("&Left"), &PageDesigner::PopLeftClick);
+  popAlign_[2] =
+      add(popAlignment_, "PopCenter", QT_TR_NOOP("&Center"), &PageDesigner::PopCenterClick);
+  popAlign_[3] = add(popAlignment_, "PopRight", QT_TR_NOOP("&Right"), &PageDesigner::PopRightClick);
   for (int a = 1; a <= 3; ++a) popAlign_[a]->setCheckable(true);
-  popTextFont_ = add(myPopUp_, "PopTextFont", "Text &Font", &PageDesigner::PopTextFontClick);
+  popTextFont_ =
+      add(myPopUp_, "PopTextFont", QT_TR_NOOP("Text &Font"), &PageDesigner::PopTextFontClick);
   myPopUp_->addSeparator();
-  popBitmap_ = add(myPopUp_, "PopBitmap", "Load B&itmap", &PageDesigner::PopBitmapClick);
+  popBitmap_ =
+      add(myPopUp_, "PopBitmap", QT_TR_NOOP("Load B&itmap"), &PageDesigner::PopBitmapClick);
   myPopUp_->addSeparator();
-  add(myPopUp_, "PopDelete", "&Delete", &PageDesigner::PopDeleteClick);
+  add(myPopUp_, "PopDelete", QT_TR_NOOP("&Delete"), &PageDesigner::PopDeleteClick);
   myPopUp_->addSeparator();
-  add(myPopUp_, "PopFront", "&Bring To Front", &PageDesigner::PopFrontClick);
-  add(myPopUp_, "PopBack", "&Send To Back", &PageDesigner::PopBackClick);
+  add(myPopUp_, "PopFront", QT_TR_NOOP("&Bring To Front"), &PageDesigner::PopFrontClick);
+  add(myPopUp_, "PopBack", QT_TR_NOOP("&Send To Back"), &PageDesigner::PopBackClick);
 }
 
 // ---- Opening and placement ---------------------------------------------------------------------
@@ -360,7 +404,7 @@ void PageDesigner::FormShow() {
   (layout_->portrait ? portraitButton_ : landscapeButton_)->setChecked(true);
   {
     const QSignalBlocker quiet(pageSize_);
-    pageSize_->setCurrentIndex(pageSize_->findText(ToQString(layout_->paperName.Get())));
+    pageSize_->setCurrentIndex(pageSize_->findData(ToQString(layout_->paperName.Get())));
   }
   // A custom page shows its size at once, without the warning given when it is picked.
   ShowCustomControls(CustomChosen());
@@ -424,7 +468,7 @@ void PageDesigner::LoadPictures() {
     if (picture.isNull()) {
       // Once per file; the object keeps its file name and shows the placeholder.
       missing.insert(path);
-      ShowMessage("A bitmap for this layout could not be located.", "Warning");
+      ShowMessage(tr("A bitmap for this layout could not be located."), "Warning");
       continue;
     }
     pictures_[path] = std::move(picture);
@@ -479,6 +523,14 @@ void PageDesigner::DrawObjects() {
   DrawDesignPage(page_, *layout_, pictures_, scale);
   if (selected_ > 0) DrawHandles(page_, layout_->objects[selected_ - 1].bounds, scale);
   pageImage_->SetImage(page_);
+  DescribeSelection();
+  // The selected object stays in sight as the keyboard moves it.
+  if (selected_ > 0 && pageImage_->hasFocus()) {
+    const LayoutBounds& o = layout_->objects[selected_ - 1].bounds;
+    const QPoint corner = pageImage_->mapTo(
+        pageArea_, QPoint(ScaledPixels(o.left, scale), ScaledPixels(o.top, scale)));
+    scrollBox_->ensureVisible(corner.x(), corner.y(), 40, 40);
+  }
 }
 
 void PageDesigner::RedrawLayout() {
@@ -492,6 +544,21 @@ void PageDesigner::RedrawLayout() {
 void PageDesigner::HighlightObj(int index) {
   selected_ = index;
   DrawObjects();
+}
+
+void PageDesigner::DescribeSelection() {
+  if (selected_ < 1 || selected_ > UsedObjectCount(*layout_)) {
+    pageImage_->setAccessibleDescription(tr("No object selected"));
+    return;
+  }
+  const LayoutObject& o = layout_->objects[selected_ - 1];
+  const UnitBox box = BoundsInUnits(o.bounds, Unit());
+  const auto shown = [](double v) { return QString::number(v, 'f', 2); };
+  pageImage_->setAccessibleDescription(
+      (layout_->inches ? tr("%1: left %2, top %3, width %4, height %5 inches")
+                       : tr("%1: left %2, top %3, width %4, height %5 centimeters"))
+          .arg(ToQString(o.objectName.Get()), shown(box.left), shown(box.top), shown(box.width),
+               shown(box.height)));
 }
 
 // ---- Kind buttons ------------------------------------------------------------------------------
@@ -660,6 +727,67 @@ void PageDesigner::PageImageMouseUp(Qt::MouseButton button, QPoint point) {
   }
 }
 
+bool PageDesigner::PageImageKeyPress(int key, Qt::KeyboardModifiers modifiers) {
+  const bool shift = modifiers & Qt::ShiftModifier;
+  switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+      if (selected_ == 0) return false;
+      const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+      const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+      // Ctrl for the finest step, one design pixel.
+      const int step =
+          modifiers & Qt::ControlModifier ? 1 : RulerStep(Unit(), layout_->inches != 0);
+      LayoutBounds& b = layout_->objects[selected_ - 1].bounds;
+      b = NudgedBounds(b, shift ? Nudge::Resize : Nudge::Move, dx, dy, step);
+      DrawObjects();
+      return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      // An armed kind is placed one ruler step in from the page's corner, where the arrows take
+      // it further; otherwise the selected object's commands open, as a right click opens them.
+      if (armedKind_ != 0) {
+        const int kind = armedKind_;
+        const int step = RulerStep(Unit(), layout_->inches != 0);
+        SetDownsFalse();
+        const int before = UsedObjectCount(*layout_);
+        DoNewObject(kind, QPoint(step, step));
+        if (UsedObjectCount(*layout_) > before) HighlightObj(UsedObjectCount(*layout_));
+        return true;
+      }
+      [[fallthrough]];
+    case Qt::Key_Menu:
+      if (selected_ == 0) return false;
+      popUpObject_ = selected_;
+      SetupPopUp();
+      {
+        const LayoutBounds& b = layout_->objects[selected_ - 1].bounds;
+        const double scale = pageImage_->Scale();
+        DoPopUp(pageImage_->mapToGlobal(
+            QPoint(ScaledPixels(b.left, scale), ScaledPixels(b.top, scale))));
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+void PageDesigner::PageImageEntered(bool backwards) {
+  // Coming in by Tab with nothing selected selects the first object (the last by Shift+Tab).
+  if (selected_ == 0) PageImageTab(backwards);
+}
+
+bool PageDesigner::PageImageTab(bool backwards) {
+  const int next = NextObjectForTab(*layout_, selected_, backwards);
+  if (next == 0) return false;
+  HighlightObj(next);
+  return true;
+}
+
 void PageDesigner::DoNewObject(int kind, QPoint at) {
   if (AddNewObject(*layout_, kind, at.x(), at.y(), Unit()) == 0) return;
   SetButtons();
@@ -773,28 +901,28 @@ void PageDesigner::PopTextFontClick() {
 void PageDesigner::PopBitmapClick() {
   LayoutObject* o = PopObject();
   if (!o) return;
-  const std::optional<std::string> file = RunFileDialog(
-      this, FileDialogRequest::ForOpen("Load Bitmap File", kBitmapFilter, "BMP",
-                                       ToQString(o->bitmapFile.Get()).toLocal8Bit().toStdString()));
+  const std::optional<std::string> file =
+      RunFileDialog(this, FileDialogRequest::ForOpen(
+                              tr("Load Bitmap File").toStdString(), tr(kBitmapFilter).toStdString(),
+                              "BMP", ToQString(o->bitmapFile.Get()).toLocal8Bit().toStdString()));
   if (!file) return;
   const QString path = QString::fromLocal8Bit(file->c_str());
   if (!IsPictureFile(path)) {
-    ShowMessage(kNotABitmap, "Error");
+    ShowMessage(tr(kNotABitmap), "Error");
     return;
   }
   // The layout keeps the path in Windows-1252, at most 255 characters; a path it cannot keep
   // whole would lose the picture when the layout is opened again.
   const std::string stored = FromQString(path);
   if (!IsCp1252(path) || stored.size() > decltype(o->bitmapFile)::Capacity()) {
-    ShowMessage(
-        "The name of the file selected is too long or holds characters a page layout "
-        "cannot keep.  Please choose another file.",
-        "Error");
+    ShowMessage(tr("The name of the file selected is too long or holds characters a page layout "
+                   "cannot keep.  Please choose another file."),
+                "Error");
     return;
   }
   QImage picture = LoadLayoutPicture(stored);
   if (picture.isNull()) {
-    ShowMessage(kNotABitmap, "Error");
+    ShowMessage(tr(kNotABitmap), "Error");
     return;
   }
   pictures_[stored] = std::move(picture);
@@ -837,7 +965,7 @@ void PageDesigner::MenuHelpClick() {
 // ---- Page --------------------------------------------------------------------------------------
 
 bool PageDesigner::CustomChosen() const {
-  return pageSize_->currentText() == QLatin1String("Custom");
+  return pageSize_->currentData().toString() == QLatin1String(kCustom);
 }
 
 void PageDesigner::ShowCustomControls(bool show) {
@@ -854,8 +982,8 @@ void PageDesigner::WriteSizeBoxes() {
 }
 
 void PageDesigner::PageSizeChange() {
-  const std::string name = FromQString(pageSize_->currentText());
-  if (name == "Custom") {
+  const std::string name = FromQString(pageSize_->currentData().toString());
+  if (name == kCustom) {
     ShowCustomControls(true);
     WriteSizeBoxes();
     inches_->setChecked(layout_->inches != 0);
@@ -864,7 +992,7 @@ void PageDesigner::PageSizeChange() {
     if (const PaperSize* paper = FindPaper(name))
       SetPaper(*layout_, *paper, layout_->portrait != 0);
   }
-  if (PaperNeedsWarning(name)) ShowMessage(kOddPaper, "Warning");
+  if (PaperNeedsWarning(name)) ShowMessage(tr(kOddPaper), "Warning");
   RedrawLayout();
 }
 
@@ -984,7 +1112,8 @@ void PageDesigner::CancelButtonClick() {
 void PageDesigner::reject() {
   // Every way out without saving comes here; a stray Escape must not throw a design away.
   if (DesignChanged()) {
-    switch (ShowMessage("Save changes to the page layout?", "Warning", MsgButtons::YesNoCancel)) {
+    switch (
+        ShowMessage(tr("Save changes to the page layout?"), "Warning", MsgButtons::YesNoCancel)) {
       case MsgResult::Yes:
         // Saving closes the window; a save that fails or is refused has said why and stays.
         SaveButtonClick();

@@ -75,6 +75,15 @@ class PageDesigner : public QDialog {
   void PageImageMouseMove(Qt::MouseButtons buttons, QPoint point);
   void PageImageMouseUp(Qt::MouseButton button, QPoint point);
 
+  // Keys on the page image: the arrows move the selected object by one ruler step, with Shift
+  // they resize it, with Ctrl by one pixel; Enter places an armed kind or opens the selected
+  // object's commands. False for keys left to the window.
+  bool PageImageKeyPress(int key, Qt::KeyboardModifiers modifiers);
+  // Tab (or Shift+Tab, `backwards`) on the page image selects the next object; false when there
+  // is none left and the focus moves on.
+  bool PageImageTab(bool backwards);
+  void PageImageEntered(bool backwards);
+
   // "&Objects" item k (1..20): the pop-up menu for object k.
   void ObjClick(int k);
 
@@ -135,6 +144,8 @@ class PageDesigner : public QDialog {
   void CheckAndSetCursor(QPoint point);
   void SetPointer(Pointer pointer);
   void HighlightObj(int index);
+  // The selected object's place and size, for screen readers.
+  void DescribeSelection();
   void DrawObjects();
   void DrawRulers();
   void RedrawLayout();

@@ -13,14 +13,14 @@
 namespace gw {
 
 AccentKeysDialog::AccentKeysDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("International Characters"));
+  setWindowTitle(tr("International Characters"));
   resize(372, 300);
   setFont(DesignFont(13));
 
   auto* text = Named(
-      new QLabel(QStringLiteral("The function keys F1 through F12 can be assigned any number of "
-                                "international characters.  The function keys will play back the "
-                                "assigned international key in the Puzzle Creation Window."),
+      new QLabel(tr("The function keys F1 through F12 can be assigned any number of "
+                    "international characters.  The function keys will play back the assigned "
+                    "international key in the Puzzle Creation Window."),
                  this),
       "Explanation", {12, 10, 348, 68});
   text->setWordWrap(true);
@@ -29,20 +29,22 @@ AccentKeysDialog::AccentKeysDialog(QWidget* parent) : QDialog(parent) {
   for (int i = 0; i < 12; ++i) {
     const int left = 40 + (i / 6) * 170, top = 86 + (i % 6) * 28;
     const std::string key = std::to_string(i + 1);
-    Named(new QLabel(QString::fromStdString("F" + key), this), ("Label" + key).c_str(),
-          {left, top + 3, 36, 18});
+    auto* label = Named(new QLabel(QString::fromStdString("F" + key), this),
+                        ("Label" + key).c_str(), {left, top + 3, 36, 18});
     keyCharacters_[i] =
         Named(new QComboBox(this), ("KeyCharacter" + key).c_str(), {left + 40, top, 72, 24});
+    label->setBuddy(keyCharacters_[i]);
+    // A combo box is read out by its current entry; its label names it.
+    keyCharacters_[i]->setAccessibleName(label->text());
     // The style's own pop-up would show all 64 characters at once; a list shows 12.
     keyCharacters_[i]->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     keyCharacters_[i]->setMaxVisibleItems(12);
   }
 
-  auto* ok = Named(new QPushButton(QStringLiteral("&Ok"), this), "OkButton", {70, 258, 100, 30});
+  auto* ok = Named(new QPushButton(tr("&Ok"), this), "OkButton", {70, 258, 100, 30});
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &AccentKeysDialog::OkButtonClick);
-  auto* cancel =
-      Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton", {202, 258, 100, 30});
+  auto* cancel = Named(new QPushButton(tr("&Cancel"), this), "CancelButton", {202, 258, 100, 30});
   cancel->setAutoDefault(false);
   connect(cancel, &QPushButton::clicked, this, &AccentKeysDialog::CancelButtonClick);
 }

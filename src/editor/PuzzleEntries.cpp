@@ -1,6 +1,7 @@
 // The editor's entries into the puzzle record.
 #include "editor/PuzzleEntries.h"
 
+#include "base/ComposedMessage.h"
 #include "base/TextUtils.h"
 
 namespace gw {
@@ -47,26 +48,40 @@ std::optional<EntryProblem> FindControlCharacters(const PuzzleEntries& entries) 
   const auto holds = [](const std::string& text) {
     return FindControlCharacter(text) != std::string::npos;
   };
-  constexpr char kWhat[] =
-      " holds a control character (such as a tab or a line break).  Please "
-      "correct.";
   if (holds(entries.title))
-    return EntryProblem{EntryProblem::Title, 0, "The title" + std::string(kWhat)};
+    return EntryProblem{EntryProblem::Title, 0,
+                        QT_TRANSLATE_NOOP("gw::Messages",
+                                          "The title holds a control character (such as a tab or "
+                                          "a line break).  Please correct.")};
   if (holds(entries.category))
-    return EntryProblem{EntryProblem::Category, 0, "The category" + std::string(kWhat)};
+    return EntryProblem{EntryProblem::Category, 0,
+                        QT_TRANSLATE_NOOP("gw::Messages",
+                                          "The category holds a control character (such as a tab "
+                                          "or a line break).  Please correct.")};
   for (size_t i = 0; i < entries.rows.size(); ++i) {
     const PuzzleEntries::Row& row = entries.rows[i];
     if (Trim(row.word).empty()) continue;
     const int number = static_cast<int>(i) + 1;
     if (holds(row.word))
-      return EntryProblem{EntryProblem::Word, number,
-                          "The word in row " + std::to_string(number) + kWhat};
+      return EntryProblem{
+          EntryProblem::Word, number,
+          ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                           "The word in row %1 holds a control character (such "
+                                           "as a tab or a line break).  Please correct."),
+                         {std::to_string(number)})};
     if (holds(row.clue))
-      return EntryProblem{EntryProblem::Clue, number,
-                          "The clue in row " + std::to_string(number) + kWhat};
+      return EntryProblem{
+          EntryProblem::Clue, number,
+          ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                           "The clue in row %1 holds a control character (such "
+                                           "as a tab or a line break).  Please correct."),
+                         {std::to_string(number)})};
   }
   if (holds(entries.bonusQuestion))
-    return EntryProblem{EntryProblem::BonusQuestion, 0, "The bonus question" + std::string(kWhat)};
+    return EntryProblem{EntryProblem::BonusQuestion, 0,
+                        QT_TRANSLATE_NOOP("gw::Messages",
+                                          "The bonus question holds a control character (such as "
+                                          "a tab or a line break).  Please correct.")};
   return std::nullopt;
 }
 

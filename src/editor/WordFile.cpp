@@ -205,7 +205,8 @@ std::vector<std::string> WordFileExportLines(const std::vector<PuzzleEntries::Ro
 
 OpResult WriteWordFile(const std::string& path, const std::vector<std::string>& lines,
                        const std::string& source) {
-  if (const std::optional<std::string> refused = RefusedExportTarget(path, StoredKind::Other, source))
+  if (const std::optional<std::string> refused =
+          RefusedExportTarget(path, StoredKind::Other, source))
     return OpResult::Refusal(*refused, "Error");
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
@@ -213,7 +214,8 @@ OpResult WriteWordFile(const std::string& path, const std::vector<std::string>& 
   // with the old text put back should the write fail.
   if (fileio::ReplaceFileContents(path, text)) return OpResult::Success();
   const int error = errno;
-  OpResult failed = OpResult::Failure("Unable to create export file.", "Error");
+  OpResult failed = OpResult::Failure(
+      QT_TRANSLATE_NOOP("gw::Messages", "Unable to create export file."), "Error");
   failed.detail = fileio::CannotWriteText(path, std::strerror(error));
   return failed;
 }

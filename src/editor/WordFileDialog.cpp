@@ -13,10 +13,10 @@
 
 namespace gw {
 
-WordFileDialog::WordFileDialog(const char* caption, int listWidth, const FormCaptions& forms,
+WordFileDialog::WordFileDialog(const QString& caption, int listWidth, const FormCaptions& forms,
                                QWidget* parent)
     : QDialog(parent), buttonsLeft_(listWidth + 28) {
-  setWindowTitle(QString::fromLatin1(caption));
+  setWindowTitle(caption);
   resize(buttonsLeft_ + 168, 340);
   setFont(DesignFont(13));
 
@@ -26,23 +26,23 @@ WordFileDialog::WordFileDialog(const char* caption, int listWidth, const FormCap
   // A line of up to 255 characters wraps rather than hiding its end behind a scroll bar.
   linesList_->setWordWrap(true);
   linesList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  linesList_->setAccessibleName(tr("Lines"));
 
-  auto radio = [this](const char* name, const char* text, int top) {
-    return Named(new QRadioButton(QString::fromLatin1(text), this), name,
-                 {buttonsLeft_, top, 160, 22});
+  auto radio = [this](const char* name, const QString& text, int top) {
+    return Named(new QRadioButton(text, this), name, {buttonsLeft_, top, 160, 22});
   };
   asWords_ = radio("AsWords", forms.words, 12);
   asClues_ = radio("AsClues", forms.clues, 36);
   asWordsAndClues_ = radio("AsWordsAndClues", forms.wordsAndClues, 60);
-  sepCharLabel_ = Named(new QLabel(QStringLiteral("Separator Char"), this), "SepCharLabel",
-                        {buttonsLeft_, 93, 100, 18});
+  sepCharLabel_ =
+      Named(new QLabel(tr("Separator Char"), this), "SepCharLabel", {buttonsLeft_, 93, 100, 18});
   sepChar_ = Named(new QLineEdit(this), "SepChar", {buttonsLeft_ + 104, 90, 28, 24});
   sepChar_->setMaxLength(1);
+  sepCharLabel_->setBuddy(sepChar_);
 }
 
-QPushButton* WordFileDialog::Button(const char* name, const char* text, int top) {
-  auto* b =
-      Named(new QPushButton(QString::fromLatin1(text), this), name, {buttonsLeft_, top, 132, 28});
+QPushButton* WordFileDialog::Button(const char* name, const QString& text, int top) {
+  auto* b = Named(new QPushButton(text, this), name, {buttonsLeft_, top, 132, 28});
   b->setAutoDefault(false);
   return b;
 }

@@ -21,15 +21,15 @@ class WordFileDialog : public QDialog {
 
  protected:
   struct FormCaptions {
-    const char* words;
-    const char* clues;
-    const char* wordsAndClues;
+    QString words;
+    QString clues;
+    QString wordsAndClues;
   };
   // The list fills the left of the form; buttons go in the column at ButtonsLeft().
-  WordFileDialog(const char* caption, int listWidth, const FormCaptions& forms, QWidget* parent);
+  WordFileDialog(const QString& caption, int listWidth, const FormCaptions& forms, QWidget* parent);
 
   int ButtonsLeft() const { return buttonsLeft_; }
-  QPushButton* Button(const char* name, const char* text, int top);
+  QPushButton* Button(const char* name, const QString& text, int top);
 
   // The checked form, words when none is.
   WordFileForm CheckedForm() const;

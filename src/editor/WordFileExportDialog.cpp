@@ -16,7 +16,9 @@
 namespace gw {
 
 WordFileExportDialog::WordFileExportDialog(const WordGrid& grid, QWidget* parent)
-    : WordFileDialog("Export", 520, {"&Words", "&Clues", "Words &And Clues"}, parent), grid_(grid) {
+    : WordFileDialog(tr("Export"), 520, {tr("&Words"), tr("&Clues"), tr("Words &And Clues")},
+                     parent),
+      grid_(grid) {
   connect(linesList_, &QListWidget::itemSelectionChanged, this,
           &WordFileExportDialog::LineSelectionChanged);
   connect(asWords_, &QRadioButton::clicked, this, &WordFileExportDialog::AsWordsClick);
@@ -24,13 +26,13 @@ WordFileExportDialog::WordFileExportDialog(const WordGrid& grid, QWidget* parent
   connect(asWordsAndClues_, &QRadioButton::clicked, this,
           &WordFileExportDialog::AsWordsAndCluesClick);
   connect(sepChar_, &QLineEdit::textChanged, this, &WordFileExportDialog::SepCharChange);
-  connect(Button("SelectAll", "&Select All", 160), &QPushButton::clicked, this,
+  connect(Button("SelectAll", tr("&Select All"), 160), &QPushButton::clicked, this,
           &WordFileExportDialog::SelectAllClick);
-  connect(Button("Clear", "C&lear", 192), &QPushButton::clicked, this,
+  connect(Button("Clear", tr("C&lear"), 192), &QPushButton::clicked, this,
           &WordFileExportDialog::ClearClick);
-  saveFile_ = Button("SaveFile", "Save &File", 236);
+  saveFile_ = Button("SaveFile", tr("Save &File"), 236);
   connect(saveFile_, &QPushButton::clicked, this, &WordFileExportDialog::SaveFileClick);
-  connect(Button("ExitButton", "&Exit", 300), &QPushButton::clicked, this,
+  connect(Button("ExitButton", tr("&Exit"), 300), &QPushButton::clicked, this,
           &WordFileExportDialog::ExitButtonClick);
 }
 
@@ -114,13 +116,14 @@ void WordFileExportDialog::ClearClick() {
 void WordFileExportDialog::SaveFileClick() {
   const std::vector<std::string> lines = SelectedLines();
   if (lines.empty()) {
-    ShowMessage("No words/clues selected for output.  Please select the desired words/clues.",
+    ShowMessage(tr("No words/clues selected for output.  Please select the desired words/clues."),
                 "Error");
     return;
   }
   const std::optional<std::string> file =
-      RunFileDialog(this, FileDialogRequest::ForSave("Save Word/Clue List", "text (*.txt)|*.txt",
-                                                     "txt", AppSettings().lastExportWordFile));
+      RunFileDialog(this, FileDialogRequest::ForSave(tr("Save Word/Clue List").toStdString(),
+                                                     tr("text (*.txt)|*.txt").toStdString(), "txt",
+                                                     AppSettings().lastExportWordFile));
   if (!file) return;
   AppSettings().lastExportWordFile = *file;
   // A refusal (the file holds a group or a library), a file that cannot be created and a failed

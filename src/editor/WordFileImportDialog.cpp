@@ -19,25 +19,26 @@
 namespace gw {
 
 WordFileImportDialog::WordFileImportDialog(WordGrid& grid, QWidget* parent)
-    : WordFileDialog("Import", 264, {"As &Words", "As &Clues", "&As Words and Clues"}, parent),
+    : WordFileDialog(tr("Import"), 264,
+                     {tr("As &Words"), tr("As &Clues"), tr("&As Words and Clues")}, parent),
       grid_(grid) {
   connect(asWords_, &QRadioButton::clicked, this, &WordFileImportDialog::AsWordsClick);
   connect(asClues_, &QRadioButton::clicked, this, &WordFileImportDialog::AsCluesClick);
   connect(asWordsAndClues_, &QRadioButton::clicked, this,
           &WordFileImportDialog::AsWordsAndCluesClick);
   connect(sepChar_, &QLineEdit::textChanged, this, &WordFileImportDialog::SepCharChange);
-  connect(Button("OpenFile", "&Open File", 128), &QPushButton::clicked, this,
+  connect(Button("OpenFile", tr("&Open File"), 128), &QPushButton::clicked, this,
           &WordFileImportDialog::OpenFileClick);
-  selectAll_ = Button("SelectAll", "Select &All", 160);
+  selectAll_ = Button("SelectAll", tr("Select &All"), 160);
   connect(selectAll_, &QPushButton::clicked, this, &WordFileImportDialog::SelectAllClick);
-  clear_ = Button("Clear", "C&lear", 192);
+  clear_ = Button("Clear", tr("C&lear"), 192);
   connect(clear_, &QPushButton::clicked, this, &WordFileImportDialog::ClearClick);
-  ok_ = Button("Ok", "&Ok", 236);
+  ok_ = Button("Ok", tr("&Ok"), 236);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &WordFileImportDialog::OkClick);
-  connect(Button("Cancel", "&Cancel", 268), &QPushButton::clicked, this,
+  connect(Button("Cancel", tr("&Cancel"), 268), &QPushButton::clicked, this,
           &WordFileImportDialog::CancelClick);
-  connect(Button("Help", "&Help", 300), &QPushButton::clicked, this,
+  connect(Button("Help", tr("&Help"), 300), &QPushButton::clicked, this,
           &WordFileImportDialog::CancelClick);
 }
 
@@ -88,10 +89,10 @@ void WordFileImportDialog::SepCharChange() {
 }
 
 void WordFileImportDialog::OpenFileClick() {
-  const std::optional<std::string> file =
-      RunFileDialog(this, FileDialogRequest::ForOpen("Import Word/Clue List",
-                                                     "text (*.txt)|*.txt|all files (*.*)|*.*",
-                                                     "txt", AppSettings().lastImportWordFile));
+  const std::optional<std::string> file = RunFileDialog(
+      this, FileDialogRequest::ForOpen(tr("Import Word/Clue List").toStdString(),
+                                       tr("text (*.txt)|*.txt|all files (*.*)|*.*").toStdString(),
+                                       "txt", AppSettings().lastImportWordFile));
   if (!file) return;
   AppSettings().lastImportWordFile = *file;
   std::optional<WordFileLines> read;
@@ -102,7 +103,7 @@ void WordFileImportDialog::OpenFileClick() {
     return;
   }
   if (!read) {
-    ShowMessage("Unable to open import file.", "Error");
+    ShowMessage(tr("Unable to open import file."), "Error");
     return;
   }
   ShowLines(read->lines);
@@ -111,8 +112,9 @@ void WordFileImportDialog::OpenFileClick() {
   ok_->setEnabled(true);
   // Letters are never lost without a word: the user sees which lines to leave out.
   if (!read->unmapped.isEmpty())
-    ShowMessage("Some characters in this file cannot be used in a puzzle: " +
-                    CodePointList(read->unmapped) + ".  They are shown as \"?\".",
+    ShowMessage(tr("Some characters in this file cannot be used in a puzzle: %1.  They are shown "
+                   "as \"?\".")
+                    .arg(ToQString(CodePointList(read->unmapped))),
                 "Warning");
 }
 
@@ -130,7 +132,7 @@ void WordFileImportDialog::OkClick() {
   if (form == WordFileForm::WordsAndClues) {
     separator = TypedSeparatorText();
     if (separator.empty()) {
-      ShowMessage("No word/clue seperator character specified.", "Error");
+      ShowMessage(tr("No word/clue seperator character specified."), "Error");
       sepChar_->setFocus();
       return;
     }
@@ -139,10 +141,10 @@ void WordFileImportDialog::OkClick() {
   std::vector<PuzzleEntries::Row> rows = grid_.Rows();
   const long surplus = CountWords(rows) + static_cast<long>(lines.size()) - kMaxWords;
   if (surplus > 0 &&
-      ShowMessage("Too many words selected.  Last " +
-                      (surplus == 1 ? std::string("word")
-                                    : FormatGrouped(static_cast<double>(surplus)) + " words") +
-                      " will not be used.  Continue?",
+      ShowMessage(surplus == 1
+                      ? tr("Too many words selected.  Last word will not be used.  Continue?")
+                      : tr("Too many words selected.  Last %1 words will not be used.  Continue?")
+                            .arg(ToQString(FormatGrouped(static_cast<double>(surplus)))),
                   "Warning", MsgButtons::YesNo) != MsgResult::Yes)
     return;
 

@@ -24,8 +24,8 @@ WordGrid::WordGrid(QWidget* parent) : QTableWidget(kRows, 4, parent) {
   // The cell editor opens as soon as a cell becomes current, so typing goes straight in.
   setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::AnyKeyPressed |
                   QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-  setHorizontalHeaderLabels(
-      {QStringLiteral("Cnt"), QStringLiteral("U"), QStringLiteral("Word"), QStringLiteral("Clue")});
+  setHorizontalHeaderLabels({tr("Cnt"), tr("U"), tr("Word"), tr("Clue")});
+  setAccessibleDescription(tr("Tab goes from cell to cell; Ctrl+Tab leaves the list."));
   for (int row = 0; row < kRows; ++row)
     for (int column = 0; column < 4; ++column) setItem(row, column, new QTableWidgetItem);
   UpdateFlags();
@@ -105,7 +105,17 @@ QModelIndex WordGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
   return model()->index(row, column);
 }
 
+bool WordGrid::LeaveOnCtrlTab(const QKeyEvent* event) {
+  const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+  if (!tab || !(event->modifiers() & Qt::ControlModifier)) return false;
+  CommitOpenEditor();
+  QWidget::focusNextPrevChild(event->key() == Qt::Key_Tab &&
+                              !(event->modifiers() & Qt::ShiftModifier));
+  return true;
+}
+
 void WordGrid::keyPressEvent(QKeyEvent* event) {
+  if (LeaveOnCtrlTab(event)) return;
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     // Enter moves down the column, the way lists are typed.
     const int row = std::min(currentRow() + 1, kRows - 1);
@@ -137,6 +147,8 @@ void WordGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
 bool WordGridDelegate::eventFilter(QObject* editor, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
+    if (auto* grid = qobject_cast<WordGrid*>(parent()); grid && grid->LeaveOnCtrlTab(key))
+      return true;
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       // Commit, then let the grid move to the next row.
       auto* widget = qobject_cast<QWidget*>(editor);

@@ -38,6 +38,9 @@ class WordGrid : public QTableWidget {
   // cell does. Accelerators act without moving the focus, so every command that reads or rewrites
   // the cells calls this first. (Escape in an open cell takes back that cell's edit instead.)
   void CommitOpenEditor();
+  // Tab keeps to the cells; Ctrl+Tab and Ctrl+Shift+Tab leave the grid for the next or previous
+  // control, from a cell or from its open editor. True when `event` was such a key.
+  bool LeaveOnCtrlTab(const QKeyEvent* event);
 
  protected:
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;

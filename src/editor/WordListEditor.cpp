@@ -40,6 +40,7 @@
 #include "language/ThesaurusDialog.h"
 #include "layouts/LayoutThumbnail.h"
 #include "shapes/ShapeListView.h"
+#include "widgets/Announce.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
 
@@ -56,24 +57,24 @@ struct DirectionControl {
 
 // In the order of the direction table of the editor (check box and button per direction).
 constexpr DirectionControl kDirections[] = {
-    {kRight, "Right", "Right", {2, 1}},
-    {kLeft, "Left", "Left", {0, 1}},
-    {kDown, "Down", "Down", {1, 2}},
-    {kUp, "Up", "Up", {1, 0}},
-    {kDownRight, "DownRight", "Down Right", {2, 2}},
-    {kUpLeft, "UpLeft", "Up Left", {0, 0}},
-    {kDownLeft, "DownLeft", "Down Left", {0, 2}},
-    {kUpRight, "UpRight", "Up Right", {2, 0}},
+    {kRight, "Right", QT_TRANSLATE_NOOP("gw::WordListEditor", "Right"), {2, 1}},
+    {kLeft, "Left", QT_TRANSLATE_NOOP("gw::WordListEditor", "Left"), {0, 1}},
+    {kDown, "Down", QT_TRANSLATE_NOOP("gw::WordListEditor", "Down"), {1, 2}},
+    {kUp, "Up", QT_TRANSLATE_NOOP("gw::WordListEditor", "Up"), {1, 0}},
+    {kDownRight, "DownRight", QT_TRANSLATE_NOOP("gw::WordListEditor", "Down Right"), {2, 2}},
+    {kUpLeft, "UpLeft", QT_TRANSLATE_NOOP("gw::WordListEditor", "Up Left"), {0, 0}},
+    {kDownLeft, "DownLeft", QT_TRANSLATE_NOOP("gw::WordListEditor", "Down Left"), {0, 2}},
+    {kUpRight, "UpRight", QT_TRANSLATE_NOOP("gw::WordListEditor", "Up Right"), {2, 0}},
 };
 
 constexpr int kBonusTypingLimit = 120;
 
-QLabel* Label(QWidget* parent, const char* name, const char* text, QRect design) {
-  return Named(new QLabel(QString::fromLatin1(text), parent), name, design);
+QLabel* Label(QWidget* parent, const char* name, const QString& text, QRect design) {
+  return Named(new QLabel(text, parent), name, design);
 }
 
-QGroupBox* Group(QWidget* parent, const char* name, const char* title, QRect design) {
-  return Named(new QGroupBox(QString::fromLatin1(title), parent), name, design);
+QGroupBox* Group(QWidget* parent, const char* name, const QString& title, QRect design) {
+  return Named(new QGroupBox(title, parent), name, design);
 }
 
 }  // namespace
@@ -87,9 +88,9 @@ WordListEditor::WordListEditor(PuzzleHost& host, const QString& caption, QWidget
 
 WordListEditor::~WordListEditor() = default;
 
-QPushButton* WordListEditor::Button(QWidget* parent, const char* name, const char* text,
+QPushButton* WordListEditor::Button(QWidget* parent, const char* name, const QString& text,
                                     QRect design) {
-  auto* b = Named(new QPushButton(QString::fromLatin1(text), parent), name, design);
+  auto* b = Named(new QPushButton(text, parent), name, design);
   b->setAutoDefault(false);
   return b;
 }
@@ -98,26 +99,29 @@ void WordListEditor::BuildControls() {
   resize(900, 580);
   setFont(DesignFont(13));
 
-  Label(this, "TitleLabel", "Title", {12, 13, 40, 18});
+  QLabel* titleLabel = Label(this, "TitleLabel", tr("Title"), {12, 13, 40, 18});
   title_ = Named(new QLineEdit(this), "Title", {56, 10, 300, 24});
   title_->setMaxLength(35);
-  Label(this, "CategoryLabel", "Category", {372, 13, 62, 18});
+  titleLabel->setBuddy(title_);
+  QLabel* categoryLabel = Label(this, "CategoryLabel", tr("Category"), {372, 13, 62, 18});
   category_ = Named(new QComboBox(this), "Category", {436, 10, 240, 24});
+  categoryLabel->setBuddy(category_);
+  // A combo box is read out by its current entry; its label names it.
+  category_->setAccessibleName(categoryLabel->text());
   category_->setEditable(true);
   category_->setInsertPolicy(QComboBox::NoInsert);
 
-  wordsPanel_ = Group(this, "WordsPanel", "Words and Clues", {8, 42, 524, 404});
+  wordsPanel_ = Group(this, "WordsPanel", tr("Words and Clues"), {8, 42, 524, 404});
   grid_ = Named(new WordGrid(wordsPanel_), "WordsCluesGrid", {8, 22, 413, 348});
-  useClues_ =
-      Named(new QCheckBox(QStringLiteral("Use Clues"), wordsPanel_), "UseClues", {8, 376, 120, 22});
+  useClues_ = Named(new QCheckBox(tr("Use Clues"), wordsPanel_), "UseClues", {8, 376, 120, 22});
   connect(useClues_, &QCheckBox::clicked, this, [this] { UseCluesClick(); });
-  deleteClue_ = Button(wordsPanel_, "DeleteClue", "De&lete", {428, 22, 88, 28});
-  deleteAllClue_ = Button(wordsPanel_, "DeleteAllClue", "Delete &All", {428, 54, 88, 28});
-  spellClue_ = Button(wordsPanel_, "SpellClue", "&Spell Check", {428, 86, 88, 28});
-  thes_ = Button(wordsPanel_, "Thes", "&Thesaurus", {428, 118, 88, 28});
-  importClue_ = Button(wordsPanel_, "ImportClue", "&Import", {428, 150, 88, 28});
-  exportClue_ = Button(wordsPanel_, "ExportClue", "&Export", {428, 182, 88, 28});
-  changePhrase_ = Button(wordsPanel_, "ChangePhrase", "P&hrase", {428, 214, 88, 28});
+  deleteClue_ = Button(wordsPanel_, "DeleteClue", tr("De&lete"), {428, 22, 88, 28});
+  deleteAllClue_ = Button(wordsPanel_, "DeleteAllClue", tr("Delete &All"), {428, 54, 88, 28});
+  spellClue_ = Button(wordsPanel_, "SpellClue", tr("&Spell Check"), {428, 86, 88, 28});
+  thes_ = Button(wordsPanel_, "Thes", tr("&Thesaurus"), {428, 118, 88, 28});
+  importClue_ = Button(wordsPanel_, "ImportClue", tr("&Import"), {428, 150, 88, 28});
+  exportClue_ = Button(wordsPanel_, "ExportClue", tr("&Export"), {428, 182, 88, 28});
+  changePhrase_ = Button(wordsPanel_, "ChangePhrase", tr("P&hrase"), {428, 214, 88, 28});
   connect(deleteClue_, &QPushButton::clicked, this, &WordListEditor::DeleteClueClick);
   connect(deleteAllClue_, &QPushButton::clicked, this, &WordListEditor::DeleteAllClueClick);
   connect(spellClue_, &QPushButton::clicked, this, &WordListEditor::SpellClueClick);
@@ -126,14 +130,16 @@ void WordListEditor::BuildControls() {
   connect(exportClue_, &QPushButton::clicked, this, &WordListEditor::ExportClueClick);
   connect(changePhrase_, &QPushButton::clicked, this, &WordListEditor::ChangePhraseClick);
 
-  Label(this, "BonusLabel", "Bonus Question", {8, 457, 108, 18});
+  QLabel* bonusLabel = Label(this, "BonusLabel", tr("Bonus Question"), {8, 457, 108, 18});
   bonusQuest_ = Named(new QLineEdit(this), "BonusQuest", {116, 454, 416, 24});
+  bonusLabel->setBuddy(bonusQuest_);
   bonusQuest_->setMaxLength(kBonusTypingLimit);
 
-  QGroupBox* directions = Group(this, "DirectionsPanel", "Word Directions", {540, 42, 172, 200});
+  QGroupBox* directions =
+      Group(this, "DirectionsPanel", tr("Word Directions"), {540, 42, 172, 200});
   for (const DirectionControl& d : kDirections) {
     const int i = static_cast<int>(&d - kDirections);
-    auto* check = new QCheckBox(QString::fromLatin1(d.caption), directions);
+    auto* check = new QCheckBox(tr(d.caption), directions);
     Named(check, ("Check" + std::string(d.name)).c_str(),
           {4 + (i / 4) * 68, 112 + (i % 4) * 21, i < 4 ? 66 : 98, 20});
     connect(check, &QCheckBox::clicked, this,
@@ -144,27 +150,32 @@ void WordListEditor::BuildControls() {
           {44 + d.compass.x() * 28, 22 + d.compass.y() * 28, 26, 26});
     speed->setIcon(DirectionIcon(d.direction));
     speed->setIconSize(QSize(18, 18));
-    speed->setToolTip(QString::fromLatin1(d.caption));
+    speed->setToolTip(tr(d.caption));
+    speed->setAccessibleName(tr(d.caption));
+    // The check box beside it does the same from the keyboard; one stop per direction is enough.
+    speed->setFocusPolicy(Qt::NoFocus);
     connect(speed, &QToolButton::clicked, this,
             [this, dir = d.direction] { SpeedDirectionClick(dir); });
     speeds_[d.direction] = speed;
   }
 
-  QGroupBox* integration = Group(this, "IntegrationPanel", "Word Integration", {540, 248, 172, 62});
+  QGroupBox* integration =
+      Group(this, "IntegrationPanel", tr("Word Integration"), {540, 248, 172, 62});
   myTrack_ = Named(new QSlider(Qt::Horizontal, integration), "MyTrack", {10, 24, 152, 28});
   myTrack_->setRange(0, 6);
   myTrack_->setSingleStep(1);
   myTrack_->setPageStep(1);
   myTrack_->setTickPosition(QSlider::TicksBelow);
   myTrack_->setTickInterval(1);
+  myTrack_->setAccessibleName(tr("Word Integration"));
   connect(myTrack_, &QSlider::valueChanged, this, [this] { MyTrackChange(); });
 
-  QGroupBox* options = Group(this, "OptionsPanel", "Options", {540, 316, 172, 62});
-  autoShrink_ =
-      Named(new QCheckBox(QStringLiteral("Shrin&k"), options), "AutoShrink", {8, 26, 68, 22});
+  QGroupBox* options = Group(this, "OptionsPanel", tr("Options"), {540, 316, 172, 62});
+  autoShrink_ = Named(new QCheckBox(tr("Shrin&k"), options), "AutoShrink", {8, 26, 68, 22});
   connect(autoShrink_, &QCheckBox::clicked, this, &WordListEditor::AutoShrinkClick);
-  Label(options, "AttemptsLabel", "Attempts", {76, 29, 62, 18});
+  QLabel* attemptsLabel = Label(options, "AttemptsLabel", tr("Attempts"), {76, 29, 62, 18});
   attempts_ = Named(new QLineEdit(options), "Attempts", {138, 26, 30, 24});
+  attemptsLabel->setBuddy(attempts_);
   attempts_->setMaxLength(3);
 
   fitEstimate_ = Named(new QLabel(this), "FitEstimate", {540, 380, 172, 34});
@@ -176,13 +187,14 @@ void WordListEditor::BuildControls() {
   estimateDelay_->setInterval(250);
   connect(estimateDelay_, &QTimer::timeout, this, &WordListEditor::StartFitEstimate);
 
-  createIt_ = Button(this, "CreateIt", "&Create", {540, 418, 172, 36});
+  createIt_ = Button(this, "CreateIt", tr("&Create"), {540, 418, 172, 36});
   connect(createIt_, &QPushButton::clicked, this, &WordListEditor::CreateItClick);
-  saveButton_ = Button(this, "SaveButton", "Sa&ve", {540, 458, 172, 30});
+  saveButton_ = Button(this, "SaveButton", tr("Sa&ve"), {540, 458, 172, 30});
   connect(saveButton_, &QPushButton::clicked, this, &WordListEditor::SaveButtonClick);
-  cancel_ = Button(this, "Cancel", "E&xit", {540, 494, 172, 30});
+  cancel_ = Button(this, "Cancel", tr("E&xit"), {540, 494, 172, 30});
   connect(cancel_, &QPushButton::clicked, this, &WordListEditor::CancelClick);
-  intCharButton_ = Button(this, "IntCharButton", "International Characters", {540, 538, 172, 30});
+  intCharButton_ =
+      Button(this, "IntCharButton", tr("International Characters"), {540, 538, 172, 30});
   connect(intCharButton_, &QPushButton::clicked, this, &WordListEditor::IntCharButtonClick);
   // F1..F12 type the international characters of the settings "Int Key 1".."Int Key 12". With
   // Ctrl held the key waits for its release, as it does when Ctrl is pressed after the key.
@@ -197,9 +209,11 @@ void WordListEditor::BuildControls() {
     addAction(item);
   }
 
-  QGroupBox* shape = Group(this, "ShapePanel", "Puzzle Shape", {720, 42, 172, 332});
+  QGroupBox* shape = Group(this, "ShapePanel", tr("Puzzle Shape"), {720, 42, 172, 332});
   shapeBox_ = Named(new QListWidget(shape), "ShapeBox", {6, 22, 160, 62});
+  shapeBox_->setAccessibleName(tr("Puzzle Shape"));
   layoutImage_ = Named(new QLabel(shape), "LayoutImage", {12, 88, 148, 148});
+  layoutImage_->setAccessibleName(tr("Picture of the puzzle shape"));
   layoutImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   struct ShapeButton {
     const char* name;
@@ -207,15 +221,15 @@ void WordListEditor::BuildControls() {
     void (ShapeListView::*handler)();
   };
   const ShapeButton shapeButtons[6] = {
-      {"NewShape", "&New", &ShapeListView::NewShapeClick},
-      {"CopyShape", "C&opy", &ShapeListView::CopyShapeClick},
-      {"ModifyShape", "&Modify", &ShapeListView::ModifyShapeClick},
-      {"DeleteShape", "&Delete", &ShapeListView::DeleteShapeClick},
-      {"ImportShape", "Im&port", &ShapeListView::ImportShapeClick},
-      {"ExportShape", "Expo&rt", &ShapeListView::ExportShapeClick},
+      {"NewShape", QT_TR_NOOP("&New"), &ShapeListView::NewShapeClick},
+      {"CopyShape", QT_TR_NOOP("C&opy"), &ShapeListView::CopyShapeClick},
+      {"ModifyShape", QT_TR_NOOP("&Modify"), &ShapeListView::ModifyShapeClick},
+      {"DeleteShape", QT_TR_NOOP("&Delete"), &ShapeListView::DeleteShapeClick},
+      {"ImportShape", QT_TR_NOOP("Im&port"), &ShapeListView::ImportShapeClick},
+      {"ExportShape", QT_TR_NOOP("Expo&rt"), &ShapeListView::ExportShapeClick},
   };
   for (int k = 0; k < 6; ++k)
-    shapeButtons_[k] = Button(shape, shapeButtons[k].name, shapeButtons[k].text,
+    shapeButtons_[k] = Button(shape, shapeButtons[k].name, tr(shapeButtons[k].text),
                               {12 + (k % 2) * 76, 244 + (k / 2) * 28, 72, 25});
   shapePanel_ = std::make_unique<ShapeListView>(
       shapeBox_, layoutImage_, shapeButtons_[2], shapeButtons_[3], state_,
@@ -230,9 +244,10 @@ void WordListEditor::BuildControls() {
     if (item->column() == WordGrid::kWord) ScheduleFitEstimate();
   });
 
-  QGroupBox* page = Group(this, "PagePanel", "Page Layout", {720, 380, 172, 190});
+  QGroupBox* page = Group(this, "PagePanel", tr("Page Layout"), {720, 380, 172, 190});
   img_ = Named(new QLabel(page), "Img", {27, 20, 117, 137});
-  changeLayout_ = Button(page, "ChangeLayout", "Change La&yout", {12, 160, 148, 26});
+  img_->setAccessibleName(tr("Picture of the page layout"));
+  changeLayout_ = Button(page, "ChangeLayout", tr("Change La&yout"), {12, 160, 148, 26});
   connect(changeLayout_, &QPushButton::clicked, this, &WordListEditor::ChangeLayoutClick);
 }
 
@@ -315,7 +330,8 @@ void WordListEditor::FormShow() {
 
 void WordListEditor::AdjustWordClues() {
   const bool clues = AppSettings().useClues;
-  wordsPanel_->setTitle(clues ? QStringLiteral("Words and Clues") : QStringLiteral("Words"));
+  wordsPanel_->setTitle(clues ? tr("Words and Clues") : tr("Words"));
+  grid_->setAccessibleName(wordsPanel_->title());
   grid_->SetColumns(clues ? 4 : 3);
   const int widths[4] = {24, 12, 100, 253};
   const int percent = FormPercent(this);
@@ -404,10 +420,10 @@ void WordListEditor::DeleteClueClick() {
 void WordListEditor::DeleteAllClueClick() {
   grid_->CommitOpenEditor();
   if (GetWordCount() == 0) {
-    ShowMessage("All words are already cleared.", "Error");
+    ShowMessage(tr("All words are already cleared."), "Error");
     return;
   }
-  if (ShowMessage("This will remove all words and clues.  Continue?", "Warning",
+  if (ShowMessage(tr("This will remove all words and clues.  Continue?"), "Warning",
                   MsgButtons::YesNo) != MsgResult::Yes)
     return;
   for (int row = 1; row <= WordGrid::kRows; ++row) {
@@ -429,10 +445,11 @@ void WordListEditor::CancelClick() {
   grid_->CommitOpenEditor();
   // A new puzzle is not saved by leaving, so the words typed for it would simply be gone.
   if (!editMode_ && HasTypedEntries(openedRows_, grid_->Rows()) &&
-      ShowMessage("Discard the words you typed?", "Warning", MsgButtons::YesNo) != MsgResult::Yes)
+      ShowMessage(tr("Discard the words you typed?"), "Warning", MsgButtons::YesNo) !=
+          MsgResult::Yes)
     return;
   if (editMode_ && PuzzleChanged()) {
-    switch (ShowMessage("Puzzle has been modified.  Save changes?", "Warning",
+    switch (ShowMessage(tr("Puzzle has been modified.  Save changes?"), "Warning",
                         MsgButtons::YesNoCancel)) {
       case MsgResult::Cancel:
         return;
@@ -450,12 +467,12 @@ void WordListEditor::CancelClick() {
 void WordListEditor::SaveButtonClick() {
   grid_->CommitOpenEditor();
   if (Trim(FromQString(title_->text())).empty()) {
-    ShowMessage("No title specified.  Please correct.", "Error");
+    ShowMessage(tr("No title specified.  Please correct."), "Error");
     title_->setFocus();
     return;
   }
   if (Trim(FromQString(category_->currentText())).empty()) {
-    ShowMessage("No category specified.  Please correct.", "Error");
+    ShowMessage(tr("No category specified.  Please correct."), "Error");
     category_->setFocus();
     return;
   }
@@ -505,8 +522,8 @@ void WordListEditor::CreateItClick() {
   }
   // Copies of one word would all be placed on the same cells.
   if (const DuplicateWords repeated = FindDuplicateWords(puzzle); repeated.Any()) {
-    if (ShowMessage(DuplicateWordsText(repeated.words) + "  Continue?", "Warning",
-                    MsgButtons::YesNo) != MsgResult::Yes) {
+    if (ShowMessage(TranslatedMessage(DuplicateWordsText(repeated.words)) + tr("  Continue?"),
+                    "Warning", MsgButtons::YesNo) != MsgResult::Yes) {
       FocusWord(repeated.firstRepeat);
       return;
     }
@@ -518,7 +535,7 @@ void WordListEditor::CreateItClick() {
   // Several attempts run under the progress window, which says why the run stopped; one runs
   // without it, and the empty candidate window alone would not tell.
   if (run.refusedLimitReached && options.attempts == 1)
-    ShowMessage("Offensive-word screening refused every attempt, so no puzzle could be made.",
+    ShowMessage(tr("Offensive-word screening refused every attempt, so no puzzle could be made."),
                 "Notice");
   CandidateWindow candidates(host_, state_.candidates,
                              PlacementDiagnosis(puzzle, shape, options, run), this);
@@ -692,10 +709,11 @@ void WordListEditor::StartFitEstimate() {
         [this, round, estimate = *estimate] {
           if (round != estimateRound_) return;  // the input changed meanwhile
           estimateRunning_ = false;
-          fitEstimate_->setText(QStringLiteral("About %1 of %2 words will fit")
-                                    .arg(estimate.fit)
-                                    .arg(estimate.words));
+          fitEstimate_->setText(
+              tr("About %1 of %2 words will fit").arg(estimate.fit).arg(estimate.words));
           fitEstimate_->setEnabled(true);
+          // Heard as it changes, like the figure seen beside the words.
+          AnnounceStatus(fitEstimate_, fitEstimate_->text());
         },
         Qt::QueuedConnection);
   });

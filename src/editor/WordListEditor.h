@@ -105,7 +105,7 @@ class WordListEditor : public QDialog {
   PuzzleEntries Entries() const;
   // Shows why a text cannot be stored and puts the focus there; false when all is well.
   bool RefuseControlCharacters();
-  QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);
+  QPushButton* Button(QWidget* parent, const char* name, const QString& text, QRect design);
   void StartFitEstimate();
 
   PuzzleHost& host_;

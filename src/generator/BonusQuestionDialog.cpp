@@ -48,25 +48,26 @@ class TypingLimit : public QValidator {
 
 BonusQuestionDialog::BonusQuestionDialog(const std::string& bonusQuestion, QWidget* parent)
     : QDialog(parent), question_(Cut(bonusQuestion, kStoredLength)) {
-  setWindowTitle(QStringLiteral("Bonus Question"));
+  setWindowTitle(tr("Bonus Question"));
   resize(560, 116);
   setFont(DesignFont(17));
 
   bonusText_ = new QLineEdit(this);
   bonusText_->setObjectName(QStringLiteral("BonusText"));
   bonusText_->setGeometry(16, 20, 528, 28);
+  bonusText_->setAccessibleName(tr("Bonus Question"));
   // The stored text goes in before the limit exists: setText is validated too.
   bonusText_->setText(ToQString(question_));
   bonusText_->setValidator(new TypingLimit(bonusText_, kTypingLimit));
   bonusText_->setCursorPosition(0);
 
-  auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+  auto* ok = new QPushButton(tr("&Ok"), this);
   ok->setObjectName(QStringLiteral("OkButton"));
   ok->setGeometry(174, 70, 100, 30);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &BonusQuestionDialog::OkButtonClick);
 
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  auto* cancel = new QPushButton(tr("&Cancel"), this);
   cancel->setObjectName(QStringLiteral("CancelButton"));
   cancel->setGeometry(286, 70, 100, 30);
   connect(cancel, &QPushButton::clicked, this, &BonusQuestionDialog::CancelButtonClick);

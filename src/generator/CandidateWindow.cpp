@@ -29,11 +29,22 @@ namespace gw {
 
 namespace {
 
-const char* const kSlotNames[4] = {"Best Fit", "Second Best Fit", "Third Best Fit",
-                                   "Fourth Best Fit"};
+const char* const kSlotNames[4] = {QT_TRANSLATE_NOOP("gw::CandidateWindow", "Best Fit"),
+                                   QT_TRANSLATE_NOOP("gw::CandidateWindow", "Second Best Fit"),
+                                   QT_TRANSLATE_NOOP("gw::CandidateWindow", "Third Best Fit"),
+                                   QT_TRANSLATE_NOOP("gw::CandidateWindow", "Fourth Best Fit")};
 
-QString CountText(int n, const char* one, const char* many) {
-  return ToQString(FormatGrouped(n) + (n == 1 ? one : many));
+// `one` and `many` hold %1 for the grouped count.
+QString CountText(int n, const QString& one, const QString& many) {
+  return (n == 1 ? one : many).arg(ToQString(FormatGrouped(n)));
+}
+
+// What a screen reader says of a candidate picture: its size and how many words it placed.
+QString CandidateSummary(const CandidateSlot& slot) {
+  return CandidateWindow::tr("%1 by %2, %3 words placed")
+      .arg(slot.record->gridWidth)
+      .arg(slot.record->gridHeight)
+      .arg(slot.score);
 }
 
 void SetLabelBackground(QLabel* label, const QColor& color) {
@@ -51,13 +62,13 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
       slots_(candidates),
       listWordCount_(ClampedWordCount(*host.State().currentPuzzle)),
       diagnosis_(std::move(diagnosis)) {
-  setWindowTitle(QStringLiteral("Created Puzzle"));
+  setWindowTitle(tr("Created Puzzle"));
   resize(618, 577);
   setFont(DesignFont(13));
 
   const QPoint corners[4] = {{8, 16}, {216, 16}, {8, 225}, {216, 225}};
   for (int k = 0; k < 4; ++k) {
-    labels_[k] = new QLabel(QString::fromLatin1(kSlotNames[k]), this);
+    labels_[k] = new QLabel(tr(kSlotNames[k]), this);
     labels_[k]->setObjectName(QStringLiteral("CandidateLabel%1").arg(k + 1));
     labels_[k]->setGeometry(corners[k].x(), corners[k].y() - 16, 191, 15);
     labels_[k]->setAlignment(Qt::AlignCenter);
@@ -65,6 +76,7 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
     images_[k] = new PuzzleImage(this);
     images_[k]->setObjectName(QStringLiteral("PuzzImage%1").arg(k + 1));
     images_[k]->setGeometry(corners[k].x(), corners[k].y(), 191, 191);
+    images_[k]->setAccessibleName(tr(kSlotNames[k]));
     connect(images_[k], &PuzzleImage::clicked, this, [this, k] { SelectSlot(k + 1); });
     connect(images_[k], &PuzzleImage::doubleClicked, this, [this, k] { PuzzImageDblClick(k + 1); });
   }
@@ -97,37 +109,38 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
           [this](QListWidgetItem* item) { ShowWhy(item); });
 
   QFrame* phrase = panel("PhrasePanel", {415, 274, 195, 100});
-  auto* heading = new QLabel(QStringLiteral("Hidden Phrase"), phrase);
+  auto* heading = new QLabel(tr("Hidden Phrase"), phrase);
   heading->setObjectName(QStringLiteral("PhraseHeading"));
   heading->setGeometry(6, 4, 96, 16);
   numChars_ = new QLabel(phrase);
   numChars_->setObjectName(QStringLiteral("NumChars"));
   numChars_->setGeometry(102, 4, 87, 16);
   numChars_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  includeHidden_ = new QCheckBox(QStringLiteral("&Include Hidden Phrase"), phrase);
+  includeHidden_ = new QCheckBox(tr("&Include Hidden Phrase"), phrase);
   includeHidden_->setObjectName(QStringLiteral("IncludeHidden"));
   includeHidden_->setGeometry(6, 26, 183, 20);
   hiddenPhrase_ = new QLineEdit(phrase);
   hiddenPhrase_->setObjectName(QStringLiteral("HiddenPhrase"));
   hiddenPhrase_->setGeometry(6, 52, 183, 24);
   hiddenPhrase_->setMaxLength(255);
-  auto* note = new QLabel(QStringLiteral("(No spaces should be used)"), phrase);
+  heading->setBuddy(hiddenPhrase_);
+  auto* note = new QLabel(tr("(No spaces should be used)"), phrase);
   note->setObjectName(QStringLiteral("PhraseNote"));
   note->setGeometry(6, 78, 183, 16);
 
-  save_ = new QPushButton(QStringLiteral("&Save Puzzle"), this);
+  save_ = new QPushButton(tr("&Save Puzzle"), this);
   save_->setObjectName(QStringLiteral("Save"));
   save_->setGeometry(415, 381, 104, 30);
   save_->setDefault(true);
   connect(save_, &QPushButton::clicked, this, &CandidateWindow::SaveClick);
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  auto* cancel = new QPushButton(tr("&Cancel"), this);
   cancel->setObjectName(QStringLiteral("Cancel"));
   cancel->setGeometry(523, 381, 87, 30);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto box = [this](const char* name, const char* title, QRect design, const char* textName,
+  auto box = [this](const char* name, const QString& title, QRect design, const char* textName,
                     int textHeight) {
-    auto* group = new QGroupBox(QString::fromLatin1(title), this);
+    auto* group = new QGroupBox(title, this);
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(design);
     auto* text = new QLabel(group);
@@ -135,10 +148,12 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
     text->setGeometry(8, 18, design.width() - 16, textHeight);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setAccessibleName(title);
     return text;
   };
-  why_ = box("WhyPanel", "Why?", {8, 417, 602, 56}, "WhyText", 34);
-  suggestions_ = box("SuggestionsPanel", "Suggestions", {8, 477, 602, 92}, "SuggestionsText", 70);
+  why_ = box("WhyPanel", tr("Why?"), {8, 417, 602, 56}, "WhyText", 34);
+  suggestions_ =
+      box("SuggestionsPanel", tr("Suggestions"), {8, 477, 602, 92}, "SuggestionsText", 70);
 }
 
 bool CandidateWindow::Explains() const {
@@ -156,14 +171,14 @@ void CandidateWindow::FillExcluded(const CandidateSlot* slot) {
       const int index = slot ? slot->listIndex[t - 1] : t - 1;
       leftOut.push_back(index);
       item->setData(Qt::UserRole, index);
-      item->setToolTip(ToQString(diagnosis_.Reason(index)));
+      item->setToolTip(TranslatedMessage(diagnosis_.Reason(index)));
     }
     excludedWords_->addItem(item);
   }
   QString tips;
   if (Explains())
     for (const std::string& line : diagnosis_.Suggestions(leftOut))
-      tips += (tips.isEmpty() ? QString() : QStringLiteral("\n")) + ToQString(line);
+      tips += (tips.isEmpty() ? QString() : QStringLiteral("\n")) + TranslatedMessage(line);
   suggestions_->setText(tips);
   ShowWhy(nullptr);
 }
@@ -172,12 +187,12 @@ void CandidateWindow::ShowWhy(QListWidgetItem* item) {
   if (!Explains()) {
     why_->clear();
   } else if (item) {
-    why_->setText(item->text() + QStringLiteral(": ") +
-                  ToQString(diagnosis_.Reason(item->data(Qt::UserRole).toInt())));
+    why_->setText(tr("%1: %2").arg(
+        item->text(), TranslatedMessage(diagnosis_.Reason(item->data(Qt::UserRole).toInt()))));
   } else {
     why_->setText(excludedWords_->count() > 0
-                      ? QStringLiteral("Select an excluded word to see why it was left out.")
-                      : QStringLiteral("Every word of the list is in this puzzle."));
+                      ? tr("Select an excluded word to see why it was left out.")
+                      : tr("Every word of the list is in this puzzle."));
   }
 }
 
@@ -196,6 +211,10 @@ void CandidateWindow::FormShow() {
     DrawAPuzzle(picture, *slots_[k].record, slots_[k].score);
     images_[k]->setPixmap(QPixmap::fromImage(picture));
     labels_[k]->setVisible(slots_[k].score > 0);
+    images_[k]->setAccessibleDescription(slots_[k].score > 0 ? CandidateSummary(slots_[k])
+                                                             : tr("No puzzle"));
+    // An empty slot has nothing to choose.
+    images_[k]->setFocusPolicy(slots_[k].score > 0 ? Qt::StrongFocus : Qt::NoFocus);
     SetLabelBackground(labels_[k], face);
   }
   SelectSlot(1);
@@ -203,9 +222,11 @@ void CandidateWindow::FormShow() {
     // Nothing was placed: every word of the list is left out and there is nothing to save.
     includedWords_->clear();
     FillExcluded(nullptr);
-    incWordsLabel_->setText(CountText(0, " Included Word", " Included Words"));
-    excWordsLabel_->setText(CountText(listWordCount_, " Excluded Word", " Excluded Words"));
-    numChars_->setText(QStringLiteral("0 Chars"));
+    incWordsLabel_->setText(CountText(0, tr("%1 Included Word"), tr("%1 Included Words")));
+    excWordsLabel_->setText(
+        CountText(listWordCount_, tr("%1 Excluded Word"), tr("%1 Excluded Words")));
+    numChars_->setText(tr("%1 Chars").arg(0));
+    NameWordLists();
     includeHidden_->setEnabled(false);
     hiddenPhrase_->setEnabled(false);
     save_->setEnabled(false);
@@ -225,11 +246,15 @@ void CandidateWindow::SelectSlot(int k) {
   for (int t = 1; t <= listWordCount_; ++t)
     if (slot.placed[t - 1] == 1) includedWords_->addItem(ToQString(slot.record->Word(t).Get()));
   FillExcluded(&slot);
-  incWordsLabel_->setText(CountText(includedWords_->count(), " Included Word", " Included Words"));
-  excWordsLabel_->setText(CountText(excludedWords_->count(), " Excluded Word", " Excluded Words"));
+  incWordsLabel_->setText(
+      CountText(includedWords_->count(), tr("%1 Included Word"), tr("%1 Included Words")));
+  excWordsLabel_->setText(
+      CountText(excludedWords_->count(), tr("%1 Excluded Word"), tr("%1 Excluded Words")));
 
   const int empty = EmptyCellCount(*slot.record);
-  numChars_->setText(ToQString(FormatGrouped(empty) + " Chars"));
+  numChars_->setText(tr("%1 Chars").arg(ToQString(FormatGrouped(empty))));
+  NameWordLists();
+  hiddenPhrase_->setAccessibleDescription(numChars_->text());
   const bool phraseFits = empty < 256;
   // Typing stops at the slot's count, but a longer phrase typed for another slot is kept (the
   // box would cut it) and refused with its count at save.
@@ -239,6 +264,13 @@ void CandidateWindow::SelectSlot(int k) {
   includeHidden_->setEnabled(phraseFits && empty > 0);
   if (!phraseFits || empty == 0) includeHidden_->setChecked(false);
   save_->setEnabled(true);
+}
+
+// The word lists are read out with their headings and counts (a list takes no name from a buddy).
+void CandidateWindow::NameWordLists() {
+  includedWords_->setAccessibleName(incWordsLabel_->text());
+  excludedWords_->setAccessibleName(excWordsLabel_->text());
+  for (QLabel* label : {incWordsLabel_, excWordsLabel_, numChars_}) FitText(label);
 }
 
 void CandidateWindow::paintEvent(QPaintEvent* event) {
@@ -255,7 +287,8 @@ void CandidateWindow::paintEvent(QPaintEvent* event) {
 
 void CandidateWindow::PuzzImageDblClick(int k) {
   if (k < 1 || k > 4 || slots_[k - 1].score < 1) return;
-  EnlargedCandidateDialog view(*slots_[k - 1].record, QString::fromLatin1(kSlotNames[k - 1]), this);
+  EnlargedCandidateDialog view(*slots_[k - 1].record, tr(kSlotNames[k - 1]), this,
+                               CandidateSummary(slots_[k - 1]));
   view.exec();
 }
 
@@ -282,8 +315,8 @@ void CandidateWindow::SaveClick() {
     return;
   }
   if (excludedWords_->count() > 0 &&
-      ShowMessage("One or more words did not fit into the puzzle.  Save Puzzle anyway?", "Warning",
-                  MsgButtons::YesNo) != MsgResult::Yes)
+      ShowMessage(tr("One or more words did not fit into the puzzle.  Save Puzzle anyway?"),
+                  "Warning", MsgButtons::YesNo) != MsgResult::Yes)
     return;
 
   MarkCandidateStored(puzzle, slot);

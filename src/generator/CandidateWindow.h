@@ -44,6 +44,8 @@ class CandidateWindow : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void NameWordLists();
+
   PuzzleHost& host_;
   const CandidateSlots& slots_;
   // The list's word count when the run started; a refused save leaves the current puzzle

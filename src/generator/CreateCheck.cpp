@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "base/ComposedMessage.h"
 #include "base/TextUtils.h"
 
 namespace gw {
@@ -13,14 +14,20 @@ std::optional<CreateProblem> CheckCreateInputs(const std::string& title,
                                                const std::string& category, int wordCount,
                                                long attempts) {
   if (Trim(title).empty())
-    return CreateProblem{CreateProblem::Title, "No title specified.  Please correct."};
+    return CreateProblem{CreateProblem::Title,
+                         QT_TRANSLATE_NOOP("gw::Messages", "No title specified.  Please correct.")};
   if (Trim(category).empty())
-    return CreateProblem{CreateProblem::Category, "No category specified.  Please correct."};
+    return CreateProblem{
+        CreateProblem::Category,
+        QT_TRANSLATE_NOOP("gw::Messages", "No category specified.  Please correct.")};
   if (wordCount == 0)
-    return CreateProblem{CreateProblem::Words, "No words have been entered.  Please correct."};
+    return CreateProblem{
+        CreateProblem::Words,
+        QT_TRANSLATE_NOOP("gw::Messages", "No words have been entered.  Please correct.")};
   if (attempts < 1 || attempts > 999)
-    return CreateProblem{CreateProblem::Attempts,
-                         "Attempts must be between 1 and 999.  Please correct."};
+    return CreateProblem{
+        CreateProblem::Attempts,
+        QT_TRANSLATE_NOOP("gw::Messages", "Attempts must be between 1 and 999.  Please correct.")};
   return std::nullopt;
 }
 
@@ -31,8 +38,10 @@ std::optional<CreateProblem> CheckWordLengths(const PuzzleRecord& puzzle, int sh
     const std::string word = puzzle.Word(i).Get();
     if (static_cast<int>(word.size()) > d)
       return CreateProblem{CreateProblem::Word,
-                           "Word is greater than puzzle dimension size of " + std::to_string(d) +
-                               " characters in \"" + word + "\".",
+                           ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                                            "Word is greater than puzzle dimension "
+                                                            "size of %1 characters in \"%2\"."),
+                                          {std::to_string(d), word}),
                            i};
   }
   return std::nullopt;
@@ -71,11 +80,17 @@ DuplicateWords FindDuplicateWords(const PuzzleRecord& puzzle) {
 
 std::string DuplicateWordsText(const std::vector<std::string>& words) {
   constexpr size_t kNamed = 10;
-  if (words.size() == 1) return "The word " + words[0] + " appears more than once.";
+  if (words.size() == 1)
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "The word %1 appears more than once."),
+                          {words[0]});
   std::string list;
   for (size_t k = 0; k < words.size() && k < kNamed; ++k) list += (k ? ", " : "") + words[k];
-  if (words.size() > kNamed) list += " and " + std::to_string(words.size() - kNamed) + " more";
-  return "The words " + list + " appear more than once.";
+  if (words.size() <= kNamed)
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "The words %1 appear more than once."),
+                          {list});
+  return ComposeMessage(
+      QT_TRANSLATE_NOOP("gw::Messages", "The words %1 and %2 more appear more than once."),
+      {list, std::to_string(words.size() - kNamed)});
 }
 
 }  // namespace gw

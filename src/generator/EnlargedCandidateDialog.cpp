@@ -10,7 +10,8 @@
 namespace gw {
 
 EnlargedCandidateDialog::EnlargedCandidateDialog(const PuzzleRecord& candidate,
-                                                 const QString& caption, QWidget* parent)
+                                                 const QString& caption, QWidget* parent,
+                                                 const QString& description)
     : QDialog(parent), candidate_(std::make_unique<PuzzleRecord>(candidate)) {
   setWindowTitle(caption);
   resize(515, 419);
@@ -18,7 +19,7 @@ EnlargedCandidateDialog::EnlargedCandidateDialog(const PuzzleRecord& candidate,
   auto* image = new QLabel(this);
   image->setObjectName(QStringLiteral("EnlargedPuzzle"));
   image->setGeometry(4, 2, 411, 411);
-  auto* exit = new QPushButton(QStringLiteral("E&xit"), this);
+  auto* exit = new QPushButton(tr("E&xit"), this);
   exit->setObjectName(QStringLiteral("Cancel"));
   exit->setGeometry(425, 381, 82, 30);
   exit->setDefault(true);
@@ -29,6 +30,8 @@ EnlargedCandidateDialog::EnlargedCandidateDialog(const PuzzleRecord& candidate,
   QImage picture(image->size(), QImage::Format_RGB32);
   DrawAPuzzle(picture, *candidate_, 1);
   image->setPixmap(QPixmap::fromImage(picture));
+  image->setAccessibleName(caption);
+  image->setAccessibleDescription(description);
 }
 
 EnlargedCandidateDialog::~EnlargedCandidateDialog() = default;

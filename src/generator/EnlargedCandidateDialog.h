@@ -13,8 +13,9 @@ class EnlargedCandidateDialog : public QDialog {
 
  public:
   // Holds its own copy of the candidate; the caption names its rank ("Best Fit", ...).
+  // `description` is what a screen reader says of the picture (its size and words placed).
   EnlargedCandidateDialog(const PuzzleRecord& candidate, const QString& caption,
-                          QWidget* parent = nullptr);
+                          QWidget* parent = nullptr, const QString& description = {});
   ~EnlargedCandidateDialog() override;
 
  private:

@@ -1,6 +1,7 @@
 // Fill and screen of a candidate at save.
 #include "generator/FillAndScreen.h"
 
+#include "base/ComposedMessage.h"
 #include "base/Random.h"
 #include "generator/FillLetters.h"
 #include "generator/OffensiveWords.h"
@@ -25,8 +26,9 @@ FillResult FillAndScreenAtSave(PuzzleRecord& puzzle, bool includePhrase,
                                const AskYesNo& ask) {
   if (includePhrase) {
     // A refused phrase changes nothing, not even the phrase flag.
-    if (auto refusal = ValidatePhrase(phraseText, EmptyCellCount(puzzle),
-                                      "Spaces were used in the hidden phrase."))
+    if (auto refusal = ValidatePhrase(
+            phraseText, EmptyCellCount(puzzle),
+            QT_TRANSLATE_NOOP("gw::Messages", "Spaces were used in the hidden phrase.")))
       return Refuse(*refusal);
     puzzle.hiddenPhraseUsed = 1;
     PlacePhrase(puzzle, phraseText);

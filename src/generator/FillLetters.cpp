@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/ComposedMessage.h"
 #include "base/Random.h"
 #include "base/TextUtils.h"
 
@@ -49,9 +50,11 @@ std::optional<std::string> ValidatePhrase(const std::string& text, int emptyCoun
   if (phrase.find(' ') != std::string::npos) return spacesMessage;
   const int entered = static_cast<int>(phrase.size());
   if (entered != emptyCount)
-    return std::to_string(emptyCount) + " characters are required for the hidden phrase." +
-           "  You have entered " + std::to_string(entered) + " characters." +
-           "  Please change your phrase or select not to use a phrase.";
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                            "%1 characters are required for the hidden phrase.  "
+                                            "You have entered %2 characters.  Please change your "
+                                            "phrase or select not to use a phrase."),
+                          {std::to_string(emptyCount), std::to_string(entered)});
   return std::nullopt;
 }
 

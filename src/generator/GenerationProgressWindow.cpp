@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "session/AppState.h"
+#include "widgets/Announce.h"
 #include "widgets/FormLayout.h"
 
 namespace gw {
@@ -18,7 +19,8 @@ namespace gw {
 namespace {
 
 // The first of the two lines that end a run given up on screen-refused tries.
-constexpr char kRefusedLine[] = "Offensive-word screening refused";
+constexpr char kRefusedLine[] =
+    QT_TRANSLATE_NOOP("gw::GenerationProgressWindow", "Offensive-word screening refused");
 
 int AtScale(int design) {
   return static_cast<int>(std::lround(design * Forms().scaleFactor));
@@ -38,7 +40,7 @@ GenerationProgressWindow::GenerationProgressWindow(const PuzzleRecord& puzzle,
       screen_(std::move(screen)),
       slots_(candidates) {
   setObjectName(QStringLiteral("CreationAttempts"));
-  setWindowTitle(QStringLiteral("Building Puzzles"));
+  setWindowTitle(tr("Building Puzzles"));
   resize(323, 106);
   setFont(DesignFont(19));
   setAutoFillBackground(true);
@@ -46,7 +48,7 @@ GenerationProgressWindow::GenerationProgressWindow(const PuzzleRecord& puzzle,
   pal.setColor(QPalette::Window, pal.color(QPalette::Button));
   setPalette(pal);
 
-  cancel_ = new QPushButton(QStringLiteral("&Abort"), this);
+  cancel_ = new QPushButton(tr("&Abort"), this);
   cancel_->setObjectName(QStringLiteral("Cancel"));
   cancel_->setGeometry(124, 74, 75, 25);
   connect(cancel_, &QPushButton::clicked, this, &GenerationProgressWindow::CancelClick);
@@ -67,25 +69,26 @@ void GenerationProgressWindow::FormActivate() {
   running_ = false;
   const QString number = QString::number(outcome_.attemptCounter);
   if (outcome_.aborted) {
-    ShowStatus(QStringLiteral("Aborted on creation Attempt #") + number);
+    ShowStatus(tr("Aborted on creation Attempt #%1").arg(number), true);
   } else if (outcome_.refusedLimitReached) {
     // Not "Completed": the run gave up because the screen kept refusing what it built.
     // The refused try does not count, so the attempt under way is one past the counter.
-    ShowStatus(QString::fromLatin1(kRefusedLine));
-    finalLine_ =
-        QStringLiteral("the attempts: stopped on #") + QString::number(outcome_.attemptCounter + 1);
+    ShowStatus(tr(kRefusedLine), true);
+    finalLine_ = tr("the attempts: stopped on #%1").arg(outcome_.attemptCounter + 1);
     finalX_ = 25;
     update();
     QApplication::beep();
   } else {
-    ShowStatus(QStringLiteral("Creation Attempt #") + number);
+    ShowStatus(tr("Creation Attempt #%1").arg(number));
     completed_ = true;
-    finalLine_ = QStringLiteral("Completed");
+    finalLine_ = tr("Completed");
     finalX_ = 115;
     update();
     QApplication::beep();
   }
-  cancel_->setText(QStringLiteral("&Ok"));
+  cancel_->setText(tr("&Ok"));
+  AnnounceStatus(this,
+                 finalLine_.isEmpty() ? statusLine_ : statusLine_ + QLatin1Char(' ') + finalLine_);
 }
 
 void GenerationProgressWindow::CancelClick() {
@@ -96,7 +99,7 @@ void GenerationProgressWindow::CancelClick() {
 }
 
 void GenerationProgressWindow::AttemptStarting(int attempt) {
-  ShowStatus(QStringLiteral("Creation Attempt #") + QString::number(attempt));
+  ShowStatus(tr("Creation Attempt #%1").arg(attempt));
   QCoreApplication::processEvents();
 }
 
@@ -106,9 +109,16 @@ bool GenerationProgressWindow::AbortRequested() {
   return abort_;
 }
 
-void GenerationProgressWindow::ShowStatus(const QString& line) {
+void GenerationProgressWindow::ShowStatus(const QString& line, bool wide) {
   statusLine_ = line;
+  wideStatus_ = wide;
   update();
+}
+
+// The line's place as designed, or further left when a longer translation would run off the window.
+int GenerationProgressWindow::FittingX(int designX, const QString& line) const {
+  const int room = width() - QFontMetrics(font()).horizontalAdvance(line);
+  return designX <= room ? designX : std::max(0, room / 2);
 }
 
 void GenerationProgressWindow::paintEvent(QPaintEvent* event) {
@@ -119,10 +129,11 @@ void GenerationProgressWindow::paintEvent(QPaintEvent* event) {
   // Positions are those of the text's top left corner.
   const int ascent = QFontMetrics(font()).ascent();
   if (!statusLine_.isEmpty()) {
-    const bool wide = statusLine_.contains(QLatin1String("Aborted")) || statusLine_ == kRefusedLine;
-    p.drawText(AtScale(wide ? 25 : 75), AtScale(20) + ascent, statusLine_);
+    p.drawText(FittingX(AtScale(wideStatus_ ? 25 : 75), statusLine_), AtScale(20) + ascent,
+               statusLine_);
   }
-  if (!finalLine_.isEmpty()) p.drawText(AtScale(finalX_), AtScale(45) + ascent, finalLine_);
+  if (!finalLine_.isEmpty())
+    p.drawText(FittingX(AtScale(finalX_), finalLine_), AtScale(45) + ascent, finalLine_);
 }
 
 void GenerationProgressWindow::closeEvent(QCloseEvent* event) {

@@ -45,7 +45,9 @@ class GenerationProgressWindow : public QDialog, public PlacementProgress {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void ShowStatus(const QString& line);
+  // A wide line (aborted, refused) starts further left.
+  void ShowStatus(const QString& line, bool wide = false);
+  int FittingX(int designX, const QString& line) const;
 
   const PuzzleRecord& puzzle_;
   const ShapeRecord& shape_;
@@ -55,6 +57,7 @@ class GenerationProgressWindow : public QDialog, public PlacementProgress {
   PlacementOutcome outcome_;
   QPushButton* cancel_ = nullptr;
   QString statusLine_;
+  bool wideStatus_ = false;
   QString finalLine_;
   int finalX_ = 115;
   bool completed_ = false;

@@ -18,7 +18,7 @@ namespace gw {
 
 HiddenPhraseDialog::HiddenPhraseDialog(const PuzzleRecord& puzzle, QWidget* parent)
     : QDialog(parent), puzzle_(std::make_unique<PuzzleRecord>(puzzle)) {
-  setWindowTitle(QStringLiteral("Hidden Puzzle Phrase"));
+  setWindowTitle(tr("Hidden Puzzle Phrase"));
   resize(620, 150);
   setFont(DesignFont(17));
 
@@ -26,25 +26,26 @@ HiddenPhraseDialog::HiddenPhraseDialog(const PuzzleRecord& puzzle, QWidget* pare
   numChars_->setObjectName(QStringLiteral("NumChars"));
   numChars_->setGeometry(16, 18, 90, 24);
 
-  includeHidden_ = new QCheckBox(QStringLiteral("&Include Hidden Phrase"), this);
+  includeHidden_ = new QCheckBox(tr("&Include Hidden Phrase"), this);
   includeHidden_->setObjectName(QStringLiteral("IncludeHidden"));
   includeHidden_->setGeometry(108, 18, 218, 24);
 
-  auto* note = new QLabel(QStringLiteral("(No spaces should be used)"), this);
+  auto* note = new QLabel(tr("(No spaces should be used)"), this);
   note->setObjectName(QStringLiteral("NoSpacesNote"));
   note->setGeometry(326, 18, 278, 24);
 
   hiddenPhrase_ = new QLineEdit(this);
   hiddenPhrase_->setObjectName(QStringLiteral("HiddenPhrase"));
   hiddenPhrase_->setGeometry(16, 56, 588, 28);
+  hiddenPhrase_->setAccessibleName(tr("Hidden Phrase"));
 
-  auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+  auto* ok = new QPushButton(tr("&Ok"), this);
   ok->setObjectName(QStringLiteral("OkButton"));
   ok->setGeometry(200, 104, 100, 30);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &HiddenPhraseDialog::OkButtonClick);
 
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  auto* cancel = new QPushButton(tr("&Cancel"), this);
   cancel->setObjectName(QStringLiteral("CancelButton"));
   cancel->setGeometry(320, 104, 100, 30);
   connect(cancel, &QPushButton::clicked, this, &HiddenPhraseDialog::CancelButtonClick);
@@ -57,7 +58,9 @@ HiddenPhraseDialog::~HiddenPhraseDialog() = default;
 
 void HiddenPhraseDialog::FormShow() {
   emptyCount_ = EmptyCellCount(*puzzle_);
-  numChars_->setText(QString::number(emptyCount_) + QStringLiteral(" Chars"));
+  numChars_->setText(tr("%1 Chars").arg(emptyCount_));
+  FitText(numChars_);
+  hiddenPhrase_->setAccessibleDescription(numChars_->text());
   includeHidden_->setChecked(puzzle_->hiddenPhraseUsed == 1);
   hiddenPhrase_->setMaxLength(std::min(emptyCount_, kMaxPhraseLength));
   hiddenPhrase_->setText(ToQString(CollectFillLetters(*puzzle_)));
@@ -76,7 +79,9 @@ void HiddenPhraseDialog::OkButtonClick() {
   if (includeHidden_->isChecked()) {
     const std::string text = FromQString(hiddenPhrase_->text());
     if (auto refusal = ValidatePhrase(text, emptyCount_,
-                                      "Spaces were used in the hidden phrase.  Please correct.")) {
+                                      QT_TRANSLATE_NOOP("gw::Messages",
+                                                        "Spaces were used in the hidden phrase.  "
+                                                        "Please correct."))) {
       ShowMessage(*refusal, "Error");
       hiddenPhrase_->setFocus();
       return;

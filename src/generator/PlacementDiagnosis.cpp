@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/ComposedMessage.h"
 #include "base/Settings.h"
 #include "base/TextUtils.h"
 
@@ -11,17 +12,25 @@ namespace gw {
 namespace {
 
 // As the word list editor names them, by direction number.
-const char* const kDirectionNames[9] = {"",     "Up",        "Up Right", "Right",  "Down Right",
-                                        "Down", "Down Left", "Left",     "Up Left"};
+const char* const kDirectionNames[9] = {"",
+                                        QT_TRANSLATE_NOOP("gw::Messages", "Up"),
+                                        QT_TRANSLATE_NOOP("gw::Messages", "Up Right"),
+                                        QT_TRANSLATE_NOOP("gw::Messages", "Right"),
+                                        QT_TRANSLATE_NOOP("gw::Messages", "Down Right"),
+                                        QT_TRANSLATE_NOOP("gw::Messages", "Down"),
+                                        QT_TRANSLATE_NOOP("gw::Messages", "Down Left"),
+                                        QT_TRANSLATE_NOOP("gw::Messages", "Left"),
+                                        QT_TRANSLATE_NOOP("gw::Messages", "Up Left")};
 
-// "A", "A and B", "A, B and C".
-std::string JoinNames(const std::vector<std::string>& names) {
-  std::string out;
-  for (size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) out += i + 1 == names.size() ? " and " : ", ";
-    out += names[i];
-  }
-  return out;
+// "A", "A and B", "A, B and C": composed pair by pair, so a window can say them in its language.
+std::string JoinNames(const std::vector<std::string>& names, size_t from = 0) {
+  if (from >= names.size()) return {};
+  if (from + 1 == names.size()) return names[from];
+  if (from + 2 == names.size())
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 and %2"),
+                          {names[from], names[from + 1]});
+  return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1, %2"),
+                        {names[from], JoinNames(names, from + 1)});
 }
 
 // Up to five words, then how many more.
@@ -30,7 +39,8 @@ std::string WordNames(std::vector<std::string> words) {
   if (words.size() > kNamed) {
     const size_t more = words.size() - (kNamed - 1);
     words.resize(kNamed - 1);
-    words.push_back(std::to_string(more) + " more");
+    words.push_back(
+        ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 more"), {std::to_string(more)}));
   }
   return JoinNames(words);
 }
@@ -83,13 +93,18 @@ PlacementDiagnosis::PlacementDiagnosis(const PuzzleRecord& list, const ShapeReco
 std::string PlacementDiagnosis::Reason(int index) const {
   const Entry& e = words_[static_cast<size_t>(index)];
   if (TooLong(e))
-    return "longer than any line of the shape in the chosen directions (longest line: " +
-           std::to_string(longestChosen_) + ")";
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                            "longer than any line of the shape in the chosen "
+                                            "directions (longest line: %1)"),
+                          {std::to_string(longestChosen_)});
   if (e.placedIn > 0)
-    return "placed in " + std::to_string(e.placedIn) + " of " + std::to_string(attempts_) +
-           " attempts, crowded out here";
-  if (e.refusedAt > 0 || allRefused_) return "refused by the offensive-word screen";
-  return "never placed: no free line for it once the other words were in";
+    return ComposeMessage(
+        QT_TRANSLATE_NOOP("gw::Messages", "placed in %1 of %2 attempts, crowded out here"),
+        {std::to_string(e.placedIn), std::to_string(attempts_)});
+  if (e.refusedAt > 0 || allRefused_)
+    return QT_TRANSLATE_NOOP("gw::Messages", "refused by the offensive-word screen");
+  return QT_TRANSLATE_NOOP("gw::Messages",
+                           "never placed: no free line for it once the other words were in");
 }
 
 std::vector<int> PlacementDiagnosis::LeftOut(const CandidateSlot& slot) const {
@@ -127,11 +142,15 @@ std::vector<std::string> PlacementDiagnosis::Suggestions(const std::vector<int>&
     std::vector<std::string> fitting;
     for (const Entry* e : tooLong)
       if (e->letters <= reach) fitting.push_back(e->text);
-    out.push_back("Switching on " + JoinNames(helping) + " would give lines of up to " +
-                  std::to_string(reach) + " letters, enough for " + WordNames(fitting) + ".");
+    out.push_back(ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                                   "Switching on %1 would give lines of up to %2 "
+                                                   "letters, enough for %3."),
+                                 {JoinNames(helping), std::to_string(reach), WordNames(fitting)}));
   } else if (tooLong.empty() && !helping.empty()) {
-    out.push_back("Switching on " + JoinNames(helping) +
-                  " would give the crowded-out words more lines to go in.");
+    out.push_back(ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                                   "Switching on %1 would give the crowded-out "
+                                                   "words more lines to go in."),
+                                 {JoinNames(helping)}));
   }
 
   // The longest word of the list decides whether any is too long for the shape.
@@ -140,20 +159,25 @@ std::vector<std::string> PlacementDiagnosis::Suggestions(const std::vector<int>&
     if (!longestWord || e.letters > longestWord->letters) longestWord = &e;
   if (longestWord && TooLong(*longestWord) && longestChosen_ > 0) {
     const std::string side = std::to_string(longestWord->letters);
-    out.push_back("A square shape of " + side + " x " + side +
-                  " or larger would take the longest word, " + longestWord->text + " (" + side +
-                  " letters).");
+    out.push_back(ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                                   "A square shape of %1 x %1 or larger would take "
+                                                   "the longest word, %2 (%1 letters)."),
+                                 {side, longestWord->text}));
   }
 
   if (attempts_ > 0) {
     long total = 0;
     for (const Entry& e : words_) total += e.placedIn;
     const long average = (total + attempts_ / 2) / attempts_;
-    out.push_back("On average " + std::to_string(average) + " of " + std::to_string(WordCount()) +
-                  " words fit (over " + std::to_string(attempts_) +
-                  (attempts_ == 1 ? " attempt)." : " attempts)."));
+    out.push_back(ComposeMessage(
+        attempts_ == 1
+            ? QT_TRANSLATE_NOOP("gw::Messages", "On average %1 of %2 words fit (over %3 attempt).")
+            : QT_TRANSLATE_NOOP("gw::Messages",
+                                "On average %1 of %2 words fit (over %3 attempts)."),
+        {std::to_string(average), std::to_string(WordCount()), std::to_string(attempts_)}));
   } else if (allRefused_) {
-    out.push_back("The offensive-word screen refused every attempt.");
+    out.push_back(
+        QT_TRANSLATE_NOOP("gw::Messages", "The offensive-word screen refused every attempt."));
   }
   return out;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <tuple>
 
+#include "base/ComposedMessage.h"
 #include "base/Random.h"
 #include "base/TextUtils.h"
 #include "generator/CandidateSave.h"
@@ -60,12 +61,16 @@ Try OneTry(const VersionRequest& r, const OffensiveScreen& screen, uint64_t seed
   }
   const CandidateSlot& slot = slots[static_cast<size_t>(std::clamp(r.pick, 1, 4) - 1)];
   if (slot.score == 0) {
-    t.problem = slots[0].score > 0
-                    ? "the run kept fewer than " + std::to_string(r.pick) + " candidates"
-                : run.refusedLimitReached
-                    ? "offensive-word screening refused every attempt"
-                    : "no word could be placed: check the directions, the shape and the word "
-                      "lengths";
+    t.problem =
+        slots[0].score > 0
+            ? ComposeMessage(
+                  QT_TRANSLATE_NOOP("gw::Messages", "the run kept fewer than %1 candidates"),
+                  {std::to_string(r.pick)})
+        : run.refusedLimitReached
+            ? QT_TRANSLATE_NOOP("gw::Messages", "offensive-word screening refused every attempt")
+            : QT_TRANSLATE_NOOP("gw::Messages",
+                                "no word could be placed: check the directions, the shape and "
+                                "the word lengths");
     return t;
   }
   auto puzzle = std::make_unique<PuzzleRecord>(*slot.record);
@@ -162,22 +167,31 @@ VersionsOutcome MakeVersions(const VersionRequest& r, VersionProgress* progress)
     if (!best.Usable()) {
       out.versions.clear();
       out.notes.clear();
-      out.failure = "Version " + letter + ": " + best.problem;
+      out.failure = ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "Version %1: %2"),
+                                   {letter, best.problem});
       return out;
     }
     if (best.placed < r.wanted)
-      out.notes.push_back("Version " + letter + " placed " + std::to_string(best.placed) +
-                          " words, fewer than " + std::to_string(r.wanted) + ".");
+      out.notes.push_back(ComposeMessage(
+          QT_TRANSLATE_NOOP("gw::Messages", "Version %1 placed %2 words, fewer than %3."),
+          {letter, std::to_string(best.placed), std::to_string(r.wanted)}));
     if (!phrase.empty() && !best.phraseUsed)
-      out.notes.push_back(best.phraseOffensive
-                              ? "The hidden phrase spelled an offensive word in version " + letter +
-                                    ", so it was left out of it."
-                              : "The hidden phrase does not fit version " + letter + " (" +
-                                    std::to_string(EmptyCellCount(*best.puzzle)) +
-                                    " leftover cells for " + std::to_string(phrase.size()) +
-                                    " letters), so it was left out of it.");
+      out.notes.push_back(
+          best.phraseOffensive
+              ? ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                                 "The hidden phrase spelled an offensive word in "
+                                                 "version %1, so it was left out of it."),
+                               {letter})
+              : ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                                 "The hidden phrase does not fit version %1 (%2 "
+                                                 "leftover cells for %3 letters), so it was left "
+                                                 "out of it."),
+                               {letter, std::to_string(EmptyCellCount(*best.puzzle)),
+                                std::to_string(phrase.size())}));
     if (!best.differs)
-      out.notes.push_back("Version " + letter + " has the same grid as an earlier version.");
+      out.notes.push_back(ComposeMessage(
+          QT_TRANSLATE_NOOP("gw::Messages", "Version %1 has the same grid as an earlier version."),
+          {letter}));
     best.puzzle->title.Set(VersionTitle(r.base->title.Get(), v));
     out.versions.push_back({std::move(best.puzzle), best.placed, best.phraseUsed});
   }

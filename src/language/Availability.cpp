@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <system_error>
 
+#include "base/ComposedMessage.h"
 #include "base/TextUtils.h"
 
 namespace gw {
@@ -13,14 +14,46 @@ namespace {
 
 const DictionaryLanguage kLanguages[9] = {
     {"", "", "", "", {}},
-    {"American", "american", "ExcEngl.tlx", "IncEngl.tlx", {"en_US"}},
-    {"British", "british", "ExcBrit.tlx", "IncBrit.tlx", {"en_GB"}},
-    {"Spanish", "spanish", "ExcSpan.tlx", "IncSpan.tlx", {"es_ES", "es"}},
-    {"Italian", "italian", "ExcItal.tlx", "IncItal.tlx", {"it_IT", "it"}},
-    {"French", "french", "ExcFrnch.tlx", "IncFrnch.tlx", {"fr_FR", "fr"}},
-    {"German", "german", "ExcGerm.tlx", "IncGerm.tlx", {"de_DE", "de"}},
-    {"Dutch", "dutch", "ExcDutch.tlx", "IncDutch.tlx", {"nl_NL", "nl"}},
-    {"Swedish", "swedish", "ExcSwed.tlx", "IncSwed.tlx", {"sv_SE", "sv"}},
+    {QT_TRANSLATE_NOOP("gw::LanguageNames", "American"),
+     "american",
+     "ExcEngl.tlx",
+     "IncEngl.tlx",
+     {"en_US"}},
+    {QT_TRANSLATE_NOOP("gw::LanguageNames", "British"),
+     "british",
+     "ExcBrit.tlx",
+     "IncBrit.tlx",
+     {"en_GB"}},
+    {QT_TRANSLATE_NOOP("gw::LanguageNames", "Spanish"),
+     "spanish",
+     "ExcSpan.tlx",
+     "IncSpan.tlx",
+     {"es_ES", "es"}},
+    {QT_TRANSLATE_NOOP("gw::LanguageNames", "Italian"),
+     "italian",
+     "ExcItal.tlx",
+     "IncItal.tlx",
+     {"it_IT", "it"}},
+    {QT_TRANSLATE_NOOP("gw::LanguageNames", "French"),
+     "french",
+     "ExcFrnch.tlx",
+     "IncFrnch.tlx",
+     {"fr_FR", "fr"}},
+    {QT_TRANSLATE_NOOP("gw::LanguageNames", "German"),
+     "german",
+     "ExcGerm.tlx",
+     "IncGerm.tlx",
+     {"de_DE", "de"}},
+    {QT_TRANSLATE_NOOP("gw::LanguageNames", "Dutch"),
+     "dutch",
+     "ExcDutch.tlx",
+     "IncDutch.tlx",
+     {"nl_NL", "nl"}},
+    {QT_TRANSLATE_NOOP("gw::LanguageNames", "Swedish"),
+     "swedish",
+     "ExcSwed.tlx",
+     "IncSwed.tlx",
+     {"sv_SE", "sv"}},
 };
 
 bool IsFile(const std::string& path) {

@@ -8,27 +8,26 @@
 
 namespace gw {
 
-LanguageChooser::LanguageChooser(const char* caption, const std::vector<Choice>& choices,
+LanguageChooser::LanguageChooser(const QString& caption, const std::vector<Choice>& choices,
                                  long& remembered, QWidget* parent)
     : QDialog(parent), remembered_(remembered) {
-  setWindowTitle(QString::fromLatin1(caption));
+  setWindowTitle(caption);
   const int count = static_cast<int>(choices.size());
   resize(220, 24 + count * 28 + 56);
   setFont(DesignFont(15));
   for (int i = 0; i < count; ++i) {
     const long value = i + 1;
-    auto* radio = Named(new QRadioButton(QString::fromLatin1(choices[i].text), this),
-                        choices[i].name, {28, 16 + i * 28, 170, 24});
+    auto* radio =
+        Named(new QRadioButton(choices[i].text, this), choices[i].name, {28, 16 + i * 28, 170, 24});
     radio->setEnabled(choices[i].available);
     connect(radio, &QRadioButton::clicked, this, [this, value] { RadioClick(value); });
     buttons_.push_back(radio);
   }
   const int y = 24 + count * 28;
-  auto* ok = Named(new QPushButton(QStringLiteral("&Ok"), this), "OkButton", {14, y, 92, 30});
+  auto* ok = Named(new QPushButton(tr("&Ok"), this), "OkButton", {14, y, 92, 30});
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &LanguageChooser::OkClick);
-  auto* cancel =
-      Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton", {114, y, 92, 30});
+  auto* cancel = Named(new QPushButton(tr("&Cancel"), this), "CancelButton", {114, y, 92, 30});
   connect(cancel, &QPushButton::clicked, this, &LanguageChooser::CancelClick);
 
   // A remembered language that has gone away gives its place to the first one installed.
@@ -64,22 +63,22 @@ void LanguageChooser::CancelClick() {
 
 SpellingLanguageDialog::SpellingLanguageDialog(const std::array<bool, 9>& available,
                                                long& remembered, QWidget* parent)
-    : LanguageChooser("Spell Check",
-                      {{"American", "&American", available[1]},
-                       {"British", "&British", available[2]},
-                       {"Spanish", "&Spanish", available[3]},
-                       {"Italian", "&Italian", available[4]},
-                       {"French", "&French", available[5]},
-                       {"German", "&German", available[6]},
-                       {"Dutch", "&Dutch", available[7]},
-                       {"Swedish", "S&wedish", available[8]}},
+    : LanguageChooser(tr("Spell Check"),
+                      {{"American", tr("&American"), available[1]},
+                       {"British", tr("&British"), available[2]},
+                       {"Spanish", tr("&Spanish"), available[3]},
+                       {"Italian", tr("&Italian"), available[4]},
+                       {"French", tr("&French"), available[5]},
+                       {"German", tr("&German"), available[6]},
+                       {"Dutch", tr("&Dutch"), available[7]},
+                       {"Swedish", tr("S&wedish"), available[8]}},
                       remembered, parent) {}
 
 ThesaurusLanguageDialog::ThesaurusLanguageDialog(const std::array<bool, 3>& available,
                                                  long& remembered, QWidget* parent)
     : LanguageChooser(
-          "Thesaurus",
-          {{"American", "&American", available[1]}, {"British", "&British", available[2]}},
+          tr("Thesaurus"),
+          {{"American", tr("&American"), available[1]}, {"British", tr("&British"), available[2]}},
           remembered, parent) {}
 
 }  // namespace gw

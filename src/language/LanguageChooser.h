@@ -17,10 +17,10 @@ class LanguageChooser : public QDialog {
  public:
   struct Choice {
     const char* name;
-    const char* text;
+    QString text;
     bool available;
   };
-  LanguageChooser(const char* caption, const std::vector<Choice>& choices, long& remembered,
+  LanguageChooser(const QString& caption, const std::vector<Choice>& choices, long& remembered,
                   QWidget* parent);
 
   long Chosen() const;

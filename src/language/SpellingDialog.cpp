@@ -1,6 +1,7 @@
 // The spelling suggestion dialog and the check run it serves.
 #include "language/SpellingDialog.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "language/Availability.h"
 #include "language/ChosenReplacement.h"
 #include "language/UserLexicon.h"
+#include "widgets/Announce.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
 
@@ -18,7 +20,7 @@ SpellingDialog::SpellingDialog(std::string languageName, std::string includePath
     : QDialog(parent),
       languageName_(std::move(languageName)),
       includePath_(std::move(includePath)) {
-  setWindowTitle(QStringLiteral("Spelling Suggestions"));
+  setWindowTitle(tr("Spelling Suggestions"));
   resize(420, 292);
   setFont(DesignFont(15));
   noticeLabel_ = Named(new QLabel(this), "NoticeLabel", {12, 10, 396, 40});
@@ -27,20 +29,21 @@ SpellingDialog::SpellingDialog(std::string languageName, std::string includePath
   theWord_->setFont(DesignFont(15, true));
   theWord_->setProperty("gwKeepDesignFont", true);
   sugList_ = Named(new QListWidget(this), "SugList", {12, 80, 280, 200});
+  sugList_->setAccessibleName(tr("Suggestions"));
   connect(sugList_, &QListWidget::itemDoubleClicked, this, [this] { ReplaceButtonClick(); });
   struct Button {
     const char* name;
     const char* text;
     void (SpellingDialog::*handler)();
   };
-  const Button buttons[] = {{"ReplaceButton", "&Replace", &SpellingDialog::ReplaceButtonClick},
-                            {"IgnoreButton", "&Ignore", &SpellingDialog::IgnoreButtonClick},
-                            {"AddButton", "&Add", &SpellingDialog::AddButtonClick},
-                            {"AbortButton", "A&bort", &SpellingDialog::AbortButtonClick}};
+  const Button buttons[] = {
+      {"ReplaceButton", QT_TR_NOOP("&Replace"), &SpellingDialog::ReplaceButtonClick},
+      {"IgnoreButton", QT_TR_NOOP("&Ignore"), &SpellingDialog::IgnoreButtonClick},
+      {"AddButton", QT_TR_NOOP("&Add"), &SpellingDialog::AddButtonClick},
+      {"AbortButton", QT_TR_NOOP("A&bort"), &SpellingDialog::AbortButtonClick}};
   int y = 80;
   for (const Button& b : buttons) {
-    auto* button =
-        Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, {304, y, 104, 30});
+    auto* button = Named(new QPushButton(tr(b.text), this), b.name, {304, y, 104, 30});
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, b.handler);
     y += 38;
@@ -53,9 +56,12 @@ SpellingDialog::SpellingDialog(std::string languageName, std::string includePath
 void SpellingDialog::Prepare(const std::string& word, const std::vector<std::string>& suggestions) {
   word_ = word;
   answer_ = {};
-  noticeLabel_->setText(ToQString("The following word was not found in the " + languageName_ +
-                                  " dictionary.  Suggestions are listed below."));
+  noticeLabel_->setText(
+      tr("The following word was not found in the %1 dictionary.  Suggestions are listed below.")
+          .arg(QCoreApplication::translate("gw::LanguageNames", languageName_.c_str())));
   theWord_->setText(ToQString(word));
+  // Read out with the word it offers replacements for.
+  sugList_->setAccessibleDescription(noticeLabel_->text() + QLatin1Char(' ') + theWord_->text());
   sugList_->clear();
   for (const std::string& s : suggestions) sugList_->addItem(ToQString(s));
   if (sugList_->count() > 0) sugList_->setCurrentRow(0);
@@ -109,7 +115,9 @@ class DialogPrompt : public SpellPrompt {
     return dialog_.Answer();
   }
   void NoSuggestions(const std::string& word) override {
-    ShowMessage(word + " was not found in the dictionary.  No suggestions could be found.",
+    ShowMessage(SpellingDialog::tr("%1 was not found in the dictionary.  No suggestions could be "
+                                   "found.")
+                    .arg(ToQString(word)),
                 "Notice");
   }
   void Changed(size_t row) override {
@@ -128,17 +136,19 @@ void RunSpellCheck(QWidget* parent, const AppPaths& paths, long language,
                    const std::function<void(size_t)>& changed) {
   const std::unique_ptr<Speller> speller = OpenSpeller(paths, language);
   if (!speller) {
-    ShowMessage("Could not find one of the dictionary files.", "Error");
+    ShowMessage(SpellingDialog::tr("Could not find one of the dictionary files."), "Error");
     return;
   }
   DialogPrompt dialogs(parent, language, paths, changed);
   const SpellRunResult result = CheckSpelling(rows, checkWords, *speller, dialogs);
-  if (!result.anyUnknown)
-    ShowMessage("All words were found in the dictionary.", "Spelling Ok");
-  else if (result.aborted)
-    ShowMessage("Spell checking aborted.", "Spelling Status");
-  else
-    ShowMessage("Spell checking complete.", "Spelling Status");
+  // The message box itself is read out when it opens; the window behind it keeps the outcome
+  // for a screen reader that comes back to it.
+  const QString outcome = !result.anyUnknown
+                              ? SpellingDialog::tr("All words were found in the dictionary.")
+                          : result.aborted ? SpellingDialog::tr("Spell checking aborted.")
+                                           : SpellingDialog::tr("Spell checking complete.");
+  if (parent) AnnounceStatus(parent, outcome);
+  ShowMessage(outcome, result.anyUnknown ? "Spelling Status" : "Spelling Ok");
 }
 
 }  // namespace gw

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <mythes.hxx>
 
+#include "base/ComposedMessage.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
 #include "language/Availability.h"
@@ -155,10 +156,14 @@ class MythesThesaurus : public Thesaurus {
 }  // namespace
 
 std::string CategoryDisplay(const ThesCategory& category) {
-  if (category.pos == "n") return category.word + " (noun)";
-  if (category.pos == "v") return category.word + " (verb)";
-  if (category.pos == "adj") return category.word + " (adjective)";
-  if (category.pos == "adv") return category.word + " (adverb)";
+  if (category.pos == "n")
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (noun)"), {category.word});
+  if (category.pos == "v")
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (verb)"), {category.word});
+  if (category.pos == "adj")
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (adjective)"), {category.word});
+  if (category.pos == "adv")
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (adverb)"), {category.word});
   return category.word;
 }
 

@@ -23,11 +23,12 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
       paths_(paths),
       language_(thesaurus),
       runSuggestions_([](ThesaurusSuggestionsDialog& dialog) { dialog.exec(); }) {
-  setWindowTitle(QStringLiteral("Thesaurus Lookup"));
+  setWindowTitle(tr("Thesaurus Lookup"));
   resize(620, 356);
   setFont(DesignFont(15));
-  Named(new QLabel(QStringLiteral("Word"), this), "WordLabel", {12, 15, 44, 22});
+  auto* wordLabel = Named(new QLabel(tr("Word"), this), "WordLabel", {12, 15, 44, 22});
   theWord_ = Named(new QLineEdit(ToQString(word), this), "TheWord", {58, 12, 254, 28});
+  wordLabel->setBuddy(theWord_);
   theWord_->setMaxLength(255);
   struct Button {
     const char* name;
@@ -36,24 +37,28 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
     void (ThesaurusDialog::*handler)();
   };
   const Button buttons[] = {
-      {"LookUp", "&Look Up", {324, 11, 90, 30}, &ThesaurusDialog::LookUpClick},
-      {"Suggest", "&Suggest", {422, 11, 90, 30}, &ThesaurusDialog::SuggestClick},
-      {"Accept", "&Accept", {420, 314, 90, 30}, &ThesaurusDialog::AcceptClick},
-      {"AbortButton", "A&bort", {518, 314, 90, 30}, &ThesaurusDialog::AbortClick}};
+      {"LookUp", QT_TR_NOOP("&Look Up"), {324, 11, 90, 30}, &ThesaurusDialog::LookUpClick},
+      {"Suggest", QT_TR_NOOP("&Suggest"), {422, 11, 90, 30}, &ThesaurusDialog::SuggestClick},
+      {"Accept", QT_TR_NOOP("&Accept"), {420, 314, 90, 30}, &ThesaurusDialog::AcceptClick},
+      {"AbortButton", QT_TR_NOOP("A&bort"), {518, 314, 90, 30}, &ThesaurusDialog::AbortClick}};
   for (const Button& b : buttons) {
-    auto* button = Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, b.design);
+    auto* button = Named(new QPushButton(tr(b.text), this), b.name, b.design);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, b.handler);
   }
   findChild<QPushButton*>(QStringLiteral("LookUp"))->setDefault(true);
   accept_ = findChild<QPushButton*>(QStringLiteral("Accept"));
   accept_->setEnabled(false);
-  Named(new QLabel(QStringLiteral("Category"), this), "CategoryLabel", {12, 50, 196, 20});
-  Named(new QLabel(QStringLiteral("Antonyms"), this), "AntonymLabel", {216, 50, 196, 20});
-  Named(new QLabel(QStringLiteral("Synonyms"), this), "SynonymLabel", {420, 50, 188, 20});
+  auto* catLabel = Named(new QLabel(tr("Category"), this), "CategoryLabel", {12, 50, 196, 20});
+  auto* antLabel = Named(new QLabel(tr("Antonyms"), this), "AntonymLabel", {216, 50, 196, 20});
+  auto* defLabel = Named(new QLabel(tr("Synonyms"), this), "SynonymLabel", {420, 50, 188, 20});
   catBox_ = Named(new QListWidget(this), "CatBox", {12, 72, 196, 232});
   antBox_ = Named(new QListWidget(this), "AntBox", {216, 72, 196, 232});
   defBox_ = Named(new QListWidget(this), "DefBox", {420, 72, 188, 232});
+  // Screen readers name each list after its heading (a list takes no name from a buddy).
+  catBox_->setAccessibleName(catLabel->text());
+  antBox_->setAccessibleName(antLabel->text());
+  defBox_->setAccessibleName(defLabel->text());
   connect(catBox_, &QListWidget::itemClicked, this, &ThesaurusDialog::CatBoxClick);
   connect(antBox_, &QListWidget::itemClicked, this, &ThesaurusDialog::AntBoxClick);
   connect(defBox_, &QListWidget::itemDoubleClicked, this, &ThesaurusDialog::DefBoxDoubleClick);
@@ -77,7 +82,7 @@ void ThesaurusDialog::FormShow() {
 
 bool ThesaurusDialog::OpenThes() {
   thesaurus_ = OpenThesaurus(paths_, language_);
-  if (!thesaurus_) ShowMessage("Could not find the Thesaurus file.", "Error");
+  if (!thesaurus_) ShowMessage(tr("Could not find the Thesaurus file."), "Error");
   return thesaurus_ != nullptr;
 }
 
@@ -91,12 +96,15 @@ void ThesaurusDialog::LookUpWord() {
   const std::string word = Trim(FromQString(theWord_->text()));
   lookup_ = thesaurus_->Lookup(word);
   if (!lookup_.found) {
-    ShowMessage("Word not found in Thesaurus.  Click on \"suggest\" for possible substitute words.",
-                "Warning");
+    ShowMessage(
+        tr("Word not found in Thesaurus.  Click on \"suggest\" for possible substitute words."),
+        "Warning");
     return;
   }
-  for (const ThesCategory& c : lookup_.categories) catBox_->addItem(ToQString(CategoryDisplay(c)));
-  for (const ThesCategory& a : lookup_.antonyms) antBox_->addItem(ToQString(CategoryDisplay(a)));
+  for (const ThesCategory& c : lookup_.categories)
+    catBox_->addItem(TranslatedMessage(CategoryDisplay(c)));
+  for (const ThesCategory& a : lookup_.antonyms)
+    antBox_->addItem(TranslatedMessage(CategoryDisplay(a)));
   if (!lookup_.categories.empty()) {
     catBox_->setCurrentRow(0);
     LoadInSyns(lookup_.categories.front());
@@ -156,7 +164,7 @@ void ThesaurusDialog::SuggestClick() {
   const std::vector<std::string> suggestions = thesaurus_->Suggest(word);
   QApplication::restoreOverrideCursor();
   if (suggestions.empty()) {
-    ShowMessage("No suggestions found for the word " + word + ".", "Error");
+    ShowMessage(tr("No suggestions found for the word %1.").arg(ToQString(word)), "Error");
     return;
   }
   ThesaurusSuggestionsDialog dialog(word, suggestions, this);

@@ -1,6 +1,7 @@
 // The dictionary maintenance dialog.
 #include "language/UserDictionaryDialog.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,7 +18,7 @@ namespace gw {
 UserDictionaryDialog::UserDictionaryDialog(const AppPaths& paths, long language, LexiconKind kind,
                                            QWidget* parent)
     : QDialog(parent), path_(LexiconPath(paths, language, kind)), kind_(kind) {
-  setWindowTitle(QStringLiteral("Dictionary Maintenance"));
+  setWindowTitle(tr("Dictionary Maintenance"));
   resize(380, 336);
   setFont(DesignFont(15));
   headLabel_ = Named(new QLabel(this), "HeadLabel", {12, 10, 356, 40});
@@ -25,6 +26,7 @@ UserDictionaryDialog::UserDictionaryDialog(const AppPaths& paths, long language,
   theList_ = Named(new QListWidget(this), "TheList", {12, 56, 240, 228});
   addInfo_ = Named(new QLineEdit(this), "AddInfo", {12, 294, 240, 28});
   addInfo_->setMaxLength(255);
+  addInfo_->setAccessibleName(tr("Word to add"));
   struct Button {
     const char* name;
     const char* text;
@@ -32,23 +34,32 @@ UserDictionaryDialog::UserDictionaryDialog(const AppPaths& paths, long language,
     void (UserDictionaryDialog::*handler)();
   };
   const Button buttons[] = {
-      {"DeleteButton", "&Delete", {264, 56, 104, 30}, &UserDictionaryDialog::DeleteClick},
-      {"OkButton", "&Ok", {264, 214, 104, 30}, &UserDictionaryDialog::OkClick},
-      {"CancelButton", "&Cancel", {264, 250, 104, 30}, &UserDictionaryDialog::CancelClick},
-      {"AddButton", "&Add", {264, 293, 104, 30}, &UserDictionaryDialog::AddClick}};
+      {"DeleteButton",
+       QT_TR_NOOP("&Delete"),
+       {264, 56, 104, 30},
+       &UserDictionaryDialog::DeleteClick},
+      {"OkButton", QT_TR_NOOP("&Ok"), {264, 214, 104, 30}, &UserDictionaryDialog::OkClick},
+      {"CancelButton",
+       QT_TR_NOOP("&Cancel"),
+       {264, 250, 104, 30},
+       &UserDictionaryDialog::CancelClick},
+      {"AddButton", QT_TR_NOOP("&Add"), {264, 293, 104, 30}, &UserDictionaryDialog::AddClick}};
   for (const Button& b : buttons) {
-    auto* button = Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, b.design);
+    auto* button = Named(new QPushButton(tr(b.text), this), b.name, b.design);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, b.handler);
   }
   // Enter in the edit box adds its word rather than closing the dialog.
   connect(addInfo_, &QLineEdit::returnPressed, this, &UserDictionaryDialog::AddClick);
 
-  const std::string name = DictionaryInfo(language).name;
-  headLabel_->setText(ToQString(
+  const QString name =
+      QCoreApplication::translate("gw::LanguageNames", DictionaryInfo(language).name);
+  headLabel_->setText(
       kind == LexiconKind::Include
-          ? "These words will be added to the " + name + " dictionary and counted as valid."
-          : "These words will be excluded from the  " + name + " dictionary and will be invalid."));
+          ? tr("These words will be added to the %1 dictionary and counted as valid.").arg(name)
+          : tr("These words will be excluded from the  %1 dictionary and will be invalid.")
+                .arg(name));
+  theList_->setAccessibleName(headLabel_->text());
   for (const std::string& word : ReadLexicon(path_)) theList_->addItem(ToQString(word));
   if (theList_->count() > 0) theList_->setCurrentRow(0);
   PlaceDialog(this, false);

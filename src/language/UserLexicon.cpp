@@ -3,6 +3,7 @@
 
 #include <QSaveFile>
 
+#include "base/ComposedMessage.h"
 #include "base/FileIo.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
@@ -59,7 +60,9 @@ OpResult WriteLexicon(const std::string& path, const std::vector<std::string>& w
   QSaveFile out(QPath(path));
   if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit())
     return OpResult::Failure(
-        "Unable to save the dictionary file " + Cp1252FromFileText(path).text + ".", "Disk Error");
+        ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "Unable to save the dictionary file %1."),
+                       {Cp1252FromFileText(path).text}),
+        "Disk Error");
   return OpResult::Success();
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 
+#include "base/ComposedMessage.h"
 #include "base/TextUtils.h"
 #include "layouts/LayoutLibrary.h"
 #include "layouts/LayoutTables.h"
@@ -34,13 +35,11 @@ int32_t RoundCoord(double v) {
   return TruncCoord(std::nearbyint(v));
 }
 
-PageSizeCheck CheckSide(const std::string& text, bool inches, double low, double high,
-                        const char* what, const char* box) {
+// `outOfRange` has %1 for the lowest value and %2 for the highest.
+PageSizeCheck CheckSide(const std::string& text, double low, double high, const char* outOfRange) {
   const std::optional<double> v = ReadDecimal(text);
   if (v && *v >= low && *v <= high) return {v, {}};
-  return {std::nullopt, std::string(what) + " must be between " + FormatPlain(low) + " and " +
-                            FormatPlain(high) + (inches ? " inches" : " centimeters") +
-                            ".  Please re-enter " + box + "."};
+  return {std::nullopt, ComposeMessage(outOfRange, {FormatPlain(low), FormatPlain(high)})};
 }
 
 }  // namespace
@@ -116,13 +115,25 @@ void ChangeUnit(PageLayout& layout, bool toInches) {
 }
 
 PageSizeCheck CheckPageWidth(const std::string& text, bool inches) {
-  return inches ? CheckSide(text, true, 3, 12, "Width", "width")
-                : CheckSide(text, false, 7, 31, "Width", "width");
+  return inches ? CheckSide(text, 3, 12,
+                            QT_TRANSLATE_NOOP("gw::Messages",
+                                              "Width must be between %1 and %2 inches.  Please "
+                                              "re-enter width."))
+                : CheckSide(text, 7, 31,
+                            QT_TRANSLATE_NOOP("gw::Messages",
+                                              "Width must be between %1 and %2 centimeters.  "
+                                              "Please re-enter width."));
 }
 
 PageSizeCheck CheckPageHeight(const std::string& text, bool inches) {
-  return inches ? CheckSide(text, true, 4, 18, "Height", "height")
-                : CheckSide(text, false, 10, 46, "Height", "height");
+  return inches ? CheckSide(text, 4, 18,
+                            QT_TRANSLATE_NOOP("gw::Messages",
+                                              "Height must be between %1 and %2 inches.  Please "
+                                              "re-enter height."))
+                : CheckSide(text, 10, 46,
+                            QT_TRANSLATE_NOOP("gw::Messages",
+                                              "Height must be between %1 and %2 centimeters.  "
+                                              "Please re-enter height."));
 }
 
 bool PaperNeedsWarning(const std::string& paperName) {
@@ -151,6 +162,26 @@ LayoutBounds Normalised(LayoutBounds b) {
 
 LayoutBounds MovedBounds(LayoutBounds b, int dx, int dy) {
   return {Shifted(b.left, dx), Shifted(b.top, dy), Shifted(b.right, dx), Shifted(b.bottom, dy)};
+}
+
+int NextObjectForTab(const PageLayout& layout, int current, bool backwards) {
+  const int count = UsedObjectCount(layout);
+  if (count == 0) return 0;
+  if (backwards) return current <= 0 || current > count ? count : current - 1;
+  return current >= count || current < 0 ? 0 : current + 1;
+}
+
+int RulerStep(int u, bool inches) {
+  return std::max(1, u / (inches ? 8 : 10));
+}
+
+LayoutBounds NudgedBounds(const LayoutBounds& bounds, Nudge nudge, int dx, int dy, int step) {
+  const LayoutBounds b = Normalised(bounds);
+  if (nudge == Nudge::Move) return MovedBounds(b, dx * step, dy * step);
+  LayoutBounds r = b;
+  r.right = std::max(Shifted(b.right, dx * step), Shifted(b.left, 1));
+  r.bottom = std::max(Shifted(b.bottom, dy * step), Shifted(b.top, 1));
+  return r;
 }
 
 HandleSquare HandleSquareOf(const LayoutBounds& b, int handle) {
@@ -328,10 +359,13 @@ SizeEntry ReadSizeEntry(const std::string& left, const std::string& top, const s
     const char* message;
   };
   const Box boxes[] = {
-      {left, &UnitBox::left, false, "Invalid left position entered."},
-      {top, &UnitBox::top, false, "Invalid top position entered."},
-      {width, &UnitBox::width, true, "Invalid width entered."},
-      {height, &UnitBox::height, true, "Invalid height entered."},
+      {left, &UnitBox::left, false,
+       QT_TRANSLATE_NOOP("gw::Messages", "Invalid left position entered.")},
+      {top, &UnitBox::top, false,
+       QT_TRANSLATE_NOOP("gw::Messages", "Invalid top position entered.")},
+      {width, &UnitBox::width, true, QT_TRANSLATE_NOOP("gw::Messages", "Invalid width entered.")},
+      {height, &UnitBox::height, true,
+       QT_TRANSLATE_NOOP("gw::Messages", "Invalid height entered.")},
   };
   SizeEntry entry;
   for (int i = 0; i < 4; ++i) {

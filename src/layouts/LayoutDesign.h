@@ -103,6 +103,22 @@ struct ObjectCommands {
 };
 ObjectCommands CommandsForKind(int kind);
 
+// ---- Keyboard ----------------------------------------------------------------------------------
+
+// The object Tab selects after `current` (0 for none): the next in the stacking order, 0 after the
+// last one (the focus then leaves the page); Shift+Tab (`backwards`) goes the other way.
+int NextObjectForTab(const PageLayout& layout, int current, bool backwards);
+
+// The smallest step of the rulers in design pixels at u pixels per unit: an eighth of an inch or a
+// millimetre, never below one pixel.
+int RulerStep(int u, bool inches);
+
+// An arrow key on the selected object: `dx` and `dy` are -1, 0 or 1, `step` the pixels it goes.
+// Moving shifts the whole object; resizing moves its right or bottom edge and never makes a side
+// shorter than one pixel.
+enum class Nudge { Move, Resize };
+LayoutBounds NudgedBounds(const LayoutBounds& bounds, Nudge nudge, int dx, int dy, int step);
+
 // ---- Rulers ------------------------------------------------------------------------------------
 
 // One tick of a ruler: at `at` design pixels from the page edge, from `from` pixels across the

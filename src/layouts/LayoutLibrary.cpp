@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "base/ComposedMessage.h"
 #include "base/FileIo.h"
 #include "base/IoError.h"
 #include "storage/RecordFile.h"
@@ -17,12 +18,15 @@ namespace {
 constexpr size_t kRecordSize = sizeof(PageLayout);
 
 OpResult CannotAdd() {
-  return OpResult::Failure("Unable to add page layout.", "Disk Error");
+  return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to add page layout."),
+                           "Disk Error");
 }
 
 OpResult CorruptImport() {
-  return OpResult::Failure("Page layout file is corrupt or incompatible.  Import aborted.",
-                           "Error");
+  return OpResult::Failure(
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "Page layout file is corrupt or incompatible.  Import aborted."),
+      "Error");
 }
 
 }  // namespace
@@ -64,14 +68,15 @@ std::string LayoutEntryText(const LayoutEntry& entry, long defaultPage) {
     if (!std::isfinite(v) || std::fabs(v) > 1e9) return "0";
     return std::to_string(std::lround(v));
   };
-  std::string text = entry.text + " (";
+  const bool isDefault = entry.index == defaultPage;
   if (entry.paperName == "Custom")
-    text += "Custom " + whole(entry.pageWidth) + "\" x " + whole(entry.pageHeight) + "\"";
-  else
-    text += entry.paperName;
-  text += ")";
-  if (entry.index == defaultPage) text += "  <<DEFAULT>>";
-  return text;
+    return ComposeMessage(
+        isDefault ? QT_TRANSLATE_NOOP("gw::Messages", "%1 (Custom %2\" x %3\")  <<DEFAULT>>")
+                  : QT_TRANSLATE_NOOP("gw::Messages", "%1 (Custom %2\" x %3\")"),
+        {entry.text, whole(entry.pageWidth), whole(entry.pageHeight)});
+  return ComposeMessage(isDefault ? QT_TRANSLATE_NOOP("gw::Messages", "%1 (%2)  <<DEFAULT>>")
+                                  : QT_TRANSLATE_NOOP("gw::Messages", "%1 (%2)"),
+                        {entry.text, entry.paperName});
 }
 
 long DefaultAfterDelete(long defaultPage, long deleted) {
@@ -102,7 +107,8 @@ OpResult ReplaceLayout(const std::string& libraryPath, long index, const PageLay
 
 OpResult DeleteLayout(const std::string& libraryPath, long index) {
   if (!DeleteRecord(libraryPath, index, kRecordSize))
-    return OpResult::Failure("Unable to delete page layout.", "Disk Error");
+    return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to delete page layout."),
+                             "Disk Error");
   return {};
 }
 
@@ -115,17 +121,19 @@ OpResult ExportLayout(const std::string& libraryPath, long index, const std::str
   auto layout = std::make_unique<PageLayout>();
   if (!count || index < 0 || index >= *count ||
       !ReadRecord(libraryPath, index, kRecordSize, layout.get()))
-    return OpResult::Failure("Page layout could not be exported.", "Error");
+    return OpResult::Failure(
+        QT_TRANSLATE_NOOP("gw::Messages", "Page layout could not be exported."), "Error");
 
   // Written beside the target and renamed over it, so a failed export never destroys an
   // existing file of that name.
   if (!WriteExportFile(fileName, "PAG", "1.0", kRecordSize, layout.get())) {
     const int error = errno;
-    OpResult failed = OpResult::Failure("Page layout could not be exported.", "Error");
+    OpResult failed = OpResult::Failure(
+        QT_TRANSLATE_NOOP("gw::Messages", "Page layout could not be exported."), "Error");
     failed.detail = fileio::CannotWriteText(fileName, std::strerror(error));
     return failed;
   }
-  OpResult r = OpResult::Success("Page Layout Exported!", "OK");
+  OpResult r = OpResult::Success(QT_TRANSLATE_NOOP("gw::Messages", "Page Layout Exported!"), "OK");
   r.index = index;
   return r;
 }
@@ -134,7 +142,8 @@ OpResult ImportLayout(const std::string& libraryPath, const std::string& fileNam
   auto layout = std::make_unique<PageLayout>();
   switch (ReadExportFile(fileName, "PAG", kRecordSize, layout.get())) {
     case ExportRead::CannotOpen:
-      return OpResult::Failure("Page layout could not be imported.", "Error");
+      return OpResult::Failure(
+          QT_TRANSLATE_NOOP("gw::Messages", "Page layout could not be imported."), "Error");
     case ExportRead::Corrupt:
       return CorruptImport();
     case ExportRead::Done:

@@ -1,6 +1,7 @@
 // Kinds, units and papers of page layouts, and the values a freshly created object gets.
 #include "layouts/LayoutTables.h"
 
+#include <QtGlobal>
 #include <array>
 #include <cstring>
 #include <string>
@@ -9,14 +10,17 @@ namespace gw {
 namespace {
 
 constexpr std::array<LayoutKindInfo, 8> kKinds{{
-    {kKindTitle, "Title", "Title", false, 2, 0.25, true},
-    {kKindPuzzle, "Puzzle", "Puzzle", false, 3, 3, true},
-    {kKindWords, "Words/Clues", "Words / Clues", false, 2, 3, true},
-    {kKindBonus, "Bonus Quest", "Bonus Question", false, 4, 0.25, true},
-    {kKindText, "Text", "Text", true, 2, 2, false},
-    {kKindBitmap, "Bitmap", "Bitmap", true, 2, 2, false},
-    {kKindRectangle, "Rectangle", "Rectangle", true, 2, 2, false},
-    {kKindCircle, "Circle", "Circle", true, 2, 2, false},
+    {kKindTitle, QT_TRANSLATE_NOOP("gw::PageDesigner", "Title"), "Title", false, 2, 0.25, true},
+    {kKindPuzzle, QT_TRANSLATE_NOOP("gw::PageDesigner", "Puzzle"), "Puzzle", false, 3, 3, true},
+    {kKindWords, QT_TRANSLATE_NOOP("gw::PageDesigner", "Words/Clues"), "Words / Clues", false, 2, 3,
+     true},
+    {kKindBonus, QT_TRANSLATE_NOOP("gw::PageDesigner", "Bonus Quest"), "Bonus Question", false, 4,
+     0.25, true},
+    {kKindText, QT_TRANSLATE_NOOP("gw::PageDesigner", "Text"), "Text", true, 2, 2, false},
+    {kKindBitmap, QT_TRANSLATE_NOOP("gw::PageDesigner", "Bitmap"), "Bitmap", true, 2, 2, false},
+    {kKindRectangle, QT_TRANSLATE_NOOP("gw::PageDesigner", "Rectangle"), "Rectangle", true, 2, 2,
+     false},
+    {kKindCircle, QT_TRANSLATE_NOOP("gw::PageDesigner", "Circle"), "Circle", true, 2, 2, false},
 }};
 
 constexpr std::array<PaperSize, 6> kPapers{{

@@ -4,13 +4,15 @@
 #include <QImage>
 #include <string>
 
+#include "base/ComposedMessage.h"
 #include "base/OpResult.h"
 #include "page/HtmlPage.h"
 
 namespace gw {
 
 // Shown when the page's file cannot be made (caption "Error").
-inline constexpr const char* kHtmlCreateError = "Unable to create html file.";
+inline constexpr const char* kHtmlCreateError =
+    QT_TRANSLATE_NOOP("gw::Messages", "Unable to create html file.");
 
 // Writes the page to `htmlPath` and `pageImage` as a JPEG of `quality` to HtmlPicturePath beside
 // it. Either both are written or the page is not: a page that cannot be made gives

@@ -144,10 +144,12 @@ const char* FormName(long wordOption) {
 }  // namespace
 
 std::optional<std::string> InteractivePageRefusal(const PuzzleRecord& puzzle) {
-  if (!puzzle.puzzleGenerated) return "the puzzle was never generated";
+  // The reasons end a sentence the preview window translates; the command line shows them as is.
+  if (!puzzle.puzzleGenerated)
+    return QT_TRANSLATE_NOOP("gw::Messages", "the puzzle was never generated");
   for (int i = 1; i <= ClampedWordCount(puzzle); ++i)
     if (Findable(puzzle, i)) return std::nullopt;
-  return "the puzzle's grid holds no word to find";
+  return QT_TRANSLATE_NOOP("gw::Messages", "the puzzle's grid holds no word to find");
 }
 
 uint32_t InteractivePageKey(std::optional<uint64_t> seed) {

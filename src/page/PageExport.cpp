@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/ComposedMessage.h"
 #include "base/FileIo.h"
 #include "base/TextCodec.h"
 #include "page/ImageFiles.h"
@@ -20,9 +21,15 @@ namespace gw {
 
 namespace {
 
-const std::string kNoPageImage = "There is no page image: no page, or more than " +
-                                 std::to_string(static_cast<long>(kMaxImagePixels / 1e6)) +
-                                 " million pixels";
+// Why a page that came out empty is not written.
+constexpr const char* kNothingDrawn = QT_TRANSLATE_NOOP("gw::Messages", "Nothing could be drawn");
+
+std::string NoPageImage() {
+  return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                          "There is no page image: no page, or more than %1 "
+                                          "million pixels"),
+                        {std::to_string(static_cast<long>(kMaxImagePixels / 1e6))});
+}
 
 double StreamDpi(const QByteArray& stream) {
   const std::optional<ReportStreamInfo> info = ReadReportInfo(stream);
@@ -59,19 +66,19 @@ QImage PageImage(const QByteArray& stream, int page, double zoom, double screenD
 OpResult SaveWholeFile(const std::string& path, const QByteArray& bytes) {
   if (const std::optional<std::string> refused = RefusedExportTarget(path, StoredKind::Other))
     return OpResult::Refusal(ShownName(*refused), "Error");
-  if (bytes.isEmpty()) return CannotWriteFile(path, "Nothing could be drawn");
+  if (bytes.isEmpty()) return CannotWriteFile(path, kNothingDrawn);
   if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
     return CannotWriteFile(path, *reason);
   return OpResult::Success();
 }
 
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage) {
-  if (pageImage.isNull()) return CannotWriteFile(path, kNoPageImage);
+  if (pageImage.isNull()) return CannotWriteFile(path, NoPageImage());
   return SaveWholeFile(path, BmpOfImage(pageImage));
 }
 
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality) {
-  if (pageImage.isNull()) return CannotWriteFile(path, kNoPageImage);
+  if (pageImage.isNull()) return CannotWriteFile(path, NoPageImage());
   std::string error;
   const std::optional<QByteArray> bytes = JpegOfImage(pageImage, quality, error);
   if (!bytes) return CannotWriteFile(path, error);
@@ -79,7 +86,7 @@ OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality)
 }
 
 OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job) {
-  if (!job.puzzle) return CannotWriteFile(path, "Nothing could be drawn");
+  if (!job.puzzle) return CannotWriteFile(path, kNothingDrawn);
   return SaveWholeFile(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
 }
 
@@ -90,7 +97,7 @@ OpResult SavePdf(const std::string& path, const FinishedJob& job) {
 OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
   const double dpi = std::min(StreamDpi(job.stream), kMaxPngDpi);
   const QImage image = ImageOfStreamPage(job.stream, page, dpi);
-  if (image.isNull()) return CannotWriteFile(path, kNoPageImage);
+  if (image.isNull()) return CannotWriteFile(path, NoPageImage());
   return SaveWholeFile(path, PngOfImage(image));
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "base/ComposedMessage.h"
 #include "base/OpResult.h"
 #include "page/MetafileTarget.h"
 #include "page/PrintJob.h"
@@ -51,6 +52,6 @@ OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page);
 
 // Shown before a metafile of a layout with bitmaps is made (caption "Warning").
 inline constexpr const char* kMetafileBitmapWarning =
-    "Bitmaps in this puzzle will not be saved in the metafile.";
+    QT_TRANSLATE_NOOP("gw::Messages", "Bitmaps in this puzzle will not be saved in the metafile.");
 
 }  // namespace gw

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "base/FileIo.h"
+#include "base/ComposedMessage.h"
 #include "base/TextCodec.h"
 
 namespace gw {
@@ -17,7 +17,10 @@ std::string ShownName(const std::string& text) {
 }
 
 OpResult CannotWriteFile(const std::string& path, const std::string& reason) {
-  return OpResult::Failure(ShownName(fileio::CannotWriteText(path, reason)), "Error");
+  return OpResult::Failure(
+      ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "Unable to write the file %1.  %2."),
+                     {ShownName(path), ShownName(reason)}),
+      "Error");
 }
 
 bool StartsAsPdf(std::string_view head) {
@@ -40,13 +43,17 @@ std::optional<std::string> OverwriteProblem(const std::string& path, const FileK
   const auto status = std::filesystem::status(path, ec);
   if (ec || !std::filesystem::exists(status)) return std::nullopt;
   if (!std::filesystem::is_regular_file(status))
-    return ShownName(path) + " is not a file that can be written.";
+    return ComposeMessage(
+        QT_TRANSLATE_NOOP("gw::Messages", "%1 is not a file that can be written."),
+        {ShownName(path)});
   std::string head(512, '\0');
   std::ifstream in(path, std::ios::binary);
   in.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
   if (!head.empty() && !kind.startsAs(head))
-    return ShownName(path) + " exists and is not " + kind.name + "; it is left as it is.";
+    return ComposeMessage(
+        QT_TRANSLATE_NOOP("gw::Messages", "%1 exists and is not %2; it is left as it is."),
+        {ShownName(path), kind.name});
   return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 // name never replaces a puzzle group, a library or anything else; and what a failed write says.
 #pragma once
 
+#include <QtGlobal>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,8 +27,9 @@ bool StartsAsPdf(std::string_view head);
 // A byte order mark and blanks, then a doctype, an html element or a comment, in any letter case.
 bool StartsAsWebPage(std::string_view head);
 
-inline constexpr FileKind kPdfFile{"a PDF", StartsAsPdf};
-inline constexpr FileKind kWebPageFile{"a web page", StartsAsWebPage};
+inline constexpr FileKind kPdfFile{QT_TRANSLATE_NOOP("gw::Messages", "a PDF"), StartsAsPdf};
+inline constexpr FileKind kWebPageFile{QT_TRANSLATE_NOOP("gw::Messages", "a web page"),
+                                       StartsAsWebPage};
 
 // Nothing when `path` is free, empty or holds a file of `kind`; else the message that says why it
 // is left alone (Windows-1252, caption "Error"). A symbolic link counts as the file it leads to.

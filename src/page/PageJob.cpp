@@ -4,30 +4,36 @@
 #include <cmath>
 #include <memory>
 
+#include "base/ComposedMessage.h"
 #include "page/Renderers.h"
 
 namespace gw {
 
 namespace {
 
-const char* const kColumnsMessage = "Invalid number of columns specified.";
-const char* const kBitmapsMissing =
-    "One or more bitmaps in the layout design could not be located.";
-const char* const kWordsDidNotFit =
+const char* const kColumnsMessage =
+    QT_TRANSLATE_NOOP("gw::Messages", "Invalid number of columns specified.");
+const char* const kBitmapsMissing = QT_TRANSLATE_NOOP(
+    "gw::Messages", "One or more bitmaps in the layout design could not be located.");
+const char* const kWordsDidNotFit = QT_TRANSLATE_NOOP(
+    "gw::Messages",
     "Puzzle Words would not fit in allocated space.  You will need to change the alotted word "
     "space on the page layout, change the font size for the words or select the \"Make It Fit\" "
-    "attribute for the puzzle words.";
-const char* const kCluesDidNotFit =
+    "attribute for the puzzle words.");
+const char* const kCluesDidNotFit = QT_TRANSLATE_NOOP(
+    "gw::Messages",
     "Puzzle Clues would not fit in allocated space.  You will need to change the alotted clue "
     "space on the page layout, change the font size for the clues or select the \"Make It Fit\" "
-    "attribute for the clue fonts.";
-const char* const kTextDidNotFit =
+    "attribute for the clue fonts.");
+const char* const kTextDidNotFit = QT_TRANSLATE_NOOP(
+    "gw::Messages",
     "Text would not fit in allocated space.  You will need to change the alotted text space on "
     "the page layout, change the font size for the text or select the \"Make It Fit\" attribute "
-    "for the text object.";
-const char* const kLettersDidNotFit =
+    "for the text object.");
+const char* const kLettersDidNotFit = QT_TRANSLATE_NOOP(
+    "gw::Messages",
     "Puzzle Letters would not fit in their cells at the large print size.  You will need a larger "
-    "page, a smaller grid or a layout with more room for the puzzle.";
+    "page, a smaller grid or a layout with more room for the puzzle.");
 
 // The metafile mode's coordinates: every value truncated to a whole device pixel of the target.
 class PixelSnap : public PageTarget {

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "base/ComposedMessage.h"
 #include "base/TextCodec.h"
 #include "page/PageRecorder.h"
 #include "page/PainterTarget.h"
@@ -126,7 +127,8 @@ bool PrintReportStream(QPrinter& printer, const QByteArray& stream, int first, i
 }
 
 std::string PrinterDidNotTakeJob(const QPrinter& printer) {
-  return "The printer " + FromQString(printer.printerName()) + " did not take the job.";
+  return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "The printer %1 did not take the job."),
+                        {FromQString(printer.printerName())});
 }
 
 }  // namespace gw

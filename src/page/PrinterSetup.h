@@ -9,11 +9,13 @@
 #include <QStringList>
 #include <optional>
 
+#include "base/ComposedMessage.h"
 #include "page/PageSetup.h"
 
 namespace gw {
 
-inline constexpr const char* kNoPrinters = "No printers are defined, aborting print job.";
+inline constexpr const char* kNoPrinters =
+    QT_TRANSLATE_NOOP("gw::Messages", "No printers are defined, aborting print job.");
 
 // What the printer setup dialog chose. Jobs print on their layout's paper and orientation
 // whatever paper was chosen here; the choice is shown again the next time the dialog opens.

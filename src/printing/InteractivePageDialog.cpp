@@ -19,33 +19,32 @@ namespace gw {
 
 InteractivePageDialog::InteractivePageDialog(const FinishedJob& job, QWidget* parent)
     : QDialog(parent), job_(job) {
-  setWindowTitle(QStringLiteral("Interactive Web Page"));
+  setWindowTitle(tr("Interactive Web Page"));
   resize(480, 228);
   setFont(DesignFont(17));
 
   auto* explanation = Named(
-      new QLabel(QStringLiteral("One web page that pupils solve in any browser, on a computer, "
-                                "tablet or phone: they drag across the words they find. The word "
-                                "list is as the print options show it."),
+      new QLabel(tr("One web page that pupils solve in any browser, on a computer, tablet or "
+                    "phone: they drag across the words they find. The word list is as the print "
+                    "options show it."),
                  this),
       "Explanation", QRect(16, 12, 448, 84));
   explanation->setWordWrap(true);
   explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   const SettingsValues& s = AppSettings();
-  showAnswers_ = Named(new QCheckBox(QStringLiteral("&Show answers button"), this),
-                       "ShowAnswersBox", QRect(16, 104, 448, 26));
+  showAnswers_ = Named(new QCheckBox(tr("&Show answers button"), this), "ShowAnswersBox",
+                       QRect(16, 104, 448, 26));
   showAnswers_->setChecked(s.interactiveShowAnswers);
-  openWhenSaved_ = Named(new QCheckBox(QStringLiteral("&Open in the browser when saved"), this),
+  openWhenSaved_ = Named(new QCheckBox(tr("&Open in the browser when saved"), this),
                          "OpenWhenSavedBox", QRect(16, 136, 448, 26));
   openWhenSaved_->setChecked(s.interactiveOpenWhenSaved);
 
-  auto* save = Named(new QPushButton(QStringLiteral("&Save..."), this), "SaveButton",
-                     QRect(124, 182, 100, 30));
+  auto* save = Named(new QPushButton(tr("&Save..."), this), "SaveButton", QRect(124, 182, 100, 30));
   save->setDefault(true);
   connect(save, &QPushButton::clicked, this, &InteractivePageDialog::SaveButtonClick);
-  auto* cancel = Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton",
-                       QRect(256, 182, 100, 30));
+  auto* cancel =
+      Named(new QPushButton(tr("&Cancel"), this), "CancelButton", QRect(256, 182, 100, 30));
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   PlaceDialog(this, false);
@@ -56,10 +55,11 @@ void InteractivePageDialog::SaveButtonClick() {
   SettingsValues& s = AppSettings();
   s.interactiveShowAnswers = showAnswers_->isChecked();
   s.interactiveOpenWhenSaved = openWhenSaved_->isChecked();
-  const std::optional<std::string> name = RunFileDialog(
-      this, FileDialogRequest::ForSave("Save Interactive Web Page",
-                                       "Web Page (*.html)|*.html|Web Page (*.htm)|*.htm", "html",
-                                       s.lastInteractivePageFile));
+  const std::optional<std::string> name =
+      RunFileDialog(this, FileDialogRequest::ForSave(
+                              tr("Save Interactive Web Page").toStdString(),
+                              tr("Web Page (*.html)|*.html|Web Page (*.htm)|*.htm").toStdString(),
+                              "html", s.lastInteractivePageFile));
   if (!name) return;
   s.lastInteractivePageFile = Cut(*name, kRememberedFileLength);
 
@@ -73,7 +73,7 @@ void InteractivePageDialog::SaveButtonClick() {
     return;
   }
   if (s.interactiveOpenWhenSaved && !OpenWithDesktop(*name))
-    ShowMessage("The page was saved, but no browser could be started to show it.", "Warning");
+    ShowMessage(tr("The page was saved, but no browser could be started to show it."), "Warning");
   accept();
 }
 

@@ -14,33 +14,31 @@
 namespace gw {
 
 JpegQualityDialog::JpegQualityDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("JPEG Factor"));
+  setWindowTitle(tr("JPEG Factor"));
   resize(480, 222);
   setFont(DesignFont(17));
 
   auto* explanation = Named(
-      new QLabel(QStringLiteral("When the Factor is high, the image will be sharper, but the file "
-                                "size will be larger.  If the factor is lower, then the file size "
-                                "will be smaller, but the image will not be as sharp."),
+      new QLabel(tr("When the Factor is high, the image will be sharper, but the file size will "
+                    "be larger.  If the factor is lower, then the file size will be smaller, but "
+                    "the image will not be as sharp."),
                  this),
       "Explanation", QRect(16, 12, 448, 92));
   explanation->setWordWrap(true);
   explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  auto* label =
-      Named(new QLabel(QStringLiteral("JPEG Compression/Quality Factor (Range: 1 - 100)"), this),
-            "FactorLabel", QRect(16, 112, 448, 24));
+  auto* label = Named(new QLabel(tr("JPEG Compression/Quality Factor (Range: 1 - 100)"), this),
+                      "FactorLabel", QRect(16, 112, 448, 24));
   factor_ = Named(new QLineEdit(QString::number(AppSettings().jpegQuality), this), "JpegFactor",
                   QRect(16, 138, 72, 28));
   factor_->setMaxLength(3);
   label->setBuddy(factor_);
 
-  auto* ok =
-      Named(new QPushButton(QStringLiteral("&Ok"), this), "OkButton", QRect(124, 178, 100, 30));
+  auto* ok = Named(new QPushButton(tr("&Ok"), this), "OkButton", QRect(124, 178, 100, 30));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &JpegQualityDialog::OkButtonClick);
-  auto* cancel = Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton",
-                       QRect(256, 178, 100, 30));
+  auto* cancel =
+      Named(new QPushButton(tr("&Cancel"), this), "CancelButton", QRect(256, 178, 100, 30));
   connect(cancel, &QPushButton::clicked, this, &JpegQualityDialog::CancelButtonClick);
 
   PlaceDialog(this, false);
@@ -51,7 +49,7 @@ JpegQualityDialog::JpegQualityDialog(QWidget* parent) : QDialog(parent) {
 void JpegQualityDialog::OkButtonClick() {
   const std::optional<int> quality = QualityFromText(FromQString(factor_->text()));
   if (!quality) {
-    ShowMessage("Invalid factor entered.  Factor must be between 1 and 100", "Error");
+    ShowMessage(tr("Invalid factor entered.  Factor must be between 1 and 100"), "Error");
     factor_->setFocus();
     factor_->selectAll();
     return;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "widgets/Announce.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
 
@@ -14,14 +15,14 @@ namespace gw {
 MetafileExportDialog::MetafileExportDialog(const FinishedJob& job, MetafileKind kind,
                                            std::string fileName, QWidget* parent)
     : QDialog(parent), job_(job), kind_(kind), fileName_(std::move(fileName)) {
-  setWindowTitle(QStringLiteral("Metafile Creation"));
+  setWindowTitle(tr("Metafile Creation"));
   resize(340, 110);
   setFont(DesignFont(17));
 
-  label_ = Named(new QLabel(QStringLiteral("Creating Metafile...  Please Wait."), this),
-                 "MetaLabel", QRect(16, 16, 308, 28));
+  label_ = Named(new QLabel(tr("Creating Metafile...  Please Wait."), this), "MetaLabel",
+                 QRect(16, 16, 308, 28));
   label_->setAlignment(Qt::AlignCenter);
-  ok_ = Named(new QPushButton(QStringLiteral("&Ok"), this), "OkButton", QRect(120, 62, 100, 30));
+  ok_ = Named(new QPushButton(tr("&Ok"), this), "OkButton", QRect(120, 62, 100, 30));
   ok_->setDefault(true);
   ok_->setVisible(false);
   ok_->setEnabled(false);
@@ -49,7 +50,8 @@ void MetafileExportDialog::FormActivate() {
     reject();
     return;
   }
-  label_->setText(QStringLiteral("Metafile Created"));
+  label_->setText(tr("Metafile Created"));
+  AnnounceStatus(this, label_->text());
   ok_->setVisible(true);
   ok_->setEnabled(true);
   ok_->setFocus();

@@ -39,7 +39,8 @@ namespace gw {
 
 namespace {
 
-constexpr const char* kBusy = "Previous print job has not yet finished.  Try again later.";
+constexpr const char* kBusy = QT_TRANSLATE_NOOP(
+    "gw::PreviewWindow", "Previous print job has not yet finished.  Try again later.");
 constexpr int kMinWidth = 320, kMinHeight = 240;
 
 // Room around the page: 2.5 % of its size on every side.
@@ -83,7 +84,7 @@ PreviewWindow::PreviewWindow(const FinishedJob& job, RecordedPagePrinter& printe
     : QDialog(parent), job_(job), printer_(printer) {
   if (const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream))
     pageCount_ = std::max(1, static_cast<int>(info->pages.size()));
-  setWindowTitle(QStringLiteral("Puzzle Preview"));
+  setWindowTitle(tr("Puzzle Preview"));
   setObjectName(QStringLiteral("MyPreview"));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   setSizeGripEnabled(true);
@@ -99,6 +100,8 @@ PreviewWindow::PreviewWindow(const FinishedJob& job, RecordedPagePrinter& printe
   scroll_->setAlignment(Qt::AlignCenter);
   scroll_->setBackgroundRole(QPalette::Dark);
   view_ = new PageView(scroll_);
+  view_->setAccessibleName(tr("Puzzle page"));
+  scroll_->setAccessibleName(tr("Puzzle page"));
   scroll_->setWidget(view_);
   layout->addWidget(scroll_, 1);
   BuildMenus();
@@ -128,28 +131,29 @@ void PreviewWindow::BuildMenus() {
   layout()->setMenuBar(menus);
   auto add = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                     auto handler) {
-    // UTF-8, for the ellipsis of the newer items.
-    QAction* a = menu->addAction(QString::fromUtf8(text));
+    // UTF-8 sources, for the ellipsis of the newer items: tr() reads them so.
+    QAction* a = menu->addAction(tr(text));
     a->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) a->setShortcut(key);
     connect(a, &QAction::triggered, this, handler);
     return a;
   };
 
-  QMenu* file = menus->addMenu(QStringLiteral("&File"));
-  add(file, "PrintPageItem", "&Print Page", QKeySequence("Ctrl+P"), &PreviewWindow::PrintPageClick);
-  add(file, "MultipleCopiesItem", "Print &Multiple Copies", QKeySequence("Ctrl+M"),
+  QMenu* file = menus->addMenu(tr("&File"));
+  add(file, "PrintPageItem", QT_TR_NOOP("&Print Page"), QKeySequence("Ctrl+P"),
+      &PreviewWindow::PrintPageClick);
+  add(file, "MultipleCopiesItem", QT_TR_NOOP("Print &Multiple Copies"), QKeySequence("Ctrl+M"),
       &PreviewWindow::MultipleCopiesClick);
   file->addSeparator();
-  add(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), &PreviewWindow::ExitClick);
+  add(file, "ExitItem", QT_TR_NOOP("E&xit"), QKeySequence("Ctrl+X"), &PreviewWindow::ExitClick);
 
-  QMenu* view = menus->addMenu(QStringLiteral("&View"));
-  add(view, "PageWidthItem", "Zoom &Page Width", QKeySequence("Ctrl+Z"),
+  QMenu* view = menus->addMenu(tr("&View"));
+  add(view, "PageWidthItem", QT_TR_NOOP("Zoom &Page Width"), QKeySequence("Ctrl+Z"),
       &PreviewWindow::PageWidthClick);
-  add(view, "WholePageItem", "Zoom &Whole Page", QKeySequence("Ctrl+W"),
+  add(view, "WholePageItem", QT_TR_NOOP("Zoom &Whole Page"), QKeySequence("Ctrl+W"),
       &PreviewWindow::WholePageClick);
-  QMenu* in = view->addMenu(QStringLiteral("Zoom &In"));
-  QMenu* out = view->addMenu(QStringLiteral("Zoom &Out"));
+  QMenu* in = view->addMenu(tr("Zoom &In"));
+  QMenu* out = view->addMenu(tr("Zoom &Out"));
   const struct {
     QMenu* menu;
     const char* name;
@@ -165,34 +169,35 @@ void PreviewWindow::BuildMenus() {
   }
   if (pageCount_ > 1) {
     view->addSeparator();
-    add(view, "PreviousPageItem", "Pre&vious Page", QKeySequence(Qt::Key_PageUp),
+    add(view, "PreviousPageItem", QT_TR_NOOP("Pre&vious Page"), QKeySequence(Qt::Key_PageUp),
         &PreviewWindow::PreviousPageClick);
-    add(view, "NextPageItem", "&Next Page", QKeySequence(Qt::Key_PageDown),
+    add(view, "NextPageItem", QT_TR_NOOP("&Next Page"), QKeySequence(Qt::Key_PageDown),
         &PreviewWindow::NextPageClick);
   }
 
-  QMenu* graphic = menus->addMenu(QStringLiteral("&Graphic Export"));
-  add(graphic, "BitmapItem", "Windows &Bitmap (BMP)", QKeySequence("Ctrl+B"),
+  QMenu* graphic = menus->addMenu(tr("&Graphic Export"));
+  add(graphic, "BitmapItem", QT_TR_NOOP("Windows &Bitmap (BMP)"), QKeySequence("Ctrl+B"),
       &PreviewWindow::BitmapClick);
-  add(graphic, "JpegItem", "&JPEG (JPG)", QKeySequence("Ctrl+J"), &PreviewWindow::JpegClick);
+  add(graphic, "JpegItem", QT_TR_NOOP("&JPEG (JPG)"), QKeySequence("Ctrl+J"),
+      &PreviewWindow::JpegClick);
   // Ctrl+W already zooms to the whole page.
   // A metafile is drawn again from the puzzle; a book's pages have none to draw from.
-  add(graphic, "WmfItem", "&Windows MetaFile (WMF)", QKeySequence("Ctrl+Shift+W"),
+  add(graphic, "WmfItem", QT_TR_NOOP("&Windows MetaFile (WMF)"), QKeySequence("Ctrl+Shift+W"),
       &PreviewWindow::WmfClick)
       ->setEnabled(job_.puzzle != nullptr);
-  add(graphic, "EmfItem", "&Enhanced MetaFile (EMF)", QKeySequence("Ctrl+E"),
+  add(graphic, "EmfItem", QT_TR_NOOP("&Enhanced MetaFile (EMF)"), QKeySequence("Ctrl+E"),
       &PreviewWindow::EmfClick)
       ->setEnabled(job_.puzzle != nullptr);
   graphic->addSeparator();
-  add(graphic, "PdfItem", "&PDF...", QKeySequence(), &PreviewWindow::PdfClick);
-  add(graphic, "PngItem", "P&NG...", QKeySequence(), &PreviewWindow::PngClick);
-  add(graphic, "SvgItem", "&SVG...", QKeySequence(), &PreviewWindow::SvgClick);
+  add(graphic, "PdfItem", QT_TR_NOOP("&PDF..."), QKeySequence(), &PreviewWindow::PdfClick);
+  add(graphic, "PngItem", QT_TR_NOOP("P&NG..."), QKeySequence(), &PreviewWindow::PngClick);
+  add(graphic, "SvgItem", QT_TR_NOOP("&SVG..."), QKeySequence(), &PreviewWindow::SvgClick);
   graphic->addSeparator();
-  add(graphic, "JpegFactorItem", "JPEG Compression &Factor", QKeySequence("Ctrl+F"),
+  add(graphic, "JpegFactorItem", QT_TR_NOOP("JPEG Compression &Factor"), QKeySequence("Ctrl+F"),
       &PreviewWindow::JpegFactorClick);
   graphic->addSeparator();
-  add(graphic, "HtmlItem", "&HTML Export", QKeySequence(), &PreviewWindow::HtmlClick);
-  add(graphic, "InteractivePageItem", "&Interactive Web Page\u2026", QKeySequence(),
+  add(graphic, "HtmlItem", QT_TR_NOOP("&HTML Export"), QKeySequence(), &PreviewWindow::HtmlClick);
+  add(graphic, "InteractivePageItem", QT_TR_NOOP("&Interactive Web Page\u2026"), QKeySequence(),
       &PreviewWindow::InteractivePageClick);
 }
 
@@ -200,50 +205,54 @@ void PreviewWindow::BuildToolBar(QWidget* bar) {
   auto* row = new QHBoxLayout(bar);
   row->setContentsMargins(4, 2, 4, 2);
   row->setSpacing(2);
-  auto button = [this, bar, row](const char* name, const char* hint, auto handler) {
+  auto button = [this, bar, row](const char* name, const QString& hint, auto handler) {
     auto* b = new QToolButton(bar);
     b->setObjectName(QString::fromLatin1(name));
     b->setIcon(SpeedIcon(name));
     b->setIconSize(QSize(24, 24));
     b->setAutoRaise(true);
-    b->setToolTip(QString::fromLatin1(hint));
+    b->setToolTip(hint);
+    b->setAccessibleName(hint);
     connect(b, &QToolButton::clicked, this, handler);
     row->addWidget(b);
     return b;
   };
-  button("PreviewZoomIn", "Zoom In", &PreviewWindow::ZoomInClick);
-  button("PreviewZoomOut", "Zoom Out", &PreviewWindow::ZoomOutClick);
+  button("PreviewZoomIn", tr("Zoom In"), &PreviewWindow::ZoomInClick);
+  button("PreviewZoomOut", tr("Zoom Out"), &PreviewWindow::ZoomOutClick);
   zoomEdit_ = new QLineEdit(bar);
   zoomEdit_->setObjectName(QStringLiteral("ZoomEdit"));
   zoomEdit_->setFixedWidth(zoomEdit_->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")) +
                            16);
   zoomEdit_->setAlignment(Qt::AlignRight);
   connect(zoomEdit_, &QLineEdit::editingFinished, this, &PreviewWindow::ZoomEditExit);
+  zoomEdit_->setAccessibleName(tr("Zoom in percent"));
   row->addWidget(zoomEdit_);
   row->addWidget(new QLabel(QStringLiteral("%"), bar));
-  button("PreviewPageWidth", "Zoom Page Width", &PreviewWindow::PageWidthClick);
-  button("PreviewWholePage", "Zoom Whole Page", &PreviewWindow::WholePageClick);
+  button("PreviewPageWidth", tr("Zoom Page Width"), &PreviewWindow::PageWidthClick);
+  button("PreviewWholePage", tr("Zoom Whole Page"), &PreviewWindow::WholePageClick);
   if (pageCount_ > 1) {
     row->addSpacing(12);
-    button("PreviewPreviousPage", "Previous Page", &PreviewWindow::PreviousPageClick);
+    button("PreviewPreviousPage", tr("Previous Page"), &PreviewWindow::PreviousPageClick);
     pageLabel_ = new QLabel(bar);
     pageLabel_->setObjectName(QStringLiteral("PageLabel"));
     pageLabel_->setAlignment(Qt::AlignCenter);
     pageLabel_->setMinimumWidth(
-        pageLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Page 0000 of 0000")) + 8);
+        pageLabel_->fontMetrics().horizontalAdvance(
+            tr("Page %1 of %2").arg(QStringLiteral("0000"), QStringLiteral("0000"))) +
+        8);
     row->addWidget(pageLabel_);
-    button("PreviewNextPage", "Next Page", &PreviewWindow::NextPageClick);
+    button("PreviewNextPage", tr("Next Page"), &PreviewWindow::NextPageClick);
   }
   row->addSpacing(12);
-  button("PreviewPrint", "Print Page", &PreviewWindow::PrintAllClick);
+  button("PreviewPrint", tr("Print Page"), &PreviewWindow::PrintAllClick);
   row->addSpacing(12);
-  button("PreviewBitmap", "Export As Bitmap", &PreviewWindow::BitmapClick);
-  button("PreviewJpeg", "Export As JPEG", &PreviewWindow::JpegClick);
-  button("PreviewMetafile", "Export As Metafile", &PreviewWindow::WmfClick)
+  button("PreviewBitmap", tr("Export As Bitmap"), &PreviewWindow::BitmapClick);
+  button("PreviewJpeg", tr("Export As JPEG"), &PreviewWindow::JpegClick);
+  button("PreviewMetafile", tr("Export As Metafile"), &PreviewWindow::WmfClick)
       ->setEnabled(job_.puzzle != nullptr);
-  button("PreviewWeb", "Create Web Page", &PreviewWindow::HtmlClick);
+  button("PreviewWeb", tr("Create Web Page"), &PreviewWindow::HtmlClick);
   row->addSpacing(12);
-  button("PreviewDone", "Done", &PreviewWindow::ExitClick);
+  button("PreviewDone", tr("Done"), &PreviewWindow::ExitClick);
   row->addStretch(1);
 }
 
@@ -269,8 +278,7 @@ void PreviewWindow::Redraw() {
   image_ = gw::PageImage(job_.stream, page_, zoom_, kScreenDpi, AppSettings().pixelFormat);
   view_->SetImage(image_);
   zoomEdit_->setText(QString::fromStdString(ZoomText(zoom_)));
-  if (pageLabel_)
-    pageLabel_->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pageCount_));
+  if (pageLabel_) pageLabel_->setText(tr("Page %1 of %2").arg(page_ + 1).arg(pageCount_));
 }
 
 void PreviewWindow::ShowPage(int page) {
@@ -329,7 +337,7 @@ void PreviewWindow::WholePageClick() {
 
 bool PreviewWindow::PrinterFree() {
   if (!printer_.Busy()) return true;
-  ShowMessage(kBusy, "Error");
+  ShowMessage(tr(kBusy), "Error");
   return false;
 }
 
@@ -369,10 +377,10 @@ void PreviewWindow::MultipleCopiesClick() {
   Report(result);
 }
 
-std::optional<std::string> PreviewWindow::ChooseFile(const char* title, const char* filter,
+std::optional<std::string> PreviewWindow::ChooseFile(const QString& title, const QString& filter,
                                                      const char* ext, std::string& remembered) {
-  const std::optional<std::string> name =
-      RunFileDialog(this, FileDialogRequest::ForSave(title, filter, ext, remembered));
+  const std::optional<std::string> name = RunFileDialog(
+      this, FileDialogRequest::ForSave(title.toStdString(), filter.toStdString(), ext, remembered));
   if (name) remembered = Cut(*name, kRememberedFileLength);
   return name;
 }
@@ -382,18 +390,18 @@ void PreviewWindow::Report(const OpResult& result) {
 }
 
 void PreviewWindow::BitmapClick() {
-  const auto name = ChooseFile("Save Puzzle As Bitmap", "Bitmap (*.BMP)|*.BMP", "BMP",
+  const auto name = ChooseFile(tr("Save Puzzle As Bitmap"), tr("Bitmap (*.BMP)|*.BMP"), "BMP",
                                AppSettings().lastExportBitmapFile);
   if (name) Report(SaveBitmap(*name, image_));
 }
 
 void PreviewWindow::JpegClick() {
-  const auto name = ChooseFile("Save Puzzle As JPeg", "JPeg (*.JPG)|*.JPG", "JPG",
+  const auto name = ChooseFile(tr("Save Puzzle As JPeg"), tr("JPeg (*.JPG)|*.JPG"), "JPG",
                                AppSettings().lastExportJpegFile);
   if (name) Report(SaveJpeg(*name, image_, static_cast<int>(AppSettings().jpegQuality)));
 }
 
-void PreviewWindow::Metafile(MetafileKind kind, const char* title, const char* filter,
+void PreviewWindow::Metafile(MetafileKind kind, const QString& title, const QString& filter,
                              const char* ext, std::string& remembered) {
   const auto name = ChooseFile(title, filter, ext, remembered);
   if (!name) return;
@@ -404,29 +412,29 @@ void PreviewWindow::Metafile(MetafileKind kind, const char* title, const char* f
 }
 
 void PreviewWindow::WmfClick() {
-  Metafile(MetafileKind::Wmf, "Save Puzzle As MetaFile", "Metafile (*.WMF)|*.WMF", "WMF",
+  Metafile(MetafileKind::Wmf, tr("Save Puzzle As MetaFile"), tr("Metafile (*.WMF)|*.WMF"), "WMF",
            AppSettings().lastExportWmfFile);
 }
 
 void PreviewWindow::EmfClick() {
-  Metafile(MetafileKind::Emf, "Save Puzzle As Enhanced MetaFile", "Enhanced Metafile (*.EMF)|*.EMF",
-           "EMF", AppSettings().lastExportEmfFile);
+  Metafile(MetafileKind::Emf, tr("Save Puzzle As Enhanced MetaFile"),
+           tr("Enhanced Metafile (*.EMF)|*.EMF"), "EMF", AppSettings().lastExportEmfFile);
 }
 
 void PreviewWindow::PdfClick() {
-  const auto name = ChooseFile("Save Puzzle As PDF", "PDF Document (*.PDF)|*.PDF", "PDF",
+  const auto name = ChooseFile(tr("Save Puzzle As PDF"), tr("PDF Document (*.PDF)|*.PDF"), "PDF",
                                AppSettings().lastExportPdfFile);
   if (name) Report(SavePdf(*name, job_));
 }
 
 void PreviewWindow::PngClick() {
-  const auto name = ChooseFile("Save Puzzle As PNG", "PNG Picture (*.PNG)|*.PNG", "PNG",
+  const auto name = ChooseFile(tr("Save Puzzle As PNG"), tr("PNG Picture (*.PNG)|*.PNG"), "PNG",
                                AppSettings().lastExportPngFile);
   if (name) Report(SavePng(*name, job_, page_));
 }
 
 void PreviewWindow::SvgClick() {
-  const auto name = ChooseFile("Save Puzzle As SVG", "SVG Drawing (*.SVG)|*.SVG", "SVG",
+  const auto name = ChooseFile(tr("Save Puzzle As SVG"), tr("SVG Drawing (*.SVG)|*.SVG"), "SVG",
                                AppSettings().lastExportSvgFile);
   if (name) Report(SaveSvg(*name, job_, page_));
 }
@@ -439,7 +447,9 @@ void PreviewWindow::HtmlClick() {
 void PreviewWindow::InteractivePageClick() {
   if (!job_.puzzle) return;
   if (const auto refusal = InteractivePageRefusal(*job_.puzzle)) {
-    ShowMessage("A web page cannot be made of this puzzle: " + *refusal + ".", "Error");
+    ShowMessage(tr("A web page cannot be made of this puzzle: %1.")
+                    .arg(QCoreApplication::translate("gw::Messages", refusal->c_str())),
+                "Error");
     return;
   }
   InteractivePageDialog dialog(job_, this);

@@ -81,10 +81,10 @@ class PreviewWindow : public QDialog {
   void Print(int first, int last, int copies);
   // The file dialog of an export, preset from and stored back into `remembered`; nothing when
   // cancelled.
-  std::optional<std::string> ChooseFile(const char* title, const char* filter, const char* ext,
-                                        std::string& remembered);
+  std::optional<std::string> ChooseFile(const QString& title, const QString& filter,
+                                        const char* ext, std::string& remembered);
   void Report(const OpResult& result);
-  void Metafile(MetafileKind kind, const char* title, const char* filter, const char* ext,
+  void Metafile(MetafileKind kind, const QString& title, const QString& filter, const char* ext,
                 std::string& remembered);
 
   const FinishedJob& job_;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/ComposedMessage.h"
 #include "base/TextUtils.h"
 #include "page/PageSetup.h"
 
@@ -34,7 +35,8 @@ std::vector<FontMenuItem> FontMenuItems(const PageLayout& layout) {
     const int kind = layout.objects[i].kind;
     if (kind == kKindTitle || kind == kKindPuzzle || kind == kKindWords || kind == kKindBonus ||
         kind == kKindText)
-      items.push_back({i, layout.objects[i].objectName.Get() + " Font"});
+      items.push_back({i, ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 Font"),
+                                         {layout.objects[i].objectName.Get()})});
   }
   return items;
 }

@@ -33,9 +33,9 @@ namespace gw {
 namespace {
 
 // A check box that writes its option the moment it is clicked.
-QCheckBox* OptionBox(QWidget* parent, const char* name, const char* text, const QRect& design,
+QCheckBox* OptionBox(QWidget* parent, const char* name, const QString& text, const QRect& design,
                      bool SettingsValues::*option) {
-  auto* box = Named(new QCheckBox(QString::fromLatin1(text), parent), name, design);
+  auto* box = Named(new QCheckBox(text, parent), name, design);
   QObject::connect(box, &QCheckBox::toggled, box,
                    [option](bool on) { AppSettings().*option = on; });
   return box;
@@ -54,7 +54,7 @@ PrintOptionsWindow::PrintOptionsWindow(const AppPaths& paths, PuzzleRecord& puzz
                                        LayoutPicker pickLayout, QWidget* parent)
     : QDialog(parent), paths_(paths), puzzle_(puzzle), pickLayout_(std::move(pickLayout)) {
   setObjectName(QStringLiteral("MyReport"));
-  setWindowTitle(QStringLiteral("Reports"));
+  setWindowTitle(tr("Reports"));
   BuildControls();
   BuildMenus();
   PlaceDialog(this, false);
@@ -65,54 +65,59 @@ void PrintOptionsWindow::BuildControls() {
   resize(640, 334);
   setFont(DesignFont(15));
 
-  auto* parts = Named(new QGroupBox(QStringLiteral("Print"), this), "PartsBox", {8, 32, 188, 214});
-  printTitle_ = OptionBox(parts, "PrintTitle", "Puzzle &Title", {10, 24, 170, 22},
+  auto* parts = Named(new QGroupBox(tr("Print"), this), "PartsBox", {8, 32, 188, 214});
+  printTitle_ = OptionBox(parts, "PrintTitle", tr("Puzzle &Title"), {10, 24, 170, 22},
                           &SettingsValues::printTitle);
-  printBody_ =
-      OptionBox(parts, "PrintBody", "Puzzle &Body", {10, 50, 170, 22}, &SettingsValues::printBody);
-  printWords_ = OptionBox(parts, "PrintWords", "Puzzle &Words/Clues", {10, 76, 170, 22},
+  printBody_ = OptionBox(parts, "PrintBody", tr("Puzzle &Body"), {10, 50, 170, 22},
+                         &SettingsValues::printBody);
+  printWords_ = OptionBox(parts, "PrintWords", tr("Puzzle &Words/Clues"), {10, 76, 170, 22},
                           &SettingsValues::printWords);
-  printBonus_ = OptionBox(parts, "PrintBonus", "Bonus &Question", {10, 102, 170, 22},
+  printBonus_ = OptionBox(parts, "PrintBonus", tr("Bonus &Question"), {10, 102, 170, 22},
                           &SettingsValues::printBonus);
-  answerKey_ =
-      OptionBox(parts, "AnswerKey", "&Answer Key", {10, 128, 170, 22}, &SettingsValues::answerKey);
-  useGrid_ = OptionBox(parts, "UseGrid", "Use &Grid", {10, 154, 170, 22}, &SettingsValues::useGrid);
-  lowerCase_ = OptionBox(parts, "LowerCase", "L&ower Case Letters", {10, 180, 170, 22},
+  answerKey_ = OptionBox(parts, "AnswerKey", tr("&Answer Key"), {10, 128, 170, 22},
+                         &SettingsValues::answerKey);
+  useGrid_ =
+      OptionBox(parts, "UseGrid", tr("Use &Grid"), {10, 154, 170, 22}, &SettingsValues::useGrid);
+  lowerCase_ = OptionBox(parts, "LowerCase", tr("L&ower Case Letters"), {10, 180, 170, 22},
                          &SettingsValues::lowerCase);
 
-  auto* words =
-      Named(new QGroupBox(QStringLiteral("Word List"), this), "WordsBox", {204, 32, 290, 214});
+  auto* words = Named(new QGroupBox(tr("Word List"), this), "WordsBox", {204, 32, 290, 214});
   auto* forms = new QButtonGroup(this);
   const struct {
     const char* name;
     const char* text;
     int top, width;
-  } radios[] = {{"NormalWords", "Normal Words", 24, 150},
-                {"Clues", "Clues ", 48, 104},
-                {"ScrambleWords", "Scramble Words", 72, 150},
-                {"PartialWords", "Partial Words", 96, 118}};
+  } radios[] = {{"NormalWords", QT_TR_NOOP("Normal Words"), 24, 150},
+                {"Clues", QT_TR_NOOP("Clues "), 48, 104},
+                {"ScrambleWords", QT_TR_NOOP("Scramble Words"), 72, 150},
+                {"PartialWords", QT_TR_NOOP("Partial Words"), 96, 118}};
   for (long option = 1; option <= 4; ++option) {
     const auto& r = radios[option - 1];
-    auto* radio = Named(new QRadioButton(QString::fromLatin1(r.text), words), r.name,
-                        {10, r.top, r.width, 22});
+    auto* radio = Named(new QRadioButton(tr(r.text), words), r.name, {10, r.top, r.width, 22});
     forms->addButton(radio);
     connect(radio, &QRadioButton::clicked, this, [this, option] { WordOptionClick(option); });
     wordForms_[static_cast<size_t>(option - 1)] = radio;
   }
-  clueUnderscore_ = OptionBox(words, "ClueUnderscore", "Use Underscores", {122, 48, 160, 22},
+  clueUnderscore_ = OptionBox(words, "ClueUnderscore", tr("Use Underscores"), {122, 48, 160, 22},
                               &SettingsValues::clueUnderscore);
-  partialUnderscore_ = OptionBox(words, "PartialUnderscore", "Use Underscores", {122, 96, 160, 22},
-                                 &SettingsValues::partialUnderscore);
+  partialUnderscore_ = OptionBox(words, "PartialUnderscore", tr("Use Underscores"),
+                                 {122, 96, 160, 22}, &SettingsValues::partialUnderscore);
 
-  letterLabels_ = {
-      Named(new QLabel(QStringLiteral("Show First"), words), "ShowFirstLabel", {28, 126, 82, 22}),
-      Named(new QLabel(QStringLiteral("Letters"), words), "FirstLettersLabel", {144, 126, 70, 22}),
-      Named(new QLabel(QStringLiteral("Show Last"), words), "ShowLastLabel", {28, 154, 82, 22}),
-      Named(new QLabel(QStringLiteral("Letters"), words), "LastLettersLabel", {144, 154, 70, 22})};
+  letterLabels_ = {Named(new QLabel(tr("Show First"), words), "ShowFirstLabel", {28, 126, 82, 22}),
+                   Named(new QLabel(tr("Letters"), words), "FirstLettersLabel", {144, 126, 70, 22}),
+                   Named(new QLabel(tr("Show Last"), words), "ShowLastLabel", {28, 154, 82, 22}),
+                   Named(new QLabel(tr("Letters"), words), "LastLettersLabel", {144, 154, 70, 22})};
   firstLetters_ = DigitEdit(words, "FirstLetters", {112, 125, 26, 24});
   lastLetters_ = DigitEdit(words, "LastLetters", {112, 153, 26, 24});
-  Named(new QLabel(QStringLiteral("Number of Columns"), words), "ColumnsLabel", {10, 184, 160, 22});
+  // Read out as the sentence the two labels make around the box.
+  firstLetters_->setAccessibleName(letterLabels_[0]->text() + QLatin1Char(' ') +
+                                   letterLabels_[1]->text());
+  lastLetters_->setAccessibleName(letterLabels_[2]->text() + QLatin1Char(' ') +
+                                  letterLabels_[3]->text());
+  auto* columnsLabel =
+      Named(new QLabel(tr("Number of Columns"), words), "ColumnsLabel", {10, 184, 160, 22});
   numColumns_ = DigitEdit(words, "NumColumns", {174, 183, 26, 24});
+  columnsLabel->setBuddy(numColumns_);
   connect(firstLetters_, &QLineEdit::textChanged, this,
           [this] { NumberEditChanged(firstLetters_, &SettingsValues::firstLetters); });
   connect(lastLetters_, &QLineEdit::textChanged, this,
@@ -122,6 +127,7 @@ void PrintOptionsWindow::BuildControls() {
 
   img_ = Named(new QLabel(this), "Img", {503, 38, 129, 201});
   img_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  img_->setAccessibleName(tr("Picture of the page layout"));
 
   const struct {
     const char* name;
@@ -129,27 +135,30 @@ void PrintOptionsWindow::BuildControls() {
     QRect design;
     void (PrintOptionsWindow::*handler)();
   } buttons[] = {
-      {"ViewPrintButton", "&View/Print", {8, 258, 204, 30}, &PrintOptionsWindow::ViewPrintClick},
+      {"ViewPrintButton",
+       QT_TR_NOOP("&View/Print"),
+       {8, 258, 204, 30},
+       &PrintOptionsWindow::ViewPrintClick},
       {"PrinterSetupButton",
-       "Printer &Setup",
+       QT_TR_NOOP("Printer &Setup"),
        {218, 258, 204, 30},
        &PrintOptionsWindow::PrinterSetupClick},
-      {"ExitButton", "E&xit", {428, 258, 204, 30}, &PrintOptionsWindow::ExitClick},
+      {"ExitButton", QT_TR_NOOP("E&xit"), {428, 258, 204, 30}, &PrintOptionsWindow::ExitClick},
       {"ChangeLayoutButton",
-       "Change Page &Layout",
+       QT_TR_NOOP("Change Page &Layout"),
        {8, 296, 204, 30},
        &PrintOptionsWindow::ChangeLayoutClick},
       {"ChangeFontsButton",
-       "Change &Fonts",
+       QT_TR_NOOP("Change &Fonts"),
        {218, 296, 204, 30},
        &PrintOptionsWindow::ChangeFontsClick},
       {"ChangeBonusButton",
-       "Change Bon&us Question",
+       QT_TR_NOOP("Change Bon&us Question"),
        {428, 296, 204, 30},
        &PrintOptionsWindow::ChangeBonusClick},
   };
   for (const auto& b : buttons) {
-    auto* button = Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, b.design);
+    auto* button = Named(new QPushButton(tr(b.text), this), b.name, b.design);
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, b.handler);
     if (b.handler == &PrintOptionsWindow::ViewPrintClick) button->setDefault(true);
@@ -169,23 +178,25 @@ void PrintOptionsWindow::BuildControls() {
 
 void PrintOptionsWindow::BuildMenus() {
   auto* bar = Named(new QMenuBar(this), "MainMenu", {0, 0, 640, 26});
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  QMenu* file = bar->addMenu(tr("&File"));
   auto item = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                      void (PrintOptionsWindow::*handler)()) {
-    QAction* a = menu->addAction(QString::fromLatin1(text));
+    QAction* a = menu->addAction(tr(text));
     a->setObjectName(QString::fromLatin1(name));
     a->setShortcut(key);
     connect(a, &QAction::triggered, this, handler);
     return a;
   };
-  item(file, "ViewPrintItem", "&View/Print", QKeySequence("Ctrl+V"),
+  item(file, "ViewPrintItem", QT_TR_NOOP("&View/Print"), QKeySequence("Ctrl+V"),
        &PrintOptionsWindow::ViewPrintClick);
-  item(file, "PrinterSetupItem", "Printer &Setup", QKeySequence("Ctrl+S"),
+  item(file, "PrinterSetupItem", QT_TR_NOOP("Printer &Setup"), QKeySequence("Ctrl+S"),
        &PrintOptionsWindow::PrinterSetupClick);
   file->addSeparator();
-  item(file, "ExitItem", "E&xit", QKeySequence("Ctrl+X"), &PrintOptionsWindow::ExitClick);
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  item(help, "HelpItem", "&Reports Help", QKeySequence(Qt::Key_F1), &PrintOptionsWindow::HelpClick);
+  item(file, "ExitItem", QT_TR_NOOP("E&xit"), QKeySequence("Ctrl+X"),
+       &PrintOptionsWindow::ExitClick);
+  QMenu* help = bar->addMenu(tr("&Help"));
+  item(help, "HelpItem", QT_TR_NOOP("&Reports Help"), QKeySequence(Qt::Key_F1),
+       &PrintOptionsWindow::HelpClick);
 }
 
 // ---- Options ----------------------------------------------------------------------------------
@@ -197,7 +208,7 @@ void PrintOptionsWindow::InitFromLayout() {
   for (size_t i = 0; i < fontItems_.size(); ++i) {
     const bool used = i < menuMap_.size();
     fontItems_[i]->setVisible(used);
-    fontItems_[i]->setText(used ? ToQString(menuMap_[i].caption) : QString());
+    fontItems_[i]->setText(used ? TranslatedMessage(menuMap_[i].caption) : QString());
   }
   findChild<QPushButton*>(QStringLiteral("ChangeFontsButton"))->setEnabled(!menuMap_.empty());
   DrawPageBox();
@@ -315,7 +326,7 @@ void PrintOptionsWindow::ViewPrintClick() {
 
 bool PrintOptionsWindow::RunJob(ReportMode mode) {
   if (AppSettings().numColumns <= 0) {
-    ShowMessage("Invalid number of columns specified.", "Error");
+    ShowMessage(tr("Invalid number of columns specified."), "Error");
     numColumns_->setFocus();
     return false;
   }
@@ -351,7 +362,7 @@ void PrintOptionsWindow::ShowFinishedJob() {
 void RunPrinterSetup(QWidget* parent) {
   QPrinter printer(QPrinter::HighResolution);
   if (!UsePrinter(printer, SessionPrinter())) {
-    ShowMessage("No printers are defined.", "Error");
+    ShowMessage(PrintOptionsWindow::tr("No printers are defined."), "Error");
     return;
   }
   if (ChoosePrinter(parent, printer)) RememberPrinter(printer, SessionPrinter());

@@ -9,6 +9,7 @@
 
 #include "base/TextCodec.h"
 #include "page/PrinterSetup.h"
+#include "widgets/Announce.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
 
@@ -18,22 +19,20 @@ PrintStatusWindow::PrintStatusWindow(ReportMode mode, PuzzleRecord& puzzle,
                                      const PrintOptions& options, QWidget* parent)
     : QDialog(parent), mode_(mode), puzzle_(puzzle), options_(options) {
   setObjectName(QStringLiteral("ReportForm"));
-  setWindowTitle(QStringLiteral("Report Status Screen"));
+  setWindowTitle(tr("Report Status Screen"));
   resize(340, 150);
   setFont(DesignFont(15));
 
   status_ = Named(new QLabel(this), "StatusLabel", {16, 12, 308, 84});
   status_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-  cancel_ =
-      Named(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton", {130, 108, 80, 28});
+  cancel_ = Named(new QPushButton(tr("Cancel"), this), "CancelButton", {130, 108, 80, 28});
   cancel_->setDefault(true);
   connect(cancel_, &QPushButton::clicked, this, &PrintStatusWindow::CancelButtonClick);
 
   objectCount_ = UsedObjectCount(puzzle_.pageLayout);
-  target_ = mode_ == ReportMode::Printer
-                ? QStringLiteral("Printer: ") + TargetPrinter(SessionPrinter())
-                : QStringLiteral("Preparing the page for viewing");
+  target_ = mode_ == ReportMode::Printer ? tr("Printer: %1").arg(TargetPrinter(SessionPrinter()))
+                                         : tr("Preparing the page for viewing");
   ShowProgress();
   PlaceDialog(this, false);
 }
@@ -50,8 +49,9 @@ QString PrintStatusWindow::StatusText() const {
 
 void PrintStatusWindow::ShowProgress() {
   const QString objects =
-      object_ > 0 ? QStringLiteral("Object %1 of %2").arg(object_).arg(objectCount_) : QString();
-  status_->setText(QStringLiteral("Printing Page 1\n") + target_ + QLatin1Char('\n') + objects);
+      object_ > 0 ? tr("Object %1 of %2").arg(object_).arg(objectCount_) : QString();
+  status_->setText(tr("Printing Page 1") + QLatin1Char('\n') + target_ + QLatin1Char('\n') +
+                   objects);
 }
 
 bool PrintStatusWindow::ObjectStarting() {
@@ -75,12 +75,13 @@ void PrintStatusWindow::FormActivate() {
     reject();
     return;
   }
-  cancel_->setText(QStringLiteral("OK"));
+  cancel_->setText(tr("OK"));
   // Missing bitmaps were found before the first object was drawn, so they are told even when the
   // job was cancelled afterwards.
   if (!job_.result.bitmapWarning.empty()) ShowMessage(job_.result.bitmapWarning, kWarningCaption);
-  status_->setText(cancelled_ ? QStringLiteral("\nPuzzle Generation Canceled!")
-                              : QStringLiteral("\nPuzzle Generated!"));
+  const QString outcome = cancelled_ ? tr("Puzzle Generation Canceled!") : tr("Puzzle Generated!");
+  status_->setText(QLatin1Char('\n') + outcome);
+  AnnounceStatus(this, outcome);
   if (!cancelled_)
     for (const std::string& warning : job_.result.fitWarnings)
       ShowMessage(warning, kWarningCaption);

@@ -37,18 +37,19 @@ struct TrimChoice {
   const char* text;
   const char* name;
 };
-constexpr TrimChoice kTrims[] = {{"Each layout's own paper", nullptr},
-                                 {"Letter (8.5 x 11 in)", "letter"},
-                                 {"A4 (210 x 297 mm)", "a4"},
-                                 {"A5 (148 x 210 mm)", "a5"},
-                                 {"6 x 9 in", "6x9"},
-                                 {"7 x 10 in", "7x10"},
-                                 {"Other (W x H in inches)", nullptr}};
+constexpr TrimChoice kTrims[] = {
+    {QT_TRANSLATE_NOOP("gw::PuzzleBookWindow", "Each layout's own paper"), nullptr},
+    {QT_TRANSLATE_NOOP("gw::PuzzleBookWindow", "Letter (8.5 x 11 in)"), "letter"},
+    {QT_TRANSLATE_NOOP("gw::PuzzleBookWindow", "A4 (210 x 297 mm)"), "a4"},
+    {QT_TRANSLATE_NOOP("gw::PuzzleBookWindow", "A5 (148 x 210 mm)"), "a5"},
+    {QT_TRANSLATE_NOOP("gw::PuzzleBookWindow", "6 x 9 in"), "6x9"},
+    {QT_TRANSLATE_NOOP("gw::PuzzleBookWindow", "7 x 10 in"), "7x10"},
+    {QT_TRANSLATE_NOOP("gw::PuzzleBookWindow", "Other (W x H in inches)"), nullptr}};
 constexpr int kOtherTrim = 6;
 constexpr int kKeysPerPage[] = {1, 2, 4, 6};
 
-QLabel* Label(QWidget* parent, const char* name, const char* text, const QRect& rect) {
-  return Named(new QLabel(QString::fromLatin1(text), parent), name, rect);
+QLabel* Label(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
+  return Named(new QLabel(text, parent), name, rect);
 }
 
 }  // namespace
@@ -56,46 +57,57 @@ QLabel* Label(QWidget* parent, const char* name, const char* text, const QRect& 
 PuzzleBookWindow::PuzzleBookWindow(const AppPaths& paths, const std::string& groupFile,
                                    QWidget* parent)
     : QDialog(parent), paths_(paths), groupFile_(groupFile) {
-  setWindowTitle(QStringLiteral("Print Puzzle Book"));
+  setWindowTitle(tr("Print Puzzle Book"));
   resize(600, 430);
   setFont(DesignFont(15));
 
-  Label(this, "PuzzlesLabel", "Puzzles in the book:", QRect(12, 12, 270, 22));
+  QLabel* puzzlesLabel =
+      Label(this, "PuzzlesLabel", tr("Puzzles in the book:"), QRect(12, 12, 270, 22));
   list_ = Named(new QListWidget(this), "PuzzleList", QRect(12, 36, 270, 300));
-  auto* all = Named(new QPushButton(QStringLiteral("&Select All"), this), "SelectAllButton",
-                    QRect(12, 344, 130, 28));
-  auto* none = Named(new QPushButton(QStringLiteral("C&lear All"), this), "ClearAllButton",
-                     QRect(152, 344, 130, 28));
+  // Lists and combo boxes take their names from the labels above them.
+  list_->setAccessibleName(puzzlesLabel->text());
+  auto* all =
+      Named(new QPushButton(tr("&Select All"), this), "SelectAllButton", QRect(12, 344, 130, 28));
+  auto* none =
+      Named(new QPushButton(tr("C&lear All"), this), "ClearAllButton", QRect(152, 344, 130, 28));
   connect(all, &QPushButton::clicked, this, &PuzzleBookWindow::SelectAllClick);
   connect(none, &QPushButton::clicked, this, &PuzzleBookWindow::ClearAllClick);
 
   const int x = 300, w = 288;
-  Label(this, "TrimLabel", "Page size:", QRect(x, 12, w, 22));
+  QLabel* trimLabel = Label(this, "TrimLabel", tr("Page size:"), QRect(x, 12, w, 22));
   trim_ = Named(new QComboBox(this), "TrimBox", QRect(x, 36, w, 28));
-  for (const TrimChoice& t : kTrims) trim_->addItem(QString::fromLatin1(t.text));
+  trimLabel->setBuddy(trim_);
+  trim_->setAccessibleName(trimLabel->text());
+  for (const TrimChoice& t : kTrims) trim_->addItem(tr(t.text));
   trimEdit_ = Named(new QLineEdit(this), "TrimEdit", QRect(x, 70, w, 28));
   trimEdit_->setPlaceholderText(QStringLiteral("5.5 x 8.5"));
+  trimEdit_->setAccessibleName(tr("Other page size, width x height in inches"));
 
-  Label(this, "KeysLabel", "Answer keys:", QRect(x, 108, 130, 22));
+  QLabel* keysLabel = Label(this, "KeysLabel", tr("Answer keys:"), QRect(x, 108, 130, 22));
   keys_ = Named(new QComboBox(this), "KeysBox", QRect(x, 132, 170, 28));
-  keys_->addItems(
-      {QStringLiteral("At the back"), QStringLiteral("After each puzzle"), QStringLiteral("None")});
-  Label(this, "KeysPerPageLabel", "Keys a page:", QRect(x + 180, 108, 108, 22));
+  keysLabel->setBuddy(keys_);
+  keys_->setAccessibleName(keysLabel->text());
+  keys_->addItems({tr("At the back"), tr("After each puzzle"), tr("None")});
+  QLabel* perPageLabel =
+      Label(this, "KeysPerPageLabel", tr("Keys a page:"), QRect(x + 180, 108, 108, 22));
   keysPerPage_ = Named(new QComboBox(this), "KeysPerPageBox", QRect(x + 180, 132, 108, 28));
+  perPageLabel->setBuddy(keysPerPage_);
+  keysPerPage_->setAccessibleName(perPageLabel->text());
   for (int n : kKeysPerPage) keysPerPage_->addItem(QString::number(n));
   keysPerPage_->setCurrentIndex(2);
 
-  pageNumbers_ = Named(new QCheckBox(QStringLiteral("Page &numbers, from"), this),
-                       "PageNumbersCheck", QRect(x, 172, 190, 26));
+  pageNumbers_ = Named(new QCheckBox(tr("Page &numbers, from"), this), "PageNumbersCheck",
+                       QRect(x, 172, 190, 26));
   pageNumbers_->setChecked(true);
   startNumber_ = Named(new QSpinBox(this), "StartNumberSpin", QRect(x + 198, 171, 90, 28));
   startNumber_->setRange(1, 99999);
-  titlePage_ = Named(new QCheckBox(QStringLiteral("&Title page:"), this), "TitlePageCheck",
-                     QRect(x, 208, w, 26));
+  startNumber_->setAccessibleName(tr("First page number"));
+  titlePage_ =
+      Named(new QCheckBox(tr("&Title page:"), this), "TitlePageCheck", QRect(x, 208, w, 26));
   titleEdit_ = Named(new QLineEdit(this), "TitlePageEdit", QRect(x, 236, w, 28));
-  contents_ = Named(new QCheckBox(QStringLiteral("&Contents"), this), "ContentsCheck",
-                    QRect(x, 274, w, 26));
-  largePrint_ = Named(new QCheckBox(QStringLiteral("&Large print (14 points at least)"), this),
+  titleEdit_->setAccessibleName(tr("Title of the title page"));
+  contents_ = Named(new QCheckBox(tr("&Contents"), this), "ContentsCheck", QRect(x, 274, w, 26));
+  largePrint_ = Named(new QCheckBox(tr("&Large print (14 points at least)"), this),
                       "LargePrintCheck", QRect(x, 306, w, 26));
   for (QComboBox* box : {trim_, keys_})
     connect(box, &QComboBox::currentIndexChanged, this, &PuzzleBookWindow::UpdateEnabling);
@@ -109,17 +121,18 @@ PuzzleBookWindow::PuzzleBookWindow(const AppPaths& paths, const std::string& gro
     void (PuzzleBookWindow::*click)();
   };
   const Button buttons[] = {
-      {"PreviewButton", "Pre&view", QRect(12, 388, 100, 30), &PuzzleBookWindow::PreviewClick},
-      {"PrintButton", "&Print", QRect(120, 388, 100, 30), &PuzzleBookWindow::PrintClick},
-      {"SavePdfButton", "Save as P&DF...", QRect(228, 388, 130, 30),
+      {"PreviewButton", QT_TR_NOOP("Pre&view"), QRect(12, 388, 100, 30),
+       &PuzzleBookWindow::PreviewClick},
+      {"PrintButton", QT_TR_NOOP("&Print"), QRect(120, 388, 100, 30),
+       &PuzzleBookWindow::PrintClick},
+      {"SavePdfButton", QT_TR_NOOP("Save as P&DF..."), QRect(228, 388, 130, 30),
        &PuzzleBookWindow::SavePdfClick},
-      {"HelpButton", "&Help", QRect(366, 388, 100, 30), &PuzzleBookWindow::HelpClick}};
+      {"HelpButton", QT_TR_NOOP("&Help"), QRect(366, 388, 100, 30), &PuzzleBookWindow::HelpClick}};
   for (const Button& b : buttons) {
-    auto* button = Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, b.place);
+    auto* button = Named(new QPushButton(tr(b.text), this), b.name, b.place);
     connect(button, &QPushButton::clicked, this, b.click);
   }
-  auto* close = Named(new QPushButton(QStringLiteral("&Close"), this), "CloseButton",
-                      QRect(488, 388, 100, 30));
+  auto* close = Named(new QPushButton(tr("&Close"), this), "CloseButton", QRect(488, 388, 100, 30));
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   findChild<QPushButton*>("PreviewButton")->setDefault(true);
 
@@ -172,10 +185,9 @@ std::optional<BookOptions> PuzzleBookWindow::Options() const {
   if (trim == kOtherTrim) {
     o.trim = TrimSize(FromQString(trimEdit_->text()));
     if (!o.trim) {
-      ShowMessage(
-          "The page size must be a width and a height in inches, such as 5.5 x 8.5, each "
-          "from 2 to 50.",
-          "Error");
+      ShowMessage(tr("The page size must be a width and a height in inches, such as 5.5 x 8.5, "
+                     "each from 2 to 50."),
+                  "Error");
       trimEdit_->setFocus();
       return std::nullopt;
     }
@@ -200,7 +212,7 @@ std::optional<BookOptions> PuzzleBookWindow::Options() const {
 bool PuzzleBookWindow::LoadChosen() {
   const std::vector<int> records = ChosenRecords();
   if (records.empty()) {
-    ShowMessage("No puzzles have been chosen for the book.", "Error");
+    ShowMessage(tr("No puzzles have been chosen for the book."), "Error");
     return false;
   }
   puzzles_.clear();
@@ -209,13 +221,14 @@ bool PuzzleBookWindow::LoadChosen() {
     for (int record : records) {
       auto puzzle = std::make_unique<PuzzleRecord>();
       if (!ReadPuzzle(groupFile_, record, *puzzle)) {
-        ShowMessage("Unable to load puzzle.", "Error");
+        ShowMessage(tr("Unable to load puzzle."), "Error");
         return false;
       }
       if (puzzle->puzzleGenerated != 1) {
-        ShowMessage("A puzzle has never been generated for \"" + puzzle->title.Get() +
-                        "\". Please select \"File|Modify\" from the menu and create the puzzle "
-                        "first, or leave it out of the book.",
+        ShowMessage(tr("A puzzle has never been generated for \"%1\". Please select "
+                       "\"File|Modify\" from the menu and create the puzzle first, or leave it "
+                       "out of the book.")
+                        .arg(ToQString(puzzle->title.Get())),
                     "Warning");
         return false;
       }
@@ -236,11 +249,14 @@ bool PuzzleBookWindow::LoadChosen() {
 
 void PuzzleBookWindow::ShowWarnings(const BookResult& result) const {
   if (result.warnings.empty()) return;
-  std::string text;
+  QString text;
   for (const BookWarning& w : result.warnings)
-    text += puzzles_[static_cast<size_t>(w.puzzle)]->title.Get() + " (page " +
-            std::to_string(w.page) + "): " + w.text + "\n\n";
-  ShowMessage(Trim(text), "Warning");
+    text += tr("%1 (page %2): %3")
+                .arg(ToQString(puzzles_[static_cast<size_t>(w.puzzle)]->title.Get()))
+                .arg(w.page)
+                .arg(TranslatedMessage(w.text)) +
+            QStringLiteral("\n\n");
+  ShowMessage(text.trimmed(), "Warning");
 }
 
 bool PuzzleBookWindow::Record(const BookOptions& options) {
@@ -285,9 +301,10 @@ void PuzzleBookWindow::SavePdfClick() {
   const std::optional<BookOptions> options = Options();
   if (!options || !LoadChosen()) return;
   std::string& remembered = AppSettings().lastExportPdfFile;
-  const std::optional<std::string> name = RunFileDialog(
-      this, FileDialogRequest::ForSave("Save Puzzle Book As PDF", "PDF Document (*.PDF)|*.PDF",
-                                       "PDF", remembered));
+  const std::optional<std::string> name =
+      RunFileDialog(this, FileDialogRequest::ForSave(tr("Save Puzzle Book As PDF").toStdString(),
+                                                     tr("PDF Document (*.PDF)|*.PDF").toStdString(),
+                                                     "PDF", remembered));
   if (!name) return;
   remembered = Cut(*name, 255);
   if (const std::optional<std::string> problem = PdfOverwriteProblem(*name)) {

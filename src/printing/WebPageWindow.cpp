@@ -36,51 +36,51 @@ QString Name(const char* block, const char* part) {
 
 WebPageWindow::WebPageWindow(const QImage& pageImage, QWidget* parent)
     : QDialog(parent), pageImage_(pageImage) {
-  setWindowTitle(QStringLiteral("HTML Creation"));
+  setWindowTitle(tr("HTML Creation"));
   setObjectName(QStringLiteral("MyHtml"));
   resize(640, 640);
   setFont(DesignFont(15));
 
-  auto* heading = Named(new QLabel(QStringLiteral("Create A Web Page"), this), "Heading",
-                        QRect(16, 6, 608, 30));
+  auto* heading =
+      Named(new QLabel(tr("Create A Web Page"), this), "Heading", QRect(16, 6, 608, 30));
   heading->setFont(DesignFont(21, true));
   heading->setAlignment(Qt::AlignCenter);
 
-  blocks_[0] = AddBlock(&SettingsValues::firstHeader, "FirstHeader", "First Header Lines", 40);
-  blocks_[1] = AddBlock(&SettingsValues::secondHeader, "SecondHeader", "Second Header Lines",
+  blocks_[0] = AddBlock(&SettingsValues::firstHeader, "FirstHeader", tr("First Header Lines"), 40);
+  blocks_[1] = AddBlock(&SettingsValues::secondHeader, "SecondHeader", tr("Second Header Lines"),
                         40 + kBlockHeight);
 
   SettingsValues& s = AppSettings();
   auto rule = [this](const char* name, bool& setting, int top) {
-    auto* box = Named(new QCheckBox(QStringLiteral("Horizontal Line"), this), name,
-                      QRect(kMargin, top, 200, 22));
+    auto* box =
+        Named(new QCheckBox(tr("Horizontal Line"), this), name, QRect(kMargin, top, 200, 22));
     box->setChecked(setting);
     connect(box, &QCheckBox::toggled, this, [&setting](bool on) { setting = on; });
   };
   rule("UpperLineBox", s.horizontalUpper, 238);
-  auto* picture = Named(new QLabel(QStringLiteral("Puzzle will go here"), this), "PuzzlePlace",
+  auto* picture = Named(new QLabel(tr("Puzzle will go here"), this), "PuzzlePlace",
                         QRect(kMargin, 264, 608, 44));
   picture->setAlignment(Qt::AlignCenter);
   picture->setFrameStyle(QFrame::Box | QFrame::Plain);
   rule("LowerLineBox", s.horizontalLower, 314);
 
-  blocks_[2] = AddBlock(&SettingsValues::firstFooter, "FirstFooter", "First Footer Lines", 340);
-  blocks_[3] = AddBlock(&SettingsValues::secondFooter, "SecondFooter", "Second Footer Lines",
+  blocks_[2] = AddBlock(&SettingsValues::firstFooter, "FirstFooter", tr("First Footer Lines"), 340);
+  blocks_[3] = AddBlock(&SettingsValues::secondFooter, "SecondFooter", tr("Second Footer Lines"),
                         340 + kBlockHeight);
 
-  auto* titleLabel = Named(new QLabel(QStringLiteral("Web Page Title"), this), "WebTitleLabel",
-                           QRect(kMargin, 546, 140, 24));
+  auto* titleLabel =
+      Named(new QLabel(tr("Web Page Title"), this), "WebTitleLabel", QRect(kMargin, 546, 140, 24));
   webTitle_ =
       Named(new QLineEdit(ToQString(s.webTitle), this), "WebTitle", QRect(160, 544, 464, 28));
   webTitle_->setMaxLength(static_cast<int>(kHtmlTitleKeep));
   titleLabel->setBuddy(webTitle_);
 
-  auto* save = Named(new QPushButton(QStringLiteral("&Save HTML"), this), "SaveButton",
-                     QRect(190, 590, 120, 32));
+  auto* save =
+      Named(new QPushButton(tr("&Save HTML"), this), "SaveButton", QRect(190, 590, 120, 32));
   save->setDefault(true);
   connect(save, &QPushButton::clicked, this, &WebPageWindow::SaveButtonClick);
-  auto* cancel = Named(new QPushButton(QStringLiteral("&Cancel"), this), "CancelButton",
-                       QRect(330, 590, 120, 32));
+  auto* cancel =
+      Named(new QPushButton(tr("&Cancel"), this), "CancelButton", QRect(330, 590, 120, 32));
   connect(cancel, &QPushButton::clicked, this, &WebPageWindow::CancelButtonClick);
 
   PlaceDialog(this, false);
@@ -88,13 +88,13 @@ WebPageWindow::WebPageWindow(const QImage& pageImage, QWidget* parent)
 }
 
 WebPageWindow::BlockControls WebPageWindow::AddBlock(HtmlBlock SettingsValues::*setting,
-                                                     const char* name, const char* caption,
+                                                     const char* name, const QString& caption,
                                                      int top) {
   HtmlBlock& block = AppSettings().*setting;
   BlockControls c;
   c.setting = setting;
-  auto* label = Named(new QLabel(QString::fromLatin1(caption), this),
-                      Name(name, "Label").toLatin1().constData(), QRect(kMargin, top, 300, 22));
+  auto* label = Named(new QLabel(caption, this), Name(name, "Label").toLatin1().constData(),
+                      QRect(kMargin, top, 300, 22));
   c.text = Named(new QPlainTextEdit(this), Name(name, "Lines").toLatin1().constData(),
                  QRect(kMargin, top + 24, kMemoWidth, 68));
   // The settings keep CR LF between lines; the memo shows plain line breaks.
@@ -116,22 +116,29 @@ WebPageWindow::BlockControls WebPageWindow::AddBlock(HtmlBlock SettingsValues::*
   });
   label->setBuddy(c.text);
 
-  auto box = [this, name, top](const char* part, const char* text, int row, bool& flag) {
-    auto* b = Named(new QCheckBox(QString::fromLatin1(text), this),
-                    Name(name, part).toLatin1().constData(),
+  auto box = [this, name, top, caption](const char* part, const QString& text, int row,
+                                        bool& flag) {
+    auto* b = Named(new QCheckBox(text, this), Name(name, part).toLatin1().constData(),
                     QRect(kBoxLeft, top + 22 + row * 24, 90, 22));
     b->setChecked(flag);
+    // Four blocks have the same three boxes: say which block this one belongs to.
+    b->setAccessibleDescription(caption);
     connect(b, &QCheckBox::toggled, this, [&flag](bool on) { flag = on; });
     return b;
   };
-  c.bold = box("Bold", "Bold", 0, block.bold);
-  c.italic = box("Italic", "Italic", 1, block.italic);
-  c.center = box("Center", "Center", 2, block.center);
+  c.bold = box("Bold", tr("Bold"), 0, block.bold);
+  c.italic = box("Italic", tr("Italic"), 1, block.italic);
+  c.center = box("Center", tr("Center"), 2, block.center);
 
-  Named(new QLabel(QStringLiteral("Font Size"), this),
-        Name(name, "SizeLabel").toLatin1().constData(), QRect(kSizeLeft, top + 22, 108, 22));
+  auto* sizeLabel =
+      Named(new QLabel(tr("Font Size"), this), Name(name, "SizeLabel").toLatin1().constData(),
+            QRect(kSizeLeft, top + 22, 108, 22));
   c.size = Named(new QComboBox(this), Name(name, "Size").toLatin1().constData(),
                  QRect(kSizeLeft, top + 46, 108, 28));
+  sizeLabel->setBuddy(c.size);
+  // A combo box is read out by its current entry; its label names it.
+  c.size->setAccessibleName(sizeLabel->text());
+  c.size->setAccessibleDescription(caption);
   for (const char* size : kSizes) c.size->addItem(QString::fromLatin1(size));
   c.size->setCurrentIndex(
       static_cast<int>(std::clamp(block.fontSize, kHtmlSmallestSize, kHtmlLargestSize) - 1));
@@ -143,8 +150,9 @@ WebPageWindow::BlockControls WebPageWindow::AddBlock(HtmlBlock SettingsValues::*
 void WebPageWindow::SaveButtonClick() {
   SettingsValues& s = AppSettings();
   const std::optional<std::string> name =
-      RunFileDialog(this, FileDialogRequest::ForSave("Save HTML Document", "html (*.htm)|*.htm",
-                                                     "htm", s.lastExportHtmlFile));
+      RunFileDialog(this, FileDialogRequest::ForSave(tr("Save HTML Document").toStdString(),
+                                                     tr("html (*.htm)|*.htm").toStdString(), "htm",
+                                                     s.lastExportHtmlFile));
   if (!name) return;
   s.lastExportHtmlFile = Cut(*name, kRememberedFileLength);
 

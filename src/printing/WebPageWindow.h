@@ -34,8 +34,8 @@ class WebPageWindow : public QDialog {
     QCheckBox *bold = nullptr, *italic = nullptr, *center = nullptr;
     QComboBox* size = nullptr;
   };
-  BlockControls AddBlock(HtmlBlock SettingsValues::*setting, const char* name, const char* caption,
-                         int top);
+  BlockControls AddBlock(HtmlBlock SettingsValues::*setting, const char* name,
+                         const QString& caption, int top);
 
   const QImage& pageImage_;
   std::array<BlockControls, 4> blocks_;

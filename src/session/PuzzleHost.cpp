@@ -1,6 +1,8 @@
 // Saving the current puzzle from the windows that edit it.
 #include "session/PuzzleHost.h"
 
+#include <QCoreApplication>
+
 #include "base/IoError.h"
 #include "widgets/Messages.h"
 
@@ -9,7 +11,7 @@ namespace gw {
 bool SaveAndReport(PuzzleHost& host) {
   try {
     if (!SaveCurrentPuzzle(host.State())) {
-      ShowMessage("Unable to save puzzle.", "Error");
+      ShowMessage(QCoreApplication::translate("gw::PuzzleHost", "Unable to save puzzle."), "Error");
       return false;
     }
   } catch (const IoError& e) {

@@ -10,6 +10,7 @@
 #include "shapes/ShapeEditing.h"
 #include "storage/ShapeRecord.h"
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,6 +49,9 @@ class ShapeEditor : public QDialog {
   void ImgMouseUp(Qt::MouseButton button, QPoint position);
   void TestForMatch(QPoint press, QPoint release);
   void TestForMatchFill(QPoint press, QPoint release);
+  // Keys on Img: the arrows move the keyboard's cell, Space toggles it and Shift+Space fills its
+  // region. False for keys it leaves to the dialog.
+  bool ImgKeyPress(const QKeyEvent* event);
 
   void SaveButtonClick();
   void CancelButtonClick();
@@ -66,7 +70,9 @@ class ShapeEditor : public QDialog {
 
  private:
   void TakeSnapshot();
-  bool CheckSize(QLineEdit* box, int16_t& field, const char* message);
+  bool CheckSize(QLineEdit* box, int16_t& field, const QString& message);
+  void ToggleAt(ShapeCell cell);
+  void FillAt(ShapeCell cell);
   void ShowImage();
 
   std::string libraryPath_;
@@ -83,6 +89,7 @@ class ShapeEditor : public QDialog {
   int cellSize_ = 1;
   bool leftPending_ = false, rightPending_ = false;
   QPoint leftPress_, rightPress_;
+  ShapeCell cursor_{1, 1};
   QImage image_;
 
   QLabel* img_ = nullptr;

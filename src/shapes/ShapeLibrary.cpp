@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "base/ComposedMessage.h"
 #include "base/TextUtils.h"
 #include "storage/RecordFile.h"
 
@@ -12,7 +13,8 @@ namespace {
 
 constexpr char kMagic[] = "LAY";
 constexpr char kVersion[] = "1.0";
-constexpr char kCorrupt[] = "Puzzle shape file is corrupt or incompatible.  Import aborted.";
+constexpr char kCorrupt[] = QT_TRANSLATE_NOOP(
+    "gw::Messages", "Puzzle shape file is corrupt or incompatible.  Import aborted.");
 
 }  // namespace
 
@@ -55,7 +57,8 @@ std::optional<long> ReplaceShape(const std::string& library, long index, const S
 
 OpResult DeleteShape(const std::string& library, long index) {
   if (!DeleteRecord(library, index, sizeof(ShapeRecord)))
-    return OpResult::Failure("Unable to delete puzzle shape.", "Disk Error");
+    return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to delete puzzle shape."),
+                             "Disk Error");
   return OpResult::Success();
 }
 
@@ -65,8 +68,9 @@ OpResult ExportShape(const std::string& file, const ShapeRecord& shape) {
   if (const auto refused = RefusedExportTarget(file, StoredKind::ShapeExport))
     return OpResult::Refusal(*refused, "Error");
   if (!WriteExportFile(file, kMagic, kVersion, sizeof shape, &shape))
-    return OpResult::Failure("Shape could not be exported.", "Error");
-  return OpResult::Success("Puzzle Shape Exported!", "OK");
+    return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Shape could not be exported."),
+                             "Error");
+  return OpResult::Success(QT_TRANSLATE_NOOP("gw::Messages", "Puzzle Shape Exported!"), "OK");
 }
 
 OpResult ReadShapeExport(const std::string& file, ShapeRecord& out) {
@@ -74,7 +78,8 @@ OpResult ReadShapeExport(const std::string& file, ShapeRecord& out) {
   // this comes down to the three exact bytes, case included.
   switch (ReadExportFile(file, kMagic, sizeof out, &out)) {
     case ExportRead::CannotOpen:
-      return OpResult::Failure("Puzzle shape could not be imported.", "Error");
+      return OpResult::Failure(
+          QT_TRANSLATE_NOOP("gw::Messages", "Puzzle shape could not be imported."), "Error");
     case ExportRead::Corrupt:
       return OpResult::Failure(kCorrupt, "Error");
     case ExportRead::Done:
@@ -88,7 +93,9 @@ OpResult ImportShape(const std::string& file, const std::string& library, ShapeR
   OpResult read = ReadShapeExport(file, current);
   if (!read.ok) return read;
   const std::optional<long> index = AppendShape(library, current);
-  if (!index) return OpResult::Failure("Unable to add shape.", "Disk Error");
+  if (!index)
+    return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to add shape."),
+                             "Disk Error");
   newIndex = *index;
   return OpResult::Success();
 }

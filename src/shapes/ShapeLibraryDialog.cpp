@@ -10,11 +10,11 @@
 namespace gw {
 
 ShapeLibraryDialog::ShapeLibraryDialog(AppState& state, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Shapes"));
+  setWindowTitle(tr("Shapes"));
   resize(504, 330);
   setFont(DesignFont(15));
 
-  auto* heading = new QLabel(QStringLiteral("Puzzle Shape"), this);
+  auto* heading = new QLabel(tr("Puzzle Shape"), this);
   heading->setObjectName(QStringLiteral("Heading"));
   heading->setGeometry(8, 6, 488, 24);
   heading->setFont(DesignFont(19, true));
@@ -23,11 +23,13 @@ ShapeLibraryDialog::ShapeLibraryDialog(AppState& state, QWidget* parent) : QDial
   shapeBox_ = new QListWidget(this);
   shapeBox_->setObjectName(QStringLiteral("ShapeBox"));
   shapeBox_->setGeometry(8, 34, 240, 240);
+  shapeBox_->setAccessibleName(heading->text());
 
   layoutImage_ = new QLabel(this);
   layoutImage_->setObjectName(QStringLiteral("LayoutImage"));
   layoutImage_->setGeometry(256, 34, 240, 240);
   layoutImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  layoutImage_->setAccessibleName(tr("Picture of the puzzle shape"));
 
   struct Button {
     const char* name;
@@ -35,18 +37,18 @@ ShapeLibraryDialog::ShapeLibraryDialog(AppState& state, QWidget* parent) : QDial
     void (ShapeLibraryDialog::*handler)();
   };
   const Button buttons[] = {
-      {"NewShape", "&New", &ShapeLibraryDialog::NewShapeClick},
-      {"CopyShape", "C&opy", &ShapeLibraryDialog::CopyShapeClick},
-      {"ModifyShape", "&Modify", &ShapeLibraryDialog::ModifyShapeClick},
-      {"DeleteShape", "&Delete", &ShapeLibraryDialog::DeleteShapeClick},
-      {"ImportShape", "Im&port", &ShapeLibraryDialog::ImportShapeClick},
-      {"ExportShape", "Expo&rt", &ShapeLibraryDialog::ExportShapeClick},
-      {"ExitButton", "E&xit", &ShapeLibraryDialog::ExitButtonClick},
+      {"NewShape", QT_TR_NOOP("&New"), &ShapeLibraryDialog::NewShapeClick},
+      {"CopyShape", QT_TR_NOOP("C&opy"), &ShapeLibraryDialog::CopyShapeClick},
+      {"ModifyShape", QT_TR_NOOP("&Modify"), &ShapeLibraryDialog::ModifyShapeClick},
+      {"DeleteShape", QT_TR_NOOP("&Delete"), &ShapeLibraryDialog::DeleteShapeClick},
+      {"ImportShape", QT_TR_NOOP("Im&port"), &ShapeLibraryDialog::ImportShapeClick},
+      {"ExportShape", QT_TR_NOOP("Expo&rt"), &ShapeLibraryDialog::ExportShapeClick},
+      {"ExitButton", QT_TR_NOOP("E&xit"), &ShapeLibraryDialog::ExitButtonClick},
   };
   QPushButton* made[7];
   int x = 8;
   for (int i = 0; i < 7; ++i) {
-    made[i] = new QPushButton(QString::fromLatin1(buttons[i].text), this);
+    made[i] = new QPushButton(tr(buttons[i].text), this);
     made[i]->setObjectName(QString::fromLatin1(buttons[i].name));
     made[i]->setGeometry(x, 288, 66, 30);
     made[i]->setAutoDefault(false);

@@ -111,7 +111,7 @@ void ShapeListView::Rebuild() {
     for (const ShapeEntry& entry : *entries) AddEntry(entry.text, entry.tag);
 
   if (shapeBox_->count() == 0) {
-    ShowMessage("No saved shape information could be found.", "Warning");
+    ShowMessage(tr("No saved shape information could be found."), "Warning");
     return;
   }
   switch (mode_.kind) {
@@ -170,6 +170,10 @@ void ShapeListView::DrawTheBox() {
   image_ = QImage(preview_->size(), QImage::Format_RGB32);
   DrawShapePreview(image_, state_.currentShape, preview_->palette().color(QPalette::Button));
   preview_->setPixmap(QPixmap::fromImage(image_));
+  preview_->setAccessibleDescription(tr("%1 by %2 cells, %3 usable")
+                                         .arg(ClampedShapeWidth(state_.currentShape))
+                                         .arg(ClampedShapeHeight(state_.currentShape))
+                                         .arg(UsableCells(state_.currentShape)));
   emit shapeDrawn();
 }
 
@@ -185,8 +189,8 @@ void ShapeListView::DeleteALayout() {
   if (!item) return;
   const int tag = item->data(kTagRole).toInt();
   if (tag == kCurrentPuzzleTag) return;  // the puzzle's own grid is not in the library
-  if (ShowMessage("Are you sure you want to delete \"" + FromQString(item->text()) + "\"?",
-                  "Delete?", MsgButtons::YesNo) != MsgResult::Yes)
+  if (ShowMessage(tr("Are you sure you want to delete \"%1\"?").arg(item->text()), "Delete?",
+                  MsgButtons::YesNo) != MsgResult::Yes)
     return;
   const int row = shapeBox_->row(item);
   Guarded([&] {
@@ -203,10 +207,10 @@ void ShapeListView::DeleteALayout() {
 }
 
 void ShapeListView::ImportLayout() {
-  const std::optional<std::string> file =
-      RunFileDialog(dialogParent_,
-                    FileDialogRequest::ForOpen("Import Puzzle Shape", "Puzzle Shapes (*.LAY)|*.LAY",
-                                               "LAY", AppSettings().lastImportShapeFile));
+  const std::optional<std::string> file = RunFileDialog(
+      dialogParent_, FileDialogRequest::ForOpen(tr("Import Puzzle Shape").toStdString(),
+                                                tr("Puzzle Shapes (*.LAY)|*.LAY").toStdString(),
+                                                "LAY", AppSettings().lastImportShapeFile));
   if (!file) return;
   AppSettings().lastImportShapeFile = *file;
   Guarded([&] {
@@ -226,11 +230,12 @@ void ShapeListView::ImportLayout() {
 
 void ShapeListView::ExportLayout() {
   if (!SelectedItem()) {
-    ShowMessage("No shape selected.", "Error");
+    ShowMessage(tr("No shape selected."), "Error");
     return;
   }
   const std::optional<std::string> file = RunFileDialog(
-      dialogParent_, FileDialogRequest::ForSave("Export Puzzle Shape", "Puzzle Shape (*.LAY)|*.LAY",
+      dialogParent_, FileDialogRequest::ForSave(tr("Export Puzzle Shape").toStdString(),
+                                                tr("Puzzle Shape (*.LAY)|*.LAY").toStdString(),
                                                 "LAY", AppSettings().lastExportShapeFile));
   if (!file) return;
   AppSettings().lastExportShapeFile = *file;

@@ -6,12 +6,13 @@
 #include <memory>
 
 #include "base/AppPaths.h"
+#include "base/ComposedMessage.h"
 #include "base/IoError.h"
 #include "base/TextUtils.h"
-#include "storage/StoredKinds.h"
 #include "storage/OldRecords.h"
 #include "storage/PuzzleGroup.h"
 #include "storage/RecordFile.h"
+#include "storage/StoredKinds.h"
 
 namespace gw {
 
@@ -77,9 +78,14 @@ struct OldFileKind {
   size_t compared;  // bytes that identify a written record (a puzzle's page may differ)
   const char* cannotWrite;
   const char* done;
-  const char* noun;  // "puzzle", "shape"
-  const char* leftOut;
-  const char* verb;  // "convert", "add"
+  // The note on damaged records left out (%1 how many), and the same when the previous
+  // version's file was kept (%2 its new name).
+  const char* oneLeftOut;
+  const char* someLeftOut;
+  const char* oneLeftOutKept;
+  const char* someLeftOutKept;
+  // When the old file holds no sound record (%1 its name).
+  const char* noneThere;
 };
 
 ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& target,
@@ -87,7 +93,8 @@ ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& 
                                  const std::function<void(long oldIndex, void* out)>& convert) {
   ConversionOutcome outcome;
   if (!scan) {
-    outcome.result = OpResult::Failure("Puzzles could not be imported.", "Error");
+    outcome.result = OpResult::Failure(
+        QT_TRANSLATE_NOOP("gw::Messages", "Puzzles could not be imported."), "Error");
     return outcome;
   }
   const long count = static_cast<long>(scan->sound.size());
@@ -99,10 +106,8 @@ ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& 
     // is (one with damaged records only is kept under its backup name, as below).
     outcome.skipped = scan->skipped;
     outcome.keptAs = scan->skipped > 0 ? RetireOldFile(oldFile, scan->skipped) : oldFile;
-    outcome.result =
-        OpResult::Success(std::string("There were no ") + kind.noun + "s to " + kind.verb +
-                              " in \"" + fs::path(oldFile).filename().string() + "\".",
-                          "Notice");
+    outcome.result = OpResult::Success(
+        ComposeMessage(kind.noneThere, {fs::path(oldFile).filename().string()}), "Notice");
   } else {
     outcome.alreadyThere = AlreadyAtEnd(target, kind.recordSize, kind.compared, count, make);
     if (!outcome.alreadyThere && !AppendRecords(target, kind.recordSize, count, make)) {
@@ -115,14 +120,13 @@ ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& 
     outcome.result = OpResult::Success(kind.done, "Ok");
   }
   if (scan->skipped > 0) {
-    const std::string kept = outcome.keptAs.empty()
-                                 ? std::string()
-                                 : "  The previous version's file was kept as \"" +
-                                       fs::path(outcome.keptAs).filename().string() + "\".";
-    outcome.note =
-        OpResult::Success(std::to_string(scan->skipped) + " damaged " + kind.noun +
-                              (scan->skipped == 1 ? " " : "s ") + kind.leftOut + "." + kept,
-                          "Notice");
+    const char* pattern = scan->skipped == 1
+                              ? (outcome.keptAs.empty() ? kind.oneLeftOut : kind.oneLeftOutKept)
+                              : (outcome.keptAs.empty() ? kind.someLeftOut : kind.someLeftOutKept);
+    outcome.note = OpResult::Success(
+        ComposeMessage(
+            pattern, {std::to_string(scan->skipped), fs::path(outcome.keptAs).filename().string()}),
+        "Notice");
   }
   return outcome;
 }
@@ -143,7 +147,8 @@ ImportKind ImportKindOf(const std::string& fileName) {
 
 OpResult ImportPuzzles(const std::string& source, const std::vector<int>& records,
                        const std::string& group) {
-  const OpResult failed = OpResult::Failure("Unable to import puzzles.", "Error");
+  const OpResult failed =
+      OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to import puzzles."), "Error");
   if (!CountRecords(source, kPuzzleSize)) return failed;
   const bool written =
       AppendRecords(group, kPuzzleSize, static_cast<long>(records.size()),
@@ -155,7 +160,8 @@ OpResult ExportPuzzles(const std::string& group, const std::vector<int>& records
                        const std::string& target) {
   if (const auto refused = RefusedExportTarget(target, StoredKind::PuzzleGroup, group))
     return OpResult::Refusal(*refused, "Error");
-  const OpResult failed = OpResult::Failure("Unable to export puzzles.", "Error");
+  const OpResult failed =
+      OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to export puzzles."), "Error");
   if (!CountRecords(group, kPuzzleSize)) return failed;
   const bool written =
       WriteRecords(target, kPuzzleSize, static_cast<long>(records.size()),
@@ -170,7 +176,8 @@ OpResult ImportSinglePuzzle(const std::string& file, const PageLayout& layout,
   if (!read.ok) return read;
   ConvertOldPuzzle(*old, layout, current);
   const long index = CountRecords(group, kPuzzleSize).value_or(0);
-  if (!AppendPuzzle(group, current)) return OpResult::Failure("Unable to save puzzle.", "Error");
+  if (!AppendPuzzle(group, current))
+    return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Unable to save puzzle."), "Error");
   OpResult done = OpResult::Success();
   done.index = index;
   return done;
@@ -187,13 +194,22 @@ OldDataFiles FindOldData(const std::string& dir) {
 
 ConversionOutcome ConvertOldPuzzleFile(const std::string& oldFile, const std::string& group,
                                        const PageLayout& layout) {
-  static const OldFileKind kind{kPuzzleSize,
-                                offsetof(PuzzleRecord, pageLayout),
-                                "Unable to save puzzles.",
-                                "A new puzzle group named \"OLDPUZZ.QL3\" has been created.",
-                                "puzzle",
-                                "could not be converted",
-                                "convert"};
+  static const OldFileKind kind{
+      kPuzzleSize,
+      offsetof(PuzzleRecord, pageLayout),
+      QT_TRANSLATE_NOOP("gw::Messages", "Unable to save puzzles."),
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "A new puzzle group named \"OLDPUZZ.QL3\" has "
+                        "been created."),
+      QT_TRANSLATE_NOOP("gw::Messages", "%1 damaged puzzle could not be converted."),
+      QT_TRANSLATE_NOOP("gw::Messages", "%1 damaged puzzles could not be converted."),
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "%1 damaged puzzle could not be converted.  The "
+                        "previous version's file was kept as \"%2\"."),
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "%1 damaged puzzles could not be converted.  The "
+                        "previous version's file was kept as \"%2\"."),
+      QT_TRANSLATE_NOOP("gw::Messages", "There were no puzzles to convert in \"%1\".")};
   auto old = std::make_unique<OldPuzzleRecord>();
   ConversionOutcome outcome =
       ConvertOldFile(oldFile, group, kind, ScanOldPuzzleFile(oldFile), [&](long index, void* out) {
@@ -210,13 +226,20 @@ ConversionOutcome ConvertOldPuzzleFile(const std::string& oldFile, const std::st
 }
 
 ConversionOutcome AddOldShapeFile(const std::string& oldFile, const std::string& library) {
-  static const OldFileKind kind{sizeof(ShapeRecord),
-                                sizeof(ShapeRecord),
-                                "Unable to add shapes.",
-                                "Puzzle shapes have been added.",
-                                "shape",
-                                "could not be added",
-                                "add"};
+  static const OldFileKind kind{
+      sizeof(ShapeRecord),
+      sizeof(ShapeRecord),
+      QT_TRANSLATE_NOOP("gw::Messages", "Unable to add shapes."),
+      QT_TRANSLATE_NOOP("gw::Messages", "Puzzle shapes have been added."),
+      QT_TRANSLATE_NOOP("gw::Messages", "%1 damaged shape could not be added."),
+      QT_TRANSLATE_NOOP("gw::Messages", "%1 damaged shapes could not be added."),
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "%1 damaged shape could not be added.  The "
+                        "previous version's file was kept as \"%2\"."),
+      QT_TRANSLATE_NOOP("gw::Messages",
+                        "%1 damaged shapes could not be added.  The "
+                        "previous version's file was kept as \"%2\"."),
+      QT_TRANSLATE_NOOP("gw::Messages", "There were no shapes to add in \"%1\".")};
   return ConvertOldFile(
       oldFile, library, kind, ScanOldShapeFile(oldFile),
       [&](long index, void* out) { CopyRecord(oldFile, index, sizeof(ShapeRecord), out); });
@@ -227,16 +250,20 @@ OldDataSummary OfferOldDataConversion(const OldDataFiles& found, const OldDataTa
                                       const TellUser& tell) {
   OldDataSummary summary;
   if (!found.puzzles.empty() &&
-      ask("User generated puzzles from a previous version of Gridwright have been detected.  "
-          "Would you like to convert them to a puzzle group?",
+      ask(QT_TRANSLATE_NOOP(
+              "gw::Messages",
+              "User generated puzzles from a previous version of Gridwright have been detected.  "
+              "Would you like to convert them to a puzzle group?"),
           "Notice")) {
     summary.puzzles = ConvertOldPuzzleFile(found.puzzles, targets.group, layout);
     Tell(*summary.puzzles, tell);
     if (!summary.puzzles->result.ok) return summary;
   }
   if (!found.shapes.empty() &&
-      ask("User generated shapes from a previous version of Gridwright have been detected.  "
-          "Would you like to add them to the current list of puzzle shapes?",
+      ask(QT_TRANSLATE_NOOP(
+              "gw::Messages",
+              "User generated shapes from a previous version of Gridwright have been detected.  "
+              "Would you like to add them to the current list of puzzle shapes?"),
           "Notice")) {
     summary.shapes = AddOldShapeFile(found.shapes, targets.shapeLibrary);
     Tell(*summary.shapes, tell);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/ComposedMessage.h"
 #include "base/IoError.h"
 #include "storage/RecordFile.h"
 
@@ -84,11 +85,15 @@ OpResult ReadQlxFile(const std::string& file, OldPuzzleRecord& out) {
   // A folder or a pipe under the name is not a puzzle file (and a pipe would block the open).
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec))
-    return OpResult::Failure("Puzzle could not be imported.", "Error");
+    return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Puzzle could not be imported."),
+                             "Error");
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), std::fclose);
-  if (!f) return OpResult::Failure("Puzzle could not be imported.", "Error");
-  const OpResult corrupt =
-      OpResult::Failure("Puzzle file is corrupt or incompatible.  Import aborted.", "Error");
+  if (!f)
+    return OpResult::Failure(QT_TRANSLATE_NOOP("gw::Messages", "Puzzle could not be imported."),
+                             "Error");
+  const OpResult corrupt = OpResult::Failure(
+      QT_TRANSLATE_NOOP("gw::Messages", "Puzzle file is corrupt or incompatible.  Import aborted."),
+      "Error");
   char signature[3];
   if (std::fread(signature, 1, 3, f.get()) != 3 || std::memcmp(signature, "QLX", 3) != 0)
     return corrupt;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/ComposedMessage.h"
 #include "base/FileIo.h"
 #include "base/TextUtils.h"
 #include "storage/PageLayout.h"
@@ -62,22 +63,35 @@ bool NameEnds(const std::string& name, const std::string& tail) {
   return name.size() >= tail.size() && EqualsNoCase(name.substr(name.size() - tail.size()), tail);
 }
 
-std::string Holds(StoredKind kind) {
+// Why an export may not replace a file of `kind` (%1 the file), as a whole sentence to translate.
+const char* RefusalPattern(StoredKind kind) {
   switch (kind) {
     case StoredKind::PuzzleGroup:
-      return "holds a puzzle group";
+      return QT_TRANSLATE_NOOP("gw::Messages",
+                               "%1 holds a puzzle group; nothing was written over it.  Choose "
+                               "another file.");
     case StoredKind::ShapeLibrary:
-      return "is a puzzle shape library";
+      return QT_TRANSLATE_NOOP("gw::Messages",
+                               "%1 is a puzzle shape library; nothing was written over it.  "
+                               "Choose another file.");
     case StoredKind::LayoutLibrary:
-      return "is a page layout library";
+      return QT_TRANSLATE_NOOP("gw::Messages",
+                               "%1 is a page layout library; nothing was written over it.  "
+                               "Choose another file.");
     case StoredKind::ShapeExport:
-      return "holds an exported puzzle shape";
+      return QT_TRANSLATE_NOOP("gw::Messages",
+                               "%1 holds an exported puzzle shape; nothing was written over it.  "
+                               "Choose another file.");
     case StoredKind::LayoutExport:
-      return "holds an exported page layout";
+      return QT_TRANSLATE_NOOP("gw::Messages",
+                               "%1 holds an exported page layout; nothing was written over it.  "
+                               "Choose another file.");
     case StoredKind::Other:
       break;
   }
-  return "is not a file an export may replace";
+  return QT_TRANSLATE_NOOP("gw::Messages",
+                           "%1 is not a file an export may replace; nothing was written over it.  "
+                           "Choose another file.");
 }
 
 }  // namespace
@@ -122,12 +136,14 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 std::optional<std::string> RefusedExportTarget(const std::string& target, StoredKind writing,
                                                const std::string& source) {
-  const char* const kAdvice = "; nothing was written over it.  Choose another file.";
   if (!source.empty() && SameFile(target, source))
-    return target + " is the file being exported from" + kAdvice;
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages",
+                                            "%1 is the file being exported from; nothing was "
+                                            "written over it.  Choose another file."),
+                          {target});
   const StoredKind kind = StoredKindOf(target);
   if (kind == StoredKind::Other || kind == writing) return std::nullopt;
-  return target + " " + Holds(kind) + kAdvice;
+  return ComposeMessage(RefusalPattern(kind), {target});
 }
 
 }  // namespace gw

@@ -2,6 +2,7 @@
 #include "widgets/Choosers.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
@@ -52,7 +53,7 @@ std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial)
   // The font chooser embedded in a dialog that also offers the text colour, as users know it
   // from word processors.
   QDialog dialog(parent);
-  dialog.setWindowTitle(QStringLiteral("Font"));
+  dialog.setWindowTitle(QCoreApplication::translate("gw::Choosers", "Font"));
   auto* layout = new QVBoxLayout(&dialog);
   auto* fonts = new QFontDialog(initial.font, &dialog);
   fonts->setWindowFlags(Qt::Widget);
@@ -66,9 +67,9 @@ std::optional<FontChoice> ChooseFont(QWidget* parent, const FontChoice& initial)
 
   QColor color = initial.color;
   auto* row = new QHBoxLayout;
-  auto* colorLabel = new QLabel(QStringLiteral("Colo&r:"));
+  auto* colorLabel = new QLabel(QCoreApplication::translate("gw::Choosers", "Colo&r:"));
   row->addWidget(colorLabel);
-  auto* colorButton = new QPushButton(QStringLiteral("Choose..."));
+  auto* colorButton = new QPushButton(QCoreApplication::translate("gw::Choosers", "Choose..."));
   colorLabel->setBuddy(colorButton);  // Alt+R, and the ampersand is not shown
   ShowSwatch(colorButton, color);
   row->addWidget(colorButton);
@@ -101,7 +102,7 @@ bool ChoosePrinter(QWidget* parent, QPrinter& printer) {
   // The print dialog without what belongs to one document (page ranges, printing to a file):
   // what is left chooses the printer, its paper, copies and properties for later prints.
   QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+  dialog.setWindowTitle(QCoreApplication::translate("gw::Choosers", "Printer Setup"));
   dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
                     QAbstractPrintDialog::PrintCollateCopies);
   // The dialog shows its page range box as it opens; it is hidden once the dialog is up.
@@ -109,7 +110,8 @@ bool ChoosePrinter(QWidget* parent, QPrinter& printer) {
     QTimer::singleShot(0, range, &QWidget::hide);
   // Nothing is printed on OK here, so the button does not say "Print".
   if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
-    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("&OK"));
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+      ok->setText(QCoreApplication::translate("gw::Choosers", "&OK"));
   return dialog.exec() == QDialog::Accepted;
 }
 

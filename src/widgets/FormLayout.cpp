@@ -1,9 +1,12 @@
 // Form scaling, placement and fonts.
 #include "widgets/FormLayout.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +14,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVariant>
 #include <QWidget>
@@ -113,6 +117,64 @@ void ScaleForm(QWidget* form, int percent) {
   for (QWidget* w : Controls(form)) Record(w);
   RestoreForm(form, percent);
   for (QWidget* w : Controls(form)) Restore(w, percent);
+  FitTexts(form);
+}
+
+// The text a control shows on one line, without its mnemonic marks; empty for controls whose
+// text is not measured (pictures, rich or wrapped labels).
+QString ShownText(const QWidget* w) {
+  QString text;
+  if (auto* label = qobject_cast<const QLabel*>(w)) {
+    if (label->wordWrap() || label->textFormat() == Qt::RichText ||
+        Qt::mightBeRichText(label->text()))
+      return {};
+    text = label->text();
+  } else if (auto* button = qobject_cast<const QAbstractButton*>(w)) {
+    text = button->text();
+  } else if (auto* group = qobject_cast<const QGroupBox*>(w)) {
+    text = group->title();
+  }
+  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  text.remove(QLatin1Char('&'));
+  text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+  return text;
+}
+
+// The width the control needs for its text in its present font.
+int NeededWidth(const QWidget* w, const QString& text) {
+  const QFontMetrics fm(w->font());
+  int need = 0;
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    need = std::max(need, fm.horizontalAdvance(line));
+  const QStyle* style = w->style();
+  if (qobject_cast<const QCheckBox*>(w))
+    return need + style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
+  if (qobject_cast<const QRadioButton*>(w))
+    return need + style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w) +
+           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w);
+  if (auto* button = qobject_cast<const QPushButton*>(w))
+    return need + 8 + (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
+  if (qobject_cast<const QGroupBox*>(w)) return need + 16;
+  if (auto* label = qobject_cast<const QLabel*>(w))
+    return need + label->width() - label->contentsRect().width();
+  return need;
+}
+
+// The right edge a control may grow to: its parent's, or the nearest sibling to its right that
+// shares some of its height.
+int RoomToTheRight(const QWidget* w) {
+  const QWidget* parent = w->parentWidget();
+  int limit = parent->width() - 2;
+  const QRect r = w->geometry();
+  for (const QObject* o : parent->children()) {
+    const auto* sibling = qobject_cast<const QWidget*>(o);
+    if (!sibling || sibling == w || sibling->isHidden() || sibling->isWindow()) continue;
+    const QRect s = sibling->geometry();
+    if (s.left() > r.right() && s.top() <= r.bottom() && s.bottom() >= r.top())
+      limit = std::min(limit, s.left() - 2);
+  }
+  return limit;
 }
 
 void SetTextColor(QWidget* w, const QColor& color) {
@@ -177,7 +239,9 @@ bool SaveMainGeometry(QWidget* form) {
   int index = 0;
   for (QWidget* w : Controls(form)) {
     if (index >= kMaxRecorded) {
-      ShowMessage("Too many compenents to save dimensions.", "Error");
+      ShowMessage(
+          QCoreApplication::translate("gw::FormLayout", "Too many compenents to save dimensions."),
+          "Error");
       return false;
     }
     Record(w);
@@ -189,6 +253,7 @@ bool SaveMainGeometry(QWidget* form) {
 void ApplyScreenLayout(QWidget* form, int percent, int shiftUp) {
   RestoreForm(form, percent);
   for (QWidget* w : Controls(form)) Restore(w, percent);
+  FitTexts(form);
   Centre(form, shiftUp);
 }
 
@@ -216,6 +281,44 @@ void MoveToDesign(QWidget* control, const QRect& design) {
   if (!control->property(kDesignFont).isValid())
     control->setProperty(kDesignFont, FontPixels(control));
   Restore(control, FormPercent(control));
+  FitText(control);
+}
+
+void FitText(QWidget* control) {
+  const QString text = ShownText(control);
+  if (text.isEmpty() || !control->parentWidget()) return;
+  int need = NeededWidth(control, text);
+  if (need <= control->width()) return;
+  // First the room beside it, where there is some: a longer translation keeps its size of type.
+  // A text set against its right edge stays there.
+  const auto* label = qobject_cast<const QLabel*>(control);
+  if (!label || !(label->alignment() & Qt::AlignRight)) {
+    const int right = std::min(control->x() + need, RoomToTheRight(control));
+    if (right > control->x() + control->width())
+      control->resize(right - control->x(), control->height());
+  }
+  // Then a smaller type, down to four fifths of the form's.
+  QFont font = control->font();
+  if (font.pixelSize() > 0) {
+    const int floor = std::max(1, font.pixelSize() * 4 / 5);
+    while (need > control->width() && font.pixelSize() > floor) {
+      font.setPixelSize(font.pixelSize() - 1);
+      control->setFont(font);
+      need = NeededWidth(control, text);
+    }
+  } else {
+    // A font given in points (a window that keeps the style's own) shrinks in half points.
+    const double floor = font.pointSizeF() * 4 / 5;
+    while (need > control->width() && font.pointSizeF() - 0.5 >= floor) {
+      font.setPointSizeF(font.pointSizeF() - 0.5);
+      control->setFont(font);
+      need = NeededWidth(control, text);
+    }
+  }
+}
+
+void FitTexts(QWidget* form) {
+  for (QWidget* w : Controls(form)) FitText(w);
 }
 
 bool LeavesForAnotherControl(const QEvent* event) {

@@ -46,6 +46,12 @@ int FormPercent(QWidget* form);
 // Moves a control to a new design rectangle and shows it at the current scale.
 void MoveToDesign(QWidget* control, const QRect& design);
 
+// A text longer than its control (a translation, mostly; the English texts fit as designed)
+// first takes the free room to the control's right, then a smaller type, down to four fifths of
+// the form's. Run by the placements above; call FitText again after changing a text later.
+void FitText(QWidget* control);
+void FitTexts(QWidget* form);
+
 // A control with its object name (what tests find it by) and its design geometry.
 template <typename T>
 T* Named(T* widget, const char* name, const QRect& design) {

@@ -1,6 +1,7 @@
 // Opening help: the packed collection is registered once and shown in the help window.
 #include "widgets/Help.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QResource>
 #include <QWidget>
@@ -44,15 +45,19 @@ void ShowHelp(QWidget* parent, const AppPaths& paths, const std::string& keyword
   }
   const std::string file = paths.ProgramFile(kHelpFileName);
   if (!QFileInfo(QString::fromLocal8Bit(file.c_str())).isFile() || !Mount(file)) {
-    ShowMessage(
-        "The help file could not be located.  Please make sure the help file was installed.",
-        "Error");
+    ShowMessage(QCoreApplication::translate(
+                    "gw::Help",
+                    "The help file could not be located.  Please make sure the help file was "
+                    "installed."),
+                "Error");
     return;
   }
   auto* viewer = new HelpWindow(QStringLiteral(":") + QString::fromLatin1(kMount), parent);
   if (!viewer->Loaded()) {
     delete viewer;
-    ShowMessage("The help file is damaged.  Please install it again.", "Error");
+    ShowMessage(QCoreApplication::translate("gw::Help",
+                                            "The help file is damaged.  Please install it again."),
+                "Error");
     return;
   }
   viewer->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,6 +1,7 @@
 // The help window.
 #include "widgets/HelpWindow.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,9 +33,9 @@ QString ReadText(const QString& path) {
 
 HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     : QWidget(parent, Qt::Window), root_(root) {
-  setWindowTitle(QStringLiteral("Gridwright 98 Help"));
   setObjectName(QStringLiteral("HelpViewer"));
   BuildControls();
+  RetranslateUi();
   Load();
   resize(980, 720);
 }
@@ -42,15 +43,11 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
 void HelpWindow::BuildControls() {
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;
-  const struct {
-    const char* name;
-    const char* text;
-  } buttons[] = {
-      {"ContentsButton", "&Contents"}, {"BackButton", "&Back"}, {"ForwardButton", "&Forward"}};
+  const char* names[] = {"ContentsButton", "BackButton", "ForwardButton"};
   QPushButton* made[3];
   for (int i = 0; i < 3; ++i) {
-    made[i] = new QPushButton(QString::fromLatin1(buttons[i].text), this);
-    made[i]->setObjectName(QString::fromLatin1(buttons[i].name));
+    made[i] = buttons_[i] = new QPushButton(this);
+    made[i]->setObjectName(QString::fromLatin1(names[i]));
     made[i]->setAutoDefault(false);
     bar->addWidget(made[i]);
   }
@@ -64,25 +61,25 @@ void HelpWindow::BuildControls() {
   contents_ = new QTreeWidget;
   contents_->setObjectName(QStringLiteral("ContentsTree"));
   contents_->setHeaderHidden(true);
-  tabs_->addTab(contents_, QStringLiteral("Contents"));
+  tabs_->addTab(contents_, QString());
 
   auto* indexPage = new QWidget;
   auto* indexLayout = new QVBoxLayout(indexPage);
   indexFilter_ = new QLineEdit(indexPage);
   indexFilter_->setObjectName(QStringLiteral("IndexFilter"));
-  indexFilter_->setPlaceholderText(QStringLiteral("Type a keyword"));
+
   index_ = new QListWidget(indexPage);
   index_->setObjectName(QStringLiteral("IndexList"));
   indexLayout->addWidget(indexFilter_);
   indexLayout->addWidget(index_);
-  tabs_->addTab(indexPage, QStringLiteral("Index"));
+  tabs_->addTab(indexPage, QString());
 
   auto* searchPage = new QWidget;
   auto* searchLayout = new QVBoxLayout(searchPage);
   auto* searchRow = new QHBoxLayout;
   searchEdit_ = new QLineEdit(searchPage);
   searchEdit_->setObjectName(QStringLiteral("SearchEdit"));
-  auto* find = new QPushButton(QStringLiteral("&Search"), searchPage);
+  auto* find = searchButton_ = new QPushButton(searchPage);
   find->setObjectName(QStringLiteral("SearchButton"));
   find->setAutoDefault(false);
   searchRow->addWidget(searchEdit_);
@@ -91,7 +88,7 @@ void HelpWindow::BuildControls() {
   results_->setObjectName(QStringLiteral("SearchResults"));
   searchLayout->addLayout(searchRow);
   searchLayout->addWidget(results_);
-  tabs_->addTab(searchPage, QStringLiteral("Search"));
+  tabs_->addTab(searchPage, QString());
 
   page_ = new QTextBrowser(split);
   page_->setObjectName(QStringLiteral("HelpPage"));
@@ -129,6 +126,30 @@ void HelpWindow::BuildControls() {
     page_->find(searchEdit_->text().split(QLatin1Char(' '), Qt::SkipEmptyParts).value(0));
   });
   connect(results_, &QListWidget::itemClicked, results_, &QListWidget::itemActivated);
+}
+
+// The pages themselves are in English; what frames them follows the windows' language.
+void HelpWindow::RetranslateUi() {
+  setWindowTitle(tr("Gridwright 98 Help"));
+  buttons_[0]->setText(tr("&Contents"));
+  buttons_[1]->setText(tr("&Back"));
+  buttons_[2]->setText(tr("&Forward"));
+  tabs_->setTabText(0, tr("Contents"));
+  tabs_->setTabText(1, tr("Index"));
+  tabs_->setTabText(2, tr("Search"));
+  contents_->setAccessibleName(tr("Contents"));
+  indexFilter_->setPlaceholderText(tr("Type a keyword"));
+  indexFilter_->setAccessibleName(tr("Type a keyword"));
+  index_->setAccessibleName(tr("Index"));
+  searchEdit_->setAccessibleName(tr("Words to search for"));
+  searchButton_->setText(tr("&Search"));
+  results_->setAccessibleName(tr("Topics found"));
+  page_->setAccessibleName(tr("Help page"));
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) RetranslateUi();
+  QWidget::changeEvent(event);
 }
 
 void HelpWindow::Load() {
@@ -214,8 +235,7 @@ void HelpWindow::Search(const QString& words) {
     auto* item = new QListWidgetItem(QString::fromStdString(t.title), results_);
     item->setData(kTargetRole, QString::fromStdString(t.page));
   }
-  if (results_->count() == 0)
-    new QListWidgetItem(QStringLiteral("(no topic holds every word)"), results_);
+  if (results_->count() == 0) new QListWidgetItem(tr("(no topic holds every word)"), results_);
 }
 
 }  // namespace gw

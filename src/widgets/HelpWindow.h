@@ -9,6 +9,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
@@ -33,8 +34,12 @@ class HelpWindow : public QWidget {
   // The page (and anchor) shown, relative to the collection, e.g. "printing.html#columns".
   QString Current() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void BuildControls();
+  void RetranslateUi();
   void Load();
   void Open(const QString& target);
   void FilterIndex(const QString& text);
@@ -44,6 +49,8 @@ class HelpWindow : public QWidget {
   std::vector<HelpTopic> topics_;
   std::vector<HelpKeyword> keywords_;
   QTabWidget* tabs_ = nullptr;
+  QPushButton* buttons_[3] = {};  // contents, back, forward
+  QPushButton* searchButton_ = nullptr;
   QTreeWidget* contents_ = nullptr;
   QLineEdit* indexFilter_ = nullptr;
   QListWidget* index_ = nullptr;

@@ -2,8 +2,10 @@
 #include "widgets/Messages.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
+#include "base/ComposedMessage.h"
 #include "base/IoError.h"
 #include "base/TextCodec.h"
 
@@ -35,7 +37,48 @@ QMessageBox::Icon IconFor(const MessageRecord& m) {
   if (m.buttons != MsgButtons::Ok) return QMessageBox::Question;
   return m.caption.empty() ? QMessageBox::NoIcon : QMessageBox::Information;
 }
+// Every caption a message box is given, so lupdate offers them for translation.
+[[maybe_unused]] constexpr const char* kCaptions[] = {
+    QT_TRANSLATE_NOOP("gw::Messages", "Error"),
+    QT_TRANSLATE_NOOP("gw::Messages", "Disk Error"),
+    QT_TRANSLATE_NOOP("gw::Messages", "Warning"),
+    QT_TRANSLATE_NOOP("gw::Messages", "Notice"),
+    QT_TRANSLATE_NOOP("gw::Messages", "Delete"),
+    QT_TRANSLATE_NOOP("gw::Messages", "Delete?"),
+    QT_TRANSLATE_NOOP("gw::Messages", "OK"),
+    QT_TRANSLATE_NOOP("gw::Messages", "Ok"),
+    QT_TRANSLATE_NOOP("gw::Messages", "Spelling Status"),
+    QT_TRANSLATE_NOOP("gw::Messages", "Spelling Ok"),
+};
+
+QString Translated(const std::string& english) {
+  if (english.empty()) return {};
+  const QByteArray utf8 = ToQString(english).toUtf8();
+  if (std::optional<MessageParts> composed = DecomposeMessage(english)) {
+    // One pass over the translated pattern, so a part that holds "%2" stays as it is.
+    const QString pattern = QCoreApplication::translate("gw::Messages", composed->pattern);
+    QString text;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+      const qsizetype index = i + 1 < pattern.size() && pattern[i] == QLatin1Char('%')
+                                  ? pattern[i + 1].digitValue() - 1
+                                  : -1;
+      if (index >= 0 && index < static_cast<qsizetype>(composed->parts.size())) {
+        // A part may be a message of its own ("Up and Left") or a fixed word ("Up").
+        text += Translated(composed->parts[static_cast<size_t>(index)]);
+        ++i;
+      } else {
+        text += pattern[i];
+      }
+    }
+    return text;
+  }
+  return QCoreApplication::translate("gw::Messages", utf8.constData());
+}
 }  // namespace
+
+QString TranslatedMessage(const std::string& text) {
+  return Translated(text);
+}
 
 void SetMessageResponder(MessageResponder responder) {
   Responder() = std::move(responder);
@@ -43,10 +86,15 @@ void SetMessageResponder(MessageResponder responder) {
 
 MsgResult ShowMessage(const std::string& text, const std::string& caption, MsgButtons buttons,
                       MsgIcon icon) {
-  const MessageRecord record{text, caption, buttons, icon};
+  return ShowMessage(Translated(text), caption, buttons, icon);
+}
+
+MsgResult ShowMessage(const QString& text, const std::string& caption, MsgButtons buttons,
+                      MsgIcon icon) {
+  const MessageRecord record{FromQString(text), caption, buttons, icon};
   if (Responder()) return Responder()(record);
 
-  QMessageBox box(IconFor(record), ToQString(caption), ToQString(text), QMessageBox::NoButton,
+  QMessageBox box(IconFor(record), Translated(caption), text, QMessageBox::NoButton,
                   QApplication::activeWindow());
   switch (buttons) {
     case MsgButtons::Ok:
@@ -72,7 +120,9 @@ MsgResult ShowMessage(const std::string& text, const std::string& caption, MsgBu
 }
 
 void ShowIoError(const std::string& detail) {
-  ShowMessage("Input/output error: " + detail + ".", "Error");
+  ShowMessage(
+      QCoreApplication::translate("gw::Messages", "Input/output error: %1.").arg(ToQString(detail)),
+      "Error");
 }
 
 bool RunAndReport(const std::function<OpResult()>& operation) {

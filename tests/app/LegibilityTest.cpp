@@ -1,17 +1,26 @@
-// Every window, at every "Window Size" scale: each text fits its control, each control its parent.
+// Every window, at every "Window Size" scale and in every language: each text fits its control,
+// each control its parent.
 #include <gtest/gtest.h>
 
 #include "support/Gallery.h"
 #include "support/Legibility.h"
+#include "support/Translations.h"
 #include "widgets/FormLayout.h"
+#include "widgets/UiLanguage.h"
 
 namespace gw {
 namespace {
 
-class LegibilityTest : public testing::TestWithParam<std::tuple<size_t, double>> {};
+using Shown = std::tuple<size_t, double, std::string>;
+
+class LegibilityTest : public testing::TestWithParam<Shown> {
+ protected:
+  void TearDown() override { ApplyUiLanguage(QStringLiteral("en")); }
+};
 
 TEST_P(LegibilityTest, EveryTextFitsItsControl) {
-  const auto [which, scale] = GetParam();
+  const auto [which, scale, language] = GetParam();
+  ASSERT_TRUE(ApplyUiLanguage(QString::fromStdString(language)));
   test::GalleryContext context(GW_BIN_DIR, GW_WORD_LIST);
   test::SetScale(scale);
   const test::GalleryWindow entry = test::AllWindows()[which];
@@ -19,13 +28,15 @@ TEST_P(LegibilityTest, EveryTextFitsItsControl) {
   test::ShowAndSettle(window.get());
   std::string report;
   for (const std::string& p : test::LegibilityProblems(window.get())) report += "\n  " + p;
-  EXPECT_TRUE(report.empty()) << entry.name << " at " << scale << ":" << report;
+  EXPECT_TRUE(report.empty()) << entry.name << " at " << scale << " in " << language << ":"
+                              << report;
   window->close();
 }
 
-std::string Named(const testing::TestParamInfo<std::tuple<size_t, double>>& info) {
+std::string Named(const testing::TestParamInfo<Shown>& info) {
   std::string name = test::AllWindows()[std::get<0>(info.param)].name + "_" +
-                     std::to_string(static_cast<int>(std::get<1>(info.param) * 100));
+                     std::to_string(static_cast<int>(std::get<1>(info.param) * 100)) + "_" +
+                     std::get<2>(info.param);
   for (char& c : name)
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   return name;
@@ -33,7 +44,8 @@ std::string Named(const testing::TestParamInfo<std::tuple<size_t, double>>& info
 
 INSTANTIATE_TEST_SUITE_P(AllWindows, LegibilityTest,
                          testing::Combine(testing::Range<size_t>(0, test::AllWindows().size()),
-                                          testing::Values(1.0, 1.25, 1.6, 2.0)),
+                                          testing::Values(1.0, 1.25, 1.6, 2.0),
+                                          testing::ValuesIn(test::ShownLanguages())),
                          Named);
 
 }  // namespace

@@ -62,6 +62,7 @@ SettingsValues Changed() {
   s.labelFont.color = 0x00FF00;
   s.buttonFont.color = 0xFF0000;
   s.sepChar = ' ';
+  s.uiLanguage = "sv";
   // Texts that only survive when line breaks, backslashes, blanks and quotes are looked after.
   s.firstHeader = {"Header\r\nsecond line", false, true, false, 7};
   s.secondHeader = {"C:\\temp\\new", true, true, true, 1};

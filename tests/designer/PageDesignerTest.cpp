@@ -320,6 +320,50 @@ TEST_F(PageDesignerTest, EachHandleShowsItsCursorAndDragsItsOwnEdges) {
   EXPECT_EQ(Bounds(d->Layout().objects[0]), "244,244,300,320");
 }
 
+TEST_F(PageDesignerTest, TheKeyboardAlonePlacesSelectsMovesAndResizesObjects) {
+  auto d = Open();  // Medium zoom: 72 pixels per inch, one ruler step an eighth, 9 pixels
+  d->show();
+  QApplication::setActiveWindow(d.get());
+  QWidget* page = d->PageImage();
+  // Space arms a kind on its button; Enter on the page places it one step in and selects it.
+  for (const char* panel : {"TitlePanel", "RectPanel"}) {
+    QTest::keyClick(Panel(*d, panel), Qt::Key_Space);
+    page->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(page, Qt::Key_Return);
+  }
+  ASSERT_EQ(d->Layout().objectCount, 2);
+  EXPECT_EQ(d->SelectedObject(), 2);
+  EXPECT_EQ(Bounds(d->Layout().objects[1]), "9,9,153,153") << "a 2 x 2 inch rectangle";
+
+  // Arrows move by a ruler step, Ctrl by a pixel; Shift resizes from the right and bottom.
+  QTest::keyClick(page, Qt::Key_Right);
+  QTest::keyClick(page, Qt::Key_Down, Qt::ControlModifier);
+  EXPECT_EQ(Bounds(d->Layout().objects[1]), "18,10,162,154");
+  QTest::keyClick(page, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(page, Qt::Key_Up, Qt::ShiftModifier | Qt::ControlModifier);
+  EXPECT_EQ(Bounds(d->Layout().objects[1]), "18,10,153,153");
+  EXPECT_TRUE(page->accessibleDescription().startsWith("Rectangle 1: left 0.25, top 0.14"))
+      << page->accessibleDescription().toStdString();
+
+  // Tab goes from object to object and, after the last, on to the next control; Shift+Tab comes
+  // back to the last object.
+  QTest::keyClick(page, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), page);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), page);
+  EXPECT_EQ(d->SelectedObject(), 2);
+  QTest::keyClick(page, Qt::Key_Backtab);
+  EXPECT_EQ(d->SelectedObject(), 1);
+  QTest::keyClick(page, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(Bounds(d->Layout().objects[0]), "9,9,162,27") << "the title grew by an eighth";
+
+  // Enter opens the selected object's commands, as a right click does.
+  QTest::keyClick(page, Qt::Key_Return);
+  EXPECT_TRUE(d->PopUp()->isVisible());
+  EXPECT_EQ(d->PopUpObject(), 1);
+  d->PopUp()->close();
+}
+
 TEST_F(PageDesignerTest, ZoomsRescaleByTheTableAndAreRememberedForEveryDesign) {
   AppSettings().zoom = kZoomSmall;
   auto d = Open();

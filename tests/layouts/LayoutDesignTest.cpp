@@ -133,6 +133,28 @@ TEST(LayoutDesign, HandlesAreFoundInTheirZonesCornersFirst) {
   EXPECT_EQ(CursorOfHandle(5), HandleCursor::Horizontal);
 }
 
+TEST(LayoutDesign, KeysStepByTheRulerTabLeavesAfterTheLastAndNoSideShrinksAway) {
+  EXPECT_EQ(RulerStep(72, true), 9);   // an eighth of an inch at medium zoom
+  EXPECT_EQ(RulerStep(30, false), 3);  // a millimetre
+  EXPECT_EQ(RulerStep(4, true), 1);
+
+  auto l = NewLayout();
+  Add(*l, kKindTitle, {10, 10, 100, 30});
+  Add(*l, kKindText, {10, 50, 100, 90});
+  EXPECT_EQ(NextObjectForTab(*l, 0, false), 1);
+  EXPECT_EQ(NextObjectForTab(*l, 1, false), 2);
+  EXPECT_EQ(NextObjectForTab(*l, 2, false), 0);
+  EXPECT_EQ(NextObjectForTab(*l, 0, true), 2);
+  EXPECT_EQ(NextObjectForTab(*l, 1, true), 0);
+
+  const LayoutBounds moved = NudgedBounds({10, 10, 100, 30}, Nudge::Move, -1, 1, 9);
+  EXPECT_EQ(moved.left, 1);
+  EXPECT_EQ(moved.bottom, 39);
+  const LayoutBounds thin = NudgedBounds({10, 10, 14, 30}, Nudge::Resize, -1, 0, 9);
+  EXPECT_EQ(thin.right, 11) << "a side is never shorter than one pixel";
+  EXPECT_EQ(thin.left, 10);
+}
+
 TEST(LayoutDesign, RulersTickEveryUnitAndThePartAfterTheLast) {
   // Letter width at Small zoom: 8 whole inches and half an inch more.
   const std::vector<RulerMark> inches = RulerMarks(8.5, 48, true);

@@ -283,7 +283,7 @@ std::vector<GalleryWindow> AllWindows() {
        [](GalleryContext& c) -> W {
          c.Host().state.newPuzzle = true;
          auto editor =
-             std::make_unique<WordListEditor>(c.Host(), QStringLiteral("Create New Puzzle"));
+             std::make_unique<WordListEditor>(c.Host(), MainWindow::tr("Create New Puzzle"));
          // With the estimate of its words in place, as a user sees it a moment after opening.
          editor->FormShow();
          WaitForFitEstimate(*editor);
@@ -293,7 +293,7 @@ std::vector<GalleryWindow> AllWindows() {
        [](GalleryContext& c) -> W {
          c.Host().state.newPuzzle = false;
          return std::make_unique<WordListEditor>(c.Host(),
-                                                 QStringLiteral("Modify Existing Puzzle"));
+                                                 MainWindow::tr("Modify Existing Puzzle"));
        }},
       {"word-file-import", [](GalleryContext& c) { return OnPuzzleGrid<WordFileImportDialog>(c); }},
       {"word-file-export", [](GalleryContext& c) { return OnPuzzleGrid<WordFileExportDialog>(c); }},
@@ -354,7 +354,7 @@ std::vector<GalleryWindow> AllWindows() {
       {"enlarged-view",
        [](GalleryContext& c) -> W {
          return std::make_unique<EnlargedCandidateDialog>(*c.Host().state.candidates[0].record,
-                                                          QStringLiteral("Puzzle 1"));
+                                                          CandidateWindow::tr("Best Fit"));
        }},
       {"make-versions",
        [](GalleryContext& c) -> W {

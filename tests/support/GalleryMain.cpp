@@ -1,4 +1,4 @@
-// Writes a picture of every window of the program: gallery OUTDIR [SCALE].
+// Writes a picture of every window of the program: gallery OUTDIR [SCALE] [LANGUAGE].
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -6,12 +6,18 @@
 
 #include "support/Gallery.h"
 #include "widgets/FormLayout.h"
+#include "widgets/UiLanguage.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr, "usage: gallery OUTDIR [SCALE]\n");
+    std::fprintf(stderr, "usage: gallery OUTDIR [SCALE] [LANGUAGE]\n");
+    return 2;
+  }
+  // The windows' language: en, de, fr, es, it, nl or sv.
+  if (argc > 3 && !gw::ApplyUiLanguage(QString::fromLocal8Bit(argv[3]))) {
+    std::fprintf(stderr, "gallery: no translation for %s\n", argv[3]);
     return 2;
   }
   const QString out = QString::fromLocal8Bit(argv[1]);
