@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>The function keys F1 through F12 can be assigned any number of international characters.  The function keys will play back the assigned international key in the Puzzle Creation Window.</source>
-        <translation>A las teclas de función F1 a F12 se les puede asignar cualquier número de caracteres internacionales.  En la ventana de creación de sopas de letras, cada tecla escribe el carácter que tiene asignado.</translation>
+        <translation>Puede asignar caracteres internacionales a las teclas de función F1 a F12.  En la ventana de creación de sopas de letras, cada tecla escribe el carácter asignado.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>&amp;Save Puzzle</source>
-        <translation>&amp;Guardar sopa de letras</translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Save &amp;File</source>
-        <translation>&amp;Guardar archivo</translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -1281,7 +1281,7 @@
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation>%1 (Personalizado %2&quot; x %3&quot;)  &lt;&lt;PREDETERMINADO&gt;&gt;</translation>
+        <translation>%1 (Personalizado %2&quot; x %3&quot;)  &lt;&lt;PREDET.&gt;&gt;</translation>
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)</source>
@@ -1289,7 +1289,7 @@
     </message>
     <message>
         <source>%1 (%2)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation>%1 (%2)  &lt;&lt;PREDETERMINADO&gt;&gt;</translation>
+        <translation>%1 (%2)  &lt;&lt;PREDET.&gt;&gt;</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -2031,11 +2031,11 @@
     <name>gw::PuzzlePickList</name>
     <message>
         <source>&amp;Select All</source>
-        <translation>Seleccionar &amp;todo</translation>
+        <translation>&amp;Todas</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation>&amp;Desmarcar todo</translation>
+        <translation>&amp;Ninguna</translation>
     </message>
 </context>
 <context>
@@ -2243,7 +2243,7 @@
     </message>
     <message>
         <source>The following word was not found in the %1 dictionary.  Suggestions are listed below.</source>
-        <translation>La siguiente palabra no se encontró en el diccionario de %1.  Las sugerencias aparecen abajo.</translation>
+        <translation>La siguiente palabra no está en el diccionario de %1.  Vea las sugerencias abajo.</translation>
     </message>
     <message>
         <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
@@ -2534,7 +2534,7 @@
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation>&amp;Siguiente sugerencia</translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -2705,7 +2705,7 @@
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation>&amp;Desmarcar</translation>
+        <translation>&amp;Quitar selección</translation>
     </message>
     <message>
         <source>Save &amp;File</source>
@@ -2760,7 +2760,7 @@
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation>&amp;Desmarcar</translation>
+        <translation>&amp;Quitar selección</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
