@@ -1899,7 +1899,7 @@
     </message>
     <message>
         <source>Partial Words</source>
-        <translation>Palabras parciales</translation>
+        <translation>Incompletas</translation>
     </message>
     <message>
         <source>Use Underscores</source>
