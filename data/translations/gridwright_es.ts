@@ -270,7 +270,7 @@
     <name>gw::GenerationProgressWindow</name>
     <message>
         <source>Offensive-word screening refused</source>
-        <translation>El filtro de palabras ofensivas rechazó</translation>
+        <translation>El filtro de palabras ofensivas</translation>
     </message>
     <message>
         <source>Building Puzzles</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>the attempts: stopped on #%1</source>
-        <translation>todos los intentos: se detuvo en el n.º %1</translation>
+        <translation>rechazó hasta el intento n.º %1</translation>
     </message>
     <message>
         <source>Creation Attempt #%1</source>
