@@ -5,3016 +5,3020 @@
     <name>gw::AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Version 3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 3.0</translation>
     </message>
     <message>
         <source>Builds printable word search puzzles from your own word lists, in any shape, with clues, hidden phrases and page layouts of your design.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea sopas de letras imprimibles a partir de sus propias listas de palabras, con cualquier forma, con pistas, frases ocultas y diseños de página a su gusto.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>gw::AccentKeysDialog</name>
     <message>
         <source>International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres internacionales</translation>
     </message>
     <message>
         <source>The function keys F1 through F12 can be assigned any number of international characters.  The function keys will play back the assigned international key in the Puzzle Creation Window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede asignar caracteres internacionales a las teclas de función F1 a F12.  En la ventana de creación de sopas de letras, cada tecla escribe el carácter asignado.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>gw::BonusQuestionDialog</name>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta extra</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>gw::CandidateWindow</name>
     <message>
         <source>Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor opción</translation>
     </message>
     <message>
         <source>Second Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda opción</translation>
     </message>
     <message>
         <source>Third Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercera opción</translation>
     </message>
     <message>
         <source>Fourth Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarta opción</translation>
     </message>
     <message>
         <source>%1 by %2, %3 words placed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2, %3 palabras colocadas</translation>
     </message>
     <message>
         <source>Created Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Sopas de letras creadas</translation>
     </message>
     <message>
         <source>Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase oculta</translation>
     </message>
     <message>
         <source>&amp;Include Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incluir frase oculta</translation>
     </message>
     <message>
         <source>(No spaces should be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Sin espacios)</translation>
     </message>
     <message>
         <source>&amp;Save Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>No puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin sopa de letras</translation>
     </message>
     <message>
         <source>%1 Included Word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabra incluida</translation>
     </message>
     <message>
         <source>%1 Included Words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabras incluidas</translation>
     </message>
     <message>
         <source>%1 Excluded Word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabra excluida</translation>
     </message>
     <message>
         <source>%1 Excluded Words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabras excluidas</translation>
     </message>
     <message>
         <source>%1 Chars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caract.</translation>
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Una o más palabras no cupieron en la sopa de letras.  ¿Guardar la sopa de letras de todos modos?</translation>
     </message>
 </context>
 <context>
     <name>gw::Choosers</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Colo&amp;r:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color:</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir...</translation>
     </message>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impresora</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>gw::ChosenReplacement</name>
     <message>
         <source>No replacement word has been selected.  Please choose a replacement first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha seleccionado ninguna palabra de reemplazo.  Elija primero un reemplazo.</translation>
     </message>
 </context>
 <context>
     <name>gw::CopiesDialog</name>
     <message>
         <source>Multi-Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Varias copias</translation>
     </message>
     <message>
         <source>Copies To Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de copias</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Invalid number of copies entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de copias no es válido.</translation>
     </message>
 </context>
 <context>
     <name>gw::DesignPicture</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula</translation>
     </message>
     <message>
         <source>Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de palabras</translation>
     </message>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta extra</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectángulo</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
 </context>
 <context>
     <name>gw::EnlargedCandidateDialog</name>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>gw::ExportPuzzlesDialog</name>
     <message>
         <source>Export Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar sopas de letras</translation>
     </message>
     <message>
         <source>Puzzles Available For Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Sopas de letras para exportar</translation>
     </message>
     <message>
         <source>Save &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>No puzzles have been selected for export.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha seleccionado ninguna sopa de letras para exportar.</translation>
     </message>
     <message>
         <source>Save Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar sopas de letras</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos QUARL (*.QL3)|*.QL3</translation>
     </message>
     <message>
         <source>Export File cannot be the same as the currently open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de exportación no puede ser el archivo abierto actualmente.</translation>
     </message>
 </context>
 <context>
     <name>gw::FormLayout</name>
     <message>
         <source>Too many compenents to save dimensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados componentes para guardar las dimensiones.</translation>
     </message>
 </context>
 <context>
     <name>gw::GenerationProgressWindow</name>
     <message>
         <source>Offensive-word screening refused</source>
-        <translation type="unfinished"></translation>
+        <translation>El filtro de palabras ofensivas</translation>
     </message>
     <message>
         <source>Building Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando sopas de letras</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>Aborted on creation Attempt #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido en el intento n.º %1</translation>
     </message>
     <message>
         <source>the attempts: stopped on #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazó hasta el intento n.º %1</translation>
     </message>
     <message>
         <source>Creation Attempt #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Intento n.º %1</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminado</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>gw::GridPropertiesDialog</name>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de %1</translation>
     </message>
     <message>
         <source>&amp;Transparent Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo &amp;transparente</translation>
     </message>
     <message>
         <source>&amp;Lower Case Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras &amp;minúsculas</translation>
     </message>
     <message>
         <source>&amp;Use Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar cuadrícula</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo</translation>
     </message>
     <message>
         <source>Ch&amp;ange Color</source>
         <comment>background</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;fondo</translation>
     </message>
     <message>
         <source>Grid Line Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de las líneas</translation>
     </message>
     <message>
         <source>Ch&amp;ange Color</source>
         <comment>grid lines</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;líneas</translation>
     </message>
     <message>
         <source>Puzzle Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor de línea</translation>
     </message>
 </context>
 <context>
     <name>gw::Help</name>
     <message>
         <source>The help file could not be located.  Please make sure the help file was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo de ayuda.  Asegúrese de que el archivo de ayuda esté instalado.</translation>
     </message>
     <message>
         <source>The help file is damaged.  Please install it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ayuda está dañado.  Vuelva a instalarlo.</translation>
     </message>
 </context>
 <context>
     <name>gw::HelpWindow</name>
     <message>
         <source>Gridwright 98 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Gridwright 98</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;delante</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Type a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una palabra clave</translation>
     </message>
     <message>
         <source>Words to search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras que buscar</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>Topics found</source>
-        <translation type="unfinished"></translation>
+        <translation>Temas encontrados</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de ayuda</translation>
     </message>
     <message>
         <source>(no topic holds every word)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ningún tema contiene todas las palabras)</translation>
     </message>
 </context>
 <context>
     <name>gw::HiddenPhraseDialog</name>
     <message>
         <source>Hidden Puzzle Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase oculta de la sopa de letras</translation>
     </message>
     <message>
         <source>&amp;Include Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incluir frase oculta</translation>
     </message>
     <message>
         <source>(No spaces should be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Sin espacios)</translation>
     </message>
     <message>
         <source>Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase oculta</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>%1 Chars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caract.</translation>
     </message>
 </context>
 <context>
     <name>gw::ImportPuzzlesDialog</name>
     <message>
         <source>Import Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar sopas de letras</translation>
     </message>
     <message>
         <source>File Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo: %1</translation>
     </message>
     <message>
         <source>Puzzles in File</source>
-        <translation type="unfinished"></translation>
+        <translation>Sopas de letras del archivo</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>No puzzles have been selected for import.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha seleccionado ninguna sopa de letras para importar.</translation>
     </message>
 </context>
 <context>
     <name>gw::JpegQualityDialog</name>
     <message>
         <source>JPEG Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor JPEG</translation>
     </message>
     <message>
         <source>When the Factor is high, the image will be sharper, but the file size will be larger.  If the factor is lower, then the file size will be smaller, but the image will not be as sharp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuanto más alto sea el factor, más nítida será la imagen, pero más grande será el archivo.  Cuanto más bajo sea el factor, más pequeño será el archivo, pero menos nítida será la imagen.</translation>
     </message>
     <message>
         <source>JPEG Compression/Quality Factor (Range: 1 - 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor de compresión/calidad JPEG (de 1 a 100)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Invalid factor entered.  Factor must be between 1 and 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor no válido.  El factor debe estar entre 1 y 100</translation>
     </message>
 </context>
 <context>
     <name>gw::LanguageChooser</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>gw::LanguageNames</name>
     <message>
         <source>American</source>
-        <translation type="unfinished"></translation>
+        <translation>inglés americano</translation>
     </message>
     <message>
         <source>British</source>
-        <translation type="unfinished"></translation>
+        <translation>inglés británico</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>español</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>italiano</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>francés</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>alemán</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>neerlandés</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>sueco</translation>
     </message>
 </context>
 <context>
     <name>gw::LayoutLibraryDialog</name>
     <message>
         <source>No page layout selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha seleccionado ningún diseño de página.</translation>
     </message>
     <message>
         <source>Page Layouts (*.PAG)|*.PAG</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseños de página (*.PAG)|*.PAG</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra</translation>
     </message>
     <message>
         <source>Text, Shapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto, formas</translation>
     </message>
     <message>
         <source>Puzzle Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseños de página para sopas de letras</translation>
     </message>
     <message>
         <source>Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseños de página</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del diseño de página</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;leccionar</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modificar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar</translation>
     </message>
     <message>
         <source>Set De&amp;fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Por &amp;defecto</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>No saved page layouts could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún diseño de página guardado.</translation>
     </message>
     <message>
         <source>No layout has been selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha seleccionado ningún diseño.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar «%1»?</translation>
     </message>
     <message>
         <source>Import Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar diseños de página</translation>
     </message>
     <message>
         <source>Export Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar diseños de página</translation>
     </message>
 </context>
 <context>
     <name>gw::MainWindow</name>
     <message>
         <source>No puzzle selected.  Please select a puzzle first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha seleccionado ninguna sopa de letras.  Seleccione primero una sopa de letras.</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Sopas de letras</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo grupo de sopas de letras</translation>
     </message>
     <message>
         <source>&amp;Open Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir grupo de sopas de letras</translation>
     </message>
     <message>
         <source>Ne&amp;w Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nue&amp;va sopa de letras</translation>
     </message>
     <message>
         <source>&amp;Modify Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modificar sopa de letras</translation>
     </message>
     <message>
         <source>&amp;Copy Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar sopa de letras</translation>
     </message>
     <message>
         <source>&amp;Delete Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar sopa de letras</translation>
     </message>
     <message>
         <source>&amp;Import Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar sopas de letras</translation>
     </message>
     <message>
         <source>&amp;Export Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar sopas de letras</translation>
     </message>
     <message>
         <source>&amp;Print Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir sopa de letras</translation>
     </message>
     <message>
         <source>Printer &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figurar impresora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Page Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diseño de página</translation>
     </message>
     <message>
         <source>Puzzle &amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Forma de la cuadrícula</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>S&amp;creen Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de &amp;pantalla</translation>
     </message>
     <message>
         <source>&amp;Background Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de &amp;fondo</translation>
     </message>
     <message>
         <source>&amp;JPEG Compression Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor de compresión &amp;JPEG</translation>
     </message>
     <message>
         <source>C&amp;olors For Saving Bitmaps &amp;&amp; JPEGs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colores al guardar mapas de bits &amp;&amp; JPEG</translation>
     </message>
     <message>
         <source>&amp;256 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;256 colores</translation>
     </message>
     <message>
         <source>&amp;16 Million Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;16 millones de colores</translation>
     </message>
     <message>
         <source>&amp;International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres i&amp;nternacionales</translation>
     </message>
     <message>
         <source>&amp;Dictionary Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diccionario</translation>
     </message>
     <message>
         <source>&amp;Choose at Spell Check Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir al &amp;revisar la ortografía</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés a&amp;mericano</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés &amp;británico</translation>
     </message>
     <message>
         <source>&amp;Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Español</translation>
     </message>
     <message>
         <source>&amp;Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <source>&amp;French</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Francés</translation>
     </message>
     <message>
         <source>&amp;German</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lemán</translation>
     </message>
     <message>
         <source>&amp;Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neerlandés</translation>
     </message>
     <message>
         <source>&amp;Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sueco</translation>
     </message>
     <message>
         <source>&amp;Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agregar al diccionario</translation>
     </message>
     <message>
         <source>&amp;Exclude From Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xcluir del diccionario</translation>
     </message>
     <message>
         <source>&amp;Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sinónimos</translation>
     </message>
     <message>
         <source>&amp;Choose at Thesaurus Use Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir al &amp;consultar sinónimos</translation>
     </message>
     <message>
         <source>&amp;Label Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de las &amp;etiquetas</translation>
     </message>
     <message>
         <source>E&amp;dit Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de los cuadros de &amp;texto</translation>
     </message>
     <message>
         <source>B&amp;utton Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de los &amp;botones</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma (Language)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual del usuario</translation>
     </message>
     <message>
         <source>&amp;Data Exchange via Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intercambio de datos por Internet</translation>
     </message>
     <message>
         <source>&amp;Review Tips of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver las sugerencias del día</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Create New Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un grupo de sopas de letras</translation>
     </message>
     <message>
         <source>Open Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un grupo de sopas de letras</translation>
     </message>
     <message>
         <source>Create New Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una sopa de letras</translation>
     </message>
     <message>
         <source>Modify Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar la sopa de letras</translation>
     </message>
     <message>
         <source>Copy Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la sopa de letras</translation>
     </message>
     <message>
         <source>Delete Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la sopa de letras</translation>
     </message>
     <message>
         <source>Import Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar sopas de letras</translation>
     </message>
     <message>
         <source>Export Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar sopas de letras</translation>
     </message>
     <message>
         <source>Print Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la sopa de letras</translation>
     </message>
     <message>
         <source>Create Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una forma de cuadrícula</translation>
     </message>
     <message>
         <source>Page Layout Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseñador de páginas</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Exit Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del programa</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos QUARL (*.QL3)|*.QL3</translation>
     </message>
     <message>
         <source>The file selected is not a valid Gridwright file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo seleccionado no es un archivo válido de Gridwright.</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3|16 bit QUARL Files (*.QLX)|*.QLX</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos QUARL (*.QL3)|*.QL3|Archivos QUARL de 16 bits (*.QLX)|*.QLX</translation>
     </message>
     <message>
         <source>Import File cannot be the same as the currently open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de importación no puede ser el archivo abierto actualmente.</translation>
     </message>
     <message>
         <source>Unable to access Word List file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede acceder al archivo de la lista de palabras.</translation>
     </message>
     <message>
         <source>Modify Existing Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar una sopa de letras existente</translation>
     </message>
     <message>
         <source>Create New Puzzle (copy of existing puzzle)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una sopa de letras (copia de una existente)</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar %1?</translation>
     </message>
     <message>
         <source>Unable to delete puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar la sopa de letras.</translation>
     </message>
     <message>
         <source>Unable to load puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar la sopa de letras.</translation>
     </message>
     <message>
         <source>A puzzle has never been generated for this word/clue list. Please select &quot;File|Modify&quot; from the menu and create the puzzle first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca se ha generado una sopa de letras para esta lista de palabras/pistas. Elija «Archivo|Modificar sopa de letras» en el menú y cree primero la sopa de letras</translation>
     </message>
     <message>
         <source>Your current screen resolution does not support %1 x %2 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>La resolución actual de la pantalla no admite %1 x %2 píxeles.</translation>
     </message>
 </context>
 <context>
     <name>gw::Messages</name>
     <message>
         <source>No title specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún título.  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>No category specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ninguna categoría.  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>No words have been entered.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito ninguna palabra.  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>Attempts must be between 1 and 999.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de intentos debe estar entre 1 y 999.  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>Word is greater than puzzle dimension size of %1 characters in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra «%2» supera el tamaño de la sopa de letras, de %1 caracteres.</translation>
     </message>
     <message>
         <source>The word %1 appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra %1 aparece más de una vez.</translation>
     </message>
     <message>
         <source>The words %1 appear more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras %1 aparecen más de una vez.</translation>
     </message>
     <message>
         <source>The words %1 and %2 more appear more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras %1 y otras %2 aparecen más de una vez.</translation>
     </message>
     <message>
         <source>Spaces were used in the hidden phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se usaron espacios en la frase oculta.</translation>
     </message>
     <message>
         <source>%1 characters are required for the hidden phrase.  You have entered %2 characters.  Please change your phrase or select not to use a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frase oculta necesita %1 caracteres.  Ha escrito %2 caracteres.  Cambie la frase o elija no usar ninguna frase.</translation>
     </message>
     <message>
         <source>Unable to save the dictionary file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo de diccionario %1.</translation>
     </message>
     <message>
         <source>Width must be between %1 and %2 inches.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho debe estar entre %1 y %2 pulgadas.  Vuelva a escribir el ancho.</translation>
     </message>
     <message>
         <source>Width must be between %1 and %2 centimeters.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho debe estar entre %1 y %2 centímetros.  Vuelva a escribir el ancho.</translation>
     </message>
     <message>
         <source>Height must be between %1 and %2 inches.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>La altura debe estar entre %1 y %2 pulgadas.  Vuelva a escribir la altura.</translation>
     </message>
     <message>
         <source>Height must be between %1 and %2 centimeters.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>La altura debe estar entre %1 y %2 centímetros.  Vuelva a escribir la altura.</translation>
     </message>
     <message>
         <source>Invalid left position entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>La posición izquierda no es válida.</translation>
     </message>
     <message>
         <source>Invalid top position entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>La posición superior no es válida.</translation>
     </message>
     <message>
         <source>Invalid width entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho no es válido.</translation>
     </message>
     <message>
         <source>Invalid height entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>La altura no es válida.</translation>
     </message>
     <message>
         <source>Unable to add page layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede agregar el diseño de página.</translation>
     </message>
     <message>
         <source>Page layout file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de diseño de página está dañado o no es compatible.  Importación cancelada.</translation>
     </message>
     <message>
         <source>Unable to delete page layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar el diseño de página.</translation>
     </message>
     <message>
         <source>Page layout could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar el diseño de página.</translation>
     </message>
     <message>
         <source>Page Layout Exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Diseño de página exportado!</translation>
     </message>
     <message>
         <source>Page layout could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo importar el diseño de página.</translation>
     </message>
     <message>
         <source>Unable to create html file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo HTML.</translation>
     </message>
     <message>
         <source>Nothing could be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo dibujar nada</translation>
     </message>
     <message>
         <source>Unable to write the file %1.  %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1.  %2.</translation>
     </message>
     <message>
         <source>Bitmaps in this puzzle will not be saved in the metafile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las imágenes de esta sopa de letras no se guardarán en el metarchivo.</translation>
     </message>
     <message>
         <source>Invalid number of columns specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de columnas indicado no es válido.</translation>
     </message>
     <message>
         <source>One or more bitmaps in the layout design could not be located.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron una o más imágenes del diseño de página.</translation>
     </message>
     <message>
         <source>Puzzle Words would not fit in allocated space.  You will need to change the alotted word space on the page layout, change the font size for the words or select the &quot;Make It Fit&quot; attribute for the puzzle words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras no caben en el espacio asignado.  Amplíe el espacio para las palabras en el diseño de página, reduzca el tamaño de su fuente o elija la opción «Ajustar» para las palabras.</translation>
     </message>
     <message>
         <source>Puzzle Clues would not fit in allocated space.  You will need to change the alotted clue space on the page layout, change the font size for the clues or select the &quot;Make It Fit&quot; attribute for the clue fonts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las pistas no caben en el espacio asignado.  Amplíe el espacio para las pistas en el diseño de página, reduzca el tamaño de su fuente o elija la opción «Ajustar» para las pistas.</translation>
     </message>
     <message>
         <source>Text would not fit in allocated space.  You will need to change the alotted text space on the page layout, change the font size for the text or select the &quot;Make It Fit&quot; attribute for the text object.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto no cabe en el espacio asignado.  Amplíe el espacio para el texto en el diseño de página, reduzca el tamaño de su fuente o elija la opción «Ajustar» para el objeto de texto.</translation>
     </message>
     <message>
         <source>Unable to start the print job on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar la impresión en %1.</translation>
     </message>
     <message>
         <source>No printers are defined, aborting print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora definida; se cancela la impresión.</translation>
     </message>
     <message>
         <source>Puzzle shape file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de forma está dañado o no es compatible.  Importación cancelada.</translation>
     </message>
     <message>
         <source>Unable to delete puzzle shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar la forma de cuadrícula.</translation>
     </message>
     <message>
         <source>Shape could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar la forma.</translation>
     </message>
     <message>
         <source>Puzzle Shape Exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Forma de cuadrícula exportada!</translation>
     </message>
     <message>
         <source>Puzzle shape could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo importar la forma de cuadrícula.</translation>
     </message>
     <message>
         <source>Unable to add shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede agregar la forma.</translation>
     </message>
     <message>
         <source>Puzzles could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron importar las sopas de letras.</translation>
     </message>
     <message>
         <source>Unable to import puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden importar las sopas de letras.</translation>
     </message>
     <message>
         <source>Unable to export puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden exportar las sopas de letras.</translation>
     </message>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la sopa de letras.</translation>
     </message>
     <message>
         <source>Unable to save puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden guardar las sopas de letras.</translation>
     </message>
     <message>
         <source>A new puzzle group named &quot;OLDPUZZ.QL3&quot; has been created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado un nuevo grupo de sopas de letras llamado «OLDPUZZ.QL3».</translation>
     </message>
     <message>
         <source>%1 damaged puzzle could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo convertir %1 sopa de letras dañada.</translation>
     </message>
     <message>
         <source>%1 damaged puzzles could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron convertir %1 sopas de letras dañadas.</translation>
     </message>
     <message>
         <source>%1 damaged puzzle could not be converted.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo convertir %1 sopa de letras dañada.  El archivo de la versión anterior se conservó como «%2».</translation>
     </message>
     <message>
         <source>%1 damaged puzzles could not be converted.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron convertir %1 sopas de letras dañadas.  El archivo de la versión anterior se conservó como «%2».</translation>
     </message>
     <message>
         <source>Unable to add shapes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden agregar las formas.</translation>
     </message>
     <message>
         <source>Puzzle shapes have been added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se agregaron las formas de cuadrícula.</translation>
     </message>
     <message>
         <source>%1 damaged shape could not be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo agregar %1 forma dañada.</translation>
     </message>
     <message>
         <source>%1 damaged shapes could not be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron agregar %1 formas dañadas.</translation>
     </message>
     <message>
         <source>%1 damaged shape could not be added.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo agregar %1 forma dañada.  El archivo de la versión anterior se conservó como «%2».</translation>
     </message>
     <message>
         <source>%1 damaged shapes could not be added.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron agregar %1 formas dañadas.  El archivo de la versión anterior se conservó como «%2».</translation>
     </message>
     <message>
         <source>User generated puzzles from a previous version of Gridwright have been detected.  Would you like to convert them to a puzzle group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han detectado sopas de letras creadas por el usuario en una versión anterior de Gridwright.  ¿Desea convertirlas en un grupo de sopas de letras?</translation>
     </message>
     <message>
         <source>User generated shapes from a previous version of Gridwright have been detected.  Would you like to add them to the current list of puzzle shapes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han detectado formas creadas por el usuario en una versión anterior de Gridwright.  ¿Desea agregarlas a la lista actual de formas de cuadrícula?</translation>
     </message>
     <message>
         <source>Puzzle could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo importar la sopa de letras.</translation>
     </message>
     <message>
         <source>Puzzle file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de sopa de letras está dañado o no es compatible.  Importación cancelada.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Disk Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de disco</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Spelling Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión ortográfica</translation>
     </message>
     <message>
         <source>Spelling Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortografía correcta</translation>
     </message>
     <message>
         <source>Input/output error: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de entrada/salida: %1.</translation>
     </message>
     <message>
         <source>Invalid columns entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las columnas indicadas no son válidas.</translation>
     </message>
     <message>
         <source>The title holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>El título contiene un carácter de control (como una tabulación o un salto de línea).  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>The category holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La categoría contiene un carácter de control (como una tabulación o un salto de línea).  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>The word in row %1 holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra de la fila %1 contiene un carácter de control (como una tabulación o un salto de línea).  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>The clue in row %1 holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pista de la fila %1 contiene un carácter de control (como una tabulación o un salto de línea).  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>The bonus question holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pregunta extra contiene un carácter de control (como una tabulación o un salto de línea).  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>Spaces were used in the hidden phrase.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se usaron espacios en la frase oculta.  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>%1 (noun)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sustantivo)</translation>
     </message>
     <message>
         <source>%1 (verb)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verbo)</translation>
     </message>
     <message>
         <source>%1 (adjective)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (adjetivo)</translation>
     </message>
     <message>
         <source>%1 (adverb)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (adverbio)</translation>
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Personalizado %2&quot; x %3&quot;)  &lt;&lt;PREDET.&gt;&gt;</translation>
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Personalizado %2&quot; x %3&quot;)</translation>
     </message>
     <message>
         <source>%1 (%2)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)  &lt;&lt;PREDET.&gt;&gt;</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente: %1</translation>
     </message>
 </context>
 <context>
     <name>gw::MetafileExportDialog</name>
     <message>
         <source>Metafile Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Creación del metarchivo</translation>
     </message>
     <message>
         <source>Creating Metafile...  Please Wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando el metarchivo...  Espere, por favor.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Metafile Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Metarchivo creado</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectBorderDialog</name>
     <message>
         <source>Border Info for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Borde de %1</translation>
     </message>
     <message>
         <source>&amp;Use Border</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar borde</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Border Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del borde</translation>
     </message>
     <message>
         <source>C&amp;hange Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;mbiar color</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectDialog</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectFillDialog</name>
     <message>
         <source>Fill Info for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relleno de %1</translation>
     </message>
     <message>
         <source>&amp;Fill In Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rellenar la forma</translation>
     </message>
     <message>
         <source>Fill Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de relleno</translation>
     </message>
     <message>
         <source>C&amp;hange Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;mbiar color</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectGeometryDialog</name>
     <message>
         <source>Size &amp; Location of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño y posición de %1</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Values In Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores en pulgadas</translation>
     </message>
     <message>
         <source>Values In Centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores en centímetros</translation>
     </message>
     <message>
         <source>The location you have specified will place the object off the page.  Do you wish abort your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Con la posición indicada, el objeto quedará fuera de la página.  ¿Desea descartar los cambios?</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectPropertiesDialog</name>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de %1</translation>
     </message>
     <message>
         <source>&amp;Tile Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaico</translation>
     </message>
     <message>
         <source>&amp;Transparent Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo &amp;transparente</translation>
     </message>
     <message>
         <source>&amp;Make It Fit (Auto-Shrink Font)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;justar (reducir fuente)</translation>
     </message>
     <message>
         <source>Number of Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de columnas</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectTextDialog</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
 </context>
 <context>
     <name>gw::PageDesigner</name>
     <message>
         <source>Some printers do not support odd sized pages.  Printed results may vary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunas impresoras no admiten tamaños de página poco comunes.  El resultado impreso puede variar.</translation>
     </message>
     <message>
         <source>The file selected is not a valid bitmap file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo seleccionado no es un archivo de imagen válido.</translation>
     </message>
     <message>
         <source>Pictures (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Bitmap (*.BMP)|*.BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Mapa de bits (*.BMP)|*.BMP</translation>
     </message>
     <message>
         <source>Page Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseñador de páginas</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Paper Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del papel</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>&amp;Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertical</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Horizontal</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulgadas</translation>
     </message>
     <message>
         <source>Crossword Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetos de la sopa</translation>
     </message>
     <message>
         <source>  Other   Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>  Otros   objetos</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Objetos</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>&amp;Small</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pequeño</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mediano</translation>
     </message>
     <message>
         <source>&amp;Large</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grande</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Size &amp;&amp; Position...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño y posición...</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propiedades</translation>
     </message>
     <message>
         <source>B&amp;order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borde</translation>
     </message>
     <message>
         <source>&amp;Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relleno</translation>
     </message>
     <message>
         <source>Change &amp;Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar te&amp;xto...</translation>
     </message>
     <message>
         <source>Text &amp;Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alineación del texto</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Izquierda</translation>
     </message>
     <message>
         <source>&amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Centrado</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Derecha</translation>
     </message>
     <message>
         <source>Text &amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;uente del texto</translation>
     </message>
     <message>
         <source>Load B&amp;itmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar &amp;imagen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Bring To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Traer al fre&amp;nte</translation>
     </message>
     <message>
         <source>&amp;Send To Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar al fon&amp;do</translation>
     </message>
     <message>
         <source>A bitmap for this layout could not be located.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró una imagen de este diseño.</translation>
     </message>
     <message>
         <source>Load Bitmap File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo de imagen</translation>
     </message>
     <message>
         <source>The name of the file selected is too long or holds characters a page layout cannot keep.  Please choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo seleccionado es demasiado largo o contiene caracteres que un diseño de página no puede guardar.  Elija otro archivo.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula</translation>
     </message>
     <message>
         <source>Words/Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras/pistas</translation>
     </message>
     <message>
         <source>Bonus Quest</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta extra</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectángulo</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página</translation>
     </message>
     <message>
         <source>No object selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún objeto seleccionado</translation>
     </message>
     <message>
         <source>%1: left %2, top %3, width %4, height %5 inches</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: izquierda %2, arriba %3, ancho %4, alto %5 pulgadas</translation>
     </message>
     <message>
         <source>%1: left %2, top %3, width %4, height %5 centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: izquierda %2, arriba %3, ancho %4, alto %5 centímetros</translation>
     </message>
 </context>
 <context>
     <name>gw::PreviewWindow</name>
     <message>
         <source>Previous print job has not yet finished.  Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresión anterior aún no ha terminado.  Inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>Puzzle Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de la sopa de letras</translation>
     </message>
     <message>
         <source>Puzzle page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de la sopa de letras</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Print Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir página</translation>
     </message>
     <message>
         <source>Print &amp;Multiple Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir &amp;varias copias</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Zoom &amp;Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancho de página</translation>
     </message>
     <message>
         <source>Zoom &amp;Whole Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página &amp;completa</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;mpliar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Graphic Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación &amp;gráfica</translation>
     </message>
     <message>
         <source>Windows &amp;Bitmap (BMP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de &amp;bits de Windows (BMP)</translation>
     </message>
     <message>
         <source>&amp;JPEG (JPG)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;JPEG (JPG)</translation>
     </message>
     <message>
         <source>&amp;Windows MetaFile (WMF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Metarchivo de &amp;Windows (WMF)</translation>
     </message>
     <message>
         <source>&amp;Enhanced MetaFile (EMF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Metarchivo &amp;mejorado (EMF)</translation>
     </message>
     <message>
         <source>&amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF...</translation>
     </message>
     <message>
         <source>P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;NG...</translation>
     </message>
     <message>
         <source>&amp;SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;SVG...</translation>
     </message>
     <message>
         <source>JPEG Compression &amp;Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Factor de compresión JPEG</translation>
     </message>
     <message>
         <source>&amp;HTML Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación &amp;HTML</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>Zoom in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom en porcentaje</translation>
     </message>
     <message>
         <source>Zoom Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de página</translation>
     </message>
     <message>
         <source>Zoom Whole Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página completa</translation>
     </message>
     <message>
         <source>Print Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir página</translation>
     </message>
     <message>
         <source>Export As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como mapa de bits</translation>
     </message>
     <message>
         <source>Export As JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como JPEG</translation>
     </message>
     <message>
         <source>Export As Metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como metarchivo</translation>
     </message>
     <message>
         <source>Create Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear página web</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Save Puzzle As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la sopa de letras como mapa de bits</translation>
     </message>
     <message>
         <source>Bitmap (*.BMP)|*.BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de bits (*.BMP)|*.BMP</translation>
     </message>
     <message>
         <source>Save Puzzle As JPeg</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la sopa de letras como JPEG</translation>
     </message>
     <message>
         <source>JPeg (*.JPG)|*.JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG (*.JPG)|*.JPG</translation>
     </message>
     <message>
         <source>Save Puzzle As MetaFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la sopa de letras como metarchivo</translation>
     </message>
     <message>
         <source>Metafile (*.WMF)|*.WMF</source>
-        <translation type="unfinished"></translation>
+        <translation>Metarchivo (*.WMF)|*.WMF</translation>
     </message>
     <message>
         <source>Save Puzzle As Enhanced MetaFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la sopa de letras como metarchivo mejorado</translation>
     </message>
     <message>
         <source>Enhanced Metafile (*.EMF)|*.EMF</source>
-        <translation type="unfinished"></translation>
+        <translation>Metarchivo mejorado (*.EMF)|*.EMF</translation>
     </message>
     <message>
         <source>Save Puzzle As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la sopa de letras como PDF</translation>
     </message>
     <message>
         <source>PDF Document (*.PDF)|*.PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.PDF)|*.PDF</translation>
     </message>
     <message>
         <source>Save Puzzle As PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la sopa de letras como PNG</translation>
     </message>
     <message>
         <source>PNG Picture (*.PNG)|*.PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.PNG)|*.PNG</translation>
     </message>
     <message>
         <source>Save Puzzle As SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la sopa de letras como SVG</translation>
     </message>
     <message>
         <source>SVG Drawing (*.SVG)|*.SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo SVG (*.SVG)|*.SVG</translation>
     </message>
 </context>
 <context>
     <name>gw::PrintOptionsWindow</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresión</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Puzzle &amp;Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Título</translation>
     </message>
     <message>
         <source>Puzzle &amp;Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Sopa de &amp;letras</translation>
     </message>
     <message>
         <source>Puzzle &amp;Words/Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabras/pistas</translation>
     </message>
     <message>
         <source>Bonus &amp;Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;gunta extra</translation>
     </message>
     <message>
         <source>&amp;Answer Key</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;olución</translation>
     </message>
     <message>
         <source>Use &amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar cua&amp;drícula</translation>
     </message>
     <message>
         <source>L&amp;ower Case Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras &amp;minúsculas</translation>
     </message>
     <message>
         <source>Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de palabras</translation>
     </message>
     <message>
         <source>Normal Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras normales</translation>
     </message>
     <message>
         <source>Clues </source>
-        <translation type="unfinished"></translation>
+        <translation>Pistas </translation>
     </message>
     <message>
         <source>Scramble Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras revueltas</translation>
     </message>
     <message>
         <source>Partial Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Incompletas</translation>
     </message>
     <message>
         <source>Use Underscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Con guiones bajos</translation>
     </message>
     <message>
         <source>Show First</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeras</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>letras</translation>
     </message>
     <message>
         <source>Show Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas</translation>
     </message>
     <message>
         <source>Number of Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de columnas</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del diseño de página</translation>
     </message>
     <message>
         <source>&amp;View/Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver/Imprimir</translation>
     </message>
     <message>
         <source>Printer &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar &amp;impresora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Change Page &amp;Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar dis&amp;eño de página</translation>
     </message>
     <message>
         <source>Change &amp;Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;fuentes</translation>
     </message>
     <message>
         <source>Change Bon&amp;us Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar pregunta e&amp;xtra</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Reports Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda sobre la impresión</translation>
     </message>
     <message>
         <source>Invalid number of columns specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de columnas indicado no es válido.</translation>
     </message>
     <message>
         <source>No printers are defined.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora definida.</translation>
     </message>
 </context>
 <context>
     <name>gw::PrintStatusWindow</name>
     <message>
         <source>Report Status Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la impresión</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora: %1</translation>
     </message>
     <message>
         <source>Preparing the page for viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando la vista previa de la página</translation>
     </message>
     <message>
         <source>Object %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Objeto %1 de %2</translation>
     </message>
     <message>
         <source>Printing Page 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo la página 1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Puzzle Generation Canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Generación de la sopa de letras cancelada!</translation>
     </message>
     <message>
         <source>Puzzle Generated!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sopa de letras generada!</translation>
     </message>
 </context>
 <context>
     <name>gw::Program</name>
     <message>
         <source>Program is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa ya se está ejecutando</translation>
     </message>
     <message>
         <source>Unable to prepare the folder for your puzzle data: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede preparar la carpeta para los datos de sus sopas de letras: %1.</translation>
     </message>
 </context>
 <context>
     <name>gw::PuzzleHost</name>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la sopa de letras.</translation>
     </message>
 </context>
 <context>
     <name>gw::PuzzlePickList</name>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todas</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ninguna</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeEditor</name>
     <message>
         <source>Shape Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de formas</translation>
     </message>
     <message>
         <source>Shape grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula de la forma</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Shift Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar cuadrícula</translation>
     </message>
     <message>
         <source>Shift Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar hacia arriba</translation>
     </message>
     <message>
         <source>Shift Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar hacia la izquierda</translation>
     </message>
     <message>
         <source>Shift Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar hacia la derecha</translation>
     </message>
     <message>
         <source>Shift Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar hacia abajo</translation>
     </message>
     <message>
         <source>Adjust Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar cuadrícula</translation>
     </message>
     <message>
         <source>&amp;Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Invertir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Left Click To Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic izquierdo: alternar</translation>
     </message>
     <message>
         <source>Right Click To Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic derecho: rellenar</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>%1 by %2 cells, %3 usable; row %4, column %5: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2 celdas, %3 utilizables; fila %4, columna %5: %6</translation>
     </message>
     <message>
         <source>usable</source>
-        <translation type="unfinished"></translation>
+        <translation>utilizable</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>sin usar</translation>
     </message>
     <message>
         <source>Width must be between 5 and 30.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho debe estar entre 5 y 30.  Vuelva a escribir el ancho.</translation>
     </message>
     <message>
         <source>Height must be between 5 and 30.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>La altura debe estar entre 5 y 30.  Vuelva a escribir la altura.</translation>
     </message>
     <message>
         <source>Unable to add shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede agregar la forma.</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeLibraryDialog</name>
     <message>
         <source>Shapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Formas</translation>
     </message>
     <message>
         <source>Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de la cuadrícula</translation>
     </message>
     <message>
         <source>Picture of the puzzle shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de la forma de la cuadrícula</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modificar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Im&amp;port</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;portar</translation>
     </message>
     <message>
         <source>Expo&amp;rt</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo&amp;rtar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeListView</name>
     <message>
         <source>No saved shape information could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna forma guardada.</translation>
     </message>
     <message>
         <source>%1 by %2 cells, %3 usable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2 celdas, %3 utilizables</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar «%1»?</translation>
     </message>
     <message>
         <source>Import Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar forma de cuadrícula</translation>
     </message>
     <message>
         <source>Puzzle Shapes (*.LAY)|*.LAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Formas de cuadrícula (*.LAY)|*.LAY</translation>
     </message>
     <message>
         <source>No shape selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha seleccionado ninguna forma.</translation>
     </message>
     <message>
         <source>Export Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar forma de cuadrícula</translation>
     </message>
     <message>
         <source>Puzzle Shape (*.LAY)|*.LAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de cuadrícula (*.LAY)|*.LAY</translation>
     </message>
 </context>
 <context>
     <name>gw::SpellingDialog</name>
     <message>
         <source>Spelling Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencias ortográficas</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencias</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reemplazar</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agregar</translation>
     </message>
     <message>
         <source>A&amp;bort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>The following word was not found in the %1 dictionary.  Suggestions are listed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>La siguiente palabra no está en el diccionario de %1.  Vea las sugerencias abajo.</translation>
     </message>
     <message>
         <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se encontró en el diccionario.  No se encontraron sugerencias.</translation>
     </message>
     <message>
         <source>Could not find one of the dictionary files.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró uno de los archivos del diccionario.</translation>
     </message>
     <message>
         <source>All words were found in the dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las palabras se encontraron en el diccionario.</translation>
     </message>
     <message>
         <source>Spell checking aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión ortográfica cancelada.</translation>
     </message>
     <message>
         <source>Spell checking complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión ortográfica terminada.</translation>
     </message>
 </context>
 <context>
     <name>gw::SpellingLanguageDialog</name>
     <message>
         <source>Spell Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión ortográfica</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés a&amp;mericano</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés &amp;británico</translation>
     </message>
     <message>
         <source>&amp;Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Español</translation>
     </message>
     <message>
         <source>&amp;Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <source>&amp;French</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Francés</translation>
     </message>
     <message>
         <source>&amp;German</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lemán</translation>
     </message>
     <message>
         <source>&amp;Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neerlandés</translation>
     </message>
     <message>
         <source>S&amp;wedish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sueco</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusDialog</name>
     <message>
         <source>Thesaurus Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar sinónimos</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra</translation>
     </message>
     <message>
         <source>&amp;Look Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>&amp;Suggest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sugerir</translation>
     </message>
     <message>
         <source>&amp;Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>A&amp;bort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Antonyms</source>
-        <translation type="unfinished"></translation>
+        <translation>Antónimos</translation>
     </message>
     <message>
         <source>Synonyms</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinónimos</translation>
     </message>
     <message>
         <source>Could not find the Thesaurus file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo del diccionario de sinónimos.</translation>
     </message>
     <message>
         <source>Word not found in Thesaurus.  Click on &quot;suggest&quot; for possible substitute words.</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra no está en el diccionario de sinónimos.  Haga clic en «Sugerir» para ver posibles palabras de reemplazo.</translation>
     </message>
     <message>
         <source>No suggestions found for the word %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron sugerencias para la palabra %1.</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusLanguageDialog</name>
     <message>
         <source>Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinónimos</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés a&amp;mericano</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés &amp;británico</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusSuggestionsDialog</name>
     <message>
         <source>Word Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras sugeridas</translation>
     </message>
     <message>
         <source>Suggestion for</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencias para</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>gw::TipOfTheDayDialog</name>
     <message>
         <source>You can place hidden phrases in your word search puzzle utilizing the unused letters of the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede ocultar frases en su sopa de letras usando las letras sobrantes de la cuadrícula.</translation>
     </message>
     <message>
         <source>You can create a text file &quot;badlist.txt&quot; that the program will use to screen for your own offensive words ensuring they do not show up in the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede crear un archivo de texto «badlist.txt» que el programa usará para filtrar sus propias palabras ofensivas y asegurarse de que no aparezcan en la sopa de letras.</translation>
     </message>
     <message>
         <source>Every puzzle is checked in all eight directions for offensive words before you see it, and again when its fill letters are chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de que usted la vea, cada sopa de letras se revisa en las ocho direcciones en busca de palabras ofensivas, y de nuevo cuando se eligen sus letras de relleno.</translation>
     </message>
     <message>
         <source>Raise the number of creation attempts (up to 999) to give every word a better chance to fit. The four best grids are offered to you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumente el número de intentos de creación (hasta 999) para que cada palabra tenga más posibilidades de caber. Se le ofrecen las cuatro mejores cuadrículas.</translation>
     </message>
     <message>
         <source>Double click any of the four candidate grids to see it enlarged before you decide which one to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en cualquiera de las cuatro cuadrículas propuestas para verla ampliada antes de decidir cuál guardar.</translation>
     </message>
     <message>
         <source>The Word Integration slider sets how much the words cross each other. Move it to the right for a tightly woven puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>El control deslizante Cruce de palabras determina cuánto se cruzan las palabras entre sí. Muévalo hacia la derecha para obtener una sopa de letras muy entrelazada.</translation>
     </message>
     <message>
         <source>Turn off directions such as Left, Up and the diagonals to make easier puzzles for young children.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactive direcciones como Izquierda, Arriba y las diagonales para crear sopas de letras más fáciles para los niños pequeños.</translation>
     </message>
     <message>
         <source>Check &quot;Shrink&quot; to let the program trim empty rows and columns from the bottom and right of the finished grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque «Reducir» para que el programa elimine las filas y columnas vacías de la parte inferior y derecha de la cuadrícula terminada.</translation>
     </message>
     <message>
         <source>Puzzles don&apos;t have to be square. Pick a heart, a star or a tree under Puzzle Shape, or draw your own with the shape editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las sopas de letras no tienen por qué ser cuadradas. Elija un corazón, una estrella o un árbol en Forma de la cuadrícula, o dibuje su propia forma con el editor de formas.</translation>
     </message>
     <message>
         <source>In the shape editor a left click toggles one cell and a right click fills a whole region at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el editor de formas, un clic izquierdo alterna una celda y un clic derecho rellena toda una zona de una vez.</translation>
     </message>
     <message>
         <source>Shapes travel between computers: use Export on the Shapes window and Import on the other machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las formas pueden pasar de un equipo a otro: use Exportar en la ventana Formas e Importar en el otro equipo.</translation>
     </message>
     <message>
         <source>Keep your puzzles organized in groups. Each group file holds as many puzzles as you like, sorted by category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Organice sus sopas de letras en grupos. Cada archivo de grupo contiene todas las sopas de letras que quiera, ordenadas por categoría.</translation>
     </message>
     <message>
         <source>Use Copy Puzzle to start a new puzzle from an existing word list. The copy gets a number added to its title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use «Copiar sopa de letras» para empezar una nueva sopa de letras a partir de una lista de palabras existente. La copia recibe un número en su título.</translation>
     </message>
     <message>
         <source>Type a clue beside each word to make a clue puzzle: the solver reads the clue and must find the matching word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una pista junto a cada palabra para crear una sopa de letras con pistas: quien la resuelve lee la pista y debe encontrar la palabra correspondiente.</translation>
     </message>
     <message>
         <source>Hide the clue column with &quot;Use Clues&quot; when you only need words. Your clues are kept and come back when you show it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oculte la columna de pistas con «Usar pistas» cuando solo necesite palabras. Sus pistas se conservan y vuelven a aparecer cuando muestre de nuevo la columna.</translation>
     </message>
     <message>
         <source>Words may contain spaces, such as ICE CREAM. The space is left out in the grid, so the solver looks for ICECREAM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las palabras pueden contener espacios, como OSO POLAR. El espacio se omite en la cuadrícula, así que se busca OSOPOLAR.</translation>
     </message>
     <message>
         <source>Tab and Enter move between the cells of the word list, so a long list can be typed without touching the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab y Entrar pasan de una celda a otra de la lista de palabras, así que puede escribir una lista larga solo con el teclado.</translation>
     </message>
     <message>
         <source>Import a word list from a text file, one word per line, or words and clues separated by a colon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe una lista de palabras desde un archivo de texto, con una palabra por línea, o con palabras y pistas separadas por dos puntos.</translation>
     </message>
     <message>
         <source>Export your word and clue list to a text file to share it or to edit it in another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporte su lista de palabras y pistas a un archivo de texto para compartirla o editarla en otro programa.</translation>
     </message>
     <message>
         <source>A puzzle holds up to 330 words. Words that cannot be placed are listed as excluded words before you save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sopa de letras admite hasta 330 palabras. Las palabras que no se pueden colocar aparecen como palabras excluidas antes de guardar.</translation>
     </message>
     <message>
         <source>Add a bonus question to a puzzle. It can be printed below the grid as an extra challenge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregue una pregunta extra a una sopa de letras. Se puede imprimir debajo de la cuadrícula como reto adicional.</translation>
     </message>
     <message>
         <source>The page layout decides where the title, the grid and the word list go on the printed page. Each puzzle keeps its own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diseño de página decide dónde van el título, la cuadrícula y la lista de palabras en la página impresa. Cada sopa de letras guarda su propia copia.</translation>
     </message>
     <message>
         <source>Design your own page layouts with text, pictures, rectangles and circles, and make one of them the default for new puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseñe sus propias páginas con texto, imágenes, rectángulos y círculos, y convierta una de ellas en el diseño predeterminado para las nuevas sopas de letras.</translation>
     </message>
     <message>
         <source>Print the answer key with the words circled in the grid, ready for marking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprima la solución con las palabras rodeadas en la cuadrícula, lista para corregir.</translation>
     </message>
     <message>
         <source>Save a puzzle page as a picture or an HTML page to put it on a school web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde una página de sopa de letras como imagen o como página HTML para publicarla en el sitio web de la escuela.</translation>
     </message>
     <message>
         <source>Modify Puzzle lets you change the title, the category, the clues and the bonus question of a stored puzzle without losing its grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Modificar sopa de letras» le permite cambiar el título, la categoría, las pistas y la pregunta extra de una sopa de letras guardada sin perder su cuadrícula.</translation>
     </message>
     <message>
         <source>Use Screen Size on the Options menu to make every window larger on a big monitor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use Tamaño de pantalla en el menú Opciones para agrandar todas las ventanas en un monitor grande.</translation>
     </message>
     <message>
         <source>Choose your own fonts for labels, edit boxes and buttons on the Options menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija sus propias fuentes para etiquetas, cuadros de texto y botones en el menú Opciones.</translation>
     </message>
     <message>
         <source>The spell checker looks at your words and clues in eight languages, and you can add your own words to its dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>El corrector ortográfico revisa sus palabras y pistas en ocho idiomas, y usted puede agregar sus propias palabras a su diccionario.</translation>
     </message>
     <message>
         <source>Press F1 to F12 in the word list to type accented letters such as á, é and ñ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse F1 a F12 en la lista de palabras para escribir letras acentuadas como á, é y ñ.</translation>
     </message>
     <message>
         <source>Turn the background picture of the main window on or off with Background Bitmap on the Options menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Active o desactive la imagen de fondo de la ventana principal con Imagen de fondo en el menú Opciones.</translation>
     </message>
     <message>
         <source>The thesaurus suggests synonyms for a word and can turn one of them into the word&apos;s clue in a single step.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diccionario de sinónimos sugiere sinónimos de una palabra y puede convertir uno de ellos en la pista de la palabra en un solo paso.</translation>
     </message>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencia del día</translation>
     </message>
     <message>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sabía que...?</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar sugerencias al iniciar</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>gw::UserDictionaryDialog</name>
     <message>
         <source>Dictionary Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento del diccionario</translation>
     </message>
     <message>
         <source>Word to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra que agregar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;gregar</translation>
     </message>
     <message>
         <source>These words will be added to the %1 dictionary and counted as valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas palabras se agregarán al diccionario de %1 y se considerarán válidas.</translation>
     </message>
     <message>
         <source>These words will be excluded from the  %1 dictionary and will be invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas palabras se excluirán del diccionario de %1 y se considerarán no válidas.</translation>
     </message>
 </context>
 <context>
     <name>gw::UserManualDialog</name>
     <message>
         <source>User Manual Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso sobre el manual del usuario</translation>
     </message>
     <message>
         <source>The user manual opens in your document viewer, where you can read and print it. Press Ok to open it now.</source>
-        <translation type="unfinished"></translation>
+        <translation>El manual del usuario se abre en su visor de documentos, donde puede leerlo e imprimirlo. Pulse Aceptar para abrirlo ahora.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>The User Manual could not be located.  Please make sure the user manual was installed.  A copy is available at our web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el manual del usuario.  Asegúrese de que el manual del usuario esté instalado.  Hay una copia disponible en nuestro sitio web.</translation>
     </message>
 </context>
 <context>
     <name>gw::WebPageWindow</name>
     <message>
         <source>HTML Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Creación de HTML</translation>
     </message>
     <message>
         <source>Create A Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una página web</translation>
     </message>
     <message>
         <source>First Header Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeras líneas de encabezado</translation>
     </message>
     <message>
         <source>Second Header Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundas líneas de encabezado</translation>
     </message>
     <message>
         <source>Horizontal Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea horizontal</translation>
     </message>
     <message>
         <source>Puzzle will go here</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí irá la sopa de letras</translation>
     </message>
     <message>
         <source>First Footer Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeras líneas del pie de página</translation>
     </message>
     <message>
         <source>Second Footer Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundas líneas del pie de página</translation>
     </message>
     <message>
         <source>Web Page Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la página web</translation>
     </message>
     <message>
         <source>&amp;Save HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar HTML</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Negrita</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursiva</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrado</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de fuente</translation>
     </message>
     <message>
         <source>Save HTML Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar documento HTML</translation>
     </message>
     <message>
         <source>html (*.htm)|*.htm</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML (*.htm)|*.htm</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileDialog</name>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas</translation>
     </message>
     <message>
         <source>Separator Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Separador</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileExportDialog</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>&amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabras</translation>
     </message>
     <message>
         <source>&amp;Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;istas</translation>
     </message>
     <message>
         <source>Words &amp;And Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras &amp;y pistas</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar &amp;todo</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar selección</translation>
     </message>
     <message>
         <source>Save &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar archivo</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>No words/clues selected for output.  Please select the desired words/clues.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se seleccionaron palabras/pistas para exportar.  Seleccione las palabras/pistas deseadas.</translation>
     </message>
     <message>
         <source>Save Word/Clue List</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar lista de palabras/pistas</translation>
     </message>
     <message>
         <source>text (*.txt)|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto (*.txt)|*.txt</translation>
     </message>
     <message>
         <source>Unable to create export file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo de exportación.</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileImportDialog</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>As &amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Como &amp;palabras</translation>
     </message>
     <message>
         <source>As &amp;Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Como p&amp;istas</translation>
     </message>
     <message>
         <source>&amp;As Words and Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Como palabras &amp;y pistas</translation>
     </message>
     <message>
         <source>&amp;Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a&amp;rchivo</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar &amp;todo</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar selección</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Import Word/Clue List</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar lista de palabras/pistas</translation>
     </message>
     <message>
         <source>text (*.txt)|*.txt|all files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*</translation>
     </message>
     <message>
         <source>Unable to open import file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de importación.</translation>
     </message>
     <message>
         <source>Some characters in this file cannot be used in a puzzle: %1.  They are shown as &quot;?&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos caracteres de este archivo no se pueden usar en una sopa de letras: %1.  Se muestran como «?».</translation>
     </message>
     <message>
         <source>No word/clue seperator character specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se indicó ningún carácter separador entre palabra y pista.</translation>
     </message>
     <message>
         <source>Too many words selected.  Last word will not be used.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay demasiadas palabras seleccionadas.  La última palabra no se usará.  ¿Continuar?</translation>
     </message>
     <message>
         <source>Too many words selected.  Last %1 words will not be used.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay demasiadas palabras seleccionadas.  Las últimas %1 palabras no se usarán.  ¿Continuar?</translation>
     </message>
 </context>
 <context>
     <name>gw::WordGrid</name>
     <message>
         <source>Cnt</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>U</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Tab goes from cell to cell; Ctrl+Tab leaves the list.</source>
+        <translation>Tab pasa de una celda a otra; Ctrl+Tab sale de la lista.</translation>
     </message>
 </context>
 <context>
     <name>gw::WordListEditor</name>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Down Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo derecha</translation>
     </message>
     <message>
         <source>Up Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba izquierda</translation>
     </message>
     <message>
         <source>Down Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo izquierda</translation>
     </message>
     <message>
         <source>Up Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba derecha</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Words and Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras y pistas</translation>
     </message>
     <message>
         <source>Use Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar pistas</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>Delete &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar &amp;todo</translation>
     </message>
     <message>
         <source>&amp;Spell Check</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ortografía</translation>
     </message>
     <message>
         <source>&amp;Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;nónimos</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar</translation>
     </message>
     <message>
         <source>P&amp;hrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frase</translation>
     </message>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta extra</translation>
     </message>
     <message>
         <source>Word Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones de las palabras</translation>
     </message>
     <message>
         <source>Word Integration</source>
-        <translation type="unfinished"></translation>
+        <translation>Cruce de palabras</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Shrin&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Red&amp;ucir</translation>
     </message>
     <message>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crear</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres internacionales</translation>
     </message>
     <message>
         <source>Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de la cuadrícula</translation>
     </message>
     <message>
         <source>Picture of the puzzle shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de la forma de la cuadrícula</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nue&amp;va</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;piar</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modificar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Im&amp;port</source>
-        <translation type="unfinished"></translation>
+        <translation>Impo&amp;rtar</translation>
     </message>
     <message>
         <source>Expo&amp;rt</source>
-        <translation type="unfinished"></translation>
+        <translation>Export&amp;ar</translation>
     </message>
     <message>
         <source>Page Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseño de página</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del diseño de página</translation>
     </message>
     <message>
         <source>Change La&amp;yout</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar &amp;diseño</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras</translation>
     </message>
     <message>
         <source>All words are already cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las palabras ya están borradas.</translation>
     </message>
     <message>
         <source>This will remove all words and clues.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto eliminará todas las palabras y pistas.  ¿Continuar?</translation>
     </message>
     <message>
         <source>Puzzle has been modified.  Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>La sopa de letras se ha modificado.  ¿Guardar los cambios?</translation>
     </message>
     <message>
         <source>No title specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún título.  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>No category specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ninguna categoría.  Por favor, corríjalo.</translation>
     </message>
     <message>
         <source>  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>  ¿Continuar?</translation>
     </message>
     <message>
         <source>Offensive-word screening refused every attempt, so no puzzle could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>El filtro de palabras ofensivas rechazó todos los intentos, así que no se pudo crear ninguna sopa de letras.</translation>
     </message>
 </context>
 </TS>

@@ -27,7 +27,7 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
   resize(620, 356);
   setFont(DesignFont(15));
   auto* wordLabel = Named(new QLabel(tr("Word"), this), "WordLabel", {12, 15, 44, 22});
-  theWord_ = Named(new QLineEdit(ToQString(word), this), "TheWord", {58, 12, 254, 28});
+  theWord_ = Named(new QLineEdit(ToQString(word), this), "TheWord", {60, 12, 252, 28});
   wordLabel->setBuddy(theWord_);
   theWord_->setMaxLength(255);
   struct Button {
