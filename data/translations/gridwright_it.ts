@@ -1281,15 +1281,15 @@
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation>%1 (Personalizzato %2&quot; x %3&quot;)  &lt;&lt;PREDEFINITO&gt;&gt;</translation>
+        <translation>%1 (Su misura %2&quot; x %3&quot;)  «predefinito»</translation>
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)</source>
-        <translation>%1 (Personalizzato %2&quot; x %3&quot;)</translation>
+        <translation>%1 (Su misura %2&quot; x %3&quot;)</translation>
     </message>
     <message>
         <source>%1 (%2)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation>%1 (%2)  &lt;&lt;PREDEFINITO&gt;&gt;</translation>
+        <translation>%1 (%2)  «predefinito»</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personalizzato</translation>
+        <translation>Su misura</translation>
     </message>
     <message>
         <source>&amp;Portrait</source>
@@ -2534,7 +2534,7 @@
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation>Suggerimento &amp;successivo</translation>
+        <translation>&amp;Successivo</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -2659,7 +2659,7 @@
     </message>
     <message>
         <source>Font Size</source>
-        <translation>Dimensione carattere</translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Save HTML Document</source>
