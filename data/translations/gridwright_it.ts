@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
-        <translation>Una o più parole non sono entrate nel crucipuzzle.  Salvare comunque il crucipuzzle?</translation>
+        <translation>Una o più parole non sono state inserite nel crucipuzzle.  Salvare comunque il crucipuzzle?</translation>
     </message>
 </context>
 <context>
@@ -957,7 +957,7 @@
     </message>
     <message>
         <source>Attempts must be between 1 and 999.  Please correct.</source>
-        <translation>I tentativi devono essere tra 1 e 999.  Correggi, per favore.</translation>
+        <translation>Il numero di tentativi deve essere compreso tra 1 e 999.  Correggi, per favore.</translation>
     </message>
     <message>
         <source>Word is greater than puzzle dimension size of %1 characters in &quot;%2&quot;.</source>
@@ -1617,7 +1617,7 @@
     </message>
     <message>
         <source>Bonus Quest</source>
-        <translation>Domanda bonus</translation>
+        <translation>Dom. bonus</translation>
     </message>
     <message>
         <source>Text</source>
@@ -1784,7 +1784,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Fine</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Save Puzzle As Bitmap</source>
@@ -1895,11 +1895,11 @@
     </message>
     <message>
         <source>Scramble Words</source>
-        <translation>Parole mescolate</translation>
+        <translation>Lettere mescolate</translation>
     </message>
     <message>
         <source>Partial Words</source>
-        <translation>Parole parziali</translation>
+        <translation>Parziali</translation>
     </message>
     <message>
         <source>Use Underscores</source>
@@ -1994,7 +1994,7 @@
     </message>
     <message>
         <source>Printing Page 1</source>
-        <translation>Stampa della pagina 1</translation>
+        <translation>Stampa della pagina 1 in corso</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2422,7 +2422,7 @@
     </message>
     <message>
         <source>Check &quot;Shrink&quot; to let the program trim empty rows and columns from the bottom and right of the finished grid.</source>
-        <translation>Seleziona “Riduci” per far togliere al programma le righe e le colonne vuote in basso e a destra della griglia finita.</translation>
+        <translation>Seleziona “Riduci” e il programma toglierà le righe e le colonne vuote in basso e a destra della griglia finita.</translation>
     </message>
     <message>
         <source>Puzzles don&apos;t have to be square. Pick a heart, a star or a tree under Puzzle Shape, or draw your own with the shape editor.</source>
@@ -2526,7 +2526,7 @@
     </message>
     <message>
         <source>Did you know...</source>
-        <translation>Lo sapevi...</translation>
+        <translation>Lo sapevi che...</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
