@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>&amp;Save Puzzle</source>
-        <translation>&amp;Salva crucipuzzle</translation>
+        <translation>&amp;Salva griglia</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
