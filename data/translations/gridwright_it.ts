@@ -5,3016 +5,3020 @@
     <name>gw::AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Version 3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione 3.0</translation>
     </message>
     <message>
         <source>Builds printable word search puzzles from your own word lists, in any shape, with clues, hidden phrases and page layouts of your design.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea crucipuzzle da stampare a partire dai tuoi elenchi di parole, in qualsiasi forma, con indizi, frasi nascoste e layout di pagina progettati da te.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>gw::AccentKeysDialog</name>
     <message>
         <source>International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caratteri internazionali</translation>
     </message>
     <message>
         <source>The function keys F1 through F12 can be assigned any number of international characters.  The function keys will play back the assigned international key in the Puzzle Creation Window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai tasti funzione da F1 a F12 si possono assegnare caratteri internazionali.  Nella finestra di creazione del crucipuzzle, ogni tasto funzione digita il carattere che gli è stato assegnato.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
 </context>
 <context>
     <name>gw::BonusQuestionDialog</name>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Domanda bonus</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
 </context>
 <context>
     <name>gw::CandidateWindow</name>
     <message>
         <source>Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia migliore</translation>
     </message>
     <message>
         <source>Second Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconda griglia</translation>
     </message>
     <message>
         <source>Third Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Terza griglia</translation>
     </message>
     <message>
         <source>Fourth Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarta griglia</translation>
     </message>
     <message>
         <source>%1 by %2, %3 words placed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2, %3 parole inserite</translation>
     </message>
     <message>
         <source>Created Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Crucipuzzle creati</translation>
     </message>
     <message>
         <source>Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase nascosta</translation>
     </message>
     <message>
         <source>&amp;Include Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Includi frase nascosta</translation>
     </message>
     <message>
         <source>(No spaces should be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Senza spazi)</translation>
     </message>
     <message>
         <source>&amp;Save Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva griglia</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>No puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun crucipuzzle</translation>
     </message>
     <message>
         <source>%1 Included Word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parola inserita</translation>
     </message>
     <message>
         <source>%1 Included Words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parole inserite</translation>
     </message>
     <message>
         <source>%1 Excluded Word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parola esclusa</translation>
     </message>
     <message>
         <source>%1 Excluded Words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parole escluse</translation>
     </message>
     <message>
         <source>%1 Chars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 car.</translation>
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Una o più parole non sono state inserite nel crucipuzzle.  Salvare comunque il crucipuzzle?</translation>
     </message>
 </context>
 <context>
     <name>gw::Choosers</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <source>Colo&amp;r:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colo&amp;re:</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli...</translation>
     </message>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta stampante</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>gw::ChosenReplacement</name>
     <message>
         <source>No replacement word has been selected.  Please choose a replacement first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna parola sostitutiva selezionata.  Scegli prima una parola sostitutiva.</translation>
     </message>
 </context>
 <context>
     <name>gw::CopiesDialog</name>
     <message>
         <source>Multi-Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie multiple</translation>
     </message>
     <message>
         <source>Copies To Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie da stampare</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Invalid number of copies entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di copie non valido.</translation>
     </message>
 </context>
 <context>
     <name>gw::DesignPicture</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia</translation>
     </message>
     <message>
         <source>Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco parole</translation>
     </message>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Domanda bonus</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rettangolo</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerchio</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
 </context>
 <context>
     <name>gw::EnlargedCandidateDialog</name>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
 </context>
 <context>
     <name>gw::ExportPuzzlesDialog</name>
     <message>
         <source>Export Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta crucipuzzle</translation>
     </message>
     <message>
         <source>Puzzles Available For Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Crucipuzzle da esportare</translation>
     </message>
     <message>
         <source>Save &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva file</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>No puzzles have been selected for export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun crucipuzzle selezionato per l&apos;esportazione.</translation>
     </message>
     <message>
         <source>Save Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva crucipuzzle</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3</source>
-        <translation type="unfinished"></translation>
+        <translation>File QUARL (*.QL3)|*.QL3</translation>
     </message>
     <message>
         <source>Export File cannot be the same as the currently open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di esportazione non può essere il file attualmente aperto.</translation>
     </message>
 </context>
 <context>
     <name>gw::FormLayout</name>
     <message>
         <source>Too many compenents to save dimensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppi componenti per salvare le dimensioni.</translation>
     </message>
 </context>
 <context>
     <name>gw::GenerationProgressWindow</name>
     <message>
         <source>Offensive-word screening refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Il filtro delle parole offensive ha respinto</translation>
     </message>
     <message>
         <source>Building Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione dei crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interrompi</translation>
     </message>
     <message>
         <source>Aborted on creation Attempt #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotto al tentativo n. %1</translation>
     </message>
     <message>
         <source>the attempts: stopped on #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>tutti i tentativi: interrotto al n. %1</translation>
     </message>
     <message>
         <source>Creation Attempt #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativo n. %1</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completato</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>gw::GridPropertiesDialog</name>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà di %1</translation>
     </message>
     <message>
         <source>&amp;Transparent Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo &amp;trasparente</translation>
     </message>
     <message>
         <source>&amp;Lower Case Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettere &amp;minuscole</translation>
     </message>
     <message>
         <source>&amp;Use Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Linee della &amp;griglia</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore di sfondo</translation>
     </message>
     <message>
         <source>Ch&amp;ange Color</source>
         <comment>background</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cambia &amp;sfondo</translation>
     </message>
     <message>
         <source>Grid Line Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore delle linee</translation>
     </message>
     <message>
         <source>Ch&amp;ange Color</source>
         <comment>grid lines</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cambia &amp;linee</translation>
     </message>
     <message>
         <source>Puzzle Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore delle linee</translation>
     </message>
 </context>
 <context>
     <name>gw::Help</name>
     <message>
         <source>The help file could not be located.  Please make sure the help file was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare il file della guida.  Verifica che il file della guida sia stato installato.</translation>
     </message>
     <message>
         <source>The help file is damaged.  Please install it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file della guida è danneggiato.  Installalo di nuovo.</translation>
     </message>
 </context>
 <context>
     <name>gw::HelpWindow</name>
     <message>
         <source>Gridwright 98 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Gridwright 98</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indietro</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avanti</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Type a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita una parola chiave</translation>
     </message>
     <message>
         <source>Words to search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole da cercare</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca</translation>
     </message>
     <message>
         <source>Topics found</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomenti trovati</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina della guida</translation>
     </message>
     <message>
         <source>(no topic holds every word)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessun argomento contiene tutte le parole)</translation>
     </message>
 </context>
 <context>
     <name>gw::HiddenPhraseDialog</name>
     <message>
         <source>Hidden Puzzle Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase nascosta del crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;Include Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Includi frase nascosta</translation>
     </message>
     <message>
         <source>(No spaces should be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Senza spazi)</translation>
     </message>
     <message>
         <source>Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase nascosta</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>%1 Chars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 car.</translation>
     </message>
 </context>
 <context>
     <name>gw::ImportPuzzlesDialog</name>
     <message>
         <source>Import Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa crucipuzzle</translation>
     </message>
     <message>
         <source>File Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file: %1</translation>
     </message>
     <message>
         <source>Puzzles in File</source>
-        <translation type="unfinished"></translation>
+        <translation>Crucipuzzle nel file</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>No puzzles have been selected for import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun crucipuzzle selezionato per l&apos;importazione.</translation>
     </message>
 </context>
 <context>
     <name>gw::JpegQualityDialog</name>
     <message>
         <source>JPEG Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattore JPEG</translation>
     </message>
     <message>
         <source>When the Factor is high, the image will be sharper, but the file size will be larger.  If the factor is lower, then the file size will be smaller, but the image will not be as sharp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Più alto è il fattore, più nitida è l&apos;immagine, ma più grande è il file.  Più basso è il fattore, più piccolo è il file, ma meno nitida è l&apos;immagine.</translation>
     </message>
     <message>
         <source>JPEG Compression/Quality Factor (Range: 1 - 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattore di compressione/qualità JPEG (da 1 a 100)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Invalid factor entered.  Factor must be between 1 and 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattore non valido.  Il fattore deve essere compreso tra 1 e 100</translation>
     </message>
 </context>
 <context>
     <name>gw::LanguageChooser</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnulla</translation>
     </message>
 </context>
 <context>
     <name>gw::LanguageNames</name>
     <message>
         <source>American</source>
-        <translation type="unfinished"></translation>
+        <translation>americano</translation>
     </message>
     <message>
         <source>British</source>
-        <translation type="unfinished"></translation>
+        <translation>britannico</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>spagnolo</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>italiano</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>francese</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>tedesco</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>olandese</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>svedese</translation>
     </message>
 </context>
 <context>
     <name>gw::LayoutLibraryDialog</name>
     <message>
         <source>No page layout selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun layout di pagina selezionato.</translation>
     </message>
     <message>
         <source>Page Layouts (*.PAG)|*.PAG</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout di pagina (*.PAG)|*.PAG</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Text, Shapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo, forme</translation>
     </message>
     <message>
         <source>Puzzle Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout di pagina dei crucipuzzle</translation>
     </message>
     <message>
         <source>Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout di pagina</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine del layout di pagina</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleziona</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;limina</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;porta</translation>
     </message>
     <message>
         <source>Set De&amp;fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;definito</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>No saved page layouts could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato trovato alcun layout di pagina salvato.</translation>
     </message>
     <message>
         <source>No layout has been selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun layout selezionato.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare “%1”?</translation>
     </message>
     <message>
         <source>Import Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa layout di pagina</translation>
     </message>
     <message>
         <source>Export Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta layout di pagina</translation>
     </message>
 </context>
 <context>
     <name>gw::MainWindow</name>
     <message>
         <source>No puzzle selected.  Please select a puzzle first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun crucipuzzle selezionato.  Seleziona prima un crucipuzzle.</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria</translation>
     </message>
     <message>
         <source>Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;New Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo gruppo di crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;Open Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri gruppo di crucipuzzle</translation>
     </message>
     <message>
         <source>Ne&amp;w Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo &amp;crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;Modify Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;Copy Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opia crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;Delete Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;limina crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;Import Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;Export Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;porta crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;Print Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tampa crucipuzzle</translation>
     </message>
     <message>
         <source>Printer &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta &amp;stampante</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Page Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Layout di pagina</translation>
     </message>
     <message>
         <source>Puzzle &amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Forma della griglia</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>S&amp;creen Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Di&amp;mensioni schermo</translation>
     </message>
     <message>
         <source>&amp;Background Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine di s&amp;fondo</translation>
     </message>
     <message>
         <source>&amp;JPEG Compression Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Fattore di compressione &amp;JPEG</translation>
     </message>
     <message>
         <source>C&amp;olors For Saving Bitmaps &amp;&amp; JPEGs</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;olori per salvare bitmap &amp;&amp; JPEG</translation>
     </message>
     <message>
         <source>&amp;256 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;256 colori</translation>
     </message>
     <message>
         <source>&amp;16 Million Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;16 milioni di colori</translation>
     </message>
     <message>
         <source>&amp;International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caratteri &amp;internazionali</translation>
     </message>
     <message>
         <source>&amp;Dictionary Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di &amp;dizionario</translation>
     </message>
     <message>
         <source>&amp;Choose at Spell Check Time</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;cegli al controllo ortografico</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Americano</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Britannico</translation>
     </message>
     <message>
         <source>&amp;Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spagnolo</translation>
     </message>
     <message>
         <source>&amp;Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <source>&amp;French</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Francese</translation>
     </message>
     <message>
         <source>&amp;German</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tedesco</translation>
     </message>
     <message>
         <source>&amp;Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Olandese</translation>
     </message>
     <message>
         <source>&amp;Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;vedese</translation>
     </message>
     <message>
         <source>&amp;Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi al dizionario</translation>
     </message>
     <message>
         <source>&amp;Exclude From Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escludi dal dizionario</translation>
     </message>
     <message>
         <source>&amp;Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Dizionario dei &amp;sinonimi</translation>
     </message>
     <message>
         <source>&amp;Choose at Thesaurus Use Time</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;cegli alla consultazione</translation>
     </message>
     <message>
         <source>&amp;Label Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere e&amp;tichette</translation>
     </message>
     <message>
         <source>E&amp;dit Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere &amp;campi di testo</translation>
     </message>
     <message>
         <source>B&amp;utton Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere &amp;pulsanti</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>Lin&amp;gua (Language)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>&amp;User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuale utente</translation>
     </message>
     <message>
         <source>&amp;Data Exchange via Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambio &amp;dati via Internet</translation>
     </message>
     <message>
         <source>&amp;Review Tips of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rivedi i suggerimenti del giorno</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <source>Create New Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un nuovo gruppo di crucipuzzle</translation>
     </message>
     <message>
         <source>Open Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri gruppo di crucipuzzle</translation>
     </message>
     <message>
         <source>Create New Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un nuovo crucipuzzle</translation>
     </message>
     <message>
         <source>Modify Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica crucipuzzle</translation>
     </message>
     <message>
         <source>Copy Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia crucipuzzle</translation>
     </message>
     <message>
         <source>Delete Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina crucipuzzle</translation>
     </message>
     <message>
         <source>Import Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa crucipuzzle</translation>
     </message>
     <message>
         <source>Export Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta crucipuzzle</translation>
     </message>
     <message>
         <source>Print Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa crucipuzzle</translation>
     </message>
     <message>
         <source>Create Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea forma della griglia</translation>
     </message>
     <message>
         <source>Page Layout Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>Progettazione layout di pagina</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>Exit Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dal programma</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3</source>
-        <translation type="unfinished"></translation>
+        <translation>File QUARL (*.QL3)|*.QL3</translation>
     </message>
     <message>
         <source>The file selected is not a valid Gridwright file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file selezionato non è un file Gridwright valido.</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3|16 bit QUARL Files (*.QLX)|*.QLX</source>
-        <translation type="unfinished"></translation>
+        <translation>File QUARL (*.QL3)|*.QL3|File QUARL a 16 bit (*.QLX)|*.QLX</translation>
     </message>
     <message>
         <source>Import File cannot be the same as the currently open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di importazione non può essere il file attualmente aperto.</translation>
     </message>
     <message>
         <source>Unable to access Word List file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile accedere al file dell&apos;elenco di parole.</translation>
     </message>
     <message>
         <source>Modify Existing Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica crucipuzzle esistente</translation>
     </message>
     <message>
         <source>Create New Puzzle (copy of existing puzzle)</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un nuovo crucipuzzle (copia di un crucipuzzle esistente)</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare %1?</translation>
     </message>
     <message>
         <source>Unable to delete puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare il crucipuzzle.</translation>
     </message>
     <message>
         <source>Unable to load puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il crucipuzzle.</translation>
     </message>
     <message>
         <source>A puzzle has never been generated for this word/clue list. Please select &quot;File|Modify&quot; from the menu and create the puzzle first</source>
-        <translation type="unfinished"></translation>
+        <translation>Per questo elenco di parole/indizi non è mai stato generato un crucipuzzle. Scegli “File|Modifica crucipuzzle” dal menu e crea prima il crucipuzzle</translation>
     </message>
     <message>
         <source>Your current screen resolution does not support %1 x %2 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>La risoluzione attuale dello schermo non supporta %1 x %2 pixel.</translation>
     </message>
 </context>
 <context>
     <name>gw::Messages</name>
     <message>
         <source>No title specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun titolo indicato.  Correggi, per favore.</translation>
     </message>
     <message>
         <source>No category specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna categoria indicata.  Correggi, per favore.</translation>
     </message>
     <message>
         <source>No words have been entered.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stata inserita alcuna parola.  Correggi, per favore.</translation>
     </message>
     <message>
         <source>Attempts must be between 1 and 999.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di tentativi deve essere compreso tra 1 e 999.  Correggi, per favore.</translation>
     </message>
     <message>
         <source>Word is greater than puzzle dimension size of %1 characters in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parola “%2” è più lunga della dimensione del crucipuzzle (%1 caratteri).</translation>
     </message>
     <message>
         <source>The word %1 appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parola %1 compare più di una volta.</translation>
     </message>
     <message>
         <source>The words %1 appear more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le parole %1 compaiono più di una volta.</translation>
     </message>
     <message>
         <source>The words %1 and %2 more appear more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le parole %1 e altre %2 compaiono più di una volta.</translation>
     </message>
     <message>
         <source>Spaces were used in the hidden phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frase nascosta contiene spazi.</translation>
     </message>
     <message>
         <source>%1 characters are required for the hidden phrase.  You have entered %2 characters.  Please change your phrase or select not to use a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frase nascosta deve avere %1 caratteri.  Ne hai inseriti %2.  Modifica la frase o scegli di non usare una frase.</translation>
     </message>
     <message>
         <source>Unable to save the dictionary file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il file del dizionario %1.</translation>
     </message>
     <message>
         <source>Width must be between %1 and %2 inches.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>La larghezza deve essere compresa tra %1 e %2 pollici.  Inserisci di nuovo la larghezza.</translation>
     </message>
     <message>
         <source>Width must be between %1 and %2 centimeters.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>La larghezza deve essere compresa tra %1 e %2 centimetri.  Inserisci di nuovo la larghezza.</translation>
     </message>
     <message>
         <source>Height must be between %1 and %2 inches.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altezza deve essere compresa tra %1 e %2 pollici.  Inserisci di nuovo l&apos;altezza.</translation>
     </message>
     <message>
         <source>Height must be between %1 and %2 centimeters.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altezza deve essere compresa tra %1 e %2 centimetri.  Inserisci di nuovo l&apos;altezza.</translation>
     </message>
     <message>
         <source>Invalid left position entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione sinistra non valida.</translation>
     </message>
     <message>
         <source>Invalid top position entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione superiore non valida.</translation>
     </message>
     <message>
         <source>Invalid width entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza non valida.</translation>
     </message>
     <message>
         <source>Invalid height entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza non valida.</translation>
     </message>
     <message>
         <source>Unable to add page layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere il layout di pagina.</translation>
     </message>
     <message>
         <source>Page layout file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file del layout di pagina è danneggiato o incompatibile.  Importazione interrotta.</translation>
     </message>
     <message>
         <source>Unable to delete page layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare il layout di pagina.</translation>
     </message>
     <message>
         <source>Page layout could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile esportare il layout di pagina.</translation>
     </message>
     <message>
         <source>Page Layout Exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout di pagina esportato!</translation>
     </message>
     <message>
         <source>Page layout could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile importare il layout di pagina.</translation>
     </message>
     <message>
         <source>Unable to create html file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file HTML.</translation>
     </message>
     <message>
         <source>Nothing could be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile disegnare nulla</translation>
     </message>
     <message>
         <source>Unable to write the file %1.  %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file %1.  %2.</translation>
     </message>
     <message>
         <source>Bitmaps in this puzzle will not be saved in the metafile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le immagini di questo crucipuzzle non verranno salvate nel metafile.</translation>
     </message>
     <message>
         <source>Invalid number of columns specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di colonne non valido.</translation>
     </message>
     <message>
         <source>One or more bitmaps in the layout design could not be located.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare una o più immagini del layout di pagina.</translation>
     </message>
     <message>
         <source>Puzzle Words would not fit in allocated space.  You will need to change the alotted word space on the page layout, change the font size for the words or select the &quot;Make It Fit&quot; attribute for the puzzle words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le parole non entrano nello spazio previsto.  Ingrandisci lo spazio delle parole nel layout di pagina, riduci il carattere delle parole oppure scegli l&apos;opzione “Adatta” per le parole.</translation>
     </message>
     <message>
         <source>Puzzle Clues would not fit in allocated space.  You will need to change the alotted clue space on the page layout, change the font size for the clues or select the &quot;Make It Fit&quot; attribute for the clue fonts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli indizi non entrano nello spazio previsto.  Ingrandisci lo spazio degli indizi nel layout di pagina, riduci il carattere degli indizi oppure scegli l&apos;opzione “Adatta” per gli indizi.</translation>
     </message>
     <message>
         <source>Text would not fit in allocated space.  You will need to change the alotted text space on the page layout, change the font size for the text or select the &quot;Make It Fit&quot; attribute for the text object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo non entra nello spazio previsto.  Ingrandisci lo spazio del testo nel layout di pagina, riduci il carattere del testo oppure scegli l&apos;opzione “Adatta” per l&apos;oggetto testo.</translation>
     </message>
     <message>
         <source>Unable to start the print job on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la stampa su %1.</translation>
     </message>
     <message>
         <source>No printers are defined, aborting print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna stampante configurata; stampa annullata.</translation>
     </message>
     <message>
         <source>Puzzle shape file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file della forma è danneggiato o incompatibile.  Importazione interrotta.</translation>
     </message>
     <message>
         <source>Unable to delete puzzle shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare la forma della griglia.</translation>
     </message>
     <message>
         <source>Shape could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile esportare la forma.</translation>
     </message>
     <message>
         <source>Puzzle Shape Exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma della griglia esportata!</translation>
     </message>
     <message>
         <source>Puzzle shape could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile importare la forma della griglia.</translation>
     </message>
     <message>
         <source>Unable to add shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere la forma.</translation>
     </message>
     <message>
         <source>Puzzles could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile importare i crucipuzzle.</translation>
     </message>
     <message>
         <source>Unable to import puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile importare i crucipuzzle.</translation>
     </message>
     <message>
         <source>Unable to export puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esportare i crucipuzzle.</translation>
     </message>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il crucipuzzle.</translation>
     </message>
     <message>
         <source>Unable to save puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i crucipuzzle.</translation>
     </message>
     <message>
         <source>A new puzzle group named &quot;OLDPUZZ.QL3&quot; has been created.</source>
-        <translation type="unfinished"></translation>
+        <translation>È stato creato un nuovo gruppo di crucipuzzle chiamato “OLDPUZZ.QL3”.</translation>
     </message>
     <message>
         <source>%1 damaged puzzle could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile convertire %1 crucipuzzle danneggiato.</translation>
     </message>
     <message>
         <source>%1 damaged puzzles could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile convertire %1 crucipuzzle danneggiati.</translation>
     </message>
     <message>
         <source>%1 damaged puzzle could not be converted.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile convertire %1 crucipuzzle danneggiato.  Il file della versione precedente è stato conservato come “%2”.</translation>
     </message>
     <message>
         <source>%1 damaged puzzles could not be converted.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile convertire %1 crucipuzzle danneggiati.  Il file della versione precedente è stato conservato come “%2”.</translation>
     </message>
     <message>
         <source>Unable to add shapes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere le forme.</translation>
     </message>
     <message>
         <source>Puzzle shapes have been added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le forme della griglia sono state aggiunte.</translation>
     </message>
     <message>
         <source>%1 damaged shape could not be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile aggiungere %1 forma danneggiata.</translation>
     </message>
     <message>
         <source>%1 damaged shapes could not be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile aggiungere %1 forme danneggiate.</translation>
     </message>
     <message>
         <source>%1 damaged shape could not be added.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile aggiungere %1 forma danneggiata.  Il file della versione precedente è stato conservato come “%2”.</translation>
     </message>
     <message>
         <source>%1 damaged shapes could not be added.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile aggiungere %1 forme danneggiate.  Il file della versione precedente è stato conservato come “%2”.</translation>
     </message>
     <message>
         <source>User generated puzzles from a previous version of Gridwright have been detected.  Would you like to convert them to a puzzle group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono stati trovati crucipuzzle creati con una versione precedente di Gridwright.  Vuoi convertirli in un gruppo di crucipuzzle?</translation>
     </message>
     <message>
         <source>User generated shapes from a previous version of Gridwright have been detected.  Would you like to add them to the current list of puzzle shapes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono state trovate forme create con una versione precedente di Gridwright.  Vuoi aggiungerle all&apos;elenco attuale delle forme della griglia?</translation>
     </message>
     <message>
         <source>Puzzle could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile importare il crucipuzzle.</translation>
     </message>
     <message>
         <source>Puzzle file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file del crucipuzzle è danneggiato o incompatibile.  Importazione interrotta.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Disk Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore del disco</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Spelling Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo ortografico</translation>
     </message>
     <message>
         <source>Spelling Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortografia corretta</translation>
     </message>
     <message>
         <source>Input/output error: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di input/output: %1.</translation>
     </message>
     <message>
         <source>Invalid columns entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di colonne non valido.</translation>
     </message>
     <message>
         <source>The title holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il titolo contiene un carattere di controllo (ad esempio una tabulazione o un a capo).  Correggi, per favore.</translation>
     </message>
     <message>
         <source>The category holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La categoria contiene un carattere di controllo (ad esempio una tabulazione o un a capo).  Correggi, per favore.</translation>
     </message>
     <message>
         <source>The word in row %1 holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parola nella riga %1 contiene un carattere di controllo (ad esempio una tabulazione o un a capo).  Correggi, per favore.</translation>
     </message>
     <message>
         <source>The clue in row %1 holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indizio nella riga %1 contiene un carattere di controllo (ad esempio una tabulazione o un a capo).  Correggi, per favore.</translation>
     </message>
     <message>
         <source>The bonus question holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La domanda bonus contiene un carattere di controllo (ad esempio una tabulazione o un a capo).  Correggi, per favore.</translation>
     </message>
     <message>
         <source>Spaces were used in the hidden phrase.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frase nascosta contiene spazi.  Correggi, per favore.</translation>
     </message>
     <message>
         <source>%1 (noun)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sostantivo)</translation>
     </message>
     <message>
         <source>%1 (verb)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verbo)</translation>
     </message>
     <message>
         <source>%1 (adjective)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (aggettivo)</translation>
     </message>
     <message>
         <source>%1 (adverb)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (avverbio)</translation>
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Su misura %2&quot; x %3&quot;)  «predefinito»</translation>
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Su misura %2&quot; x %3&quot;)</translation>
     </message>
     <message>
         <source>%1 (%2)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)  «predefinito»</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere: %1</translation>
     </message>
 </context>
 <context>
     <name>gw::MetafileExportDialog</name>
     <message>
         <source>Metafile Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione del metafile</translation>
     </message>
     <message>
         <source>Creating Metafile...  Please Wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione del metafile in corso...  Attendere.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Metafile Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Metafile creato</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectBorderDialog</name>
     <message>
         <source>Border Info for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordo di %1</translation>
     </message>
     <message>
         <source>&amp;Use Border</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usa bordo</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Spessore</translation>
     </message>
     <message>
         <source>Border Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore del bordo</translation>
     </message>
     <message>
         <source>C&amp;hange Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambia colore</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectDialog</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectFillDialog</name>
     <message>
         <source>Fill Info for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempimento di %1</translation>
     </message>
     <message>
         <source>&amp;Fill In Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riempi la forma</translation>
     </message>
     <message>
         <source>Fill Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore di riempimento</translation>
     </message>
     <message>
         <source>C&amp;hange Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambia colore</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectGeometryDialog</name>
     <message>
         <source>Size &amp; Location of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensioni e posizione di %1</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <source>Values In Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori in pollici</translation>
     </message>
     <message>
         <source>Values In Centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori in centimetri</translation>
     </message>
     <message>
         <source>The location you have specified will place the object off the page.  Do you wish abort your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>La posizione indicata porta l&apos;oggetto fuori dalla pagina.  Vuoi annullare le modifiche?</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectPropertiesDialog</name>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietà di %1</translation>
     </message>
     <message>
         <source>&amp;Tile Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine a &amp;mosaico</translation>
     </message>
     <message>
         <source>&amp;Transparent Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo &amp;trasparente</translation>
     </message>
     <message>
         <source>&amp;Make It Fit (Auto-Shrink Font)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;datta (riduci il carattere)</translation>
     </message>
     <message>
         <source>Number of Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di colonne</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectTextDialog</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
 </context>
 <context>
     <name>gw::PageDesigner</name>
     <message>
         <source>Some printers do not support odd sized pages.  Printed results may vary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcune stampanti non supportano formati di pagina insoliti.  Il risultato stampato potrebbe variare.</translation>
     </message>
     <message>
         <source>The file selected is not a valid bitmap file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file selezionato non è un&apos;immagine valida.</translation>
     </message>
     <message>
         <source>Pictures (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Bitmap (*.BMP)|*.BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Bitmap (*.BMP)|*.BMP</translation>
     </message>
     <message>
         <source>Page Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Progettazione pagina</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Paper Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato carta</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Su misura</translation>
     </message>
     <message>
         <source>&amp;Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verticale</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Orizzonta&amp;le</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Pollici</translation>
     </message>
     <message>
         <source>Crossword Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Oggetti del crucipuzzle</translation>
     </message>
     <message>
         <source>  Other   Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>  Altri   oggetti</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oggetti</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>&amp;Small</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Piccolo</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medio</translation>
     </message>
     <message>
         <source>&amp;Large</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grande</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Size &amp;&amp; Position...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dimensioni e posizione...</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proprietà</translation>
     </message>
     <message>
         <source>B&amp;order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bordo</translation>
     </message>
     <message>
         <source>&amp;Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riempimento</translation>
     </message>
     <message>
         <source>Change &amp;Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica &amp;testo...</translation>
     </message>
     <message>
         <source>Text &amp;Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Allineamento testo</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sinistra</translation>
     </message>
     <message>
         <source>&amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Centrato</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Destra</translation>
     </message>
     <message>
         <source>Text &amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carattere testo</translation>
     </message>
     <message>
         <source>Load B&amp;itmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica &amp;immagine</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>&amp;Bring To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta in primo pia&amp;no</translation>
     </message>
     <message>
         <source>&amp;Send To Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta &amp;sullo sfondo</translation>
     </message>
     <message>
         <source>A bitmap for this layout could not be located.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare un&apos;immagine di questo layout.</translation>
     </message>
     <message>
         <source>Load Bitmap File</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica file immagine</translation>
     </message>
     <message>
         <source>The name of the file selected is too long or holds characters a page layout cannot keep.  Please choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome del file selezionato è troppo lungo o contiene caratteri che un layout di pagina non può conservare.  Scegli un altro file.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia</translation>
     </message>
     <message>
         <source>Words/Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole/indizi</translation>
     </message>
     <message>
         <source>Bonus Quest</source>
-        <translation type="unfinished"></translation>
+        <translation>Dom. bonus</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rettangolo</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerchio</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina</translation>
     </message>
     <message>
         <source>No object selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun oggetto selezionato</translation>
     </message>
     <message>
         <source>%1: left %2, top %3, width %4, height %5 inches</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sinistra %2, alto %3, larghezza %4, altezza %5 pollici</translation>
     </message>
     <message>
         <source>%1: left %2, top %3, width %4, height %5 centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sinistra %2, alto %3, larghezza %4, altezza %5 centimetri</translation>
     </message>
 </context>
 <context>
     <name>gw::PreviewWindow</name>
     <message>
         <source>Previous print job has not yet finished.  Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampa precedente non è ancora terminata.  Riprova più tardi.</translation>
     </message>
     <message>
         <source>Puzzle Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima del crucipuzzle</translation>
     </message>
     <message>
         <source>Puzzle page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina del crucipuzzle</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Print Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampa pagina</translation>
     </message>
     <message>
         <source>Print &amp;Multiple Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa &amp;più copie</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>Zoom &amp;Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Larghezza pagina</translation>
     </message>
     <message>
         <source>Zoom &amp;Whole Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pagina intera</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ingrandisci</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riduci</translation>
     </message>
     <message>
         <source>&amp;Graphic Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esportazione grafica</translation>
     </message>
     <message>
         <source>Windows &amp;Bitmap (BMP)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bitmap Windows (BMP)</translation>
     </message>
     <message>
         <source>&amp;JPEG (JPG)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;JPEG (JPG)</translation>
     </message>
     <message>
         <source>&amp;Windows MetaFile (WMF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Metafile &amp;Windows (WMF)</translation>
     </message>
     <message>
         <source>&amp;Enhanced MetaFile (EMF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Metafile &amp;avanzato (EMF)</translation>
     </message>
     <message>
         <source>&amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF...</translation>
     </message>
     <message>
         <source>P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;NG...</translation>
     </message>
     <message>
         <source>&amp;SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;SVG...</translation>
     </message>
     <message>
         <source>JPEG Compression &amp;Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fattore di compressione JPEG</translation>
     </message>
     <message>
         <source>&amp;HTML Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione &amp;HTML</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci</translation>
     </message>
     <message>
         <source>Zoom in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in percentuale</translation>
     </message>
     <message>
         <source>Zoom Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza pagina</translation>
     </message>
     <message>
         <source>Zoom Whole Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina intera</translation>
     </message>
     <message>
         <source>Print Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa pagina</translation>
     </message>
     <message>
         <source>Export As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come bitmap</translation>
     </message>
     <message>
         <source>Export As JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come JPEG</translation>
     </message>
     <message>
         <source>Export As Metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta come metafile</translation>
     </message>
     <message>
         <source>Create Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea pagina web</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Save Puzzle As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva crucipuzzle come bitmap</translation>
     </message>
     <message>
         <source>Bitmap (*.BMP)|*.BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap (*.BMP)|*.BMP</translation>
     </message>
     <message>
         <source>Save Puzzle As JPeg</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva crucipuzzle come JPEG</translation>
     </message>
     <message>
         <source>JPeg (*.JPG)|*.JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG (*.JPG)|*.JPG</translation>
     </message>
     <message>
         <source>Save Puzzle As MetaFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva crucipuzzle come metafile</translation>
     </message>
     <message>
         <source>Metafile (*.WMF)|*.WMF</source>
-        <translation type="unfinished"></translation>
+        <translation>Metafile (*.WMF)|*.WMF</translation>
     </message>
     <message>
         <source>Save Puzzle As Enhanced MetaFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva crucipuzzle come metafile avanzato</translation>
     </message>
     <message>
         <source>Enhanced Metafile (*.EMF)|*.EMF</source>
-        <translation type="unfinished"></translation>
+        <translation>Metafile avanzato (*.EMF)|*.EMF</translation>
     </message>
     <message>
         <source>Save Puzzle As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva crucipuzzle come PDF</translation>
     </message>
     <message>
         <source>PDF Document (*.PDF)|*.PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.PDF)|*.PDF</translation>
     </message>
     <message>
         <source>Save Puzzle As PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva crucipuzzle come PNG</translation>
     </message>
     <message>
         <source>PNG Picture (*.PNG)|*.PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.PNG)|*.PNG</translation>
     </message>
     <message>
         <source>Save Puzzle As SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva crucipuzzle come SVG</translation>
     </message>
     <message>
         <source>SVG Drawing (*.SVG)|*.SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegno SVG (*.SVG)|*.SVG</translation>
     </message>
 </context>
 <context>
     <name>gw::PrintOptionsWindow</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Puzzle &amp;Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titolo</translation>
     </message>
     <message>
         <source>Puzzle &amp;Body</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;riglia</translation>
     </message>
     <message>
         <source>Puzzle &amp;Words/Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parole/indizi</translation>
     </message>
     <message>
         <source>Bonus &amp;Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Domanda bonus</translation>
     </message>
     <message>
         <source>&amp;Answer Key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soluzione</translation>
     </message>
     <message>
         <source>Use &amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Li&amp;nee griglia</translation>
     </message>
     <message>
         <source>L&amp;ower Case Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettere &amp;minuscole</translation>
     </message>
     <message>
         <source>Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco parole</translation>
     </message>
     <message>
         <source>Normal Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole normali</translation>
     </message>
     <message>
         <source>Clues </source>
-        <translation type="unfinished"></translation>
+        <translation>Indizi </translation>
     </message>
     <message>
         <source>Scramble Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettere mescolate</translation>
     </message>
     <message>
         <source>Partial Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parziali</translation>
     </message>
     <message>
         <source>Use Underscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Con trattini bassi</translation>
     </message>
     <message>
         <source>Show First</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>lettere</translation>
     </message>
     <message>
         <source>Show Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultime</translation>
     </message>
     <message>
         <source>Number of Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di colonne</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine del layout di pagina</translation>
     </message>
     <message>
         <source>&amp;View/Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anteprima/Stampa</translation>
     </message>
     <message>
         <source>Printer &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imposta stampante</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Change Page &amp;Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia &amp;layout pagina</translation>
     </message>
     <message>
         <source>Change &amp;Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia &amp;caratteri</translation>
     </message>
     <message>
         <source>Change Bon&amp;us Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia domanda &amp;bonus</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Reports Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida alla stampa</translation>
     </message>
     <message>
         <source>Invalid number of columns specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di colonne non valido.</translation>
     </message>
     <message>
         <source>No printers are defined.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna stampante configurata.</translation>
     </message>
 </context>
 <context>
     <name>gw::PrintStatusWindow</name>
     <message>
         <source>Report Status Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato della stampa</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampante: %1</translation>
     </message>
     <message>
         <source>Preparing the page for viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparazione dell&apos;anteprima della pagina</translation>
     </message>
     <message>
         <source>Object %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Oggetto %1 di %2</translation>
     </message>
     <message>
         <source>Printing Page 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa della pagina 1 in corso</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Puzzle Generation Canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Generazione del crucipuzzle annullata!</translation>
     </message>
     <message>
         <source>Puzzle Generated!</source>
-        <translation type="unfinished"></translation>
+        <translation>Crucipuzzle generato!</translation>
     </message>
 </context>
 <context>
     <name>gw::Program</name>
     <message>
         <source>Program is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma è già in esecuzione</translation>
     </message>
     <message>
         <source>Unable to prepare the folder for your puzzle data: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile preparare la cartella per i dati dei crucipuzzle: %1.</translation>
     </message>
 </context>
 <context>
     <name>gw::PuzzleHost</name>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il crucipuzzle.</translation>
     </message>
 </context>
 <context>
     <name>gw::PuzzlePickList</name>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona &amp;tutti</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deseleziona tutti</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeEditor</name>
     <message>
         <source>Shape Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor delle forme</translation>
     </message>
     <message>
         <source>Shape grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Griglia della forma</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <source>Shift Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta griglia</translation>
     </message>
     <message>
         <source>Shift Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in alto</translation>
     </message>
     <message>
         <source>Shift Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta a sinistra</translation>
     </message>
     <message>
         <source>Shift Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta a destra</translation>
     </message>
     <message>
         <source>Shift Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in basso</translation>
     </message>
     <message>
         <source>Adjust Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola griglia</translation>
     </message>
     <message>
         <source>&amp;Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;verti</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indietro</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Left Click To Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic sinistro: cambia</translation>
     </message>
     <message>
         <source>Right Click To Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic destro: riempi</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>%1 by %2 cells, %3 usable; row %4, column %5: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 celle, %3 utilizzabili; riga %4, colonna %5: %6</translation>
     </message>
     <message>
         <source>usable</source>
-        <translation type="unfinished"></translation>
+        <translation>utilizzabile</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>non usata</translation>
     </message>
     <message>
         <source>Width must be between 5 and 30.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>La larghezza deve essere compresa tra 5 e 30.  Inserisci di nuovo la larghezza.</translation>
     </message>
     <message>
         <source>Height must be between 5 and 30.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altezza deve essere compresa tra 5 e 30.  Inserisci di nuovo l&apos;altezza.</translation>
     </message>
     <message>
         <source>Unable to add shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere la forma.</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeLibraryDialog</name>
     <message>
         <source>Shapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme</translation>
     </message>
     <message>
         <source>Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma della griglia</translation>
     </message>
     <message>
         <source>Picture of the puzzle shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine della forma della griglia</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opia</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>Im&amp;port</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;porta</translation>
     </message>
     <message>
         <source>Expo&amp;rt</source>
-        <translation type="unfinished"></translation>
+        <translation>Espo&amp;rta</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc&amp;i</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeListView</name>
     <message>
         <source>No saved shape information could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stata trovata alcuna forma salvata.</translation>
     </message>
     <message>
         <source>%1 by %2 cells, %3 usable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 celle, %3 utilizzabili</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare “%1”?</translation>
     </message>
     <message>
         <source>Import Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa forma della griglia</translation>
     </message>
     <message>
         <source>Puzzle Shapes (*.LAY)|*.LAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme della griglia (*.LAY)|*.LAY</translation>
     </message>
     <message>
         <source>No shape selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna forma selezionata.</translation>
     </message>
     <message>
         <source>Export Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta forma della griglia</translation>
     </message>
     <message>
         <source>Puzzle Shape (*.LAY)|*.LAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma della griglia (*.LAY)|*.LAY</translation>
     </message>
 </context>
 <context>
     <name>gw::SpellingDialog</name>
     <message>
         <source>Spelling Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimenti ortografici</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimenti</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sostituisci</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignora</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi</translation>
     </message>
     <message>
         <source>A&amp;bort</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nterrompi</translation>
     </message>
     <message>
         <source>The following word was not found in the %1 dictionary.  Suggestions are listed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parola seguente non è nel dizionario %1.  Qui sotto sono elencati i suggerimenti.</translation>
     </message>
     <message>
         <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è nel dizionario.  Non è stato trovato alcun suggerimento.</translation>
     </message>
     <message>
         <source>Could not find one of the dictionary files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare uno dei file del dizionario.</translation>
     </message>
     <message>
         <source>All words were found in the dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le parole sono state trovate nel dizionario.</translation>
     </message>
     <message>
         <source>Spell checking aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo ortografico interrotto.</translation>
     </message>
     <message>
         <source>Spell checking complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo ortografico completato.</translation>
     </message>
 </context>
 <context>
     <name>gw::SpellingLanguageDialog</name>
     <message>
         <source>Spell Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo ortografico</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Americano</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Britannico</translation>
     </message>
     <message>
         <source>&amp;Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spagnolo</translation>
     </message>
     <message>
         <source>&amp;Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiano</translation>
     </message>
     <message>
         <source>&amp;French</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Francese</translation>
     </message>
     <message>
         <source>&amp;German</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tedesco</translation>
     </message>
     <message>
         <source>&amp;Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;landese</translation>
     </message>
     <message>
         <source>S&amp;wedish</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;vedese</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusDialog</name>
     <message>
         <source>Thesaurus Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca di sinonimi</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola</translation>
     </message>
     <message>
         <source>&amp;Look Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca</translation>
     </message>
     <message>
         <source>&amp;Suggest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggerisci</translation>
     </message>
     <message>
         <source>&amp;Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accetta</translation>
     </message>
     <message>
         <source>A&amp;bort</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nterrompi</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria</translation>
     </message>
     <message>
         <source>Antonyms</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrari</translation>
     </message>
     <message>
         <source>Synonyms</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinonimi</translation>
     </message>
     <message>
         <source>Could not find the Thesaurus file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare il file del dizionario dei sinonimi.</translation>
     </message>
     <message>
         <source>Word not found in Thesaurus.  Click on &quot;suggest&quot; for possible substitute words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola non presente nel dizionario dei sinonimi.  Fai clic su “Suggerisci” per vedere possibili parole sostitutive.</translation>
     </message>
     <message>
         <source>No suggestions found for the word %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun suggerimento trovato per la parola %1.</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusLanguageDialog</name>
     <message>
         <source>Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinonimi</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Americano</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Britannico</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusSuggestionsDialog</name>
     <message>
         <source>Word Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole suggerite</translation>
     </message>
     <message>
         <source>Suggestion for</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimenti per</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
 </context>
 <context>
     <name>gw::TipOfTheDayDialog</name>
     <message>
         <source>You can place hidden phrases in your word search puzzle utilizing the unused letters of the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puoi nascondere una frase nel tuo crucipuzzle usando le lettere non utilizzate della griglia.</translation>
     </message>
     <message>
         <source>You can create a text file &quot;badlist.txt&quot; that the program will use to screen for your own offensive words ensuring they do not show up in the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puoi creare un file di testo “badlist.txt” con le tue parole offensive: il programma lo userà per controllare che non compaiano nel crucipuzzle.</translation>
     </message>
     <message>
         <source>Every puzzle is checked in all eight directions for offensive words before you see it, and again when its fill letters are chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni crucipuzzle viene controllato in tutte e otto le direzioni alla ricerca di parole offensive prima che tu lo veda, e di nuovo quando vengono scelte le lettere di riempimento.</translation>
     </message>
     <message>
         <source>Raise the number of creation attempts (up to 999) to give every word a better chance to fit. The four best grids are offered to you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta il numero di tentativi (fino a 999) per dare a ogni parola più possibilità di trovare posto. Ti vengono proposte le quattro griglie migliori.</translation>
     </message>
     <message>
         <source>Double click any of the four candidate grids to see it enlarged before you decide which one to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai doppio clic su una delle quattro griglie proposte per vederla ingrandita prima di decidere quale salvare.</translation>
     </message>
     <message>
         <source>The Word Integration slider sets how much the words cross each other. Move it to the right for a tightly woven puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il cursore Intreccio parole stabilisce quanto le parole si incrociano. Spostalo a destra per un crucipuzzle molto intrecciato.</translation>
     </message>
     <message>
         <source>Turn off directions such as Left, Up and the diagonals to make easier puzzles for young children.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva direzioni come Sinistra, Su e le diagonali per creare crucipuzzle più facili per i bambini piccoli.</translation>
     </message>
     <message>
         <source>Check &quot;Shrink&quot; to let the program trim empty rows and columns from the bottom and right of the finished grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona “Riduci” e il programma toglierà le righe e le colonne vuote in basso e a destra della griglia finita.</translation>
     </message>
     <message>
         <source>Puzzles don&apos;t have to be square. Pick a heart, a star or a tree under Puzzle Shape, or draw your own with the shape editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>I crucipuzzle non devono per forza essere quadrati. Scegli un cuore, una stella o un albero in Forma della griglia, oppure disegnane una tua con l&apos;editor delle forme.</translation>
     </message>
     <message>
         <source>In the shape editor a left click toggles one cell and a right click fills a whole region at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nell&apos;editor delle forme un clic sinistro attiva o disattiva una cella e un clic destro riempie un&apos;intera area in una volta.</translation>
     </message>
     <message>
         <source>Shapes travel between computers: use Export on the Shapes window and Import on the other machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le forme si possono portare su altri computer: usa Esporta nella finestra Forme e Importa sull&apos;altro computer.</translation>
     </message>
     <message>
         <source>Keep your puzzles organized in groups. Each group file holds as many puzzles as you like, sorted by category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizza i tuoi crucipuzzle in gruppi. Ogni file di gruppo contiene tutti i crucipuzzle che vuoi, ordinati per categoria.</translation>
     </message>
     <message>
         <source>Use Copy Puzzle to start a new puzzle from an existing word list. The copy gets a number added to its title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa Copia crucipuzzle per iniziare un nuovo crucipuzzle da un elenco di parole esistente. La copia riceve un numero in più nel titolo.</translation>
     </message>
     <message>
         <source>Type a clue beside each word to make a clue puzzle: the solver reads the clue and must find the matching word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi un indizio accanto a ogni parola per creare un crucipuzzle con indizi: chi risolve legge l&apos;indizio e deve trovare la parola corrispondente.</translation>
     </message>
     <message>
         <source>Hide the clue column with &quot;Use Clues&quot; when you only need words. Your clues are kept and come back when you show it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi la colonna degli indizi con “Usa indizi” quando ti servono solo le parole. I tuoi indizi vengono conservati e ricompaiono quando la mostri di nuovo.</translation>
     </message>
     <message>
         <source>Words may contain spaces, such as ICE CREAM. The space is left out in the grid, so the solver looks for ICECREAM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le parole possono contenere spazi, come CAVALLUCCIO MARINO. Nella griglia lo spazio viene tolto, quindi si cerca CAVALLUCCIOMARINO.</translation>
     </message>
     <message>
         <source>Tab and Enter move between the cells of the word list, so a long list can be typed without touching the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab e Invio spostano tra le celle dell&apos;elenco di parole, così puoi digitare un lungo elenco senza toccare il mouse.</translation>
     </message>
     <message>
         <source>Import a word list from a text file, one word per line, or words and clues separated by a colon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa un elenco di parole da un file di testo, una parola per riga, oppure parole e indizi separati da due punti.</translation>
     </message>
     <message>
         <source>Export your word and clue list to a text file to share it or to edit it in another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta il tuo elenco di parole e indizi in un file di testo per condividerlo o modificarlo in un altro programma.</translation>
     </message>
     <message>
         <source>A puzzle holds up to 330 words. Words that cannot be placed are listed as excluded words before you save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un crucipuzzle contiene fino a 330 parole. Le parole che non si possono inserire vengono elencate come parole escluse prima del salvataggio.</translation>
     </message>
     <message>
         <source>Add a bonus question to a puzzle. It can be printed below the grid as an extra challenge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi una domanda bonus a un crucipuzzle. Può essere stampata sotto la griglia come sfida in più.</translation>
     </message>
     <message>
         <source>The page layout decides where the title, the grid and the word list go on the printed page. Each puzzle keeps its own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il layout di pagina decide dove vanno il titolo, la griglia e l&apos;elenco di parole sulla pagina stampata. Ogni crucipuzzle ne conserva una propria copia.</translation>
     </message>
     <message>
         <source>Design your own page layouts with text, pictures, rectangles and circles, and make one of them the default for new puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetta i tuoi layout di pagina con testo, immagini, rettangoli e cerchi, e rendine uno il predefinito per i nuovi crucipuzzle.</translation>
     </message>
     <message>
         <source>Print the answer key with the words circled in the grid, ready for marking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la soluzione con le parole cerchiate nella griglia, pronta per la correzione.</translation>
     </message>
     <message>
         <source>Save a puzzle page as a picture or an HTML page to put it on a school web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva una pagina del crucipuzzle come immagine o pagina HTML per pubblicarla sul sito della scuola.</translation>
     </message>
     <message>
         <source>Modify Puzzle lets you change the title, the category, the clues and the bonus question of a stored puzzle without losing its grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica crucipuzzle ti permette di cambiare il titolo, la categoria, gli indizi e la domanda bonus di un crucipuzzle salvato senza perderne la griglia.</translation>
     </message>
     <message>
         <source>Use Screen Size on the Options menu to make every window larger on a big monitor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa Dimensioni schermo nel menu Opzioni per ingrandire tutte le finestre su un monitor grande.</translation>
     </message>
     <message>
         <source>Choose your own fonts for labels, edit boxes and buttons on the Options menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel menu Opzioni puoi scegliere i caratteri per etichette, campi di testo e pulsanti.</translation>
     </message>
     <message>
         <source>The spell checker looks at your words and clues in eight languages, and you can add your own words to its dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il controllo ortografico esamina parole e indizi in otto lingue, e puoi aggiungere parole tue al suo dizionario.</translation>
     </message>
     <message>
         <source>Press F1 to F12 in the word list to type accented letters such as á, é and ñ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi da F1 a F12 nell&apos;elenco di parole per digitare lettere accentate come á, é e ñ.</translation>
     </message>
     <message>
         <source>Turn the background picture of the main window on or off with Background Bitmap on the Options menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva o disattiva l&apos;immagine di sfondo della finestra principale con Immagine di sfondo nel menu Opzioni.</translation>
     </message>
     <message>
         <source>The thesaurus suggests synonyms for a word and can turn one of them into the word&apos;s clue in a single step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dizionario dei sinonimi suggerisce sinonimi per una parola e può trasformarne uno nell&apos;indizio della parola in un solo passaggio.</translation>
     </message>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento del giorno</translation>
     </message>
     <message>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sapevi che...</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra i suggerimenti all&apos;avvio</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Successivo</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>
     <name>gw::UserDictionaryDialog</name>
     <message>
         <source>Dictionary Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestione del dizionario</translation>
     </message>
     <message>
         <source>Word to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola da aggiungere</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiungi</translation>
     </message>
     <message>
         <source>These words will be added to the %1 dictionary and counted as valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste parole verranno aggiunte al dizionario %1 e considerate valide.</translation>
     </message>
     <message>
         <source>These words will be excluded from the  %1 dictionary and will be invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste parole verranno escluse dal dizionario %1 e considerate non valide.</translation>
     </message>
 </context>
 <context>
     <name>gw::UserManualDialog</name>
     <message>
         <source>User Manual Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso sul manuale utente</translation>
     </message>
     <message>
         <source>The user manual opens in your document viewer, where you can read and print it. Press Ok to open it now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manuale utente si apre nel visualizzatore di documenti, dove puoi leggerlo e stamparlo. Premi OK per aprirlo ora.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>The User Manual could not be located.  Please make sure the user manual was installed.  A copy is available at our web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare il manuale utente.  Verifica che il manuale utente sia stato installato.  Una copia è disponibile sul nostro sito web.</translation>
     </message>
 </context>
 <context>
     <name>gw::WebPageWindow</name>
     <message>
         <source>HTML Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione HTML</translation>
     </message>
     <message>
         <source>Create A Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea una pagina web</translation>
     </message>
     <message>
         <source>First Header Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime righe di intestazione</translation>
     </message>
     <message>
         <source>Second Header Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconde righe di intestazione</translation>
     </message>
     <message>
         <source>Horizontal Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linea orizzontale</translation>
     </message>
     <message>
         <source>Puzzle will go here</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui andrà il crucipuzzle</translation>
     </message>
     <message>
         <source>First Footer Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime righe a piè di pagina</translation>
     </message>
     <message>
         <source>Second Footer Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconde righe a piè di pagina</translation>
     </message>
     <message>
         <source>Web Page Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo della pagina web</translation>
     </message>
     <message>
         <source>&amp;Save HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva HTML</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Grassetto</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Corsivo</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrato</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Save HTML Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva documento HTML</translation>
     </message>
     <message>
         <source>html (*.htm)|*.htm</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML (*.htm)|*.htm</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileDialog</name>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe</translation>
     </message>
     <message>
         <source>Separator Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Separatore</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileExportDialog</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>&amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parole</translation>
     </message>
     <message>
         <source>&amp;Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indizi</translation>
     </message>
     <message>
         <source>Words &amp;And Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole e i&amp;ndizi</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona &amp;tutto</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deseleziona</translation>
     </message>
     <message>
         <source>Save &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;file</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>No words/clues selected for output.  Please select the desired words/clues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna parola/indizio selezionato per l&apos;esportazione.  Seleziona le parole/gli indizi desiderati.</translation>
     </message>
     <message>
         <source>Save Word/Clue List</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva elenco di parole/indizi</translation>
     </message>
     <message>
         <source>text (*.txt)|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>testo (*.txt)|*.txt</translation>
     </message>
     <message>
         <source>Unable to create export file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file di esportazione.</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileImportDialog</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>As &amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;parole</translation>
     </message>
     <message>
         <source>As &amp;Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Come &amp;indizi</translation>
     </message>
     <message>
         <source>&amp;As Words and Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Come parole &amp;e indizi</translation>
     </message>
     <message>
         <source>&amp;Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri file</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona &amp;tutto</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deseleziona</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnulla</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>Import Word/Clue List</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa elenco di parole/indizi</translation>
     </message>
     <message>
         <source>text (*.txt)|*.txt|all files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>testo (*.txt)|*.txt|tutti i file (*.*)|*.*</translation>
     </message>
     <message>
         <source>Unable to open import file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file di importazione.</translation>
     </message>
     <message>
         <source>Some characters in this file cannot be used in a puzzle: %1.  They are shown as &quot;?&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni caratteri di questo file non possono essere usati in un crucipuzzle: %1.  Vengono mostrati come “?”.</translation>
     </message>
     <message>
         <source>No word/clue seperator character specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun separatore tra parola e indizio indicato.</translation>
     </message>
     <message>
         <source>Too many words selected.  Last word will not be used.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppe parole selezionate.  L&apos;ultima parola non verrà usata.  Continuare?</translation>
     </message>
     <message>
         <source>Too many words selected.  Last %1 words will not be used.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppe parole selezionate.  Le ultime %1 parole non verranno usate.  Continuare?</translation>
     </message>
 </context>
 <context>
     <name>gw::WordGrid</name>
     <message>
         <source>Cnt</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>U</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Indizio</translation>
+    </message>
+    <message>
+        <source>Tab goes from cell to cell; Ctrl+Tab leaves the list.</source>
+        <translation>Tab passa da una cella all&apos;altra; Ctrl+Tab esce dall&apos;elenco.</translation>
     </message>
 </context>
 <context>
     <name>gw::WordListEditor</name>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Giù</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Su</translation>
     </message>
     <message>
         <source>Down Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Giù a destra</translation>
     </message>
     <message>
         <source>Up Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Su a sinistra</translation>
     </message>
     <message>
         <source>Down Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Giù a sinistra</translation>
     </message>
     <message>
         <source>Up Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Su a destra</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria</translation>
     </message>
     <message>
         <source>Words and Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole e indizi</translation>
     </message>
     <message>
         <source>Use Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa indizi</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;limina</translation>
     </message>
     <message>
         <source>Delete &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina &amp;tutte</translation>
     </message>
     <message>
         <source>&amp;Spell Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Orto&amp;grafia</translation>
     </message>
     <message>
         <source>&amp;Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sinonimi</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esp&amp;orta</translation>
     </message>
     <message>
         <source>P&amp;hrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frase</translation>
     </message>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Domanda bonus</translation>
     </message>
     <message>
         <source>Word Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzioni delle parole</translation>
     </message>
     <message>
         <source>Word Integration</source>
-        <translation type="unfinished"></translation>
+        <translation>Intreccio parole</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Shrin&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Rid&amp;uci</translation>
     </message>
     <message>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativi</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crea</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Sal&amp;va</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caratteri internazionali</translation>
     </message>
     <message>
         <source>Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma della griglia</translation>
     </message>
     <message>
         <source>Picture of the puzzle shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine della forma della griglia</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimin&amp;a</translation>
     </message>
     <message>
         <source>Im&amp;port</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;porta</translation>
     </message>
     <message>
         <source>Expo&amp;rt</source>
-        <translation type="unfinished"></translation>
+        <translation>Espo&amp;rta</translation>
     </message>
     <message>
         <source>Page Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout di pagina</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine del layout di pagina</translation>
     </message>
     <message>
         <source>Change La&amp;yout</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la&amp;yout</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole</translation>
     </message>
     <message>
         <source>All words are already cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le parole sono già state eliminate.</translation>
     </message>
     <message>
         <source>This will remove all words and clues.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Verranno rimossi tutte le parole e tutti gli indizi.  Continuare?</translation>
     </message>
     <message>
         <source>Puzzle has been modified.  Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il crucipuzzle è stato modificato.  Salvare le modifiche?</translation>
     </message>
     <message>
         <source>No title specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun titolo indicato.  Correggi, per favore.</translation>
     </message>
     <message>
         <source>No category specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna categoria indicata.  Correggi, per favore.</translation>
     </message>
     <message>
         <source>  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>  Continuare?</translation>
     </message>
     <message>
         <source>Offensive-word screening refused every attempt, so no puzzle could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il filtro delle parole offensive ha respinto ogni tentativo, quindi non è stato possibile creare alcun crucipuzzle.</translation>
     </message>
 </context>
 </TS>
