@@ -1005,11 +1005,11 @@
     </message>
     <message>
         <source>Invalid left position entered.</source>
-        <translation>Ongeldige positie links ingevoerd.</translation>
+        <translation>Ongeldige waarde voor Links ingevoerd.</translation>
     </message>
     <message>
         <source>Invalid top position entered.</source>
-        <translation>Ongeldige positie boven ingevoerd.</translation>
+        <translation>Ongeldige waarde voor Boven ingevoerd.</translation>
     </message>
     <message>
         <source>Invalid width entered.</source>
@@ -2635,7 +2635,7 @@
     </message>
     <message>
         <source>Web Page Title</source>
-        <translation>Titel van de webpagina</translation>
+        <translation>Titel webpagina</translation>
     </message>
     <message>
         <source>&amp;Save HTML</source>
@@ -2697,7 +2697,7 @@
     </message>
     <message>
         <source>Words &amp;And Clues</source>
-        <translation>Woorden &amp;en aanwijzingen</translation>
+        <translation>&amp;Beide</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
@@ -2740,15 +2740,15 @@
     </message>
     <message>
         <source>As &amp;Words</source>
-        <translation>Als &amp;woorden</translation>
+        <translation>Als &amp;woord</translation>
     </message>
     <message>
         <source>As &amp;Clues</source>
-        <translation>Als &amp;aanwijzingen</translation>
+        <translation>Als &amp;aanwijzing</translation>
     </message>
     <message>
         <source>&amp;As Words and Clues</source>
-        <translation>Als woorden &amp;en aanwijzingen</translation>
+        <translation>Als woord &amp;en aanwijzing</translation>
     </message>
     <message>
         <source>&amp;Open File</source>
