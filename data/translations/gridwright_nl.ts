@@ -5,3016 +5,3020 @@
     <name>gw::AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma-info</translation>
     </message>
     <message>
         <source>Version 3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie 3.0</translation>
     </message>
     <message>
         <source>Builds printable word search puzzles from your own word lists, in any shape, with clues, hidden phrases and page layouts of your design.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maakt afdrukbare woordzoekers van uw eigen woordenlijsten, in elke vorm, met aanwijzingen, verborgen zinnen en zelf ontworpen pagina-indelingen.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>gw::AccentKeysDialog</name>
     <message>
         <source>International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationale tekens</translation>
     </message>
     <message>
         <source>The function keys F1 through F12 can be assigned any number of international characters.  The function keys will play back the assigned international key in the Puzzle Creation Window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan de functietoetsen F1 tot en met F12 kunt u internationale tekens toewijzen.  In het venster voor het maken van puzzels typt een functietoets dan het toegewezen teken.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>
     <name>gw::BonusQuestionDialog</name>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusvraag</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>
     <name>gw::CandidateWindow</name>
     <message>
         <source>Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste resultaat</translation>
     </message>
     <message>
         <source>Second Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede resultaat</translation>
     </message>
     <message>
         <source>Third Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Derde resultaat</translation>
     </message>
     <message>
         <source>Fourth Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierde resultaat</translation>
     </message>
     <message>
         <source>%1 by %2, %3 words placed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bij %2, %3 woorden geplaatst</translation>
     </message>
     <message>
         <source>Created Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemaakte puzzels</translation>
     </message>
     <message>
         <source>Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verborgen zin</translation>
     </message>
     <message>
         <source>&amp;Include Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verborgen zin opnemen</translation>
     </message>
     <message>
         <source>(No spaces should be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Zonder spaties)</translation>
     </message>
     <message>
         <source>&amp;Save Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel &amp;opslaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>No puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen puzzel</translation>
     </message>
     <message>
         <source>%1 Included Word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geplaatst woord</translation>
     </message>
     <message>
         <source>%1 Included Words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geplaatste woorden</translation>
     </message>
     <message>
         <source>%1 Excluded Word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 niet geplaatst woord</translation>
     </message>
     <message>
         <source>%1 Excluded Words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 niet geplaatste woorden</translation>
     </message>
     <message>
         <source>%1 Chars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tekens</translation>
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Een of meer woorden pasten niet in de puzzel.  Puzzel toch opslaan?</translation>
     </message>
 </context>
 <context>
     <name>gw::Choosers</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettertype</translation>
     </message>
     <message>
         <source>Colo&amp;r:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleur:</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiezen...</translation>
     </message>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Printerinstellingen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>gw::ChosenReplacement</name>
     <message>
         <source>No replacement word has been selected.  Please choose a replacement first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen vervangend woord geselecteerd.  Kies eerst een vervangend woord.</translation>
     </message>
 </context>
 <context>
     <name>gw::CopiesDialog</name>
     <message>
         <source>Multi-Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Meerdere exemplaren</translation>
     </message>
     <message>
         <source>Copies To Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal exemplaren</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Invalid number of copies entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig aantal exemplaren ingevoerd.</translation>
     </message>
 </context>
 <context>
     <name>gw::DesignPicture</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel</translation>
     </message>
     <message>
         <source>Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordenlijst</translation>
     </message>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusvraag</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechthoek</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirkel</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding</translation>
     </message>
 </context>
 <context>
     <name>gw::EnlargedCandidateDialog</name>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
     <name>gw::ExportPuzzlesDialog</name>
     <message>
         <source>Export Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordzoekers exporteren</translation>
     </message>
     <message>
         <source>Puzzles Available For Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzels om te exporteren</translation>
     </message>
     <message>
         <source>Save &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>No puzzles have been selected for export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen puzzels geselecteerd om te exporteren.</translation>
     </message>
     <message>
         <source>Save Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordzoekers opslaan</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3</source>
-        <translation type="unfinished"></translation>
+        <translation>QUARL-bestanden (*.QL3)|*.QL3</translation>
     </message>
     <message>
         <source>Export File cannot be the same as the currently open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het exportbestand mag niet het bestand zijn dat nu geopend is.</translation>
     </message>
 </context>
 <context>
     <name>gw::FormLayout</name>
     <message>
         <source>Too many compenents to save dimensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te veel onderdelen om de afmetingen op te slaan.</translation>
     </message>
 </context>
 <context>
     <name>gw::GenerationProgressWindow</name>
     <message>
         <source>Offensive-word screening refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter op ongepaste woorden weigerde</translation>
     </message>
     <message>
         <source>Building Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzels worden gemaakt</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afbreken</translation>
     </message>
     <message>
         <source>Aborted on creation Attempt #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgebroken bij poging nr. %1</translation>
     </message>
     <message>
         <source>the attempts: stopped on #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>alle pogingen: gestopt bij nr. %1</translation>
     </message>
     <message>
         <source>Creation Attempt #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poging nr. %1</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>gw::GridPropertiesDialog</name>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschappen van %1</translation>
     </message>
     <message>
         <source>&amp;Transparent Background</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transparante achtergrond</translation>
     </message>
     <message>
         <source>&amp;Lower Case Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleine letters</translation>
     </message>
     <message>
         <source>&amp;Use Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rasterlijnen</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtergrondkleur</translation>
     </message>
     <message>
         <source>Ch&amp;ange Color</source>
         <comment>background</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kleur &amp;wijzigen</translation>
     </message>
     <message>
         <source>Grid Line Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur rasterlijnen</translation>
     </message>
     <message>
         <source>Ch&amp;ange Color</source>
         <comment>grid lines</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kleur w&amp;ijzigen</translation>
     </message>
     <message>
         <source>Puzzle Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijndikte</translation>
     </message>
 </context>
 <context>
     <name>gw::Help</name>
     <message>
         <source>The help file could not be located.  Please make sure the help file was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het helpbestand is niet gevonden.  Controleer of het helpbestand is geïnstalleerd.</translation>
     </message>
     <message>
         <source>The help file is damaged.  Please install it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het helpbestand is beschadigd.  Installeer het opnieuw.</translation>
     </message>
 </context>
 <context>
     <name>gw::HelpWindow</name>
     <message>
         <source>Gridwright 98 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help bij Gridwright 98</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vooruit</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>Type a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een trefwoord</translation>
     </message>
     <message>
         <source>Words to search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Te zoeken woorden</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken</translation>
     </message>
     <message>
         <source>Topics found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gevonden onderwerpen</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Helppagina</translation>
     </message>
     <message>
         <source>(no topic holds every word)</source>
-        <translation type="unfinished"></translation>
+        <translation>(geen onderwerp bevat alle woorden)</translation>
     </message>
 </context>
 <context>
     <name>gw::HiddenPhraseDialog</name>
     <message>
         <source>Hidden Puzzle Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verborgen zin van de puzzel</translation>
     </message>
     <message>
         <source>&amp;Include Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verborgen zin opnemen</translation>
     </message>
     <message>
         <source>(No spaces should be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Zonder spaties)</translation>
     </message>
     <message>
         <source>Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verborgen zin</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>%1 Chars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tekens</translation>
     </message>
 </context>
 <context>
     <name>gw::ImportPuzzlesDialog</name>
     <message>
         <source>Import Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordzoekers importeren</translation>
     </message>
     <message>
         <source>File Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsnaam: %1</translation>
     </message>
     <message>
         <source>Puzzles in File</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzels in het bestand</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;leren</translation>
     </message>
     <message>
         <source>No puzzles have been selected for import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen puzzels geselecteerd om te importeren.</translation>
     </message>
 </context>
 <context>
     <name>gw::JpegQualityDialog</name>
     <message>
         <source>JPEG Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-factor</translation>
     </message>
     <message>
         <source>When the Factor is high, the image will be sharper, but the file size will be larger.  If the factor is lower, then the file size will be smaller, but the image will not be as sharp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe hoger de factor, hoe scherper de afbeelding, maar hoe groter het bestand.  Hoe lager de factor, hoe kleiner het bestand, maar hoe minder scherp de afbeelding.</translation>
     </message>
     <message>
         <source>JPEG Compression/Quality Factor (Range: 1 - 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-compressie/kwaliteitsfactor (1 - 100)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Invalid factor entered.  Factor must be between 1 and 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige factor.  De factor moet tussen 1 en 100 liggen</translation>
     </message>
 </context>
 <context>
     <name>gw::LanguageChooser</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;leren</translation>
     </message>
 </context>
 <context>
     <name>gw::LanguageNames</name>
     <message>
         <source>American</source>
-        <translation type="unfinished"></translation>
+        <translation>Amerikaans</translation>
     </message>
     <message>
         <source>British</source>
-        <translation type="unfinished"></translation>
+        <translation>Brits</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaans</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiaans</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Frans</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Duits</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweeds</translation>
     </message>
 </context>
 <context>
     <name>gw::LayoutLibraryDialog</name>
     <message>
         <source>No page layout selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen pagina-indeling geselecteerd.</translation>
     </message>
     <message>
         <source>Page Layouts (*.PAG)|*.PAG</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-indelingen (*.PAG)|*.PAG</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Text, Shapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst, vormen</translation>
     </message>
     <message>
         <source>Puzzle Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-indelingen</translation>
     </message>
     <message>
         <source>Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-indelingen</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding van de pagina-indeling</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kiezen</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wijzigen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ko&amp;piëren</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporteren</translation>
     </message>
     <message>
         <source>Set De&amp;fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Als stan&amp;daard</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>No saved page layouts could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen opgeslagen pagina-indelingen gevonden.</translation>
     </message>
     <message>
         <source>No layout has been selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen indeling geselecteerd.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u &quot;%1&quot; wilt verwijderen?</translation>
     </message>
     <message>
         <source>Import Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-indelingen importeren</translation>
     </message>
     <message>
         <source>Export Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-indelingen exporteren</translation>
     </message>
 </context>
 <context>
     <name>gw::MainWindow</name>
     <message>
         <source>No puzzle selected.  Please select a puzzle first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen puzzel geselecteerd.  Selecteer eerst een puzzel.</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie</translation>
     </message>
     <message>
         <source>Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzels</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;New Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuwe puzzelgroep</translation>
     </message>
     <message>
         <source>&amp;Open Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelgroep &amp;openen</translation>
     </message>
     <message>
         <source>Ne&amp;w Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe &amp;puzzel</translation>
     </message>
     <message>
         <source>&amp;Modify Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel &amp;wijzigen</translation>
     </message>
     <message>
         <source>&amp;Copy Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel &amp;kopiëren</translation>
     </message>
     <message>
         <source>&amp;Delete Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel &amp;verwijderen</translation>
     </message>
     <message>
         <source>&amp;Import Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzels &amp;importeren</translation>
     </message>
     <message>
         <source>&amp;Export Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzels &amp;exporteren</translation>
     </message>
     <message>
         <source>&amp;Print Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel af&amp;drukken</translation>
     </message>
     <message>
         <source>Printer &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rinterinstellingen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Page Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pagina-indeling</translation>
     </message>
     <message>
         <source>Puzzle &amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel&amp;vorm</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opties</translation>
     </message>
     <message>
         <source>S&amp;creen Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schermgrootte</translation>
     </message>
     <message>
         <source>&amp;Background Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Achtergrondafbeelding</translation>
     </message>
     <message>
         <source>&amp;JPEG Compression Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;JPEG-compressiefactor</translation>
     </message>
     <message>
         <source>C&amp;olors For Saving Bitmaps &amp;&amp; JPEGs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleuren bij opslaan van BMP &amp;&amp; JPEG</translation>
     </message>
     <message>
         <source>&amp;256 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;256 kleuren</translation>
     </message>
     <message>
         <source>&amp;16 Million Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;16 miljoen kleuren</translation>
     </message>
     <message>
         <source>&amp;International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Internationale tekens</translation>
     </message>
     <message>
         <source>&amp;Dictionary Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Woordenboek</translation>
     </message>
     <message>
         <source>&amp;Choose at Spell Check Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kiezen bij spellingcontrole</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amerikaans</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brits</translation>
     </message>
     <message>
         <source>&amp;Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spaans</translation>
     </message>
     <message>
         <source>&amp;Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiaans</translation>
     </message>
     <message>
         <source>&amp;French</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frans</translation>
     </message>
     <message>
         <source>&amp;German</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duits</translation>
     </message>
     <message>
         <source>&amp;Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nederlands</translation>
     </message>
     <message>
         <source>&amp;Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zweeds</translation>
     </message>
     <message>
         <source>&amp;Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen aan woordenboek</translation>
     </message>
     <message>
         <source>&amp;Exclude From Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitsluiten van woordenboek</translation>
     </message>
     <message>
         <source>&amp;Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ynoniemen</translation>
     </message>
     <message>
         <source>&amp;Choose at Thesaurus Use Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kiezen bij opzoeken</translation>
     </message>
     <message>
         <source>&amp;Label Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettertype &amp;labels</translation>
     </message>
     <message>
         <source>E&amp;dit Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettertype in&amp;voervelden</translation>
     </message>
     <message>
         <source>B&amp;utton Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettertype k&amp;noppen</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal (Lan&amp;guage)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud</translation>
     </message>
     <message>
         <source>&amp;User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Handleiding</translation>
     </message>
     <message>
         <source>&amp;Data Exchange via Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gegevens uitwisselen via internet</translation>
     </message>
     <message>
         <source>&amp;Review Tips of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tips van de dag bekijken</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programma-info</translation>
     </message>
     <message>
         <source>Create New Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe puzzelgroep maken</translation>
     </message>
     <message>
         <source>Open Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelgroep openen</translation>
     </message>
     <message>
         <source>Create New Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe puzzel maken</translation>
     </message>
     <message>
         <source>Modify Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel wijzigen</translation>
     </message>
     <message>
         <source>Copy Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel kopiëren</translation>
     </message>
     <message>
         <source>Delete Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel verwijderen</translation>
     </message>
     <message>
         <source>Import Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzels importeren</translation>
     </message>
     <message>
         <source>Export Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzels exporteren</translation>
     </message>
     <message>
         <source>Print Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel afdrukken</translation>
     </message>
     <message>
         <source>Create Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelvorm maken</translation>
     </message>
     <message>
         <source>Page Layout Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-indeling ontwerpen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Exit Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma afsluiten</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3</source>
-        <translation type="unfinished"></translation>
+        <translation>QUARL-bestanden (*.QL3)|*.QL3</translation>
     </message>
     <message>
         <source>The file selected is not a valid Gridwright file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het gekozen bestand is geen geldig Gridwright-bestand.</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3|16 bit QUARL Files (*.QLX)|*.QLX</source>
-        <translation type="unfinished"></translation>
+        <translation>QUARL-bestanden (*.QL3)|*.QL3|16-bits QUARL-bestanden (*.QLX)|*.QLX</translation>
     </message>
     <message>
         <source>Import File cannot be the same as the currently open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het importbestand mag niet het bestand zijn dat nu geopend is.</translation>
     </message>
     <message>
         <source>Unable to access Word List file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen toegang tot het woordenlijstbestand.</translation>
     </message>
     <message>
         <source>Modify Existing Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestaande puzzel wijzigen</translation>
     </message>
     <message>
         <source>Create New Puzzle (copy of existing puzzle)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe puzzel maken (kopie van een bestaande puzzel)</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u %1 wilt verwijderen?</translation>
     </message>
     <message>
         <source>Unable to delete puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de puzzel niet verwijderen.</translation>
     </message>
     <message>
         <source>Unable to load puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de puzzel niet laden.</translation>
     </message>
     <message>
         <source>A puzzle has never been generated for this word/clue list. Please select &quot;File|Modify&quot; from the menu and create the puzzle first</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor deze lijst met woorden/aanwijzingen is nog nooit een puzzel gemaakt. Kies in het menu &quot;Bestand|Puzzel wijzigen&quot; en maak eerst de puzzel</translation>
     </message>
     <message>
         <source>Your current screen resolution does not support %1 x %2 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uw huidige schermresolutie ondersteunt geen %1 x %2 pixels.</translation>
     </message>
 </context>
 <context>
     <name>gw::Messages</name>
     <message>
         <source>No title specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen titel opgegeven.  Corrigeer dit.</translation>
     </message>
     <message>
         <source>No category specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen categorie opgegeven.  Corrigeer dit.</translation>
     </message>
     <message>
         <source>No words have been entered.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen woorden ingevoerd.  Corrigeer dit.</translation>
     </message>
     <message>
         <source>Attempts must be between 1 and 999.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het aantal pogingen moet tussen 1 en 999 liggen.  Corrigeer dit.</translation>
     </message>
     <message>
         <source>Word is greater than puzzle dimension size of %1 characters in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woord &quot;%2&quot; is langer dan de puzzelgrootte van %1 tekens.</translation>
     </message>
     <message>
         <source>The word %1 appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woord %1 komt meer dan eens voor.</translation>
     </message>
     <message>
         <source>The words %1 appear more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>De woorden %1 komen meer dan eens voor.</translation>
     </message>
     <message>
         <source>The words %1 and %2 more appear more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>De woorden %1 en nog %2 andere komen meer dan eens voor.</translation>
     </message>
     <message>
         <source>Spaces were used in the hidden phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verborgen zin bevat spaties.</translation>
     </message>
     <message>
         <source>%1 characters are required for the hidden phrase.  You have entered %2 characters.  Please change your phrase or select not to use a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor de verborgen zin zijn %1 tekens nodig.  U hebt %2 tekens ingevoerd.  Wijzig de zin of kies ervoor geen zin te gebruiken.</translation>
     </message>
     <message>
         <source>Unable to save the dictionary file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het woordenboekbestand %1 niet opslaan.</translation>
     </message>
     <message>
         <source>Width must be between %1 and %2 inches.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>De breedte moet tussen %1 en %2 inch liggen.  Voer de breedte opnieuw in.</translation>
     </message>
     <message>
         <source>Width must be between %1 and %2 centimeters.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>De breedte moet tussen %1 en %2 centimeter liggen.  Voer de breedte opnieuw in.</translation>
     </message>
     <message>
         <source>Height must be between %1 and %2 inches.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>De hoogte moet tussen %1 en %2 inch liggen.  Voer de hoogte opnieuw in.</translation>
     </message>
     <message>
         <source>Height must be between %1 and %2 centimeters.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>De hoogte moet tussen %1 en %2 centimeter liggen.  Voer de hoogte opnieuw in.</translation>
     </message>
     <message>
         <source>Invalid left position entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige waarde voor Links ingevoerd.</translation>
     </message>
     <message>
         <source>Invalid top position entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige waarde voor Boven ingevoerd.</translation>
     </message>
     <message>
         <source>Invalid width entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige breedte ingevoerd.</translation>
     </message>
     <message>
         <source>Invalid height entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige hoogte ingevoerd.</translation>
     </message>
     <message>
         <source>Unable to add page layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de pagina-indeling niet toevoegen.</translation>
     </message>
     <message>
         <source>Page layout file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand met de pagina-indeling is beschadigd of niet compatibel.  Importeren afgebroken.</translation>
     </message>
     <message>
         <source>Unable to delete page layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de pagina-indeling niet verwijderen.</translation>
     </message>
     <message>
         <source>Page layout could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pagina-indeling kon niet worden geëxporteerd.</translation>
     </message>
     <message>
         <source>Page Layout Exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-indeling geëxporteerd!</translation>
     </message>
     <message>
         <source>Page layout could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pagina-indeling kon niet worden geïmporteerd.</translation>
     </message>
     <message>
         <source>Unable to create html file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het HTML-bestand niet maken.</translation>
     </message>
     <message>
         <source>Nothing could be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon niets worden getekend</translation>
     </message>
     <message>
         <source>Unable to write the file %1.  %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het bestand %1 niet schrijven.  %2.</translation>
     </message>
     <message>
         <source>Bitmaps in this puzzle will not be saved in the metafile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen in deze puzzel worden niet in het metabestand opgeslagen.</translation>
     </message>
     <message>
         <source>Invalid number of columns specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig aantal kolommen opgegeven.</translation>
     </message>
     <message>
         <source>One or more bitmaps in the layout design could not be located.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een of meer afbeeldingen van de pagina-indeling zijn niet gevonden.</translation>
     </message>
     <message>
         <source>Puzzle Words would not fit in allocated space.  You will need to change the alotted word space on the page layout, change the font size for the words or select the &quot;Make It Fit&quot; attribute for the puzzle words.</source>
-        <translation type="unfinished"></translation>
+        <translation>De woorden passen niet in de beschikbare ruimte.  Vergroot de ruimte voor de woorden in de pagina-indeling, verklein hun lettergrootte of kies voor de woorden &quot;Passend maken&quot;.</translation>
     </message>
     <message>
         <source>Puzzle Clues would not fit in allocated space.  You will need to change the alotted clue space on the page layout, change the font size for the clues or select the &quot;Make It Fit&quot; attribute for the clue fonts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanwijzingen passen niet in de beschikbare ruimte.  Vergroot de ruimte voor de aanwijzingen in de pagina-indeling, verklein hun lettergrootte of kies voor de aanwijzingen &quot;Passend maken&quot;.</translation>
     </message>
     <message>
         <source>Text would not fit in allocated space.  You will need to change the alotted text space on the page layout, change the font size for the text or select the &quot;Make It Fit&quot; attribute for the text object.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst past niet in de beschikbare ruimte.  Vergroot de ruimte voor de tekst in de pagina-indeling, verklein de lettergrootte of kies voor het tekstobject &quot;Passend maken&quot;.</translation>
     </message>
     <message>
         <source>Unable to start the print job on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de afdruktaak op %1 niet starten.</translation>
     </message>
     <message>
         <source>No printers are defined, aborting print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen printers ingesteld; de afdruktaak wordt afgebroken.</translation>
     </message>
     <message>
         <source>Puzzle shape file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand met de puzzelvorm is beschadigd of niet compatibel.  Importeren afgebroken.</translation>
     </message>
     <message>
         <source>Unable to delete puzzle shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de puzzelvorm niet verwijderen.</translation>
     </message>
     <message>
         <source>Shape could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vorm kon niet worden geëxporteerd.</translation>
     </message>
     <message>
         <source>Puzzle Shape Exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelvorm geëxporteerd!</translation>
     </message>
     <message>
         <source>Puzzle shape could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>De puzzelvorm kon niet worden geïmporteerd.</translation>
     </message>
     <message>
         <source>Unable to add shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de vorm niet toevoegen.</translation>
     </message>
     <message>
         <source>Puzzles could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>De puzzels konden niet worden geïmporteerd.</translation>
     </message>
     <message>
         <source>Unable to import puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de puzzels niet importeren.</translation>
     </message>
     <message>
         <source>Unable to export puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de puzzels niet exporteren.</translation>
     </message>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de puzzel niet opslaan.</translation>
     </message>
     <message>
         <source>Unable to save puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de puzzels niet opslaan.</translation>
     </message>
     <message>
         <source>A new puzzle group named &quot;OLDPUZZ.QL3&quot; has been created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is een nieuwe puzzelgroep met de naam &quot;OLDPUZZ.QL3&quot; gemaakt.</translation>
     </message>
     <message>
         <source>%1 damaged puzzle could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beschadigde puzzel kon niet worden omgezet.</translation>
     </message>
     <message>
         <source>%1 damaged puzzles could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beschadigde puzzels konden niet worden omgezet.</translation>
     </message>
     <message>
         <source>%1 damaged puzzle could not be converted.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beschadigde puzzel kon niet worden omgezet.  Het bestand van de vorige versie is bewaard als &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>%1 damaged puzzles could not be converted.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beschadigde puzzels konden niet worden omgezet.  Het bestand van de vorige versie is bewaard als &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Unable to add shapes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de vormen niet toevoegen.</translation>
     </message>
     <message>
         <source>Puzzle shapes have been added.</source>
-        <translation type="unfinished"></translation>
+        <translation>De puzzelvormen zijn toegevoegd.</translation>
     </message>
     <message>
         <source>%1 damaged shape could not be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beschadigde vorm kon niet worden toegevoegd.</translation>
     </message>
     <message>
         <source>%1 damaged shapes could not be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beschadigde vormen konden niet worden toegevoegd.</translation>
     </message>
     <message>
         <source>%1 damaged shape could not be added.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beschadigde vorm kon niet worden toegevoegd.  Het bestand van de vorige versie is bewaard als &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>%1 damaged shapes could not be added.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beschadigde vormen konden niet worden toegevoegd.  Het bestand van de vorige versie is bewaard als &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>User generated puzzles from a previous version of Gridwright have been detected.  Would you like to convert them to a puzzle group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn zelfgemaakte puzzels uit een vorige versie van Gridwright gevonden.  Wilt u ze omzetten naar een puzzelgroep?</translation>
     </message>
     <message>
         <source>User generated shapes from a previous version of Gridwright have been detected.  Would you like to add them to the current list of puzzle shapes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn zelfgemaakte vormen uit een vorige versie van Gridwright gevonden.  Wilt u ze toevoegen aan de huidige lijst met puzzelvormen?</translation>
     </message>
     <message>
         <source>Puzzle could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>De puzzel kon niet worden geïmporteerd.</translation>
     </message>
     <message>
         <source>Puzzle file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het puzzelbestand is beschadigd of niet compatibel.  Importeren afgebroken.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>Disk Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Schijffout</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Mededeling</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Spelling Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Spellingcontrole</translation>
     </message>
     <message>
         <source>Spelling Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelling in orde</translation>
     </message>
     <message>
         <source>Input/output error: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In-/uitvoerfout: %1.</translation>
     </message>
     <message>
         <source>Invalid columns entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig aantal kolommen ingevoerd.</translation>
     </message>
     <message>
         <source>The title holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>De titel bevat een stuurteken (zoals een tab of een regeleinde).  Corrigeer dit.</translation>
     </message>
     <message>
         <source>The category holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>De categorie bevat een stuurteken (zoals een tab of een regeleinde).  Corrigeer dit.</translation>
     </message>
     <message>
         <source>The word in row %1 holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het woord in rij %1 bevat een stuurteken (zoals een tab of een regeleinde).  Corrigeer dit.</translation>
     </message>
     <message>
         <source>The clue in row %1 holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aanwijzing in rij %1 bevat een stuurteken (zoals een tab of een regeleinde).  Corrigeer dit.</translation>
     </message>
     <message>
         <source>The bonus question holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>De bonusvraag bevat een stuurteken (zoals een tab of een regeleinde).  Corrigeer dit.</translation>
     </message>
     <message>
         <source>Spaces were used in the hidden phrase.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verborgen zin bevat spaties.  Corrigeer dit.</translation>
     </message>
     <message>
         <source>%1 (noun)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (zn.)</translation>
     </message>
     <message>
         <source>%1 (verb)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ww.)</translation>
     </message>
     <message>
         <source>%1 (adjective)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (bn.)</translation>
     </message>
     <message>
         <source>%1 (adverb)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (bw.)</translation>
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Aangepast %2&quot; x %3&quot;)  &lt;&lt;standaard&gt;&gt;</translation>
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Aangepast %2&quot; x %3&quot;)</translation>
     </message>
     <message>
         <source>%1 (%2)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)  &lt;&lt;standaard&gt;&gt;</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettertype: %1</translation>
     </message>
 </context>
 <context>
     <name>gw::MetafileExportDialog</name>
     <message>
         <source>Metafile Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Metabestand maken</translation>
     </message>
     <message>
         <source>Creating Metafile...  Please Wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Metabestand wordt gemaakt...  Even geduld.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Metafile Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Metabestand gemaakt</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectBorderDialog</name>
     <message>
         <source>Border Info for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand van %1</translation>
     </message>
     <message>
         <source>&amp;Use Border</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rand gebruiken</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message>
         <source>Border Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Randkleur</translation>
     </message>
     <message>
         <source>C&amp;hange Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur &amp;wijzigen</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectDialog</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectFillDialog</name>
     <message>
         <source>Fill Info for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opvulling van %1</translation>
     </message>
     <message>
         <source>&amp;Fill In Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorm &amp;vullen</translation>
     </message>
     <message>
         <source>Fill Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Opvulkleur</translation>
     </message>
     <message>
         <source>C&amp;hange Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur &amp;wijzigen</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectGeometryDialog</name>
     <message>
         <source>Size &amp; Location of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grootte en positie van %1</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Boven</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte</translation>
     </message>
     <message>
         <source>Values In Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarden in inch</translation>
     </message>
     <message>
         <source>Values In Centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarden in centimeters</translation>
     </message>
     <message>
         <source>The location you have specified will place the object off the page.  Do you wish abort your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Met deze positie komt het object buiten de pagina te liggen.  Wilt u uw wijzigingen ongedaan maken?</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectPropertiesDialog</name>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschappen van %1</translation>
     </message>
     <message>
         <source>&amp;Tile Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding &amp;herhalen</translation>
     </message>
     <message>
         <source>&amp;Transparent Background</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transparante achtergrond</translation>
     </message>
     <message>
         <source>&amp;Make It Fit (Auto-Shrink Font)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passend maken (letters verkleinen)</translation>
     </message>
     <message>
         <source>Number of Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal kolommen</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectTextDialog</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst</translation>
     </message>
 </context>
 <context>
     <name>gw::PageDesigner</name>
     <message>
         <source>Some printers do not support odd sized pages.  Printed results may vary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige printers ondersteunen geen afwijkende paginaformaten.  Het afdrukresultaat kan afwijken.</translation>
     </message>
     <message>
         <source>The file selected is not a valid bitmap file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het gekozen bestand is geen geldige afbeelding.</translation>
     </message>
     <message>
         <source>Pictures (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Bitmap (*.BMP)|*.BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Bitmap (*.BMP)|*.BMP</translation>
     </message>
     <message>
         <source>Page Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-ontwerper</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Paper Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Papierformaat</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepast</translation>
     </message>
     <message>
         <source>&amp;Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Staand</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liggend</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Inch</translation>
     </message>
     <message>
         <source>Crossword Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelobjecten</translation>
     </message>
     <message>
         <source>  Other   Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>  Overige   objecten</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>&amp;Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Ob&amp;jecten</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>&amp;Small</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klein</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Middel</translation>
     </message>
     <message>
         <source>&amp;Large</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Groot</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Size &amp;&amp; Position...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grootte en positie...</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschappen</translation>
     </message>
     <message>
         <source>B&amp;order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rand</translation>
     </message>
     <message>
         <source>&amp;Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opvulling</translation>
     </message>
     <message>
         <source>Change &amp;Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tekst wijzigen...</translation>
     </message>
     <message>
         <source>Text &amp;Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst&amp;uitlijning</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Links</translation>
     </message>
     <message>
         <source>&amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Centreren</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechts</translation>
     </message>
     <message>
         <source>Text &amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst&amp;lettertype</translation>
     </message>
     <message>
         <source>Load B&amp;itmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding la&amp;den</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>&amp;Bring To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naar voorgrond</translation>
     </message>
     <message>
         <source>&amp;Send To Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar &amp;achtergrond</translation>
     </message>
     <message>
         <source>A bitmap for this layout could not be located.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een afbeelding voor deze indeling is niet gevonden.</translation>
     </message>
     <message>
         <source>Load Bitmap File</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingsbestand laden</translation>
     </message>
     <message>
         <source>The name of the file selected is too long or holds characters a page layout cannot keep.  Please choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van het gekozen bestand is te lang of bevat tekens die een pagina-indeling niet kan bewaren.  Kies een ander bestand.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel</translation>
     </message>
     <message>
         <source>Words/Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordenlijst</translation>
     </message>
     <message>
         <source>Bonus Quest</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusvraag</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechthoek</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirkel</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina</translation>
     </message>
     <message>
         <source>No object selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen object geselecteerd</translation>
     </message>
     <message>
         <source>%1: left %2, top %3, width %4, height %5 inches</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: links %2, boven %3, breedte %4, hoogte %5 inch</translation>
     </message>
     <message>
         <source>%1: left %2, top %3, width %4, height %5 centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: links %2, boven %3, breedte %4, hoogte %5 centimeter</translation>
     </message>
 </context>
 <context>
     <name>gw::PreviewWindow</name>
     <message>
         <source>Previous print job has not yet finished.  Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>De vorige afdruktaak is nog niet klaar.  Probeer het later opnieuw.</translation>
     </message>
     <message>
         <source>Puzzle Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld</translation>
     </message>
     <message>
         <source>Puzzle page</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelpagina</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Print Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina af&amp;drukken</translation>
     </message>
     <message>
         <source>Print &amp;Multiple Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meerdere exemplaren afdrukken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Beel&amp;d</translation>
     </message>
     <message>
         <source>Zoom &amp;Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paginabreedte</translation>
     </message>
     <message>
         <source>Zoom &amp;Whole Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hele pagina</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inzoomen</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitzoomen</translation>
     </message>
     <message>
         <source>&amp;Graphic Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporteren</translation>
     </message>
     <message>
         <source>Windows &amp;Bitmap (BMP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-&amp;bitmap (BMP)</translation>
     </message>
     <message>
         <source>&amp;JPEG (JPG)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;JPEG (JPG)</translation>
     </message>
     <message>
         <source>&amp;Windows MetaFile (WMF)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Windows-metabestand (WMF)</translation>
     </message>
     <message>
         <source>&amp;Enhanced MetaFile (EMF)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitgebreid metabestand (EMF)</translation>
     </message>
     <message>
         <source>&amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF...</translation>
     </message>
     <message>
         <source>P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;NG...</translation>
     </message>
     <message>
         <source>&amp;SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;SVG...</translation>
     </message>
     <message>
         <source>JPEG Compression &amp;Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-compressie&amp;factor</translation>
     </message>
     <message>
         <source>&amp;HTML Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;HTML-export</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Inzoomen</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitzoomen</translation>
     </message>
     <message>
         <source>Zoom in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in procenten</translation>
     </message>
     <message>
         <source>Zoom Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Paginabreedte</translation>
     </message>
     <message>
         <source>Zoom Whole Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Hele pagina</translation>
     </message>
     <message>
         <source>Print Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina afdrukken</translation>
     </message>
     <message>
         <source>Export As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren als bitmap</translation>
     </message>
     <message>
         <source>Export As JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren als JPEG</translation>
     </message>
     <message>
         <source>Export As Metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren als metabestand</translation>
     </message>
     <message>
         <source>Create Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Webpagina maken</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>Save Puzzle As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel opslaan als bitmap</translation>
     </message>
     <message>
         <source>Bitmap (*.BMP)|*.BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap (*.BMP)|*.BMP</translation>
     </message>
     <message>
         <source>Save Puzzle As JPeg</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel opslaan als JPEG</translation>
     </message>
     <message>
         <source>JPeg (*.JPG)|*.JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG (*.JPG)|*.JPG</translation>
     </message>
     <message>
         <source>Save Puzzle As MetaFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel opslaan als metabestand</translation>
     </message>
     <message>
         <source>Metafile (*.WMF)|*.WMF</source>
-        <translation type="unfinished"></translation>
+        <translation>Metabestand (*.WMF)|*.WMF</translation>
     </message>
     <message>
         <source>Save Puzzle As Enhanced MetaFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel opslaan als uitgebreid metabestand</translation>
     </message>
     <message>
         <source>Enhanced Metafile (*.EMF)|*.EMF</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgebreid metabestand (*.EMF)|*.EMF</translation>
     </message>
     <message>
         <source>Save Puzzle As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel opslaan als PDF</translation>
     </message>
     <message>
         <source>PDF Document (*.PDF)|*.PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-document (*.PDF)|*.PDF</translation>
     </message>
     <message>
         <source>Save Puzzle As PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel opslaan als PNG</translation>
     </message>
     <message>
         <source>PNG Picture (*.PNG)|*.PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-afbeelding (*.PNG)|*.PNG</translation>
     </message>
     <message>
         <source>Save Puzzle As SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel opslaan als SVG</translation>
     </message>
     <message>
         <source>SVG Drawing (*.SVG)|*.SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-tekening (*.SVG)|*.SVG</translation>
     </message>
 </context>
 <context>
     <name>gw::PrintOptionsWindow</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Puzzle &amp;Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel&amp;titel</translation>
     </message>
     <message>
         <source>Puzzle &amp;Body</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puzzelraster</translation>
     </message>
     <message>
         <source>Puzzle &amp;Words/Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Woorden/aanwijzingen</translation>
     </message>
     <message>
         <source>Bonus &amp;Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus&amp;vraag</translation>
     </message>
     <message>
         <source>&amp;Answer Key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oplossing</translation>
     </message>
     <message>
         <source>Use &amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rasterlijnen</translation>
     </message>
     <message>
         <source>L&amp;ower Case Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleine letters</translation>
     </message>
     <message>
         <source>Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordenlijst</translation>
     </message>
     <message>
         <source>Normal Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewone woorden</translation>
     </message>
     <message>
         <source>Clues </source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwijzingen </translation>
     </message>
     <message>
         <source>Scramble Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden husselen</translation>
     </message>
     <message>
         <source>Partial Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedeeltelijk</translation>
     </message>
     <message>
         <source>Use Underscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Met streepjes</translation>
     </message>
     <message>
         <source>Show First</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon eerste</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>letters</translation>
     </message>
     <message>
         <source>Show Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon laatste</translation>
     </message>
     <message>
         <source>Number of Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal kolommen</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding van de pagina-indeling</translation>
     </message>
     <message>
         <source>&amp;View/Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekijken/&amp;afdrukken</translation>
     </message>
     <message>
         <source>Printer &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer&amp;instellingen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Change Page &amp;Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-in&amp;deling wijzigen</translation>
     </message>
     <message>
         <source>Change &amp;Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lettertypen wijzigen</translation>
     </message>
     <message>
         <source>Change Bon&amp;us Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusvraag wij&amp;zigen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Reports Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help bij afdrukken</translation>
     </message>
     <message>
         <source>Invalid number of columns specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig aantal kolommen opgegeven.</translation>
     </message>
     <message>
         <source>No printers are defined.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen printers ingesteld.</translation>
     </message>
 </context>
 <context>
     <name>gw::PrintStatusWindow</name>
     <message>
         <source>Report Status Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukstatus</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer: %1</translation>
     </message>
     <message>
         <source>Preparing the page for viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina wordt voorbereid voor weergave</translation>
     </message>
     <message>
         <source>Object %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Object %1 van %2</translation>
     </message>
     <message>
         <source>Printing Page 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina 1 wordt afgedrukt</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Puzzle Generation Canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel maken geannuleerd!</translation>
     </message>
     <message>
         <source>Puzzle Generated!</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel gemaakt!</translation>
     </message>
 </context>
 <context>
     <name>gw::Program</name>
     <message>
         <source>Program is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Het programma is al gestart</translation>
     </message>
     <message>
         <source>Unable to prepare the folder for your puzzle data: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de map voor uw puzzelgegevens niet voorbereiden: %1.</translation>
     </message>
 </context>
 <context>
     <name>gw::PuzzleHost</name>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de puzzel niet opslaan.</translation>
     </message>
 </context>
 <context>
     <name>gw::PuzzlePickList</name>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles kiezen</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niets kiezen</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeEditor</name>
     <message>
         <source>Shape Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Vormeditor</translation>
     </message>
     <message>
         <source>Shape grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Vormraster</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breedte</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte</translation>
     </message>
     <message>
         <source>Shift Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Raster verschuiven</translation>
     </message>
     <message>
         <source>Shift Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Omhoog schuiven</translation>
     </message>
     <message>
         <source>Shift Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar links schuiven</translation>
     </message>
     <message>
         <source>Shift Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar rechts schuiven</translation>
     </message>
     <message>
         <source>Shift Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Omlaag schuiven</translation>
     </message>
     <message>
         <source>Adjust Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Raster aanpassen</translation>
     </message>
     <message>
         <source>&amp;Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Om&amp;keren</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Opmerkingen</translation>
     </message>
     <message>
         <source>Left Click To Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksklik: omschakelen</translation>
     </message>
     <message>
         <source>Right Click To Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsklik: vullen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>%1 by %2 cells, %3 usable; row %4, column %5: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bij %2 vakjes, %3 bruikbaar; rij %4, kolom %5: %6</translation>
     </message>
     <message>
         <source>usable</source>
-        <translation type="unfinished"></translation>
+        <translation>bruikbaar</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>niet gebruikt</translation>
     </message>
     <message>
         <source>Width must be between 5 and 30.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>De breedte moet tussen 5 en 30 liggen.  Voer de breedte opnieuw in.</translation>
     </message>
     <message>
         <source>Height must be between 5 and 30.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>De hoogte moet tussen 5 en 30 liggen.  Voer de hoogte opnieuw in.</translation>
     </message>
     <message>
         <source>Unable to add shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de vorm niet toevoegen.</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeLibraryDialog</name>
     <message>
         <source>Shapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vormen</translation>
     </message>
     <message>
         <source>Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelvorm</translation>
     </message>
     <message>
         <source>Picture of the puzzle shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding van de puzzelvorm</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wijzigen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;issen</translation>
     </message>
     <message>
         <source>Im&amp;port</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;port</translation>
     </message>
     <message>
         <source>Expo&amp;rt</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo&amp;rt</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeListView</name>
     <message>
         <source>No saved shape information could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen opgeslagen vormen gevonden.</translation>
     </message>
     <message>
         <source>%1 by %2 cells, %3 usable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bij %2 vakjes, %3 bruikbaar</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u &quot;%1&quot; wilt verwijderen?</translation>
     </message>
     <message>
         <source>Import Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelvorm importeren</translation>
     </message>
     <message>
         <source>Puzzle Shapes (*.LAY)|*.LAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelvormen (*.LAY)|*.LAY</translation>
     </message>
     <message>
         <source>No shape selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen vorm geselecteerd.</translation>
     </message>
     <message>
         <source>Export Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelvorm exporteren</translation>
     </message>
     <message>
         <source>Puzzle Shape (*.LAY)|*.LAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelvorm (*.LAY)|*.LAY</translation>
     </message>
 </context>
 <context>
     <name>gw::SpellingDialog</name>
     <message>
         <source>Spelling Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Spellingsuggesties</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggesties</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vervangen</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negeren</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>A&amp;bort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afbreken</translation>
     </message>
     <message>
         <source>The following word was not found in the %1 dictionary.  Suggestions are listed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het volgende woord staat niet in het woordenboek (%1).  Hieronder staan suggesties.</translation>
     </message>
     <message>
         <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 staat niet in het woordenboek.  Er zijn geen suggesties gevonden.</translation>
     </message>
     <message>
         <source>Could not find one of the dictionary files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een van de woordenboekbestanden is niet gevonden.</translation>
     </message>
     <message>
         <source>All words were found in the dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle woorden staan in het woordenboek.</translation>
     </message>
     <message>
         <source>Spell checking aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spellingcontrole afgebroken.</translation>
     </message>
     <message>
         <source>Spell checking complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spellingcontrole voltooid.</translation>
     </message>
 </context>
 <context>
     <name>gw::SpellingLanguageDialog</name>
     <message>
         <source>Spell Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Spellingcontrole</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amerikaans</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brits</translation>
     </message>
     <message>
         <source>&amp;Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spaans</translation>
     </message>
     <message>
         <source>&amp;Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiaans</translation>
     </message>
     <message>
         <source>&amp;French</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frans</translation>
     </message>
     <message>
         <source>&amp;German</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duits</translation>
     </message>
     <message>
         <source>&amp;Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nederlands</translation>
     </message>
     <message>
         <source>S&amp;wedish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zweeds</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusDialog</name>
     <message>
         <source>Thesaurus Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Synoniemen opzoeken</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Woord</translation>
     </message>
     <message>
         <source>&amp;Look Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken</translation>
     </message>
     <message>
         <source>&amp;Suggest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voorstellen</translation>
     </message>
     <message>
         <source>&amp;Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Overnemen</translation>
     </message>
     <message>
         <source>A&amp;bort</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;breken</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie</translation>
     </message>
     <message>
         <source>Antonyms</source>
-        <translation type="unfinished"></translation>
+        <translation>Antoniemen</translation>
     </message>
     <message>
         <source>Synonyms</source>
-        <translation type="unfinished"></translation>
+        <translation>Synoniemen</translation>
     </message>
     <message>
         <source>Could not find the Thesaurus file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het synoniemenbestand is niet gevonden.</translation>
     </message>
     <message>
         <source>Word not found in Thesaurus.  Click on &quot;suggest&quot; for possible substitute words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Woord niet gevonden in de synoniemenlijst.  Klik op &quot;Voorstellen&quot; voor mogelijke vervangende woorden.</translation>
     </message>
     <message>
         <source>No suggestions found for the word %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen suggesties gevonden voor het woord %1.</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusLanguageDialog</name>
     <message>
         <source>Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Synoniemen</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amerikaans</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brits</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusSuggestionsDialog</name>
     <message>
         <source>Word Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordsuggesties</translation>
     </message>
     <message>
         <source>Suggestion for</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggestie voor</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
 </context>
 <context>
     <name>gw::TipOfTheDayDialog</name>
     <message>
         <source>You can place hidden phrases in your word search puzzle utilizing the unused letters of the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>U kunt met de ongebruikte letters van de puzzel een verborgen zin in uw woordzoeker verstoppen.</translation>
     </message>
     <message>
         <source>You can create a text file &quot;badlist.txt&quot; that the program will use to screen for your own offensive words ensuring they do not show up in the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>U kunt een tekstbestand &quot;badlist.txt&quot; maken; het programma controleert dan ook op uw eigen ongepaste woorden, zodat die niet in de puzzel verschijnen.</translation>
     </message>
     <message>
         <source>Every puzzle is checked in all eight directions for offensive words before you see it, and again when its fill letters are chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke puzzel wordt in alle acht richtingen op ongepaste woorden gecontroleerd voordat u hem ziet, en nog eens wanneer de opvulletters worden gekozen.</translation>
     </message>
     <message>
         <source>Raise the number of creation attempts (up to 999) to give every word a better chance to fit. The four best grids are offered to you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verhoog het aantal pogingen (tot 999) om elk woord een betere kans te geven. U krijgt de vier beste rasters te zien.</translation>
     </message>
     <message>
         <source>Double click any of the four candidate grids to see it enlarged before you decide which one to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbelklik op een van de vier voorgestelde rasters om het vergroot te zien voordat u beslist welk u opslaat.</translation>
     </message>
     <message>
         <source>The Word Integration slider sets how much the words cross each other. Move it to the right for a tightly woven puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>De schuifregelaar Woordverweving bepaalt hoe vaak de woorden elkaar kruisen. Schuif hem naar rechts voor een dicht verweven puzzel.</translation>
     </message>
     <message>
         <source>Turn off directions such as Left, Up and the diagonals to make easier puzzles for young children.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet richtingen zoals Links, Omhoog en de diagonalen uit om makkelijkere puzzels voor jonge kinderen te maken.</translation>
     </message>
     <message>
         <source>Check &quot;Shrink&quot; to let the program trim empty rows and columns from the bottom and right of the finished grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink &quot;Bijsnijden&quot; aan om lege rijen en kolommen onder en rechts van het voltooide raster te laten verwijderen.</translation>
     </message>
     <message>
         <source>Puzzles don&apos;t have to be square. Pick a heart, a star or a tree under Puzzle Shape, or draw your own with the shape editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzels hoeven niet vierkant te zijn. Kies bij Puzzelvorm een hart, een ster of een boom, of teken met de vormeditor uw eigen vorm.</translation>
     </message>
     <message>
         <source>In the shape editor a left click toggles one cell and a right click fills a whole region at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>In de vormeditor schakelt een linksklik één vakje om en vult een rechtsklik in één keer een heel gebied.</translation>
     </message>
     <message>
         <source>Shapes travel between computers: use Export on the Shapes window and Import on the other machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vormen gaan mee naar andere computers: gebruik Exporteren in het venster Vormen en Importeren op de andere computer.</translation>
     </message>
     <message>
         <source>Keep your puzzles organized in groups. Each group file holds as many puzzles as you like, sorted by category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Houd uw puzzels overzichtelijk in groepen. Elk groepsbestand bevat zoveel puzzels als u wilt, gesorteerd op categorie.</translation>
     </message>
     <message>
         <source>Use Copy Puzzle to start a new puzzle from an existing word list. The copy gets a number added to its title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met &quot;Puzzel kopiëren&quot; begint u een nieuwe puzzel met een bestaande woordenlijst. De kopie krijgt een nummer achter de titel.</translation>
     </message>
     <message>
         <source>Type a clue beside each word to make a clue puzzle: the solver reads the clue and must find the matching word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ bij elk woord een aanwijzing om een puzzel met aanwijzingen te maken: de leerling leest de aanwijzing en zoekt het bijbehorende woord.</translation>
     </message>
     <message>
         <source>Hide the clue column with &quot;Use Clues&quot; when you only need words. Your clues are kept and come back when you show it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verberg de kolom met aanwijzingen met &quot;Aanwijzingen gebruiken&quot; als u alleen woorden nodig hebt. Uw aanwijzingen blijven bewaard en komen terug als u de kolom weer toont.</translation>
     </message>
     <message>
         <source>Words may contain spaces, such as ICE CREAM. The space is left out in the grid, so the solver looks for ICECREAM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden mogen spaties bevatten, zoals RODE KOOL. In het raster vervalt de spatie, dus de leerling zoekt RODEKOOL.</translation>
     </message>
     <message>
         <source>Tab and Enter move between the cells of the word list, so a long list can be typed without touching the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab en Enter gaan van vakje naar vakje in de woordenlijst, zodat u een lange lijst kunt typen zonder de muis aan te raken.</translation>
     </message>
     <message>
         <source>Import a word list from a text file, one word per line, or words and clues separated by a colon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeer een woordenlijst uit een tekstbestand: één woord per regel, of woorden en aanwijzingen gescheiden door een dubbele punt.</translation>
     </message>
     <message>
         <source>Export your word and clue list to a text file to share it or to edit it in another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteer uw lijst met woorden en aanwijzingen naar een tekstbestand om hem te delen of in een ander programma te bewerken.</translation>
     </message>
     <message>
         <source>A puzzle holds up to 330 words. Words that cannot be placed are listed as excluded words before you save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een puzzel bevat maximaal 330 woorden. Woorden die niet geplaatst kunnen worden, worden vóór het opslaan als niet geplaatst vermeld.</translation>
     </message>
     <message>
         <source>Add a bonus question to a puzzle. It can be printed below the grid as an extra challenge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voeg een bonusvraag toe aan een puzzel. Die kan onder het raster worden afgedrukt als extra uitdaging.</translation>
     </message>
     <message>
         <source>The page layout decides where the title, the grid and the word list go on the printed page. Each puzzle keeps its own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pagina-indeling bepaalt waar de titel, het raster en de woordenlijst op de afgedrukte pagina komen. Elke puzzel heeft er een eigen kopie van.</translation>
     </message>
     <message>
         <source>Design your own page layouts with text, pictures, rectangles and circles, and make one of them the default for new puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontwerp uw eigen pagina-indelingen met tekst, afbeeldingen, rechthoeken en cirkels, en maak er één de standaard voor nieuwe puzzels.</translation>
     </message>
     <message>
         <source>Print the answer key with the words circled in the grid, ready for marking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk de oplossing af met de woorden omcirkeld in het raster, klaar om na te kijken.</translation>
     </message>
     <message>
         <source>Save a puzzle page as a picture or an HTML page to put it on a school web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sla een puzzelpagina op als afbeelding of als HTML-pagina om hem op de website van de school te zetten.</translation>
     </message>
     <message>
         <source>Modify Puzzle lets you change the title, the category, the clues and the bonus question of a stored puzzle without losing its grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met &quot;Puzzel wijzigen&quot; verandert u de titel, de categorie, de aanwijzingen en de bonusvraag van een opgeslagen puzzel zonder het raster kwijt te raken.</translation>
     </message>
     <message>
         <source>Use Screen Size on the Options menu to make every window larger on a big monitor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik Schermgrootte in het menu Opties om alle vensters groter te maken op een groot beeldscherm.</translation>
     </message>
     <message>
         <source>Choose your own fonts for labels, edit boxes and buttons on the Options menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies in het menu Opties uw eigen lettertypen voor labels, invoervelden en knoppen.</translation>
     </message>
     <message>
         <source>The spell checker looks at your words and clues in eight languages, and you can add your own words to its dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>De spellingcontrole controleert uw woorden en aanwijzingen in acht talen, en u kunt eigen woorden aan het woordenboek toevoegen.</translation>
     </message>
     <message>
         <source>Press F1 to F12 in the word list to type accented letters such as á, é and ñ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk in de woordenlijst op F1 tot F12 om letters met accenten te typen, zoals á, é en ñ.</translation>
     </message>
     <message>
         <source>Turn the background picture of the main window on or off with Background Bitmap on the Options menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet de achtergrondafbeelding van het hoofdvenster aan of uit met Achtergrondafbeelding in het menu Opties.</translation>
     </message>
     <message>
         <source>The thesaurus suggests synonyms for a word and can turn one of them into the word&apos;s clue in a single step.</source>
-        <translation type="unfinished"></translation>
+        <translation>De synoniemenlijst stelt synoniemen voor een woord voor en kan er in één stap de aanwijzing bij het woord van maken.</translation>
     </message>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip van de dag</translation>
     </message>
     <message>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wist u dat...</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tips tonen bij opstarten</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volgende tip</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
 </context>
 <context>
     <name>gw::UserDictionaryDialog</name>
     <message>
         <source>Dictionary Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordenboekbeheer</translation>
     </message>
     <message>
         <source>Word to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Woord om toe te voegen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen</translation>
     </message>
     <message>
         <source>These words will be added to the %1 dictionary and counted as valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze woorden worden aan het woordenboek (%1) toegevoegd en als juist beschouwd.</translation>
     </message>
     <message>
         <source>These words will be excluded from the  %1 dictionary and will be invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze woorden worden uitgesloten van het woordenboek (%1) en gelden als onjuist.</translation>
     </message>
 </context>
 <context>
     <name>gw::UserManualDialog</name>
     <message>
         <source>User Manual Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Over de handleiding</translation>
     </message>
     <message>
         <source>The user manual opens in your document viewer, where you can read and print it. Press Ok to open it now.</source>
-        <translation type="unfinished"></translation>
+        <translation>De handleiding opent in uw documentviewer, waar u hem kunt lezen en afdrukken. Klik op OK om hem nu te openen.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>The User Manual could not be located.  Please make sure the user manual was installed.  A copy is available at our web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>De handleiding is niet gevonden.  Controleer of de handleiding is geïnstalleerd.  Een exemplaar staat op onze website.</translation>
     </message>
 </context>
 <context>
     <name>gw::WebPageWindow</name>
     <message>
         <source>HTML Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML maken</translation>
     </message>
     <message>
         <source>Create A Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Een webpagina maken</translation>
     </message>
     <message>
         <source>First Header Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste kopregels</translation>
     </message>
     <message>
         <source>Second Header Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede kopregels</translation>
     </message>
     <message>
         <source>Horizontal Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontale lijn</translation>
     </message>
     <message>
         <source>Puzzle will go here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier komt de puzzel</translation>
     </message>
     <message>
         <source>First Footer Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste voetregels</translation>
     </message>
     <message>
         <source>Second Footer Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede voetregels</translation>
     </message>
     <message>
         <source>Web Page Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel webpagina</translation>
     </message>
     <message>
         <source>&amp;Save HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML &amp;opslaan</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Vet</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursief</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centreren</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettergrootte</translation>
     </message>
     <message>
         <source>Save HTML Document</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-document opslaan</translation>
     </message>
     <message>
         <source>html (*.htm)|*.htm</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML (*.htm)|*.htm</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileDialog</name>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Regels</translation>
     </message>
     <message>
         <source>Separator Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheidingsteken</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileExportDialog</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren</translation>
     </message>
     <message>
         <source>&amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Woorden</translation>
     </message>
     <message>
         <source>&amp;Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aanwijzingen</translation>
     </message>
     <message>
         <source>Words &amp;And Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beide</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;kiezen</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niets kiezen</translation>
     </message>
     <message>
         <source>Save &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>No words/clues selected for output.  Please select the desired words/clues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen woorden/aanwijzingen geselecteerd voor uitvoer.  Selecteer de gewenste woorden/aanwijzingen.</translation>
     </message>
     <message>
         <source>Save Word/Clue List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst met woorden/aanwijzingen opslaan</translation>
     </message>
     <message>
         <source>text (*.txt)|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst (*.txt)|*.txt</translation>
     </message>
     <message>
         <source>Unable to create export file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het exportbestand niet maken.</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileImportDialog</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren</translation>
     </message>
     <message>
         <source>As &amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;woord</translation>
     </message>
     <message>
         <source>As &amp;Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;aanwijzing</translation>
     </message>
     <message>
         <source>&amp;As Words and Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Als woord &amp;en aanwijzing</translation>
     </message>
     <message>
         <source>&amp;Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand o&amp;penen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;kiezen</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niets kiezen</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;leren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Import Word/Clue List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst met woorden/aanwijzingen importeren</translation>
     </message>
     <message>
         <source>text (*.txt)|*.txt|all files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst (*.txt)|*.txt|Alle bestanden (*.*)|*.*</translation>
     </message>
     <message>
         <source>Unable to open import file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan het importbestand niet openen.</translation>
     </message>
     <message>
         <source>Some characters in this file cannot be used in a puzzle: %1.  They are shown as &quot;?&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommige tekens in dit bestand kunnen niet in een puzzel worden gebruikt: %1.  Ze worden weergegeven als &quot;?&quot;.</translation>
     </message>
     <message>
         <source>No word/clue seperator character specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen scheidingsteken tussen woord en aanwijzing opgegeven.</translation>
     </message>
     <message>
         <source>Too many words selected.  Last word will not be used.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Te veel woorden geselecteerd.  Het laatste woord wordt niet gebruikt.  Doorgaan?</translation>
     </message>
     <message>
         <source>Too many words selected.  Last %1 words will not be used.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Te veel woorden geselecteerd.  De laatste %1 woorden worden niet gebruikt.  Doorgaan?</translation>
     </message>
 </context>
 <context>
     <name>gw::WordGrid</name>
     <message>
         <source>Cnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Woord</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwijzing</translation>
+    </message>
+    <message>
+        <source>Tab goes from cell to cell; Ctrl+Tab leaves the list.</source>
+        <translation>Tab gaat van vakje naar vakje; Ctrl+Tab verlaat de lijst.</translation>
     </message>
 </context>
 <context>
     <name>gw::WordListEditor</name>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Omlaag</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Omhoog</translation>
     </message>
     <message>
         <source>Down Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsonder</translation>
     </message>
     <message>
         <source>Up Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksboven</translation>
     </message>
     <message>
         <source>Down Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksonder</translation>
     </message>
     <message>
         <source>Up Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsboven</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie</translation>
     </message>
     <message>
         <source>Words and Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden en aanwijzingen</translation>
     </message>
     <message>
         <source>Use Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Aanwijzingen gebruiken</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen</translation>
     </message>
     <message>
         <source>Delete &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles wissen</translation>
     </message>
     <message>
         <source>&amp;Spell Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Spe&amp;lling</translation>
     </message>
     <message>
         <source>&amp;Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ynoniemen</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporteren</translation>
     </message>
     <message>
         <source>P&amp;hrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verborgen &amp;zin</translation>
     </message>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusvraag</translation>
     </message>
     <message>
         <source>Word Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordrichtingen</translation>
     </message>
     <message>
         <source>Word Integration</source>
-        <translation type="unfinished"></translation>
+        <translation>Woordverweving</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>Shrin&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bijsnijden</translation>
     </message>
     <message>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Pogingen</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Maken</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationale tekens</translation>
     </message>
     <message>
         <source>Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelvorm</translation>
     </message>
     <message>
         <source>Picture of the puzzle shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding van de puzzelvorm</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wijzigen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwij&amp;deren</translation>
     </message>
     <message>
         <source>Im&amp;port</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;port</translation>
     </message>
     <message>
         <source>Expo&amp;rt</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo&amp;rt</translation>
     </message>
     <message>
         <source>Page Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina-indeling</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding van de pagina-indeling</translation>
     </message>
     <message>
         <source>Change La&amp;yout</source>
-        <translation type="unfinished"></translation>
+        <translation>Indelin&amp;g wijzigen</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden</translation>
     </message>
     <message>
         <source>All words are already cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle woorden zijn al gewist.</translation>
     </message>
     <message>
         <source>This will remove all words and clues.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiermee worden alle woorden en aanwijzingen verwijderd.  Doorgaan?</translation>
     </message>
     <message>
         <source>Puzzle has been modified.  Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>De puzzel is gewijzigd.  Wijzigingen opslaan?</translation>
     </message>
     <message>
         <source>No title specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen titel opgegeven.  Corrigeer dit.</translation>
     </message>
     <message>
         <source>No category specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen categorie opgegeven.  Corrigeer dit.</translation>
     </message>
     <message>
         <source>  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>  Doorgaan?</translation>
     </message>
     <message>
         <source>Offensive-word screening refused every attempt, so no puzzle could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het filter op ongepaste woorden heeft elke poging geweigerd; er kon geen puzzel worden gemaakt.</translation>
     </message>
 </context>
 </TS>
