@@ -5,7 +5,7 @@
     <name>gw::AboutDialog</name>
     <message>
         <source>About</source>
-        <translation>Om</translation>
+        <translation>Om programmet</translation>
     </message>
     <message>
         <source>Version 3.0</source>
@@ -611,7 +611,7 @@
     </message>
     <message>
         <source>Set De&amp;fault</source>
-        <translation>Gör till stan&amp;dard</translation>
+        <translation>Som stan&amp;dard</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -2169,11 +2169,11 @@
     </message>
     <message>
         <source>Im&amp;port</source>
-        <translation>&amp;Importera</translation>
+        <translation>&amp;Import</translation>
     </message>
     <message>
         <source>Expo&amp;rt</source>
-        <translation>&amp;Exportera</translation>
+        <translation>&amp;Export</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
