@@ -5,3016 +5,3020 @@
     <name>gw::AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Om programmet</translation>
     </message>
     <message>
         <source>Version 3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 3.0</translation>
     </message>
     <message>
         <source>Builds printable word search puzzles from your own word lists, in any shape, with clues, hidden phrases and page layouts of your design.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapar ordjakter att skriva ut från dina egna ordlistor – i valfri form, med ledtrådar, lösningsord och sidlayouter som du utformar själv.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>gw::AccentKeysDialog</name>
     <message>
         <source>International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationella tecken</translation>
     </message>
     <message>
         <source>The function keys F1 through F12 can be assigned any number of international characters.  The function keys will play back the assigned international key in the Puzzle Creation Window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionstangenterna F1 till F12 kan tilldelas valfritt antal internationella tecken.  I fönstret där du skapar pussel skriver funktionstangenterna sedan det tilldelade tecknet.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
 </context>
 <context>
     <name>gw::BonusQuestionDialog</name>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusfråga</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
 </context>
 <context>
     <name>gw::CandidateWindow</name>
     <message>
         <source>Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bästa förslag</translation>
     </message>
     <message>
         <source>Second Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Näst bästa förslag</translation>
     </message>
     <message>
         <source>Third Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tredje bästa förslag</translation>
     </message>
     <message>
         <source>Fourth Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjärde bästa förslag</translation>
     </message>
     <message>
         <source>%1 by %2, %3 words placed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gånger %2, %3 ord placerade</translation>
     </message>
     <message>
         <source>Created Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapade pussel</translation>
     </message>
     <message>
         <source>Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösningsord</translation>
     </message>
     <message>
         <source>&amp;Include Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta med lösningsord</translation>
     </message>
     <message>
         <source>(No spaces should be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Utan mellanslag)</translation>
     </message>
     <message>
         <source>&amp;Save Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spara pussel</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>No puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget pussel</translation>
     </message>
     <message>
         <source>%1 Included Word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 placerat ord</translation>
     </message>
     <message>
         <source>%1 Included Words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 placerade ord</translation>
     </message>
     <message>
         <source>%1 Excluded Word</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 utelämnat ord</translation>
     </message>
     <message>
         <source>%1 Excluded Words</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 utelämnade ord</translation>
     </message>
     <message>
         <source>%1 Chars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tecken</translation>
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ett eller flera ord fick inte plats i pusslet.  Spara pusslet ändå?</translation>
     </message>
 </context>
 <context>
     <name>gw::Choosers</name>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Teckensnitt</translation>
     </message>
     <message>
         <source>Colo&amp;r:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Färg:</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj...</translation>
     </message>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivarinställningar</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>gw::ChosenReplacement</name>
     <message>
         <source>No replacement word has been selected.  Please choose a replacement first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget ersättningsord har valts.  Välj ett ersättningsord först.</translation>
     </message>
 </context>
 <context>
     <name>gw::CopiesDialog</name>
     <message>
         <source>Multi-Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Flera kopior</translation>
     </message>
     <message>
         <source>Copies To Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Antal kopior</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>Invalid number of copies entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogiltigt antal kopior.</translation>
     </message>
 </context>
 <context>
     <name>gw::DesignPicture</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel</translation>
     </message>
     <message>
         <source>Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordlista</translation>
     </message>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusfråga</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rektangel</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirkel</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>
     <name>gw::EnlargedCandidateDialog</name>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stäng</translation>
     </message>
 </context>
 <context>
     <name>gw::ExportPuzzlesDialog</name>
     <message>
         <source>Export Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera ordjakter</translation>
     </message>
     <message>
         <source>Puzzles Available For Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel som kan exporteras</translation>
     </message>
     <message>
         <source>Save &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara &amp;fil</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stäng</translation>
     </message>
     <message>
         <source>No puzzles have been selected for export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga pussel har valts för export.</translation>
     </message>
     <message>
         <source>Save Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara ordjakter</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3</source>
-        <translation type="unfinished"></translation>
+        <translation>QUARL-filer (*.QL3)|*.QL3</translation>
     </message>
     <message>
         <source>Export File cannot be the same as the currently open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportfilen får inte vara samma fil som den som är öppen nu.</translation>
     </message>
 </context>
 <context>
     <name>gw::FormLayout</name>
     <message>
         <source>Too many compenents to save dimensions.</source>
-        <translation type="unfinished"></translation>
+        <translation>För många komponenter för att spara måtten.</translation>
     </message>
 </context>
 <context>
     <name>gw::GenerationProgressWindow</name>
     <message>
         <source>Offensive-word screening refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollen av stötande ord underkände</translation>
     </message>
     <message>
         <source>Building Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel skapas</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>Aborted on creation Attempt #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbröts vid försök nr %1</translation>
     </message>
     <message>
         <source>the attempts: stopped on #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>alla försök: stoppade vid nr %1</translation>
     </message>
     <message>
         <source>Creation Attempt #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Försök nr %1</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Klart</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>gw::GridPropertiesDialog</name>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Egenskaper för %1</translation>
     </message>
     <message>
         <source>&amp;Transparent Background</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Genomskinlig bakgrund</translation>
     </message>
     <message>
         <source>&amp;Lower Case Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Små bokstäver</translation>
     </message>
     <message>
         <source>&amp;Use Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rutnätslinjer</translation>
     </message>
     <message>
         <source>Background Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Bakgrundsfärg</translation>
     </message>
     <message>
         <source>Ch&amp;ange Color</source>
         <comment>background</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ändra &amp;färg</translation>
     </message>
     <message>
         <source>Grid Line Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Färg på rutnätslinjer</translation>
     </message>
     <message>
         <source>Ch&amp;ange Color</source>
         <comment>grid lines</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ä&amp;ndra färg</translation>
     </message>
     <message>
         <source>Puzzle Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjebredd</translation>
     </message>
 </context>
 <context>
     <name>gw::Help</name>
     <message>
         <source>The help file could not be located.  Please make sure the help file was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjälpfilen hittades inte.  Kontrollera att hjälpfilen har installerats.</translation>
     </message>
     <message>
         <source>The help file is damaged.  Please install it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjälpfilen är skadad.  Installera den igen.</translation>
     </message>
 </context>
 <context>
     <name>gw::HelpWindow</name>
     <message>
         <source>Gridwright 98 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjälp för Gridwright 98</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Innehåll</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bakåt</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Framåt</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Innehåll</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Sök</translation>
     </message>
     <message>
         <source>Type a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ett nyckelord</translation>
     </message>
     <message>
         <source>Words to search for</source>
-        <translation type="unfinished"></translation>
+        <translation>Ord att söka efter</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sök</translation>
     </message>
     <message>
         <source>Topics found</source>
-        <translation type="unfinished"></translation>
+        <translation>Hittade avsnitt</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjälpsida</translation>
     </message>
     <message>
         <source>(no topic holds every word)</source>
-        <translation type="unfinished"></translation>
+        <translation>(inget avsnitt innehåller alla orden)</translation>
     </message>
 </context>
 <context>
     <name>gw::HiddenPhraseDialog</name>
     <message>
         <source>Hidden Puzzle Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusslets lösningsord</translation>
     </message>
     <message>
         <source>&amp;Include Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta med lösningsord</translation>
     </message>
     <message>
         <source>(No spaces should be used)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Utan mellanslag)</translation>
     </message>
     <message>
         <source>Hidden Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösningsord</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>%1 Chars</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tecken</translation>
     </message>
 </context>
 <context>
     <name>gw::ImportPuzzlesDialog</name>
     <message>
         <source>Import Word Search Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Importera ordjakter</translation>
     </message>
     <message>
         <source>File Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Filnamn: %1</translation>
     </message>
     <message>
         <source>Puzzles in File</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel i filen</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>No puzzles have been selected for import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga pussel har valts för import.</translation>
     </message>
 </context>
 <context>
     <name>gw::JpegQualityDialog</name>
     <message>
         <source>JPEG Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-faktor</translation>
     </message>
     <message>
         <source>When the Factor is high, the image will be sharper, but the file size will be larger.  If the factor is lower, then the file size will be smaller, but the image will not be as sharp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ju högre faktorn är, desto skarpare blir bilden, men desto större blir filen.  Ju lägre faktorn är, desto mindre blir filen, men desto mindre skarp blir bilden.</translation>
     </message>
     <message>
         <source>JPEG Compression/Quality Factor (Range: 1 - 100)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-komprimering/kvalitetsfaktor (1 - 100)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>Invalid factor entered.  Factor must be between 1 and 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogiltig faktor.  Faktorn måste vara mellan 1 och 100</translation>
     </message>
 </context>
 <context>
     <name>gw::LanguageChooser</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
 </context>
 <context>
     <name>gw::LanguageNames</name>
     <message>
         <source>American</source>
-        <translation type="unfinished"></translation>
+        <translation>amerikanska</translation>
     </message>
     <message>
         <source>British</source>
-        <translation type="unfinished"></translation>
+        <translation>brittiska</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>spanska</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>italienska</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>franska</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>tyska</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>nederländska</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>svenska</translation>
     </message>
 </context>
 <context>
     <name>gw::LayoutLibraryDialog</name>
     <message>
         <source>No page layout selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen sidlayout vald.</translation>
     </message>
     <message>
         <source>Page Layouts (*.PAG)|*.PAG</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidlayouter (*.PAG)|*.PAG</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Ord</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Text, Shapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Text, former</translation>
     </message>
     <message>
         <source>Puzzle Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidlayouter för pussel</translation>
     </message>
     <message>
         <source>Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidlayouter</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild av sidlayouten</translation>
     </message>
     <message>
         <source>&amp;Select</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Välj</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ny</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ändra</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiera</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta bort</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importera</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportera</translation>
     </message>
     <message>
         <source>Set De&amp;fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Som stan&amp;dard</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stäng</translation>
     </message>
     <message>
         <source>No saved page layouts could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga sparade sidlayouter hittades.</translation>
     </message>
     <message>
         <source>No layout has been selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen layout har valts.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vill du verkligen ta bort ”%1”?</translation>
     </message>
     <message>
         <source>Import Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Importera sidlayouter</translation>
     </message>
     <message>
         <source>Export Page Layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera sidlayouter</translation>
     </message>
 </context>
 <context>
     <name>gw::MainWindow</name>
     <message>
         <source>No puzzle selected.  Please select a puzzle first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget pussel valt.  Välj ett pussel först.</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategori</translation>
     </message>
     <message>
         <source>Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arkiv</translation>
     </message>
     <message>
         <source>&amp;New Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ny pusselgrupp</translation>
     </message>
     <message>
         <source>&amp;Open Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öppna pusselgrupp</translation>
     </message>
     <message>
         <source>Ne&amp;w Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nytt &amp;pussel</translation>
     </message>
     <message>
         <source>&amp;Modify Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ändra pussel</translation>
     </message>
     <message>
         <source>&amp;Copy Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiera pussel</translation>
     </message>
     <message>
         <source>&amp;Delete Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta bort pussel</translation>
     </message>
     <message>
         <source>&amp;Import Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importera pussel</translation>
     </message>
     <message>
         <source>&amp;Export Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportera pussel</translation>
     </message>
     <message>
         <source>&amp;Print Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv &amp;ut pussel</translation>
     </message>
     <message>
         <source>Printer &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skrivarinställningar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avsluta</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redigera</translation>
     </message>
     <message>
         <source>&amp;Page Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sidlayout</translation>
     </message>
     <message>
         <source>Puzzle &amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel&amp;form</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lternativ</translation>
     </message>
     <message>
         <source>S&amp;creen Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skärmstorlek</translation>
     </message>
     <message>
         <source>&amp;Background Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bakgrundsbild</translation>
     </message>
     <message>
         <source>&amp;JPEG Compression Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;JPEG-komprimeringsfaktor</translation>
     </message>
     <message>
         <source>C&amp;olors For Saving Bitmaps &amp;&amp; JPEGs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Färger för att spara BMP &amp;&amp; JPEG</translation>
     </message>
     <message>
         <source>&amp;256 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;256 färger</translation>
     </message>
     <message>
         <source>&amp;16 Million Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;16 miljoner färger</translation>
     </message>
     <message>
         <source>&amp;International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Internationella tecken</translation>
     </message>
     <message>
         <source>&amp;Dictionary Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordbok</translation>
     </message>
     <message>
         <source>&amp;Choose at Spell Check Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Välj vid stavningskontroll</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amerikansk</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brittisk</translation>
     </message>
     <message>
         <source>&amp;Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pansk</translation>
     </message>
     <message>
         <source>&amp;Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiensk</translation>
     </message>
     <message>
         <source>&amp;French</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fransk</translation>
     </message>
     <message>
         <source>&amp;German</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tysk</translation>
     </message>
     <message>
         <source>&amp;Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nederländsk</translation>
     </message>
     <message>
         <source>&amp;Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Svensk</translation>
     </message>
     <message>
         <source>&amp;Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Lägg &amp;till i ordboken</translation>
     </message>
     <message>
         <source>&amp;Exclude From Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uteslut ur ordboken</translation>
     </message>
     <message>
         <source>&amp;Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ynonymordbok</translation>
     </message>
     <message>
         <source>&amp;Choose at Thesaurus Use Time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Välj vid användning</translation>
     </message>
     <message>
         <source>&amp;Label Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Teckensnitt för &amp;etiketter</translation>
     </message>
     <message>
         <source>E&amp;dit Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Teckensnitt för i&amp;nmatningsfält</translation>
     </message>
     <message>
         <source>B&amp;utton Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Teckensnitt för &amp;knappar</translation>
     </message>
     <message>
         <source>Lan&amp;guage</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pråk (Language)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjälp</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Innehåll</translation>
     </message>
     <message>
         <source>&amp;User Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Användarhandbok</translation>
     </message>
     <message>
         <source>&amp;Data Exchange via Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datautbyte via Internet</translation>
     </message>
     <message>
         <source>&amp;Review Tips of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visa dagens tips</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Om programmet</translation>
     </message>
     <message>
         <source>Create New Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa ny pusselgrupp</translation>
     </message>
     <message>
         <source>Open Puzzle Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Öppna pusselgrupp</translation>
     </message>
     <message>
         <source>Create New Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa nytt pussel</translation>
     </message>
     <message>
         <source>Modify Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändra pussel</translation>
     </message>
     <message>
         <source>Copy Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiera pussel</translation>
     </message>
     <message>
         <source>Delete Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort pussel</translation>
     </message>
     <message>
         <source>Import Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Importera pussel</translation>
     </message>
     <message>
         <source>Export Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera pussel</translation>
     </message>
     <message>
         <source>Print Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut pussel</translation>
     </message>
     <message>
         <source>Create Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa pusselform</translation>
     </message>
     <message>
         <source>Page Layout Designer</source>
-        <translation type="unfinished"></translation>
+        <translation>Utforma sidlayout</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjälp</translation>
     </message>
     <message>
         <source>Exit Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Avsluta programmet</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3</source>
-        <translation type="unfinished"></translation>
+        <translation>QUARL-filer (*.QL3)|*.QL3</translation>
     </message>
     <message>
         <source>The file selected is not a valid Gridwright file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den valda filen är ingen giltig Gridwright-fil.</translation>
     </message>
     <message>
         <source>QUARL Files (*.QL3)|*.QL3|16 bit QUARL Files (*.QLX)|*.QLX</source>
-        <translation type="unfinished"></translation>
+        <translation>QUARL-filer (*.QL3)|*.QL3|16-bitars QUARL-filer (*.QLX)|*.QLX</translation>
     </message>
     <message>
         <source>Import File cannot be the same as the currently open file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importfilen får inte vara samma fil som den som är öppen nu.</translation>
     </message>
     <message>
         <source>Unable to access Word List file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det går inte att komma åt ordlistefilen.</translation>
     </message>
     <message>
         <source>Modify Existing Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändra befintligt pussel</translation>
     </message>
     <message>
         <source>Create New Puzzle (copy of existing puzzle)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa nytt pussel (kopia av befintligt pussel)</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vill du verkligen ta bort %1?</translation>
     </message>
     <message>
         <source>Unable to delete puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att ta bort pusslet.</translation>
     </message>
     <message>
         <source>Unable to load puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att läsa in pusslet.</translation>
     </message>
     <message>
         <source>A puzzle has never been generated for this word/clue list. Please select &quot;File|Modify&quot; from the menu and create the puzzle first</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget pussel har skapats för den här ord-/ledtrådslistan än. Välj ”Arkiv|Ändra pussel” på menyn och skapa pusslet först</translation>
     </message>
     <message>
         <source>Your current screen resolution does not support %1 x %2 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Din skärmupplösning har inte stöd för %1 x %2 bildpunkter.</translation>
     </message>
 </context>
 <context>
     <name>gw::Messages</name>
     <message>
         <source>No title specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen titel angiven.  Rätta till det.</translation>
     </message>
     <message>
         <source>No category specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen kategori angiven.  Rätta till det.</translation>
     </message>
     <message>
         <source>No words have been entered.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga ord har skrivits in.  Rätta till det.</translation>
     </message>
     <message>
         <source>Attempts must be between 1 and 999.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antalet försök måste vara mellan 1 och 999.  Rätta till det.</translation>
     </message>
     <message>
         <source>Word is greater than puzzle dimension size of %1 characters in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordet ”%2” är längre än pusslets storlek på %1 tecken.</translation>
     </message>
     <message>
         <source>The word %1 appears more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordet %1 förekommer mer än en gång.</translation>
     </message>
     <message>
         <source>The words %1 appear more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden %1 förekommer mer än en gång.</translation>
     </message>
     <message>
         <source>The words %1 and %2 more appear more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden %1 och %2 till förekommer mer än en gång.</translation>
     </message>
     <message>
         <source>Spaces were used in the hidden phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösningsordet innehåller mellanslag.</translation>
     </message>
     <message>
         <source>%1 characters are required for the hidden phrase.  You have entered %2 characters.  Please change your phrase or select not to use a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösningsordet måste ha %1 tecken.  Du har skrivit %2 tecken.  Ändra lösningsordet eller välj att inte använda något.</translation>
     </message>
     <message>
         <source>Unable to save the dictionary file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att spara ordboksfilen %1.</translation>
     </message>
     <message>
         <source>Width must be between %1 and %2 inches.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bredden måste vara mellan %1 och %2 tum.  Ange bredden igen.</translation>
     </message>
     <message>
         <source>Width must be between %1 and %2 centimeters.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bredden måste vara mellan %1 och %2 centimeter.  Ange bredden igen.</translation>
     </message>
     <message>
         <source>Height must be between %1 and %2 inches.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höjden måste vara mellan %1 och %2 tum.  Ange höjden igen.</translation>
     </message>
     <message>
         <source>Height must be between %1 and %2 centimeters.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höjden måste vara mellan %1 och %2 centimeter.  Ange höjden igen.</translation>
     </message>
     <message>
         <source>Invalid left position entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogiltig position för vänsterkanten.</translation>
     </message>
     <message>
         <source>Invalid top position entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogiltig position för överkanten.</translation>
     </message>
     <message>
         <source>Invalid width entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogiltig bredd.</translation>
     </message>
     <message>
         <source>Invalid height entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogiltig höjd.</translation>
     </message>
     <message>
         <source>Unable to add page layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att lägga till sidlayouten.</translation>
     </message>
     <message>
         <source>Page layout file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidlayoutfilen är skadad eller inte kompatibel.  Importen avbröts.</translation>
     </message>
     <message>
         <source>Unable to delete page layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att ta bort sidlayouten.</translation>
     </message>
     <message>
         <source>Page layout could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidlayouten kunde inte exporteras.</translation>
     </message>
     <message>
         <source>Page Layout Exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidlayouten har exporterats!</translation>
     </message>
     <message>
         <source>Page layout could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidlayouten kunde inte importeras.</translation>
     </message>
     <message>
         <source>Unable to create html file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att skapa HTML-filen.</translation>
     </message>
     <message>
         <source>Nothing could be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingenting kunde ritas</translation>
     </message>
     <message>
         <source>Unable to write the file %1.  %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att skriva filen %1.  %2.</translation>
     </message>
     <message>
         <source>Bitmaps in this puzzle will not be saved in the metafile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderna i det här pusslet sparas inte i metafilen.</translation>
     </message>
     <message>
         <source>Invalid number of columns specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogiltigt antal kolumner.</translation>
     </message>
     <message>
         <source>One or more bitmaps in the layout design could not be located.</source>
-        <translation type="unfinished"></translation>
+        <translation>En eller flera bilder i sidlayouten hittades inte.</translation>
     </message>
     <message>
         <source>Puzzle Words would not fit in allocated space.  You will need to change the alotted word space on the page layout, change the font size for the words or select the &quot;Make It Fit&quot; attribute for the puzzle words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusslets ord fick inte plats på det avsedda utrymmet.  Ge orden mer plats i sidlayouten, minska deras teckenstorlek eller välj ”Anpassa” för orden.</translation>
     </message>
     <message>
         <source>Puzzle Clues would not fit in allocated space.  You will need to change the alotted clue space on the page layout, change the font size for the clues or select the &quot;Make It Fit&quot; attribute for the clue fonts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusslets ledtrådar fick inte plats på det avsedda utrymmet.  Ge ledtrådarna mer plats i sidlayouten, minska deras teckenstorlek eller välj ”Anpassa” för ledtrådarna.</translation>
     </message>
     <message>
         <source>Text would not fit in allocated space.  You will need to change the alotted text space on the page layout, change the font size for the text or select the &quot;Make It Fit&quot; attribute for the text object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Texten fick inte plats på det avsedda utrymmet.  Ge texten mer plats i sidlayouten, minska dess teckenstorlek eller välj ”Anpassa” för textobjektet.</translation>
     </message>
     <message>
         <source>Unable to start the print job on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att starta utskriften på %1.</translation>
     </message>
     <message>
         <source>No printers are defined, aborting print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga skrivare är installerade; utskriften avbryts.</translation>
     </message>
     <message>
         <source>Puzzle shape file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselformfilen är skadad eller inte kompatibel.  Importen avbröts.</translation>
     </message>
     <message>
         <source>Unable to delete puzzle shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att ta bort pusselformen.</translation>
     </message>
     <message>
         <source>Shape could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formen kunde inte exporteras.</translation>
     </message>
     <message>
         <source>Puzzle Shape Exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselformen har exporterats!</translation>
     </message>
     <message>
         <source>Puzzle shape could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselformen kunde inte importeras.</translation>
     </message>
     <message>
         <source>Unable to add shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att lägga till formen.</translation>
     </message>
     <message>
         <source>Puzzles could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusslen kunde inte importeras.</translation>
     </message>
     <message>
         <source>Unable to import puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att importera pusslen.</translation>
     </message>
     <message>
         <source>Unable to export puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att exportera pusslen.</translation>
     </message>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att spara pusslet.</translation>
     </message>
     <message>
         <source>Unable to save puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att spara pusslen.</translation>
     </message>
     <message>
         <source>A new puzzle group named &quot;OLDPUZZ.QL3&quot; has been created.</source>
-        <translation type="unfinished"></translation>
+        <translation>En ny pusselgrupp med namnet ”OLDPUZZ.QL3” har skapats.</translation>
     </message>
     <message>
         <source>%1 damaged puzzle could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skadat pussel kunde inte konverteras.</translation>
     </message>
     <message>
         <source>%1 damaged puzzles could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skadade pussel kunde inte konverteras.</translation>
     </message>
     <message>
         <source>%1 damaged puzzle could not be converted.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skadat pussel kunde inte konverteras.  Filen från den tidigare versionen har sparats som ”%2”.</translation>
     </message>
     <message>
         <source>%1 damaged puzzles could not be converted.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skadade pussel kunde inte konverteras.  Filen från den tidigare versionen har sparats som ”%2”.</translation>
     </message>
     <message>
         <source>Unable to add shapes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att lägga till formerna.</translation>
     </message>
     <message>
         <source>Puzzle shapes have been added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselformerna har lagts till.</translation>
     </message>
     <message>
         <source>%1 damaged shape could not be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skadad form kunde inte läggas till.</translation>
     </message>
     <message>
         <source>%1 damaged shapes could not be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skadade former kunde inte läggas till.</translation>
     </message>
     <message>
         <source>%1 damaged shape could not be added.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skadad form kunde inte läggas till.  Filen från den tidigare versionen har sparats som ”%2”.</translation>
     </message>
     <message>
         <source>%1 damaged shapes could not be added.  The previous version&apos;s file was kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skadade former kunde inte läggas till.  Filen från den tidigare versionen har sparats som ”%2”.</translation>
     </message>
     <message>
         <source>User generated puzzles from a previous version of Gridwright have been detected.  Would you like to convert them to a puzzle group?</source>
-        <translation type="unfinished"></translation>
+        <translation>Egna pussel från en tidigare version av Gridwright har hittats.  Vill du konvertera dem till en pusselgrupp?</translation>
     </message>
     <message>
         <source>User generated shapes from a previous version of Gridwright have been detected.  Would you like to add them to the current list of puzzle shapes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Egna former från en tidigare version av Gridwright har hittats.  Vill du lägga till dem i listan över pusselformer?</translation>
     </message>
     <message>
         <source>Puzzle could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusslet kunde inte importeras.</translation>
     </message>
     <message>
         <source>Puzzle file is corrupt or incompatible.  Import aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselfilen är skadad eller inte kompatibel.  Importen avbröts.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fel</translation>
     </message>
     <message>
         <source>Disk Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Diskfel</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Varning</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Meddelande</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort</translation>
     </message>
     <message>
         <source>Delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort?</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Spelling Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stavningskontroll</translation>
     </message>
     <message>
         <source>Spelling Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Stavningen är korrekt</translation>
     </message>
     <message>
         <source>Input/output error: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In-/utdatafel: %1.</translation>
     </message>
     <message>
         <source>Invalid columns entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogiltigt antal kolumner.</translation>
     </message>
     <message>
         <source>The title holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Titeln innehåller ett styrtecken (till exempel en tabb eller en radbrytning).  Rätta till det.</translation>
     </message>
     <message>
         <source>The category holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorin innehåller ett styrtecken (till exempel en tabb eller en radbrytning).  Rätta till det.</translation>
     </message>
     <message>
         <source>The word in row %1 holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordet på rad %1 innehåller ett styrtecken (till exempel en tabb eller en radbrytning).  Rätta till det.</translation>
     </message>
     <message>
         <source>The clue in row %1 holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledtråden på rad %1 innehåller ett styrtecken (till exempel en tabb eller en radbrytning).  Rätta till det.</translation>
     </message>
     <message>
         <source>The bonus question holds a control character (such as a tab or a line break).  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusfrågan innehåller ett styrtecken (till exempel en tabb eller en radbrytning).  Rätta till det.</translation>
     </message>
     <message>
         <source>Spaces were used in the hidden phrase.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösningsordet innehåller mellanslag.  Rätta till det.</translation>
     </message>
     <message>
         <source>%1 (noun)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (substantiv)</translation>
     </message>
     <message>
         <source>%1 (verb)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verb)</translation>
     </message>
     <message>
         <source>%1 (adjective)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (adjektiv)</translation>
     </message>
     <message>
         <source>%1 (adverb)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (adverb)</translation>
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Anpassad %2&quot; x %3&quot;)  &lt;&lt;FÖRVAL&gt;&gt;</translation>
     </message>
     <message>
         <source>%1 (Custom %2&quot; x %3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Anpassad %2&quot; x %3&quot;)</translation>
     </message>
     <message>
         <source>%1 (%2)  &lt;&lt;DEFAULT&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)  &lt;&lt;FÖRVAL&gt;&gt;</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Teckensnitt för %1</translation>
     </message>
 </context>
 <context>
     <name>gw::MetafileExportDialog</name>
     <message>
         <source>Metafile Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa metafil</translation>
     </message>
     <message>
         <source>Creating Metafile...  Please Wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Metafilen skapas...  Vänta.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Metafile Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Metafilen har skapats</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectBorderDialog</name>
     <message>
         <source>Border Info for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kantlinje för %1</translation>
     </message>
     <message>
         <source>&amp;Use Border</source>
-        <translation type="unfinished"></translation>
+        <translation>Använd &amp;kantlinje</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bredd</translation>
     </message>
     <message>
         <source>Border Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kantlinjefärg</translation>
     </message>
     <message>
         <source>C&amp;hange Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändra &amp;färg</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectDialog</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectFillDialog</name>
     <message>
         <source>Fill Info for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fyllning för %1</translation>
     </message>
     <message>
         <source>&amp;Fill In Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Fyll &amp;i formen</translation>
     </message>
     <message>
         <source>Fill Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Fyllningsfärg</translation>
     </message>
     <message>
         <source>C&amp;hange Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändra &amp;färg</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectGeometryDialog</name>
     <message>
         <source>Size &amp; Location of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Storlek och position för %1</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänsterkant</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Överkant</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bredd</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höjd</translation>
     </message>
     <message>
         <source>Values In Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Värden i tum</translation>
     </message>
     <message>
         <source>Values In Centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Värden i centimeter</translation>
     </message>
     <message>
         <source>The location you have specified will place the object off the page.  Do you wish abort your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Med den angivna positionen hamnar objektet utanför sidan.  Vill du förkasta dina ändringar?</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectPropertiesDialog</name>
     <message>
         <source>Properties for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Egenskaper för %1</translation>
     </message>
     <message>
         <source>&amp;Tile Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild &amp;sida vid sida</translation>
     </message>
     <message>
         <source>&amp;Transparent Background</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Genomskinlig bakgrund</translation>
     </message>
     <message>
         <source>&amp;Make It Fit (Auto-Shrink Font)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;npassa (krymp teckensnittet)</translation>
     </message>
     <message>
         <source>Number of Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Antal kolumner</translation>
     </message>
 </context>
 <context>
     <name>gw::ObjectTextDialog</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
 </context>
 <context>
     <name>gw::PageDesigner</name>
     <message>
         <source>Some printers do not support odd sized pages.  Printed results may vary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vissa skrivare har inte stöd för ovanliga sidformat.  Utskriften kan bli annorlunda.</translation>
     </message>
     <message>
         <source>The file selected is not a valid bitmap file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den valda filen är ingen giltig bildfil.</translation>
     </message>
     <message>
         <source>Pictures (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Bitmap (*.BMP)|*.BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG|Bitmapp (*.BMP)|*.BMP</translation>
     </message>
     <message>
         <source>Page Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidutformning</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Namn</translation>
     </message>
     <message>
         <source>Paper Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Pappersstorlek</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassad</translation>
     </message>
     <message>
         <source>&amp;Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tående</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liggande</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bredd</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höjd</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Tum</translation>
     </message>
     <message>
         <source>Crossword Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselobjekt</translation>
     </message>
     <message>
         <source>  Other   Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>  Andra   objekt</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spara</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Av&amp;bryt</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arkiv</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;täng</translation>
     </message>
     <message>
         <source>&amp;Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Objekt</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zooma</translation>
     </message>
     <message>
         <source>&amp;Small</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liten</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mellan</translation>
     </message>
     <message>
         <source>&amp;Large</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stor</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjälp</translation>
     </message>
     <message>
         <source>&amp;Size &amp;&amp; Position...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Storlek och position...</translation>
     </message>
     <message>
         <source>&amp;Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Egenskaper</translation>
     </message>
     <message>
         <source>B&amp;order</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kantlinje</translation>
     </message>
     <message>
         <source>&amp;Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fyllning</translation>
     </message>
     <message>
         <source>Change &amp;Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändra &amp;text...</translation>
     </message>
     <message>
         <source>Text &amp;Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Text&amp;justering</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vänster</translation>
     </message>
     <message>
         <source>&amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Centrerad</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Höger</translation>
     </message>
     <message>
         <source>Text &amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;ckensnitt</translation>
     </message>
     <message>
         <source>Load B&amp;itmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Läs &amp;in bild</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta &amp;bort</translation>
     </message>
     <message>
         <source>&amp;Bring To Front</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Placera längst fram</translation>
     </message>
     <message>
         <source>&amp;Send To Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Placera längst b&amp;ak</translation>
     </message>
     <message>
         <source>A bitmap for this layout could not be located.</source>
-        <translation type="unfinished"></translation>
+        <translation>En bild i den här layouten hittades inte.</translation>
     </message>
     <message>
         <source>Load Bitmap File</source>
-        <translation type="unfinished"></translation>
+        <translation>Läs in bildfil</translation>
     </message>
     <message>
         <source>The name of the file selected is too long or holds characters a page layout cannot keep.  Please choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Namnet på den valda filen är för långt eller innehåller tecken som en sidlayout inte kan spara.  Välj en annan fil.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel</translation>
     </message>
     <message>
         <source>Words/Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordlista</translation>
     </message>
     <message>
         <source>Bonus Quest</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusfråga</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Rectangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rektangel</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirkel</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Sida</translation>
     </message>
     <message>
         <source>No object selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget objekt valt</translation>
     </message>
     <message>
         <source>%1: left %2, top %3, width %4, height %5 inches</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: vänster %2, överkant %3, bredd %4, höjd %5 tum</translation>
     </message>
     <message>
         <source>%1: left %2, top %3, width %4, height %5 centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: vänster %2, överkant %3, bredd %4, höjd %5 centimeter</translation>
     </message>
 </context>
 <context>
     <name>gw::PreviewWindow</name>
     <message>
         <source>Previous print job has not yet finished.  Try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den förra utskriften är inte klar än.  Försök igen senare.</translation>
     </message>
     <message>
         <source>Puzzle Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Förhandsgranska pussel</translation>
     </message>
     <message>
         <source>Puzzle page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselsida</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arkiv</translation>
     </message>
     <message>
         <source>&amp;Print Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv &amp;ut sidan</translation>
     </message>
     <message>
         <source>Print &amp;Multiple Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut &amp;flera kopior</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stäng</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visa</translation>
     </message>
     <message>
         <source>Zoom &amp;Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Zooma till &amp;sidbredd</translation>
     </message>
     <message>
         <source>Zoom &amp;Whole Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Zooma till &amp;hel sida</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zooma &amp;in</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zooma &amp;ut</translation>
     </message>
     <message>
         <source>&amp;Graphic Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grafikexport</translation>
     </message>
     <message>
         <source>Windows &amp;Bitmap (BMP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-&amp;bitmapp (BMP)</translation>
     </message>
     <message>
         <source>&amp;JPEG (JPG)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;JPEG (JPG)</translation>
     </message>
     <message>
         <source>&amp;Windows MetaFile (WMF)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Windows-metafil (WMF)</translation>
     </message>
     <message>
         <source>&amp;Enhanced MetaFile (EMF)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utökad metafil (EMF)</translation>
     </message>
     <message>
         <source>&amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF...</translation>
     </message>
     <message>
         <source>P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;NG...</translation>
     </message>
     <message>
         <source>&amp;SVG...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;SVG...</translation>
     </message>
     <message>
         <source>JPEG Compression &amp;Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-&amp;komprimeringsfaktor</translation>
     </message>
     <message>
         <source>&amp;HTML Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;HTML-export</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zooma in</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zooma ut</translation>
     </message>
     <message>
         <source>Zoom in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom i procent</translation>
     </message>
     <message>
         <source>Zoom Page Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidbredd</translation>
     </message>
     <message>
         <source>Zoom Whole Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Hel sida</translation>
     </message>
     <message>
         <source>Print Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut sidan</translation>
     </message>
     <message>
         <source>Export As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera som bitmapp</translation>
     </message>
     <message>
         <source>Export As JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera som JPEG</translation>
     </message>
     <message>
         <source>Export As Metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera som metafil</translation>
     </message>
     <message>
         <source>Create Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa webbsida</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Klar</translation>
     </message>
     <message>
         <source>Save Puzzle As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara pusslet som bitmapp</translation>
     </message>
     <message>
         <source>Bitmap (*.BMP)|*.BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmapp (*.BMP)|*.BMP</translation>
     </message>
     <message>
         <source>Save Puzzle As JPeg</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara pusslet som JPEG</translation>
     </message>
     <message>
         <source>JPeg (*.JPG)|*.JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG (*.JPG)|*.JPG</translation>
     </message>
     <message>
         <source>Save Puzzle As MetaFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara pusslet som metafil</translation>
     </message>
     <message>
         <source>Metafile (*.WMF)|*.WMF</source>
-        <translation type="unfinished"></translation>
+        <translation>Metafil (*.WMF)|*.WMF</translation>
     </message>
     <message>
         <source>Save Puzzle As Enhanced MetaFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara pusslet som utökad metafil</translation>
     </message>
     <message>
         <source>Enhanced Metafile (*.EMF)|*.EMF</source>
-        <translation type="unfinished"></translation>
+        <translation>Utökad metafil (*.EMF)|*.EMF</translation>
     </message>
     <message>
         <source>Save Puzzle As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara pusslet som PDF</translation>
     </message>
     <message>
         <source>PDF Document (*.PDF)|*.PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-dokument (*.PDF)|*.PDF</translation>
     </message>
     <message>
         <source>Save Puzzle As PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara pusslet som PNG</translation>
     </message>
     <message>
         <source>PNG Picture (*.PNG)|*.PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-bild (*.PNG)|*.PNG</translation>
     </message>
     <message>
         <source>Save Puzzle As SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara pusslet som SVG</translation>
     </message>
     <message>
         <source>SVG Drawing (*.SVG)|*.SVG</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-teckning (*.SVG)|*.SVG</translation>
     </message>
 </context>
 <context>
     <name>gw::PrintOptionsWindow</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Utskrift</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut</translation>
     </message>
     <message>
         <source>Puzzle &amp;Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselt&amp;itel</translation>
     </message>
     <message>
         <source>Puzzle &amp;Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel&amp;rutnät</translation>
     </message>
     <message>
         <source>Puzzle &amp;Words/Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ord/ledtrådar</translation>
     </message>
     <message>
         <source>Bonus &amp;Question</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bonusfråga</translation>
     </message>
     <message>
         <source>&amp;Answer Key</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Facit</translation>
     </message>
     <message>
         <source>Use &amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Rutnäts&amp;linjer</translation>
     </message>
     <message>
         <source>L&amp;ower Case Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;må bokstäver</translation>
     </message>
     <message>
         <source>Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordlista</translation>
     </message>
     <message>
         <source>Normal Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanliga ord</translation>
     </message>
     <message>
         <source>Clues </source>
-        <translation type="unfinished"></translation>
+        <translation>Ledtrådar </translation>
     </message>
     <message>
         <source>Scramble Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Omkastade ord</translation>
     </message>
     <message>
         <source>Partial Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Delvisa ord</translation>
     </message>
     <message>
         <source>Use Underscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Med understreck</translation>
     </message>
     <message>
         <source>Show First</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa första</translation>
     </message>
     <message>
         <source>Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>bokstäver</translation>
     </message>
     <message>
         <source>Show Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa sista</translation>
     </message>
     <message>
         <source>Number of Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Antal kolumner</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild av sidlayouten</translation>
     </message>
     <message>
         <source>&amp;View/Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visa/skriv ut</translation>
     </message>
     <message>
         <source>Printer &amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skrivarinställningar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;täng</translation>
     </message>
     <message>
         <source>Change Page &amp;Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändra sidla&amp;yout</translation>
     </message>
     <message>
         <source>Change &amp;Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändra te&amp;ckensnitt</translation>
     </message>
     <message>
         <source>Change Bon&amp;us Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Ä&amp;ndra bonusfråga</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arkiv</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjälp</translation>
     </message>
     <message>
         <source>&amp;Reports Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjälp för utskrift</translation>
     </message>
     <message>
         <source>Invalid number of columns specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogiltigt antal kolumner.</translation>
     </message>
     <message>
         <source>No printers are defined.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga skrivare är installerade.</translation>
     </message>
 </context>
 <context>
     <name>gw::PrintStatusWindow</name>
     <message>
         <source>Report Status Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Utskriftsstatus</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbryt</translation>
     </message>
     <message>
         <source>Printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivare: %1</translation>
     </message>
     <message>
         <source>Preparing the page for viewing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidan förbereds för visning</translation>
     </message>
     <message>
         <source>Object %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt %1 av %2</translation>
     </message>
     <message>
         <source>Printing Page 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sida 1 skrivs ut</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Puzzle Generation Canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapandet av pusslet avbröts!</translation>
     </message>
     <message>
         <source>Puzzle Generated!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusslet har skapats!</translation>
     </message>
 </context>
 <context>
     <name>gw::Program</name>
     <message>
         <source>Program is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmet körs redan</translation>
     </message>
     <message>
         <source>Unable to prepare the folder for your puzzle data: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att förbereda mappen för dina pusseldata: %1.</translation>
     </message>
 </context>
 <context>
     <name>gw::PuzzleHost</name>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att spara pusslet.</translation>
     </message>
 </context>
 <context>
     <name>gw::PuzzlePickList</name>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Markera alla</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;vmarkera alla</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeEditor</name>
     <message>
         <source>Shape Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Formredigerare</translation>
     </message>
     <message>
         <source>Shape grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Formens rutnät</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bredd</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höjd</translation>
     </message>
     <message>
         <source>Shift Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Flytta rutnät</translation>
     </message>
     <message>
         <source>Shift Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Flytta uppåt</translation>
     </message>
     <message>
         <source>Shift Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Flytta åt vänster</translation>
     </message>
     <message>
         <source>Shift Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Flytta åt höger</translation>
     </message>
     <message>
         <source>Shift Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Flytta nedåt</translation>
     </message>
     <message>
         <source>Adjust Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Justera rutnät</translation>
     </message>
     <message>
         <source>&amp;Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Invertera</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ångra</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Anvisningar</translation>
     </message>
     <message>
         <source>Left Click To Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänsterklick: växla</translation>
     </message>
     <message>
         <source>Right Click To Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Högerklick: fyll</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spara</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>%1 by %2 cells, %3 usable; row %4, column %5: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gånger %2 rutor, %3 användbara; rad %4, kolumn %5: %6</translation>
     </message>
     <message>
         <source>usable</source>
-        <translation type="unfinished"></translation>
+        <translation>användbar</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>används inte</translation>
     </message>
     <message>
         <source>Width must be between 5 and 30.  Please re-enter width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bredden måste vara mellan 5 och 30.  Ange bredden igen.</translation>
     </message>
     <message>
         <source>Height must be between 5 and 30.  Please re-enter height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höjden måste vara mellan 5 och 30.  Ange höjden igen.</translation>
     </message>
     <message>
         <source>Unable to add shape.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att lägga till formen.</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeLibraryDialog</name>
     <message>
         <source>Shapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Former</translation>
     </message>
     <message>
         <source>Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselform</translation>
     </message>
     <message>
         <source>Picture of the puzzle shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild av pusselformen</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ny</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiera</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ändra</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta bort</translation>
     </message>
     <message>
         <source>Im&amp;port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import</translation>
     </message>
     <message>
         <source>Expo&amp;rt</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stäng</translation>
     </message>
 </context>
 <context>
     <name>gw::ShapeListView</name>
     <message>
         <source>No saved shape information could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga sparade former hittades.</translation>
     </message>
     <message>
         <source>%1 by %2 cells, %3 usable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gånger %2 rutor, %3 användbara</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vill du verkligen ta bort ”%1”?</translation>
     </message>
     <message>
         <source>Import Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Importera pusselform</translation>
     </message>
     <message>
         <source>Puzzle Shapes (*.LAY)|*.LAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselformer (*.LAY)|*.LAY</translation>
     </message>
     <message>
         <source>No shape selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen form vald.</translation>
     </message>
     <message>
         <source>Export Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera pusselform</translation>
     </message>
     <message>
         <source>Puzzle Shape (*.LAY)|*.LAY</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselform (*.LAY)|*.LAY</translation>
     </message>
 </context>
 <context>
     <name>gw::SpellingDialog</name>
     <message>
         <source>Spelling Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Stavningsförslag</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Förslag</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersätt</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorera</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lägg till</translation>
     </message>
     <message>
         <source>A&amp;bort</source>
-        <translation type="unfinished"></translation>
+        <translation>Av&amp;bryt</translation>
     </message>
     <message>
         <source>The following word was not found in the %1 dictionary.  Suggestions are listed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Följande ord finns inte i den %1 ordboken.  Förslag visas nedan.</translation>
     </message>
     <message>
         <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 finns inte i ordboken.  Inga förslag hittades.</translation>
     </message>
     <message>
         <source>Could not find one of the dictionary files.</source>
-        <translation type="unfinished"></translation>
+        <translation>En av ordboksfilerna hittades inte.</translation>
     </message>
     <message>
         <source>All words were found in the dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla ord fanns i ordboken.</translation>
     </message>
     <message>
         <source>Spell checking aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stavningskontrollen avbröts.</translation>
     </message>
     <message>
         <source>Spell checking complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stavningskontrollen är klar.</translation>
     </message>
 </context>
 <context>
     <name>gw::SpellingLanguageDialog</name>
     <message>
         <source>Spell Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Stavningskontroll</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;merikansk</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brittisk</translation>
     </message>
     <message>
         <source>&amp;Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pansk</translation>
     </message>
     <message>
         <source>&amp;Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italiensk</translation>
     </message>
     <message>
         <source>&amp;French</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fransk</translation>
     </message>
     <message>
         <source>&amp;German</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tysk</translation>
     </message>
     <message>
         <source>&amp;Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nederländsk</translation>
     </message>
     <message>
         <source>S&amp;wedish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Svensk</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusDialog</name>
     <message>
         <source>Thesaurus Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå upp i synonymordboken</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ord</translation>
     </message>
     <message>
         <source>&amp;Look Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Slå upp</translation>
     </message>
     <message>
         <source>&amp;Suggest</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Föreslå</translation>
     </message>
     <message>
         <source>&amp;Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Använd</translation>
     </message>
     <message>
         <source>A&amp;bort</source>
-        <translation type="unfinished"></translation>
+        <translation>Av&amp;bryt</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategori</translation>
     </message>
     <message>
         <source>Antonyms</source>
-        <translation type="unfinished"></translation>
+        <translation>Motsatser</translation>
     </message>
     <message>
         <source>Synonyms</source>
-        <translation type="unfinished"></translation>
+        <translation>Synonymer</translation>
     </message>
     <message>
         <source>Could not find the Thesaurus file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synonymordboksfilen hittades inte.</translation>
     </message>
     <message>
         <source>Word not found in Thesaurus.  Click on &quot;suggest&quot; for possible substitute words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordet finns inte i synonymordboken.  Klicka på ”Föreslå” för att se möjliga ersättningsord.</translation>
     </message>
     <message>
         <source>No suggestions found for the word %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga förslag hittades för ordet %1.</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusLanguageDialog</name>
     <message>
         <source>Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Synonymordbok</translation>
     </message>
     <message>
         <source>&amp;American</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;merikansk</translation>
     </message>
     <message>
         <source>&amp;British</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brittisk</translation>
     </message>
 </context>
 <context>
     <name>gw::ThesaurusSuggestionsDialog</name>
     <message>
         <source>Word Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordförslag</translation>
     </message>
     <message>
         <source>Suggestion for</source>
-        <translation type="unfinished"></translation>
+        <translation>Förslag för</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
 </context>
 <context>
     <name>gw::TipOfTheDayDialog</name>
     <message>
         <source>You can place hidden phrases in your word search puzzle utilizing the unused letters of the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kan gömma ett lösningsord i din ordjakt med hjälp av pusslets oanvända bokstäver.</translation>
     </message>
     <message>
         <source>You can create a text file &quot;badlist.txt&quot; that the program will use to screen for your own offensive words ensuring they do not show up in the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kan skapa en textfil, ”badlist.txt”, som programmet använder för att sålla bort dina egna stötande ord så att de inte dyker upp i pusslet.</translation>
     </message>
     <message>
         <source>Every puzzle is checked in all eight directions for offensive words before you see it, and again when its fill letters are chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varje pussel kontrolleras i alla åtta riktningar efter stötande ord innan du ser det, och en gång till när fyllnadsbokstäverna väljs.</translation>
     </message>
     <message>
         <source>Raise the number of creation attempts (up to 999) to give every word a better chance to fit. The four best grids are offered to you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höj antalet försök (upp till 999) så att varje ord får bättre chans att få plats. Du får välja bland de fyra bästa rutnäten.</translation>
     </message>
     <message>
         <source>Double click any of the four candidate grids to see it enlarged before you decide which one to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dubbelklicka på något av de fyra föreslagna rutnäten för att se det förstorat innan du bestämmer vilket du vill spara.</translation>
     </message>
     <message>
         <source>The Word Integration slider sets how much the words cross each other. Move it to the right for a tightly woven puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglaget Sammanflätning bestämmer hur mycket orden korsar varandra. Dra det åt höger för ett tätt sammanflätat pussel.</translation>
     </message>
     <message>
         <source>Turn off directions such as Left, Up and the diagonals to make easier puzzles for young children.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stäng av riktningar som Vänster, Upp och diagonalerna för att göra enklare pussel för små barn.</translation>
     </message>
     <message>
         <source>Check &quot;Shrink&quot; to let the program trim empty rows and columns from the bottom and right of the finished grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markera ”Krymp” så tar programmet bort tomma rader och kolumner längst ned och till höger i det färdiga rutnätet.</translation>
     </message>
     <message>
         <source>Puzzles don&apos;t have to be square. Pick a heart, a star or a tree under Puzzle Shape, or draw your own with the shape editor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel behöver inte vara fyrkantiga. Välj ett hjärta, en stjärna eller ett träd under Pusselform, eller rita en egen form i formredigeraren.</translation>
     </message>
     <message>
         <source>In the shape editor a left click toggles one cell and a right click fills a whole region at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>I formredigeraren växlar ett vänsterklick en enda ruta, och ett högerklick fyller ett helt område på en gång.</translation>
     </message>
     <message>
         <source>Shapes travel between computers: use Export on the Shapes window and Import on the other machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Former kan flyttas mellan datorer: använd Exportera i fönstret Former och Importera på den andra datorn.</translation>
     </message>
     <message>
         <source>Keep your puzzles organized in groups. Each group file holds as many puzzles as you like, sorted by category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordna dina pussel i grupper. Varje gruppfil rymmer hur många pussel som helst, sorterade efter kategori.</translation>
     </message>
     <message>
         <source>Use Copy Puzzle to start a new puzzle from an existing word list. The copy gets a number added to its title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Använd Kopiera pussel för att börja på ett nytt pussel med en befintlig ordlista. Kopian får ett nummer i titeln.</translation>
     </message>
     <message>
         <source>Type a clue beside each word to make a clue puzzle: the solver reads the clue and must find the matching word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv en ledtråd bredvid varje ord för att göra ett ledtrådspussel: eleven läser ledtråden och ska hitta ordet som passar.</translation>
     </message>
     <message>
         <source>Hide the clue column with &quot;Use Clues&quot; when you only need words. Your clues are kept and come back when you show it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dölj ledtrådskolumnen med ”Använd ledtrådar” när du bara behöver ord. Ledtrådarna sparas och kommer tillbaka när du visar kolumnen igen.</translation>
     </message>
     <message>
         <source>Words may contain spaces, such as ICE CREAM. The space is left out in the grid, so the solver looks for ICECREAM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ord får innehålla mellanslag, till exempel VARM KORV. Mellanslaget utelämnas i rutnätet, så eleven letar efter VARMKORV.</translation>
     </message>
     <message>
         <source>Tab and Enter move between the cells of the word list, so a long list can be typed without touching the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabb och Retur flyttar mellan rutorna i ordlistan, så en lång lista kan skrivas in utan att du rör musen.</translation>
     </message>
     <message>
         <source>Import a word list from a text file, one word per line, or words and clues separated by a colon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importera en ordlista från en textfil: ett ord per rad, eller ord och ledtrådar åtskilda av ett kolon.</translation>
     </message>
     <message>
         <source>Export your word and clue list to a text file to share it or to edit it in another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera din lista med ord och ledtrådar till en textfil för att dela den eller redigera den i ett annat program.</translation>
     </message>
     <message>
         <source>A puzzle holds up to 330 words. Words that cannot be placed are listed as excluded words before you save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ett pussel rymmer upp till 330 ord. Ord som inte kan placeras visas som utelämnade ord innan du sparar.</translation>
     </message>
     <message>
         <source>Add a bonus question to a puzzle. It can be printed below the grid as an extra challenge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lägg till en bonusfråga i ett pussel. Den kan skrivas ut under rutnätet som en extra utmaning.</translation>
     </message>
     <message>
         <source>The page layout decides where the title, the grid and the word list go on the printed page. Each puzzle keeps its own copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidlayouten bestämmer var titeln, rutnätet och ordlistan hamnar på den utskrivna sidan. Varje pussel har en egen kopia av den.</translation>
     </message>
     <message>
         <source>Design your own page layouts with text, pictures, rectangles and circles, and make one of them the default for new puzzles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utforma egna sidlayouter med text, bilder, rektanglar och cirklar, och gör en av dem till standard för nya pussel.</translation>
     </message>
     <message>
         <source>Print the answer key with the words circled in the grid, ready for marking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut facit med orden inringade i rutnätet, klart för rättning.</translation>
     </message>
     <message>
         <source>Save a puzzle page as a picture or an HTML page to put it on a school web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara en pusselsida som bild eller HTML-sida för att lägga ut den på skolans webbplats.</translation>
     </message>
     <message>
         <source>Modify Puzzle lets you change the title, the category, the clues and the bonus question of a stored puzzle without losing its grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Med Ändra pussel kan du ändra titel, kategori, ledtrådar och bonusfråga för ett sparat pussel utan att förlora dess rutnät.</translation>
     </message>
     <message>
         <source>Use Screen Size on the Options menu to make every window larger on a big monitor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Använd Skärmstorlek på menyn Alternativ för att göra alla fönster större på en stor bildskärm.</translation>
     </message>
     <message>
         <source>Choose your own fonts for labels, edit boxes and buttons on the Options menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Välj egna teckensnitt för etiketter, inmatningsfält och knappar på menyn Alternativ.</translation>
     </message>
     <message>
         <source>The spell checker looks at your words and clues in eight languages, and you can add your own words to its dictionary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stavningskontrollen granskar dina ord och ledtrådar på åtta språk, och du kan lägga till egna ord i dess ordbok.</translation>
     </message>
     <message>
         <source>Press F1 to F12 in the word list to type accented letters such as á, é and ñ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryck på F1 till F12 i ordlistan för att skriva bokstäver med accent, som á, é och ñ.</translation>
     </message>
     <message>
         <source>Turn the background picture of the main window on or off with Background Bitmap on the Options menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slå på eller av bakgrundsbilden i huvudfönstret med Bakgrundsbild på menyn Alternativ.</translation>
     </message>
     <message>
         <source>The thesaurus suggests synonyms for a word and can turn one of them into the word&apos;s clue in a single step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synonymordboken föreslår synonymer till ett ord och kan göra en av dem till ordets ledtråd i ett enda steg.</translation>
     </message>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagens tips</translation>
     </message>
     <message>
         <source>Did you know...</source>
-        <translation type="unfinished"></translation>
+        <translation>Visste du...</translation>
     </message>
     <message>
         <source>&amp;Show Tips at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visa tips vid start</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nästa tips</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stäng</translation>
     </message>
 </context>
 <context>
     <name>gw::UserDictionaryDialog</name>
     <message>
         <source>Dictionary Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Hantera ordbok</translation>
     </message>
     <message>
         <source>Word to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ord att lägga till</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ta bort</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lägg till</translation>
     </message>
     <message>
         <source>These words will be added to the %1 dictionary and counted as valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>De här orden läggs till i den %1 ordboken och räknas som korrekta.</translation>
     </message>
     <message>
         <source>These words will be excluded from the  %1 dictionary and will be invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>De här orden utesluts ur den %1 ordboken och räknas som felaktiga.</translation>
     </message>
 </context>
 <context>
     <name>gw::UserManualDialog</name>
     <message>
         <source>User Manual Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Om användarhandboken</translation>
     </message>
     <message>
         <source>The user manual opens in your document viewer, where you can read and print it. Press Ok to open it now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Användarhandboken öppnas i din dokumentvisare, där du kan läsa och skriva ut den. Klicka på OK för att öppna den nu.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>The User Manual could not be located.  Please make sure the user manual was installed.  A copy is available at our web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Användarhandboken hittades inte.  Kontrollera att den har installerats.  Det finns en kopia på vår webbplats.</translation>
     </message>
 </context>
 <context>
     <name>gw::WebPageWindow</name>
     <message>
         <source>HTML Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa HTML</translation>
     </message>
     <message>
         <source>Create A Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa en webbsida</translation>
     </message>
     <message>
         <source>First Header Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Första rubrikrader</translation>
     </message>
     <message>
         <source>Second Header Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Andra rubrikrader</translation>
     </message>
     <message>
         <source>Horizontal Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Vågrät linje</translation>
     </message>
     <message>
         <source>Puzzle will go here</source>
-        <translation type="unfinished"></translation>
+        <translation>Här hamnar pusslet</translation>
     </message>
     <message>
         <source>First Footer Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Första sidfotsrader</translation>
     </message>
     <message>
         <source>Second Footer Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Andra sidfotsrader</translation>
     </message>
     <message>
         <source>Web Page Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbsidans titel</translation>
     </message>
     <message>
         <source>&amp;Save HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spara HTML</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fet</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrera</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Teckenstorlek</translation>
     </message>
     <message>
         <source>Save HTML Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara HTML-dokument</translation>
     </message>
     <message>
         <source>html (*.htm)|*.htm</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML (*.htm)|*.htm</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileDialog</name>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Rader</translation>
     </message>
     <message>
         <source>Separator Char</source>
-        <translation type="unfinished"></translation>
+        <translation>Avgränsare</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileExportDialog</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportera</translation>
     </message>
     <message>
         <source>&amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ord</translation>
     </message>
     <message>
         <source>&amp;Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ledtrådar</translation>
     </message>
     <message>
         <source>Words &amp;And Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Ord o&amp;ch ledtrådar</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Markera alla</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rensa</translation>
     </message>
     <message>
         <source>Save &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara &amp;fil</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stäng</translation>
     </message>
     <message>
         <source>No words/clues selected for output.  Please select the desired words/clues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga ord/ledtrådar har valts för export.  Markera de ord/ledtrådar du vill ha.</translation>
     </message>
     <message>
         <source>Save Word/Clue List</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara ord-/ledtrådslista</translation>
     </message>
     <message>
         <source>text (*.txt)|*.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Text (*.txt)|*.txt</translation>
     </message>
     <message>
         <source>Unable to create export file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att skapa exportfilen.</translation>
     </message>
 </context>
 <context>
     <name>gw::WordFileImportDialog</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importera</translation>
     </message>
     <message>
         <source>As &amp;Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Som o&amp;rd</translation>
     </message>
     <message>
         <source>As &amp;Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Som &amp;ledtrådar</translation>
     </message>
     <message>
         <source>&amp;As Words and Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Som ord o&amp;ch ledtrådar</translation>
     </message>
     <message>
         <source>&amp;Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öppna fil</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Markera alla</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ensa</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hjälp</translation>
     </message>
     <message>
         <source>Import Word/Clue List</source>
-        <translation type="unfinished"></translation>
+        <translation>Importera ord-/ledtrådslista</translation>
     </message>
     <message>
         <source>text (*.txt)|*.txt|all files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Text (*.txt)|*.txt|Alla filer (*.*)|*.*</translation>
     </message>
     <message>
         <source>Unable to open import file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det gick inte att öppna importfilen.</translation>
     </message>
     <message>
         <source>Some characters in this file cannot be used in a puzzle: %1.  They are shown as &quot;?&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vissa tecken i den här filen kan inte användas i ett pussel: %1.  De visas som ”?”.</translation>
     </message>
     <message>
         <source>No word/clue seperator character specified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget avgränsningstecken mellan ord och ledtråd har angetts.</translation>
     </message>
     <message>
         <source>Too many words selected.  Last word will not be used.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>För många ord har markerats.  Det sista ordet används inte.  Fortsätta?</translation>
     </message>
     <message>
         <source>Too many words selected.  Last %1 words will not be used.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>För många ord har markerats.  De sista %1 orden används inte.  Fortsätta?</translation>
     </message>
 </context>
 <context>
     <name>gw::WordGrid</name>
     <message>
         <source>Cnt</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ord</translation>
     </message>
     <message>
         <source>Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Ledtråd</translation>
+    </message>
+    <message>
+        <source>Tab goes from cell to cell; Ctrl+Tab leaves the list.</source>
+        <translation>Tabb flyttar från ruta till ruta; Ctrl+Tabb lämnar listan.</translation>
     </message>
 </context>
 <context>
     <name>gw::WordListEditor</name>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Höger</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänster</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ned</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Upp</translation>
     </message>
     <message>
         <source>Down Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Ned höger</translation>
     </message>
     <message>
         <source>Up Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Upp vänster</translation>
     </message>
     <message>
         <source>Down Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Ned vänster</translation>
     </message>
     <message>
         <source>Up Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Upp höger</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategori</translation>
     </message>
     <message>
         <source>Words and Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Ord och ledtrådar</translation>
     </message>
     <message>
         <source>Use Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Använd ledtrådar</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta &amp;bort</translation>
     </message>
     <message>
         <source>Delete &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bort &amp;alla</translation>
     </message>
     <message>
         <source>&amp;Spell Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Sta&amp;vning</translation>
     </message>
     <message>
         <source>&amp;Thesaurus</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ynonymer</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importera</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportera</translation>
     </message>
     <message>
         <source>P&amp;hrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lösningsord</translation>
     </message>
     <message>
         <source>Bonus Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonusfråga</translation>
     </message>
     <message>
         <source>Word Directions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordriktningar</translation>
     </message>
     <message>
         <source>Word Integration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammanflätning</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternativ</translation>
     </message>
     <message>
         <source>Shrin&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Krymp</translation>
     </message>
     <message>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Försök</translation>
     </message>
     <message>
         <source>&amp;Create</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skapa</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;para</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;täng</translation>
     </message>
     <message>
         <source>International Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationella tecken</translation>
     </message>
     <message>
         <source>Puzzle Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusselform</translation>
     </message>
     <message>
         <source>Picture of the puzzle shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild av pusselformen</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ny</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;opiera</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ändra</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta bo&amp;rt</translation>
     </message>
     <message>
         <source>Im&amp;port</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mportera</translation>
     </message>
     <message>
         <source>Expo&amp;rt</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportera</translation>
     </message>
     <message>
         <source>Page Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidlayout</translation>
     </message>
     <message>
         <source>Picture of the page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild av sidlayouten</translation>
     </message>
     <message>
         <source>Change La&amp;yout</source>
-        <translation type="unfinished"></translation>
+        <translation>Byt layo&amp;ut</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Ord</translation>
     </message>
     <message>
         <source>All words are already cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla ord är redan borttagna.</translation>
     </message>
     <message>
         <source>This will remove all words and clues.  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Detta tar bort alla ord och ledtrådar.  Fortsätta?</translation>
     </message>
     <message>
         <source>Puzzle has been modified.  Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusslet har ändrats.  Spara ändringarna?</translation>
     </message>
     <message>
         <source>No title specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen titel angiven.  Rätta till det.</translation>
     </message>
     <message>
         <source>No category specified.  Please correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen kategori angiven.  Rätta till det.</translation>
     </message>
     <message>
         <source>  Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>  Fortsätta?</translation>
     </message>
     <message>
         <source>Offensive-word screening refused every attempt, so no puzzle could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollen av stötande ord underkände alla försök, så inget pussel kunde skapas.</translation>
     </message>
 </context>
 </TS>
