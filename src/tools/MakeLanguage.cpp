@@ -138,12 +138,16 @@ int RunSynonyms(const Args& args) {
     if (!suggestions.empty()) std::cout << "Suggestions: " << Join(suggestions) << "\n";
     return 1;
   }
-  for (const ThesCategory& c : found.categories)
-    std::cout << ToTerminal(CategoryDisplay(c)) << ": " << Join(c.synonyms) << "\n";
+  // A meaning told only by a more general word has no synonyms to list.
+  const auto show = [](const ThesCategory& c) {
+    std::cout << ToTerminal(CategoryDisplay(c));
+    if (!c.synonyms.empty()) std::cout << ": " << Join(c.synonyms);
+    std::cout << "\n";
+  };
+  for (const ThesCategory& c : found.categories) show(c);
   if (!found.antonyms.empty()) {
     std::cout << "Antonyms:\n";
-    for (const ThesCategory& a : found.antonyms)
-      std::cout << ToTerminal(CategoryDisplay(a)) << ": " << Join(a.synonyms) << "\n";
+    for (const ThesCategory& a : found.antonyms) show(a);
   }
   return kDone;
 }
