@@ -78,9 +78,10 @@ int RunCheckSpelling(const Args& args) {
   try {
     file = ReadWordFile(wordFile);
   } catch (const IoError& e) {
-    return Fail(kBadInput, "cannot read " + wordFile + ": " + e.what());
+    return Fail(kBadInput, e.what());  // it names the file
   }
   if (!file) return Fail(kBadInput, "cannot open " + wordFile);
+  if (file->binary) return Fail(kBadInput, wordFile + " is not a text file");
   std::vector<SpellRow> rows;
   for (const std::string& line : file->lines) {
     const WordAndClue entry = SplitWordClue(line, separator);
