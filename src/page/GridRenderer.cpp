@@ -151,7 +151,7 @@ void DrawPuzzleBody(RenderContext& ctx, LayoutObject& object) {
 
   if (ctx.options.useGrid) {
     c.SetPenColor(FromLayoutColor(object.gridLineColor));
-    const int width = std::min(object.lineWidth, 9);
+    const int width = std::min<int>(object.lineWidth, 9);  // a copy: the field is packed
     for (int r = 1; r <= g.rows; ++r)
       for (int col = 1; col <= g.columns; ++col)
         if (inShape(r, col)) GridLines(c, g.At(r, col), width);
