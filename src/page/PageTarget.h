@@ -55,8 +55,11 @@ class PageTarget {
   int YI2D(double inches) const;
   double YD2I(int pixels) const;
 
-  // Drawing state. The pen is one device pixel wide.
+  // Drawing state. The pen is one device pixel wide unless a width is set.
   virtual void SetPenColor(const QColor& color) = 0;
+  // The pen's width in inches, never thinner than one device pixel; 0, as every page starts, is
+  // one device pixel.
+  virtual void SetPenWidth(double inches) = 0;
   virtual void SetBrushColor(const QColor& color) = 0;
   virtual void SetBrushStyle(BrushStyle style) = 0;
   // Opaque text is printed on a box of the brush colour as high as the font.
