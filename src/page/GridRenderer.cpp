@@ -109,7 +109,7 @@ void Capsule(PageTarget& c, const Cell& S, const Cell& E, int direction) {
 
 // The font size whose "W" is narrower than the cell, one point at a time down to 4.
 int FitGridFont(PageTarget& c, const LayoutObject& object, double cell) {
-  int n = object.fontSize;
+  int n = DrawnFontSize(object.fontSize);
   c.SetFont(ObjectFont(object, n));
   while (n > 4 && c.TextWidth("W") >= cell) c.SetFont(ObjectFont(object, --n));
   return n;

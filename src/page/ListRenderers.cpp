@@ -120,7 +120,7 @@ void DrawWordList(RenderContext& ctx, LayoutObject& object) {
   if (ctx.Metafile()) {
     c.SetFont(ObjectFont(object, object.fittedFontSize));
   } else {
-    int size = object.fontSize;
+    int size = DrawnFontSize(object.fontSize);
     c.SetFont(ObjectFont(object, size));
     bool tooWide = false;
     while (true) {
@@ -159,7 +159,7 @@ void DrawClueList(RenderContext& ctx, LayoutObject& object) {
   if (ctx.Metafile()) {
     c.SetFont(ObjectFont(object, object.fittedFontSize));
   } else {
-    int size = object.fontSize;
+    int size = DrawnFontSize(object.fontSize);
     c.SetFont(ObjectFont(object, size));
     bool ok = true;
     while (true) {

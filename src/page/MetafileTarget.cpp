@@ -323,7 +323,7 @@ class EmfWriter : public MetafileTarget::Writer {
 
 // A font's height in whole 96-dpi pixels, as a screen sets a point size.
 int PixelHeight(const ReportFont& font) {
-  return std::max(1, static_cast<int>(std::lround(std::clamp(font.size, 1, 1000) * 96.0 / 72.0)));
+  return std::max(1, static_cast<int>(std::lround(DrawnFontSize(font.size) * 96.0 / 72.0)));
 }
 
 }  // namespace

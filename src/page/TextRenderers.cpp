@@ -151,7 +151,7 @@ void DrawTextLine(RenderContext& ctx, LayoutObject& object, const std::string& t
     const int x = AlignedXPixels(c, box, c.XI2D(c.TextWidth(text)), object.alignment);
     c.PrintTopLeft(c.XD2I(x), c.YD2I(top), text);
   } else {
-    int size = object.fontSize;
+    int size = DrawnFontSize(object.fontSize);
     c.SetFont(ObjectFont(object, size));
     if (object.makeItFit)
       while (size > 2 && (c.TextWidth(text) >= box.W() || c.TextHeight(text) >= box.H()))
@@ -179,7 +179,7 @@ void DrawText(RenderContext& ctx, LayoutObject& object) {
     lineHeight = c.YD2I(c.YI2D(c.TextHeight(kLineProbe)));
   } else {
     const std::vector<std::string> tokens = TextTokens(text);
-    int size = object.fontSize;
+    int size = DrawnFontSize(object.fontSize);
     c.SetFont(ObjectFont(object, size));
     TextLayout layout;
     while (true) {
