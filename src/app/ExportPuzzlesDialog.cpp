@@ -9,6 +9,7 @@
 #include "storage/GroupExchange.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -16,6 +17,7 @@ namespace gw {
 ExportPuzzlesDialog::ExportPuzzlesDialog(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state) {
   setWindowTitle(QStringLiteral("Export Word Search Puzzles"));
+  SetHelpTopic(this, "Export Puzzles");
   resize(480, 396);
   setFont(DesignFont(15));
 

@@ -8,6 +8,7 @@
 #include "base/TextCodec.h"
 #include "storage/GroupExchange.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -16,6 +17,7 @@ ImportPuzzlesDialog::ImportPuzzlesDialog(AppState& state, const std::string& fil
                                          QWidget* parent)
     : QDialog(parent), state_(state), fileName_(fileName) {
   setWindowTitle(QStringLiteral("Import Word Search Puzzles"));
+  SetHelpTopic(this, "Import Puzzles");
   resize(480, 420);
   setFont(DesignFont(15));
 

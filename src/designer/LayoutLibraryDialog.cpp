@@ -16,6 +16,7 @@
 #include "layouts/LayoutThumbnail.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 #include "widgets/SortedItem.h"
 
@@ -50,6 +51,7 @@ LayoutLibraryDialog::LayoutLibraryDialog(const AppPaths& paths, LayoutLibraryMod
       target_(target),
       buffer_(std::make_unique<PageLayout>()) {
   setWindowTitle(QStringLiteral("Puzzle Page Layouts"));
+  SetHelpTopic(this, "Layout library");
   MakeBuiltInDefaultLayout(*buffer_);
   BuildControls();
 }

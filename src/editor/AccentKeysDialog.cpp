@@ -9,11 +9,13 @@
 #include "base/TextCodec.h"
 #include "editor/AccentKeys.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 
 namespace gw {
 
 AccentKeysDialog::AccentKeysDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("International Characters"));
+  SetHelpTopic(this, "International characters");
   resize(372, 300);
   setFont(DesignFont(13));
 

@@ -12,12 +12,14 @@
 #include "editor/WordGrid.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
 
 WordFileExportDialog::WordFileExportDialog(const WordGrid& grid, QWidget* parent)
     : WordFileDialog("Export", 520, {"&Words", "&Clues", "Words &And Clues"}, parent), grid_(grid) {
+  SetHelpTopic(this, "Export words");
   connect(linesList_, &QListWidget::itemSelectionChanged, this,
           &WordFileExportDialog::LineSelectionChanged);
   connect(asWords_, &QRadioButton::clicked, this, &WordFileExportDialog::AsWordsClick);

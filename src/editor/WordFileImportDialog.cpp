@@ -14,6 +14,7 @@
 #include "editor/WordGrid.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -21,6 +22,7 @@ namespace gw {
 WordFileImportDialog::WordFileImportDialog(WordGrid& grid, QWidget* parent)
     : WordFileDialog("Import", 264, {"As &Words", "As &Clues", "&As Words and Clues"}, parent),
       grid_(grid) {
+  SetHelpTopic(this, "Import words");
   connect(asWords_, &QRadioButton::clicked, this, &WordFileImportDialog::AsWordsClick);
   connect(asClues_, &QRadioButton::clicked, this, &WordFileImportDialog::AsCluesClick);
   connect(asWordsAndClues_, &QRadioButton::clicked, this,

@@ -22,6 +22,7 @@
 #include "generator/OffensiveWords.h"
 #include "generator/PuzzleImage.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -50,6 +51,7 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
       slots_(candidates),
       listWordCount_(ClampedWordCount(*host.State().currentPuzzle)) {
   setWindowTitle(QStringLiteral("Created Puzzle"));
+  SetHelpTopic(this, "Candidates");
   resize(618, 419);
   setFont(DesignFont(13));
 

@@ -12,6 +12,7 @@
 
 #include "session/AppState.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 
 namespace gw {
 
@@ -39,6 +40,7 @@ GenerationProgressWindow::GenerationProgressWindow(const PuzzleRecord& puzzle,
       slots_(candidates) {
   setObjectName(QStringLiteral("CreationAttempts"));
   setWindowTitle(QStringLiteral("Building Puzzles"));
+  SetHelpTopic(this, "Building Puzzles");
   resize(323, 106);
   setFont(DesignFont(19));
   setAutoFillBackground(true);

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 
 namespace gw {
 
@@ -73,13 +74,17 @@ SpellingLanguageDialog::SpellingLanguageDialog(const std::array<bool, 9>& availa
                        {"German", "&German", available[6]},
                        {"Dutch", "&Dutch", available[7]},
                        {"Swedish", "S&wedish", available[8]}},
-                      remembered, parent) {}
+                      remembered, parent) {
+  SetHelpTopic(this, "Spell check");
+}
 
 ThesaurusLanguageDialog::ThesaurusLanguageDialog(const std::array<bool, 3>& available,
                                                  long& remembered, QWidget* parent)
     : LanguageChooser(
           "Thesaurus",
           {{"American", "&American", available[1]}, {"British", "&British", available[2]}},
-          remembered, parent) {}
+          remembered, parent) {
+  SetHelpTopic(this, "Thesaurus");
+}
 
 }  // namespace gw

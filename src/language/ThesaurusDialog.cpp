@@ -13,6 +13,7 @@
 #include "language/ChosenReplacement.h"
 #include "language/ThesaurusSuggestionsDialog.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -24,6 +25,7 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
       language_(thesaurus),
       runSuggestions_([](ThesaurusSuggestionsDialog& dialog) { dialog.exec(); }) {
   setWindowTitle(QStringLiteral("Thesaurus Lookup"));
+  SetHelpTopic(this, "Thesaurus");
   resize(620, 356);
   setFont(DesignFont(15));
   Named(new QLabel(QStringLiteral("Word"), this), "WordLabel", {12, 15, 44, 22});

@@ -8,6 +8,7 @@
 #include "base/TextCodec.h"
 #include "language/ChosenReplacement.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -17,6 +18,7 @@ ThesaurusSuggestionsDialog::ThesaurusSuggestionsDialog(const std::string& word,
                                                        QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Word Suggestions"));
+  SetHelpTopic(this, "Thesaurus");
   resize(300, 296);
   setFont(DesignFont(15));
   Named(new QLabel(QStringLiteral("Suggestion for"), this), "SuggestionLabel", {12, 12, 122, 22});

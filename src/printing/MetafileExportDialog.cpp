@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -15,6 +16,7 @@ MetafileExportDialog::MetafileExportDialog(const FinishedJob& job, MetafileKind 
                                            std::string fileName, QWidget* parent)
     : QDialog(parent), job_(job), kind_(kind), fileName_(std::move(fileName)) {
   setWindowTitle(QStringLiteral("Metafile Creation"));
+  SetHelpTopic(this, "Metafile");
   resize(340, 110);
   setFont(DesignFont(17));
 

@@ -29,6 +29,7 @@
 #include "printing/WebPageWindow.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 #include "widgets/SpeedIcons.h"
 
@@ -80,6 +81,7 @@ class PageView : public QWidget {
 PreviewWindow::PreviewWindow(const FinishedJob& job, RecordedPagePrinter& printer, QWidget* parent)
     : QDialog(parent), job_(job), printer_(printer) {
   setWindowTitle(QStringLiteral("Puzzle Preview"));
+  SetHelpTopic(this, "Preview");
   setObjectName(QStringLiteral("MyPreview"));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   setSizeGripEnabled(true);

@@ -10,6 +10,7 @@
 #include "base/TextCodec.h"
 #include "page/PrinterSetup.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -19,6 +20,7 @@ PrintStatusWindow::PrintStatusWindow(ReportMode mode, PuzzleRecord& puzzle,
     : QDialog(parent), mode_(mode), puzzle_(puzzle), options_(options) {
   setObjectName(QStringLiteral("ReportForm"));
   setWindowTitle(QStringLiteral("Report Status Screen"));
+  SetHelpTopic(this, "Printing");
   resize(340, 150);
   setFont(DesignFont(15));
 
