@@ -1,11 +1,12 @@
 // The import selection window.
 #include "app/ImportPuzzlesDialog.h"
 
+#include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
 #include "app/PuzzlePickList.h"
-#include "base/TextCodec.h"
 #include "storage/GroupExchange.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Help.h"
@@ -21,9 +22,16 @@ ImportPuzzlesDialog::ImportPuzzlesDialog(AppState& state, const std::string& fil
   resize(480, 420);
   setFont(DesignFont(15));
 
-  auto* name = Named(new QLabel(QStringLiteral("File Name: ") + ToQString(fileName), this),
-                     "FileNameLabel", QRect(12, 10, 456, 22));
-  name->setToolTip(QString::fromLocal8Bit(fileName.c_str()));
+  // The home folder reads "~", and a path too long for the line loses its middle; the tooltip
+  // holds it whole.
+  const QString path = QString::fromLocal8Bit(fileName.c_str());
+  const QString home = QDir::homePath() + QLatin1Char('/');
+  const QString shown =
+      QStringLiteral("File Name: ") +
+      (path.startsWith(home) ? QStringLiteral("~/") + path.mid(home.size()) : path);
+  auto* name = Named(new QLabel(this), "FileNameLabel", QRect(12, 10, 456, 22));
+  name->setText(QFontMetrics(font()).elidedText(shown, Qt::ElideMiddle, name->width()));
+  name->setToolTip(path);
   auto* heading = Named(new QLabel(QStringLiteral("Puzzles in File"), this), "PuzzlesLabel",
                         QRect(12, 40, 456, 24));
   heading->setFont(DesignFont(17, true));

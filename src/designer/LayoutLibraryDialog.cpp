@@ -59,15 +59,16 @@ LayoutLibraryDialog::LayoutLibraryDialog(const AppPaths& paths, LayoutLibraryMod
 LayoutLibraryDialog::~LayoutLibraryDialog() = default;
 
 void LayoutLibraryDialog::BuildControls() {
-  resize(640, 386);
+  resize(810, 386);
   setFont(DesignFont(15));
 
   auto* heading =
-      Named(new QLabel(QStringLiteral("Page Layouts"), this), "Heading", {8, 6, 260, 24});
+      Named(new QLabel(QStringLiteral("Page Layouts"), this), "Heading", {8, 6, 430, 24});
   heading->setFont(DesignFont(19, true));
   heading->setProperty("gwKeepDesignFont", true);
 
-  shapeBox_ = Named(new QListWidget(this), "ShapeBox", {8, 34, 260, 313});
+  // A name of 20 wide letters, its paper and the default's mark fit on one line.
+  shapeBox_ = Named(new QListWidget(this), "ShapeBox", {8, 34, 430, 313});
   shapeBox_->setSelectionMode(QAbstractItemView::SingleSelection);
   shapeBox_->setSortingEnabled(true);
   // Only the user's selections read a record; the operations select quietly and read themselves.
@@ -76,7 +77,7 @@ void LayoutLibraryDialog::BuildControls() {
     if (select_->isEnabled()) SelectButtonClick();
   });
 
-  img_ = Named(new QLabel(this), "Img", {276, 34, 245, 313});
+  img_ = Named(new QLabel(this), "Img", {446, 34, 245, 313});
   img_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   for (const LegendEntry& e : kLegend) {
@@ -113,7 +114,7 @@ void LayoutLibraryDialog::BuildControls() {
     // E&xit sits level with the bottom of the list, apart from the commands.
     if (b.button == &exit_) top = 319;
     *b.button =
-        Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, {530, top, 102, 28});
+        Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, {700, top, 102, 28});
     (*b.button)->setAutoDefault(false);
     connect(*b.button, &QPushButton::clicked, this, b.handler);
     top += 32;

@@ -34,7 +34,7 @@ AccentKeysDialog::AccentKeysDialog(QWidget* parent) : QDialog(parent) {
     Named(new QLabel(QString::fromStdString("F" + key), this), ("Label" + key).c_str(),
           {left, top + 3, 36, 18});
     keyCharacters_[i] =
-        Named(new QComboBox(this), ("KeyCharacter" + key).c_str(), {left + 40, top, 72, 24});
+        Named(new QComboBox(this), ("KeyCharacter" + key).c_str(), {left + 40, top, 100, 24});
     // The style's own pop-up would show all 64 characters at once; a list shows 12.
     keyCharacters_[i]->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     keyCharacters_[i]->setMaxVisibleItems(12);

@@ -26,7 +26,7 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
       runSuggestions_([](ThesaurusSuggestionsDialog& dialog) { dialog.exec(); }) {
   setWindowTitle(QStringLiteral("Thesaurus Lookup"));
   SetHelpTopic(this, "Thesaurus");
-  resize(620, 356);
+  resize(724, 356);
   setFont(DesignFont(15));
   Named(new QLabel(QStringLiteral("Word"), this), "WordLabel", {12, 15, 44, 22});
   theWord_ = Named(new QLineEdit(ToQString(word), this), "TheWord", {58, 12, 254, 28});
@@ -40,8 +40,8 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
   const Button buttons[] = {
       {"LookUp", "&Look Up", {324, 11, 90, 30}, &ThesaurusDialog::LookUpClick},
       {"Suggest", "&Suggest", {422, 11, 90, 30}, &ThesaurusDialog::SuggestClick},
-      {"Accept", "&Accept", {420, 314, 90, 30}, &ThesaurusDialog::AcceptClick},
-      {"AbortButton", "A&bort", {518, 314, 90, 30}, &ThesaurusDialog::AbortClick}};
+      {"Accept", "&Accept", {524, 314, 90, 30}, &ThesaurusDialog::AcceptClick},
+      {"AbortButton", "A&bort", {622, 314, 90, 30}, &ThesaurusDialog::AbortClick}};
   for (const Button& b : buttons) {
     auto* button = Named(new QPushButton(QString::fromLatin1(b.text), this), b.name, b.design);
     button->setAutoDefault(false);
@@ -50,12 +50,13 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
   findChild<QPushButton*>(QStringLiteral("LookUp"))->setDefault(true);
   accept_ = findChild<QPushButton*>(QStringLiteral("Accept"));
   accept_->setEnabled(false);
-  Named(new QLabel(QStringLiteral("Category"), this), "CategoryLabel", {12, 50, 196, 20});
-  Named(new QLabel(QStringLiteral("Antonyms"), this), "AntonymLabel", {216, 50, 196, 20});
-  Named(new QLabel(QStringLiteral("Synonyms"), this), "SynonymLabel", {420, 50, 188, 20});
-  catBox_ = Named(new QListWidget(this), "CatBox", {12, 72, 196, 232});
-  antBox_ = Named(new QListWidget(this), "AntBox", {216, 72, 196, 232});
-  defBox_ = Named(new QListWidget(this), "DefBox", {420, 72, 188, 232});
+  // Meanings told apart by a more general word ("brave (noun), a kind of warrior") need room.
+  Named(new QLabel(QStringLiteral("Category"), this), "CategoryLabel", {12, 50, 300, 20});
+  Named(new QLabel(QStringLiteral("Antonyms"), this), "AntonymLabel", {320, 50, 196, 20});
+  Named(new QLabel(QStringLiteral("Synonyms"), this), "SynonymLabel", {524, 50, 188, 20});
+  catBox_ = Named(new QListWidget(this), "CatBox", {12, 72, 300, 232});
+  antBox_ = Named(new QListWidget(this), "AntBox", {320, 72, 196, 232});
+  defBox_ = Named(new QListWidget(this), "DefBox", {524, 72, 188, 232});
   connect(catBox_, &QListWidget::itemClicked, this, &ThesaurusDialog::CatBoxClick);
   connect(antBox_, &QListWidget::itemClicked, this, &ThesaurusDialog::AntBoxClick);
   connect(defBox_, &QListWidget::itemDoubleClicked, this, &ThesaurusDialog::DefBoxDoubleClick);

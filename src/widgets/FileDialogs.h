@@ -2,9 +2,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
+class QFileDialog;
 class QWidget;
 
 namespace gw {
@@ -35,6 +37,10 @@ struct FileDialogRequest {
 
 // The chosen file name, or nothing on Cancel.
 std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request);
+
+// The dialog RunFileDialog shows, made but not run: wide enough for a file's name, size, kind and
+// date side by side.
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogRequest& request);
 
 using FileDialogResponder = std::function<std::optional<std::string>(const FileDialogRequest&)>;
 void SetFileDialogResponder(FileDialogResponder responder);

@@ -2,6 +2,7 @@
 #include "support/Gallery.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QResource>
 #include <filesystem>
@@ -54,6 +55,7 @@
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeLibraryDialog.h"
 #include "storage/PuzzleGroup.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
 #include "widgets/HelpWindow.h"
 
@@ -62,7 +64,8 @@ namespace gw::test {
 namespace fs = std::filesystem;
 
 GalleryContext::GalleryContext(const std::string& binDir, const std::string& wordList)
-    : paths_(dir_.Path(), dir_.Path()) {
+    : home_(qgetenv("HOME")), paths_(dir_.Path(), dir_.Path()) {
+  qputenv("HOME", QByteArray::fromStdString(dir_.Path()));
   for (const char* file : {"QLFLAY.DAT", "QLFPAGE.DAT", "Samples.QL3", "QUARL.HLP"})
     fs::copy_file(binDir + "/" + file, dir_.File(file));
   // The main window opens the default group, as on a first start.
@@ -101,6 +104,7 @@ GalleryContext::GalleryContext(const std::string& binDir, const std::string& wor
 }
 
 GalleryContext::~GalleryContext() {
+  qputenv("HOME", home_);
   QResource::unregisterResource(QString::fromStdString(dir_.File("QUARL.HLP")),
                                 QStringLiteral("/gallery-help"));
 }
@@ -215,6 +219,13 @@ std::vector<GalleryWindow> AllWindows() {
          main->ScreenSizeClick(size);
          return main;
        }},
+      {"open-puzzle-group",
+       [](GalleryContext& c) -> W {
+         // As File, Open Puzzle Group asks, on the folder of the group.
+         return MakeFileDialog(
+             nullptr, FileDialogRequest::ForOpen("Open Puzzle Group", "QUARL Files (*.QL3)|*.QL3",
+                                                 "QL3", c.Host().state.groupFile));
+       }},
       {"tip-of-the-day",
        [](GalleryContext&) -> W { return std::make_unique<TipOfTheDayDialog>(); }},
       {"about", [](GalleryContext&) -> W { return std::make_unique<AboutDialog>(); }},
@@ -322,6 +333,14 @@ std::vector<GalleryWindow> AllWindows() {
        }},
       {"page-layouts",
        [](GalleryContext& c) -> W {
+         // A layout of the longest name, of wide letters, as the default.
+         const std::string library = LayoutLibraryPath(c.Paths());
+         auto layout = std::make_unique<PageLayout>();
+         if (ReadLayout(library, 0, *layout)) {
+           layout->layoutName.Set("Weekly Word Workouts");
+           if (AppendLayout(library, *layout).ok)
+             AppSettings().defaultPage = static_cast<long>(ListLayouts(library).size()) - 1;
+         }
          return std::make_unique<LayoutLibraryDialog>(c.Paths(), LayoutLibraryMode::Manage,
                                                       nullptr);
        }},
