@@ -29,10 +29,13 @@
 #include "designer/LayoutLibraryDialog.h"
 #include "editor/AccentKeysDialog.h"
 #include "editor/WordListEditor.h"
+#include "generator/MakeVersionsDialog.h"
+#include "generator/OffensiveWords.h"
 #include "language/UserDictionaryDialog.h"
 #include "layouts/LayoutLibrary.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/PrintOptionsWindow.h"
+#include "printing/PuzzleBookWindow.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeLibraryDialog.h"
 #include "storage/GroupExchange.h"
@@ -193,7 +196,8 @@ void MainWindow::BuildClient() {
 void MainWindow::BuildMenus() {
   auto action = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                        bool available, auto handler) {
-    QAction* a = menu->addAction(QString::fromLatin1(text));
+    // UTF-8: the book and versions commands end in an ellipsis.
+    QAction* a = menu->addAction(QString::fromUtf8(text));
     a->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) a->setShortcut(key);
     a->setEnabled(available);
@@ -215,6 +219,8 @@ void MainWindow::BuildMenus() {
                        [this] { CopyPuzzleClick(); });
   deletePuzzle_ = action(file, "DeletePuzzleItem", "&Delete Puzzle", QKeySequence("Ctrl+D"), true,
                          [this] { DeletePuzzleClick(); });
+  makeVersions_ = action(file, "MakeVersionsItem", "Make &Versions\u2026", QKeySequence(), true,
+                         [this] { MakeVersionsClick(); });
   file->addSeparator();
   QAction* importPuzzles = action(file, "ImportPuzzlesItem", "&Import Puzzles",
                                   QKeySequence("Ctrl+I"), true, [this] { ImportPuzzlesClick(); });
@@ -223,6 +229,8 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   printPuzzle_ = action(file, "PrintPuzzleItem", "&Print Puzzle", QKeySequence("Ctrl+P"), true,
                         [this] { PrintPuzzleClick(); });
+  printBook_ = action(file, "PrintBookItem", "Print Puzzle &Book\u2026", QKeySequence(), true,
+                      [this] { PrintBookClick(); });
   action(file, "PrinterSetupItem", "Printer &Setup", QKeySequence("Ctrl+S"), true,
          [this] { RunPrinterSetup(this); });
   file->addSeparator();
@@ -452,6 +460,8 @@ void MainWindow::UpdateEnabledState() {
   copyPuzzle_->setEnabled(selected);
   deletePuzzle_->setEnabled(selected);
   printPuzzle_->setEnabled(selected);
+  makeVersions_->setEnabled(selected);
+  printBook_->setEnabled(!state_.listing.titles.empty());
 }
 
 void MainWindow::PuzzleSaved() {
@@ -692,6 +702,52 @@ void MainWindow::PrintPuzzleClick() {
       },
       this);
   report.exec();
+}
+
+void MainWindow::MakeVersionsClick() {
+  if (SelectedRecord() < 0) {
+    ShowMessage(kNoSelection, "Error");
+    return;
+  }
+  if (!ReadSelectedPuzzle("Unable to load puzzle.")) return;
+  const PuzzleRecord& stored = *state_.currentPuzzle;
+  if (stored.puzzleGenerated != 1) {
+    ShowMessage(
+        "A puzzle has never been generated for this word/clue list. Please select \"File|Modify\" "
+        "from the menu and create the puzzle first",
+        "Warning");
+    return;
+  }
+  MakeVersionsDialog window(VersionsOfStored(stored, PlacementOptionsFromSettings(AppSettings()),
+                                             LoadOffensiveList(state_.paths), 4),
+                            this);
+  if (window.exec() != QDialog::Accepted) return;
+  const VersionsOutcome& made = window.Outcome();
+  std::vector<const PuzzleRecord*> versions;
+  for (const MadeVersion& v : made.versions) versions.push_back(v.puzzle.get());
+  try {
+    if (!AppendPuzzles(state_.groupFile, versions)) {
+      ShowMessage("Unable to save puzzle.", "Error");
+      return;
+    }
+  } catch (const IoError& e) {
+    ShowIoError(e.what());
+    return;
+  }
+  if (!made.notes.empty()) {
+    std::string text;
+    for (const std::string& note : made.notes) text += note + "\n";
+    ShowMessage(Trim(text), "Notice");
+  }
+  state_.reselectCategory = made.versions.front().puzzle->category.Get();
+  state_.reselectTitle = made.versions.front().puzzle->title.Get();
+  state_.reselect = true;
+  ReloadLists();
+}
+
+void MainWindow::PrintBookClick() {
+  PuzzleBookWindow book(state_.paths, state_.groupFile, this);
+  book.exec();
 }
 
 // ---- Options --------------------------------------------------------------------------------

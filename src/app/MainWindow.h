@@ -48,6 +48,10 @@ class MainWindow : public QMainWindow, public PuzzleHost {
   void CopyPuzzleClick();
   void DeletePuzzleClick();
   void PrintPuzzleClick();
+  // "Make Versions…": versions of the selected puzzle appended to the group.
+  void MakeVersionsClick();
+  // "Print Puzzle Book…": the group's puzzles as a book.
+  void PrintBookClick();
   void ImportPuzzlesClick();
   void ExportPuzzlesClick();
   void PageLayoutClick();
@@ -112,6 +116,8 @@ class MainWindow : public QMainWindow, public PuzzleHost {
   QAction* copyPuzzle_ = nullptr;
   QAction* deletePuzzle_ = nullptr;
   QAction* printPuzzle_ = nullptr;
+  QAction* makeVersions_ = nullptr;
+  QAction* printBook_ = nullptr;
   QAction* background_ = nullptr;
   std::array<QAction*, 4> screenSizes_{};
   std::array<QAction*, 2> pixelFormats_{};

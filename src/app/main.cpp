@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <csignal>
+#include <cstring>
+#include <iostream>
 
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
@@ -14,7 +16,35 @@
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
 
+namespace {
+
+// --help and --version are answered before QApplication exists: it needs a display, and neither
+// answer may open a window or take the single-instance lock. True when one was answered.
+bool AnswerInformationOption(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::cout << "gridwright " GW_VERSION "\n";
+      return true;
+    }
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::cout
+          << "Usage: gridwright [FILE.QL3]\n"
+             "Opens Gridwright, with the puzzle group FILE.QL3 when one is given.\n"
+             "\n"
+             "  --help     this text\n"
+             "  --version  the version\n"
+             "Qt's own options (-platform NAME, -style NAME, ...) work as in any Qt program.\n"
+             "gridwright-make makes, lists, draws and prints puzzles without windows.\n";
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (AnswerInformationOption(argc, argv)) return 0;
   // Past a file size limit a write should fail and be reported, not end the program.
   std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);

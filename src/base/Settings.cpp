@@ -13,6 +13,7 @@ SettingsValues SettingsValues::Defaults(const AppPaths& paths) {
         &s.lastExportJpegFile, &s.lastExportEmfFile, &s.lastExportWmfFile, &s.lastExportHtmlFile,
         &s.lastExportPdfFile, &s.lastExportPngFile, &s.lastExportSvgFile})
     *name = dir;
+  s.lastInteractivePageFile = dir;
   s.lastGroup = paths.StartupFile("DEFAULT.QL3");
   return s;
 }

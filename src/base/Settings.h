@@ -56,6 +56,11 @@ struct SettingsValues {
   bool horizontalLower = false;
   std::string webTitle = "Word Search Puzzle";
 
+  // [Interactive Web Page]: the preview's export of a page pupils solve in a browser.
+  std::string lastInteractivePageFile;
+  bool interactiveShowAnswers = true;  // the page has a "Show answers" button
+  bool interactiveOpenWhenSaved = false;
+
   // [Create Options]
   bool useClues = true;
   bool shrink = false;

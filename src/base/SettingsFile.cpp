@@ -156,6 +156,12 @@ void AllKeys(Io& io, S& s) {
   io.Flag("Horizontal Lower", s.horizontalLower);
   io.Text("Web Title", s.webTitle, kWebTitleKeep);
 
+  // Came after every section above; a section of its own, so older files read as before.
+  io.Section("Interactive Web Page");
+  io.Text("Last File", s.lastInteractivePageFile);
+  io.Flag("Show Answers", s.interactiveShowAnswers);
+  io.Flag("Open When Saved", s.interactiveOpenWhenSaved);
+
   io.Section("Create Options");
   io.Flag("Use Clues", s.useClues);
   io.Flag("Shrink", s.shrink);

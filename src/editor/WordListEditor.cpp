@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -28,9 +29,11 @@
 #include "editor/WordGrid.h"
 #include "generator/CandidateWindow.h"
 #include "generator/CreateCheck.h"
+#include "generator/FitEstimate.h"
 #include "generator/GenerationProgressWindow.h"
 #include "generator/HiddenPhraseDialog.h"
 #include "generator/OffensiveWords.h"
+#include "generator/PlacementDiagnosis.h"
 #include "language/Availability.h"
 #include "language/LanguageChooser.h"
 #include "language/SpellingDialog.h"
@@ -164,11 +167,20 @@ void WordListEditor::BuildControls() {
   attempts_ = Named(new QLineEdit(options), "Attempts", {138, 26, 30, 24});
   attempts_->setMaxLength(3);
 
-  createIt_ = Button(this, "CreateIt", "&Create", {540, 392, 172, 36});
+  fitEstimate_ = Named(new QLabel(this), "FitEstimate", {540, 380, 172, 34});
+  fitEstimate_->setWordWrap(true);
+  fitEstimate_->setAlignment(Qt::AlignCenter);
+  estimateDelay_ = new QTimer(this);
+  estimateDelay_->setSingleShot(true);
+  // Long enough that a word typed in one go is estimated once.
+  estimateDelay_->setInterval(250);
+  connect(estimateDelay_, &QTimer::timeout, this, &WordListEditor::StartFitEstimate);
+
+  createIt_ = Button(this, "CreateIt", "&Create", {540, 418, 172, 36});
   connect(createIt_, &QPushButton::clicked, this, &WordListEditor::CreateItClick);
-  saveButton_ = Button(this, "SaveButton", "Sa&ve", {540, 434, 172, 30});
+  saveButton_ = Button(this, "SaveButton", "Sa&ve", {540, 458, 172, 30});
   connect(saveButton_, &QPushButton::clicked, this, &WordListEditor::SaveButtonClick);
-  cancel_ = Button(this, "Cancel", "E&xit", {540, 470, 172, 30});
+  cancel_ = Button(this, "Cancel", "E&xit", {540, 494, 172, 30});
   connect(cancel_, &QPushButton::clicked, this, &WordListEditor::CancelClick);
   intCharButton_ = Button(this, "IntCharButton", "International Characters", {540, 538, 172, 30});
   connect(intCharButton_, &QPushButton::clicked, this, &WordListEditor::IntCharButtonClick);
@@ -213,6 +225,11 @@ void WordListEditor::BuildControls() {
       this);
   for (int k = 0; k < 6; ++k)
     connect(shapeButtons_[k], &QPushButton::clicked, shapePanel_.get(), shapeButtons[k].handler);
+  connect(shapePanel_.get(), &ShapeListView::shapeDrawn, this,
+          &WordListEditor::ScheduleFitEstimate);
+  connect(grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    if (item->column() == WordGrid::kWord) ScheduleFitEstimate();
+  });
 
   QGroupBox* page = Group(this, "PagePanel", "Page Layout", {720, 380, 212, 190});
   img_ = Named(new QLabel(page), "Img", {47, 20, 117, 137});
@@ -289,8 +306,11 @@ void WordListEditor::FormShow() {
     deleteClue_->setEnabled(false);
     deleteAllClue_->setEnabled(false);
     snapshot_ = std::make_unique<PuzzleRecord>(puzzle);
+    // A stored puzzle keeps its grid: there is nothing to estimate.
+    fitEstimate_->hide();
   }
   UpdateLanguageButtons();
+  ScheduleFitEstimate();
 }
 
 void WordListEditor::AdjustWordClues() {
@@ -496,7 +516,8 @@ void WordListEditor::CreateItClick() {
   if (run.refusedLimitReached && options.attempts == 1)
     ShowMessage("Offensive-word screening refused every attempt, so no puzzle could be made.",
                 "Notice");
-  CandidateWindow candidates(host_, state_.candidates, this);
+  CandidateWindow candidates(host_, state_.candidates,
+                             PlacementDiagnosis(puzzle, shape, options, run), this);
   candidates.exec();
   if (candidates.Saved()) QDialog::done(QDialog::Accepted);
 }
@@ -612,16 +633,68 @@ void WordListEditor::AutoShrinkClick() {
 
 void WordListEditor::MyTrackChange() {
   AppSettings().integration = myTrack_->value();
+  ScheduleFitEstimate();
 }
 
 void WordListEditor::CheckDirectionClick(int direction) {
   AppSettings().directions[direction] = checks_[direction]->isChecked();
+  ScheduleFitEstimate();
 }
 
 void WordListEditor::SpeedDirectionClick(int direction) {
   const bool on = !AppSettings().directions[direction];
   AppSettings().directions[direction] = on;
   checks_[direction]->setChecked(on);
+  ScheduleFitEstimate();
+}
+
+void WordListEditor::ScheduleFitEstimate() {
+  if (editMode_ || !shown_) return;
+  // The figure shown is for the input before the change: greyed until the new one comes.
+  ++estimateRound_;
+  fitEstimate_->setEnabled(false);
+  estimateDelay_->start();
+}
+
+bool WordListEditor::FitEstimatePending() const {
+  return estimateDelay_->isActive() || estimateRunning_;
+}
+
+void WordListEditor::StartFitEstimate() {
+  // What the estimate needs is copied here, on the window's thread; the attempts run on their
+  // own. Replacing the thread asks the one under way to stop and waits for its current attempt.
+  auto list = std::make_unique<PuzzleRecord>();
+  InitNewPuzzle(*list);
+  PuzzleEntries entries;
+  entries.rows = grid_->Rows();
+  ApplyEntries(entries, *list);
+  const int round = estimateRound_;
+  if (list->wordCount == 0) {
+    estimate_ = {};
+    estimateRunning_ = false;
+    fitEstimate_->clear();
+    return;
+  }
+  estimateRunning_ = true;
+  estimate_ = std::jthread([this, round, list = std::move(list), shape = state_.currentShape,
+                            options = PlacementOptionsFromSettings(AppSettings()),
+                            paths = state_.paths](std::stop_token stop) {
+    const OffensiveScreen screen(EntriesClearOfWords(LoadOffensiveList(paths), *list));
+    const std::optional<FitEstimate> estimate =
+        EstimateFit(*list, shape, options, screen, [&stop] { return stop.stop_requested(); });
+    if (!estimate) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, round, estimate = *estimate] {
+          if (round != estimateRound_) return;  // the input changed meanwhile
+          estimateRunning_ = false;
+          fitEstimate_->setText(QStringLiteral("About %1 of %2 words will fit")
+                                    .arg(estimate.fit)
+                                    .arg(estimate.words));
+          fitEstimate_->setEnabled(true);
+        },
+        Qt::QueuedConnection);
+  });
 }
 
 void WordListEditor::DrawPageBox() {

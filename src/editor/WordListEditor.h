@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 #include <memory>
+#include <thread>
 
 #include "editor/PuzzleEntries.h"
 #include "session/PuzzleHost.h"
@@ -16,6 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSlider;
+class QTimer;
 class QToolButton;
 
 namespace gw {
@@ -77,6 +79,13 @@ class WordListEditor : public QDialog {
   // The lookup dialog for the remembered row; an accepted synonym becomes its clue.
   void DoThesCheck();
 
+  // "About N of M words will fit": worked out in the background a moment after the words, the
+  // shape, the directions or the integration change, so typing never waits for it. A new
+  // change cancels the estimate under way.
+  void ScheduleFitEstimate();
+  // Whether an estimate is due or under way (tests and the gallery wait for it).
+  bool FitEstimatePending() const;
+
   WordGrid* Grid() const { return grid_; }
   AccentKeyTyper& Typer() const { return *typer_; }
   ShapeListView& ShapePanel() const { return *shapePanel_; }
@@ -97,6 +106,7 @@ class WordListEditor : public QDialog {
   // Shows why a text cannot be stored and puts the focus there; false when all is well.
   bool RefuseControlCharacters();
   QPushButton* Button(QWidget* parent, const char* name, const char* text, QRect design);
+  void StartFitEstimate();
 
   PuzzleHost& host_;
   AppState& state_;
@@ -135,6 +145,13 @@ class WordListEditor : public QDialog {
   QPushButton* changeLayout_ = nullptr;
   QPushButton* intCharButton_ = nullptr;
   AccentKeyTyper* typer_ = nullptr;
+
+  QLabel* fitEstimate_ = nullptr;
+  QTimer* estimateDelay_ = nullptr;
+  int estimateRound_ = 0;  // the estimate whose figure may still be shown
+  bool estimateRunning_ = false;
+  // Last member: joined (and asked to stop) before the controls it reports to go away.
+  std::jthread estimate_;
 };
 
 }  // namespace gw

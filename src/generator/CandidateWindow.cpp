@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -45,14 +46,15 @@ void SetLabelBackground(QLabel* label, const QColor& color) {
 }  // namespace
 
 CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candidates,
-                                 QWidget* parent)
+                                 PlacementDiagnosis diagnosis, QWidget* parent)
     : QDialog(parent),
       host_(host),
       slots_(candidates),
-      listWordCount_(ClampedWordCount(*host.State().currentPuzzle)) {
+      listWordCount_(ClampedWordCount(*host.State().currentPuzzle)),
+      diagnosis_(std::move(diagnosis)) {
   setWindowTitle(QStringLiteral("Created Puzzle"));
   SetHelpTopic(this, "Candidates");
-  resize(618, 419);
+  resize(618, 577);
   setFont(DesignFont(13));
 
   const QPoint corners[4] = {{8, 16}, {216, 16}, {8, 225}, {216, 225}};
@@ -93,6 +95,8 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
   excludedWords_->setObjectName(QStringLiteral("ExcludedWords"));
   excludedWords_->setGeometry(6, 22, 183, 76);
   excludedWords_->setSortingEnabled(true);
+  connect(excludedWords_, &QListWidget::currentItemChanged, this,
+          [this](QListWidgetItem* item) { ShowWhy(item); });
 
   QFrame* phrase = panel("PhrasePanel", {415, 274, 195, 100});
   auto* heading = new QLabel(QStringLiteral("Hidden Phrase"), phrase);
@@ -122,6 +126,61 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
   cancel->setObjectName(QStringLiteral("Cancel"));
   cancel->setGeometry(523, 381, 87, 30);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto box = [this](const char* name, const char* title, QRect design, const char* textName,
+                    int textHeight) {
+    auto* group = new QGroupBox(QString::fromLatin1(title), this);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(design);
+    auto* text = new QLabel(group);
+    text->setObjectName(QString::fromLatin1(textName));
+    text->setGeometry(8, 18, design.width() - 16, textHeight);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return text;
+  };
+  why_ = box("WhyPanel", "Why?", {8, 417, 602, 56}, "WhyText", 34);
+  suggestions_ = box("SuggestionsPanel", "Suggestions", {8, 477, 602, 92}, "SuggestionsText", 70);
+}
+
+bool CandidateWindow::Explains() const {
+  return diagnosis_.Known() && diagnosis_.WordCount() == listWordCount_;
+}
+
+void CandidateWindow::FillExcluded(const CandidateSlot* slot) {
+  excludedWords_->clear();
+  std::vector<int> leftOut;
+  const PuzzleRecord& list = slot ? *slot->record : *host_.State().currentPuzzle;
+  for (int t = 1; t <= listWordCount_; ++t) {
+    if (slot && slot->placed[t - 1] == 1) continue;
+    auto* item = new QListWidgetItem(ToQString(list.Word(t).Get()));
+    if (Explains()) {
+      const int index = slot ? slot->listIndex[t - 1] : t - 1;
+      leftOut.push_back(index);
+      item->setData(Qt::UserRole, index);
+      item->setToolTip(ToQString(diagnosis_.Reason(index)));
+    }
+    excludedWords_->addItem(item);
+  }
+  QString tips;
+  if (Explains())
+    for (const std::string& line : diagnosis_.Suggestions(leftOut))
+      tips += (tips.isEmpty() ? QString() : QStringLiteral("\n")) + ToQString(line);
+  suggestions_->setText(tips);
+  ShowWhy(nullptr);
+}
+
+void CandidateWindow::ShowWhy(QListWidgetItem* item) {
+  if (!Explains()) {
+    why_->clear();
+  } else if (item) {
+    why_->setText(item->text() + QStringLiteral(": ") +
+                  ToQString(diagnosis_.Reason(item->data(Qt::UserRole).toInt())));
+  } else {
+    why_->setText(excludedWords_->count() > 0
+                      ? QStringLiteral("Select an excluded word to see why it was left out.")
+                      : QStringLiteral("Every word of the list is in this puzzle."));
+  }
 }
 
 void CandidateWindow::showEvent(QShowEvent* event) {
@@ -145,10 +204,7 @@ void CandidateWindow::FormShow() {
   if (selected_ == 0) {
     // Nothing was placed: every word of the list is left out and there is nothing to save.
     includedWords_->clear();
-    excludedWords_->clear();
-    const PuzzleRecord& list = *host_.State().currentPuzzle;
-    for (int t = 1; t <= listWordCount_; ++t)
-      excludedWords_->addItem(ToQString(list.Word(t).Get()));
+    FillExcluded(nullptr);
     incWordsLabel_->setText(CountText(0, " Included Word", " Included Words"));
     excWordsLabel_->setText(CountText(listWordCount_, " Excluded Word", " Excluded Words"));
     numChars_->setText(QStringLiteral("0 Chars"));
@@ -168,10 +224,9 @@ void CandidateWindow::SelectSlot(int k) {
 
   const CandidateSlot& slot = slots_[k - 1];
   includedWords_->clear();
-  excludedWords_->clear();
   for (int t = 1; t <= listWordCount_; ++t)
-    (slot.placed[t - 1] == 1 ? includedWords_ : excludedWords_)
-        ->addItem(ToQString(slot.record->Word(t).Get()));
+    if (slot.placed[t - 1] == 1) includedWords_->addItem(ToQString(slot.record->Word(t).Get()));
+  FillExcluded(&slot);
   incWordsLabel_->setText(CountText(includedWords_->count(), " Included Word", " Included Words"));
   excWordsLabel_->setText(CountText(excludedWords_->count(), " Excluded Word", " Excluded Words"));
 

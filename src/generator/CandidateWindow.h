@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 
+#include "generator/PlacementDiagnosis.h"
 #include "session/CandidateSlots.h"
 #include "session/PuzzleHost.h"
 
@@ -12,6 +13,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace gw {
@@ -23,8 +25,9 @@ class CandidateWindow : public QDialog {
 
  public:
   // `candidates` are the run's four candidates; the current puzzle of `host` holds the word list
-  // they were made from.
-  CandidateWindow(PuzzleHost& host, const CandidateSlots& candidates, QWidget* parent = nullptr);
+  // they were made from. `diagnosis`, made from the same run, says why words were left out.
+  CandidateWindow(PuzzleHost& host, const CandidateSlots& candidates,
+                  PlacementDiagnosis diagnosis = {}, QWidget* parent = nullptr);
 
   void FormShow();
   // Slot 1..4; an empty slot cannot be chosen.
@@ -33,6 +36,8 @@ class CandidateWindow : public QDialog {
   void SaveClick();
   void PuzzImageDblClick(int k);
   bool Saved() const { return saved_; }
+  // The "Why?" box: why the selected excluded word was left out.
+  void ShowWhy(QListWidgetItem* item);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -44,6 +49,12 @@ class CandidateWindow : public QDialog {
   // The list's word count when the run started; a refused save leaves the current puzzle
   // holding a candidate, whose count no longer covers the left-out words.
   int listWordCount_;
+  // Why words were left out: only when it was made from this list.
+  bool Explains() const;
+  // The excluded words of the slot (or the whole list) with their reasons, and the suggestions.
+  void FillExcluded(const CandidateSlot* slot);
+
+  PlacementDiagnosis diagnosis_;
   int selected_ = 0;
   bool shown_ = false;
   bool saved_ = false;
@@ -58,6 +69,8 @@ class CandidateWindow : public QDialog {
   QCheckBox* includeHidden_ = nullptr;
   QLineEdit* hiddenPhrase_ = nullptr;
   QPushButton* save_ = nullptr;
+  QLabel* why_ = nullptr;
+  QLabel* suggestions_ = nullptr;
 };
 
 }  // namespace gw

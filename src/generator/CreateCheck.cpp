@@ -38,6 +38,19 @@ std::optional<CreateProblem> CheckWordLengths(const PuzzleRecord& puzzle, int sh
   return std::nullopt;
 }
 
+std::optional<std::string> CheckPlacementInputs(int wordCount, const ShapeRecord& shape,
+                                                const std::array<bool, 9>& directions) {
+  if (wordCount == 0) return "The word list holds no words.";
+  bool anyCell = false;
+  for (int r = 1; r <= ClampedShapeHeight(shape) && !anyCell; ++r)
+    for (int c = 1; c <= ClampedShapeWidth(shape) && !anyCell; ++c) anyCell = shape.Usable(r, c);
+  if (!anyCell)
+    return "The shape \"" + shape.shapeName.Get() + "\" has no cells to place words in.";
+  if (std::none_of(directions.begin() + 1, directions.end(), [](bool on) { return on; }))
+    return "No word direction is switched on.";
+  return std::nullopt;
+}
+
 DuplicateWords FindDuplicateWords(const PuzzleRecord& puzzle) {
   const int count = ClampedWordCount(puzzle);
   std::vector<std::string> letters(static_cast<size_t>(count));

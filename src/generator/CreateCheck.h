@@ -1,11 +1,13 @@
 // The checks "&Create" makes before a generation, shared by the editor and the command line.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "storage/PuzzleRecord.h"
+#include "storage/ShapeRecord.h"
 
 namespace gw {
 
@@ -25,6 +27,11 @@ std::optional<CreateProblem> CheckCreateInputs(const std::string& title,
 // The first word whose stored length (spaces included) exceeds the larger side of the shape.
 std::optional<CreateProblem> CheckWordLengths(const PuzzleRecord& puzzle, int shapeWidth,
                                               int shapeHeight);
+
+// What no placement can work with, whatever the attempts: no words, a shape without a usable
+// cell, no direction switched on (directions 1..8). The message names the problem.
+std::optional<std::string> CheckPlacementInputs(int wordCount, const ShapeRecord& shape,
+                                                const std::array<bool, 9>& directions);
 
 // Words that read the same in the grid (upper-cased, spaces removed: CAT, cat and C AT) would all
 // be placed on the same cells. `words` names each repeated word once, as it is first written, in

@@ -238,6 +238,9 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& sh
   }
   while (count_ < n && !s.words[count_].Empty()) ++count_;
   s.wordCount = static_cast<int16_t>(count_);
+  listIndex_.resize(static_cast<size_t>(count_) + 1);
+  for (int k = 0; k < count_; ++k)
+    listIndex_[static_cast<size_t>(k) + 1] = static_cast<int16_t>(order[static_cast<size_t>(k)]);
   std::memset(s.letterGrid, ' ', kGridCells);
   std::memset(s.fillGrid, ' ', kGridCells);
   s.gridWidth = static_cast<int16_t>(width_);
@@ -323,7 +326,8 @@ AttemptBuilder::AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& sh
 }
 
 int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWords>& placed,
-                          Scratch& scratch, const OffensiveScreen* screen) const {
+                          Scratch& scratch, const OffensiveScreen* screen,
+                          int16_t* listIndex) const {
   // The grid and the word ends are built in the scratch; the record is written once the try is
   // finished, so a try refused half way costs no copy of it.
   std::memset(scratch.grid_.cells, ' ', sizeof scratch.grid_.cells);
@@ -342,8 +346,10 @@ int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWor
 
   for (int i = 1; i <= count_; ++i) {
     placed[static_cast<size_t>(i - 1)] = PlaceWord(i, rng, scratch);
-    if (screen && placed[static_cast<size_t>(i - 1)] && SpellsOffensive(scratch, *screen))
+    if (screen && placed[static_cast<size_t>(i - 1)] && SpellsOffensive(scratch, *screen)) {
+      scratch.refusedWord_ = listIndex_[static_cast<size_t>(i)];
       return kRefusedEarly;
+    }
   }
   std::memcpy(&w, sorted_.get(), sizeof w);
   for (int r = 1; r <= kGridStride; ++r)
@@ -385,6 +391,8 @@ int AttemptBuilder::Build(Rng& rng, PuzzleRecord& w, std::array<uint8_t, kMaxWor
     w.wordEnd[q] = scratch.wordEnd_[from];
     placed[static_cast<size_t>(q)] = q < score ? 1 : 0;
   }
+  if (listIndex)
+    for (int q = 0; q < count_; ++q) listIndex[q] = listIndex_[static_cast<size_t>(order[q])];
   w.wordCount = static_cast<int16_t>(score);
   return score;
 }

@@ -34,6 +34,10 @@ class AttemptBuilder {
     static constexpr int kLanes = kLaneBase + kGridStride + 16;
     static constexpr int kLevels = 5;  // start cells that fit; sharing >= 1..4 cells
 
+    // After Build returned kRefusedEarly: the list position (0-based) of the word whose letters
+    // completed the offensive entry.
+    int RefusedWord() const { return refusedWord_; }
+
    private:
     friend class AttemptBuilder;
 
@@ -56,6 +60,7 @@ class AttemptBuilder {
     // The word placed last: its start, direction and which of its letters went into empty cells.
     int placedRow_ = 0, placedColumn_ = 0, placedDirection_ = 0;
     uint32_t newLetters_ = 0;
+    int refusedWord_ = -1;
   };
 
   AttemptBuilder(const PuzzleRecord& preRun, const ShapeRecord& shape,
@@ -66,9 +71,11 @@ class AttemptBuilder {
   // With `screen`, the lines through each placed word's new letters are screened at once:
   // letters are only ever added, so an offensive word found half way is in the finished grid
   // too, and the attempt ends there with kRefusedEarly (`work` is then left as it was).
+  // `listIndex`, when given, receives each word's position in the pre-run list (0-based) in the
+  // final word order, so that a run can keep its counts by word.
   static constexpr int kRefusedEarly = -1;
   int Build(Rng& rng, PuzzleRecord& work, std::array<uint8_t, kMaxWords>& placed, Scratch& scratch,
-            const OffensiveScreen* screen = nullptr) const;
+            const OffensiveScreen* screen = nullptr, int16_t* listIndex = nullptr) const;
 
   // What the start search of a word of L letters in the directions of one row step looks at,
   // the same for every word of that length: worked out once (see ComputeStarts).
@@ -102,6 +109,7 @@ class AttemptBuilder {
   std::unique_ptr<PuzzleRecord> sorted_;  // the pre-run copy after the longest-first sort
   int count_ = 0;                         // non-empty words
   std::vector<Word> words_;               // by position after the longest-first sort (1-based)
+  std::vector<int16_t> listIndex_;        // the same positions: place in the pre-run list
   std::vector<int> alphabetical_;         // positions 1..count_ in alphabetical order
   std::vector<int> outsideCells_;         // 0-based cells outside the shape
   uint64_t shapeRows_[Scratch::kRows] = {};

@@ -64,7 +64,8 @@ namespace {
 
 // Ranks an attempt against the four slots; a tie never displaces an earlier attempt.
 void Rank(CandidateSlots& slots, int score, const PuzzleRecord& record,
-          const std::array<uint8_t, kMaxWords>& placed) {
+          const std::array<uint8_t, kMaxWords>& placed,
+          const std::array<int16_t, kMaxWords>& listIndex) {
   size_t at = 0;
   while (at < 4 && score <= slots[at].score) ++at;
   if (at == 4) return;
@@ -74,15 +75,18 @@ void Rank(CandidateSlots& slots, int score, const PuzzleRecord& record,
   slot.score = score;
   std::memcpy(slot.record.get(), &record, sizeof record);
   slot.placed = placed;
+  slot.listIndex = listIndex;
 }
 
 // One try, built and screened.
 struct TryResult {
   std::unique_ptr<PuzzleRecord> record;  // allocated when the slot is first used
   std::array<uint8_t, kMaxWords> placed{};
+  std::array<int16_t, kMaxWords> listIndex{};  // see AttemptBuilder::Build
   int score = 0;
   bool refused = false;
-  int index = 0;  // the try number it holds, 0 while it holds none
+  int refusedBy = -1;  // list position of the word the screen stopped the try at, or -1
+  int index = 0;       // the try number it holds, 0 while it holds none
   std::exception_ptr error;
 };
 
@@ -90,7 +94,9 @@ void BuildTry(const AttemptBuilder& builder, AttemptBuilder::Scratch& scratch,
               const AttemptScreen& screen, uint64_t seed, int index, TryResult& result) {
   if (!result.record) result.record = std::make_unique_for_overwrite<PuzzleRecord>();
   Rng rng(TrySeed(seed, index));
-  result.score = builder.Build(rng, *result.record, result.placed, scratch, screen.WhilePlacing());
+  result.score = builder.Build(rng, *result.record, result.placed, scratch, screen.WhilePlacing(),
+                               result.listIndex.data());
+  result.refusedBy = result.score == AttemptBuilder::kRefusedEarly ? scratch.RefusedWord() : -1;
   result.refused = result.score == AttemptBuilder::kRefusedEarly || screen.Refuses(*result.record);
   if (result.refused) result.score = 0;
 }
@@ -232,6 +238,8 @@ PlacementOutcome RunPlacementEngine(const PuzzleRecord& puzzle, const ShapeRecor
       options.refusedLimit > 0 ? options.refusedLimit : RefusedTryLimit(attempts);
   const int startCount = ClampedWordCount(puzzle);
   for (CandidateSlot& slot : slots) slot.score = 0;
+  out.placedIn.assign(static_cast<size_t>(startCount), 0);
+  out.refusedAt.assign(static_cast<size_t>(startCount), 0);
 
   // The builder keeps its own pre-run copy, so the caller's puzzle is never touched.
   const AttemptBuilder builder(puzzle, shape, options);
@@ -243,12 +251,17 @@ PlacementOutcome RunPlacementEngine(const PuzzleRecord& puzzle, const ShapeRecor
     if (progress) progress->AttemptStarting(counter);
     const int index = ++out.tries;
     const TryResult& result = pipeline.Take(index);
+    // The counts come from each try's final flags, in try order, off the placement's path.
     if (result.refused) {
       --counter;
       ++out.refusedTries;
+      if (result.refusedBy >= 0) ++out.refusedAt[static_cast<size_t>(result.refusedBy)];
     } else {
       ++out.attemptsRun;
-      Rank(slots, result.score, *result.record, result.placed);
+      out.scoreSquares += static_cast<uint64_t>(result.score) * static_cast<uint64_t>(result.score);
+      for (int q = 0; q < result.score; ++q)
+        ++out.placedIn[static_cast<size_t>(result.listIndex[static_cast<size_t>(q)])];
+      Rank(slots, result.score, *result.record, result.placed, result.listIndex);
     }
     pipeline.Release(index);
     if (slots[3].score == startCount) counter = attempts;

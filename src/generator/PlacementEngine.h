@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "session/CandidateSlots.h"
 #include "storage/PuzzleRecord.h"
@@ -89,6 +90,12 @@ struct PlacementOutcome {
   bool refusedLimitReached = false;
   uint64_t seed = 0;  // the seed actually used
   int threads = 1;    // threads that built tries, the caller's included
+  // Per word of the list, by its position before the run (0-based): the counted attempts that
+  // placed it, and the tries the offensive-word screen dropped as its letters went in.
+  std::vector<int> placedIn;
+  std::vector<int> refusedAt;
+  // The counted attempts' scores squared, summed: with placedIn, the spread of the scores.
+  uint64_t scoreSquares = 0;
 };
 
 // Seed of try t (1-based, refused tries included) of a run: every try has its own stream, so

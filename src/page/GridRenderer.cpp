@@ -107,11 +107,13 @@ void Capsule(PageTarget& c, const Cell& S, const Cell& E, int direction) {
   c.Arc(E.L, E.T, E.R, E.B, k.arcEFrom.x, k.arcEFrom.y, k.arcETo.x, k.arcETo.y);
 }
 
-// The font size whose "W" is narrower than the cell, one point at a time down to 4.
-int FitGridFont(PageTarget& c, const LayoutObject& object, double cell) {
-  int n = DrawnFontSize(object.fontSize);
+// The font size whose "W" is narrower than the cell, one point at a time down to 4, or down to
+// the options' smallest font; `fits` tells whether that floor left the letters too wide.
+int FitGridFont(PageTarget& c, const LayoutObject& object, double cell, int smallest, bool& fits) {
+  int n = DrawnFontSize(std::max<int>(object.fontSize, smallest));
   c.SetFont(ObjectFont(object, n));
-  while (n > 4 && c.TextWidth("W") >= cell) c.SetFont(ObjectFont(object, --n));
+  while (n > std::max(4, smallest) && c.TextWidth("W") >= cell) c.SetFont(ObjectFont(object, --n));
+  fits = smallest <= 0 || c.TextWidth("W") < cell;
   return n;
 }
 
@@ -166,7 +168,10 @@ void DrawPuzzleBody(RenderContext& ctx, LayoutObject& object) {
     c.SetFont(ObjectFont(object, object.fittedFontSize));
     c.SetBrushStyle(BrushStyle::Clear);
   } else {
-    object.fittedFontSize = static_cast<int16_t>(FitGridFont(c, object, g.s));
+    bool fits = true;
+    object.fittedFontSize =
+        static_cast<int16_t>(FitGridFont(c, object, g.s, ctx.options.smallestFont, fits));
+    ctx.values.lettersFit = ctx.values.lettersFit && fits;
   }
   for (int r = 1; r <= g.rows; ++r)
     for (int col = 1; col <= g.columns; ++col) {

@@ -120,13 +120,14 @@ void DrawWordList(RenderContext& ctx, LayoutObject& object) {
   if (ctx.Metafile()) {
     c.SetFont(ObjectFont(object, object.fittedFontSize));
   } else {
-    int size = DrawnFontSize(object.fontSize);
+    const int smallest = ctx.options.smallestFont;
+    int size = DrawnFontSize(std::max<int>(object.fontSize, smallest));
     c.SetFont(ObjectFont(object, size));
     bool tooWide = false;
     while (true) {
       v = PlanWords(c, box, texts, columns, tooWide);
       const bool fits = !tooWide && v.fitting == static_cast<int>(texts.size());
-      if (fits || !object.makeItFit || size <= 3) break;
+      if (fits || !object.makeItFit || size <= std::max(3, smallest)) break;
       c.SetFont(ObjectFont(object, --size));
     }
     object.fittedFontSize = static_cast<int16_t>(size);
@@ -159,12 +160,13 @@ void DrawClueList(RenderContext& ctx, LayoutObject& object) {
   if (ctx.Metafile()) {
     c.SetFont(ObjectFont(object, object.fittedFontSize));
   } else {
-    int size = DrawnFontSize(object.fontSize);
+    const int smallest = ctx.options.smallestFont;
+    int size = DrawnFontSize(std::max<int>(object.fontSize, smallest));
     c.SetFont(ObjectFont(object, size));
     bool ok = true;
     while (true) {
       v = PlanClues(c, box, texts, columns, object.makeItFit != 0, ok);
-      if (ok || !object.makeItFit || size <= 3) break;
+      if (ok || !object.makeItFit || size <= std::max(3, smallest)) break;
       c.SetFont(ObjectFont(object, --size));
     }
     object.fittedFontSize = static_cast<int16_t>(size);

@@ -187,15 +187,17 @@ QByteArray PdfOfStream(const QByteArray& stream, const std::string& title) {
   };
   writer.setPageLayout(PageLayoutForSize(sizeOf(0)));
   QPainter painter(&writer);
-  for (int page = 0; page < static_cast<int>(info->pages.size()); ++page) {
-    const QSizeF size = sizeOf(page);
-    if (page > 0) {
-      writer.setPageLayout(PageLayoutForSize(size));
-      writer.newPage();
-    }
-    PainterTarget target(painter, size.width(), size.height(), dpi, dpi);
-    ReplayReport(stream, page, target);
-  }
+  // One pass over the stream however many pages it holds: a book has hundreds.
+  ReplayReportPages(stream, 0, static_cast<int>(info->pages.size()) - 1,
+                    [&](int page, const QSizeF&) -> std::unique_ptr<PageTarget> {
+                      const QSizeF size = sizeOf(page);
+                      if (page > 0) {
+                        writer.setPageLayout(PageLayoutForSize(size));
+                        writer.newPage();
+                      }
+                      return std::make_unique<PainterTarget>(painter, size.width(), size.height(),
+                                                             dpi, dpi);
+                    });
   painter.end();
   return bytes;
 }

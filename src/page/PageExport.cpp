@@ -12,29 +12,17 @@
 #include "base/TextCodec.h"
 #include "page/ImageFiles.h"
 #include "page/PageDocuments.h"
+#include "page/PageFileChecks.h"
 #include "page/PageRecorder.h"
 
 namespace gw {
 
 namespace {
 
-constexpr const char* kErrorCaption = "Error";
-
-// The file name as a message shows it.
-std::string Shown(const std::string& path) {
-  return FromQString(QString::fromLocal8Bit(path.c_str()));
-}
-
-OpResult CannotWrite(const std::string& path, const std::string& reason) {
-  return OpResult::Failure("Unable to write the file " + Shown(path) + ".  " +
-                               FromQString(QString::fromLocal8Bit(reason.c_str())) + ".",
-                           kErrorCaption);
-}
-
 OpResult Write(const std::string& path, const QByteArray& bytes) {
-  if (bytes.isEmpty()) return CannotWrite(path, "Nothing could be drawn");
+  if (bytes.isEmpty()) return CannotWriteFile(path, "Nothing could be drawn");
   if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
-    return CannotWrite(path, *reason);
+    return CannotWriteFile(path, *reason);
   return OpResult::Success();
 }
 
@@ -59,11 +47,19 @@ std::optional<std::string> WriteWholeFile(const std::string& path, const QByteAr
   }
 }
 
+std::optional<std::string> PdfOverwriteProblem(const std::string& path) {
+  return OverwriteProblem(path, kPdfFile);
+}
+
 QImage PageImage(const QByteArray& stream, int page, double zoom, double screenDpi,
                  long pixelFormat) {
   const QImage image = ImageOfStreamPage(stream, page, screenDpi * zoom / 100.0);
   if (image.isNull()) return image;
   return InPixelFormat(image, pixelFormat);
+}
+
+OpResult SaveWholeFile(const std::string& path, const QByteArray& bytes) {
+  return Write(path, bytes);
 }
 
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage) {
@@ -73,31 +69,29 @@ OpResult SaveBitmap(const std::string& path, const QImage& pageImage) {
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality) {
   std::string error;
   const std::optional<QByteArray> bytes = JpegOfImage(pageImage, quality, error);
-  if (!bytes) return CannotWrite(path, error);
+  if (!bytes) return CannotWriteFile(path, error);
   return Write(path, *bytes);
 }
 
 OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job) {
-  if (!job.puzzle) return CannotWrite(path, "Nothing could be drawn");
+  if (!job.puzzle) return CannotWriteFile(path, "Nothing could be drawn");
   return Write(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
 }
 
 OpResult SavePdf(const std::string& path, const FinishedJob& job) {
-  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
-  return Write(path, PdfOfStream(job.stream, title));
+  return Write(path, PdfOfStream(job.stream, JobTitle(job)));
 }
 
 OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
   const double dpi = std::min(StreamDpi(job.stream), kMaxPngDpi);
   const QImage image = ImageOfStreamPage(job.stream, page, dpi);
-  if (image.isNull()) return CannotWrite(path, "Nothing could be drawn");
+  if (image.isNull()) return CannotWriteFile(path, "Nothing could be drawn");
   return Write(path, PngOfImage(image));
 }
 
 OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page) {
-  const std::string title = job.puzzle ? job.puzzle->title.Get() : std::string();
   // In screen pixels, as the metafiles: a line one printer dot wide would vanish on screen.
-  return Write(path, SvgOfStreamPage(job.stream, page, kScreenDpi, title));
+  return Write(path, SvgOfStreamPage(job.stream, page, kScreenDpi, JobTitle(job)));
 }
 
 }  // namespace gw

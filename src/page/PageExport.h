@@ -30,8 +30,14 @@ inline constexpr double kMaxPngDpi = 300.0;
 // file or directory", "No space left on device").
 std::optional<std::string> WriteWholeFile(const std::string& path, const QByteArray& bytes);
 
+// A PDF is written over an existing file only when that file is a PDF too: never over a puzzle
+// group, a library or any other file chosen by a slip. Nothing when `path` may be written, else
+// the message that says why not (caption "Error").
+std::optional<std::string> PdfOverwriteProblem(const std::string& path);
+
 // Each writes its file whole or not at all (a sibling renamed over), and on failure says why in a
 // message that names the file, with the caption "Error".
+OpResult SaveWholeFile(const std::string& path, const QByteArray& bytes);
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage);
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality);
 // The metafile is drawn again from the job's kept values; PDF, PNG and SVG replay its stream

@@ -25,6 +25,9 @@ const char* const kTextDidNotFit =
     "Text would not fit in allocated space.  You will need to change the alotted text space on "
     "the page layout, change the font size for the text or select the \"Make It Fit\" attribute "
     "for the text object.";
+const char* const kLettersDidNotFit =
+    "Puzzle Letters would not fit in their cells at the large print size.  You will need a larger "
+    "page, a smaller grid or a layout with more room for the puzzle.";
 
 // The metafile mode's coordinates: every value truncated to a whole device pixel of the target.
 class PixelSnap : public PageTarget {
@@ -163,6 +166,7 @@ PageJobResult RunPageJob(PuzzleRecord& puzzle, const PrintOptions& options, Page
     result.cancelled = true;
     return result;
   }
+  if (!v.lettersFit) result.fitWarnings.push_back(kLettersDidNotFit);
   if (!v.cluesFit) result.fitWarnings.push_back(kCluesDidNotFit);
   if (!v.wordsFit) result.fitWarnings.push_back(kWordsDidNotFit);
   for (const TextValues& t : v.texts)

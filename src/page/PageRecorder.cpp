@@ -304,4 +304,29 @@ bool ReplayReport(const QByteArray& stream, int page, PageTarget& target) {
   return current >= page;
 }
 
+bool ReplayReportPages(const QByteArray& stream, int first, int last,
+                       const StartReplayPage& start) {
+  if (first < 0 || last < first) return false;
+  QDataStream in(stream);
+  double xDpi = 0, yDpi = 0;
+  if (!ReadHeader(in, xDpi, yDpi)) return false;
+  QHash<quint32, QImage> pictures;
+  std::unique_ptr<PageTarget> target;
+  int current = -1;
+  Operation op;
+  while (!in.atEnd()) {
+    if (!ReadOperation(in, op)) return false;
+    if (op.code == kPage) {
+      target.reset();
+      if (++current > last) break;
+      if (current >= first) target = start(current, QSizeF(op.v[0], op.v[1]));
+    } else if (op.code == kPicture) {
+      pictures.insert(op.number, op.picture);
+    } else if (target) {
+      Apply(op, pictures, *target);
+    }
+  }
+  return current >= last;
+}
+
 }  // namespace gw

@@ -5,6 +5,8 @@
 #include <QDataStream>
 #include <QHash>
 #include <QSizeF>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -76,5 +78,11 @@ std::optional<ReportStreamInfo> ReadReportInfo(const QByteArray& stream);
 // page starts in. False when the page is not there or the stream is damaged; what came before
 // the damage is drawn.
 bool ReplayReport(const QByteArray& stream, int page, PageTarget& target);
+
+// Plays pages first..last (0-based) in one pass over the stream, for documents of many pages:
+// `start(page, size)` is called as each page begins and gives the target it is drawn on, which
+// lives until the next page starts. False when the stream is damaged or ends before `last`.
+using StartReplayPage = std::function<std::unique_ptr<PageTarget>(int page, const QSizeF& size)>;
+bool ReplayReportPages(const QByteArray& stream, int first, int last, const StartReplayPage& start);
 
 }  // namespace gw

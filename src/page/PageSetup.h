@@ -30,6 +30,9 @@ struct PrintOptions {
   long numColumns = 3;  // a job refuses to run with fewer than 1
   // Scrambled words are shuffled from this seed, or from the clock when there is none.
   std::optional<uint64_t> scrambleSeed;
+  // Large print: the grid's letters, the words and the clues are set at least this many points
+  // of the layout, however Make It Fit would shrink them (0: no floor).
+  int smallestFont = 0;
 };
 
 PrintOptions PrintOptionsFrom(const SettingsValues& settings);

@@ -56,6 +56,7 @@ struct PageValues {
   std::vector<TextValues> texts;
   bool wordsFit = true;
   bool cluesFit = true;
+  bool lettersFit = true;  // false only when a smallest font kept the letters wider than a cell
 };
 
 }  // namespace gw

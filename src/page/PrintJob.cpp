@@ -19,6 +19,11 @@ RecordingPage RecordingPageFor(const PagePaper& paper) {
   return {page, static_cast<double>(printer.resolution())};
 }
 
+std::string JobTitle(const FinishedJob& job) {
+  if (!job.title.empty() || !job.puzzle) return job.title;
+  return job.puzzle->title.Get();
+}
+
 FinishedJob RecordPage(PuzzleRecord& puzzle, const PrintOptions& options, const RecordingPage& page,
                        const std::function<bool()>& cancelled) {
   FinishedJob job;
@@ -81,15 +86,16 @@ bool PrintReportStream(QPrinter& printer, const QByteArray& stream, int first, i
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   const double dpi = printer.resolution();
-  for (int page = first; page <= last; ++page) {
-    if (page > first) {
-      printer.setPageLayout(PageLayoutForSize(info->pages[page - 1]));
-      printer.newPage();
-    }
-    const QSizeF size = printer.pageLayout().fullRect(QPageLayout::Inch).size();
-    PainterTarget target(painter, size.width(), size.height(), dpi, dpi);
-    ReplayReport(stream, page - 1, target);
-  }
+  ReplayReportPages(stream, first - 1, last - 1,
+                    [&](int page, const QSizeF& recorded) -> std::unique_ptr<PageTarget> {
+                      if (page > first - 1) {
+                        printer.setPageLayout(PageLayoutForSize(recorded));
+                        printer.newPage();
+                      }
+                      const QSizeF size = printer.pageLayout().fullRect(QPageLayout::Inch).size();
+                      return std::make_unique<PainterTarget>(painter, size.width(), size.height(),
+                                                             dpi, dpi);
+                    });
   painter.end();
   return true;
 }

@@ -21,12 +21,17 @@ namespace gw {
 // - `result`: the job's warnings and its kept values (`result.values`);
 // - `puzzle` and `options`: the puzzle as the job left it (fitted font sizes in its layout) and
 //   the options it ran with, which DrawKeptPage needs with the kept values for a metafile.
+//   A job of many puzzles (a book) has no puzzle: it is not drawn again.
+// - `title`: what its files and print jobs are called when it is not the puzzle's title.
 struct FinishedJob {
   QByteArray stream;
   PageJobResult result;
   std::unique_ptr<PuzzleRecord> puzzle;
   PrintOptions options;
+  std::string title;
 };
+// The title of the job's files and print jobs: its own, else its puzzle's.
+std::string JobTitle(const FinishedJob& job);
 
 // The page a job is recorded on for later printing: the physical page in inches and the
 // resolution, those of the session's printer set to the layout's paper, or the paper itself at

@@ -15,14 +15,17 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "base/Settings.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
 #include "page/ImageFiles.h"
+#include "page/InteractivePage.h"
 #include "page/PageRecorder.h"
 #include "printing/CopiesDialog.h"
+#include "printing/InteractivePageDialog.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/MetafileExportDialog.h"
 #include "printing/PreviewModel.h"
@@ -38,7 +41,6 @@ namespace gw {
 namespace {
 
 constexpr const char* kBusy = "Previous print job has not yet finished.  Try again later.";
-constexpr size_t kRememberedLength = 255;
 constexpr int kMinWidth = 320, kMinHeight = 240;
 
 // Room around the page: 2.5 % of its size on every side.
@@ -80,6 +82,8 @@ class PageView : public QWidget {
 
 PreviewWindow::PreviewWindow(const FinishedJob& job, RecordedPagePrinter& printer, QWidget* parent)
     : QDialog(parent), job_(job), printer_(printer) {
+  if (const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream))
+    pageCount_ = std::max(1, static_cast<int>(info->pages.size()));
   setWindowTitle(QStringLiteral("Puzzle Preview"));
   SetHelpTopic(this, "Preview");
   setObjectName(QStringLiteral("MyPreview"));
@@ -126,7 +130,8 @@ void PreviewWindow::BuildMenus() {
   layout()->setMenuBar(menus);
   auto add = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                     auto handler) {
-    QAction* a = menu->addAction(QString::fromLatin1(text));
+    // UTF-8, for the ellipsis of the newer items.
+    QAction* a = menu->addAction(QString::fromUtf8(text));
     a->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) a->setShortcut(key);
     connect(a, &QAction::triggered, this, handler);
@@ -160,16 +165,26 @@ void PreviewWindow::BuildMenus() {
     const double zoom = f.zoom;
     add(f.menu, f.name, f.text, QKeySequence(), [this, zoom] { SetZoom(zoom); });
   }
+  if (pageCount_ > 1) {
+    view->addSeparator();
+    add(view, "PreviousPageItem", "Pre&vious Page", QKeySequence(Qt::Key_PageUp),
+        &PreviewWindow::PreviousPageClick);
+    add(view, "NextPageItem", "&Next Page", QKeySequence(Qt::Key_PageDown),
+        &PreviewWindow::NextPageClick);
+  }
 
   QMenu* graphic = menus->addMenu(QStringLiteral("&Graphic Export"));
   add(graphic, "BitmapItem", "Windows &Bitmap (BMP)", QKeySequence("Ctrl+B"),
       &PreviewWindow::BitmapClick);
   add(graphic, "JpegItem", "&JPEG (JPG)", QKeySequence("Ctrl+J"), &PreviewWindow::JpegClick);
   // Ctrl+W already zooms to the whole page.
+  // A metafile is drawn again from the puzzle; a book's pages have none to draw from.
   add(graphic, "WmfItem", "&Windows MetaFile (WMF)", QKeySequence("Ctrl+Shift+W"),
-      &PreviewWindow::WmfClick);
+      &PreviewWindow::WmfClick)
+      ->setEnabled(job_.puzzle != nullptr);
   add(graphic, "EmfItem", "&Enhanced MetaFile (EMF)", QKeySequence("Ctrl+E"),
-      &PreviewWindow::EmfClick);
+      &PreviewWindow::EmfClick)
+      ->setEnabled(job_.puzzle != nullptr);
   graphic->addSeparator();
   add(graphic, "PdfItem", "&PDF...", QKeySequence(), &PreviewWindow::PdfClick);
   add(graphic, "PngItem", "P&NG...", QKeySequence(), &PreviewWindow::PngClick);
@@ -179,6 +194,8 @@ void PreviewWindow::BuildMenus() {
       &PreviewWindow::JpegFactorClick);
   graphic->addSeparator();
   add(graphic, "HtmlItem", "&HTML Export", QKeySequence(), &PreviewWindow::HtmlClick);
+  add(graphic, "InteractivePageItem", "&Interactive Web Page\u2026", QKeySequence(),
+      &PreviewWindow::InteractivePageClick);
 }
 
 void PreviewWindow::BuildToolBar(QWidget* bar) {
@@ -208,12 +225,24 @@ void PreviewWindow::BuildToolBar(QWidget* bar) {
   row->addWidget(new QLabel(QStringLiteral("%"), bar));
   button("PreviewPageWidth", "Zoom Page Width", &PreviewWindow::PageWidthClick);
   button("PreviewWholePage", "Zoom Whole Page", &PreviewWindow::WholePageClick);
+  if (pageCount_ > 1) {
+    row->addSpacing(12);
+    button("PreviewPreviousPage", "Previous Page", &PreviewWindow::PreviousPageClick);
+    pageLabel_ = new QLabel(bar);
+    pageLabel_->setObjectName(QStringLiteral("PageLabel"));
+    pageLabel_->setAlignment(Qt::AlignCenter);
+    pageLabel_->setMinimumWidth(
+        pageLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Page 0000 of 0000")) + 8);
+    row->addWidget(pageLabel_);
+    button("PreviewNextPage", "Next Page", &PreviewWindow::NextPageClick);
+  }
   row->addSpacing(12);
   button("PreviewPrint", "Print Page", &PreviewWindow::PrintAllClick);
   row->addSpacing(12);
   button("PreviewBitmap", "Export As Bitmap", &PreviewWindow::BitmapClick);
   button("PreviewJpeg", "Export As JPEG", &PreviewWindow::JpegClick);
-  button("PreviewMetafile", "Export As Metafile", &PreviewWindow::WmfClick);
+  button("PreviewMetafile", "Export As Metafile", &PreviewWindow::WmfClick)
+      ->setEnabled(job_.puzzle != nullptr);
   button("PreviewWeb", "Create Web Page", &PreviewWindow::HtmlClick);
   row->addSpacing(12);
   button("PreviewDone", "Done", &PreviewWindow::ExitClick);
@@ -242,6 +271,21 @@ void PreviewWindow::Redraw() {
   image_ = gw::PageImage(job_.stream, page_, zoom_, kScreenDpi, AppSettings().pixelFormat);
   view_->SetImage(image_);
   zoomEdit_->setText(QString::fromStdString(ZoomText(zoom_)));
+  if (pageLabel_)
+    pageLabel_->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pageCount_));
+}
+
+void PreviewWindow::ShowPage(int page) {
+  page_ = std::clamp(page, 0, pageCount_ - 1);
+  Redraw();
+}
+
+void PreviewWindow::PreviousPageClick() {
+  ShowPage(page_ - 1);
+}
+
+void PreviewWindow::NextPageClick() {
+  ShowPage(page_ + 1);
 }
 
 void PreviewWindow::SetZoom(double zoom) {
@@ -331,7 +375,7 @@ std::optional<std::string> PreviewWindow::ChooseFile(const char* title, const ch
                                                      const char* ext, std::string& remembered) {
   const std::optional<std::string> name =
       RunFileDialog(this, FileDialogRequest::ForSave(title, filter, ext, remembered));
-  if (name) remembered = Cut(*name, kRememberedLength);
+  if (name) remembered = Cut(*name, kRememberedFileLength);
   return name;
 }
 
@@ -392,6 +436,16 @@ void PreviewWindow::SvgClick() {
 void PreviewWindow::HtmlClick() {
   WebPageWindow window(image_, this);
   window.exec();
+}
+
+void PreviewWindow::InteractivePageClick() {
+  if (!job_.puzzle) return;
+  if (const auto refusal = InteractivePageRefusal(*job_.puzzle)) {
+    ShowMessage("A web page cannot be made of this puzzle: " + *refusal + ".", "Error");
+    return;
+  }
+  InteractivePageDialog dialog(job_, this);
+  dialog.exec();
 }
 
 void PreviewWindow::JpegFactorClick() {

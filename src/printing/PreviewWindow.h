@@ -9,6 +9,7 @@
 #include "page/RecordedPagePrinter.h"
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QScrollArea;
 
@@ -17,7 +18,9 @@ namespace gw {
 class PageView;
 
 // "Puzzle Preview" over the report stream of a View/Print job. The window keeps its place and
-// size in the settings; the zoom is kept within 10 and 200 percent.
+// size in the settings; the zoom is kept within 10 and 200 percent. A stream of several pages (a
+// puzzle book) is paged through with Previous and Next Page; a job without a puzzle is not drawn
+// again as a metafile.
 class PreviewWindow : public QDialog {
   Q_OBJECT
 
@@ -35,6 +38,12 @@ class PreviewWindow : public QDialog {
   void SetZoom(double zoom);
   double Zoom() const { return zoom_; }
 
+  // Paging through a stream of several pages; the zoom stays.
+  void PreviousPageClick();
+  void NextPageClick();
+  void ShowPage(int page);  // 0-based, brought within the stream's pages
+  int PageCount() const { return pageCount_; }
+
   // Printing.
   void PrintAllClick();
   void PrintPageClick();
@@ -49,8 +58,9 @@ class PreviewWindow : public QDialog {
   void PngClick();
   void SvgClick();
   void JpegFactorClick();
-  // The web page of the current page.
+  // The web page of the current page, and the page pupils solve in a browser.
   void HtmlClick();
+  void InteractivePageClick();
 
   void ExitClick();
 
@@ -80,10 +90,12 @@ class PreviewWindow : public QDialog {
   const FinishedJob& job_;
   RecordedPagePrinter& printer_;
   int page_ = 0;
+  int pageCount_ = 1;
   double zoom_ = 100;
   bool started_ = false;
   QImage image_;
   QLineEdit* zoomEdit_;
+  QLabel* pageLabel_ = nullptr;
   QScrollArea* scroll_;
   PageView* view_;
 };

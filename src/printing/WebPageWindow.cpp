@@ -22,7 +22,6 @@ namespace gw {
 
 namespace {
 
-constexpr size_t kRememberedLength = 255;
 // The memos take one character more than a block keeps, as they always have.
 constexpr int kMemoLength = 1000;
 constexpr const char* kSizes[] = {"8 pt", "10 pt", "12 pt", "14 pt", "18 pt", "24 pt", "36 pt"};
@@ -149,7 +148,7 @@ void WebPageWindow::SaveButtonClick() {
       RunFileDialog(this, FileDialogRequest::ForSave("Save HTML Document", "html (*.htm)|*.htm",
                                                      "htm", s.lastExportHtmlFile));
   if (!name) return;
-  s.lastExportHtmlFile = Cut(*name, kRememberedLength);
+  s.lastExportHtmlFile = Cut(*name, kRememberedFileLength);
 
   for (const BlockControls& c : blocks_)
     (s.*c.setting).text = KeptBlockText(FromQString(c.text->toPlainText()));

@@ -18,6 +18,9 @@ struct CandidateSlot {
   std::unique_ptr<PuzzleRecord> record;
   // Per-word placed flags in the record's final word order.
   std::array<uint8_t, kMaxWords> placed{};
+  // Per word in the record's final order: its position (0-based) in the list the run was made
+  // from, which the run's per-word counts are kept by.
+  std::array<int16_t, kMaxWords> listIndex{};
 };
 
 // Slot 1 (index 0) is the best.

@@ -170,6 +170,7 @@ void ShapeListView::DrawTheBox() {
   image_ = QImage(preview_->size(), QImage::Format_RGB32);
   DrawShapePreview(image_, state_.currentShape, preview_->palette().color(QPalette::Button));
   preview_->setPixmap(QPixmap::fromImage(image_));
+  emit shapeDrawn();
 }
 
 void ShapeListView::ShapeBoxClick() {

@@ -72,6 +72,10 @@ class ShapeListView : public QObject {
   const QImage& PreviewImage() const { return image_; }
   void SetEditorRunner(EditorRunner runner) { runEditor_ = std::move(runner); }
 
+ signals:
+  // The current shape was drawn into the preview: every change of it ends so.
+  void shapeDrawn();
+
  private:
   QListWidgetItem* SelectedItem() const;
   QListWidgetItem* AddEntry(const std::string& text, int tag);

@@ -47,6 +47,13 @@ bool AppendPuzzle(const std::string& path, const PuzzleRecord& puzzle) {
   return AppendRecord(path, sizeof(PuzzleRecord), &puzzle).has_value();
 }
 
+bool AppendPuzzles(const std::string& path, const std::vector<const PuzzleRecord*>& puzzles) {
+  return AppendRecords(path, sizeof(PuzzleRecord), static_cast<long>(puzzles.size()),
+                       [&](long i, void* record) {
+                         std::memcpy(record, puzzles[static_cast<size_t>(i)], sizeof(PuzzleRecord));
+                       });
+}
+
 bool ReplacePuzzle(const std::string& path, int record, const PuzzleRecord& puzzle) {
   return ReplaceRecord(path, record, sizeof(PuzzleRecord), &puzzle).has_value();
 }

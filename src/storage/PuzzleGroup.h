@@ -29,6 +29,9 @@ GroupListing ListGroup(const std::string& path);
 bool ReadPuzzle(const std::string& path, int record, PuzzleRecord& out);
 // False when the group can be neither opened nor created ("Unable to save puzzle.").
 bool AppendPuzzle(const std::string& path, const PuzzleRecord& puzzle);
+// Appends several at once: afterwards the group holds all of them or none (RecordFile's
+// AppendRecords). False when it can be neither opened nor created; IoError when writing fails.
+bool AppendPuzzles(const std::string& path, const std::vector<const PuzzleRecord*>& puzzles);
 bool ReplacePuzzle(const std::string& path, int record, const PuzzleRecord& puzzle);
 // False when the file cannot be opened; nothing changes then.
 bool DeletePuzzle(const std::string& path, int record);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 #include "base/AppPaths.h"
 #include "base/IoError.h"
@@ -34,6 +35,8 @@ bool ParseDirections(const std::string& list, std::array<bool, 9>& directions) {
     return true;
   }
   directions.fill(false);
+  // No direction at all is a list of its own, refused with the other inputs no run can use.
+  if (Trim(list).empty()) return true;
   size_t start = 0;
   while (start <= list.size()) {
     const size_t comma = std::min(list.find(',', start), list.size());
@@ -45,6 +48,20 @@ bool ParseDirections(const std::string& list, std::array<bool, 9>& directions) {
     start = comma + 1;
   }
   return true;
+}
+
+// WORDFILE --estimate: how many words would fit, and nothing written.
+int Estimate(MakeRequest& request, const std::vector<std::string>& makingOnly) {
+  if (!makingOnly.empty())
+    return UsageError(makingOnly.front() +
+                      " is not used with --estimate: an estimate makes no puzzle");
+  const MakeOutcome outcome = EstimateWords(request);
+  if (outcome.code != MakeOutcome::Done) {
+    std::cerr << "gridwright-make: " << ToTerminal(outcome.message) << "\n";
+    return outcome.code;
+  }
+  std::cout << "about " << outcome.placed << " of " << outcome.words << " words fit\n";
+  return 0;
 }
 
 }  // namespace
@@ -87,6 +104,9 @@ int RunMake(const Args& args) {
   MakeRequest request;
   request.libraryDir = DefaultLibraryDir();
   std::optional<std::string> title, category;
+  bool estimate = false;
+  // Options that only make and store a puzzle, which an estimate would silently ignore.
+  std::vector<std::string> makingOnly;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     auto value = [&](std::string& out) {
@@ -98,15 +118,22 @@ int RunMake(const Args& args) {
     if (a.rfind("--", 0) != 0) {
       if (!request.wordFile.empty()) return UsageError("more than one word file given");
       request.wordFile = a;
+    } else if (a == "--estimate") {
+      estimate = true;
+    } else if (a == "--explain") {
+      request.explain = true;
+      makingOnly.push_back(a);
     } else if (a == "--shrink") {
       request.shrink = true;
+      makingOnly.push_back(a);
     } else if (a == "--allow-duplicates") {
       request.allowDuplicates = true;
+      makingOnly.push_back(a);
     } else if (!value(v)) {
       return UsageError(a == "--group" || a == "--title" || a == "--category" || a == "--shape" ||
                                 a == "--shape-file" || a == "--library" || a == "--directions" ||
                                 a == "--integration" || a == "--attempts" || a == "--phrase" ||
-                                a == "--pick" || a == "--seed" || a == "--sep"
+                                a == "--pick" || a == "--seed" || a == "--sep" || a == "--versions"
                             ? a + " needs a value"
                             : "unknown option " + a);
     } else if (a == "--group") {
@@ -143,21 +170,32 @@ int RunMake(const Args& args) {
       const auto seed = UnsignedNumber(v);
       if (!seed) return UsageError("--seed takes a whole number from 0 to 18446744073709551615");
       request.seed = *seed;
+    } else if (a == "--versions") {
+      const auto n = Number(v, 2, 26);
+      if (!n) return UsageError("--versions takes 2 to 26");
+      request.versions = static_cast<int>(*n);
     } else if (a == "--sep") {
       if (v.size() != 1) return UsageError("--sep takes one character");
       request.separator = v;
     } else {
       return UsageError("unknown option " + a);
     }
+    if (a == "--group" || a == "--title" || a == "--category" || a == "--attempts" ||
+        a == "--phrase" || a == "--pick" || a == "--seed" || a == "--versions")
+      makingOnly.push_back(a);
   }
   if (request.wordFile.empty()) return UsageError("no word file given");
+  if (request.shapeName && request.shapeFile)
+    return UsageError("--shape and --shape-file cannot be used together");
+  if (estimate) return Estimate(request, makingOnly);
+  // Each version is a run of its own; --explain speaks of one.
+  if (request.explain && request.versions != 0)
+    return UsageError("--explain and --versions cannot be used together");
   if (request.groupFile.empty()) return UsageError("--group is required");
   // A typing slip must never turn the word list (or any other file) into a puzzle group.
   if (!HasGroupExtension(request.groupFile))
     return UsageError("--group takes a puzzle group file whose name ends in .QL3, not " +
                       request.groupFile);
-  if (request.shapeName && request.shapeFile)
-    return UsageError("--shape and --shape-file cannot be used together");
 
   request.title = title.value_or(
       FromQString(QString::fromStdString(std::filesystem::path(request.wordFile).stem().string())));
@@ -168,11 +206,23 @@ int RunMake(const Args& args) {
   const MakeOutcome outcome = MakePuzzle(request);
   if (outcome.code != MakeOutcome::Done) {
     std::cerr << "gridwright-make: " << ToTerminal(outcome.message) << "\n";
+    // Why nothing could be placed is worth the most when nothing was.
+    std::cout << ToTerminal(outcome.explanation);
     return outcome.code;
   }
   if (!outcome.note.empty()) std::cerr << "gridwright-make: " << ToTerminal(outcome.note) << "\n";
+  for (const std::string& note : outcome.versionNotes)
+    std::cerr << "gridwright-make: " << ToTerminal(note) << "\n";
+  if (!outcome.versionPlaced.empty()) {
+    for (size_t v = 0; v < outcome.versionPlaced.size(); ++v)
+      std::cout << "Record " << outcome.record + static_cast<int>(v) << " of " << request.groupFile
+                << ": version " << static_cast<char>('A' + v) << ", " << outcome.versionPlaced[v]
+                << " of " << outcome.words << " words placed.\n";
+    return 0;
+  }
   std::cout << "Record " << outcome.record << " of " << request.groupFile << ": " << outcome.placed
-            << " of " << outcome.words << " words placed.\n";
+            << " of " << outcome.words << " words placed.\n"
+            << ToTerminal(outcome.explanation);
   return 0;
 }
 

@@ -20,6 +20,11 @@ int RunSynonyms(const Args& args);
 
 // --render FILE.QL3 RECORD|all --out FILE.pdf|.png|.svg ...
 int RunRender(const Args& args);
+// --render ... --interactive: solvable web pages, one or a group's with their index (PageArgs.h).
+struct PageArgs;
+int RunInteractiveRender(const PageArgs& page, const std::string& out, bool showAnswers);
+// --book FILE.QL3 [all|LIST] --out FILE.pdf [--trim SIZE] [--keys back|after|none] ...
+int RunBook(const Args& args);
 // --print FILE.QL3 RECORD|all [--printer NAME] [--copies N] ...
 int RunPrint(const Args& args);
 

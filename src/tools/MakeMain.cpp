@@ -27,7 +27,9 @@ const Command kCommands[] = {
      "                  [--shape NAME | --shape-file FILE.LAY] [--library DIR]\n"
      "                  [--directions all|LIST] [--integration 0-6] [--attempts 1-999] [--shrink]\n"
      "                  [--phrase TEXT] [--pick 1-4] [--seed N] [--sep CHAR]\n"
-     "                  [--allow-duplicates]\n",
+     "                  [--allow-duplicates] [--versions N | --explain]\n"
+     "  gridwright-make WORDFILE --estimate [--shape NAME | --shape-file FILE.LAY]\n"
+     "                  [--library DIR] [--directions all|LIST] [--integration 0-6] [--sep CHAR]\n",
      "Makes a word search puzzle from WORDFILE and appends it to the puzzle group FILE.QL3\n"
      "(created when missing; a file that holds no puzzle is never written to). WORDFILE holds\n"
      "one entry per line: a word, or a word, the separator (--sep, \":\" by default) and its\n"
@@ -51,7 +53,21 @@ const Command kCommands[] = {
      "  --pick N             which of the four best candidates to keep (default 1)\n"
      "  --seed N             repeatable result\n"
      "  --allow-duplicates   keep words that repeat (CAT, cat, C AT): every copy takes the\n"
-     "                       same cells, so they are refused without this\n"},
+     "                       same cells, so they are refused without this\n"
+     "  --versions N         N puzzles (2..26) from the same words, options, shape and layout,\n"
+     "                       each from its own seed (the same set again with --seed), grids\n"
+     "                       differing, titled \"TITLE (A)\", \"TITLE (B)\", ... and appended in\n"
+     "                       order; a version that places fewer words, or that the --phrase\n"
+     "                       does not fit (it is left out of it), is named on stderr\n"
+     "  --explain            after the usual line, \"Not placed:\" and one line per word the kept\n"
+     "                       grid left out, WORD: reason (longer than any line of the shape in\n"
+     "                       the directions, crowded out, never placed, refused by the\n"
+     "                       offensive-word screen), then suggestions: directions that would\n"
+     "                       help, the smallest square for the longest word, the average fit.\n"
+     "                       Also printed when nothing could be placed\n"
+     "  --estimate           prints \"about N of M words fit\": about how many words the best of\n"
+     "                       999 attempts would place, from a few quick ones; nothing is written\n"
+     "An empty word list, a shape without cells or an empty --directions is an input error.\n"},
     {"--list", gw::cli::RunList, "  gridwright-make --list FILE.QL3\n",
      "  --list FILE.QL3      record number, category and title of every puzzle\n"},
     {"--show", gw::cli::RunShow, "  gridwright-make --show FILE.QL3 RECORD\n",
@@ -98,14 +114,19 @@ const Command kCommands[] = {
      "                  [--lower-case] [--columns N] [--first N] [--last N] [--underscores]\n"
      "                  [--no-title] [--no-body] [--no-words] [--no-bonus] [--dpi N] [--seed N]\n"
      "                  [--layout N [--library DIR]] [--quality N] [--pixel-format 1|2]\n"
-     "                  [--web-title TEXT] [--header TEXT]\n",
+     "                  [--web-title TEXT] [--header TEXT]\n"
+     "  gridwright-make --render FILE.QL3 RECORD|all --out PAGE.html --interactive\n"
+     "                  [--no-answers] [--words FORM] [--lower-case] [--grid] [--first N]\n"
+     "                  [--last N] [--underscores] [--no-title] [--no-words] [--no-bonus]\n"
+     "                  [--seed N] [--layout N [--library DIR]]\n",
      "Draws record RECORD of FILE.QL3 through its page layout into a PDF, PNG, SVG, BMP, JPEG,\n"
      "WMF or EMF file, as the preview saves them (a metafile leaves bitmaps out), or into a\n"
      "web page (.htm or .html) with its JPEG picture beside it, named as the page with the\n"
      "extension JPG, as the web page window makes it from the HTML settings;\n"
-     "all (PDF only) makes a puzzle book: every puzzle, then every answer key. Options not\n"
-     "given take the print options saved in QUARL3.INI of the current folder (or their\n"
-     "defaults), then the layout's own grid lines, letter case and column count.\n"
+     "all makes a puzzle book (PDF only): every puzzle, then every answer key; with\n"
+     "--interactive, a web page per puzzle. Options not given take the print options saved\n"
+     "in QUARL3.INI of the current folder (or their defaults), then the layout's own grid\n"
+     "lines, letter case and column count.\n"
      "\n"
      "  --answer-key         mark the hidden words (and the phrase letters)\n"
      "  --words FORM         the word list as normal, clues, scrambled or partial words\n"
@@ -119,7 +140,7 @@ const Command kCommands[] = {
      "  --quality N          JPEG quality 1..100 (default: JPeg Compression Quality, 50)\n"
      "  --pixel-format N     BMP and JPEG colours: 1 true colour, 2 a 256-colour palette\n"
      "                       (default: Pixel Format, 1)\n"
-     "  --seed N             the same scrambled words every time\n"
+     "  --seed N             the same scrambled words (and interactive pages) every time\n"
      "  --web-title TEXT     a web page's title (default: Web Title, Word Search Puzzle)\n"
      "  --header TEXT        a web page's first header, in its saved style (default: First\n"
      "                       Header, My Puzzle)\n"
@@ -127,7 +148,48 @@ const Command kCommands[] = {
      "                       --library DIR, default the program's folder) instead of the\n"
      "                       puzzle's own page\n"
      "Warnings (what did not fit, missing bitmaps) go to stderr and do not change the exit\n"
-     "code.\n"},
+     "code.\n"
+     "\n"
+     "  --interactive        an interactive web puzzle instead: one HTML file (.htm or\n"
+     "                       .html) that pupils solve in a browser by dragging across the\n"
+     "                       words, tapping their ends or with the keyboard; it needs nothing\n"
+     "                       beside it. The word list takes --words (clues numbered, each\n"
+     "                       answer shown once found). With all, PAGE is an index page\n"
+     "                       linking one page per puzzle (each links back), written beside\n"
+     "                       it and named after it with the record number: --out sea.html\n"
+     "                       writes sea-0.html, sea-1.html, ... and sea.html; puzzles never\n"
+     "                       generated are left out with a warning. A file of another kind\n"
+     "                       is never written over. --answer-key, --columns, --no-body, --dpi,\n"
+     "                       --quality, --pixel-format, --web-title and --header do not\n"
+     "                       apply\n"
+     "  --no-answers         leave out the page's Show answers button\n"},
+    {"--book", gw::cli::RunBook,
+     "  gridwright-make --book FILE.QL3 [all | LIST] --out BOOK.pdf\n"
+     "                  [--trim letter|a4|a5|6x9|7x10|8.5x11|WxH] [--keys back|after|none]\n"
+     "                  [--keys-per-page 1|2|4|6] [--title-page TEXT] [--contents]\n"
+     "                  [--no-page-numbers] [--start-number N] [--large-print]\n"
+     "                  [the print options of --render]\n",
+     "Makes a puzzle book: the puzzles of FILE.QL3 (all, the default, or a LIST of records\n"
+     "and ranges such as 0,2,5-9, in that order) in one PDF, each on its own page drawn\n"
+     "through its page layout, scaled to fit the trim size inside a 0.375-inch margin and\n"
+     "centred, with the page number at the foot and the fonts embedded. The PDF is titled with\n"
+     "the --title-page text or the group's name. Pages take the print options as --render\n"
+     "does; the answer keys are each puzzle's grid with its words ringed, labelled with its\n"
+     "title and page.\n"
+     "\n"
+     "  --trim SIZE          page size: letter (8.5 x 11 in), a4, a5, 6x9, 7x10, 8.5x11 or\n"
+     "                       WxH in inches, 2 to 50 (default: each puzzle on its layout's paper,\n"
+     "                       the other pages on the first puzzle's)\n"
+     "  --keys WHERE         back (default): the keys on pages headed \"Answers\" at the end;\n"
+     "                       after: each key on the page after its puzzle; none\n"
+     "  --keys-per-page N    keys on each page at the back: 1, 2, 4 (default) or 6\n"
+     "  --title-page TEXT    a first page with TEXT, not numbered\n"
+     "  --contents           pages listing every puzzle's title and page (and the answers')\n"
+     "  --no-page-numbers    no numbers at the feet; contents and labels still count pages\n"
+     "  --start-number N     the number of the first page after the title page (default 1)\n"
+     "  --large-print        letters, words and clues never below 14 points; a puzzle that\n"
+     "                       then does not fit is named on stderr\n"
+     "An --out that exists and is not a PDF (a group, a library) is never written over.\n"},
     {"--print", gw::cli::RunPrint,
      "  gridwright-make --print FILE.QL3 RECORD|all [--printer NAME] [--copies N]\n"
      "                  [the print options of --render]\n",
@@ -153,6 +215,7 @@ const Command kCommands[] = {
 void PrintHelp() {
   std::cout << "Usage:\n";
   for (const Command& c : kCommands) std::cout << c.synopsis;
+  std::cout << "  gridwright-make --help | --version\n";
   for (const Command& c : kCommands) std::cout << "\n" << c.details;
   std::cout << "\nExit codes: 0 done, 1 unknown words found (--check-spelling, --synonyms),\n"
                "2 usage or input error (an unreadable file included), 3 could not be done (for a\n"
@@ -164,6 +227,10 @@ int Dispatch(const Args& args) {
   if (args.empty()) return gw::cli::UsageError("no word file given");
   if (args[0] == "--help" || args[0] == "-h") {
     PrintHelp();
+    return gw::cli::kDone;
+  }
+  if (args[0] == "--version") {
+    std::cout << "gridwright-make " GW_VERSION "\n";
     return gw::cli::kDone;
   }
   for (const Command& c : kCommands)

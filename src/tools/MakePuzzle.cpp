@@ -14,8 +14,11 @@
 #include "generator/CandidateSave.h"
 #include "generator/CreateCheck.h"
 #include "generator/FillAndScreen.h"
+#include "generator/FitEstimate.h"
 #include "generator/OffensiveWords.h"
+#include "generator/PlacementDiagnosis.h"
 #include "generator/PlacementEngine.h"
+#include "generator/PuzzleVersions.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
 #include "storage/PuzzleGroup.h"
@@ -103,9 +106,50 @@ std::string ShowPuzzle(const PuzzleRecord& puzzle) {
 
 namespace {
 
-MakeOutcome MakeAndSave(const MakeRequest& request) {
-  const AppPaths paths{request.libraryDir, request.libraryDir};
+// The versions of the puzzle the request describes, appended to the group all together.
+MakeOutcome MakeAndSaveVersions(const MakeRequest& request, const PuzzleRecord& puzzle,
+                                const ShapeRecord& shape, const PlacementOptions& options,
+                                const AppPaths& paths) {
+  if (request.versions < kMinVersions || request.versions > kMaxVersions)
+    return Fail(MakeOutcome::InputError, "The number of versions must be between " +
+                                             std::to_string(kMinVersions) + " and " +
+                                             std::to_string(kMaxVersions) + ".");
+  if (request.phrase && Trim(*request.phrase).find(' ') != std::string::npos)
+    return Fail(MakeOutcome::InputError, "Spaces were used in the hidden phrase.");
+  VersionRequest r;
+  r.base = std::make_unique<PuzzleRecord>(puzzle);
+  r.shape = shape;
+  r.options = options;
+  r.count = request.versions;
+  r.pick = request.pick;
+  r.phrase = request.phrase;
+  r.offensiveEntries = LoadOffensiveList(paths);
+  r.wanted = puzzle.wordCount;
+  const VersionsOutcome made = MakeVersions(r);
+  if (!made.failure.empty()) return Fail(MakeOutcome::CannotDo, made.failure + ".");
 
+  MakeOutcome outcome;
+  outcome.words = puzzle.wordCount;
+  outcome.versionNotes = made.notes;
+  for (const MadeVersion& v : made.versions) outcome.versionPlaced.push_back(v.placed);
+  outcome.placed = made.versions.front().placed;
+  try {
+    const std::optional<long> before = CountRecords(request.groupFile, sizeof(PuzzleRecord));
+    std::vector<const PuzzleRecord*> records;
+    for (const MadeVersion& v : made.versions) records.push_back(v.puzzle.get());
+    if (!AppendPuzzles(request.groupFile, records))
+      return Fail(MakeOutcome::CannotDo, "Unable to save puzzle.");
+    outcome.record = static_cast<int>(before.value_or(0));
+  } catch (const IoError& e) {
+    return Fail(MakeOutcome::CannotDo, std::string("Unable to save puzzle: ") + e.what());
+  }
+  return outcome;
+}
+
+// The word file as the editor would store it: trimmed, cut to the field, blank words skipped;
+// words and clues holding control characters are refused, naming their line. Nullopt when all
+// is well.
+std::optional<MakeOutcome> ReadList(const MakeRequest& request, PuzzleRecord& puzzle) {
   std::optional<WordFileLines> file;
   try {
     file = ReadWordFile(request.wordFile);
@@ -125,16 +169,7 @@ MakeOutcome MakeAndSave(const MakeRequest& request) {
                                              " entries; a puzzle takes at most " +
                                              std::to_string(kMaxWords) + ".");
 
-  auto puzzle = std::make_unique<PuzzleRecord>();
-  InitNewPuzzle(*puzzle);
-  try {
-    CopyDefaultLayout(paths, request.defaultPage, *puzzle);
-  } catch (const IoError& e) {
-    return Fail(MakeOutcome::InputError,
-                std::string("Cannot read the page layout library: ") + e.what());
-  }
-
-  // The editor's rules for what it stores: trimmed, cut to the field, blank words skipped.
+  InitNewPuzzle(puzzle);
   int count = 0;
   for (size_t i = 0; i < lines.size(); ++i) {
     const WordAndClue entry = SplitWordClue(lines[i], request.separator);
@@ -147,10 +182,53 @@ MakeOutcome MakeAndSave(const MakeRequest& request) {
                         " holds a control character (a tab, a NUL or another byte below 32); "
                         "remove it.");
     ++count;
-    puzzle->Word(count).Set(entry.word);
-    puzzle->Clue(count).Set(entry.clue);
+    puzzle.Word(count).Set(entry.word);
+    puzzle.Clue(count).Set(entry.clue);
   }
-  puzzle->wordCount = static_cast<int16_t>(count);
+  puzzle.wordCount = static_cast<int16_t>(count);
+  return std::nullopt;
+}
+
+// The shape of the request, its grid given to `puzzle`; then what no placement can work with.
+std::optional<MakeOutcome> PrepareShape(const MakeRequest& request, const AppPaths& paths,
+                                        PuzzleRecord& puzzle, ShapeRecord& shape) {
+  try {
+    if (const auto problem = LoadShape(request, paths, shape))
+      return Fail(MakeOutcome::InputError, *problem);
+  } catch (const IoError& e) {
+    return Fail(MakeOutcome::InputError, std::string("Cannot read the shape: ") + e.what());
+  }
+  puzzle.gridWidth = shape.shapeWidth;
+  puzzle.gridHeight = shape.shapeHeight;
+  if (const auto problem =
+          CheckPlacementInputs(ClampedWordCount(puzzle), shape, request.directions))
+    return Fail(MakeOutcome::InputError, *problem);
+  if (request.integration < 0 || request.integration > 6)
+    return Fail(MakeOutcome::InputError, "Integration must be between 0 and 6.");
+  return std::nullopt;
+}
+
+PlacementOptions OptionsOf(const MakeRequest& request) {
+  PlacementOptions options;
+  options.directions = request.directions;
+  options.integration = static_cast<int>(request.integration);
+  options.attempts = static_cast<int>(request.attempts);
+  options.shrink = request.shrink;
+  options.seed = request.seed;
+  return options;
+}
+
+MakeOutcome MakeAndSave(const MakeRequest& request) {
+  const AppPaths paths{request.libraryDir, request.libraryDir};
+  auto puzzle = std::make_unique<PuzzleRecord>();
+  if (auto failed = ReadList(request, *puzzle)) return *failed;
+  try {
+    CopyDefaultLayout(paths, request.defaultPage, *puzzle);
+  } catch (const IoError& e) {
+    return Fail(MakeOutcome::InputError,
+                std::string("Cannot read the page layout library: ") + e.what());
+  }
+  const int count = puzzle->wordCount;
   if (const auto problem =
           CheckCreateInputs(request.title, request.category, count, request.attempts))
     return Fail(MakeOutcome::InputError, problem->message);
@@ -162,50 +240,45 @@ MakeOutcome MakeAndSave(const MakeRequest& request) {
   puzzle->category.Set(Trim(request.category));
 
   ShapeRecord shape;
-  try {
-    if (const auto problem = LoadShape(request, paths, shape))
-      return Fail(MakeOutcome::InputError, *problem);
-  } catch (const IoError& e) {
-    return Fail(MakeOutcome::InputError, std::string("Cannot read the shape: ") + e.what());
-  }
-  puzzle->gridWidth = shape.shapeWidth;
-  puzzle->gridHeight = shape.shapeHeight;
+  if (auto failed = PrepareShape(request, paths, *puzzle, shape)) return *failed;
   if (const auto problem = CheckWordLengths(*puzzle, shape.shapeWidth, shape.shapeHeight))
     return Fail(MakeOutcome::InputError, problem->message);
   if (const DuplicateWords repeated = FindDuplicateWords(*puzzle);
       repeated.Any() && !request.allowDuplicates)
     return Fail(MakeOutcome::InputError, DuplicateWordsText(repeated.words) +
                                              " Use --allow-duplicates to place every copy.");
-  if (request.integration < 0 || request.integration > 6)
-    return Fail(MakeOutcome::InputError, "Integration must be between 0 and 6.");
   if (request.pick < 1 || request.pick > 4)
     return Fail(MakeOutcome::InputError, "The candidate to pick must be between 1 and 4.");
 
-  PlacementOptions options;
-  options.directions = request.directions;
-  options.integration = static_cast<int>(request.integration);
-  options.attempts = static_cast<int>(request.attempts);
-  options.shrink = request.shrink;
-  options.seed = request.seed;
+  const PlacementOptions options = OptionsOf(request);
+  if (request.versions != 0) return MakeAndSaveVersions(request, *puzzle, shape, options, paths);
   const std::vector<std::string> entries = EntriesClearOfWords(LoadOffensiveList(paths), *puzzle);
   const OffensiveScreen screen(entries);
   CandidateSlots candidates;
   const PlacementOutcome run = RunPlacementEngine(*puzzle, shape, options, screen, candidates);
+  const CandidateSlot& slot = candidates[static_cast<size_t>(request.pick - 1)];
+  std::string explanation;
+  if (request.explain) {
+    const PlacementDiagnosis diagnosis(*puzzle, shape, options, run);
+    explanation = diagnosis.Report(diagnosis.LeftOut(slot));
+  }
+  auto cannot = [&](std::string message) {
+    MakeOutcome failed = Fail(MakeOutcome::CannotDo, std::move(message));
+    failed.explanation = explanation;
+    return failed;
+  };
   // The cap on screen-refused tries ends a run that the screen would otherwise never let finish.
   const std::string refused = "offensive-word screening refused " +
                               std::to_string(run.refusedTries) + " attempts and the run stopped";
   if (candidates[0].score == 0)
-    return Fail(MakeOutcome::CannotDo,
-                run.refusedLimitReached
-                    ? "Offensive-word screening refused every attempt (" +
-                          std::to_string(run.refusedTries) + "), so no puzzle could be made."
-                    : "No word could be placed: check the directions, the shape and the word "
-                      "lengths.");
-  const CandidateSlot& slot = candidates[static_cast<size_t>(request.pick - 1)];
+    return cannot(run.refusedLimitReached
+                      ? "Offensive-word screening refused every attempt (" +
+                            std::to_string(run.refusedTries) + "), so no puzzle could be made."
+                      : "No word could be placed: check the directions, the shape and the word "
+                        "lengths.");
   if (slot.score == 0)
-    return Fail(MakeOutcome::CannotDo,
-                "Candidate " + std::to_string(request.pick) + " is empty: " +
-                    (run.refusedLimitReached ? refused + " with fewer." : "the run kept fewer."));
+    return cannot("Candidate " + std::to_string(request.pick) + " is empty: " +
+                  (run.refusedLimitReached ? refused + " with fewer." : "the run kept fewer."));
 
   auto chosen = std::make_unique<PuzzleRecord>(*slot.record);
   // Fill letters come from the run's seed too, so a seeded run is repeatable to the byte.
@@ -224,6 +297,7 @@ MakeOutcome MakeAndSave(const MakeRequest& request) {
   MarkCandidateStored(*chosen, slot);
 
   MakeOutcome outcome;
+  outcome.explanation = explanation;
   if (run.refusedLimitReached) outcome.note = refused + " early.";
   outcome.placed = slot.score;
   outcome.words = count;
@@ -262,6 +336,25 @@ MakeOutcome MakePuzzle(const MakeRequest& request) {
     return MakeAndSave(request);
   } catch (const IoError& e) {
     // The libraries beside the program: a folder in a file's place, a read error, a busy file.
+    return Fail(MakeOutcome::InputError, std::string("Cannot read: ") + e.what());
+  }
+}
+
+MakeOutcome EstimateWords(const MakeRequest& request) {
+  const AppPaths paths{request.libraryDir, request.libraryDir};
+  auto puzzle = std::make_unique<PuzzleRecord>();
+  ShapeRecord shape;
+  try {
+    if (auto failed = ReadList(request, *puzzle)) return *failed;
+    if (auto failed = PrepareShape(request, paths, *puzzle, shape)) return *failed;
+    const OffensiveScreen screen(EntriesClearOfWords(LoadOffensiveList(paths), *puzzle));
+    const std::optional<FitEstimate> estimate =
+        EstimateFit(*puzzle, shape, OptionsOf(request), screen);
+    MakeOutcome outcome;
+    outcome.placed = estimate->fit;
+    outcome.words = estimate->words;
+    return outcome;
+  } catch (const IoError& e) {
     return Fail(MakeOutcome::InputError, std::string("Cannot read: ") + e.what());
   }
 }

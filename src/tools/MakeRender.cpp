@@ -24,15 +24,22 @@ struct RenderRequest {
   long dpi = 150;
   std::optional<long> quality, pixelFormat;
   std::optional<std::string> webTitle, header;  // of a web page, in Windows-1252
+  bool interactive = false, noAnswers = false;
+  std::vector<std::string> pictureOptions;  // given options that only a picture has
 };
 
 // Parses the arguments after --render; a message when they are not usable.
 std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
   const auto own = [&r](const Args& a, size_t& i, std::optional<std::string>& problem) {
     const std::string& name = a[i];
+    if (name == "--interactive" || name == "--no-answers") {
+      (name == "--interactive" ? r.interactive : r.noAnswers) = true;
+      return true;
+    }
     if (name != "--out" && name != "--dpi" && name != "--quality" && name != "--pixel-format" &&
         name != "--web-title" && name != "--header")
       return false;
+    if (name != "--out") r.pictureOptions.push_back(name);
     const std::string* v = OptionValue(a, i, problem);
     if (!v) return true;
     if (name == "--out") {
@@ -74,6 +81,16 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
     r.format = Format::Html;
   else
     return "--out must end in .pdf, .png, .svg, .bmp, .jpg, .wmf, .emf, .htm or .html";
+  if (r.noAnswers && !r.interactive) return "--no-answers goes with --interactive";
+  if (r.interactive) {
+    if (r.format != Format::Html) return "--interactive makes a web page: --out FILE.html";
+    if (r.page.answerKey) r.pictureOptions.push_back("--answer-key");
+    if (r.page.columns) r.pictureOptions.push_back("--columns");
+    if (r.page.noBody) r.pictureOptions.push_back("--no-body");
+    if (!r.pictureOptions.empty())
+      return r.pictureOptions.front() + " does not go with --interactive";
+    return std::nullopt;
+  }
   if ((r.webTitle || r.header) && r.format != Format::Html)
     return "--web-title and --header go with a web page (--out FILE.htm)";
   if (r.page.record == "all" && r.format != Format::Pdf) return "all pages go into a PDF only";
@@ -117,6 +134,7 @@ OpResult SaveAsPreview(const RenderRequest& r, PageRequest& page, PageJobResult&
 int RunRender(const Args& args) {
   RenderRequest r;
   if (const auto problem = Parse(args, r)) return UsageError(*problem);
+  if (r.interactive) return RunInteractiveRender(r.page, r.out, !r.noAnswers);
   PagePuzzles puzzles;
   if (const int code = LoadPagePuzzles(r.page, puzzles); code != kDone) return code;
 

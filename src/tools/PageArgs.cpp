@@ -114,7 +114,10 @@ std::optional<std::string> ParsePageArgs(const Args& args, const std::string& co
       return "unknown option " + args[i];
     if (problem) return problem;
   }
-  if (positional.size() != 2) return command + " takes a group file and a record number or all";
+  if (r.recordList && positional.size() == 1) positional.push_back("all");
+  if (positional.size() != 2)
+    return command + " takes a group file and a record number or all" +
+           (r.recordList ? " or a list of records" : "");
   r.group = positional[0];
   r.record = positional[1];
   return std::nullopt;
@@ -128,6 +131,10 @@ int LoadPagePuzzles(const PageArgs& r, PagePuzzles& out) {
   if (r.record == "all") {
     if (count == 0) return Fail(kBadInput, r.group + " holds no puzzle");
     for (int i = 0; i < count; ++i) out.records.push_back(i);
+  } else if (r.recordList) {
+    auto list = RecordList(r.record, count, r.group);
+    if (const auto* problem = std::get_if<std::string>(&list)) return Fail(kBadInput, *problem);
+    out.records = std::get<std::vector<int>>(list);
   } else {
     const auto n = Number(r.record, 0, 65535);
     if (!n) return UsageError("RECORD must be a record number or all");
@@ -158,6 +165,42 @@ int LoadPagePuzzles(const PageArgs& r, PagePuzzles& out) {
     for (auto& p : out.puzzles) p->pageLayout = *layout;
   }
   return kDone;
+}
+
+std::variant<std::vector<int>, std::string> RecordList(const std::string& text, int count,
+                                                       const std::string& group) {
+  std::vector<int> records;
+  std::vector<bool> listed(static_cast<size_t>(std::max(count, 0)), false);
+  const std::string usage = "a record list takes record numbers and ranges such as 0,2,5-9, not " +
+                            (text.empty() ? std::string("nothing") : text);
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t comma = std::min(text.find(',', start), text.size());
+    const std::string item = text.substr(start, comma - start);
+    const size_t dash = item.find('-');
+    const auto from = Number(item.substr(0, dash), 0, 65535);
+    const auto to = dash == std::string::npos ? from : Number(item.substr(dash + 1), 0, 65535);
+    if (!from || !to || *to < *from) return usage;
+    for (long record = *from; record <= *to; ++record) {
+      if (record >= count) return group + " has no record " + std::to_string(record);
+      if (listed[static_cast<size_t>(record)])
+        return "record " + std::to_string(record) + " is listed twice";
+      listed[static_cast<size_t>(record)] = true;
+      records.push_back(static_cast<int>(record));
+    }
+    start = comma + 1;
+  }
+  return records;
+}
+
+std::vector<PrintOptions> PuzzlePageOptions(const PagePuzzles& puzzles, const PageArgs& r) {
+  const AppPaths here = AppPaths::FromRunningProgram();
+  SettingsValues settings = SettingsValues::Defaults(here);
+  LoadSettings(SettingsFilePath(here), settings);
+  std::vector<PrintOptions> options;
+  for (const auto& puzzle : puzzles.puzzles)
+    options.push_back(OptionsFor(*puzzle, settings, r, r.answerKey));
+  return options;
 }
 
 std::vector<PageRequest> PageRequests(PagePuzzles& puzzles, const PageArgs& r,

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "base/Settings.h"
@@ -26,6 +27,8 @@ struct PageArgs {
   std::optional<uint64_t> seed;
   std::optional<long> layout;  // a record of the layout library instead of the puzzle's own page
   std::string libraryDir = DefaultLibraryDir();
+  // RECORD may also be a list of records and ranges ("0,2,5-9"), and may be left out for all.
+  bool recordList = false;
 };
 
 // Takes args[i] (and its value, moving i onto it) when it is one of the command's own options;
@@ -46,6 +49,14 @@ struct PagePuzzles {
 };
 // kDone, or the exit code after its message on stderr.
 int LoadPagePuzzles(const PageArgs& r, PagePuzzles& out);
+
+// The records a list names, in its order: numbers and ranges ("0,2,5-9") of a group of `count`
+// records. A message when it is not such a list, names a record twice or one that is not there.
+std::variant<std::vector<int>, std::string> RecordList(const std::string& text, int count,
+                                                       const std::string& group);
+
+// The print options of each puzzle's page, as PageRequests sets them for a page without its key.
+std::vector<PrintOptions> PuzzlePageOptions(const PagePuzzles& puzzles, const PageArgs& r);
 
 // The pages to draw: each puzzle, or for "all" a puzzle book (every puzzle, then every answer
 // key in the same order). The print options saved in the settings of the current folder come

@@ -1,6 +1,7 @@
 // Every open and save dialog goes through RunFileDialog, so tests can answer them.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -34,6 +35,9 @@ struct FileDialogRequest {
         false};
   }
 };
+
+// The longest file name a window remembers for its next dialog.
+inline constexpr size_t kRememberedFileLength = 255;
 
 // The chosen file name, or nothing on Cancel.
 std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request);

@@ -148,6 +148,12 @@ void Draw(QPainter& p, const char* name) {
     p.setPen(QPen(kBlue, 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(2.5, 1, 19, 22));
+  } else if (!std::strcmp(name, "PreviewPreviousPage")) {
+    Page(p, {8.5, 2.5, 13, 19});
+    Arrow(p, {16, 12}, {4, 12}, kBlue);
+  } else if (!std::strcmp(name, "PreviewNextPage")) {
+    Page(p, {2.5, 2.5, 13, 19});
+    Arrow(p, {8, 12}, {20, 12}, kBlue);
   } else if (!std::strcmp(name, "PreviewBitmap")) {
     Labelled(p, "BMP", kGreen);
   } else if (!std::strcmp(name, "PreviewJpeg")) {

@@ -26,7 +26,7 @@ namespace {
 
 // Every keyword a window opens help at; each must lead to a real page.
 const char* const kProgramKeywords[] = {"Data Exchange via Internet", "Report Window",
-                                        "WORD SEARCH OBJECTS"};
+                                        "WORD SEARCH OBJECTS", "Puzzle Book"};
 
 TEST(Help, TheMainWindowOpensTheContentsAndTheDataExchangeTopic) {
   test::TempDir dir;

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -21,11 +22,16 @@
 
 #include "app/MainWindow.h"
 #include "base/FileIo.h"
+#include "base/Random.h"
 #include "base/Settings.h"
 #include "base/SettingsFile.h"
 #include "designer/LayoutLibraryDialog.h"
+#include "generator/CandidateSave.h"
+#include "generator/FillLetters.h"
+#include "generator/MakeVersionsDialog.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/PrintOptionsWindow.h"
+#include "printing/PuzzleBookWindow.h"
 #include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
 #include "support/Faults.h"
@@ -75,8 +81,8 @@ TEST_F(MainWindowTest, WithoutAGroupFileTheListsAreEmptyAndPuzzleCommandsDisable
   EXPECT_EQ(win.windowTitle().toStdString(), "Gridwright 98");
   EXPECT_EQ(win.CategoryBox()->count(), 0);
   EXPECT_EQ(win.PuzzleBox()->count(), 0);
-  for (const char* name :
-       {"ModifyPuzzleItem", "CopyPuzzleItem", "DeletePuzzleItem", "PrintPuzzleItem"})
+  for (const char* name : {"ModifyPuzzleItem", "CopyPuzzleItem", "DeletePuzzleItem",
+                           "PrintPuzzleItem", "MakeVersionsItem", "PrintBookItem"})
     EXPECT_FALSE(Enabled(win, name)) << name;
   EXPECT_FALSE(win.findChild<QToolButton*>("SpeedDelete")->isEnabled());
   EXPECT_TRUE(Enabled(win, "NewGroupItem"));
@@ -497,6 +503,76 @@ TEST_F(MainWindowTest, PrintPuzzleOpensThePrintOptionsOnACopyOfAGeneratedPuzzleO
   EXPECT_FALSE(Enabled(win, "PrintPuzzleItem"));
   EXPECT_FALSE(win.findChild<QToolButton*>("SpeedPrint")->isEnabled());
   EXPECT_TRUE(Enabled(win, "PrinterSetupItem"));
+}
+
+TEST_F(MainWindowTest, MakeVersionsAppendsLetteredVersionsOfAGeneratedPuzzleAndSelectsTheFirst) {
+  Add("Animals", "Draft");  // never made into a puzzle
+  auto zoo = std::make_unique<PuzzleRecord>();
+  InitNewPuzzle(*zoo);
+  zoo->category.Set("Animals");
+  zoo->title.Set("Zoo");
+  MakeBuiltInDefaultLayout(zoo->pageLayout);
+  const char* const words[] = {"LION", "TIGER", "ZEBRA", "GIRAFFE", "MONKEY"};
+  for (int i = 0; i < 5; ++i) zoo->words[i].Set(words[i]);
+  zoo->wordCount = 5;
+  zoo->gridWidth = zoo->gridHeight = 10;
+  ShapeRecord square;
+  MakeNewShape(square);
+  square.shapeWidth = square.shapeHeight = 10;
+  PlacementOptions options;
+  options.seed = 1;
+  options.attempts = 5;
+  CandidateSlots candidates;
+  RunPlacementEngine(*zoo, square, options, {}, candidates);
+  auto stored = std::make_unique<PuzzleRecord>(*candidates[0].record);
+  MarkCandidateStored(*stored, candidates[0]);
+  Rng rng(2);
+  FillRandomly(*stored, rng);
+  ASSERT_TRUE(AppendPuzzle(Group(), *stored));
+
+  MainWindow win(paths_);
+  EXPECT_TRUE(Enabled(win, "PrintBookItem"));
+  EXPECT_EQ(win.findChild<QAction*>("MakeVersionsItem")->text(),
+            QString::fromUtf8("Make &Versions\u2026"));
+  win.PuzzleBox()->setCurrentRow(0);
+  win.findChild<QAction*>("MakeVersionsItem")->trigger();
+  EXPECT_EQ(seams_.Messages().size(), 1u);
+  EXPECT_EQ(seams_.Messages().back().caption, "Warning");
+  seams_.Clear();
+
+  win.PuzzleBox()->setCurrentRow(1);
+  test::ModalScript script({[] {
+    auto* dialog = test::ModalScript::Visible<MakeVersionsDialog>();
+    if (!dialog) return false;
+    dialog->SetCount(3);
+    dialog->MakeClick();
+    return true;
+  }});
+  win.findChild<QAction*>("MakeVersionsItem")->trigger();
+  EXPECT_TRUE(script.Finished());
+  EXPECT_TRUE(seams_.Messages().empty()) << seams_.Texts()[0];
+  EXPECT_EQ(Items(win.PuzzleBox()),
+            (std::vector<std::string>{"Draft", "Zoo", "Zoo (A)", "Zoo (B)", "Zoo (C)"}));
+  EXPECT_EQ(Selected(win.PuzzleBox()), "Zoo (A)");
+  for (int record = 2; record <= 4; ++record) {
+    PuzzleRecord version;
+    ASSERT_TRUE(ReadPuzzle(Group(), record, version));
+    EXPECT_EQ(version.category.Get(), "Animals");
+    EXPECT_EQ(version.wordCount, 5);
+    EXPECT_EQ(std::count(version.wordPlaced, version.wordPlaced + 5, 1), 5);
+    EXPECT_NE(std::memcmp(version.letterGrid, stored->letterGrid, sizeof version.letterGrid), 0);
+  }
+
+  // The book window lists the group, the versions included.
+  test::ModalScript book({[] {
+    auto* window = test::ModalScript::Visible<PuzzleBookWindow>();
+    if (!window) return false;
+    EXPECT_EQ(window->ChosenRecords(), (std::vector<int>{0, 1, 2, 3, 4}));
+    window->reject();
+    return true;
+  }});
+  win.findChild<QAction*>("PrintBookItem")->trigger();
+  EXPECT_TRUE(book.Finished());
 }
 
 TEST_F(MainWindowTest, NoDictionaryOrThesaurusAtAllDisablesEveryLanguageItem) {

@@ -41,8 +41,8 @@ TEST(WindowHelp, F1OpensTheTopicOfEveryWindowButWhereItTypesAccents) {
     if (without.count(entry.name)) {
       EXPECT_TRUE(opened.empty()) << (opened.empty() ? "" : opened.front());
     } else {
-      ASSERT_EQ(opened.size(), 1u);
-      EXPECT_TRUE(collection.OpenKeyword(opened[0])) << opened[0];
+      EXPECT_EQ(opened.size(), 1u);
+      if (!opened.empty()) EXPECT_TRUE(collection.OpenKeyword(opened[0])) << opened[0];
     }
   }
   SetHelpHandler({});

@@ -32,6 +32,7 @@ SettingsValues Changed() {
                             &s.lastExportPdfFile,
                             &s.lastExportPngFile,
                             &s.lastExportSvgFile,
+                            &s.lastInteractivePageFile,
                             &s.lastGroup,
                             &s.webTitle,
                             &s.editFont.name,
@@ -46,6 +47,8 @@ SettingsValues Changed() {
         &s.printWords,       &s.printBonus,       &s.clueUnderscore,  &s.partialUnderscore,
         &s.editFont.bold,    &s.labelFont.italic, &s.buttonFont.bold, &s.buttonFont.italic})
     *flag = !*flag;
+  s.interactiveShowAnswers = !s.interactiveShowAnswers;
+  s.interactiveOpenWhenSaved = !s.interactiveOpenWhenSaved;
   for (int d = kUp; d <= kUpLeft; ++d) s.directions[d] = d % 3 == 0;
   for (long* number :
        {&s.windowSize,   &s.dictionary,   &s.userDictionary, &s.thesaurus,     &s.userThesaurus,

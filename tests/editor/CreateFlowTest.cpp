@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -161,6 +162,44 @@ TEST_F(CreateFlowTest, AWideShapeTakesTheLongWordAndOneAttemptFillsOneSlot) {
   EXPECT_EQ(host_.state.candidates[1].score, 0);
   EXPECT_EQ(host_.state.currentPuzzle->gridWidth, 30);
   EXPECT_EQ(test::FileSize(host_.state.groupFile), -1);  // cancelled: nothing stored
+}
+
+TEST_F(CreateFlowTest, AWordLeftOutSaysWhyInTheCandidateWindowAndTheEditorSaidSoBefore) {
+  // The 30 x 10 band with words that may only run up or down: the long word cannot go in.
+  AppSettings().lastShape = 1;
+  AppSettings().directions.fill(false);
+  AppSettings().directions[kDown] = AppSettings().directions[kUp] = true;
+  auto e = Open({"LION", "HIPPOPOTAMUSESSS"});
+  auto* line = e->findChild<QLabel*>("FitEstimate");
+  for (int i = 0; i < 2000 && e->FitEstimatePending(); ++i) {
+    QApplication::processEvents();
+    QThread::msleep(5);
+  }
+  EXPECT_EQ(line->text().toStdString(), "About 1 of 2 words will fit");
+
+  const std::string reason =
+      "longer than any line of the shape in the chosen directions (longest line: 10)";
+  ModalScript script({[&] {
+    auto* window = ModalScript::Visible<CandidateWindow>();
+    if (!window) return false;
+    auto* excluded = window->findChild<QListWidget*>("ExcludedWords");
+    EXPECT_EQ(excluded->count(), 1);
+    if (excluded->count() == 1) {
+      EXPECT_EQ(excluded->item(0)->toolTip().toStdString(), reason);
+      excluded->setCurrentRow(0);
+      EXPECT_EQ(window->findChild<QLabel*>("WhyText")->text().toStdString(),
+                "HIPPOPOTAMUSESSS: " + reason);
+    }
+    const std::string tips = window->findChild<QLabel*>("SuggestionsText")->text().toStdString();
+    EXPECT_NE(tips.find("Switching on Right and Left would give lines of up to 30 letters, "
+                        "enough for HIPPOPOTAMUSESSS."),
+              std::string::npos)
+        << tips;
+    window->reject();
+    return true;
+  }});
+  e->CreateItClick();
+  EXPECT_TRUE(script.Finished());
 }
 
 TEST_F(CreateFlowTest, RepeatedWordsAskBeforeGenerating) {

@@ -387,6 +387,46 @@ TEST_F(WordListEditorTest, DirectionControlsFollowTheSettings) {
   EXPECT_TRUE(AppSettings().directions[kUp]);
 }
 
+// Lets the background estimate finish and its figure arrive.
+std::string FitLine(WordListEditor& e) {
+  for (int i = 0; i < 2000 && e.FitEstimatePending(); ++i) {
+    QApplication::processEvents();
+    QTest::qSleep(5);
+  }
+  EXPECT_FALSE(e.FitEstimatePending());
+  return e.findChild<QLabel*>("FitEstimate")->text().toStdString();
+}
+
+TEST_F(WordListEditorTest, TheFitEstimateFollowsWordsShapeAndDirectionsAndStaysOutOfEditMode) {
+  AppSettings().lastShape = 0;  // the 20 x 10 band
+  auto e = OpenNew();
+  EXPECT_EQ(FitLine(*e), "");
+  for (int row = 1; row <= 3; ++row)
+    e->Grid()->SetCell(WordGrid::kWord, row, QStringList{"OWL", "LARK", "ROBIN"}[row - 1]);
+  EXPECT_EQ(FitLine(*e), "About 3 of 3 words will fit");
+  // Down only: a word of 11 letters is longer than the band is high, and while the new figure
+  // is worked out the old one stays, greyed.
+  e->Grid()->SetCell(WordGrid::kWord, 5, "WOODPECKERS");
+  const std::pair<int, const char*> others[] = {
+      {kRight, "CheckRight"},         {kLeft, "CheckLeft"},     {kUp, "CheckUp"},
+      {kDownRight, "CheckDownRight"}, {kUpLeft, "CheckUpLeft"}, {kDownLeft, "CheckDownLeft"},
+      {kUpRight, "CheckUpRight"}};
+  for (const auto& [d, name] : others) {
+    Find<QCheckBox>(*e, name)->setChecked(false);
+    e->CheckDirectionClick(d);
+  }
+  EXPECT_FALSE(e->findChild<QLabel*>("FitEstimate")->isEnabled());
+  EXPECT_EQ(FitLine(*e), "About 3 of 4 words will fit");
+  EXPECT_TRUE(e->findChild<QLabel*>("FitEstimate")->isEnabled());
+  // The 12 x 12 square is higher than the band.
+  e->ShapePanel().SetShapeBoxIndex(1);
+  e->ShapePanel().ShapeBoxClick();
+  EXPECT_EQ(FitLine(*e), "About 4 of 4 words will fit");
+
+  auto edit = OpenEdit();
+  EXPECT_TRUE(edit->findChild<QLabel*>("FitEstimate")->isHidden());
+}
+
 TEST_F(WordListEditorTest, SaveValidatesThenReplacesTheRecord) {
   for (int i = 0; i < 2; ++i) ASSERT_TRUE(AppendPuzzle(host_.state.groupFile, StoredPuzzle()));
   auto e = OpenEdit(1);

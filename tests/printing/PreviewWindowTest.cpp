@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "page/ImageFiles.h"
 #include "page/PrinterSetup.h"
 #include "printing/CopiesDialog.h"
+#include "printing/InteractivePageDialog.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/MetafileExportDialog.h"
 #include "printing/PreviewWindow.h"
@@ -23,6 +25,7 @@
 #include "support/ModalScript.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
+#include "widgets/DesktopFiles.h"
 
 namespace gw {
 namespace {
@@ -323,6 +326,60 @@ TEST_F(PreviewTest, AMetafileOfALayoutWithABitmapWarnsAndIsMadeInItsWindow) {
   EXPECT_EQ(AppSettings().lastExportEmfFile, dir_.File("page.emf"));
   EXPECT_EQ(QByteArray::fromStdString(test::ReadText(dir_.File("page.emf"))),
             MetafileOfPage(MetafileKind::Emf, *job_.puzzle, job_.options, job_.result.values));
+}
+
+TEST_F(PreviewTest, TheInteractiveWebPageIsSavedWithItsChoicesRememberedAndRefusesAGroup) {
+  auto preview = Open();
+  QAction* item = Item(preview.get(), "InteractivePageItem");
+  EXPECT_EQ(item->text(), QString::fromUtf8("&Interactive Web Page\u2026"));
+  std::vector<std::string> opened;
+  SetDesktopOpener([&](const std::string& path) {
+    opened.push_back(path);
+    return true;
+  });
+
+  // The first name holds a group: refused, the dialog stays open with its choices; the second
+  // is saved and shown in the browser.
+  const std::string group(95830, '\x07');
+  test::WriteText(dir_.File("taken.html"), group);
+  seams_.ChooseFile(dir_.File("taken.html"));
+  seams_.ChooseFile(dir_.File("page.html"));
+  bool stayedOpen = false;
+  test::ModalScript script({[&] {
+    auto* dialog = test::ModalScript::Visible<InteractivePageDialog>();
+    if (!dialog) return false;
+    EXPECT_EQ(dialog->windowTitle(), "Interactive Web Page");
+    dialog->findChild<QCheckBox*>("ShowAnswersBox")->setChecked(false);
+    dialog->findChild<QCheckBox*>("OpenWhenSavedBox")->setChecked(true);
+    auto* save = dialog->findChild<QPushButton*>("SaveButton");
+    save->click();
+    stayedOpen = dialog->isVisible();
+    save->click();
+    return true;
+  }});
+  item->trigger();
+  SetDesktopOpener({});
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(seams_.Single(),
+            dir_.File("taken.html") + " exists and is not a web page; it is left as it is.");
+  EXPECT_EQ(test::ReadText(dir_.File("taken.html")), group);
+  const std::string page = test::ReadText(dir_.File("page.html"));
+  EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
+  EXPECT_EQ(page.find("id=\"answers\""), std::string::npos);
+  EXPECT_EQ(opened, std::vector<std::string>{dir_.File("page.html")});
+  ASSERT_EQ(seams_.FileDialogs().size(), 2u);
+  EXPECT_EQ(seams_.FileDialogs()[1].title, "Save Interactive Web Page");
+  EXPECT_EQ(seams_.FileDialogs()[1].initial, dir_.File("taken.html"));
+  EXPECT_EQ(AppSettings().lastInteractivePageFile, dir_.File("page.html"));
+  EXPECT_FALSE(AppSettings().interactiveShowAnswers);
+  EXPECT_TRUE(AppSettings().interactiveOpenWhenSaved);
+
+  // A puzzle that was never generated has no page to solve.
+  seams_.Clear();
+  job_.puzzle->puzzleGenerated = 0;
+  item->trigger();
+  EXPECT_EQ(seams_.Single(),
+            "A web page cannot be made of this puzzle: the puzzle was never generated.");
 }
 
 TEST_F(PreviewTest, TheMetafileWindowWaitsThenConfirmsOrReportsAFailure) {

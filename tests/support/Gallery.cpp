@@ -2,9 +2,11 @@
 #include "support/Gallery.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QResource>
+#include <QThread>
 #include <filesystem>
 
 #include "app/AboutDialog.h"
@@ -36,6 +38,7 @@
 #include "generator/FillLetters.h"
 #include "generator/GenerationProgressWindow.h"
 #include "generator/HiddenPhraseDialog.h"
+#include "generator/MakeVersionsDialog.h"
 #include "generator/PlacementEngine.h"
 #include "language/LanguageChooser.h"
 #include "language/SpellingDialog.h"
@@ -44,12 +47,15 @@
 #include "language/UserDictionaryDialog.h"
 #include "language/UserLexicon.h"
 #include "layouts/LayoutLibrary.h"
+#include "page/PuzzleBook.h"
 #include "printing/CopiesDialog.h"
+#include "printing/InteractivePageDialog.h"
 #include "printing/JpegQualityDialog.h"
 #include "printing/MetafileExportDialog.h"
 #include "printing/PreviewWindow.h"
 #include "printing/PrintOptionsWindow.h"
 #include "printing/PrintStatusWindow.h"
+#include "printing/PuzzleBookWindow.h"
 #include "printing/WebPageWindow.h"
 #include "shapes/ShapeEditor.h"
 #include "shapes/ShapeLibrary.h"
@@ -79,7 +85,8 @@ GalleryContext::GalleryContext(const std::string& binDir, const std::string& wor
   ReadPuzzle(s.groupFile, 0, *s.currentPuzzle);
   ReadShape(ShapeLibraryPath(paths_), 0, s.currentShape);
 
-  // Candidates from a shipped word list on the shape, as "&Create" would make them.
+  // Candidates from a shipped word list, as "&Create" would make them: in a 10 x 10 square with
+  // two directions and no shared letters, so that some words are left out and say why.
   auto puzzle = std::make_unique<PuzzleRecord>();
   InitNewPuzzle(*puzzle);
   int count = 0;
@@ -93,12 +100,20 @@ GalleryContext::GalleryContext(const std::string& binDir, const std::string& wor
       }
     }
   puzzle->wordCount = static_cast<int16_t>(count);
-  puzzle->gridWidth = static_cast<int16_t>(ClampedShapeWidth(s.currentShape));
-  puzzle->gridHeight = static_cast<int16_t>(ClampedShapeHeight(s.currentShape));
+  ShapeRecord square;
+  MakeNewShape(square);
+  square.shapeWidth = square.shapeHeight = 10;
+  for (int r = 1; r <= 50; ++r)
+    for (int c = 1; c <= 50; ++c) square.SetCell(r, c, r <= 10 && c <= 10);
+  puzzle->gridWidth = puzzle->gridHeight = 10;
   PlacementOptions options;
-  options.attempts = 50;
+  options.attempts = 8;
   options.seed = 7;
-  RunPlacementEngine(*puzzle, s.currentShape, options, {}, s.candidates);
+  options.integration = 0;
+  options.directions.fill(false);
+  options.directions[kRight] = options.directions[kDown] = true;
+  const PlacementOutcome run = RunPlacementEngine(*puzzle, square, options, {}, s.candidates);
+  diagnosis_ = PlacementDiagnosis(*puzzle, square, options, run);
   QResource::registerResource(QString::fromStdString(dir_.File("QUARL.HLP")),
                               QStringLiteral("/gallery-help"));
 }
@@ -132,6 +147,15 @@ void SetScale(double scale) {
   Forms().screenWidth = 2800;
   Forms().screenHeight = 2400;
   Forms().scaleFactor = scale;
+}
+
+void WaitForFitEstimate(WordListEditor& editor) {
+  QElapsedTimer clock;
+  clock.start();
+  while (editor.FitEstimatePending() && clock.elapsed() < 10000) {
+    QApplication::processEvents();
+    QThread::msleep(5);
+  }
 }
 
 void ShowAndSettle(QWidget* window) {
@@ -184,6 +208,35 @@ std::unique_ptr<QWidget> OnRecordedPage(GalleryContext& c, Args... args) {
   else
     window = std::make_unique<Window>(page->job, args...);
   page->setParent(window.get());
+  return window;
+}
+
+// The sample group as a book on 6 x 9 inch pages with its keys at the back, as the preview shows
+// it, open at the first page of keys.
+std::unique_ptr<QWidget> PreviewOfBook(GalleryContext& c) {
+  struct Book : QObject {
+    std::vector<std::unique_ptr<PuzzleRecord>> puzzles;
+    FinishedJob job;
+    std::unique_ptr<RecordedPagePrinter> printer = SessionRecordedPagePrinter("Gallery");
+  };
+  auto* book = new Book;
+  const AppState& s = c.Host().state;
+  std::vector<BookPuzzle> pages;
+  for (int record = 0; record < static_cast<int>(s.listing.titles.size()); ++record) {
+    book->puzzles.push_back(std::make_unique<PuzzleRecord>());
+    ReadPuzzle(s.groupFile, record, *book->puzzles.back());
+    PrintOptions options = PrintOptionsFrom(AppSettings());
+    ApplyLayoutDefaults(book->puzzles.back()->pageLayout, options);
+    pages.push_back({book->puzzles.back().get(), options});
+  }
+  BookOptions options;
+  options.trim = TrimSize("6x9");
+  options.title = "Samples";
+  BookResult result;
+  book->job = RecordBook(pages, options, 300, result);
+  auto window = std::make_unique<PreviewWindow>(book->job, *book->printer);
+  window->ShowPage(static_cast<int>(pages.size()));
+  book->setParent(window.get());
   return window;
 }
 
@@ -240,7 +293,12 @@ std::vector<GalleryWindow> AllWindows() {
       {"word-list-editor-new",
        [](GalleryContext& c) -> W {
          c.Host().state.newPuzzle = true;
-         return std::make_unique<WordListEditor>(c.Host(), QStringLiteral("Create New Puzzle"));
+         auto editor =
+             std::make_unique<WordListEditor>(c.Host(), QStringLiteral("Create New Puzzle"));
+         // With the estimate of its words in place, as a user sees it a moment after opening.
+         editor->FormShow();
+         WaitForFitEstimate(*editor);
+         return editor;
        }},
       {"word-list-editor-modify",
        [](GalleryContext& c) -> W {
@@ -288,18 +346,31 @@ std::vector<GalleryWindow> AllWindows() {
          static PlacementOptions options;
          options.attempts = 5;
          options.seed = 3;
+         // Slots of its own: the candidate window shows the context's run and its reasons.
+         static CandidateSlots progressSlots;
          AppState& s = c.Host().state;
-         return std::make_unique<GenerationProgressWindow>(*s.currentPuzzle, s.currentShape,
-                                                           options, ScreenFunction{}, s.candidates);
+         return std::make_unique<GenerationProgressWindow>(
+             *s.currentPuzzle, s.currentShape, options, ScreenFunction{}, progressSlots);
        }},
       {"candidates",
        [](GalleryContext& c) -> W {
-         return std::make_unique<CandidateWindow>(c.Host(), c.Host().state.candidates);
+         auto window =
+             std::make_unique<CandidateWindow>(c.Host(), c.Host().state.candidates, c.Diagnosis());
+         // An excluded word selected: the "Why?" box says why it was left out.
+         window->FormShow();
+         auto* excluded = window->findChild<QListWidget*>(QStringLiteral("ExcludedWords"));
+         if (excluded && excluded->count() > 0) excluded->setCurrentRow(0);
+         return window;
        }},
       {"enlarged-view",
        [](GalleryContext& c) -> W {
          return std::make_unique<EnlargedCandidateDialog>(*c.Host().state.candidates[0].record,
                                                           QStringLiteral("Puzzle 1"));
+       }},
+      {"make-versions",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<MakeVersionsDialog>(
+             VersionsOfStored(*c.Host().state.currentPuzzle, PlacementOptions{}, {}, 4));
        }},
       {"phrase",
        [](GalleryContext& c) -> W {
@@ -392,9 +463,16 @@ std::vector<GalleryWindow> AllWindows() {
          return std::make_unique<ShapeEditor>(c.Host().state, ShapeEditor::kModify, 0);
        }},
       {"preview", [](GalleryContext& c) { return OnRecordedPage<PreviewWindow>(c); }},
+      {"preview-book", PreviewOfBook},
+      {"puzzle-book",
+       [](GalleryContext& c) -> W {
+         return std::make_unique<PuzzleBookWindow>(c.Paths(), c.Host().state.groupFile);
+       }},
       {"copies", [](GalleryContext&) -> W { return std::make_unique<CopiesDialog>(); }},
       {"jpeg-factor", [](GalleryContext&) -> W { return std::make_unique<JpegQualityDialog>(); }},
       {"web-page", WebPageWindowOnPage},
+      {"interactive-page",
+       [](GalleryContext& c) { return OnRecordedPage<InteractivePageDialog>(c); }},
       {"metafile",
        [](GalleryContext& c) {
          return OnRecordedPage<MetafileExportDialog>(c, MetafileKind::Emf,

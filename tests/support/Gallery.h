@@ -9,8 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "generator/PlacementDiagnosis.h"
 #include "support/AppFixture.h"
 #include "support/TempDir.h"
+
+namespace gw {
+class WordListEditor;
+}
 
 namespace gw::test {
 
@@ -24,12 +29,15 @@ class GalleryContext {
   ~GalleryContext();
   FakeHost& Host() { return host_; }
   const AppPaths& Paths() const { return paths_; }
+  // Why the candidate run left words out.
+  const PlacementDiagnosis& Diagnosis() const { return diagnosis_; }
 
  private:
   TempDir dir_;
   QByteArray home_;  // the real one, back when the context goes
   AppPaths paths_;
   FakeHost host_;
+  PlacementDiagnosis diagnosis_;
 };
 
 struct GalleryWindow {
@@ -44,6 +52,9 @@ std::vector<GalleryWindow> AllWindows();
 // Every window at this "Window Size" scale (1.0, 1.25, 1.6 or 2.0), on a screen large enough that
 // nothing is scaled down to fit.
 void SetScale(double scale);
+
+// Lets the editor's fit estimate finish and show its figure (at most ten seconds).
+void WaitForFitEstimate(WordListEditor& editor);
 
 // Shows `window` as the program would (placed, fonts applied) and lets it lay itself out.
 void ShowAndSettle(QWidget* window);

@@ -159,6 +159,7 @@ TEST_F(MakeToolTest, BadInputIsRefusedAndLeavesTheGroupAlone) {
       {Common() + "--title \"   \"", 2, "No title specified.  Please correct."},
       {Common() + "--pick 9", 2, "--pick takes 1 to 4"},
       {"animals.txt --library lib", 2, "--group is required"},
+      {Common() + "--versions 3 --explain", 2, "--explain and --versions cannot be used together"},
       {"animals.txt --library badlib --group G.QL3", 2, "Cannot read the page layout library"},
       {"animals.txt --library badshapes --group G.QL3 --shape Heart", 2, "Cannot read the shape"},
   };
@@ -200,7 +201,7 @@ TEST_F(MakeToolTest, ARunGivenUpOnRefusedTriesSaysTheScreenRefusedThem) {
   EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
 }
 
-TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNothing) {
+TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesAreRefused) {
   ShapeRecord diamond;
   MakeNewShape(diamond);
   diamond.shapeName.Set("Wide Band");
@@ -216,8 +217,94 @@ TEST_F(MakeToolTest, ShapesComeFromTheLibraryOrAnExportFileAndEmptyShapesPlaceNo
   std::memset(none.cells, 0, sizeof none.cells);
   ASSERT_TRUE(ExportShape(dir_.File("none.LAY"), none).ok);
   const ToolRun run = Make(Common() + "--shape-file none.LAY", dir_.Path());
-  EXPECT_EQ(run.code, 3) << run.out;
+  EXPECT_EQ(run.code, 2) << run.out;
+  EXPECT_NE(run.out.find("has no cells to place words in."), std::string::npos) << run.out;
   EXPECT_EQ(ListGroup(dir_.File("G.QL3")).titles.size(), 1u);
+}
+
+TEST_F(MakeToolTest, ExplainSaysWhyWordsWereLeftOutEvenWhenNoneFit) {
+  // A band three cells high, and words that may only run up or down it.
+  ShapeRecord band;
+  MakeNewShape(band);
+  band.shapeName.Set("Band");
+  band.shapeWidth = 15;
+  band.shapeHeight = 3;
+  ASSERT_TRUE(ExportShape(dir_.File("band.LAY"), band).ok);
+  const ToolRun none =
+      Make(Common() + "--shape-file band.LAY --directions up,down --explain", dir_.Path());
+  EXPECT_EQ(none.code, 3) << none.out;
+  EXPECT_NE(none.out.find("No word could be placed"), std::string::npos) << none.out;
+  EXPECT_NE(none.out.find("Not placed:\n"
+                          "LION: longer than any line of the shape in the chosen directions "
+                          "(longest line: 3)\n"
+                          "TIGER: longer than"),
+            std::string::npos)
+      << none.out;
+  EXPECT_NE(none.out.find("Suggestions:\n"
+                          "Switching on Right and Left would give lines of up to 15 letters, "
+                          "enough for LION, TIGER, ZEBRA, GIRAFFE and 4 more.\n"
+                          "A square shape of 8 x 8 or larger would take the longest word, "
+                          "ELEPHANT (8 letters).\n"),
+            std::string::npos)
+      << none.out;
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
+
+  // With a way across, the usual line comes first; a crowded word tells how often it went in.
+  test::WriteText(dir_.File("more.txt"), std::string(kAnimals) + "CHEETAH\nPANTHER\nLEOPARD\n");
+  const ToolRun some = Make(
+      "more.txt --library lib --group G.QL3 --shape-file band.LAY "
+      "--directions right,left,up,down --integration 0 --attempts 40 "
+      "--seed 5 --explain",
+      dir_.Path());
+  ASSERT_EQ(some.code, 0) << some.out;
+  EXPECT_EQ(some.out.rfind("Record 0 of G.QL3: ", 0), 0u) << some.out;
+  EXPECT_NE(some.out.find(" attempts, crowded out here\n"), std::string::npos) << some.out;
+  EXPECT_NE(some.out.find("(over 40 attempts).\n"), std::string::npos) << some.out;
+}
+
+TEST_F(MakeToolTest, EstimateSaysHowManyWordsWillFitAndWritesNothing) {
+  const auto before = std::distance(std::filesystem::directory_iterator(dir_.Path()), {});
+  const ToolRun all = Make("animals.txt --library lib --estimate", dir_.Path());
+  EXPECT_EQ(all.code, 0) << all.out;
+  EXPECT_EQ(all.out, "about 8 of 8 words fit\n");
+  // Eight words are too many for a 5 x 5 square with two directions and no shared letters.
+  ShapeRecord small;
+  MakeNewShape(small);
+  small.shapeName.Set("Small");
+  small.shapeWidth = small.shapeHeight = 5;
+  ASSERT_TRUE(ExportShape(dir_.File("small.LAY"), small).ok);
+  const ToolRun few = Make(
+      "animals.txt --library lib --estimate --shape-file small.LAY "
+      "--directions right,down --integration 0",
+      dir_.Path());
+  EXPECT_EQ(few.code, 0) << few.out;
+  EXPECT_NE(few.out.find(" of 8 words fit\n"), std::string::npos) << few.out;
+  EXPECT_EQ(few.out.find("about 8 "), std::string::npos) << few.out;
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()), {}), before + 1);
+
+  ShapeRecord none = small;
+  std::memset(none.cells, 0, sizeof none.cells);
+  ASSERT_TRUE(ExportShape(dir_.File("none.LAY"), none).ok);
+  test::WriteText(dir_.File("empty.txt"), "\n  \n");
+  struct Case {
+    std::string arguments, message;
+  };
+  const Case cases[] = {
+      {"empty.txt --estimate", "The word list holds no words."},
+      {"animals.txt --estimate --shape-file none.LAY", "has no cells to place words in."},
+      {"animals.txt --estimate --directions \"\"", "No word direction is switched on."},
+      {"animals.txt --estimate --group G.QL3", "--group is not used with --estimate"},
+      {"animals.txt --estimate --explain", "--explain is not used with --estimate"},
+  };
+  for (const Case& c : cases) {
+    const ToolRun run = Make(c.arguments + " --library lib", dir_.Path());
+    EXPECT_EQ(run.code, 2) << c.arguments << "\n" << run.out;
+    EXPECT_NE(run.out.find(c.message), std::string::npos) << c.arguments << "\n" << run.out;
+  }
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), -1);
+  const std::string help = Make("--help", dir_.Path()).out;
+  EXPECT_NE(help.find("--estimate"), std::string::npos);
+  EXPECT_NE(help.find("--explain"), std::string::npos);
 }
 
 TEST_F(MakeToolTest, UnreadableLibrariesAndShapeFilesAreReportedNeverAborted) {
@@ -566,6 +653,53 @@ TEST_F(MakeToolTest, SynonymsShowMeaningsAndAntonymsOrSuggestWords) {
   EXPECT_EQ(run.code, 1) << run.out;
   EXPECT_NE(run.out.find("Suggestions: elephant"), std::string::npos) << run.out;
   EXPECT_EQ(Make("--synonyms happy --language german", dir_.Path()).code, 2);
+}
+
+TEST_F(MakeToolTest, VersionsDifferPairwiseHoldEveryWordAndComeAgainWithTheSeed) {
+  const std::string versions = "--title 'Safari Animals' --versions 4 --seed 11 --attempts 20 ";
+  const ToolRun run = Make(Common() + versions, dir_.Path());
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_NE(run.out.find("Record 3 of G.QL3: version D, 8 of 8 words placed."), std::string::npos)
+      << run.out;
+  ASSERT_EQ(Make("animals.txt --library lib --group H.QL3 " + versions, dir_.Path()).code, 0);
+  EXPECT_EQ(test::ReadBytes(dir_.File("G.QL3")), test::ReadBytes(dir_.File("H.QL3")));
+
+  std::vector<std::unique_ptr<PuzzleRecord>> made;
+  for (int v = 0; v < 4; ++v) made.push_back(Record(v));
+  std::vector<std::string> words;
+  for (int i = 1; i <= 8; ++i) words.push_back(made[0]->Word(i).Get());
+  std::sort(words.begin(), words.end());
+  for (int v = 0; v < 4; ++v) {
+    const PuzzleRecord& p = *made[v];
+    EXPECT_EQ(p.title.Get(), std::string("Safari Animals (") + char('A' + v) + ")");
+    std::vector<std::string> own;
+    for (int i = 1; i <= p.wordCount; ++i) {
+      EXPECT_EQ(p.wordPlaced[i - 1], 1) << p.title.Get() << " " << p.Word(i).Get();
+      own.push_back(p.Word(i).Get());
+    }
+    std::sort(own.begin(), own.end());
+    EXPECT_EQ(own, words);
+    for (int w = 0; w < v; ++w)
+      EXPECT_NE(std::memcmp(p.letterGrid, made[w]->letterGrid, sizeof p.letterGrid), 0)
+          << v << " and " << w;
+  }
+
+  // A long title gives way to the letter; a phrase that fits no grid is left out and said.
+  const ToolRun phrase = Make(Common() +
+                                  "--title 'The Animals Of The Great Open Plains' "
+                                  "--versions 2 --phrase ROAR",
+                              dir_.Path());
+  ASSERT_EQ(phrase.code, 0) << phrase.out;
+  EXPECT_EQ(Record(4)->title.Get(), "The Animals Of The Great Open P (A)");
+  EXPECT_NE(phrase.out.find("The hidden phrase does not fit version A"), std::string::npos);
+  EXPECT_NE(phrase.out.find("The hidden phrase does not fit version B"), std::string::npos);
+
+  for (const char* bad : {"--versions 1", "--versions 27", "--versions two"}) {
+    const ToolRun refused = Make(Common() + bad, dir_.Path());
+    EXPECT_EQ(refused.code, 2) << bad;
+    EXPECT_NE(refused.out.find("--versions takes 2 to 26"), std::string::npos) << refused.out;
+  }
+  EXPECT_EQ(test::FileSize(dir_.File("G.QL3")), 6 * static_cast<long>(sizeof(PuzzleRecord)));
 }
 
 }  // namespace

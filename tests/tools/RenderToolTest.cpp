@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "storage/PuzzleGroup.h"
+#include "support/Faults.h"
 #include "support/Shell.h"
 #include "support/TempDir.h"
 
@@ -199,6 +200,67 @@ TEST_F(RenderToolTest, AWebPageTakesItsTitleAndHeaderAndHasThePagesPictureBeside
   EXPECT_NE(plain.find("<TITLE>Word Search Puzzle</TITLE>"), std::string::npos);
   EXPECT_NE(plain.find("<FONT SIZE=4>My Puzzle</FONT>"), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(dir_.File("safari.JPG")));
+}
+
+TEST_F(RenderToolTest, InteractivePagesOfAGroupComeWithAnIndexAndBadInputWritesNothing) {
+  // A third puzzle that was never generated.
+  auto draft = std::make_unique<PuzzleRecord>();
+  InitNewPuzzle(*draft);
+  draft->title.Set("Draft");
+  ASSERT_TRUE(AppendPuzzle(dir_.File("G.QL3"), *draft));
+
+  std::filesystem::create_directory(dir_.File("site"));
+  ToolRun run = Tool("--render G.QL3 all --out site/index.html --interactive --seed 3");
+  ASSERT_EQ(run.code, 0) << run.out;
+  EXPECT_NE(run.out.find("record 2 left out: the puzzle was never generated"), std::string::npos)
+      << run.out;
+  EXPECT_EQ(test::Snapshot(dir_.File("site")).size(), 3u);  // two pages and the index
+  const std::string index = test::ReadText(dir_.File("site/index.html"));
+  EXPECT_NE(index.find("<li><a href=\"index-0.html\">Safari</a>"), std::string::npos) << index;
+  EXPECT_NE(index.find("<li><a href=\"index-1.html\">Jungle</a>"), std::string::npos) << index;
+  const std::string jungle = test::ReadText(dir_.File("site/index-1.html"));
+  EXPECT_NE(
+      jungle.find("<p class=\"back\"><a href=\"index.html\">All puzzles</a></p>\n<h1>Jungle</h1>"),
+      std::string::npos);
+  // The same seed makes the same page.
+  std::filesystem::create_directory(dir_.File("again"));
+  ASSERT_EQ(Tool("--render G.QL3 all --out again/index.html --interactive --seed 3").code, 0);
+  EXPECT_EQ(test::ReadText(dir_.File("again/index-1.html")), jungle);
+
+  const std::string group = test::ReadText(dir_.File("G.QL3"));
+  test::WriteText(dir_.File("taken.html"), group);
+  struct Case {
+    std::string arguments;
+    int code;
+    std::string message;
+  } cases[] = {
+      {"--render G.QL3 2 --out x.html --interactive", 2,
+       "record 2: the puzzle was never generated"},
+      {"--render G.QL3 5 --out x.html --interactive", 2, "G.QL3 has no record 5"},
+      {"--render G.QL3 0 --out taken.html --interactive", 2,
+       "taken.html exists and is not a web page; it is left as it is."},
+      {"--render G.QL3 all --out taken.html --interactive", 2,
+       "taken.html exists and is not a web page"},
+      {"--render G.QL3 0 --out x.png --interactive", 2,
+       "--interactive makes a web page: --out FILE.html"},
+      {"--render G.QL3 0 --out x.html --no-answers", 2, "--no-answers goes with --interactive"},
+      {"--render G.QL3 0 --out x.html --interactive --dpi 90", 2,
+       "--dpi does not go with --interactive"},
+      {"--render G.QL3 0 --out x.html --interactive --answer-key", 2,
+       "--answer-key does not go with --interactive"},
+      {"--render G.QL3 0 --out no/such/folder/x.html --interactive", 3,
+       "Unable to write the file no/such/folder/x.html.  No such file or directory."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    run = Tool(c.arguments);
+    EXPECT_EQ(run.code, c.code);
+    EXPECT_NE(run.out.find(c.message), std::string::npos) << run.out;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("x.html")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("taken-0.html")));
+  EXPECT_EQ(test::ReadText(dir_.File("taken.html")), group);
+  EXPECT_EQ(test::ReadText(dir_.File("G.QL3")), group);
 }
 
 TEST_F(RenderToolTest, BitmapsJpegsAndMetafilesOpenInOtherPrograms) {
