@@ -6,6 +6,7 @@
 
 #include "app/PuzzlePickList.h"
 #include "base/Settings.h"
+#include "storage/StoredKinds.h"
 #include "storage/GroupExchange.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
@@ -55,7 +56,7 @@ void ExportPuzzlesDialog::SaveFileClick() {
   }
   settings.lastExportPuzzleFile = *name;
   // Replacing the open group with a few of its own puzzles would throw the others away.
-  if (SameGroupFile(*name, state_.groupFile)) {
+  if (SameFile(*name, state_.groupFile)) {
     ShowMessage("Export File cannot be the same as the currently open file.", "Error");
     return;
   }

@@ -38,6 +38,7 @@
 #include "printing/PuzzleBookWindow.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeLibraryDialog.h"
+#include "storage/StoredKinds.h"
 #include "storage/GroupExchange.h"
 #include "storage/OldRecords.h"
 #include "widgets/Choosers.h"
@@ -521,7 +522,7 @@ void MainWindow::ImportPuzzlesClick() {
     case ImportKind::Group:
       break;
   }
-  if (SameGroupFile(*name, state_.groupFile)) {
+  if (SameFile(*name, state_.groupFile)) {
     ShowMessage("Import File cannot be the same as the currently open file.", "Error");
     return;
   }
@@ -583,8 +584,7 @@ void MainWindow::OfferOldDataConversion() {
     ShowIoError(e.what());
   }
   // Converting into the group that is open shows the new puzzles at once.
-  if (summary.puzzles && summary.puzzles->result.ok &&
-      SameGroupFile(targets.group, state_.groupFile))
+  if (summary.puzzles && summary.puzzles->result.ok && SameFile(targets.group, state_.groupFile))
     ReloadLists();
 }
 

@@ -2,6 +2,7 @@
 #include "base/FileIo.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -9,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
+#include <set>
 #include <thread>
 #include <utility>
 
@@ -28,6 +31,47 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 [[noreturn]] void Busy(const std::string& path) {
   throw FileBusy(path + " is in use by another program; try again in a moment");
+}
+
+// The hidden name of a rewrite's sibling: ".NAME.new-PID-N" beside NAME.
+std::string SiblingPrefix(const std::filesystem::path& target) {
+  return "." + target.filename().string() + ".new-";
+}
+
+// Whether `tail` ("PID-N") names a sibling whose writer is gone: a process that no longer exists.
+// Our own siblings may be in use by another thread and are never taken.
+bool WriterGone(const std::string& tail) {
+  const size_t dash = tail.find('-');
+  if (dash == 0 || dash == std::string::npos || dash + 1 == tail.size()) return false;
+  for (size_t i = 0; i < tail.size(); ++i)
+    if (i != dash && (tail[i] < '0' || tail[i] > '9')) return false;
+  if (dash > 9) return false;
+  const pid_t pid = static_cast<pid_t>(std::stol(tail.substr(0, dash)));
+  return pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// Removes the siblings a killed rewrite of `target` left behind, each up to a whole copy of the
+// file. Reads look once per file and process; writes look every time.
+void RemoveStaleSiblings(const std::string& target, bool always) {
+  static std::mutex mutex;
+  static std::set<std::string> looked;
+  if (!always) {
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (!looked.insert(target).second) return;
+  }
+  const int savedErrno = errno;
+  const std::filesystem::path t = target;
+  const std::string prefix = SiblingPrefix(t);
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(FolderOf(target), ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+    std::error_code kind;
+    if (!it->is_regular_file(kind) || it->is_symlink(kind)) continue;
+    if (WriterGone(name.substr(prefix.size()))) ::unlink(it->path().c_str());
+  }
+  errno = savedErrno;
 }
 
 }  // namespace
@@ -54,6 +98,10 @@ std::string Failure(const std::string& doing, const std::string& path, int error
   return doing + " " + path + ": " + std::strerror(error);
 }
 
+std::string CannotWriteText(const std::string& path, const std::string& reason) {
+  return "Unable to write the file " + path + ".  " + reason + ".";
+}
+
 std::chrono::milliseconds LockWait() {
   return std::chrono::milliseconds(lockWaitMs.load());
 }
@@ -75,6 +123,7 @@ Fd OpenLocked(const std::string& path, int flags, LockKind kind) {
     if (!S_ISREG(opened.st_mode)) throw IoError(path + " is not a regular file");
     const int status = ::fcntl(fd.Get(), F_GETFL);
     if (status != -1) ::fcntl(fd.Get(), F_SETFL, status & ~O_NONBLOCK);
+    RemoveStaleSiblings(RealTarget(path), kind == LockKind::Exclusive);
 
     bool locked = false;
     while (!locked) {
@@ -95,6 +144,18 @@ Fd OpenLocked(const std::string& path, int flags, LockKind kind) {
     // A rewrite renamed a new file over the name while we waited: that one is the file now.
     if (std::chrono::steady_clock::now() >= deadline) Busy(path);
   }
+}
+
+std::optional<FileHead> ReadFileHead(const std::string& path, size_t limit) {
+  const Fd fd = OpenLocked(path, O_RDONLY, LockKind::Shared);
+  if (!fd) return std::nullopt;
+  FileHead head;
+  // One byte more than asked tells whether there is more, without reading the rest.
+  head.bytes.resize(limit + 1);
+  head.bytes.resize(ReadAt(fd.Get(), head.bytes.data(), head.bytes.size(), 0, path));
+  head.more = head.bytes.size() > limit;
+  if (head.more) head.bytes.resize(limit);
+  return head;
 }
 
 off_t SizeOf(int fd, const std::string& path) {
@@ -164,11 +225,11 @@ std::string RealTarget(const std::string& path) {
 std::optional<SiblingFile> SiblingFile::Create(const std::string& target, const struct stat* like) {
   static std::atomic<unsigned> serial{0};
   const std::filesystem::path t = target;
+  RemoveStaleSiblings(target, true);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string name =
-        (t.parent_path() / ("." + t.filename().string() + ".new-" + std::to_string(::getpid()) +
-                            "-" + std::to_string(serial++)))
-            .string();
+    const std::string name = (t.parent_path() / (SiblingPrefix(t) + std::to_string(::getpid()) +
+                                                 "-" + std::to_string(serial++)))
+                                 .string();
     Fd fd(::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (!fd) {
       if (errno == EEXIST) continue;

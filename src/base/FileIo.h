@@ -44,6 +44,10 @@ class Fd {
 // "cannot write /x/G.QL3: No space left on device".
 std::string Failure(const std::string& doing, const std::string& path, int error);
 
+// The wording of every file an export could not write: "Unable to write the file X.  Reason."
+// (`reason` without its full stop, "No such file or directory").
+std::string CannotWriteText(const std::string& path, const std::string& reason);
+
 enum class LockKind { Shared, Exclusive };
 
 // How long an operation waits for another one on the same file before it reports FileBusy.
@@ -56,7 +60,18 @@ void SetLockWait(std::chrono::milliseconds wait);
 // Returns an empty Fd with errno set when the file cannot be opened. Throws FileBusy when the
 // lock is not granted within LockWait(), and IoError when the name is not a regular file (a
 // folder opens for reading but holds no records; a pipe would block).
+// Siblings a killed rewrite left beside the file (see SiblingFile) are removed once their process
+// is gone: at every exclusive open, and at the first shared one of each file in a process.
 Fd OpenLocked(const std::string& path, int flags, LockKind kind);
+
+// Up to `limit` bytes from the start of a file, read under a shared lock (see OpenLocked): nothing
+// (errno set) when it cannot be opened; IoError for a folder, a pipe or a device, which are never
+// read, and when a read fails. `more` tells whether the file goes on beyond them.
+struct FileHead {
+  std::string bytes;
+  bool more = false;
+};
+std::optional<FileHead> ReadFileHead(const std::string& path, size_t limit);
 
 off_t SizeOf(int fd, const std::string& path);
 // Up to n bytes at `offset`; fewer only where the file ends. IoError on a read error.
@@ -74,7 +89,9 @@ void SyncFolderOf(const std::string& path);
 std::string RealTarget(const std::string& path);
 
 // A new file beside `target` that takes its place on Commit: synced, renamed over the target and
-// the folder synced. Removed when it goes uncommitted, so a failure leaves nothing behind.
+// the folder synced. Removed when it goes uncommitted, so a failure leaves nothing behind. Its
+// hidden name ".NAME.new-PID-N" tells whose it is: when a killed process leaves one behind, the
+// next open or rewrite of the file removes it.
 class SiblingFile {
  public:
   // nullopt (errno set) when the folder takes no new file. The permissions and owner of an

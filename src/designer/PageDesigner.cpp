@@ -376,6 +376,7 @@ void PageDesigner::FormShow() {
     const double factor = ZoomFactor(zoom_, layout_->zoom);
     if (factor != 0) RescaleObjects(*layout_, factor);
   }
+  savedDesign_ = NamedDesign();
   RedrawLayout();
 }
 
@@ -937,14 +938,32 @@ bool PageDesigner::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- Save and cancel ---------------------------------------------------------------------------
 
+std::string PageDesigner::ChosenPaper() const {
+  // A paper name the list does not know (a layout from elsewhere) is kept as it is.
+  return pageSize_->currentIndex() >= 0 ? FromQString(pageSize_->currentText())
+                                        : layout_->paperName.Get();
+}
+
+std::unique_ptr<PageLayout> PageDesigner::NamedDesign() const {
+  auto design = std::make_unique<PageLayout>(*layout_);
+  NameDesignedLayout(*design, FromQString(title_->text()), ChosenPaper(), zoom_);
+  return design;
+}
+
+bool PageDesigner::DesignChanged() const {
+  if (!savedDesign_) return false;
+  // The saved design is named again at today's zoom: only its objects moved with the zoom.
+  auto saved = std::make_unique<PageLayout>(*savedDesign_);
+  NameDesignedLayout(*saved, saved->layoutName.Get(), saved->paperName.Get(), zoom_);
+  return DesignsDiffer(*NamedDesign(), *saved);
+}
+
 void PageDesigner::SaveButtonClick() {
   if (CustomChosen() && (!CheckHeight() || !CheckWidth())) return;
-  // A paper name the list does not know (a layout from elsewhere) is kept as it is.
-  const std::string paper = pageSize_->currentIndex() >= 0 ? FromQString(pageSize_->currentText())
-                                                           : layout_->paperName.Get();
   try {
-    const OpResult result = SaveDesignedLayout(LayoutLibraryPath(paths_), mode_, recordIndex_,
-                                               FromQString(title_->text()), paper, zoom_, *layout_);
+    const OpResult result =
+        SaveDesignedLayout(LayoutLibraryPath(paths_), mode_, recordIndex_,
+                           FromQString(title_->text()), ChosenPaper(), zoom_, *layout_);
     if (!result.ok) {
       ShowMessage(result.message, result.caption, MsgButtons::Ok, MsgIcon::Warning);
       return;
@@ -962,6 +981,23 @@ void PageDesigner::CancelButtonClick() {
   reject();
 }
 
+void PageDesigner::reject() {
+  // Every way out without saving comes here; a stray Escape must not throw a design away.
+  if (DesignChanged()) {
+    switch (ShowMessage("Save changes to the page layout?", "Warning", MsgButtons::YesNoCancel)) {
+      case MsgResult::Yes:
+        // Saving closes the window; a save that fails or is refused has said why and stays.
+        SaveButtonClick();
+        return;
+      case MsgResult::No:
+        break;
+      default:
+        return;
+    }
+  }
+  QDialog::reject();
+}
+
 void PageDesigner::ChangeZoom(int zoom) {
   if (zoom == zoom_) {
     zoomItems_[zoom_]->setChecked(true);
@@ -969,6 +1005,7 @@ void PageDesigner::ChangeZoom(int zoom) {
   }
   zoomItems_[zoom]->setChecked(true);
   RescaleObjects(*layout_, ZoomFactor(zoom, zoom_));
+  if (savedDesign_) RescaleObjects(*savedDesign_, ZoomFactor(zoom, zoom_));
   zoom_ = zoom;
   AppSettings().zoom = zoom;
   RedrawLayout();

@@ -46,11 +46,15 @@ class PageDesigner : public QDialog {
   // Runs once, when the window is first shown; tests call it directly.
   void FormShow();
 
-  // Saving: "&Save" and File "&Save"; closing without writing: "&Cancel" and File "E&xit".
+  // Saving: "&Save" and File "&Save"; leaving: "&Cancel", File "E&xit" (Ctrl+X), Escape and the
+  // close box, which first offer to save a design that differs from the one last saved.
   void SaveButtonClick();
   void MenuSaveClick() { SaveButtonClick(); }
   void CancelButtonClick();
   void MenuExitClick() { CancelButtonClick(); }
+  void reject() override;
+  // Whether the design differs from the one the window opened on, as a save would write it.
+  bool DesignChanged() const;
 
   // The page.
   void PageSizeChange();
@@ -149,11 +153,17 @@ class PageDesigner : public QDialog {
   void RunOnPopObject(const DialogMaker& make);
   int Unit() const;
   bool CustomChosen() const;
+  // The paper a save records: the list's choice, or a name it does not know kept as it was.
+  std::string ChosenPaper() const;
+  // The design as a save would write it now.
+  std::unique_ptr<PageLayout> NamedDesign() const;
 
   AppPaths paths_;
   DesignerMode mode_;
   long recordIndex_;
   std::unique_ptr<PageLayout> layout_;
+  // The design as last saved (as opened), kept at the zoom of the objects so the two compare.
+  std::unique_ptr<PageLayout> savedDesign_;
   DesignPictures pictures_;
 
   bool saved_ = false;

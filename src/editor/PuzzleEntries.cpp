@@ -12,6 +12,18 @@ int CountWords(const std::vector<PuzzleEntries::Row>& rows) {
   return count;
 }
 
+bool HasTypedEntries(const std::vector<PuzzleEntries::Row>& opened,
+                     const std::vector<PuzzleEntries::Row>& now) {
+  const auto typed = [](const std::string& was, const std::string& is) {
+    return !Trim(is).empty() && Trim(is) != Trim(was);
+  };
+  for (size_t i = 0; i < now.size(); ++i) {
+    const PuzzleEntries::Row was = i < opened.size() ? opened[i] : PuzzleEntries::Row{};
+    if (typed(was.word, now[i].word) || typed(was.clue, now[i].clue)) return true;
+  }
+  return false;
+}
+
 void ApplyEntries(const PuzzleEntries& entries, PuzzleRecord& puzzle) {
   puzzle.bonusQuestion.Set(Trim(entries.bonusQuestion));
   puzzle.title.Set(Trim(entries.title));

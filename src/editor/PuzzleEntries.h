@@ -21,6 +21,10 @@ struct PuzzleEntries {
 
 // Rows whose word is not blank after trimming.
 int CountWords(const std::vector<PuzzleEntries::Row>& rows);
+// Whether `now` holds a word or clue, not blank, that its row did not hold in `opened` (the rows
+// as the editor opened with them): something typed that leaving a new puzzle would lose.
+bool HasTypedEntries(const std::vector<PuzzleEntries::Row>& opened,
+                     const std::vector<PuzzleEntries::Row>& now);
 
 // Stores the trimmed texts, and the words with their clues closed up over blank rows; the word
 // count follows and every slot after the last word is cleared.

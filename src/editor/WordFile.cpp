@@ -1,14 +1,19 @@
 // Word/clue text files: reading, splitting, merging into the editor's rows, writing.
 #include "editor/WordFile.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "base/FileIo.h"
 #include "base/IoError.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "storage/StoredKinds.h"
 
 namespace gw {
 
@@ -110,13 +115,14 @@ class LineHeads {
 }  // namespace
 
 std::optional<WordFileLines> ReadWordFile(const std::string& path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"), std::fclose);
-  if (!f) return std::nullopt;
+  // Like every reader of files, a pipe or a folder under the name is refused, never waited on.
+  const fileio::Fd fd = fileio::OpenLocked(path, O_RDONLY, fileio::LockKind::Shared);
+  if (!fd) return std::nullopt;
   LineHeads heads;
   char buffer[65536];
   long total = 0;
   size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) {
+  while ((n = fileio::ReadAt(fd.Get(), buffer, sizeof buffer, total, path)) > 0) {
     if (total == 0 && n >= 2) {
       // A UTF-16 byte order mark makes the line ends two-byte units.
       const auto b0 = static_cast<unsigned char>(buffer[0]);
@@ -129,7 +135,6 @@ std::optional<WordFileLines> ReadWordFile(const std::string& path) {
                     " MB: no word file is");
     heads.Add(buffer, n);
   }
-  if (std::ferror(f.get())) throw IoError("cannot read " + path);
   return WordFileFromBytes(heads.Finish());
 }
 
@@ -204,12 +209,19 @@ std::vector<std::string> WordFileExportLines(const std::vector<PuzzleEntries::Ro
   return lines;
 }
 
-bool WriteWordFile(const std::string& path, const std::vector<std::string>& lines) {
+OpResult WriteWordFile(const std::string& path, const std::vector<std::string>& lines,
+                       const std::string& source) {
+  if (const std::optional<std::string> refused = RefusedExportTarget(path, StoredKind::Other, source))
+    return OpResult::Refusal(*refused, "Error");
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   // Beside the file and renamed over it, or where the folder takes no new file, written in place
   // with the old text put back should the write fail.
-  return fileio::ReplaceFileContents(path, text);
+  if (fileio::ReplaceFileContents(path, text)) return OpResult::Success();
+  const int error = errno;
+  OpResult failed = OpResult::Failure("Unable to create export file.", "Error");
+  failed.detail = fileio::CannotWriteText(path, std::strerror(error));
+  return failed;
 }
 
 }  // namespace gw

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/OpResult.h"
 #include "editor/PuzzleEntries.h"
 
 namespace gw {
@@ -33,7 +34,8 @@ constexpr long kMaxWordFileBytes = 64L << 20;
 
 // The file as WordFileFromBytes reads it, but of each line only the bytes its first 255
 // characters can take are kept while reading, so a huge line costs no memory. Nothing when the
-// file cannot be opened; IoError on a read error and for a file longer than kMaxWordFileBytes.
+// file cannot be opened; IoError on a read error, for a folder, a pipe or a device (never read),
+// and for a file longer than kMaxWordFileBytes.
 std::optional<WordFileLines> ReadWordFile(const std::string& path);
 
 struct WordAndClue {
@@ -73,8 +75,11 @@ std::vector<std::string> WordFileExportLines(const std::vector<PuzzleEntries::Ro
                                              WordFileForm form, const std::string& separator);
 
 // Writes the lines as Windows-1252, each ended by CR LF, in place of the file (see
-// fileio::ReplaceFileContents). False when the file cannot be created or replaced; IoError when
-// writing fails, the old file then staying as it was.
-bool WriteWordFile(const std::string& path, const std::vector<std::string>& lines);
+// fileio::ReplaceFileContents). Refuses (nothing written) a file of the program's own kinds (a
+// group, a library, an export file) and `source`, the file the words come from (see
+// RefusedExportTarget). Fails with "Unable to create export file." when the file cannot be created
+// or replaced; IoError when writing fails, the old file then staying as it was.
+OpResult WriteWordFile(const std::string& path, const std::vector<std::string>& lines,
+                       const std::string& source = {});
 
 }  // namespace gw

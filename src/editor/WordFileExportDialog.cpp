@@ -13,7 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "base/IoError.h"
 #include "base/Settings.h"
 #include "editor/WordGrid.h"
 #include "widgets/FileDialogs.h"
@@ -210,16 +209,9 @@ void WordFileExportDialog::SaveFileClick() {
                                                      "txt", AppSettings().lastExportWordFile));
   if (!file) return;
   AppSettings().lastExportWordFile = *file;
-  try {
-    if (!WriteWordFile(*file, lines)) {
-      ShowMessage("Unable to create export file.", "Error");
-      return;
-    }
-  } catch (const IoError& e) {
-    ShowIoError(e.what());
-    return;
-  }
-  accept();
+  // A refusal (the file holds a group or a library), a file that cannot be created and a failed
+  // write are each shown, and the dialog stays open.
+  if (RunAndReport([&] { return WriteWordFile(*file, lines); })) accept();
 }
 
 void WordFileExportDialog::ExitButtonClick() {

@@ -149,11 +149,10 @@ bool WordGridDelegate::eventFilter(QObject* editor, QEvent* event) {
       return true;
     }
     if (key->key() == Qt::Key_Escape) {
-      // Escape leaves the editor window: keep the typed text, and let the window see the key.
-      auto* widget = qobject_cast<QWidget*>(editor);
-      emit commitData(widget);
-      emit closeEditor(widget, QAbstractItemDelegate::NoHint);
-      return false;
+      // Escape takes back what was typed into this cell and nothing else; the window never sees
+      // it, so a stray Escape cannot close the editor with every word of a new puzzle in it.
+      emit closeEditor(qobject_cast<QWidget*>(editor), QAbstractItemDelegate::RevertModelCache);
+      return true;
     }
   }
   return QStyledItemDelegate::eventFilter(editor, event);

@@ -35,8 +35,8 @@ class WordGrid : public QTableWidget {
     return column > fixedThrough_ && column < columnCount();
   }
   // Takes what the open cell editor holds into its cell and closes the editor, as leaving the
-  // cell does. Accelerators and Escape act without moving the focus, so every command that reads
-  // or rewrites the cells calls this first.
+  // cell does. Accelerators act without moving the focus, so every command that reads or rewrites
+  // the cells calls this first. (Escape in an open cell takes back that cell's edit instead.)
   void CommitOpenEditor();
 
  protected:
@@ -49,7 +49,7 @@ class WordGrid : public QTableWidget {
 };
 
 // Cell editor with the word and clue limits; a cell opened for editing shows its text cut to
-// the limit.
+// the limit. Enter commits and moves down; Escape takes back the cell's edit and goes no further.
 class WordGridDelegate : public QStyledItemDelegate {
   Q_OBJECT
 

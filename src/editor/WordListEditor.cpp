@@ -273,6 +273,7 @@ void WordListEditor::FormShow() {
     grid_->SetCell(WordGrid::kWord, row, ToQString(puzzle.Word(row).Get()));
     grid_->SetCell(WordGrid::kClue, row, ToQString(puzzle.Clue(row).Get()));
   }
+  openedRows_ = grid_->Rows();
 
   const SettingsValues& s = AppSettings();
   attempts_->setText(ToQString(FormatGrouped(static_cast<double>(s.attempts))));
@@ -427,6 +428,10 @@ bool WordListEditor::PuzzleChanged() {
 
 void WordListEditor::CancelClick() {
   grid_->CommitOpenEditor();
+  // A new puzzle is not saved by leaving, so the words typed for it would simply be gone.
+  if (!editMode_ && HasTypedEntries(openedRows_, grid_->Rows()) &&
+      ShowMessage("Discard the words you typed?", "Warning", MsgButtons::YesNo) != MsgResult::Yes)
+    return;
   if (editMode_ && PuzzleChanged()) {
     switch (ShowMessage("Puzzle has been modified.  Save changes?", "Warning",
                         MsgButtons::YesNoCancel)) {

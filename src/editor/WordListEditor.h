@@ -113,6 +113,8 @@ class WordListEditor : public QDialog {
   bool editMode_;
   bool shown_ = false;
   std::unique_ptr<PuzzleRecord> snapshot_;
+  // The grid's rows as the window opened: a copied puzzle's words were not typed here.
+  std::vector<PuzzleEntries::Row> openedRows_;
   int thesRow_ = 0;
 
   QLineEdit* title_ = nullptr;

@@ -1,9 +1,9 @@
 // Reading and writing the user's word lists.
 #include "language/UserLexicon.h"
 
-#include <QFile>
 #include <QSaveFile>
 
+#include "base/FileIo.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
 #include "language/Availability.h"
@@ -12,7 +12,7 @@ namespace gw {
 namespace {
 
 // More than any list a person types; a larger file is read up to here.
-constexpr qint64 kMaxBytes = 8 * 1024 * 1024;
+constexpr size_t kMaxBytes = 8 * 1024 * 1024;
 // Strings in memory never pass 255 characters.
 constexpr size_t kMaxWord = 255;
 
@@ -29,17 +29,23 @@ std::string LexiconPath(const AppPaths& paths, long language, LexiconKind kind) 
 
 std::vector<std::string> ReadLexicon(const std::string& path) {
   std::vector<std::string> words;
-  QFile file(QPath(path));
-  if (!file.open(QIODevice::ReadOnly)) return words;
-  const QByteArray bytes = file.read(kMaxBytes);
+  std::optional<fileio::FileHead> head;
+  try {
+    head = fileio::ReadFileHead(path, kMaxBytes);
+  } catch (const IoError&) {
+    // A folder or a pipe in the list's place, or a failed read: no list.
+  }
+  if (!head) return words;
   size_t start = 0;
-  const std::string all = bytes.toStdString();
+  const std::string& all = head->bytes;
   while (start < all.size()) {
     size_t end = all.find('\n', start);
     if (end == std::string::npos) end = all.size();
     std::string line = all.substr(start, end - start);
     start = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Every CR before the line end goes (an editor that doubled them leaves "\r\r\n"), so a word
+    // reads back as it was written.
+    while (!line.empty() && line.back() == '\r') line.pop_back();
     // Each line on its own, so one damaged line does not turn the others into Windows-1252.
     line = Trim(Cut(Cp1252FromFileText(line).text, kMaxWord));
     if (!line.empty()) words.push_back(line);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <limits>
 
@@ -31,16 +32,6 @@ int32_t Shifted(int32_t v, int by) {
 int32_t RoundCoord(double v) {
   // nearbyint rounds halves to even in the default rounding mode.
   return TruncCoord(std::nearbyint(v));
-}
-
-// The largest page side the designer offers in each unit (custom height, Legal landscape).
-constexpr double kMaxSideInches = 18;
-constexpr double kMaxSideCentimetres = 46;
-
-bool SaneSide(double v, bool inches) {
-  // At least a whole unit: smaller is no paper at all, yet lies below every size the designer
-  // gives (a 7 cm custom width is 2.75 inches once converted).
-  return v >= 1 && v <= (inches ? kMaxSideInches : kMaxSideCentimetres);
 }
 
 PageSizeCheck CheckSide(const std::string& text, bool inches, double low, double high,
@@ -80,7 +71,7 @@ bool RepairDesignLayout(PageLayout& layout) {
     if (std::memcmp(&kept, &b, sizeof b) != 0) repaired = true;
   }
   const bool inches = layout.inches != 0;
-  if (!SaneSide(layout.pageWidth, inches) || !SaneSide(layout.pageHeight, inches)) {
+  if (!SanePageSide(layout.pageWidth, inches) || !SanePageSide(layout.pageHeight, inches)) {
     const PaperSize& paper = *FindPaper(inches ? "Letter" : "A4");
     const bool portrait = layout.portrait != 0;
     layout.pageWidth = portrait ? paper.width : paper.height;
@@ -395,12 +386,27 @@ std::string TextForRecord(const std::string& edited, size_t limit) {
 
 // ---- Save --------------------------------------------------------------------------------------
 
-OpResult SaveDesignedLayout(const std::string& libraryPath, DesignerMode mode, long index,
-                            const std::string& name, const std::string& paper, int zoom,
-                            PageLayout& layout) {
+void NameDesignedLayout(PageLayout& layout, const std::string& name, const std::string& paper,
+                        int zoom) {
   layout.layoutName.Set(Trim(name));
   layout.paperName.Set(paper);
   SetDesignZoom(layout, zoom);
+}
+
+bool DesignsDiffer(const PageLayout& a, const PageLayout& b) {
+  if (std::memcmp(&a, &b, offsetof(PageLayout, objects)) != 0) return true;
+  for (int i = 0; i < UsedObjectCount(a); ++i) {
+    LayoutObject x = a.objects[i], y = b.objects[i];
+    x.pictureSlot = y.pictureSlot = 0;
+    if (std::memcmp(&x, &y, sizeof x) != 0) return true;
+  }
+  return false;
+}
+
+OpResult SaveDesignedLayout(const std::string& libraryPath, DesignerMode mode, long index,
+                            const std::string& name, const std::string& paper, int zoom,
+                            PageLayout& layout) {
+  NameDesignedLayout(layout, name, paper, zoom);
   return mode == DesignerMode::Modify ? ReplaceLayout(libraryPath, index, layout)
                                       : AppendLayout(libraryPath, layout);
 }

@@ -149,9 +149,18 @@ std::string TextForRecord(const std::string& edited, size_t limit);
 
 // ---- Save --------------------------------------------------------------------------------------
 
-// Names the layout (trimmed, cut to 20), records the paper and the zoom its coordinates are in,
-// and writes it: appended in New and Copy mode, over record `index` in Modify mode. The result
-// carries the record written; failure is "Unable to add page layout." (caption "Disk Error").
+// Names the layout (trimmed, cut to 20) and records the paper and the zoom its coordinates are
+// in, as a save writes it.
+void NameDesignedLayout(PageLayout& layout, const std::string& name, const std::string& paper,
+                        int zoom);
+
+// Whether two named designs differ in anything a save writes: the page, and each object in use
+// (the designer's picture slots aside). Slots past the object count are not looked at.
+bool DesignsDiffer(const PageLayout& a, const PageLayout& b);
+
+// Names the layout (NameDesignedLayout) and writes it: appended in New and Copy mode, over record
+// `index` in Modify mode. The result carries the record written; failure is "Unable to add page
+// layout." (caption "Disk Error").
 OpResult SaveDesignedLayout(const std::string& libraryPath, DesignerMode mode, long index,
                             const std::string& name, const std::string& paper, int zoom,
                             PageLayout& layout);

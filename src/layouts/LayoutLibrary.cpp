@@ -1,11 +1,13 @@
 // Page layout library and export files, on the shared fixed-record file helpers.
 #include "layouts/LayoutLibrary.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <optional>
 
+#include "base/FileIo.h"
 #include "base/IoError.h"
 #include "storage/RecordFile.h"
 
@@ -105,6 +107,8 @@ OpResult DeleteLayout(const std::string& libraryPath, long index) {
 }
 
 OpResult ExportLayout(const std::string& libraryPath, long index, const std::string& fileName) {
+  if (const auto refused = RefusedExportTarget(fileName, StoredKind::LayoutExport, libraryPath))
+    return OpResult::Refusal(*refused, "Error");
   // Reading a record that is not there would otherwise surface as a read error; it is simply a
   // layout that cannot be exported.
   const std::optional<long> count = CountRecords(libraryPath, kRecordSize);
@@ -115,8 +119,12 @@ OpResult ExportLayout(const std::string& libraryPath, long index, const std::str
 
   // Written beside the target and renamed over it, so a failed export never destroys an
   // existing file of that name.
-  if (!WriteExportFile(fileName, "PAG", "1.0", kRecordSize, layout.get()))
-    return OpResult::Failure("Page layout could not be exported.", "Error");
+  if (!WriteExportFile(fileName, "PAG", "1.0", kRecordSize, layout.get())) {
+    const int error = errno;
+    OpResult failed = OpResult::Failure("Page layout could not be exported.", "Error");
+    failed.detail = fileio::CannotWriteText(fileName, std::strerror(error));
+    return failed;
+  }
   OpResult r = OpResult::Success("Page Layout Exported!", "OK");
   r.index = index;
   return r;

@@ -6,12 +6,12 @@
 
 #include "base/AppPaths.h"
 #include "base/OpResult.h"
+#include "storage/StoredKinds.h"
 #include "storage/PageLayout.h"
 #include "storage/PuzzleRecord.h"
 
 namespace gw {
 
-inline constexpr const char* kLayoutLibraryName = "QLFPAGE.DAT";
 inline constexpr size_t kLayoutExportSize = 6 + sizeof(PageLayout);  // "PAG" + "1.0" + record
 
 // The library in the program directory (found whatever the letter case of its name).
@@ -57,7 +57,9 @@ OpResult ReplaceLayout(const std::string& libraryPath, long index, const PageLay
 OpResult DeleteLayout(const std::string& libraryPath, long index);
 
 // Writes "PAG1.0" and record `index` to `fileName`, replacing it; success carries
-// "Page Layout Exported!".
+// "Page Layout Exported!". Refuses (nothing written) the library itself and files of the
+// program's other kinds (see RefusedExportTarget). A file that cannot be written fails with
+// "Page layout could not be exported.", its detail naming the file and the reason.
 OpResult ExportLayout(const std::string& libraryPath, long index, const std::string& fileName);
 // Checks an export file and appends its layout; the result's index is the former record count.
 OpResult ImportLayout(const std::string& libraryPath, const std::string& fileName);

@@ -75,6 +75,14 @@ CustomPaperRange CustomPaperLimits(bool inches) {
   return inches ? CustomPaperRange{3, 12, 4, 18} : CustomPaperRange{7, 31, 10, 46};
 }
 
+bool SanePageSide(double side, bool inches) {
+  // At least a whole unit: smaller is no paper at all, yet lies below every size the designer
+  // gives (a 7 cm custom width is 2.75 inches once converted). The largest side is the custom
+  // height, which is also Legal's in landscape. NaN fails both comparisons.
+  const CustomPaperRange limits = CustomPaperLimits(inches);
+  return side >= 1 && side <= limits.maxHeight;
+}
+
 void SetPaper(PageLayout& layout, const PaperSize& paper, bool portrait) {
   layout.paperName.Set(paper.name);
   layout.pageWidth = portrait ? paper.width : paper.height;

@@ -47,6 +47,11 @@ struct CustomPaperRange {
 };
 CustomPaperRange CustomPaperLimits(bool inches);
 
+// Whether a page side read from a record is one the designer could have made: at least a whole
+// unit and no larger than the largest side it offers (18 inches, 46 cm). Anything else marks a
+// damaged or foreign record, whose page is taken as Letter (inches) or A4 (centimetres).
+bool SanePageSide(double side, bool inches);
+
 // Sets paperName, pageWidth/pageHeight (swapped in landscape), inches and portrait.
 void SetPaper(PageLayout& layout, const PaperSize& paper, bool portrait);
 // Records the zoom the coordinates are in and sets pixelWidth/pixelHeight = Trunc(page × u),

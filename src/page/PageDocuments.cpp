@@ -26,9 +26,13 @@ QSize PixelSize(double width, double height, double dpi) {
 
 using DrawPage = std::function<void(PageTarget&)>;
 
-// A page of `width` x `height` inches drawn by `draw` on white.
+// A page of `width` x `height` inches drawn by `draw` on white; null beyond the pixel limit.
 QImage ImageOf(double width, double height, double dpi, const DrawPage& draw) {
-  QImage image(PixelSize(width, height, dpi), QImage::Format_RGB32);
+  const QSize size = PixelSize(width, height, dpi);
+  if (size.isEmpty() || static_cast<double>(size.width()) * size.height() > kMaxImagePixels)
+    return {};
+  QImage image(size, QImage::Format_RGB32);
+  if (image.isNull()) return image;
   image.fill(Qt::white);
   const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
   image.setDotsPerMeterX(dotsPerMeter);
@@ -127,6 +131,16 @@ QByteArray PdfOfPages(const std::vector<PageRequest>& pages, std::vector<PageJob
   }
   painter.end();
   return bytes;
+}
+
+int MaxImageDpi(double width, double height) {
+  if (!(width > 0 && height > 0)) return 0;
+  int dpi = static_cast<int>(std::sqrt(kMaxImagePixels / (width * height)));
+  // Rounding of the sides may tip the count over: step down until it fits.
+  while (dpi > 0 && static_cast<double>(std::lround(width * dpi)) * std::lround(height * dpi) >
+                        kMaxImagePixels)
+    --dpi;
+  return dpi;
 }
 
 QImage ImageOfPage(PuzzleRecord& puzzle, const PrintOptions& options, double dpi,

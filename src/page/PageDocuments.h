@@ -28,7 +28,14 @@ constexpr int kPdfDpi = 300;
 // result per page, in order.
 QByteArray PdfOfPages(const std::vector<PageRequest>& pages, std::vector<PageJobResult>& results,
                       int dpi = kPdfDpi);
-// The page as an image on white at `dpi` pixels per inch.
+// Page images hold at most this many pixels: beyond it one page would take gigabytes of memory.
+inline constexpr double kMaxImagePixels = 64e6;
+// The highest whole resolution at which a page of `width` x `height` inches stays within
+// kMaxImagePixels.
+int MaxImageDpi(double width, double height);
+
+// The page as an image on white at `dpi` pixels per inch; a null image (nothing drawn, no result)
+// when it would hold more than kMaxImagePixels.
 QImage ImageOfPage(PuzzleRecord& puzzle, const PrintOptions& options, double dpi,
                    PageJobResult& result);
 // PNG bytes of a page image; a page without colour is stored in shades of grey, which is
@@ -43,7 +50,8 @@ QByteArray SvgOfPage(PuzzleRecord& puzzle, const PrintOptions& options, double d
 // Every page of the stream in one PDF, at the stream's own resolution; empty when the bytes are
 // not a report stream.
 QByteArray PdfOfStream(const QByteArray& stream, const std::string& title);
-// Page `page` (0-based) on white at `dpi` pixels per inch; a null image when it is not there.
+// Page `page` (0-based) on white at `dpi` pixels per inch; a null image when it is not there or
+// would hold more than kMaxImagePixels.
 QImage ImageOfStreamPage(const QByteArray& stream, int page, double dpi);
 // Page `page` as an SVG drawing whose pixels are `dpi` per inch; empty when it is not there.
 QByteArray SvgOfStreamPage(const QByteArray& stream, int page, double dpi,

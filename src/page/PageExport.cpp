@@ -14,17 +14,15 @@
 #include "page/PageDocuments.h"
 #include "page/PageFileChecks.h"
 #include "page/PageRecorder.h"
+#include "storage/StoredKinds.h"
 
 namespace gw {
 
 namespace {
 
-OpResult Write(const std::string& path, const QByteArray& bytes) {
-  if (bytes.isEmpty()) return CannotWriteFile(path, "Nothing could be drawn");
-  if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
-    return CannotWriteFile(path, *reason);
-  return OpResult::Success();
-}
+const std::string kNoPageImage = "There is no page image: no page, or more than " +
+                                 std::to_string(static_cast<long>(kMaxImagePixels / 1e6)) +
+                                 " million pixels";
 
 double StreamDpi(const QByteArray& stream) {
   const std::optional<ReportStreamInfo> info = ReadReportInfo(stream);
@@ -59,39 +57,46 @@ QImage PageImage(const QByteArray& stream, int page, double zoom, double screenD
 }
 
 OpResult SaveWholeFile(const std::string& path, const QByteArray& bytes) {
-  return Write(path, bytes);
+  if (const std::optional<std::string> refused = RefusedExportTarget(path, StoredKind::Other))
+    return OpResult::Refusal(ShownName(*refused), "Error");
+  if (bytes.isEmpty()) return CannotWriteFile(path, "Nothing could be drawn");
+  if (const std::optional<std::string> reason = WriteWholeFile(path, bytes))
+    return CannotWriteFile(path, *reason);
+  return OpResult::Success();
 }
 
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage) {
-  return Write(path, BmpOfImage(pageImage));
+  if (pageImage.isNull()) return CannotWriteFile(path, kNoPageImage);
+  return SaveWholeFile(path, BmpOfImage(pageImage));
 }
 
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality) {
+  if (pageImage.isNull()) return CannotWriteFile(path, kNoPageImage);
   std::string error;
   const std::optional<QByteArray> bytes = JpegOfImage(pageImage, quality, error);
   if (!bytes) return CannotWriteFile(path, error);
-  return Write(path, *bytes);
+  return SaveWholeFile(path, *bytes);
 }
 
 OpResult SaveMetafile(const std::string& path, MetafileKind kind, const FinishedJob& job) {
   if (!job.puzzle) return CannotWriteFile(path, "Nothing could be drawn");
-  return Write(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
+  return SaveWholeFile(path, MetafileOfPage(kind, *job.puzzle, job.options, job.result.values));
 }
 
 OpResult SavePdf(const std::string& path, const FinishedJob& job) {
-  return Write(path, PdfOfStream(job.stream, JobTitle(job)));
+  return SaveWholeFile(path, PdfOfStream(job.stream, JobTitle(job)));
 }
 
 OpResult SavePng(const std::string& path, const FinishedJob& job, int page) {
   const double dpi = std::min(StreamDpi(job.stream), kMaxPngDpi);
   const QImage image = ImageOfStreamPage(job.stream, page, dpi);
-  if (image.isNull()) return CannotWriteFile(path, "Nothing could be drawn");
-  return Write(path, PngOfImage(image));
+  if (image.isNull()) return CannotWriteFile(path, kNoPageImage);
+  return SaveWholeFile(path, PngOfImage(image));
 }
 
 OpResult SaveSvg(const std::string& path, const FinishedJob& job, int page) {
   // In screen pixels, as the metafiles: a line one printer dot wide would vanish on screen.
-  return Write(path, SvgOfStreamPage(job.stream, page, kScreenDpi, JobTitle(job)));
+  return SaveWholeFile(path, SvgOfStreamPage(job.stream, page, kScreenDpi, JobTitle(job)));
 }
 
 }  // namespace gw

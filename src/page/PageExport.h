@@ -35,8 +35,10 @@ std::optional<std::string> WriteWholeFile(const std::string& path, const QByteAr
 // the message that says why not (caption "Error").
 std::optional<std::string> PdfOverwriteProblem(const std::string& path);
 
-// Each writes its file whole or not at all (a sibling renamed over), and on failure says why in a
-// message that names the file, with the caption "Error".
+// Writes `bytes` whole or not at all (a sibling renamed over), never over a file of the program's
+// own kinds (a group, a library, an export file: refused, nothing written; see
+// RefusedExportTarget). Fails, with a message that names the file and says why, caption "Error",
+// when there are no bytes or the file cannot be written. The Save functions below write so.
 OpResult SaveWholeFile(const std::string& path, const QByteArray& bytes);
 OpResult SaveBitmap(const std::string& path, const QImage& pageImage);
 OpResult SaveJpeg(const std::string& path, const QImage& pageImage, int quality);

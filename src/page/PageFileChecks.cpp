@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/FileIo.h"
 #include "base/TextCodec.h"
 
 namespace gw {
@@ -16,8 +17,7 @@ std::string ShownName(const std::string& text) {
 }
 
 OpResult CannotWriteFile(const std::string& path, const std::string& reason) {
-  return OpResult::Failure(
-      "Unable to write the file " + ShownName(path) + ".  " + ShownName(reason) + ".", "Error");
+  return OpResult::Failure(ShownName(fileio::CannotWriteText(path, reason)), "Error");
 }
 
 bool StartsAsPdf(std::string_view head) {

@@ -52,12 +52,16 @@ PagePaper PaperOfLayout(const PageLayout& layout) {
     const double w = paper->width * unit, h = paper->height * unit;
     return portrait ? PagePaper{c.code, w, h, true} : PagePaper{c.code, h, w, false};
   }
-  const double unit = layout.inches ? 1.0 : kCmToInches;
-  const double w = layout.pageWidth * unit, h = layout.pageHeight * unit;
-  auto usable = [](double v) { return std::isfinite(v) && v >= 0.5 && v <= 100.0; };
-  if (!usable(w) || !usable(h))
-    return portrait ? PagePaper{1, 8.5, 11, true} : PagePaper{1, 11, 8.5, false};
-  return PagePaper{0, w, h, portrait};
+  const bool inches = layout.inches != 0;
+  const double unit = inches ? 1.0 : kCmToInches;
+  if (!SanePageSide(layout.pageWidth, inches) || !SanePageSide(layout.pageHeight, inches)) {
+    // A damaged page size: the paper the designer gives such a record.
+    const PaperSize& paper = *FindPaper(inches ? "Letter" : "A4");
+    const double w = paper.width * unit, h = paper.height * unit;
+    const int code = inches ? 1 : 9;
+    return portrait ? PagePaper{code, w, h, true} : PagePaper{code, h, w, false};
+  }
+  return PagePaper{0, layout.pageWidth * unit, layout.pageHeight * unit, portrait};
 }
 
 int PrintedWordCount(const PuzzleRecord& puzzle) {

@@ -47,8 +47,8 @@ struct PagePaper {
   double width, height;
   bool portrait;
 };
-// A custom page keeps the layout's own width and height (already oriented as designed); a size
-// that is not a usable number falls back to Letter.
+// A custom page keeps the layout's own width and height (already oriented as designed); a side no
+// designer makes (SanePageSide: a damaged record) falls back to Letter, or A4 in centimetres.
 PagePaper PaperOfLayout(const PageLayout& layout);
 
 // N: the word count less the trailing words the generator could not place. Words 1..N are listed

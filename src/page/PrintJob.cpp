@@ -1,6 +1,8 @@
 // Print jobs onto printers and into report streams.
 #include "page/PrintJob.h"
 
+#include <dlfcn.h>
+
 #include <QPainter>
 #include <algorithm>
 
@@ -10,6 +12,28 @@
 #include "page/PrinterSetup.h"
 
 namespace gw {
+
+namespace {
+
+// Whether the print queue took the job `printer` just finished. Qt hands the finished job to CUPS
+// and never looks at the answer; the CUPS client library it loaded keeps the status of its last
+// request for the thread that made it, and ending the painter made that request here. A job
+// written to a file, or with no CUPS in the process, went nowhere that could refuse it.
+bool QueueTookJob(const QPrinter& printer) {
+  if (printer.outputFormat() != QPrinter::NativeFormat || !printer.outputFileName().isEmpty())
+    return true;
+  void* cups = ::dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+  if (!cups) return true;
+  using LastError = int (*)();
+  const auto lastError = reinterpret_cast<LastError>(::dlsym(cups, "cupsLastError"));
+  const int status = lastError ? lastError() : 0;
+  ::dlclose(cups);
+  // IPP status codes below 0x0100 are the successful ones; a queue that rejects jobs answers
+  // 0x0506 (not accepting jobs).
+  return status < 0x0100;
+}
+
+}  // namespace
 
 RecordingPage RecordingPageFor(const PagePaper& paper) {
   QPrinter printer(QPrinter::HighResolution);
@@ -72,6 +96,7 @@ PrintOutcome PrintPages(QPrinter& printer, const std::vector<PageRequest>& pages
     ReplayReport(filer.Stream(), static_cast<int>(i), target);
   }
   painter.end();
+  outcome.started = QueueTookJob(printer);
   return outcome;
 }
 
@@ -97,11 +122,11 @@ bool PrintReportStream(QPrinter& printer, const QByteArray& stream, int first, i
                                                              dpi, dpi);
                     });
   painter.end();
-  return true;
+  return QueueTookJob(printer);
 }
 
-std::string CannotStartPrintJob(const QPrinter& printer) {
-  return "Unable to start the print job on " + FromQString(printer.printerName()) + ".";
+std::string PrinterDidNotTakeJob(const QPrinter& printer) {
+  return "The printer " + FromQString(printer.printerName()) + " did not take the job.";
 }
 
 }  // namespace gw

@@ -50,7 +50,8 @@ FinishedJob RecordPage(PuzzleRecord& puzzle, const PrintOptions& options, const 
                        const std::function<bool()>& cancelled = {});
 
 // What printing came to: the page jobs' results in order, whether it was cancelled, and whether
-// the printer took the job (never after a cancel or a refusal: then nothing is sent).
+// the printer took the job (never after a cancel or a refusal: then nothing is sent; nor when the
+// print queue refused it).
 struct PrintOutcome {
   bool started = false;
   bool cancelled = false;
@@ -70,7 +71,8 @@ PrintOutcome PrintPages(QPrinter& printer, const std::vector<PageRequest>& pages
 bool PrintReportStream(QPrinter& printer, const QByteArray& stream, int first = 1,
                        int last = 1 << 30);
 
-// The message for a printer that did not take a job.
-std::string CannotStartPrintJob(const QPrinter& printer);
+// The message for a printer that did not take a job: it could not be opened, or its queue
+// refused the job (a queue that rejects jobs).
+std::string PrinterDidNotTakeJob(const QPrinter& printer);
 
 }  // namespace gw

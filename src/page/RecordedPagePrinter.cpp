@@ -35,7 +35,7 @@ class SessionPrinterOf : public RecordedPagePrinter {
     busy_ = true;
     const bool printed = PrintReportStream(printer, stream, first + 1, last + 1);
     busy_ = false;
-    if (!printed) return OpResult::Failure(CannotStartPrintJob(printer), "Error");
+    if (!printed) return OpResult::Failure(PrinterDidNotTakeJob(printer), "Error");
     return OpResult::Success();
   }
 

@@ -108,7 +108,7 @@ void PrintStatusWindow::RunPrinterJob() {
     return;
   }
   if (!outcome.started && !outcome.cancelled) {
-    ShowMessage(CannotStartPrintJob(printer), "Error");
+    ShowMessage(PrinterDidNotTakeJob(printer), "Error");
     return;
   }
   ran_ = true;

@@ -62,6 +62,8 @@ OpResult DeleteShape(const std::string& library, long index) {
 OpResult ExportShape(const std::string& file, const ShapeRecord& shape) {
   // Written beside the target and renamed over it, so a failed export never destroys an
   // existing file of that name.
+  if (const auto refused = RefusedExportTarget(file, StoredKind::ShapeExport))
+    return OpResult::Refusal(*refused, "Error");
   if (!WriteExportFile(file, kMagic, kVersion, sizeof shape, &shape))
     return OpResult::Failure("Shape could not be exported.", "Error");
   return OpResult::Success("Puzzle Shape Exported!", "OK");

@@ -7,6 +7,7 @@
 
 #include "base/AppPaths.h"
 #include "base/OpResult.h"
+#include "storage/StoredKinds.h"
 #include "storage/ShapeRecord.h"
 
 namespace gw {
@@ -15,7 +16,7 @@ namespace gw {
 // height outside 1..50 is clamped wherever it is listed, drawn or edited, a name length byte
 // above 50 reads as 50 characters, and the record itself travels on unchanged. Rejecting such a
 // record would hide a shape the user can still repair in the editor.
-constexpr char kShapeLibraryName[] = "QLFLAY.DAT";
+
 // Tag of the word list editor's "<Current Puzzle>" entry; no record index gets this far.
 constexpr int kCurrentPuzzleTag = 100000;
 // "LAY" + "1.0" + one record.
@@ -53,8 +54,9 @@ std::optional<long> ReplaceShape(const std::string& library, long index, const S
 // shape." when the library cannot be opened.
 OpResult DeleteShape(const std::string& library, long index);
 
-// Writes "LAY1.0" and the record. Fails with "Shape could not be exported." when the file cannot
-// be created; on success carries "Puzzle Shape Exported!".
+// Writes "LAY1.0" and the record. Refuses (nothing written) files of the program's other kinds,
+// the shape library among them (see RefusedExportTarget). Fails with "Shape could not be
+// exported." when the file cannot be created; on success carries "Puzzle Shape Exported!".
 OpResult ExportShape(const std::string& file, const ShapeRecord& shape);
 
 // Reads a shape export file: the magic "LAY" (case-sensitive), three version bytes (ignored)

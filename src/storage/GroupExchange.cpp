@@ -8,6 +8,7 @@
 #include "base/AppPaths.h"
 #include "base/IoError.h"
 #include "base/TextUtils.h"
+#include "storage/StoredKinds.h"
 #include "storage/OldRecords.h"
 #include "storage/PuzzleGroup.h"
 #include "storage/RecordFile.h"
@@ -78,6 +79,7 @@ struct OldFileKind {
   const char* done;
   const char* noun;  // "puzzle", "shape"
   const char* leftOut;
+  const char* verb;  // "convert", "add"
 };
 
 ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& target,
@@ -92,15 +94,26 @@ ConversionOutcome ConvertOldFile(const std::string& oldFile, const std::string& 
   const RecordSource make = [&](long i, void* out) {
     convert(scan->sound[static_cast<size_t>(i)], out);
   };
-  outcome.alreadyThere = AlreadyAtEnd(target, kind.recordSize, kind.compared, count, make);
-  if (!outcome.alreadyThere && !AppendRecords(target, kind.recordSize, count, make)) {
-    outcome.result = OpResult::Failure(kind.cannotWrite, "Error");
-    return outcome;
+  if (count == 0) {
+    // Nothing to write: no target is made, and an old file without a single record stays as it
+    // is (one with damaged records only is kept under its backup name, as below).
+    outcome.skipped = scan->skipped;
+    outcome.keptAs = scan->skipped > 0 ? RetireOldFile(oldFile, scan->skipped) : oldFile;
+    outcome.result =
+        OpResult::Success(std::string("There were no ") + kind.noun + "s to " + kind.verb +
+                              " in \"" + fs::path(oldFile).filename().string() + "\".",
+                          "Notice");
+  } else {
+    outcome.alreadyThere = AlreadyAtEnd(target, kind.recordSize, kind.compared, count, make);
+    if (!outcome.alreadyThere && !AppendRecords(target, kind.recordSize, count, make)) {
+      outcome.result = OpResult::Failure(kind.cannotWrite, "Error");
+      return outcome;
+    }
+    outcome.written = count;
+    outcome.skipped = scan->skipped;
+    outcome.keptAs = RetireOldFile(oldFile, scan->skipped);
+    outcome.result = OpResult::Success(kind.done, "Ok");
   }
-  outcome.written = count;
-  outcome.skipped = scan->skipped;
-  outcome.keptAs = RetireOldFile(oldFile, scan->skipped);
-  outcome.result = OpResult::Success(kind.done, "Ok");
   if (scan->skipped > 0) {
     const std::string kept = outcome.keptAs.empty()
                                  ? std::string()
@@ -128,16 +141,6 @@ ImportKind ImportKindOf(const std::string& fileName) {
   return ImportKind::NotValid;
 }
 
-bool SameGroupFile(const std::string& a, const std::string& b) {
-  if (EqualsNoCase(a, b)) return true;
-  std::error_code ea, eb;
-  const fs::path pa = fs::absolute(a, ea).lexically_normal();
-  const fs::path pb = fs::absolute(b, eb).lexically_normal();
-  if (!ea && !eb && EqualsNoCase(pa.string(), pb.string())) return true;
-  std::error_code ec;
-  return fs::equivalent(a, b, ec) && !ec;
-}
-
 OpResult ImportPuzzles(const std::string& source, const std::vector<int>& records,
                        const std::string& group) {
   const OpResult failed = OpResult::Failure("Unable to import puzzles.", "Error");
@@ -150,6 +153,8 @@ OpResult ImportPuzzles(const std::string& source, const std::vector<int>& record
 
 OpResult ExportPuzzles(const std::string& group, const std::vector<int>& records,
                        const std::string& target) {
+  if (const auto refused = RefusedExportTarget(target, StoredKind::PuzzleGroup, group))
+    return OpResult::Refusal(*refused, "Error");
   const OpResult failed = OpResult::Failure("Unable to export puzzles.", "Error");
   if (!CountRecords(group, kPuzzleSize)) return failed;
   const bool written =
@@ -187,13 +192,21 @@ ConversionOutcome ConvertOldPuzzleFile(const std::string& oldFile, const std::st
                                 "Unable to save puzzles.",
                                 "A new puzzle group named \"OLDPUZZ.QL3\" has been created.",
                                 "puzzle",
-                                "could not be converted"};
+                                "could not be converted",
+                                "convert"};
   auto old = std::make_unique<OldPuzzleRecord>();
-  return ConvertOldFile(oldFile, group, kind, ScanOldPuzzleFile(oldFile),
-                        [&](long index, void* out) {
-                          CopyRecord(oldFile, index, sizeof *old, old.get());
-                          ConvertOldPuzzle(*old, layout, *static_cast<PuzzleRecord*>(out));
-                        });
+  ConversionOutcome outcome =
+      ConvertOldFile(oldFile, group, kind, ScanOldPuzzleFile(oldFile), [&](long index, void* out) {
+        CopyRecord(oldFile, index, sizeof *old, old.get());
+        ConvertOldPuzzle(*old, layout, *static_cast<PuzzleRecord*>(out));
+      });
+  // The group is made beside the libraries, which is no folder the user chose: say which.
+  if (outcome.written > 0) {
+    std::error_code ec;
+    const fs::path folder = fs::absolute(group, ec).parent_path();
+    outcome.result.message += "  It is in " + (ec ? group : folder.string()) + ".";
+  }
+  return outcome;
 }
 
 ConversionOutcome AddOldShapeFile(const std::string& oldFile, const std::string& library) {
@@ -202,7 +215,8 @@ ConversionOutcome AddOldShapeFile(const std::string& oldFile, const std::string&
                                 "Unable to add shapes.",
                                 "Puzzle shapes have been added.",
                                 "shape",
-                                "could not be added"};
+                                "could not be added",
+                                "add"};
   return ConvertOldFile(
       oldFile, library, kind, ScanOldShapeFile(oldFile),
       [&](long index, void* out) { CopyRecord(oldFile, index, sizeof(ShapeRecord), out); });

@@ -22,10 +22,6 @@ inline constexpr char kConvertedGroupName[] = "OLDPUZZ.QL3";
 enum class ImportKind { Group, SinglePuzzle, NotValid };
 ImportKind ImportKindOf(const std::string& fileName);
 
-// Whether two names denote the same group: equal ignoring letter case (as on the program's home
-// platform), or one existing file under two spellings or through a link.
-bool SameGroupFile(const std::string& a, const std::string& b);
-
 // Puzzles move whole and unchanged, in the order given, and all of them or none: a failure half
 // way leaves the target as it was. A record number the source no longer has is an IoError.
 
@@ -35,8 +31,10 @@ bool SameGroupFile(const std::string& a, const std::string& b);
 OpResult ImportPuzzles(const std::string& source, const std::vector<int>& records,
                        const std::string& group);
 
-// Writes records `records` of `group` to `target`, created anew (an existing file is replaced).
-// Fails with "Unable to export puzzles." when the group cannot be opened or the target created.
+// Writes records `records` of `group` to `target`, created anew (an existing group is replaced).
+// Refuses (nothing written) a target that is `group` itself or a file of another of the program's
+// kinds (see RefusedExportTarget). Fails with "Unable to export puzzles." when the group cannot be
+// opened or the target created.
 OpResult ExportPuzzles(const std::string& group, const std::vector<int>& records,
                        const std::string& target);
 
@@ -71,9 +69,12 @@ struct ConversionOutcome {
 // again. A run stopped between the write and the removal is recognised next time: the records
 // are found at the end of the target already and are not written twice.
 
+// An old file without a single sound record writes nothing and says so ("There were no puzzles to
+// convert in "QLFUPUZZ.DAT".", caption "Notice"); an empty one stays as it is.
+
 // Fails with "Puzzles could not be imported." when the old file cannot be opened and with
 // "Unable to save puzzles." when the group can be neither opened nor created. Success says
-// "A new puzzle group named "OLDPUZZ.QL3" has been created.".
+// "A new puzzle group named "OLDPUZZ.QL3" has been created." and names the folder it is in.
 ConversionOutcome ConvertOldPuzzleFile(const std::string& oldFile, const std::string& group,
                                        const PageLayout& layout);
 

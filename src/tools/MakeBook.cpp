@@ -103,9 +103,8 @@ int RunBook(const Args& args) {
   for (const BookWarning& w : result.warnings)
     std::cerr << "gridwright-make: record " << puzzles.records[static_cast<size_t>(w.puzzle)]
               << " (page " << w.page << "): " << ToTerminal(w.text) << "\n";
-  if (bytes.isEmpty()) return Fail(kCannotDo, "cannot write " + r.out);
-  if (const auto why = WriteWholeFile(r.out, bytes))
-    return Fail(kCannotDo, "cannot write " + r.out + ": " + *why);
+  const OpResult saved = SaveWholeFile(r.out, bytes);
+  if (!saved.ok) return Fail(saved.refused ? kBadInput : kCannotDo, ToTerminal(saved.message));
   std::cout << r.out << ": " << result.pages << " pages, " << book.size()
             << (book.size() == 1 ? " puzzle\n" : " puzzles\n");
   return kDone;

@@ -14,7 +14,9 @@
 #include "base/SettingsFile.h"
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
+#include "storage/StoredKinds.h"
 #include "storage/PuzzleGroup.h"
+#include "storage/RecordFile.h"
 #include "tools/MakeCommands.h"
 #include "tools/MakePuzzle.h"
 
@@ -71,6 +73,10 @@ int RunList(const Args& args) {
   const std::string& group = args[0];
   try {
     if (!std::filesystem::exists(group)) return UsageError("cannot open " + group);
+    // A file that cannot be read or holds something else must not look like an empty group.
+    if (!CountRecords(group, sizeof(PuzzleRecord))) return Fail(kBadInput, "cannot open " + group);
+    if (StoredKindOf(group) != StoredKind::PuzzleGroup)
+      return Fail(kBadInput, group + " is not a puzzle group");
     const GroupListing listing = ListGroup(group);
     for (const GroupListing::Title& t : listing.titles)
       std::cout << t.Record() << '\t' << ToTerminal(listing.categories[t.Category()]) << '\t'

@@ -12,6 +12,7 @@
 #include "base/TextUtils.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
+#include "storage/StoredKinds.h"
 #include "storage/GroupExchange.h"
 #include "storage/OldRecords.h"
 #include "storage/PuzzleGroup.h"
@@ -65,6 +66,8 @@ std::optional<std::vector<int>> PickRecords(const GroupListing& listing,
 int ImportGroup(const std::string& source, const std::string& group,
                 const std::vector<std::string>& titles) {
   if (!fs::is_regular_file(source)) return UsageError("cannot open " + source);
+  // A source that cannot be read is named as such, not taken for a group that cannot be written.
+  if (!CountRecords(source, sizeof(PuzzleRecord))) return Fail(kBadInput, "cannot read " + source);
   const GroupListing listing = ListGroup(source);
   std::string missing;
   const std::optional<std::vector<int>> records = PickRecords(listing, titles, missing);
@@ -97,8 +100,11 @@ int ImportQlx(const std::string& source, const std::string& group, const std::st
 void PrintOutcome(const ConversionOutcome& c, const std::string& target, const char* noun,
                   const char* done) {
   if (!c.result.ok) return;
-  std::cout << Plural(c.written, noun) << " " << done << " " << target
-            << (c.alreadyThere ? " (written there by an earlier, interrupted run)" : "") << "\n";
+  if (c.written == 0)
+    std::cout << ToTerminal(c.result.message) << "\n";
+  else
+    std::cout << Plural(c.written, noun) << " " << done << " " << target
+              << (c.alreadyThere ? " (written there by an earlier, interrupted run)" : "") << "\n";
   if (c.note.HasMessage()) std::cout << ToTerminal(c.note.message) << "\n";
 }
 
@@ -133,7 +139,7 @@ int RunImport(const Args& args) {
   if (kind == ImportKind::NotValid)
     return UsageError(source + " is neither a puzzle group (.QL3) nor a puzzle file (.QLX)");
   if (ImportKindOf(group) != ImportKind::Group) return UsageError("--group must name a .QL3 file");
-  if (SameGroupFile(source, group)) return UsageError("cannot import a group into itself");
+  if (SameFile(source, group)) return UsageError("cannot import a group into itself");
   try {
     if (kind == ImportKind::SinglePuzzle) {
       if (!titles.empty()) return UsageError("--pick-title is for group files only");

@@ -57,7 +57,9 @@ int RunExportWords(const Args& args) {
     return ListTextLess(ToQString(a), ToQString(b));
   });
   try {
-    if (!WriteWordFile(out, lines)) return Fail(kCannotDo, "cannot create " + out);
+    const OpResult written = WriteWordFile(out, lines, group);
+    if (written.refused) return Fail(kBadInput, written.message);
+    if (!written.ok) return Fail(kCannotDo, written.detail);
   } catch (const IoError& e) {
     return Fail(kCannotDo, e.what());
   }

@@ -1,12 +1,12 @@
 // gridwright-make --layouts: lists the page layout library and imports, exports, deletes and
 // marks the default layout, as the program's layout library dialog does, and adds or replaces a
 // layout made from a readable description, as the page designer saves one.
-#include <fstream>
+#include <filesystem>
 #include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "base/AppPaths.h"
+#include "base/FileIo.h"
 #include "base/IoError.h"
 #include "base/Settings.h"
 #include "base/SettingsFile.h"
@@ -18,22 +18,36 @@
 namespace gw::cli {
 namespace {
 
-// A failure of the library itself is not the user's input.
+// A refusal or a file to import that will not do is the user's input; a failure of the library
+// or of the file written is not.
 int Failed(const OpResult& result) {
+  if (result.refused) return Fail(kBadInput, result.message);
+  if (!result.detail.empty()) return Fail(kCannotDo, result.detail);
   return Fail(result.caption == "Disk Error" ? kCannotDo : kBadInput, result.message);
 }
 
+// No description of twenty objects comes near this; a longer file is not read at all.
+constexpr size_t kMaxDescriptionBytes = 1 << 20;
+
 // The layout of a description file, or a message saying what is wrong with it.
 std::unique_ptr<PageLayout> ReadDescription(const std::string& file, std::string& error) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
+  std::optional<fileio::FileHead> text;
+  try {
+    text = fileio::ReadFileHead(file, kMaxDescriptionBytes);
+  } catch (const IoError& e) {
+    error = e.what();
+    return nullptr;
+  }
+  if (!text) {
     error = file + ": cannot be read";
     return nullptr;
   }
-  std::ostringstream text;
-  text << in.rdbuf();
+  if (text->more) {
+    error = file + " is larger than 1 MB: no layout description is";
+    return nullptr;
+  }
   auto layout = std::make_unique<PageLayout>();
-  if (!ParseLayoutText(text.str(), *layout, error)) {
+  if (!ParseLayoutText(text->bytes, *layout, error)) {
     error = file + ": " + error;
     return nullptr;
   }
@@ -74,6 +88,11 @@ int RunLayouts(const Args& args) {
     if (a == "--import" || a == "--export" || a == "--add" || a == "--replace") file = args[++i];
   }
 
+  std::error_code ec;
+  if (!std::filesystem::is_directory(libraryDir, ec))
+    return Fail(kBadInput, std::filesystem::exists(libraryDir, ec)
+                               ? libraryDir + " is not a folder"
+                               : "the folder " + libraryDir + " does not exist");
   const std::string library = LayoutLibraryPath(AppPaths{libraryDir, libraryDir});
   // The default page lives in the settings of the current folder, as for the program.
   const AppPaths here = AppPaths::FromRunningProgram();

@@ -92,7 +92,7 @@ const Command kCommands[] = {
      "                       OLDPUZZ.QL3 and adds its QLFULAY.DAT to the shape library\n"
      "                       QLFLAY.DAT, both in --library (default: where the program keeps its\n"
      "                       libraries), as the program offers at start-up; the old files are\n"
-     "                       removed once converted\n"},
+     "                       removed once converted (a file without records stays)\n"},
     {"--layouts", gw::cli::RunLayouts,
      "  gridwright-make --layouts [--library DIR] [--import FILE.PAG | --export N FILE.PAG |\n"
      "                  --delete N | --default N | --add FILE.txt | --replace N FILE.txt]\n",
@@ -136,7 +136,7 @@ const Command kCommands[] = {
      "  --underscores        underscores for the hidden letters of clues and partial words\n"
      "  --no-title, --no-body, --no-words, --no-bonus   leave that part out\n"
      "  --dpi N              pixels per inch of a PNG, SVG, BMP, JPEG or web page picture,\n"
-     "                       30..600 (default 150)\n"
+     "                       30..600 (default 150); a picture holds at most 64 million pixels\n"
      "  --quality N          JPEG quality 1..100 (default: JPeg Compression Quality, 50)\n"
      "  --pixel-format N     BMP and JPEG colours: 1 true colour, 2 a 256-colour palette\n"
      "                       (default: Pixel Format, 1)\n"
@@ -217,10 +217,14 @@ void PrintHelp() {
   for (const Command& c : kCommands) std::cout << c.synopsis;
   std::cout << "  gridwright-make --help | --version\n";
   for (const Command& c : kCommands) std::cout << "\n" << c.details;
-  std::cout << "\nExit codes: 0 done, 1 unknown words found (--check-spelling, --synonyms),\n"
+  std::cout << "\nExports (--export-words, --layouts --export, --render) never replace a puzzle\n"
+               "group, a shape or layout library, an export file of another kind or the file\n"
+               "they read, even through a link: that is refused with exit code 2.\n"
+               "\nExit codes: 0 done, 1 unknown words found (--check-spelling, --synonyms),\n"
                "2 usage or input error (an unreadable file included), 3 could not be done (for a\n"
-               "new puzzle: nothing could be placed, or the group could not be written; a\n"
-               "dictionary or thesaurus that is not installed).\n";
+               "new puzzle: nothing could be placed, or the group could not be written; a file\n"
+               "that cannot be written; a printer that did not take the job; a dictionary or\n"
+               "thesaurus that is not installed).\n";
 }
 
 int Dispatch(const Args& args) {

@@ -1,5 +1,6 @@
 // gridwright-make --render: puzzle pages to PDF, PNG, SVG, BMP, JPEG, WMF, EMF or web pages.
 #include <QByteArray>
+#include <QString>
 #include <filesystem>
 #include <iostream>
 
@@ -7,6 +8,7 @@
 #include "base/SettingsFile.h"
 #include "base/TextCodec.h"
 #include "page/HtmlExport.h"
+#include "page/PageDocuments.h"
 #include "page/PageExport.h"
 #include "page/PrintJob.h"
 #include "tools/MakeCommands.h"
@@ -97,6 +99,10 @@ std::optional<std::string> Parse(const Args& args, RenderRequest& r) {
   return std::nullopt;
 }
 
+std::string Inches(double v) {
+  return QString::number(v, 'g', 4).toStdString();
+}
+
 // The pictures and metafiles the preview saves: the page recorded as a View/Print job records it
 // (at --dpi for want of a printer), then its page image at 100 % of that resolution or its
 // metafile from the job's kept values. A web page takes that image as its picture.
@@ -141,6 +147,19 @@ int RunRender(const Args& args) {
   const auto app = StartOffscreenApplication();
   std::vector<int> pageRecords;
   std::vector<PageRequest> pages = PageRequests(puzzles, r.page, pageRecords);
+  if (r.format == Format::Png || r.format == Format::Bmp || r.format == Format::Jpeg ||
+      r.format == Format::Html) {
+    // A picture of the page at this resolution must fit in memory and in an image.
+    const PagePaper paper = PaperOfLayout(pages.front().puzzle->pageLayout);
+    const int most = MaxImageDpi(paper.width, paper.height);
+    if (r.dpi > most)
+      return Fail(kBadInput, "the page is " + Inches(paper.width) + " x " + Inches(paper.height) +
+                                 " inches: at " + std::to_string(r.dpi) +
+                                 " dpi its picture would pass the " +
+                                 std::to_string(static_cast<long>(kMaxImagePixels / 1e6)) +
+                                 " million pixels an image may hold; use --dpi " +
+                                 std::to_string(most) + " or lower");
+  }
 
   std::vector<PageJobResult> results;
   QByteArray bytes;
@@ -162,13 +181,9 @@ int RunRender(const Args& args) {
   }
 
   if (const int code = ReportPageResults(results, pageRecords); code != kDone) return code;
-  if (r.format == Format::Pdf || r.format == Format::Png || r.format == Format::Svg) {
-    if (bytes.isEmpty()) return Fail(kCannotDo, "cannot write " + r.out);
-    if (const auto why = WriteWholeFile(r.out, bytes))
-      return Fail(kCannotDo, "cannot write " + r.out + ": " + *why);
-  } else if (!saved.ok) {
-    return Fail(kCannotDo, ToTerminal(saved.message));
-  }
+  if (r.format == Format::Pdf || r.format == Format::Png || r.format == Format::Svg)
+    saved = SaveWholeFile(r.out, bytes);
+  if (!saved.ok) return Fail(saved.refused ? kBadInput : kCannotDo, ToTerminal(saved.message));
   std::cout << r.out << ": " << pages.size() << (pages.size() == 1 ? " page\n" : " pages\n");
   if (r.format == Format::Html) std::cout << HtmlPicturePath(r.out) << ": its picture\n";
   return kDone;

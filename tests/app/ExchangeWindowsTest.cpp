@@ -321,7 +321,8 @@ TEST_F(ExchangeWindowsTest, YesAtStartUpConvertsPuzzlesAndShapesThatThenOpenAndL
   EXPECT_EQ(seams_.Texts(),
             (std::vector<std::string>{
                 seams_.Messages().at(0).text,
-                "A new puzzle group named \"OLDPUZZ.QL3\" has been created.",
+                "A new puzzle group named \"OLDPUZZ.QL3\" has been created.  It is in " +
+                    dir_.File("program") + ".",
                 "1 damaged puzzle could not be converted.  The previous version's file was kept "
                 "as \"QLFUPUZZ.BAK\".",
                 seams_.Messages().at(3).text, "Puzzle shapes have been added."}));

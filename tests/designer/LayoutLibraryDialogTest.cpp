@@ -339,13 +339,18 @@ TEST_F(LayoutLibraryDialogTest, NewModifyAndCopyOpenTheDesignerAndShowWhatItSave
   EXPECT_EQ(d->SelectedIndex(), 2);
   EXPECT_EQ(Items(*d)[1], "Beta (Letter)");
 
+  // Cancelled after the name was changed, the designer asks; No writes nothing.
   const std::vector<char> before = test::ReadBytes(Library());
+  seams_.Clear();
+  seams_.Answer(MsgResult::No);
   InDesigner("Gamma", false);
   d->NewButtonClick();
+  seams_.Answer(MsgResult::No);
   InDesigner("Gamma", false);
   d->ModifyButtonClick();
   EXPECT_EQ(test::ReadBytes(Library()), before);
   EXPECT_EQ(d->SelectedIndex(), 2);
+  EXPECT_EQ(seams_.Messages().size(), 2u);
 }
 
 TEST_F(LayoutLibraryDialogTest, TheMainWindowOpensItToManageTheLibrary) {

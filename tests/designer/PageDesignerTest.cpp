@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <cstring>
 #include <functional>
@@ -484,20 +485,79 @@ TEST_F(PageDesignerTest, SaveAppendsOrReplacesAndSetsTheSavedFlagWhileCancelWrit
   EXPECT_EQ(Stored(0)->layoutName.Get(), "Changed");
   EXPECT_EQ(Stored(1)->layoutName.Get(), "Worksheet (2)");
 
-  // Cancel and Exit close without writing; the window's place is remembered all the same.
+  // Cancel and Exit, answered No, close without writing; the window's place is remembered all
+  // the same.
   const std::vector<char> before = test::ReadBytes(Library());
   for (auto close : {&PageDesigner::CancelButtonClick, &PageDesigner::MenuExitClick}) {
     d = Open(DesignerMode::Modify, Stored(0).get(), 0);
     d->findChild<QLineEdit*>("Title")->setText(QStringLiteral("Not kept"));
     Place(*d, "TextPanel", {5, 5});
     d->resize(820, 640);
+    seams_.Answer(MsgResult::No);
     ((*d).*close)();
     EXPECT_FALSE(d->Saved());
     EXPECT_EQ(d->result(), QDialog::Rejected);
     EXPECT_EQ(AppSettings().designerWidth, 820);
     EXPECT_EQ(test::ReadBytes(Library()), before);
   }
+  EXPECT_EQ(seams_.Messages().size(), 2u);
+}
+
+TEST_F(PageDesignerTest, LeavingAChangedDesignAsksToSaveItFirstAndAnUnchangedOneLeavesAtOnce) {
+  auto d = Open();
+  Place(*d, "TitlePanel", {10, 10});
+  d->SaveButtonClick();
+  ASSERT_TRUE(d->Saved());
+  const auto stored = Stored(0);
+
+  // Opened and looked at, the zoom changed twice: nothing to ask about.
+  d = Open(DesignerMode::Modify, stored.get(), 0);
+  d->show();
+  Trigger(*d, "MenuLarge");
+  Trigger(*d, "MenuSmall");
+  QTest::keyClick(d.get(), Qt::Key_Escape);
+  EXPECT_FALSE(d->isVisible());
   EXPECT_TRUE(seams_.Messages().empty());
+
+  // Escape, Ctrl+X and the close box on a changed design ask; Cancel stays with the design.
+  const std::function<void(PageDesigner&)> leaves[] = {
+      [](PageDesigner& w) { QTest::keyClick(&w, Qt::Key_Escape); },
+      [](PageDesigner& w) { QTest::keyClick(&w, Qt::Key_X, Qt::ControlModifier); },
+      [](PageDesigner& w) { w.close(); },
+  };
+  for (const auto& leave : leaves) {
+    seams_.Clear();
+    d = Open(DesignerMode::Modify, stored.get(), 0);
+    d->show();
+    QApplication::setActiveWindow(d.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    Place(*d, "RectPanel", {200, 200});
+    seams_.Answer(MsgResult::Cancel);
+    leave(*d);
+    EXPECT_EQ(seams_.Single(), "Save changes to the page layout?");
+    EXPECT_EQ(seams_.Messages()[0].buttons, MsgButtons::YesNoCancel);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->Layout().objectCount, 2);
+  }
+
+  // Yes saves as Save does and leaves; when the save fails the window stays with the design.
+  seams_.Answer(MsgResult::Yes);
+  d->close();
+  EXPECT_TRUE(d->Saved());
+  EXPECT_FALSE(d->isVisible());
+  EXPECT_EQ(Stored(0)->objectCount, 2);
+
+  paths_ = AppPaths{dir_.File("missing/folder"), dir_.Path()};
+  d = Open();
+  d->show();
+  Place(*d, "TitlePanel", {10, 10});
+  seams_.Clear();
+  seams_.Answer(MsgResult::Yes);
+  d->CancelButtonClick();
+  EXPECT_EQ(seams_.Messages().size(), 2u);
+  EXPECT_EQ(seams_.Messages().back().text, "Unable to add page layout.");
+  EXPECT_TRUE(d->isVisible());
+  EXPECT_FALSE(d->Saved());
 }
 
 TEST_F(PageDesignerTest, AFailedSaveKeepsTheWindowOpenWithTheDesign) {

@@ -6,6 +6,7 @@
 
 #include "base/IoError.h"
 #include "editor/WordFile.h"
+#include "storage/PuzzleGroup.h"
 #include "support/Faults.h"
 #include "support/TempDir.h"
 
@@ -203,9 +204,38 @@ TEST(WordFile, WritingReplacesAFileOrFailsWithoutOne) {
   test::TempDir dir;
   const std::string path = dir.File("list.txt");
   test::WriteText(path, "old contents that are longer than the new ones\r\n");
-  ASSERT_TRUE(WriteWordFile(path, {"one", "two"}));
+  ASSERT_TRUE(WriteWordFile(path, {"one", "two"}).ok);
   EXPECT_EQ(test::ReadText(path), "one\r\ntwo\r\n");
-  EXPECT_FALSE(WriteWordFile(dir.File("no such folder/list.txt"), {"one"}));
+  const OpResult failed = WriteWordFile(dir.File("no such folder/list.txt"), {"one"});
+  EXPECT_FALSE(failed.ok);
+  EXPECT_FALSE(failed.refused);
+  EXPECT_EQ(failed.message, "Unable to create export file.");
+  EXPECT_EQ(failed.detail, "Unable to write the file " + dir.File("no such folder/list.txt") +
+                               ".  No such file or directory.");
+}
+
+TEST(WordFile, NeverWrittenOverAGroupALibraryOrTheFileItComesFrom) {
+  test::TempDir dir;
+  PuzzleRecord puzzle;
+  InitNewPuzzle(puzzle);
+  ASSERT_TRUE(AppendPuzzle(dir.File("Farm.QL3"), puzzle));
+  // A group under another name, through a link, and the library files by their names.
+  std::filesystem::copy_file(dir.File("Farm.QL3"), dir.File("farm-copy.bin"));
+  std::filesystem::create_symlink("Farm.QL3", dir.File("words.txt"));
+  test::WriteText(dir.File("qlfpage.dat"), "");
+  for (const char* target : {"Farm.QL3", "farm-copy.bin", "words.txt", "qlfpage.dat"}) {
+    SCOPED_TRACE(target);
+    const std::vector<char> before = test::ReadBytes(dir.File(target));
+    const OpResult refused = WriteWordFile(dir.File(target), {"one"});
+    EXPECT_TRUE(refused.refused);
+    EXPECT_NE(refused.message.find("nothing was written over it"), std::string::npos);
+    EXPECT_EQ(test::ReadBytes(dir.File(target)), before);
+  }
+  // The file the words come from, even when it is no group.
+  test::WriteText(dir.File("notes.txt"), "notes");
+  EXPECT_TRUE(WriteWordFile(dir.File("notes.txt"), {"one"}, dir.File("./notes.txt")).refused);
+  EXPECT_EQ(test::ReadText(dir.File("notes.txt")), "notes");
+  EXPECT_TRUE(WriteWordFile(dir.File("notes.txt"), {"one"}, dir.File("Farm.QL3")).ok);
 }
 
 class WordFileExportFaults : public testing::TestWithParam<test::Fault> {};
@@ -215,7 +245,7 @@ TEST_P(WordFileExportFaults, NeverDestroyTheFileThatWasThere) {
   for (int i = 0; i < 200; ++i) lines.push_back("word" + std::to_string(i) + " : its clue");
   test::CheckReplaceFault({"list.txt",
                            [&](const std::string& path) {
-                             return WriteWordFile(path, lines) ? test::Done() : test::Refused();
+                             return WriteWordFile(path, lines).ok ? test::Done() : test::Refused();
                            }},
                           GetParam());
 }

@@ -22,6 +22,7 @@
 #include "editor/WordListEditor.h"
 #include "layouts/LayoutLibrary.h"
 #include "shapes/ShapeLibrary.h"
+#include "storage/PuzzleGroup.h"
 #include "support/AppFixture.h"
 #include "support/Seams.h"
 #include "support/TempDir.h"
@@ -312,7 +313,7 @@ TEST_F(WordFilesTest, ALongClueWrapsUnderItsClueNotUnderTheWords) {
   EXPECT_GT(inkRight, 0);
 }
 
-TEST_F(WordFilesTest, AnExportThatCannotBeCreatedKeepsTheDialogOpen) {
+TEST_F(WordFilesTest, AnExportThatCannotBeCreatedOrWouldReplaceAGroupKeepsTheDialogOpen) {
   auto e = OpenEditor();
   e->Grid()->SetCell(WordGrid::kWord, 1, "owl");
   WordFileExportDialog exportDialog(*e->Grid(), e.get());
@@ -322,6 +323,22 @@ TEST_F(WordFilesTest, AnExportThatCannotBeCreatedKeepsTheDialogOpen) {
   exportDialog.SaveFileClick();
   EXPECT_EQ(seams_.Single(), "Unable to create export file.");
   EXPECT_EQ(exportDialog.result(), QDialog::Rejected);
+
+  // The group the puzzle lives in, and the shape library, picked by mistake: refused, untouched.
+  PuzzleRecord stored;
+  InitNewPuzzle(stored);
+  ASSERT_TRUE(AppendPuzzle(dir_.File("Class.QL3"), stored));
+  for (const std::string& target : {dir_.File("Class.QL3"), ShapeLibraryPath(paths_)}) {
+    seams_.Clear();
+    const std::vector<char> before = test::ReadBytes(target);
+    seams_.ChooseFile(target);
+    exportDialog.SaveFileClick();
+    EXPECT_NE(seams_.Single().find(target + " "), std::string::npos) << seams_.Single();
+    EXPECT_NE(seams_.Single().find("; nothing was written over it.  Choose another file."),
+              std::string::npos);
+    EXPECT_EQ(test::ReadBytes(target), before);
+    EXPECT_EQ(exportDialog.result(), QDialog::Rejected);
+  }
 }
 
 TEST_F(WordFilesTest, ExportedListImportsIntoANewPuzzleTheSame) {

@@ -190,13 +190,28 @@ TEST_F(WordListEditorTest, EditModeLocksWordsAndOptionsEvenWithoutClues) {
   EXPECT_FALSE(e->Grid()->IsEditableColumn(WordGrid::kWord));
 }
 
-TEST_F(WordListEditorTest, NewPuzzleModeHidesSaveAndNeverAsksOnExit) {
+TEST_F(WordListEditorTest, NewPuzzleModeHidesSaveAndAsksOnExitOnlyWhenWordsWereTyped) {
+  {
+    auto e = OpenNew();
+    EXPECT_TRUE(Find<QPushButton>(*e, "SaveButton")->isHidden());
+    EXPECT_TRUE(Find<QPushButton>(*e, "ChangePhrase")->isHidden());
+    e->show();
+    e->CancelClick();
+    EXPECT_TRUE(seams_.Messages().empty());
+    EXPECT_FALSE(e->isVisible());
+  }
   auto e = OpenNew();
-  EXPECT_TRUE(Find<QPushButton>(*e, "SaveButton")->isHidden());
-  EXPECT_TRUE(Find<QPushButton>(*e, "ChangePhrase")->isHidden());
+  e->show();
   e->Grid()->SetCell(WordGrid::kWord, 1, "typed");
+  seams_.Answer(MsgResult::No);
   e->CancelClick();
-  EXPECT_TRUE(seams_.Messages().empty());
+  EXPECT_EQ(seams_.Single(), "Discard the words you typed?");
+  EXPECT_EQ(seams_.Messages()[0].buttons, MsgButtons::YesNo);
+  EXPECT_TRUE(e->isVisible());
+  EXPECT_EQ(Cell(*e, WordGrid::kWord, 1).toStdString(), "typed");
+  seams_.Answer(MsgResult::Yes);
+  e->CancelClick();
+  EXPECT_FALSE(e->isVisible());
   EXPECT_EQ(e->result(), QDialog::Rejected);
 }
 
@@ -551,10 +566,9 @@ TEST_F(WordListEditorTest, EveryWayOfLeavingOrSavingTakesTheOpenCellFirst) {
     ASSERT_TRUE(ReadPuzzle(host_.state.groupFile, 0, stored));
     EXPECT_EQ(stored.Clue(2).Get(), "lays eggs");
   }
-  // E&xit by its accelerator, Escape and the close box all ask about the typed clue.
+  // E&xit by its accelerator and the close box both ask about the typed clue.
   const std::function<void(WordListEditor&)> leaves[] = {
       [](WordListEditor&) { PressAlt(*QApplication::focusWidget(), Qt::Key_X); },
-      [](WordListEditor&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
       [](WordListEditor& e) { e.close(); },
   };
   for (const auto& leave : leaves) {
@@ -580,6 +594,25 @@ TEST_F(WordListEditorTest, EveryWayOfLeavingOrSavingTakesTheOpenCellFirst) {
     EXPECT_EQ(seams_.Single(),
               "Word is greater than puzzle dimension size of 12 characters in \"ABCDEFGHIJKLM\".");
   }
+}
+
+TEST_F(WordListEditorTest, EscapeInACellTakesBackThatCellOnlyAndNeverLosesTheOtherWords) {
+  auto e = OpenNew();
+  ShowActive(*e);
+  TypeInOpenCell(*e, WordGrid::kWord, 1, "OWL");
+  TypeInOpenCell(*e, WordGrid::kWord, 2, "HEN");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(e->isVisible());
+  EXPECT_TRUE(seams_.Messages().empty());
+  EXPECT_EQ(Cell(*e, WordGrid::kWord, 1).toStdString(), "OWL");
+  EXPECT_EQ(Cell(*e, WordGrid::kWord, 2).toStdString(), "");
+
+  // Escape again, with no cell open, leaves the window: after asking, as a word is typed.
+  seams_.Answer(MsgResult::No);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_EQ(seams_.Single(), "Discard the words you typed?");
+  EXPECT_TRUE(e->isVisible());
+  EXPECT_EQ(Cell(*e, WordGrid::kWord, 1).toStdString(), "OWL");
 }
 
 // Through the main window: Modify and Copy open the editor on the selected record.

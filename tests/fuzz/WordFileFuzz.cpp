@@ -1,11 +1,12 @@
 // Fuzz target: a word/clue text file of any bytes is read into lines (UTF-8, UTF-16 or
 // Windows-1252) and split into words and clues as the command line and the editor's import take
-// them.
+// them, and told apart from the program's own files as an export's target.
 #include <algorithm>
 
 #include "FuzzSupport.h"
 #include "base/TextUtils.h"
 #include "editor/WordFile.h"
+#include "storage/StoredKinds.h"
 
 using namespace gw;
 
@@ -44,5 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(whole.numbers == file->numbers);
     FUZZ_CHECK(whole.unmapped == file->unmapped);
   }
+
+  // Whether an export may replace these bytes: a text, one without NUL bytes, never passes for a
+  // group or a library, only an export file's signature can make it one of the program's own.
+  const StoredKind kind = StoredKindOf(path);
+  if (bytes.find('\0') == std::string::npos && bytes.rfind("LAY", 0) != 0 &&
+      bytes.rfind("PAG", 0) != 0)
+    FUZZ_CHECK(kind == StoredKind::Other);
+  FUZZ_CHECK(RefusedExportTarget(path, StoredKind::Other).has_value() == (kind != StoredKind::Other));
   return 0;
 }

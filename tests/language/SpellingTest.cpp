@@ -1,7 +1,9 @@
 // Spelling against the real dictionaries: clue words, the check run, the user's lists, accents.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <deque>
+#include <filesystem>
 
 #include "language/SpellCheck.h"
 #include "language/Speller.h"
@@ -229,6 +231,16 @@ TEST_F(SpellingTest, UserListsSurviveAnyBytesAndRoundTripAsUtf8) {
   const OpResult failed = WriteLexicon(dir_.File("no/such/folder/IncBrit.tlx"), {"x"});
   EXPECT_FALSE(failed.ok);
   EXPECT_EQ(failed.caption, "Disk Error");
+
+  // Lines an editor ended with doubled CRs give the word alone, so it writes back the same.
+  test::WriteText(path, "Kwame\r\r\nAda\r\r\r\n");
+  ASSERT_EQ(ReadLexicon(path), (std::vector<std::string>{"Kwame", "Ada"}));
+  ASSERT_TRUE(AddToLexicon(path, "Tolu").ok);
+  EXPECT_EQ(test::ReadText(path), "Kwame\nAda\nTolu\n");
+  // A pipe in the list's place is no list, and is never waited on.
+  std::filesystem::remove(path);
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  EXPECT_TRUE(ReadLexicon(path).empty());
 }
 
 TEST_F(SpellingTest, NoDictionaryNoSpeller) {

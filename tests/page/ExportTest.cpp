@@ -17,6 +17,7 @@
 #include "page/CallLog.h"
 #include "page/ImageFiles.h"
 #include "page/MetafileTarget.h"
+#include "page/PageDocuments.h"
 #include "page/PageExport.h"
 #include "support/Shell.h"
 #include "support/TempDir.h"
@@ -328,6 +329,19 @@ TEST(PageExport, ThePageImageFollowsTheZoomAndThePixelFormat) {
   EXPECT_EQ(twice.format(), QImage::Format_Indexed8);
   EXPECT_TRUE(PageImage(page.job.stream, 1, 100, kScreenDpi, kTrueColour).isNull());
   EXPECT_TRUE(PageImage(QByteArray("not a report"), 0, 100, kScreenDpi, 1).isNull());
+
+  // No image passes 64 million pixels; the highest resolution says where that lies, and there is
+  // no image to save beyond it: a failure, never an empty picture.
+  EXPECT_EQ(MaxImageDpi(8.5, 11), 827);
+  const QImage tooLarge = ImageOfStreamPage(page.job.stream, 0, 828);
+  EXPECT_TRUE(tooLarge.isNull());
+  test::TempDir dir;
+  for (const OpResult& r :
+       {SaveBitmap(dir.File("big.bmp"), tooLarge), SaveJpeg(dir.File("big.jpg"), tooLarge, 75)}) {
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("64 million pixels"), std::string::npos) << r.message;
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
 
 TEST(PageExport, PdfPngAndSvgComeFromTheRecordedPageAndLookLikeIt) {

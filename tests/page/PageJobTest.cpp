@@ -70,6 +70,20 @@ TEST(PageJob, PaperComesFromTheLayoutsNameOrItsOwnSize) {
   p = PaperOfLayout(l);
   EXPECT_EQ(p.code, 1);
   EXPECT_EQ(p.width, 11);
+  // So does a page larger than any the designer makes (100 inches would take gigabytes as an
+  // image), and in centimetres on A4, as the designer opens such a record.
+  l.pageWidth = l.pageHeight = 100;
+  EXPECT_EQ(PaperOfLayout(l).code, 1);
+  l.pageWidth = 12;
+  l.pageHeight = 18.5;
+  EXPECT_EQ(PaperOfLayout(l).code, 1);
+  l.pageHeight = 18;
+  EXPECT_EQ(PaperOfLayout(l).code, 0);
+  l.inches = 0;
+  l.pageWidth = 254;
+  p = PaperOfLayout(l);
+  EXPECT_EQ(p.code, 9);
+  EXPECT_NEAR(p.width, 29.7 / 2.54, 1e-9);
 }
 
 // Every kind of object once, each with a recognisable text or colour.

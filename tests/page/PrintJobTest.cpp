@@ -170,6 +170,14 @@ TEST(PrintJob, ARecordedPagePrintsAsThePagePrintedDirectly) {
   // A damaged stream (cut inside its last operation) sends nothing.
   EXPECT_FALSE(PrintReportStream(printer, job.stream.left(job.stream.size() - 3)));
   EXPECT_EQ(queue.Jobs().size(), 2u);
+
+  // A queue that refuses jobs: neither way of printing counts as printed.
+  queue.RejectJobs();
+  EXPECT_FALSE(PrintReportStream(printer, job.stream));
+  EXPECT_FALSE(PrintOne(*direct, o).started);
+  EXPECT_EQ(PrinterDidNotTakeJob(printer),
+            "The printer " + queue.Name() + " did not take the job.");
+  EXPECT_EQ(queue.Jobs().size(), 2u);
 }
 
 TEST(PrinterSetup, TheChosenPrinterServesWhileInstalledAndRecordingTakesItsPage) {

@@ -429,6 +429,11 @@ TEST_F(PrintOptionsWindowTest, APrinterJobPrintsStraightAwayAndWordsOffKeepsText
   for (int y = 9; y <= 16; ++y)
     for (int x = 40; x < 200; ++x) dark += qGray(page.pixel(x, y)) < 128 ? 1 : 0;
   EXPECT_GT(dark, 100);
+
+  // A queue that refuses jobs is said so, and the job does not count as run.
+  queue.RejectJobs();
+  EXPECT_FALSE(w->RunJob(ReportMode::Printer));
+  EXPECT_EQ(seams_.Single(), "The printer " + queue.Name() + " did not take the job.");
 }
 
 }  // namespace

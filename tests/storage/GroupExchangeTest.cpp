@@ -5,9 +5,11 @@
 #include <filesystem>
 
 #include "base/IoError.h"
+#include "storage/StoredKinds.h"
 #include "storage/GroupExchange.h"
 #include "storage/OldRecords.h"
 #include "storage/PuzzleGroup.h"
+#include "storage/ShapeRecord.h"
 #include "support/Bytes.h"
 #include "support/OldFiles.h"
 #include "support/TempDir.h"
@@ -111,6 +113,72 @@ TEST_F(GroupExchangeTest, ExportReplacesTheTargetOrLeavesItAlone) {
             "Unable to export puzzles.");
 }
 
+TEST_F(GroupExchangeTest, TheProgramsOwnFilesAreKnownByNameOrContentAndNoExportReplacesThem) {
+  Add(group_, "Mine", 'm');
+  auto puzzle = std::make_unique<PuzzleRecord>();
+  InitNewPuzzle(*puzzle);
+  ASSERT_TRUE(AppendPuzzle(dir_.File("renamed group"), *puzzle));
+  PageLayout layout = Page("Worksheet");
+  layout.objectCount = 3;
+  test::WriteBytes(dir_.File("layouts copy"),
+                   std::vector<char>(test::Bytes(&layout), test::Bytes(&layout) + sizeof layout));
+  ShapeRecord shape;
+  MakeNewShape(shape);
+  test::WriteBytes(dir_.File("shapes copy"),
+                   std::vector<char>(test::Bytes(&shape), test::Bytes(&shape) + sizeof shape));
+  const auto exportFile = [](const char* header, const void* record, size_t size) {
+    std::vector<char> bytes(6 + size);
+    std::memcpy(bytes.data(), header, 6);
+    std::memcpy(bytes.data() + 6, record, size);
+    return bytes;
+  };
+  test::WriteBytes(dir_.File("sheet.pag"), exportFile("PAG1.0", &layout, sizeof layout));
+  test::WriteBytes(dir_.File("star.lay"), exportFile("LAY1.0", &shape, sizeof shape));
+  test::WriteText(dir_.File("QlfPage.dat"), "");
+  test::WriteText(dir_.File("qlflay.DAT"), "");
+  fs::create_symlink("Year 4.QL3", dir_.File("page.pdf"));
+  // Texts never pass for records, even long ones or one starting with a signature's letters.
+  test::WriteText(dir_.File("words.txt"), std::string(200000, 'A'));
+  test::WriteText(dir_.File("layer.txt"), "LAYER 1.0\r\n" + std::string(5000, 'x'));
+  test::WriteText(dir_.File("short.QL3"), "not a group");
+
+  const struct {
+    const char* name;
+    StoredKind kind;
+  } files[] = {{"Year 4.QL3", StoredKind::PuzzleGroup},    {"renamed group", StoredKind::PuzzleGroup},
+               {"page.pdf", StoredKind::PuzzleGroup},      {"layouts copy", StoredKind::LayoutLibrary},
+               {"QlfPage.dat", StoredKind::LayoutLibrary}, {"shapes copy", StoredKind::ShapeLibrary},
+               {"qlflay.DAT", StoredKind::ShapeLibrary},   {"sheet.pag", StoredKind::LayoutExport},
+               {"star.lay", StoredKind::ShapeExport},      {"words.txt", StoredKind::Other},
+               {"layer.txt", StoredKind::Other},           {"short.QL3", StoredKind::Other},
+               {"missing.QL3", StoredKind::Other},         {"", StoredKind::Other}};
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.name);
+    EXPECT_EQ(StoredKindOf(dir_.File(f.name)), f.kind);
+  }
+
+  // A group export replaces another group, but never its own group (a link to it included) nor
+  // a file of another kind; those are left byte for byte.
+  Add(source_, "Theirs", 't');
+  EXPECT_TRUE(ExportPuzzles(group_, {0}, source_).ok);
+  for (const char* name : {"Year 4.QL3", "page.pdf", "layouts copy", "qlflay.DAT", "sheet.pag"}) {
+    SCOPED_TRACE(name);
+    const std::vector<char> before = test::ReadBytes(dir_.File(name));
+    const OpResult refused = ExportPuzzles(group_, {0}, dir_.File(name));
+    EXPECT_TRUE(refused.refused);
+    EXPECT_EQ(refused.caption, "Error");
+    EXPECT_EQ(test::ReadBytes(dir_.File(name)), before);
+  }
+  EXPECT_EQ(RefusedExportTarget(dir_.File("page.pdf"), StoredKind::Other, source_),
+            dir_.File("page.pdf") +
+                " holds a puzzle group; nothing was written over it.  Choose another file.");
+  EXPECT_EQ(RefusedExportTarget(dir_.File("words.txt"), StoredKind::Other, dir_.File("WORDS.TXT")),
+            dir_.File("words.txt") +
+                " is the file being exported from; nothing was written over it.  Choose another "
+                "file.");
+  EXPECT_EQ(RefusedExportTarget(dir_.File("sheet.pag"), StoredKind::LayoutExport), std::nullopt);
+}
+
 TEST_F(GroupExchangeTest, ImportKindAndTheSameGroupInAnySpelling) {
   EXPECT_EQ(ImportKindOf("/a/b/Year 4.ql3"), ImportKind::Group);
   EXPECT_EQ(ImportKindOf("old.Qlx"), ImportKind::SinglePuzzle);
@@ -119,11 +187,11 @@ TEST_F(GroupExchangeTest, ImportKindAndTheSameGroupInAnySpelling) {
   EXPECT_EQ(ImportKindOf(""), ImportKind::NotValid);
 
   Add(group_, "Mine", 'm');
-  EXPECT_TRUE(SameGroupFile(group_, dir_.File("YEAR 4.ql3")));
-  EXPECT_TRUE(SameGroupFile(group_, dir_.Path() + "/./sub/../Year 4.QL3"));
+  EXPECT_TRUE(SameFile(group_, dir_.File("YEAR 4.ql3")));
+  EXPECT_TRUE(SameFile(group_, dir_.Path() + "/./sub/../Year 4.QL3"));
   fs::create_symlink(group_, dir_.File("link.QL3"));
-  EXPECT_TRUE(SameGroupFile(dir_.File("link.QL3"), group_));
-  EXPECT_FALSE(SameGroupFile(group_, source_));
+  EXPECT_TRUE(SameFile(dir_.File("link.QL3"), group_));
+  EXPECT_FALSE(SameFile(group_, source_));
 }
 
 TEST_F(GroupExchangeTest, ASinglePuzzleThatCannotBeSavedStaysTheCurrentPuzzle) {
@@ -163,7 +231,9 @@ TEST_F(OldConversionTest, PuzzlesBecomeAGroupAndTheOldFileGoes) {
 
   const ConversionOutcome c = ConvertOldPuzzleFile(old, Program("OLDPUZZ.QL3"), Page("Std"));
   ASSERT_TRUE(c.result.ok);
-  EXPECT_EQ(c.result.message, "A new puzzle group named \"OLDPUZZ.QL3\" has been created.");
+  EXPECT_EQ(c.result.message,
+            "A new puzzle group named \"OLDPUZZ.QL3\" has been created.  It is in " +
+                dir_.File("program") + ".");
   EXPECT_EQ(c.result.caption, "Ok");
   EXPECT_FALSE(c.note.HasMessage());
   EXPECT_EQ(c.written, 3);
@@ -182,6 +252,26 @@ TEST_F(OldConversionTest, PuzzlesBecomeAGroupAndTheOldFileGoes) {
         Record(Program("OLDPUZZ.QL3"), k + 1),
         std::vector<char>(test::Bytes(want.get()), test::Bytes(want.get()) + sizeof(PuzzleRecord)));
   }
+}
+
+TEST_F(OldConversionTest, AnOldFileWithoutPuzzlesMakesNoGroupAndIsNeverDeleted) {
+  test::WriteText(Start("QLFUPUZZ.DAT"), "");
+  const ConversionOutcome c =
+      ConvertOldPuzzleFile(Start("QLFUPUZZ.DAT"), Program("OLDPUZZ.QL3"), Page("Std"));
+  ASSERT_TRUE(c.result.ok);
+  EXPECT_EQ(c.result.message, "There were no puzzles to convert in \"QLFUPUZZ.DAT\".");
+  EXPECT_EQ(c.written, 0);
+  EXPECT_TRUE(fs::exists(Start("QLFUPUZZ.DAT")));
+  EXPECT_FALSE(fs::exists(Program("OLDPUZZ.QL3")));
+
+  // Damaged records only: still no group, and the file is kept under its backup name.
+  test::WriteBytes(Start("QLFUPUZZ.DAT"), {'x', 'y'});
+  const ConversionOutcome d =
+      ConvertOldPuzzleFile(Start("QLFUPUZZ.DAT"), Program("OLDPUZZ.QL3"), Page("Std"));
+  EXPECT_EQ(d.result.message, "There were no puzzles to convert in \"QLFUPUZZ.DAT\".");
+  EXPECT_EQ(d.skipped, 1);
+  EXPECT_FALSE(fs::exists(Program("OLDPUZZ.QL3")));
+  EXPECT_EQ(test::ReadBytes(Start("QLFUPUZZ.BAK")), (std::vector<char>{'x', 'y'}));
 }
 
 TEST_F(OldConversionTest, DamagedPuzzlesAreLeftOutAndTheOldFileIsKept) {

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -88,6 +89,41 @@ TEST(RecordFile, RewritesReplaceTheFileALinkPointsAtAndKeepItsPermissions) {
   EXPECT_EQ(Contents(real), "BBBBcccc");
   EXPECT_EQ(std::filesystem::status(real).permissions() & std::filesystem::perms::all,
             std::filesystem::perms(0640));
+}
+
+// A process id that belonged to a process now gone, as a killed writer leaves it.
+pid_t GonePid() {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  return child;
+}
+
+TEST(RecordFile, ACopyAKilledRewriteLeftBesideTheFileGoesWhenTheFileIsNextUsed) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.File("real"));
+  const std::string real = dir.File("real/r.dat");
+  test::WriteText(real, "aaaabbbb");
+  std::filesystem::create_symlink(real, dir.File("link.dat"));
+  const std::string gone = dir.File("real/.r.dat.new-" + std::to_string(GonePid()) + "-0");
+  // Ours (another thread may be writing it), a live process's, and look-alikes stay.
+  const std::string ours = dir.File("real/.r.dat.new-" + std::to_string(getpid()) + "-7");
+  const std::string live = dir.File("real/.r.dat.new-1-3");
+  const std::string other = dir.File("real/.s.dat.new-" + std::to_string(GonePid()) + "-0");
+  const std::string odd = dir.File("real/.r.dat.new-x-0");
+  for (const std::string& f : {gone, ours, live, other, odd}) test::WriteText(f, "aaaa");
+
+  ASSERT_EQ(CountRecords(dir.File("link.dat"), 4), 2);  // opened through a link to it
+  EXPECT_FALSE(std::filesystem::exists(gone));
+  for (const std::string& f : {ours, live, other, odd}) EXPECT_TRUE(std::filesystem::exists(f));
+
+  test::WriteText(gone, "aaaa");  // killed again; every write looks anew
+  ASSERT_TRUE(AppendRecord(real, 4, "cccc"));
+  EXPECT_FALSE(std::filesystem::exists(gone));
+  test::WriteText(gone, "aaaa");
+  ASSERT_TRUE(fileio::ReplaceFileContents(real, "dddd"));
+  EXPECT_FALSE(std::filesystem::exists(gone));
+  EXPECT_EQ(Contents(real), "dddd");
 }
 
 class LockWaitFor {

@@ -185,6 +185,10 @@ void PrintQueue::Use() const {
   PointCupsAt(socket_);
 }
 
+void PrintQueue::RejectJobs() const {
+  RunShell(Privileged("CUPS_SERVER=" + Quoted(socket_) + " cupsreject " + name_));
+}
+
 std::vector<std::string> PrintQueue::WaitForPdfs(size_t count, double seconds) const {
   const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   std::vector<std::string> pdfs;

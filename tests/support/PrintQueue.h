@@ -24,6 +24,8 @@ class PrintQueue {
   const std::string& WhyNot() const { return whyNot_; }
   const std::string& Name() const { return name_; }
   void Use() const;
+  // Makes the queue refuse every job from now on, as cupsreject does.
+  void RejectJobs() const;
 
   // The PDFs printed so far, oldest first, once `count` have arrived and no job is still waiting
   // (at most `seconds`).

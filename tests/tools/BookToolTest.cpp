@@ -161,6 +161,10 @@ TEST_F(BookToolTest, BadInputExitsTwoAndWritesNothingOverAGroup) {
   EXPECT_EQ(test::ReadBytes(dir_.File("group.pdf")), group);
   const ToolRun unwritable = Tool("--book Samples.QL3 --out no/such/folder/x.pdf");
   EXPECT_EQ(unwritable.code, 3);
+  EXPECT_NE(unwritable.out.find(
+                "Unable to write the file no/such/folder/x.pdf.  No such file or directory."),
+            std::string::npos)
+      << unwritable.out;
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // gridwright-make run as a user runs it: real processes, temporary folders.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -575,6 +578,86 @@ TEST_F(MakeToolTest, LayoutsAreAddedAndReplacedFromDescriptions) {
     EXPECT_EQ(refused.out.rfind("gridwright-make: ", 0), 0u) << bad;
   }
   EXPECT_EQ(test::FileSize(dir_.File("lib/QLFPAGE.DAT")), size);
+}
+
+TEST_F(MakeToolTest, ExportsNeverReplaceAGroupALibraryOrTheFileTheyRead) {
+  ASSERT_EQ(Make(Common() + "--seed 1", dir_.Path()).code, 0);
+  ASSERT_EQ(Make("animals.txt --library lib --group H.QL3 --seed 2", dir_.Path()).code, 0);
+  PageLayout l;
+  MakeBuiltInDefaultLayout(l);
+  ASSERT_TRUE(AppendLayout(dir_.File("lib/QLFPAGE.DAT"), l).ok);
+  std::filesystem::create_symlink("G.QL3", dir_.File("link.txt"));
+  std::filesystem::create_symlink("lib/QLFPAGE.DAT", dir_.File("library.pag"));
+  std::filesystem::create_symlink("H.QL3", dir_.File("page.pdf"));
+  const std::string files[] = {"G.QL3", "H.QL3", "lib/QLFPAGE.DAT"};
+  std::vector<std::vector<char>> before;
+  for (const std::string& f : files) before.push_back(test::ReadBytes(dir_.File(f)));
+
+  for (const char* refused :
+       {"--export-words G.QL3 0 G.QL3", "--export-words G.QL3 0 link.txt",
+        "--export-words G.QL3 0 H.QL3", "--export-words G.QL3 0 lib/QLFPAGE.DAT",
+        "--layouts --library lib --export 0 lib/QLFPAGE.DAT",
+        "--layouts --library lib --export 0 library.pag",
+        "--layouts --library lib --export 0 H.QL3",
+        "--render G.QL3 0 --library lib --out page.pdf"}) {
+    const ToolRun run = Make(refused, dir_.Path());
+    EXPECT_EQ(run.code, 2) << refused << "\n" << run.out;
+    EXPECT_NE(run.out.find("nothing was written over it.  Choose another file."), std::string::npos)
+        << refused << "\n"
+        << run.out;
+  }
+  for (size_t i = 0; i < std::size(files); ++i)
+    EXPECT_EQ(test::ReadBytes(dir_.File(files[i])), before[i]) << files[i];
+
+  // A file that cannot be written: exit 3, in the words every export uses.
+  for (const char* out :
+       {"--export-words G.QL3 0 nowhere/x.txt", "--layouts --library lib --export 0 nowhere/x.pag",
+        "--render G.QL3 0 --library lib --out nowhere/x.pdf",
+        "--render G.QL3 0 --library lib --out nowhere/x.bmp"}) {
+    const ToolRun run = Make(out, dir_.Path());
+    EXPECT_EQ(run.code, 3) << out << "\n" << run.out;
+    EXPECT_NE(run.out.find("gridwright-make: Unable to write the file nowhere/x."),
+              std::string::npos)
+        << out << "\n"
+        << run.out;
+    EXPECT_NE(run.out.find(".  No such file or directory.\n"), std::string::npos) << run.out;
+  }
+}
+
+TEST_F(MakeToolTest, InputsThatAreNotWhatTheySeemAreRefusedWithExitTwo) {
+  ASSERT_EQ(Make(Common() + "--seed 1", dir_.Path()).code, 0);
+  test::WriteText(dir_.File("notes.txt"), "not a group\n");
+  test::WriteText(dir_.File("huge.txt"), "layout Huge\n" + std::string(2 << 20, '#'));
+  ASSERT_EQ(mkfifo(dir_.File("pipe").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo(dir_.File("pipe.QL3").c_str(), 0600), 0);
+  std::filesystem::copy_file(dir_.File("G.QL3"), dir_.File("locked.QL3"));
+  std::filesystem::permissions(dir_.File("locked.QL3"), std::filesystem::perms::none);
+  const bool root = geteuid() == 0;  // root reads any file
+
+  const struct {
+    std::string arguments;
+    std::string message;
+  } cases[] = {
+      {"--list notes.txt", "notes.txt is not a puzzle group"},
+      {"--layouts --library no/such/folder", "the folder no/such/folder does not exist"},
+      {"--layouts --library notes.txt", "notes.txt is not a folder"},
+      // A pipe would block for ever, a folder reads as nothing: neither is read.
+      {"pipe --library lib --group G.QL3", "pipe is not a regular file"},
+      {"--check-spelling pipe", "pipe is not a regular file"},
+      {"--layouts --library lib --add pipe", "pipe is not a regular file"},
+      {"--layouts --library lib --add lib", "lib is a folder, not a file"},
+      {"--layouts --library lib --add huge.txt", "huge.txt is larger than 1 MB"},
+      {root ? "--list pipe" : "--list locked.QL3", root ? "pipe" : "cannot open locked.QL3"},
+      // The source that cannot be read is named, not the group imported into.
+      {root ? "--import pipe.QL3 --group G.QL3" : "--import locked.QL3 --group G.QL3",
+       root ? "cannot open pipe.QL3" : "cannot read locked.QL3"},
+  };
+  for (const auto& c : cases) {
+    const ToolRun run =
+        test::RunShell("cd '" + dir_.Path() + "' && timeout 20 '" GW_MAKE_TOOL "' " + c.arguments);
+    EXPECT_EQ(run.code, 2) << c.arguments << "\n" << run.out;
+    EXPECT_NE(run.out.find(c.message), std::string::npos) << c.arguments << "\n" << run.out;
+  }
 }
 
 TEST(ShowPuzzle, MarksFillLettersAndCellsOutsideTheShape) {

@@ -81,6 +81,13 @@ TEST_F(PrintToolTest, NoPrinterExitsThreeAndBadInputTwoPrintingNothing) {
   EXPECT_EQ(run.code, 2);
   EXPECT_NE(run.out.find("there is no printer NoSuchPrinter"), std::string::npos) << run.out;
   EXPECT_TRUE(queue.Jobs().empty());
+
+  // A queue that refuses jobs is a failure, never "1 page".
+  queue.RejectJobs();
+  run = Tool("--print G.QL3 0");
+  EXPECT_EQ(run.code, 3) << run.out;
+  EXPECT_EQ(run.out, "gridwright-make: the printer " + queue.Name() + " did not take the job\n");
+  EXPECT_TRUE(queue.Jobs().empty());
 }
 
 }  // namespace

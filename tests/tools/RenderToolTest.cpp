@@ -140,6 +140,10 @@ TEST_F(RenderToolTest, WarningsGoToStandardErrorAndTheFileIsStillWritten) {
 }
 
 TEST_F(RenderToolTest, BadInputExitsTwoAndAnUnwritableFileThreeLeavingNothing) {
+  std::filesystem::create_directory(dir_.File("big"));
+  test::WriteText(dir_.File("poster.txt"),
+                  "layout Poster\npaper Custom 12 18 inches\ntitle\n  box 1 1 11 2\n");
+  ASSERT_EQ(Tool("--layouts --library big --add poster.txt").code, 0);
   struct Case {
     std::string arguments;
     int code;
@@ -156,7 +160,12 @@ TEST_F(RenderToolTest, BadInputExitsTwoAndAnUnwritableFileThreeLeavingNothing) {
       {"--render G.QL3 all --out x.png", 2, "all pages go into a PDF only"},
       {"--render G.QL3 0 --out x.pdf --columns 0", 2, "--columns takes 1 to 9"},
       {"--render G.QL3 0", 2, "--out is required"},
-      {"--render G.QL3 0 --out no/such/folder/x.pdf", 3, "cannot write no/such/folder/x.pdf"},
+      {"--render G.QL3 0 --out no/such/folder/x.pdf", 3,
+       "Unable to write the file no/such/folder/x.pdf.  No such file or directory."},
+      // A picture too large for memory is refused before anything is drawn, saying what will do.
+      {"--render G.QL3 0 --out x.bmp --dpi 600 --library big --layout 0", 2,
+       "the page is 12 x 18 inches: at 600 dpi its picture would pass the 64 million pixels an "
+       "image may hold; use --dpi 544 or lower"},
       {"--render G.QL3 0 --out no/such/folder/x.htm", 3, "Unable to create html file."},
       {"--render G.QL3 0 --out x.htm --quality 101", 2, "--quality takes 1 to 100"},
       {"--render G.QL3 0 --out x.pdf --header Hi", 2,
