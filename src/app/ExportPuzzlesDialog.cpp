@@ -11,6 +11,7 @@
 #include "storage/StoredKinds.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -18,6 +19,7 @@ namespace gw {
 ExportPuzzlesDialog::ExportPuzzlesDialog(AppState& state, QWidget* parent)
     : QDialog(parent), state_(state) {
   setWindowTitle(tr("Export Word Search Puzzles"));
+  SetHelpTopic(this, "Export Puzzles");
   resize(480, 396);
   setFont(DesignFont(15));
 

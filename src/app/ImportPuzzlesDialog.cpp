@@ -1,14 +1,16 @@
 // The import selection window.
 #include "app/ImportPuzzlesDialog.h"
 
+#include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "app/PuzzlePickList.h"
-#include "base/TextCodec.h"
 #include "storage/GroupExchange.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -17,12 +19,20 @@ ImportPuzzlesDialog::ImportPuzzlesDialog(AppState& state, const std::string& fil
                                          QWidget* parent)
     : QDialog(parent), state_(state), fileName_(fileName) {
   setWindowTitle(tr("Import Word Search Puzzles"));
+  SetHelpTopic(this, "Import Puzzles");
   resize(480, 420);
   setFont(DesignFont(15));
 
-  auto* name = Named(new QLabel(tr("File Name: %1").arg(ToQString(fileName)), this),
-                     "FileNameLabel", QRect(12, 10, 456, 22));
-  name->setToolTip(QString::fromLocal8Bit(fileName.c_str()));
+  // The home folder reads "~", and a path too long for the line loses its middle; the tooltip
+  // holds it whole.
+  const QString path = QString::fromLocal8Bit(fileName.c_str());
+  const QString home = QDir::homePath() + QLatin1Char('/');
+  const QString shown =
+      tr("File Name: %1")
+          .arg(path.startsWith(home) ? QStringLiteral("~/") + path.mid(home.size()) : path);
+  auto* name = Named(new QLabel(this), "FileNameLabel", QRect(12, 10, 456, 22));
+  name->setText(QFontMetrics(font()).elidedText(shown, Qt::ElideMiddle, name->width()));
+  name->setToolTip(path);
   auto* heading =
       Named(new QLabel(tr("Puzzles in File"), this), "PuzzlesLabel", QRect(12, 40, 456, 24));
   heading->setFont(DesignFont(17, true));

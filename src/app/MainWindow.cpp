@@ -117,8 +117,10 @@ QLabel* Heading(QWidget* parent, const char* name, QRect rect) {
 
 MainWindow::MainWindow(const AppPaths& paths, QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Gridwright 98"));
+  SetHelpTopic(this, "Main window");
   // The two lists, the working buffers and the three font objects exist by now (state_, Forms()).
   state_.paths = paths;
+  EnableHelpKey(this, state_.paths);
 
   // Settings: the defaults, then what the file in the start-up directory says.
   SettingsValues& settings = AppSettings();

@@ -7,19 +7,20 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "base/TextCodec.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Messages.h"
 
 namespace gw {
 
 namespace {
-std::function<void(const std::string&)>& Opener() {
-  static std::function<void(const std::string&)> opener;
+std::function<bool(const std::string&)>& Opener() {
+  static std::function<bool(const std::string&)> opener;
   return opener;
 }
 }  // namespace
 
-void UserManualDialog::SetOpener(std::function<void(const std::string&)> opener) {
+void UserManualDialog::SetOpener(std::function<bool(const std::string&)> opener) {
   Opener() = std::move(opener);
 }
 
@@ -53,10 +54,14 @@ UserManualDialog::UserManualDialog(const AppPaths& paths, QWidget* parent)
 void UserManualDialog::OkClick() {
   const std::string manual = paths_.DocFile(kManualFileName);
   if (QFileInfo::exists(QString::fromLocal8Bit(manual.c_str()))) {
-    if (Opener())
-      Opener()(manual);
-    else
-      QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromLocal8Bit(manual.c_str())));
+    const bool opened = Opener() ? Opener()(manual)
+                                 : QDesktopServices::openUrl(
+                                       QUrl::fromLocalFile(QString::fromLocal8Bit(manual.c_str())));
+    if (!opened)
+      ShowMessage("No program to show the user manual could be started.  The manual is " +
+                      FromQString(QString::fromLocal8Bit(manual.c_str())) +
+                      "; open it with any program that reads PDF documents.",
+                  "Error");
   } else {
     ShowMessage(tr("The User Manual could not be located.  Please make sure the user manual was "
                    "installed.  A copy is available at our web site."),

@@ -21,8 +21,9 @@ class UserManualDialog : public QDialog {
 
   void OkClick();
 
-  // Opens a document with its associated application (replaceable in tests).
-  static void SetOpener(std::function<void(const std::string&)> opener);
+  // Opens a document with its associated application, false when none could be started
+  // (replaceable in tests).
+  static void SetOpener(std::function<bool(const std::string&)> opener);
 
  private:
   AppPaths paths_;

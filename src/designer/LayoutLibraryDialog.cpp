@@ -16,6 +16,7 @@
 #include "layouts/LayoutThumbnail.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 #include "widgets/SortedItem.h"
 
@@ -55,6 +56,7 @@ LayoutLibraryDialog::LayoutLibraryDialog(const AppPaths& paths, LayoutLibraryMod
       target_(target),
       buffer_(std::make_unique<PageLayout>()) {
   setWindowTitle(tr("Puzzle Page Layouts"));
+  SetHelpTopic(this, "Layout library");
   MakeBuiltInDefaultLayout(*buffer_);
   BuildControls();
 }
@@ -62,14 +64,15 @@ LayoutLibraryDialog::LayoutLibraryDialog(const AppPaths& paths, LayoutLibraryMod
 LayoutLibraryDialog::~LayoutLibraryDialog() = default;
 
 void LayoutLibraryDialog::BuildControls() {
-  resize(640, 386);
+  resize(810, 386);
   setFont(DesignFont(15));
 
-  auto* heading = Named(new QLabel(tr("Page Layouts"), this), "Heading", {8, 6, 260, 24});
+  auto* heading = Named(new QLabel(tr("Page Layouts"), this), "Heading", {8, 6, 430, 24});
   heading->setFont(DesignFont(19, true));
   heading->setProperty("gwKeepDesignFont", true);
 
-  shapeBox_ = Named(new QListWidget(this), "ShapeBox", {8, 34, 260, 313});
+  // A name of 20 wide letters, its paper and the default's mark fit on one line.
+  shapeBox_ = Named(new QListWidget(this), "ShapeBox", {8, 34, 430, 313});
   shapeBox_->setSelectionMode(QAbstractItemView::SingleSelection);
   shapeBox_->setSortingEnabled(true);
   shapeBox_->setAccessibleName(heading->text());
@@ -79,7 +82,7 @@ void LayoutLibraryDialog::BuildControls() {
     if (select_->isEnabled()) SelectButtonClick();
   });
 
-  img_ = Named(new QLabel(this), "Img", {276, 34, 245, 313});
+  img_ = Named(new QLabel(this), "Img", {446, 34, 245, 313});
   img_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   img_->setAccessibleName(tr("Picture of the page layout"));
 
@@ -117,7 +120,7 @@ void LayoutLibraryDialog::BuildControls() {
   for (const ButtonSpec& b : buttons) {
     // E&xit sits level with the bottom of the list, apart from the commands.
     if (b.button == &exit_) top = 319;
-    *b.button = Named(new QPushButton(tr(b.text), this), b.name, {530, top, 102, 28});
+    *b.button = Named(new QPushButton(tr(b.text), this), b.name, {700, top, 102, 28});
     (*b.button)->setAutoDefault(false);
     connect(*b.button, &QPushButton::clicked, this, b.handler);
     top += 32;

@@ -9,6 +9,7 @@
 #include "layouts/LayoutDesign.h"
 #include "widgets/Choosers.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -17,6 +18,7 @@ ObjectDialog::ObjectDialog(const LayoutObject& object, const QString& caption, i
                            int height, QWidget* parent)
     : QDialog(parent), object_(object), caption_(caption) {
   setWindowTitle(caption_);
+  SetHelpTopic(this, "Layout objects");
   resize(width, height);
   setFont(DesignFont(15));
   auto* ok = ok_ =

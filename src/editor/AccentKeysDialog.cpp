@@ -9,11 +9,13 @@
 #include "base/TextCodec.h"
 #include "editor/AccentKeys.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 
 namespace gw {
 
 AccentKeysDialog::AccentKeysDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("International Characters"));
+  SetHelpTopic(this, "International characters");
   resize(372, 300);
   setFont(DesignFont(13));
 
@@ -32,7 +34,7 @@ AccentKeysDialog::AccentKeysDialog(QWidget* parent) : QDialog(parent) {
     auto* label = Named(new QLabel(QString::fromStdString("F" + key), this),
                         ("Label" + key).c_str(), {left, top + 3, 36, 18});
     keyCharacters_[i] =
-        Named(new QComboBox(this), ("KeyCharacter" + key).c_str(), {left + 40, top, 72, 24});
+        Named(new QComboBox(this), ("KeyCharacter" + key).c_str(), {left + 40, top, 100, 24});
     label->setBuddy(keyCharacters_[i]);
     // A combo box is read out by its current entry; its label names it.
     keyCharacters_[i]->setAccessibleName(label->text());

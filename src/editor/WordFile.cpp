@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +23,11 @@ WordFileLines WordFileFromBytes(const std::string& bytes) {
   out.converted = text.converted;
   out.unmapped = std::move(text.unmapped);
   const std::string& s = text.text;
+  // Tab, line ends, vertical tab, form feed and the old end-of-file mark occur in text files.
+  out.binary = std::any_of(s.begin(), s.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 0x20 && b != '\t' && b != '\n' && b != '\v' && b != '\f' && b != '\r' && b != 0x1A;
+  });
   size_t begin = 0;
   for (int number = 1; begin < s.size(); ++number) {
     size_t end = s.find_first_of("\r\n", begin);

@@ -20,6 +20,9 @@ struct WordFileLines {
   bool converted = false;  // the file was Unicode text (UTF-8, or UTF-16 with a byte order mark)
   // Characters with no Windows-1252 byte, each once; they read as '?'.
   QString unmapped;
+  // The file holds NUL bytes or control characters, as programs and pictures do and no text
+  // file in any encoding we read.
+  bool binary = false;
 };
 
 // Lines may end in CR LF, LF or CR alone. Windows-1252 files are taken as they are; UTF-8 files

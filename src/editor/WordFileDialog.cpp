@@ -25,6 +25,7 @@ WordFileDialog::WordFileDialog(const QString& caption, int listWidth, const Form
   linesList_->setSortingEnabled(true);
   // A line of up to 255 characters wraps rather than hiding its end behind a scroll bar.
   linesList_->setWordWrap(true);
+  linesList_->setProperty("gwWrapsLongLines", true);
   linesList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   linesList_->setAccessibleName(tr("Lines"));
 

@@ -1,24 +1,105 @@
 // The word/clue text export dialog.
 #include "editor/WordFileExportDialog.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "base/Settings.h"
 #include "editor/WordGrid.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
 
+namespace {
+
+// Draws a line that does not fit in several, each further one starting `indent` characters in:
+// a long clue wraps under its clue, not under the word column.
+class HangingLines : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  int indent = 0;  // characters
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString text = opt.text;
+    opt.text.clear();
+    const QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+    const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget);
+    painter->save();
+    painter->setFont(opt.font);
+    painter->setPen(opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                         : QPalette::Text));
+    const QFontMetrics metrics(opt.font);
+    int top = room.top();
+    for (const auto& [from, piece] : Lines(text, metrics, room.width())) {
+      painter->drawText(QRect(room.left() + from, top, room.width() - from, metrics.height()),
+                        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, piece);
+      top += metrics.height();
+    }
+    painter->restore();
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+    const int margins =
+        2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, &opt, opt.widget) + 1);
+    const QFontMetrics metrics(opt.font);
+    const auto lines = Lines(opt.text, metrics, opt.rect.width() - margins);
+    return {opt.rect.width(), static_cast<int>(lines.size()) * metrics.height() + 2};
+  }
+
+ private:
+  // The pieces of `text` and how far in each starts: as much as fits, cut after a space where
+  // one is (on the first line, one inside the clue, not the word's padding).
+  std::vector<std::pair<int, QString>> Lines(const QString& text, const QFontMetrics& metrics,
+                                             int width) const {
+    std::vector<std::pair<int, QString>> out;
+    const int hang =
+        std::min(metrics.horizontalAdvance(QString(indent, QLatin1Char(' '))), width / 2);
+    QString rest = text;
+    do {
+      const int from = out.empty() ? 0 : hang;
+      int fit = static_cast<int>(rest.size());
+      while (fit > 1 && metrics.horizontalAdvance(rest.left(fit)) > width - from) --fit;
+      if (fit < rest.size()) {
+        const int space = static_cast<int>(rest.lastIndexOf(QLatin1Char(' '), fit - 1));
+        if (space > (out.empty() ? indent : 0)) fit = space + 1;
+      }
+      out.emplace_back(from, rest.left(fit));
+      rest = rest.mid(fit);
+      // A further line does not start with the spaces it was cut at.
+      while (rest.startsWith(QLatin1Char(' '))) rest.remove(0, 1);
+    } while (!rest.isEmpty());
+    return out;
+  }
+};
+
+}  // namespace
+
 WordFileExportDialog::WordFileExportDialog(const WordGrid& grid, QWidget* parent)
-    : WordFileDialog(tr("Export"), 520, {tr("&Words"), tr("&Clues"), tr("Words &And Clues")},
+    : WordFileDialog(tr("Export"), 620, {tr("&Words"), tr("&Clues"), tr("Words &And Clues")},
                      parent),
       grid_(grid) {
+  SetHelpTopic(this, "Export words");
+  hanging_ = new HangingLines(linesList_);
+  linesList_->setItemDelegate(hanging_);
   connect(linesList_, &QListWidget::itemSelectionChanged, this,
           &WordFileExportDialog::LineSelectionChanged);
   connect(asWords_, &QRadioButton::clicked, this, &WordFileExportDialog::AsWordsClick);
@@ -74,6 +155,11 @@ void WordFileExportDialog::ChooseForm(WordFileForm form) {
 }
 
 void WordFileExportDialog::Fill(WordFileForm form, const std::string& separator) {
+  // A words-and-clues line's clue starts after the padded word, the separator and a space.
+  static_cast<HangingLines*>(hanging_)->indent =
+      form == WordFileForm::WordsAndClues
+          ? static_cast<int>(JoinWordClue("", separator.empty() ? ":" : separator, "x").size()) - 1
+          : 0;
   ShowLines(WordFileExportLines(grid_.Rows(), form, separator));
   // Nothing is selected after a fill, so there is nothing to save yet.
   saveFile_->setEnabled(false);

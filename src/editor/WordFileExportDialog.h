@@ -3,6 +3,8 @@
 
 #include "editor/WordFileDialog.h"
 
+class QStyledItemDelegate;
+
 namespace gw {
 
 class WordGrid;
@@ -38,6 +40,7 @@ class WordFileExportDialog : public WordFileDialog {
   const WordGrid& grid_;
   bool shown_ = false;
   QPushButton* saveFile_;
+  QStyledItemDelegate* hanging_;  // the list's line drawer, which knows where a clue starts
 };
 
 }  // namespace gw

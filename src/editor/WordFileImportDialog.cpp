@@ -14,6 +14,7 @@
 #include "editor/WordGrid.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -22,6 +23,7 @@ WordFileImportDialog::WordFileImportDialog(WordGrid& grid, QWidget* parent)
     : WordFileDialog(tr("Import"), 264,
                      {tr("As &Words"), tr("As &Clues"), tr("&As Words and Clues")}, parent),
       grid_(grid) {
+  SetHelpTopic(this, "Import words");
   connect(asWords_, &QRadioButton::clicked, this, &WordFileImportDialog::AsWordsClick);
   connect(asClues_, &QRadioButton::clicked, this, &WordFileImportDialog::AsCluesClick);
   connect(asWordsAndClues_, &QRadioButton::clicked, this,

@@ -96,7 +96,7 @@ QPushButton* WordListEditor::Button(QWidget* parent, const char* name, const QSt
 }
 
 void WordListEditor::BuildControls() {
-  resize(900, 580);
+  resize(940, 580);
   setFont(DesignFont(13));
 
   QLabel* titleLabel = Label(this, "TitleLabel", tr("Title"), {12, 13, 40, 18});
@@ -209,10 +209,11 @@ void WordListEditor::BuildControls() {
     addAction(item);
   }
 
-  QGroupBox* shape = Group(this, "ShapePanel", tr("Puzzle Shape"), {720, 42, 172, 332});
-  shapeBox_ = Named(new QListWidget(shape), "ShapeBox", {6, 22, 160, 62});
+  // Wide enough for a size and a name on one line ("15x15 <Current Puzzle>").
+  QGroupBox* shape = Group(this, "ShapePanel", tr("Puzzle Shape"), {720, 42, 212, 332});
+  shapeBox_ = Named(new QListWidget(shape), "ShapeBox", {6, 22, 200, 62});
   shapeBox_->setAccessibleName(tr("Puzzle Shape"));
-  layoutImage_ = Named(new QLabel(shape), "LayoutImage", {12, 88, 148, 148});
+  layoutImage_ = Named(new QLabel(shape), "LayoutImage", {32, 88, 148, 148});
   layoutImage_->setAccessibleName(tr("Picture of the puzzle shape"));
   layoutImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   struct ShapeButton {
@@ -230,7 +231,7 @@ void WordListEditor::BuildControls() {
   };
   for (int k = 0; k < 6; ++k)
     shapeButtons_[k] = Button(shape, shapeButtons[k].name, tr(shapeButtons[k].text),
-                              {12 + (k % 2) * 76, 244 + (k / 2) * 28, 72, 25});
+                              {32 + (k % 2) * 76, 244 + (k / 2) * 28, 72, 25});
   shapePanel_ = std::make_unique<ShapeListView>(
       shapeBox_, layoutImage_, shapeButtons_[2], shapeButtons_[3], state_,
       editMode_ ? ShapeListMode{ShapeListMode::EditPuzzle, state_.currentPuzzle.get()}
@@ -244,10 +245,10 @@ void WordListEditor::BuildControls() {
     if (item->column() == WordGrid::kWord) ScheduleFitEstimate();
   });
 
-  QGroupBox* page = Group(this, "PagePanel", tr("Page Layout"), {720, 380, 172, 190});
-  img_ = Named(new QLabel(page), "Img", {27, 20, 117, 137});
+  QGroupBox* page = Group(this, "PagePanel", tr("Page Layout"), {720, 380, 212, 190});
+  img_ = Named(new QLabel(page), "Img", {47, 20, 117, 137});
   img_->setAccessibleName(tr("Picture of the page layout"));
-  changeLayout_ = Button(page, "ChangeLayout", tr("Change La&yout"), {12, 160, 148, 26});
+  changeLayout_ = Button(page, "ChangeLayout", tr("Change La&yout"), {32, 160, 148, 26});
   connect(changeLayout_, &QPushButton::clicked, this, &WordListEditor::ChangeLayoutClick);
 }
 

@@ -9,6 +9,7 @@
 #include "base/TextCodec.h"
 #include "base/TextUtils.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 
 namespace gw {
 
@@ -49,6 +50,7 @@ class TypingLimit : public QValidator {
 BonusQuestionDialog::BonusQuestionDialog(const std::string& bonusQuestion, QWidget* parent)
     : QDialog(parent), question_(Cut(bonusQuestion, kStoredLength)) {
   setWindowTitle(tr("Bonus Question"));
+  SetHelpTopic(this, "Bonus question");
   resize(560, 116);
   setFont(DesignFont(17));
 

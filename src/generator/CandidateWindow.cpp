@@ -23,6 +23,7 @@
 #include "generator/OffensiveWords.h"
 #include "generator/PuzzleImage.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -63,6 +64,7 @@ CandidateWindow::CandidateWindow(PuzzleHost& host, const CandidateSlots& candida
       listWordCount_(ClampedWordCount(*host.State().currentPuzzle)),
       diagnosis_(std::move(diagnosis)) {
   setWindowTitle(tr("Created Puzzle"));
+  SetHelpTopic(this, "Candidates");
   resize(618, 577);
   setFont(DesignFont(13));
 

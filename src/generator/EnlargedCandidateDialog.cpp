@@ -6,6 +6,7 @@
 
 #include "generator/CandidatePreview.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 
 namespace gw {
 
@@ -14,6 +15,7 @@ EnlargedCandidateDialog::EnlargedCandidateDialog(const PuzzleRecord& candidate,
                                                  const QString& description)
     : QDialog(parent), candidate_(std::make_unique<PuzzleRecord>(candidate)) {
   setWindowTitle(caption);
+  SetHelpTopic(this, "Enlarged view");
   resize(515, 419);
   setFont(DesignFont(13));
   auto* image = new QLabel(this);

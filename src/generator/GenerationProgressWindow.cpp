@@ -13,6 +13,7 @@
 #include "session/AppState.h"
 #include "widgets/Announce.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 
 namespace gw {
 
@@ -41,6 +42,7 @@ GenerationProgressWindow::GenerationProgressWindow(const PuzzleRecord& puzzle,
       slots_(candidates) {
   setObjectName(QStringLiteral("CreationAttempts"));
   setWindowTitle(tr("Building Puzzles"));
+  SetHelpTopic(this, "Building Puzzles");
   resize(323, 106);
   setFont(DesignFont(19));
   setAutoFillBackground(true);

@@ -12,6 +12,7 @@
 #include "base/TextCodec.h"
 #include "generator/FillLetters.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -19,6 +20,7 @@ namespace gw {
 HiddenPhraseDialog::HiddenPhraseDialog(const PuzzleRecord& puzzle, QWidget* parent)
     : QDialog(parent), puzzle_(std::make_unique<PuzzleRecord>(puzzle)) {
   setWindowTitle(tr("Hidden Puzzle Phrase"));
+  SetHelpTopic(this, "Hidden phrase");
   resize(620, 150);
   setFont(DesignFont(17));
 

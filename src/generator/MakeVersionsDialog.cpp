@@ -10,6 +10,7 @@
 #include "base/TextCodec.h"
 #include "widgets/Announce.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -18,6 +19,7 @@ MakeVersionsDialog::MakeVersionsDialog(VersionRequest request, QWidget* parent)
     : QDialog(parent), request_(std::move(request)) {
   setObjectName(QStringLiteral("MakeVersions"));
   setWindowTitle(tr("Make Versions"));
+  SetHelpTopic(this, "Make Versions");
   resize(480, 170);
   setFont(DesignFont(17));
 

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 
 namespace gw {
 
@@ -72,13 +73,17 @@ SpellingLanguageDialog::SpellingLanguageDialog(const std::array<bool, 9>& availa
                        {"German", tr("&German"), available[6]},
                        {"Dutch", tr("&Dutch"), available[7]},
                        {"Swedish", tr("S&wedish"), available[8]}},
-                      remembered, parent) {}
+                      remembered, parent) {
+  SetHelpTopic(this, "Spell check");
+}
 
 ThesaurusLanguageDialog::ThesaurusLanguageDialog(const std::array<bool, 3>& available,
                                                  long& remembered, QWidget* parent)
     : LanguageChooser(
           tr("Thesaurus"),
           {{"American", tr("&American"), available[1]}, {"British", tr("&British"), available[2]}},
-          remembered, parent) {}
+          remembered, parent) {
+  SetHelpTopic(this, "Thesaurus");
+}
 
 }  // namespace gw

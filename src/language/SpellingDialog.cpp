@@ -12,6 +12,7 @@
 #include "language/UserLexicon.h"
 #include "widgets/Announce.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -21,6 +22,7 @@ SpellingDialog::SpellingDialog(std::string languageName, std::string includePath
       languageName_(std::move(languageName)),
       includePath_(std::move(includePath)) {
   setWindowTitle(tr("Spelling Suggestions"));
+  SetHelpTopic(this, "Spell check");
   resize(420, 292);
   setFont(DesignFont(15));
   noticeLabel_ = Named(new QLabel(this), "NoticeLabel", {12, 10, 396, 40});

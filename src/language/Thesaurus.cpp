@@ -1,5 +1,6 @@
 // The thesaurus on MyThes: its meanings become categories, the entries it tags as antonyms the
-// antonym list, and the rest of each meaning its synonyms.
+// antonym list, and the rest of each meaning its synonyms, except the more general words (tagged
+// generic terms), which only describe a meaning that has nothing else to tell it by.
 #include "language/Thesaurus.h"
 
 #include <cstdio>
@@ -20,6 +21,7 @@ namespace {
 
 constexpr size_t kMaxAntonyms = 25;
 constexpr char kAntonymTag[] = " (antonym)";
+constexpr char kGenericTag[] = " (generic term)";
 
 bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() &&
@@ -41,9 +43,37 @@ std::string PosFromDefinition(const std::string& defn) {
 struct Meaning {
   std::string pos;
   std::vector<std::string> plain;     // untagged entries, in order
-  std::vector<std::string> synonyms;  // every entry that is not an antonym
+  std::vector<std::string> synonyms;  // every entry that is neither an antonym nor more general
   std::vector<std::string> antonyms;
+  std::vector<std::string> generic;  // more general words: a warrior is a kind of person
 };
+
+// "a kind of person", "a way to defy": how a more general word describes a meaning.
+std::string KindOf(const std::string& pos, const std::string& generic) {
+  if (pos == "v") return "a way to " + generic;
+  if (pos == "n") return "a kind of " + generic;
+  return "like " + generic;
+}
+
+// Meanings that have no synonyms are described by their more general word; meanings that would
+// still show the same line get their first synonym besides their name.
+void TellMeaningsApart(std::vector<ThesCategory>& categories, const std::vector<Meaning>& from) {
+  for (size_t i = 0; i < categories.size(); ++i)
+    if (categories[i].synonyms.empty() && !from[i].generic.empty())
+      categories[i].sense = KindOf(categories[i].pos, from[i].generic.front());
+  for (size_t i = 0; i < categories.size(); ++i) {
+    bool shared = false;
+    for (size_t k = 0; k < categories.size(); ++k)
+      shared =
+          shared || (k != i && CategoryDisplay(categories[k]) == CategoryDisplay(categories[i]));
+    if (!shared || !categories[i].sense.empty()) continue;
+    for (const std::string& s : categories[i].synonyms)
+      if (s != categories[i].word) {
+        categories[i].sense = s;
+        break;
+      }
+  }
+}
 
 class MythesThesaurus : public Thesaurus {
  public:
@@ -77,6 +107,7 @@ class MythesThesaurus : public Thesaurus {
         result.antonyms.push_back(std::move(category));
       }
     }
+    TellMeaningsApart(result.categories, meanings);
     return result;
   }
 
@@ -118,9 +149,14 @@ class MythesThesaurus : public Thesaurus {
           continue;
         }
         std::string entry = *text;
+        const bool generic = EndsWith(entry, kGenericTag);
         const bool tagged = EndsWith(entry, " term)");
         if (tagged) entry.erase(entry.rfind(" ("));
         if (ToLowerAccented(entry) == self) continue;
+        if (generic) {
+          m.generic.push_back(entry);
+          continue;
+        }
         if (!tagged) m.plain.push_back(entry);
         m.synonyms.push_back(entry);
       }
@@ -156,15 +192,26 @@ class MythesThesaurus : public Thesaurus {
 }  // namespace
 
 std::string CategoryDisplay(const ThesCategory& category) {
-  if (category.pos == "n")
-    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (noun)"), {category.word});
-  if (category.pos == "v")
-    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (verb)"), {category.word});
-  if (category.pos == "adj")
-    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (adjective)"), {category.word});
-  if (category.pos == "adv")
-    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (adverb)"), {category.word});
-  return category.word;
+  const std::string& pos = category.pos;
+  if (category.sense.empty()) {
+    if (pos == "n")
+      return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (noun)"), {category.word});
+    if (pos == "v")
+      return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (verb)"), {category.word});
+    if (pos == "adj")
+      return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (adjective)"), {category.word});
+    if (pos == "adv")
+      return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (adverb)"), {category.word});
+    return category.word;
+  }
+  const std::vector<std::string> parts = {category.word, category.sense};
+  if (pos == "n") return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (noun), %2"), parts);
+  if (pos == "v") return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (verb), %2"), parts);
+  if (pos == "adj")
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (adjective), %2"), parts);
+  if (pos == "adv")
+    return ComposeMessage(QT_TRANSLATE_NOOP("gw::Messages", "%1 (adverb), %2"), parts);
+  return category.word + ", " + category.sense;
 }
 
 namespace {

@@ -15,9 +15,12 @@ struct ThesCategory {
   std::string word;
   std::string pos;  // "n", "v", "adj", "adv", or what the data says
   std::vector<std::string> synonyms;
+  // What tells the meaning apart when it has no synonyms or shares its name with another
+  // ("a kind of warrior"); usually empty.
+  std::string sense = {};
 };
 // "word (noun)", "word (verb)", "word (adjective)", "word (adverb)"; the bare word for another part
-// of speech.
+// of speech; then ", " and the sense when there is one.
 std::string CategoryDisplay(const ThesCategory& category);
 
 struct ThesLookup {

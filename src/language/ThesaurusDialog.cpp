@@ -13,6 +13,7 @@
 #include "language/ChosenReplacement.h"
 #include "language/ThesaurusSuggestionsDialog.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -24,7 +25,8 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
       language_(thesaurus),
       runSuggestions_([](ThesaurusSuggestionsDialog& dialog) { dialog.exec(); }) {
   setWindowTitle(tr("Thesaurus Lookup"));
-  resize(620, 356);
+  SetHelpTopic(this, "Thesaurus");
+  resize(724, 356);
   setFont(DesignFont(15));
   auto* wordLabel = Named(new QLabel(tr("Word"), this), "WordLabel", {12, 15, 44, 22});
   theWord_ = Named(new QLineEdit(ToQString(word), this), "TheWord", {60, 12, 252, 28});
@@ -39,8 +41,8 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
   const Button buttons[] = {
       {"LookUp", QT_TR_NOOP("&Look Up"), {324, 11, 90, 30}, &ThesaurusDialog::LookUpClick},
       {"Suggest", QT_TR_NOOP("&Suggest"), {422, 11, 90, 30}, &ThesaurusDialog::SuggestClick},
-      {"Accept", QT_TR_NOOP("&Accept"), {420, 314, 90, 30}, &ThesaurusDialog::AcceptClick},
-      {"AbortButton", QT_TR_NOOP("A&bort"), {518, 314, 90, 30}, &ThesaurusDialog::AbortClick}};
+      {"Accept", QT_TR_NOOP("&Accept"), {524, 314, 90, 30}, &ThesaurusDialog::AcceptClick},
+      {"AbortButton", QT_TR_NOOP("A&bort"), {622, 314, 90, 30}, &ThesaurusDialog::AbortClick}};
   for (const Button& b : buttons) {
     auto* button = Named(new QPushButton(tr(b.text), this), b.name, b.design);
     button->setAutoDefault(false);
@@ -49,12 +51,13 @@ ThesaurusDialog::ThesaurusDialog(const AppPaths& paths, long thesaurus, const st
   findChild<QPushButton*>(QStringLiteral("LookUp"))->setDefault(true);
   accept_ = findChild<QPushButton*>(QStringLiteral("Accept"));
   accept_->setEnabled(false);
-  auto* catLabel = Named(new QLabel(tr("Category"), this), "CategoryLabel", {12, 50, 196, 20});
-  auto* antLabel = Named(new QLabel(tr("Antonyms"), this), "AntonymLabel", {216, 50, 196, 20});
-  auto* defLabel = Named(new QLabel(tr("Synonyms"), this), "SynonymLabel", {420, 50, 188, 20});
-  catBox_ = Named(new QListWidget(this), "CatBox", {12, 72, 196, 232});
-  antBox_ = Named(new QListWidget(this), "AntBox", {216, 72, 196, 232});
-  defBox_ = Named(new QListWidget(this), "DefBox", {420, 72, 188, 232});
+  // Meanings told apart by a more general word ("brave (noun), a kind of warrior") need room.
+  auto* catLabel = Named(new QLabel(tr("Category"), this), "CategoryLabel", {12, 50, 300, 20});
+  auto* antLabel = Named(new QLabel(tr("Antonyms"), this), "AntonymLabel", {320, 50, 196, 20});
+  auto* defLabel = Named(new QLabel(tr("Synonyms"), this), "SynonymLabel", {524, 50, 188, 20});
+  catBox_ = Named(new QListWidget(this), "CatBox", {12, 72, 300, 232});
+  antBox_ = Named(new QListWidget(this), "AntBox", {320, 72, 196, 232});
+  defBox_ = Named(new QListWidget(this), "DefBox", {524, 72, 188, 232});
   // Screen readers name each list after its heading (a list takes no name from a buddy).
   catBox_->setAccessibleName(catLabel->text());
   antBox_->setAccessibleName(antLabel->text());

@@ -8,6 +8,7 @@
 #include "base/TextCodec.h"
 #include "language/ChosenReplacement.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -17,6 +18,7 @@ ThesaurusSuggestionsDialog::ThesaurusSuggestionsDialog(const std::string& word,
                                                        QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(tr("Word Suggestions"));
+  SetHelpTopic(this, "Thesaurus");
   resize(300, 296);
   setFont(DesignFont(15));
   auto* heading =

@@ -11,6 +11,7 @@
 #include "base/TextUtils.h"
 #include "language/Availability.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -19,6 +20,7 @@ UserDictionaryDialog::UserDictionaryDialog(const AppPaths& paths, long language,
                                            QWidget* parent)
     : QDialog(parent), path_(LexiconPath(paths, language, kind)), kind_(kind) {
   setWindowTitle(tr("Dictionary Maintenance"));
+  SetHelpTopic(this, "User dictionary");
   resize(380, 336);
   setFont(DesignFont(15));
   headLabel_ = Named(new QLabel(this), "HeadLabel", {12, 10, 356, 40});

@@ -9,10 +9,6 @@
 namespace gw {
 
 namespace {
-int ClampedSize(int points) {
-  return std::clamp(points, 1, 1000);
-}
-
 QChar CharOf(unsigned char b) {
   return ToQString(std::string(1, static_cast<char>(b))).at(0);
 }
@@ -21,7 +17,7 @@ QChar CharOf(unsigned char b) {
 QFont MakeQFont(const ReportFont& f) {
   QFont font(ToQString(f.name));
   font.setPixelSize(
-      std::max(1, static_cast<int>(std::lround(ClampedSize(f.size) / 72.0 * kUnitsPerInch))));
+      std::max(1, static_cast<int>(std::lround(DrawnFontSize(f.size) / 72.0 * kUnitsPerInch))));
   font.setBold(f.bold);
   font.setItalic(f.italic);
   font.setUnderline(f.underline);
@@ -44,8 +40,8 @@ void FontMeasure::Set(const ReportFont& font) {
   font_ = font;
   // Colour does not change a measure; underline and strike-out do not either, but they are
   // part of the QFont that draws.
-  const Key key{font.name,   ClampedSize(font.size), font.bold,
-                font.italic, font.underline,         font.strikeOut};
+  const Key key{font.name,   DrawnFontSize(font.size), font.bold,
+                font.italic, font.underline,           font.strikeOut};
   auto it = cache_.find(key);
   if (it == cache_.end()) it = cache_.emplace(key, std::make_unique<Entry>(font)).first;
   entry_ = it->second.get();

@@ -110,7 +110,7 @@ void Capsule(PageTarget& c, const Cell& S, const Cell& E, int direction) {
 // The font size whose "W" is narrower than the cell, one point at a time down to 4, or down to
 // the options' smallest font; `fits` tells whether that floor left the letters too wide.
 int FitGridFont(PageTarget& c, const LayoutObject& object, double cell, int smallest, bool& fits) {
-  int n = std::max<int>(object.fontSize, smallest);
+  int n = DrawnFontSize(std::max<int>(object.fontSize, smallest));
   c.SetFont(ObjectFont(object, n));
   while (n > std::max(4, smallest) && c.TextWidth("W") >= cell) c.SetFont(ObjectFont(object, --n));
   fits = smallest <= 0 || c.TextWidth("W") < cell;
@@ -153,10 +153,14 @@ void DrawPuzzleBody(RenderContext& ctx, LayoutObject& object) {
 
   if (ctx.options.useGrid) {
     c.SetPenColor(FromLayoutColor(object.gridLineColor));
-    const int width = std::min(object.lineWidth, 9);
+    // The layout's width in device pixels, unless that is thinner than the thinnest line.
+    const int width = std::min<int>(object.lineWidth, 9);  // a copy: the field is packed
+    const bool thin = width < kThinnestLine * c.XDpi();
+    c.SetPenWidth(thin ? kThinnestLine : 0);
     for (int r = 1; r <= g.rows; ++r)
       for (int col = 1; col <= g.columns; ++col)
-        if (inShape(r, col)) GridLines(c, g.At(r, col), width);
+        if (inShape(r, col)) GridLines(c, g.At(r, col), thin ? 1 : width);
+    c.SetPenWidth(0);
   }
 
   c.SetTextBackground(TextBackground::Transparent);
@@ -182,6 +186,7 @@ void DrawPuzzleBody(RenderContext& ctx, LayoutObject& object) {
 
   if (!ctx.options.answerKey) return;
   c.SetPenColor(Qt::black);
+  c.SetPenWidth(kThinnestLine);
   auto onGrid = [&](int cell) {
     if (cell < 1 || cell > kGridCells) return false;
     return CellRow(cell) <= g.rows && CellColumn(cell) <= g.columns;
@@ -196,15 +201,17 @@ void DrawPuzzleBody(RenderContext& ctx, LayoutObject& object) {
     Capsule(c, g.At(rs, cs), g.At(re, ce), WordDirection(rs, cs, re, ce));
   }
 
-  if (!p.hiddenPhraseUsed) return;
-  c.SetBrushStyle(BrushStyle::Clear);
-  for (int r = 1; r <= g.rows; ++r)
-    for (int col = 1; col <= g.columns; ++col)
-      if (p.Letter(CellIndex(r, col)) == ' ') {
-        const Cell cell = g.At(r, col);
-        c.Ellipse(cell.L, cell.T, cell.R, cell.B);
-      }
-  c.SetBrushStyle(BrushStyle::Solid);
+  if (p.hiddenPhraseUsed) {
+    c.SetBrushStyle(BrushStyle::Clear);
+    for (int r = 1; r <= g.rows; ++r)
+      for (int col = 1; col <= g.columns; ++col)
+        if (p.Letter(CellIndex(r, col)) == ' ') {
+          const Cell cell = g.At(r, col);
+          c.Ellipse(cell.L, cell.T, cell.R, cell.B);
+        }
+    c.SetBrushStyle(BrushStyle::Solid);
+  }
+  c.SetPenWidth(0);
 }
 
 }  // namespace gw

@@ -121,7 +121,7 @@ void DrawWordList(RenderContext& ctx, LayoutObject& object) {
     c.SetFont(ObjectFont(object, object.fittedFontSize));
   } else {
     const int smallest = ctx.options.smallestFont;
-    int size = std::max<int>(object.fontSize, smallest);
+    int size = DrawnFontSize(std::max<int>(object.fontSize, smallest));
     c.SetFont(ObjectFont(object, size));
     bool tooWide = false;
     while (true) {
@@ -143,6 +143,7 @@ void DrawWordList(RenderContext& ctx, LayoutObject& object) {
     PrintRow(ctx, box.x1 + v.indent + column * v.columnWidth, box.y1 + row * v.rowHeight,
              v.rowHeight, Trim(texts[i].substr(0, chars)));
   }
+  DrawBorder(ctx, object, box);
 }
 
 void DrawClueList(RenderContext& ctx, LayoutObject& object) {
@@ -160,7 +161,7 @@ void DrawClueList(RenderContext& ctx, LayoutObject& object) {
     c.SetFont(ObjectFont(object, object.fittedFontSize));
   } else {
     const int smallest = ctx.options.smallestFont;
-    int size = std::max<int>(object.fontSize, smallest);
+    int size = DrawnFontSize(std::max<int>(object.fontSize, smallest));
     c.SetFont(ObjectFont(object, size));
     bool ok = true;
     while (true) {
@@ -169,7 +170,11 @@ void DrawClueList(RenderContext& ctx, LayoutObject& object) {
       c.SetFont(ObjectFont(object, --size));
     }
     object.fittedFontSize = static_cast<int16_t>(size);
-    ctx.values.cluesFit = ok;
+    // An entry with nothing to print (no clue, and the word neither shown nor underscored) leaves
+    // a bare number: the list is flagged so the teacher hears of it, though no font size mends it.
+    const bool blank = std::any_of(texts.begin(), texts.end(),
+                                   [](const std::string& t) { return Trim(t).empty(); });
+    ctx.values.cluesFit = ok && !blank;
   }
 
   const int shown = std::min<int>(v.fitting, static_cast<int>(v.entries.size()));
@@ -188,6 +193,7 @@ void DrawClueList(RenderContext& ctx, LayoutObject& object) {
       PrintRow(ctx, x + v.numberWidth, box.y1 + (e.row + j) * v.rowHeight, v.rowHeight, piece);
     }
   }
+  DrawBorder(ctx, object, box);
 }
 
 }  // namespace gw

@@ -36,6 +36,7 @@ int16_t Short(int v) {
 struct Pen {
   bool visible;
   QColor colour;
+  int width = 1;  // pixels
   bool operator==(const Pen&) const = default;
 };
 struct Brush {
@@ -135,9 +136,9 @@ class WmfWriter : public MetafileTarget::Writer {
   }
 
   void SelectPen(const Pen& pen) override {
-    Replace(pen_, wcreatepenindirect_set(
-                      &next_, h_,
-                      U_PEN_set(pen.visible ? U_PS_SOLID : U_PS_NULL, 1, Colour(pen.colour))));
+    Replace(pen_, wcreatepenindirect_set(&next_, h_,
+                                         U_PEN_set(pen.visible ? U_PS_SOLID : U_PS_NULL, pen.width,
+                                                   Colour(pen.colour))));
   }
   void SelectBrush(const Brush& brush) override {
     Replace(brush_, wcreatebrushindirect_set(&next_, h_,
@@ -232,8 +233,8 @@ class EmfWriter : public MetafileTarget::Writer {
 
   void SelectPen(const Pen& pen) override {
     Replace(pen_, createpen_set(&next_, h_,
-                                logpen_set(pen.visible ? U_PS_SOLID : U_PS_NULL, point32_set(1, 1),
-                                           Colour(pen.colour))));
+                                logpen_set(pen.visible ? U_PS_SOLID : U_PS_NULL,
+                                           point32_set(pen.width, pen.width), Colour(pen.colour))));
   }
   void SelectBrush(const Brush& brush) override {
     Replace(brush_, createbrushindirect_set(&next_, h_,
@@ -322,7 +323,7 @@ class EmfWriter : public MetafileTarget::Writer {
 
 // A font's height in whole 96-dpi pixels, as a screen sets a point size.
 int PixelHeight(const ReportFont& font) {
-  return std::max(1, static_cast<int>(std::lround(std::clamp(font.size, 1, 1000) * 96.0 / 72.0)));
+  return std::max(1, static_cast<int>(std::lround(DrawnFontSize(font.size) * 96.0 / 72.0)));
 }
 
 }  // namespace
@@ -403,26 +404,31 @@ void MetafileTarget::PrintTopLeft(double x, double y, const std::string& text) {
   Text(x, y, text, false);
 }
 
+void MetafileTarget::SetPenWidth(double inches) {
+  penWidth_ =
+      std::max(1, static_cast<int>(std::lround(std::clamp(inches, 0.0, 1.0) * kMetafileDpi)));
+}
+
 void MetafileTarget::MoveTo(double x, double y) {
   if (w_) w_->MoveTo(Px(x), Px(y));
 }
 
 void MetafileTarget::LineTo(double x, double y) {
   if (!w_) return;
-  w_->Use(Pen{true, pen_});
+  w_->Use(Pen{true, pen_, penWidth_});
   w_->LineTo(Px(x), Px(y));
 }
 
 void MetafileTarget::Arc(double x1, double y1, double x2, double y2, double x3, double y3,
                          double x4, double y4) {
   if (!w_) return;
-  w_->Use(Pen{true, pen_});
+  w_->Use(Pen{true, pen_, penWidth_});
   w_->Arc(Px(x1), Px(y1), Px(x2), Px(y2), Px(x3), Px(y3), Px(x4), Px(y4));
 }
 
 void MetafileTarget::Ellipse(double x1, double y1, double x2, double y2) {
   if (!w_) return;
-  w_->Use(Pen{true, pen_});
+  w_->Use(Pen{true, pen_, penWidth_});
   w_->Use(Brush{brushStyle_ == BrushStyle::Solid, brush_});
   w_->Ellipse(Px(x1), Px(y1), Px(x2), Px(y2));
 }

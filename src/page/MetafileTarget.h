@@ -49,6 +49,7 @@ class MetafileTarget : public PageTarget {
   double YDpi() const override { return kMetafileDpi; }
 
   void SetPenColor(const QColor& color) override { pen_ = color; }
+  void SetPenWidth(double inches) override;
   void SetBrushColor(const QColor& color) override { brush_ = color; }
   void SetBrushStyle(BrushStyle style) override { brushStyle_ = style; }
   void SetTextBackground(TextBackground mode) override { textBackground_ = mode; }
@@ -80,6 +81,7 @@ class MetafileTarget : public PageTarget {
   double pageWidth_, pageHeight_;
   FontMeasure measure_;
   QColor pen_ = Qt::black;
+  int penWidth_ = 1;  // pixels
   QColor brush_ = Qt::white;
   BrushStyle brushStyle_ = BrushStyle::Solid;
   TextBackground textBackground_ = TextBackground::Transparent;

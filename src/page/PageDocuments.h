@@ -21,7 +21,7 @@ struct PageRequest {
   PrintOptions options;
 };
 
-// Resolution of PDF pages: one device pixel, the width of every line, is 1/300 inch.
+// Resolution of PDF pages: one device pixel, the width of a border line, is 1/300 inch.
 constexpr int kPdfDpi = 300;
 
 // A PDF with one page per request, each on its layout's paper. `results` receives one job

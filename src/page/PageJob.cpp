@@ -45,6 +45,7 @@ class PixelSnap : public PageTarget {
   double XDpi() const override { return t_.XDpi(); }
   double YDpi() const override { return t_.YDpi(); }
   void SetPenColor(const QColor& color) override { t_.SetPenColor(color); }
+  void SetPenWidth(double inches) override { t_.SetPenWidth(inches); }
   void SetBrushColor(const QColor& color) override { t_.SetBrushColor(color); }
   void SetBrushStyle(BrushStyle style) override { t_.SetBrushStyle(style); }
   void SetTextBackground(TextBackground mode) override { t_.SetTextBackground(mode); }

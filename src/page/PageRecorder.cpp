@@ -9,7 +9,7 @@ namespace gw {
 namespace {
 
 constexpr quint32 kMagic = 0x47575253;  // "GWRS"
-constexpr quint16 kVersion = 1;
+constexpr quint16 kVersion = 2;
 
 enum Op : quint8 {
   kPage = 1,
@@ -27,11 +27,14 @@ enum Op : quint8 {
   kFillRect,
   kPicture,
   kStretch,
+  kPenWidth,
 };
 
 // How many coordinates each operation carries.
 int CoordinateCount(quint8 op) {
   switch (op) {
+    case kPenWidth:
+      return 1;
     case kPage:
     case kPrintAt:
     case kPrintTopLeft:
@@ -78,6 +81,7 @@ bool ReadOperation(QDataStream& in, Operation& op) {
   in >> op.code;
   for (int i = 0; i < CoordinateCount(op.code); ++i) in >> op.v[i];
   switch (op.code) {
+    case kPenWidth:
     case kPage:
     case kMoveTo:
     case kLineTo:
@@ -132,6 +136,9 @@ void Apply(const Operation& op, const QHash<quint32, QImage>& pictures, PageTarg
   switch (op.code) {
     case kPen:
       target.SetPenColor(QColor::fromRgba(op.number));
+      break;
+    case kPenWidth:
+      target.SetPenWidth(v[0]);
       break;
     case kBrush:
       target.SetBrushColor(QColor::fromRgba(op.number));
@@ -193,6 +200,10 @@ void PageRecorder::NewPage(double pageWidth, double pageHeight) {
 
 void PageRecorder::SetPenColor(const QColor& color) {
   out_ << static_cast<quint8>(kPen) << static_cast<quint32>(color.rgba());
+}
+
+void PageRecorder::SetPenWidth(double inches) {
+  out_ << static_cast<quint8>(kPenWidth) << inches;
 }
 
 void PageRecorder::SetBrushColor(const QColor& color) {

@@ -37,6 +37,7 @@ class PageRecorder : public PageTarget {
   double YDpi() const override { return yDpi_; }
 
   void SetPenColor(const QColor& color) override;
+  void SetPenWidth(double inches) override;
   void SetBrushColor(const QColor& color) override;
   void SetBrushStyle(BrushStyle style) override;
   void SetTextBackground(TextBackground mode) override;

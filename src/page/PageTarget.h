@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -11,7 +12,7 @@ namespace gw {
 // A font as layout objects describe it. The name and all text are Windows-1252 bytes.
 struct ReportFont {
   std::string name = "Arial";
-  int size = 10;  // points; targets clamp it to 1..1000
+  int size = 10;  // points; targets draw DrawnFontSize(size)
   QColor color = Qt::black;
   bool bold = false;
   bool italic = false;
@@ -19,6 +20,12 @@ struct ReportFont {
   bool strikeOut = false;
   bool operator==(const ReportFont&) const = default;
 };
+
+// The size a font of `points` is drawn at: sizes from a record run from -32768 to 32767, pages
+// take 1 to 1000.
+inline int DrawnFontSize(int points) {
+  return std::clamp(points, 1, 1000);
+}
 
 // Layout colours are stored as 0x00BBGGRR.
 QColor FromLayoutColor(uint32_t bgr);
@@ -55,8 +62,11 @@ class PageTarget {
   int YI2D(double inches) const;
   double YD2I(int pixels) const;
 
-  // Drawing state. The pen is one device pixel wide.
+  // Drawing state. The pen is one device pixel wide unless a width is set.
   virtual void SetPenColor(const QColor& color) = 0;
+  // The pen's width in inches, never thinner than one device pixel; 0, as every page starts, is
+  // one device pixel.
+  virtual void SetPenWidth(double inches) = 0;
   virtual void SetBrushColor(const QColor& color) = 0;
   virtual void SetBrushStyle(BrushStyle style) = 0;
   // Opaque text is printed on a box of the brush colour as high as the font.

@@ -55,6 +55,11 @@ void PainterTarget::SetPenColor(const QColor& color) {
   pen_.setColor(color);
 }
 
+void PainterTarget::SetPenWidth(double inches) {
+  widePen_ = inches * xDpi_ > 1;
+  pen_.setWidthF(widePen_ ? inches * kUnitsPerInch : kUnitsPerInch / xDpi_);
+}
+
 void PainterTarget::PrintAt(double x, double y, const std::string& text) {
   if (text.empty()) return;
   if (textBackground_ == TextBackground::Opaque) {
@@ -76,7 +81,7 @@ void PainterTarget::MoveTo(double x, double y) {
 
 // A one-pixel line along the pixel grid covers the pixels right of and below its points, as on
 // any raster device: its centre goes to the middle of those pixels, or rounding would spread it
-// over two rows or none.
+// over two rows or none. A wider line is centred on its points.
 QPointF PainterTarget::PixelCentre(QPointF units) const {
   const double x = std::floor(units.x() * xDpi_ / kUnitsPerInch + 1e-6) + 0.5;
   const double y = std::floor(units.y() * yDpi_ / kUnitsPerInch + 1e-6) + 0.5;
@@ -88,7 +93,7 @@ void PainterTarget::LineTo(double x, double y) {
   const bool slanted = to.x() != position_.x() && to.y() != position_.y();
   Smooth(slanted);
   p_.setPen(pen_);
-  if (slanted)
+  if (slanted || widePen_)
     p_.drawLine(position_, to);
   else
     p_.drawLine(PixelCentre(position_), PixelCentre(to));

@@ -26,6 +26,7 @@ class PainterTarget : public PageTarget {
   double YDpi() const override { return yDpi_; }
 
   void SetPenColor(const QColor& color) override;
+  void SetPenWidth(double inches) override;
   void SetBrushColor(const QColor& color) override { brush_ = color; }
   void SetBrushStyle(BrushStyle style) override { brushStyle_ = style; }
   void SetTextBackground(TextBackground mode) override { textBackground_ = mode; }
@@ -54,6 +55,7 @@ class PainterTarget : public PageTarget {
   double pageWidth_, pageHeight_, xDpi_, yDpi_;
   FontMeasure measure_;
   QPen pen_;
+  bool widePen_ = false;  // wider than one device pixel
   QColor brush_ = Qt::white;
   BrushStyle brushStyle_ = BrushStyle::Solid;
   TextBackground textBackground_ = TextBackground::Transparent;

@@ -62,6 +62,10 @@ void PrintRow(RenderContext& ctx, double x, double rowTop, double rowHeight,
 int XPixels(const PageTarget& canvas, double inches);
 int YPixels(const PageTarget& canvas, double inches);
 
+// The thinnest line of the grid, its answer key and its phrase circles: half a point. A line one
+// printer dot wide prints faint grey.
+inline constexpr double kThinnestLine = 1.0 / 144;
+
 // The probes lists and text measure their lines with.
 inline constexpr const char* kLineProbe = "ABCWjkl";
 inline constexpr const char* kDigitProbe = "9";

@@ -1,6 +1,8 @@
 // A page drawn smaller or larger onto part of another page: the book's puzzle and key pages.
 #pragma once
 
+#include <algorithm>
+
 #include "page/PageTarget.h"
 
 namespace gw {
@@ -20,6 +22,9 @@ class ScaledPageTarget : public PageTarget {
   double YDpi() const override { return t_.YDpi() * scale_; }
 
   void SetPenColor(const QColor& color) override { t_.SetPenColor(color); }
+  // Lines keep at least their width on paper when the page is shrunk, or they would print faint;
+  // an enlarged page thickens them with everything else.
+  void SetPenWidth(double inches) override { t_.SetPenWidth(std::max(inches, inches * scale_)); }
   void SetBrushColor(const QColor& color) override { t_.SetBrushColor(color); }
   void SetBrushStyle(BrushStyle style) override { t_.SetBrushStyle(style); }
   void SetTextBackground(TextBackground mode) override { t_.SetTextBackground(mode); }

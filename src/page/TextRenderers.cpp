@@ -66,8 +66,13 @@ TextLayout LayOutText(PageTarget& c, const std::vector<std::string>& tokens, dou
 
 Box ObjectBox(const RenderContext& ctx, const LayoutObject& object) {
   const double s = ctx.values.scale;
-  const LayoutBounds& b = object.bounds;
-  return {b.left * s, b.top * s, b.right * s, b.bottom * s};
+  const LayoutBounds b = object.bounds;
+  // A record may put an edge anywhere in its range; no more than a page beyond the paper is ever
+  // drawn, and whole pixels of what lies within stay far from the ends of an int.
+  const double w = ctx.canvas.PageWidth(), h = ctx.canvas.PageHeight();
+  const auto x = [&](int32_t v) { return std::clamp(v * s, -w, 2 * w); };
+  const auto y = [&](int32_t v) { return std::clamp(v * s, -h, 2 * h); };
+  return {x(b.left), y(b.top), x(b.right), y(b.bottom)};
 }
 
 ReportFont ObjectFont(const LayoutObject& object, int size) {
@@ -146,7 +151,7 @@ void DrawTextLine(RenderContext& ctx, LayoutObject& object, const std::string& t
     const int x = AlignedXPixels(c, box, c.XI2D(c.TextWidth(text)), object.alignment);
     c.PrintTopLeft(c.XD2I(x), c.YD2I(top), text);
   } else {
-    int size = object.fontSize;
+    int size = DrawnFontSize(object.fontSize);
     c.SetFont(ObjectFont(object, size));
     if (object.makeItFit)
       while (size > 2 && (c.TextWidth(text) >= box.W() || c.TextHeight(text) >= box.H()))
@@ -174,7 +179,7 @@ void DrawText(RenderContext& ctx, LayoutObject& object) {
     lineHeight = c.YD2I(c.YI2D(c.TextHeight(kLineProbe)));
   } else {
     const std::vector<std::string> tokens = TextTokens(text);
-    int size = object.fontSize;
+    int size = DrawnFontSize(object.fontSize);
     c.SetFont(ObjectFont(object, size));
     TextLayout layout;
     while (true) {

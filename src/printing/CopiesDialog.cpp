@@ -8,12 +8,14 @@
 #include "base/TextCodec.h"
 #include "printing/PreviewModel.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
 
 CopiesDialog::CopiesDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Multi-Copies"));
+  SetHelpTopic(this, "Copies");
   resize(270, 116);
   setFont(DesignFont(17));
 

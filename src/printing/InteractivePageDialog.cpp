@@ -13,6 +13,7 @@
 #include "widgets/DesktopFiles.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -20,6 +21,7 @@ namespace gw {
 InteractivePageDialog::InteractivePageDialog(const FinishedJob& job, QWidget* parent)
     : QDialog(parent), job_(job) {
   setWindowTitle(tr("Interactive Web Page"));
+  SetHelpTopic(this, "Interactive Web Page");
   resize(480, 228);
   setFont(DesignFont(17));
 

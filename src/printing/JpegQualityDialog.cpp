@@ -9,12 +9,14 @@
 #include "base/TextCodec.h"
 #include "printing/PreviewModel.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
 
 JpegQualityDialog::JpegQualityDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("JPEG Factor"));
+  SetHelpTopic(this, "JPEG");
   resize(480, 222);
   setFont(DesignFont(17));
 

@@ -8,6 +8,7 @@
 
 #include "widgets/Announce.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -16,6 +17,7 @@ MetafileExportDialog::MetafileExportDialog(const FinishedJob& job, MetafileKind 
                                            std::string fileName, QWidget* parent)
     : QDialog(parent), job_(job), kind_(kind), fileName_(std::move(fileName)) {
   setWindowTitle(tr("Metafile Creation"));
+  SetHelpTopic(this, "Metafile");
   resize(340, 110);
   setFont(DesignFont(17));
 

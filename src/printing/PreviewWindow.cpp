@@ -32,6 +32,7 @@
 #include "printing/WebPageWindow.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 #include "widgets/SpeedIcons.h"
 
@@ -85,6 +86,7 @@ PreviewWindow::PreviewWindow(const FinishedJob& job, RecordedPagePrinter& printe
   if (const std::optional<ReportStreamInfo> info = ReadReportInfo(job_.stream))
     pageCount_ = std::max(1, static_cast<int>(info->pages.size()));
   setWindowTitle(tr("Puzzle Preview"));
+  SetHelpTopic(this, "Preview");
   setObjectName(QStringLiteral("MyPreview"));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   setSizeGripEnabled(true);

@@ -11,6 +11,7 @@
 #include "page/PrinterSetup.h"
 #include "widgets/Announce.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -20,6 +21,7 @@ PrintStatusWindow::PrintStatusWindow(ReportMode mode, PuzzleRecord& puzzle,
     : QDialog(parent), mode_(mode), puzzle_(puzzle), options_(options) {
   setObjectName(QStringLiteral("ReportForm"));
   setWindowTitle(tr("Report Status Screen"));
+  SetHelpTopic(this, "Printing");
   resize(340, 150);
   setFont(DesignFont(15));
 

@@ -58,6 +58,7 @@ PuzzleBookWindow::PuzzleBookWindow(const AppPaths& paths, const std::string& gro
                                    QWidget* parent)
     : QDialog(parent), paths_(paths), groupFile_(groupFile) {
   setWindowTitle(tr("Print Puzzle Book"));
+  SetHelpTopic(this, "Puzzle Book");
   resize(600, 430);
   setFont(DesignFont(15));
 

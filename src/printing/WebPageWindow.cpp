@@ -15,6 +15,7 @@
 #include "page/HtmlExport.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -37,6 +38,7 @@ QString Name(const char* block, const char* part) {
 WebPageWindow::WebPageWindow(const QImage& pageImage, QWidget* parent)
     : QDialog(parent), pageImage_(pageImage) {
   setWindowTitle(tr("HTML Creation"));
+  SetHelpTopic(this, "Web page");
   setObjectName(QStringLiteral("MyHtml"));
   resize(640, 640);
   setFont(DesignFont(15));

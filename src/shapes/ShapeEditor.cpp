@@ -16,6 +16,7 @@
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapePreview.h"
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 #include "widgets/Messages.h"
 
 namespace gw {
@@ -100,6 +101,7 @@ ShapeEditor::ShapeEditor(const AppState& state, int mode, long recordIndex, QWid
       mode_(mode),
       recordIndex_(recordIndex) {
   setWindowTitle(tr("Shape Creator"));
+  SetHelpTopic(this, "Shape editor");
   resize(604, 417);
   setFont(DesignFont(15));
   MakeNewShape(working_);

@@ -6,11 +6,13 @@
 #include <QPushButton>
 
 #include "widgets/FormLayout.h"
+#include "widgets/Help.h"
 
 namespace gw {
 
 ShapeLibraryDialog::ShapeLibraryDialog(AppState& state, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Shapes"));
+  SetHelpTopic(this, "Shape library");
   resize(504, 330);
   setFont(DesignFont(15));
 

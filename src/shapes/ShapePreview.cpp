@@ -6,6 +6,11 @@
 
 namespace gw {
 
+namespace {
+// Light enough to part black cells, dark enough to outline white ones.
+const QColor kPreviewLine(160, 160, 160);
+}  // namespace
+
 void PaintShapeCell(QImage& image, ShapeCell cell, int cellSize, const QColor& color) {
   QPainter p(&image);
   p.fillRect((cell.column - 1) * cellSize + 1, (cell.row - 1) * cellSize + 1, cellSize - 1,
@@ -13,7 +18,7 @@ void PaintShapeCell(QImage& image, ShapeCell cell, int cellSize, const QColor& c
 }
 
 void DrawShapeGrid(QImage& image, const ShapeRecord& shape, int cellSize, const QColor& cellColor,
-                   const QColor& background) {
+                   const QColor& background, const QColor& lineColor) {
   const int width = ClampedShapeWidth(shape);
   const int height = ClampedShapeHeight(shape);
   const int s = cellSize;
@@ -22,8 +27,8 @@ void DrawShapeGrid(QImage& image, const ShapeRecord& shape, int cellSize, const 
   p.fillRect(0, 0, width * s, height * s, Qt::white);
   // Lines end one pixel short of their end point and are drawn as one-pixel rectangles, so no
   // pen or antialiasing rule can widen them.
-  for (int i = 0; i <= height; ++i) p.fillRect(0, i * s, width * s, 1, Qt::black);
-  for (int j = 0; j <= width; ++j) p.fillRect(j * s, 0, 1, height * s, Qt::black);
+  for (int i = 0; i <= height; ++i) p.fillRect(0, i * s, width * s, 1, lineColor);
+  for (int j = 0; j <= width; ++j) p.fillRect(j * s, 0, 1, height * s, lineColor);
   if (s > 1)
     for (int r = 1; r <= height; ++r)
       for (int c = 1; c <= width; ++c)
@@ -33,7 +38,7 @@ void DrawShapeGrid(QImage& image, const ShapeRecord& shape, int cellSize, const 
 
 void DrawShapePreview(QImage& image, const ShapeRecord& shape, const QColor& buttonFace) {
   DrawShapeGrid(image, shape, PreviewCellSize(image.width(), image.height(), shape), Qt::black,
-                buttonFace);
+                buttonFace, kPreviewLine);
 }
 
 }  // namespace gw

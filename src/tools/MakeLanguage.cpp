@@ -78,9 +78,10 @@ int RunCheckSpelling(const Args& args) {
   try {
     file = ReadWordFile(wordFile);
   } catch (const IoError& e) {
-    return Fail(kBadInput, "cannot read " + wordFile + ": " + e.what());
+    return Fail(kBadInput, e.what());  // it names the file
   }
   if (!file) return Fail(kBadInput, "cannot open " + wordFile);
+  if (file->binary) return Fail(kBadInput, wordFile + " is not a text file");
   std::vector<SpellRow> rows;
   for (const std::string& line : file->lines) {
     const WordAndClue entry = SplitWordClue(line, separator);
@@ -138,12 +139,16 @@ int RunSynonyms(const Args& args) {
     if (!suggestions.empty()) std::cout << "Suggestions: " << Join(suggestions) << "\n";
     return 1;
   }
-  for (const ThesCategory& c : found.categories)
-    std::cout << ToTerminal(CategoryDisplay(c)) << ": " << Join(c.synonyms) << "\n";
+  // A meaning told only by a more general word has no synonyms to list.
+  const auto show = [](const ThesCategory& c) {
+    std::cout << ToTerminal(CategoryDisplay(c));
+    if (!c.synonyms.empty()) std::cout << ": " << Join(c.synonyms);
+    std::cout << "\n";
+  };
+  for (const ThesCategory& c : found.categories) show(c);
   if (!found.antonyms.empty()) {
     std::cout << "Antonyms:\n";
-    for (const ThesCategory& a : found.antonyms)
-      std::cout << ToTerminal(CategoryDisplay(a)) << ": " << Join(a.synonyms) << "\n";
+    for (const ThesCategory& a : found.antonyms) show(a);
   }
   return kDone;
 }

@@ -2,6 +2,9 @@
 #include "widgets/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTreeView>
 #include <QFileInfo>
 
 #include "base/TextUtils.h"
@@ -56,10 +59,9 @@ std::string QtFilter(const std::string& filter) {
   return out;
 }
 
-std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
-  if (Responder()) return Responder()(request);
-
-  QFileDialog dialog(parent, QString::fromStdString(request.title));
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogRequest& request) {
+  auto made = std::make_unique<QFileDialog>(parent, QString::fromStdString(request.title));
+  QFileDialog& dialog = *made;
   dialog.setNameFilters(QString::fromStdString(QtFilter(request.filter)).split(";;"));
   if (!request.defaultExt.empty())
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
@@ -80,8 +82,25 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogReques
       dialog.selectFile(initial.fileName());
     }
   }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first().toLocal8Bit().toStdString();
+  // Qt's own size cuts the columns of the detailed list: the size, kind and date take what they
+  // need, the name the rest of a dialog with room for a long one.
+  const QFontMetrics metrics(dialog.font());
+  dialog.resize(metrics.averageCharWidth() * 130, metrics.height() * 32);
+  if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    files->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
+  // The places beside them show a folder's name whole.
+  if (auto* split = dialog.findChild<QSplitter*>(QStringLiteral("splitter")))
+    split->setSizes({metrics.averageCharWidth() * 24, metrics.averageCharWidth() * 100});
+  return made;
+}
+
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
+  if (Responder()) return Responder()(request);
+  const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(parent, request);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
+  return dialog->selectedFiles().first().toLocal8Bit().toStdString();
 }
 
 }  // namespace gw

@@ -3,9 +3,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
+class QFileDialog;
 class QWidget;
 
 namespace gw {
@@ -39,6 +41,10 @@ inline constexpr size_t kRememberedFileLength = 255;
 
 // The chosen file name, or nothing on Cancel.
 std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogRequest& request);
+
+// The dialog RunFileDialog shows, made but not run: wide enough for a file's name, size, kind and
+// date side by side.
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogRequest& request);
 
 using FileDialogResponder = std::function<std::optional<std::string>(const FileDialogRequest&)>;
 void SetFileDialogResponder(FileDialogResponder responder);

@@ -111,9 +111,14 @@ void HelpWindow::BuildControls() {
   connect(contents_, &QTreeWidget::itemClicked, this,
           [this](QTreeWidgetItem* item) { Open(item->data(0, kTargetRole).toString()); });
   connect(indexFilter_, &QLineEdit::textChanged, this, &HelpWindow::FilterIndex);
+  // Enter takes the first keyword the filter leaves.
   connect(indexFilter_, &QLineEdit::returnPressed, this, [this] {
-    if (QListWidgetItem* item = index_->item(0))
-      if (!item->isHidden()) Open(item->data(kTargetRole).toString());
+    for (int i = 0; i < index_->count(); ++i)
+      if (!index_->item(i)->isHidden()) {
+        index_->setCurrentRow(i);
+        Open(index_->item(i)->data(kTargetRole).toString());
+        return;
+      }
   });
   connect(index_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { Open(item->data(kTargetRole).toString()); });
@@ -228,7 +233,11 @@ void HelpWindow::Search(const QString& words) {
       words.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
   if (wanted.isEmpty()) return;
   for (const HelpTopic& t : topics_) {
-    const QString text = PageText(QString::fromStdString(t.page));
+    // A page is found by its keywords too ("user dictionary"), which its text need not use.
+    QString text = PageText(QString::fromStdString(t.page));
+    for (const HelpKeyword& k : keywords_)
+      if (k.target == t.page || k.target.rfind(t.page + "#", 0) == 0)
+        text += QLatin1Char('\n') + QString::fromStdString(k.keyword);
     bool all = true;
     for (const QString& w : wanted) all = all && text.contains(w, Qt::CaseInsensitive);
     if (!all) continue;

@@ -74,11 +74,15 @@ TEST(FontChooser, EnterOrEscapeInTheFontFieldsAnswerForTheWholeDialog) {
   EXPECT_FALSE(ChooseFont(nullptr, start).has_value());
 }
 
-TEST(UserManual, OpensTheManualOrSaysItIsMissing) {
+TEST(UserManual, OpensTheManualOrSaysItIsMissingOrWhereItIs) {
   test::TempDir dir;
   test::ScriptedSeams seams;
   std::vector<std::string> opened;
-  UserManualDialog::SetOpener([&](const std::string& f) { opened.push_back(f); });
+  bool viewer = true;
+  UserManualDialog::SetOpener([&](const std::string& f) {
+    opened.push_back(f);
+    return viewer;
+  });
   {
     UserManualDialog manual(AppPaths{dir.Path(), dir.Path()});
     EXPECT_EQ(manual.windowTitle().toStdString(), "User Manual Notice");
@@ -87,10 +91,18 @@ TEST(UserManual, OpensTheManualOrSaysItIsMissing) {
               "The User Manual could not be located.  Please make sure the user manual was "
               "installed.  A copy is available at our web site.");
   }
+  seams.Clear();
   test::WriteText(dir.File("quarl.PDF"), "manual");
   UserManualDialog manual(AppPaths{dir.Path(), dir.Path()});
   manual.OkClick();
   EXPECT_EQ(opened, (std::vector<std::string>{dir.File("quarl.PDF")}));
+  EXPECT_TRUE(seams.Texts().empty());
+  // No program to show it: say so, and where the manual is.
+  viewer = false;
+  manual.OkClick();
+  EXPECT_EQ(seams.Single(), "No program to show the user manual could be started.  The manual is " +
+                                dir.File("quarl.PDF") +
+                                "; open it with any program that reads PDF documents.");
   UserManualDialog::SetOpener({});
 }
 

@@ -2,13 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QResource>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <filesystem>
 
 #include "app/MainWindow.h"
 #include "support/AppFixture.h"
@@ -93,6 +97,39 @@ TEST_F(HelpWindowTest, EveryPictureAndLinkOfThePagesIsInTheCollection) {
   }
 }
 
+TEST_F(HelpWindowTest, EnterInTheIndexOpensTheFirstKeywordTheFilterLeaves) {
+  HelpWindow viewer(QStringLiteral(":/t"));
+  viewer.OpenContents();
+  auto* filter = viewer.findChild<QLineEdit*>("IndexFilter");
+  filter->setText(QStringLiteral("zoo"));
+  QTest::keyClick(filter, Qt::Key_Return);
+  EXPECT_EQ(viewer.Current().toStdString(), "preview.html");  // "Zoom", not the first keyword
+}
+
+TEST(Help, OneHelpWindowServesEveryRequest) {
+  test::TempDir dir;
+  std::filesystem::copy_file(GW_HELP_FILE, dir.File("QUARL.HLP"));
+  const AppPaths paths(dir.Path(), dir.Path());
+  test::ScriptedSeams seams;
+  QWidget first, second;
+  auto viewers = [] {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      n += qobject_cast<HelpWindow*>(w) && w->isVisible() ? 1 : 0;
+    for (QWidget* w : QApplication::allWidgets())
+      n += qobject_cast<HelpWindow*>(w) && !w->isWindow() ? 100 : 0;
+    return n;
+  };
+  ShowHelp(&first, paths);
+  ShowHelp(&first, paths, "Report Window");
+  ShowHelp(&second, paths, "Preview");  // from another window: the same help, over that one
+  EXPECT_EQ(viewers(), 1);
+  HelpWindow* viewer = second.findChild<HelpWindow*>();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_EQ(viewer->Current().toStdString(), "preview.html");
+  EXPECT_TRUE(seams.Texts().empty());
+}
+
 TEST_F(HelpWindowTest, SearchListsTheTopicsHoldingEveryWord) {
   HelpWindow viewer(QStringLiteral(":/t"));
   viewer.Search(QStringLiteral("answer KEY"));
@@ -101,6 +138,10 @@ TEST_F(HelpWindowTest, SearchListsTheTopicsHoldingEveryWord) {
   emit results->itemActivated(results->item(0));
   EXPECT_TRUE(
       viewer.Page()->toPlainText().contains(QStringLiteral("answer key"), Qt::CaseInsensitive));
+  // A page's keywords count as its words.
+  viewer.Search(QStringLiteral("user dictionary"));
+  ASSERT_GT(results->count(), 0);
+  EXPECT_EQ(results->item(0)->text(), "Spelling and thesaurus");
   viewer.Search(QStringLiteral("answer xylophonic"));
   ASSERT_EQ(results->count(), 1);
   EXPECT_EQ(results->item(0)->text(), "(no topic holds every word)");

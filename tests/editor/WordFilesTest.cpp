@@ -286,6 +286,33 @@ TEST_F(WordFilesTest, ExportListsTheChosenFormAndSavesTheSelectedLines) {
   EXPECT_EQ(exportDialog.result(), QDialog::Accepted);
 }
 
+TEST_F(WordFilesTest, ALongClueWrapsUnderItsClueNotUnderTheWords) {
+  auto e = OpenEditor();
+  e->Grid()->SetCell(WordGrid::kWord, 1, "HIPPOPOTAMUS");
+  e->Grid()->SetCell(WordGrid::kClue, 1,
+                     "A very large animal that spends its days in African rivers and lakes and "
+                     "comes out at night to graze on the grass of the river banks");
+  e->Grid()->SetCell(WordGrid::kWord, 2, "OWL");
+  WordFileExportDialog exportDialog(*e->Grid(), e.get());
+  exportDialog.show();
+  QApplication::processEvents();
+  auto* list = Find<QListWidget>(exportDialog, "LinesList");
+  const QRect first = list->visualItemRect(list->item(0)),
+              second = list->visualItemRect(list->item(1));
+  const int line = QFontMetrics(list->font()).height();
+  ASSERT_GE(first.height(), 2 * line);  // the long line takes more than one
+  EXPECT_LT(second.height(), 2 * line);
+  // Below its first line, the word column of the long entry is blank; the clue goes on beside it.
+  const QImage shown = list->viewport()->grab().toImage();
+  const int column = QFontMetrics(list->font()).horizontalAdvance(QString(30, QLatin1Char(' ')));
+  int inkLeft = 0, inkRight = 0;
+  for (int y = first.top() + line + 2; y < first.bottom(); ++y)
+    for (int x = 0; x < shown.width(); ++x)
+      if (qGray(shown.pixel(x, y)) < 128) ++(x < column ? inkLeft : inkRight);
+  EXPECT_EQ(inkLeft, 0);
+  EXPECT_GT(inkRight, 0);
+}
+
 TEST_F(WordFilesTest, AnExportThatCannotBeCreatedOrWouldReplaceAGroupKeepsTheDialogOpen) {
   auto e = OpenEditor();
   e->Grid()->SetCell(WordGrid::kWord, 1, "owl");

@@ -76,6 +76,32 @@ TEST_F(ThesaurusTest, OneMeaningWithoutAntonymsAndASharedAntonymListedOnce) {
   EXPECT_EQ(CategoryDisplay({"go", "adv", {}}), "go (adverb)");
 }
 
+TEST_F(ThesaurusTest, MoreGeneralWordsAreNoSynonymsButTellMeaningsOfOneNameApart) {
+  auto thes = Open(kAmerican);
+  // Every entry of "warrior" is a more general word (person, individual, someone ...).
+  const ThesLookup warrior = thes->Lookup("warrior");
+  ASSERT_EQ(warrior.categories.size(), 1u);
+  EXPECT_TRUE(warrior.categories[0].synonyms.empty());
+  EXPECT_EQ(Displays(warrior.categories),
+            std::vector<std::string>{"warrior (noun), a kind of person"});
+
+  // "brave" has two noun meanings without synonyms of their own: a kind of warrior, a kind of
+  // people. Each line of the list is different.
+  const ThesLookup brave = thes->Lookup("brave");
+  const std::vector<std::string> shown = Displays(brave.categories);
+  EXPECT_TRUE(Has(shown, "brave (noun), a kind of warrior"));
+  EXPECT_TRUE(Has(shown, "brave (noun), a kind of people"));
+  EXPECT_TRUE(Has(shown, "courageous (adjective)"));
+  for (size_t i = 0; i < shown.size(); ++i)
+    for (size_t k = i + 1; k < shown.size(); ++k) EXPECT_NE(shown[i], shown[k]);
+  for (const ThesCategory& c : brave.categories) {
+    EXPECT_FALSE(Has(c.synonyms, "warrior"));
+    EXPECT_FALSE(Has(c.synonyms, "defy"));  // generic for "brave out", the verb
+  }
+  EXPECT_TRUE(Has(brave.categories[0].synonyms, "heroic"));    // similar terms stay
+  EXPECT_TRUE(Has(brave.categories[0].synonyms, "fearless"));  // and related ones
+}
+
 TEST_F(ThesaurusTest, UnknownWordsGetSuggestionsTheThesaurusHas) {
   auto thes = Open(kAmerican);
   EXPECT_FALSE(thes->Lookup("elefant").found);

@@ -31,6 +31,9 @@ Call& CallLog::Add(const std::string& op, std::vector<double> v) {
 void CallLog::SetPenColor(const QColor& color) {
   Add("SetPenColor").color = color;
 }
+void CallLog::SetPenWidth(double inches) {
+  Add("SetPenWidth", {inches});
+}
 void CallLog::SetBrushColor(const QColor& color) {
   Add("SetBrushColor").color = color;
 }

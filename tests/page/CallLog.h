@@ -12,7 +12,7 @@ namespace gw::test {
 
 struct Call {
   std::string op;         // "PrintAt", "MoveTo", "Arc", "FillRect", "SetFont", ...
-  std::vector<double> v;  // coordinates in inches, in the order the call takes them
+  std::vector<double> v;  // coordinates in inches, in the order the call takes them; a pen width
   std::string text;       // printed text
   ReportFont font;        // SetFont
   QColor color;           // SetPenColor, SetBrushColor
@@ -42,6 +42,7 @@ class CallLog : public PageTarget {
   double YDpi() const override { return dpi_; }
 
   void SetPenColor(const QColor& color) override;
+  void SetPenWidth(double inches) override;
   void SetBrushColor(const QColor& color) override;
   void SetBrushStyle(BrushStyle style) override;
   void SetTextBackground(TextBackground mode) override;

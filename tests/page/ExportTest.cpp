@@ -392,5 +392,81 @@ TEST(PageExport, PdfPngAndSvgComeFromTheRecordedPageAndLookLikeIt) {
   }
 }
 
+// The length of the dark run through (x, y) along a row (`across`) or a column, looking up to
+// four pixels either side for its start.
+int DarkRun(const QImage& image, int x, int y, bool across) {
+  auto dark = [&](int i) {
+    const int px = across ? x + i : x, py = across ? y : y + i;
+    return image.valid(px, py) && qGray(image.pixel(px, py)) < 128;
+  };
+  for (int start = 0; start <= 4; ++start)
+    for (int at : {start, -start}) {
+      if (!dark(at)) continue;
+      int from = at, to = at;
+      while (dark(from - 1)) --from;
+      while (dark(to + 1)) ++to;
+      return to - from + 1;
+    }
+  return 0;
+}
+
+TEST(PageExport, GridLinesCapsulesAndPhraseCirclesAreAtLeastHalfAPointOnPaper) {
+  // A grid of one-inch cells from (1, 1) inch: a word across row 2, columns 1 to 5, and a letter
+  // of the hidden phrase in cell (5, 5).
+  auto puzzle = test::PagePuzzle(6, 6);
+  test::SetWords(*puzzle, {"ABCDE"});
+  puzzle->wordStart[0] = static_cast<int16_t>(CellIndex(2, 1));
+  puzzle->wordEnd[0] = static_cast<int16_t>(CellIndex(2, 5));
+  puzzle->Letter(CellIndex(5, 5)) = ' ';
+  puzzle->hiddenPhraseUsed = 1;
+  LayoutObject& grid = test::AddObject(*puzzle, kKindPuzzle, 64, 64, 448, 448);
+  PrintOptions key;
+  key.answerKey = true;
+  PrintOptions lines;
+  lines.useGrid = true;
+  test::TempDir dir;
+  const bool poppler = Have("pdftoppm");
+  // Half a point is 1/144 inch: more than four pixels at 600 dpi, eight at 1200.
+  for (int lineWidth : {1, 9}) {
+    grid.lineWidth = lineWidth;
+    for (const PrintOptions& options : {key, lines}) {
+      const FinishedJob job = RecordPage(*puzzle, options, RecordingPage{QSizeF(8.5, 11), 600});
+      const QImage page = PageImage(job.stream, 0, 100, 600, kTrueColour);
+      auto pdfRegion = [&](int x, int y) {
+        EXPECT_TRUE(SavePdf(dir.File("page.pdf"), job).ok);
+        RunShell("pdftoppm -r 1200 -gray -singlefile -x " + std::to_string(x - 20) + " -y " +
+                 std::to_string(y - 20) + " -W 41 -H 41 '" + dir.File("page.pdf") + "' '" +
+                 dir.File("region") + "'");
+        return QImage(QString::fromStdString(dir.File("region.pgm")));
+      };
+      if (options.answerKey) {
+        if (lineWidth > 1) continue;  // the line width is the grid's alone
+        // The capsule's upper side at y = 2 inches, the circle's left end at (5, 5.5).
+        EXPECT_GE(DarkRun(page, 1800, 1200, false), 4);
+        EXPECT_GE(DarkRun(page, 3000, 3300, true), 4);
+        if (poppler) {
+          EXPECT_GE(DarkRun(pdfRegion(3600, 2400), 20, 20, false), 7);
+          EXPECT_GE(DarkRun(pdfRegion(6000, 6600), 20, 20, true), 7);
+        }
+      } else {
+        // The grid line at x = 2 inches, drawn by the cells on both sides; a thicker one keeps
+        // the layout's width in pixels on each side.
+        const int run = DarkRun(page, 1200, 720, true);
+        if (lineWidth == 1) {
+          EXPECT_GE(run, 4);
+          if (poppler) {
+            EXPECT_GE(DarkRun(pdfRegion(2400, 1440), 20, 20, true), 7);
+          }
+        } else {
+          EXPECT_EQ(run, 2 * 9 - 1);
+          if (poppler) {
+            EXPECT_NEAR(DarkRun(pdfRegion(2400, 1440), 20, 20, true), 34, 1);
+          }
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace gw

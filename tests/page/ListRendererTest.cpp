@@ -227,12 +227,44 @@ TEST(ClueList, EntriesMoveToTheNextColumnAndThoseBeyondTheLastAreLeftOutWithAWar
   EXPECT_NEAR(rows[4].v[0], v.indent + v.numberWidth + v.gap + v.textWidth, kEps);  // "3."
 }
 
-TEST(ClueList, AnEmptyClueTakesOneRowAndIsNoFitProblem) {
+TEST(ClueList, AnEmptyClueWithoutAnswerOrUnderscoresWarnsButShrinksNothing) {
   ListPage page({"ANT", "BEE"}, {0, 0, 256, 256}, true, {"", "It buzzes"});
-  const PageJobResult r = page.Run(Columns(1, kClues));
-  EXPECT_TRUE(r.fitWarnings.empty());
+  PageJobResult r = page.Run(Columns(1, kClues));
+  ASSERT_EQ(r.fitWarnings.size(), 1u);
+  EXPECT_EQ(r.fitWarnings[0].rfind("Puzzle Clues would not fit in allocated space.  ", 0), 0u);
+  // A smaller font cannot give the clue a text, so the list keeps its size and prints as it is.
   EXPECT_EQ(page.Object().fittedFontSize, 8);
   EXPECT_EQ(page.log.Printed(), (std::vector<std::string>{"1.", "", "2.", "It buzzes"}));
+
+  // The word in the answer key or as underscores is text enough.
+  PrintOptions o = Columns(1, kClues);
+  o.clueUnderscore = true;
+  EXPECT_TRUE(page.Run(o).fitWarnings.empty());
+  o.clueUnderscore = false;
+  o.answerKey = true;
+  EXPECT_TRUE(page.Run(o).fitWarnings.empty());
+}
+
+TEST(Lists, WordAndClueListsDrawTheirBorderOnThePageAndInTheMetafile) {
+  ListPage page({"ANT", "BEE"}, {64, 64, 128, 128}, false, {"six legs", "It buzzes"});
+  page.Object().border = 1;
+  page.Object().borderWidth = 2;
+  page.Object().borderColor = 0x0000FF;  // red
+  for (long form : {kNormalWords, kScrambledWords, kClues}) {
+    SCOPED_TRACE(form);
+    const PageJobResult r = page.Run(Columns(1, form));
+    CallLog meta(96);
+    DrawKeptPage(*page.puzzle, Columns(1, form), r.values, meta);
+    for (const CallLog* log : {&page.log, &meta}) {
+      // Two closed outlines, the second one pixel further out, in the border's colour.
+      const std::vector<Call> moves = log->Of("MoveTo");
+      ASSERT_EQ(moves.size(), 2u);
+      EXPECT_EQ(log->Of("LineTo").size(), 8u);
+      EXPECT_NEAR(moves[0].v[0], 1, kEps);
+      EXPECT_NEAR(moves[1].v[0], 1 - 1 / log->XDpi(), kEps);
+      EXPECT_EQ(log->Of("SetPenColor").back().color, QColor(Qt::red));
+    }
+  }
 }
 
 // A page with one text object.

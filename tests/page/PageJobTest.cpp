@@ -201,6 +201,32 @@ TEST(PageJob, BordersAreOneDevicePixelFurtherOutPerPass) {
   EXPECT_EQ(log.Of("SetPenColor")[0].color, QColor(Qt::blue));
 }
 
+TEST(PageJob, ObjectsFarBeyondThePageAreDrawnNoFurtherThanAPageAway) {
+  // Records from outside may hold any coordinate: here edges at the ends of their range.
+  auto p = FullPage();
+  p->title.Set("Far away");
+  constexpr int32_t kFar = 2147483647;
+  for (int i = 0; i < p->pageLayout.objectCount; ++i) {
+    LayoutObject& o = p->pageLayout.objects[i];
+    o.alignment = 2;
+    o.border = 1;
+    o.bounds = i % 2 ? LayoutBounds{-kFar - 1, 0, 64, kFar} : LayoutBounds{64, -kFar - 1, kFar, 64};
+  }
+  CallLog page;
+  const PageJobResult r = RunPageJob(*p, PrintOptions{}, page);
+  CallLog meta(96);
+  DrawKeptPage(*p, PrintOptions{}, r.values, meta);
+  for (const CallLog* log : {&page, &meta}) {
+    ASSERT_FALSE(log->Printed().empty());
+    for (const Call& c : log->calls)
+      for (size_t k = 0; k < c.v.size(); ++k) {
+        const double reach = k % 2 ? 11 : 8.5;
+        EXPECT_GE(c.v[k], -reach - 1) << c.op;
+        EXPECT_LE(c.v[k], 2 * reach + 1) << c.op;
+      }
+  }
+}
+
 TEST(PageJob, BitmapsTileTheWholePageOrStretchIntoTheirBoxAndMissingOnesWarn) {
   test::TempDir dir;
   QImage picture(4, 4, QImage::Format_RGB32);

@@ -167,8 +167,8 @@ TEST(PrintJob, ARecordedPagePrintsAsThePagePrintedDirectly) {
   EXPECT_EQ(Words(a.text), Words(b.text));
   EXPECT_NE(b.text.find("spotted sprinter"), std::string::npos);
   ExpectSheet(b, 8.5, 11);
-  // A damaged stream sends nothing.
-  EXPECT_FALSE(PrintReportStream(printer, job.stream.left(job.stream.size() / 2)));
+  // A damaged stream (cut inside its last operation) sends nothing.
+  EXPECT_FALSE(PrintReportStream(printer, job.stream.left(job.stream.size() - 3)));
   EXPECT_EQ(queue.Jobs().size(), 2u);
 
   // A queue that refuses jobs: neither way of printing counts as printed.

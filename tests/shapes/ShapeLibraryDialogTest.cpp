@@ -115,7 +115,9 @@ TEST_F(ShapeLibraryDialogTest, ListsSortedTextSelectsTheFirstAndDrawsIt) {
   ASSERT_EQ(image.size(), QSize(240, 240));
   EXPECT_EQ(image.pixelColor(20, 20), QColor(Qt::black));   // cell (1, 1), usable
   EXPECT_EQ(image.pixelColor(60, 100), QColor(Qt::white));  // cell (3, 2), outside the shape
-  EXPECT_EQ(image.pixelColor(40, 100), QColor(Qt::black));  // the grid line at x = 40
+  // The grid line at x = 40 parts cells (1, 1) and (1, 2), both usable, so they can be counted.
+  EXPECT_EQ(image.pixelColor(60, 20), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(40, 20), QColor(160, 160, 160));
   EXPECT_EQ(image.pixelColor(100, 220), d.palette().color(QPalette::Button));  // below the grid
 }
 

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QResource>
 #include <QThread>
@@ -60,6 +61,7 @@
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ShapeLibraryDialog.h"
 #include "storage/PuzzleGroup.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/FormLayout.h"
 #include "widgets/HelpWindow.h"
 
@@ -68,7 +70,8 @@ namespace gw::test {
 namespace fs = std::filesystem;
 
 GalleryContext::GalleryContext(const std::string& binDir, const std::string& wordList)
-    : paths_(dir_.Path(), dir_.Path()) {
+    : home_(qgetenv("HOME")), paths_(dir_.Path(), dir_.Path()) {
+  qputenv("HOME", QByteArray::fromStdString(dir_.Path()));
   for (const char* file : {"QLFLAY.DAT", "QLFPAGE.DAT", "Samples.QL3", "QUARL.HLP"})
     fs::copy_file(binDir + "/" + file, dir_.File(file));
   // The main window opens the default group, as on a first start.
@@ -116,6 +119,7 @@ GalleryContext::GalleryContext(const std::string& binDir, const std::string& wor
 }
 
 GalleryContext::~GalleryContext() {
+  qputenv("HOME", home_);
   QResource::unregisterResource(QString::fromStdString(dir_.File("QUARL.HLP")),
                                 QStringLiteral("/gallery-help"));
 }
@@ -268,6 +272,15 @@ std::vector<GalleryWindow> AllWindows() {
          main->ScreenSizeClick(size);
          return main;
        }},
+      {"open-puzzle-group",
+       [](GalleryContext& c) -> W {
+         // As File, Open Puzzle Group asks, on the folder of the group.
+         const std::string title =
+             QCoreApplication::translate("gw::MainWindow", "Open Puzzle Group").toStdString();
+         return MakeFileDialog(nullptr,
+                               FileDialogRequest::ForOpen(title, "QUARL Files (*.QL3)|*.QL3", "QL3",
+                                                          c.Host().state.groupFile));
+       }},
       {"tip-of-the-day",
        [](GalleryContext&) -> W { return std::make_unique<TipOfTheDayDialog>(); }},
       {"about", [](GalleryContext&) -> W { return std::make_unique<AboutDialog>(); }},
@@ -393,6 +406,14 @@ std::vector<GalleryWindow> AllWindows() {
        }},
       {"page-layouts",
        [](GalleryContext& c) -> W {
+         // A layout of the longest name, of wide letters, as the default.
+         const std::string library = LayoutLibraryPath(c.Paths());
+         auto layout = std::make_unique<PageLayout>();
+         if (ReadLayout(library, 0, *layout)) {
+           layout->layoutName.Set("Weekly Word Workouts");
+           if (AppendLayout(library, *layout).ok)
+             AppSettings().defaultPage = static_cast<long>(ListLayouts(library).size()) - 1;
+         }
          return std::make_unique<LayoutLibraryDialog>(c.Paths(), LayoutLibraryMode::Manage,
                                                       nullptr);
        }},

@@ -2,6 +2,7 @@
 // the screenshot gallery (scripts/screenshots).
 #pragma once
 
+#include <QByteArray>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -19,8 +20,9 @@ class WordListEditor;
 namespace gw::test {
 
 // The sample group, the starter libraries and a candidate run made from a shipped word list, in
-// a folder of their own. `binDir` holds the build's QLFLAY.DAT, QLFPAGE.DAT, Samples.QL3 and
-// QUARL.HLP; `wordList` is a word file.
+// a folder of their own, which is also the home folder while the context lives, so that windows
+// showing a path show "~/Samples.QL3" rather than a temporary folder. `binDir` holds the build's
+// QLFLAY.DAT, QLFPAGE.DAT, Samples.QL3 and QUARL.HLP; `wordList` is a word file.
 class GalleryContext {
  public:
   GalleryContext(const std::string& binDir, const std::string& wordList);
@@ -32,6 +34,7 @@ class GalleryContext {
 
  private:
   TempDir dir_;
+  QByteArray home_;  // the real one, back when the context goes
   AppPaths paths_;
   FakeHost host_;
   PlacementDiagnosis diagnosis_;

@@ -109,6 +109,14 @@ void CheckList(const QListWidget* list, std::vector<std::string>& out) {
     out.push_back(Name(list) + ": \"" + widest.toStdString() +
                   "\" is wider than the list (a horizontal scroll bar hides item ends)");
   }
+  // An item split over lines reads badly in a list of names, unless the list is made for long
+  // lines and lays them out itself.
+  if (!list->wordWrap() || list->property("gwWrapsLongLines").toBool()) return;
+  const int line = QFontMetrics(list->font()).lineSpacing();
+  for (int i = 0; i < list->count(); ++i)
+    if (list->visualItemRect(list->item(i)).height() >= 2 * line)
+      out.push_back(Name(list) + ": \"" + list->item(i)->text().toStdString() +
+                    "\" wraps over two lines");
 }
 
 void CheckCombo(const QComboBox* combo, std::vector<std::string>& out) {

@@ -703,6 +703,28 @@ TEST_F(MakeToolTest, CheckSpellingListsUnknownWordsWithSuggestionsAndSaysSoInIts
   EXPECT_EQ(Make("--check-spelling", dir_.Path()).code, 2);
 }
 
+TEST_F(MakeToolTest, CheckSpellingRefusesWhatIsNoTextFileInOneLine) {
+  // A program, a picture: NUL bytes and control characters no word file holds.
+  std::string program =
+      "\x7f"
+      "ELF\x02\x01\x01";
+  for (int i = 0; i < 4000; ++i) program += std::string("\0\x03\x10 LIBC_2.34\n\x1b", 17);
+  test::WriteText(dir_.File("program"), program);
+  for (const char* file : {"program", "."}) {
+    SCOPED_TRACE(file);
+    const ToolRun run = Make(std::string("--check-spelling ") + file, dir_.Path());
+    EXPECT_EQ(run.code, 2) << run.out;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+    EXPECT_EQ(run.out.find("read"), run.out.rfind("read")) << run.out;  // said once
+  }
+  EXPECT_EQ(Make("--check-spelling program", dir_.Path()).out,
+            "gridwright-make: program is not a text file\n");
+  // Text in UTF-16 has NUL bytes of its own and is checked as usual.
+  test::WriteText(dir_.File("wide.txt"), std::string("\xFF\xFEL\0I\0O\0N\0\r\0\n\0", 14));
+  const ToolRun wide = Make("--check-spelling wide.txt", dir_.Path());
+  EXPECT_EQ(wide.code, 0) << wide.out;
+}
+
 TEST_F(MakeToolTest, SynonymsShowMeaningsAndAntonymsOrSuggestWords) {
   ToolRun run = Make("--synonyms happy", dir_.Path());
   EXPECT_EQ(run.code, 0) << run.out;
