@@ -1601,6 +1601,22 @@
         <source>%1 is the file being exported from; nothing was written over it.  Choose another file.</source>
         <translation>Aus %1 wird gerade exportiert; die Datei wurde nicht überschrieben.  Wählen Sie eine andere Datei.</translation>
     </message>
+    <message>
+        <source>%1 (noun), %2</source>
+        <translation>%1 (Nomen), %2</translation>
+    </message>
+    <message>
+        <source>%1 (verb), %2</source>
+        <translation>%1 (Verb), %2</translation>
+    </message>
+    <message>
+        <source>%1 (adjective), %2</source>
+        <translation>%1 (Adjektiv), %2</translation>
+    </message>
+    <message>
+        <source>%1 (adverb), %2</source>
+        <translation>%1 (Adverb), %2</translation>
+    </message>
 </context>
 <context>
     <name>gw::MetafileExportDialog</name>
@@ -3078,6 +3094,10 @@
     <message>
         <source>The User Manual could not be located.  Please make sure the user manual was installed.  A copy is available at our web site.</source>
         <translation>Das Benutzerhandbuch wurde nicht gefunden.  Bitte prüfen Sie, ob es installiert ist.  Eine Kopie gibt es auf unserer Website.</translation>
+    </message>
+    <message>
+        <source>No program to show the user manual could be started.  The manual is %1; open it with any program that reads PDF documents.</source>
+        <translation>Es konnte kein Programm zum Anzeigen des Benutzerhandbuchs gestartet werden.  Das Handbuch liegt unter %1; öffnen Sie es mit einem beliebigen Programm, das PDF-Dokumente liest.</translation>
     </message>
 </context>
 <context>

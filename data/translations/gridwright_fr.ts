@@ -1601,6 +1601,22 @@
         <source>%1 is the file being exported from; nothing was written over it.  Choose another file.</source>
         <translation>%1 est le fichier d&apos;où l&apos;on exporte ; rien n&apos;a été écrit par-dessus.  Choisissez un autre fichier.</translation>
     </message>
+    <message>
+        <source>%1 (noun), %2</source>
+        <translation>%1 (nom), %2</translation>
+    </message>
+    <message>
+        <source>%1 (verb), %2</source>
+        <translation>%1 (verbe), %2</translation>
+    </message>
+    <message>
+        <source>%1 (adjective), %2</source>
+        <translation>%1 (adjectif), %2</translation>
+    </message>
+    <message>
+        <source>%1 (adverb), %2</source>
+        <translation>%1 (adverbe), %2</translation>
+    </message>
 </context>
 <context>
     <name>gw::MetafileExportDialog</name>
@@ -3078,6 +3094,10 @@
     <message>
         <source>The User Manual could not be located.  Please make sure the user manual was installed.  A copy is available at our web site.</source>
         <translation>Le manuel d&apos;utilisation est introuvable.  Vérifiez qu&apos;il a bien été installé.  Une copie est disponible sur notre site Web.</translation>
+    </message>
+    <message>
+        <source>No program to show the user manual could be started.  The manual is %1; open it with any program that reads PDF documents.</source>
+        <translation>Aucun programme n&apos;a pu être lancé pour afficher le manuel d&apos;utilisation.  Le manuel se trouve ici : %1 ; ouvrez-le avec n&apos;importe quel programme qui lit les documents PDF.</translation>
     </message>
 </context>
 <context>

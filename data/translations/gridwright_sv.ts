@@ -128,6 +128,26 @@
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
         <translation>Ett eller flera ord fick inte plats i pusslet.  Spara pusslet ändå?</translation>
     </message>
+    <message>
+        <source>Why?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggestions</source>
+        <translation type="unfinished">Förslag</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select an excluded word to see why it was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every word of the list is in this puzzle.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gw::Choosers</name>
@@ -464,6 +484,45 @@
     <message>
         <source>No puzzles have been selected for import.</source>
         <translation>Inga pussel har valts för import.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::InteractivePageDialog</name>
+    <message>
+        <source>Interactive Web Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One web page that pupils solve in any browser, on a computer, tablet or phone: they drag across the words they find. The word list is as the print options show it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show answers button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open in the browser when saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Interactive Web Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web Page (*.html)|*.html|Web Page (*.htm)|*.htm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page was saved, but no browser could be started to show it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -940,6 +999,61 @@
         <source>Your current screen resolution does not support %1 x %2 pixels.</source>
         <translation>Din skärmupplösning har inte stöd för %1 x %2 bildpunkter.</translation>
     </message>
+    <message>
+        <source>Make &amp;Versions…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Puzzle &amp;Book…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save puzzle.</source>
+        <translation type="unfinished">Det gick inte att spara pusslet.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::MakeVersionsDialog</name>
+    <message>
+        <source>Make Versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many versions of %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each gets its own grid and a letter after its title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Make</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation type="unfinished">&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>Aborted: no version was kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: creation attempt #%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gw::Messages</name>
@@ -1078,10 +1192,6 @@
     <message>
         <source>Text would not fit in allocated space.  You will need to change the alotted text space on the page layout, change the font size for the text or select the &quot;Make It Fit&quot; attribute for the text object.</source>
         <translation>Texten fick inte plats på det avsedda utrymmet.  Ge texten mer plats i sidlayouten, minska dess teckenstorlek eller välj ”Anpassa” för textobjektet.</translation>
-    </message>
-    <message>
-        <source>Unable to start the print job on %1.</source>
-        <translation>Det gick inte att starta utskriften på %1.</translation>
     </message>
     <message>
         <source>No printers are defined, aborting print job.</source>
@@ -1298,6 +1408,214 @@
     <message>
         <source>%1 Font</source>
         <translation>Teckensnitt för %1</translation>
+    </message>
+    <message>
+        <source>Unable to create export file.</source>
+        <translation type="unfinished">Det gick inte att skapa exportfilen.</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished">Upp</translation>
+    </message>
+    <message>
+        <source>Up Right</source>
+        <translation type="unfinished">Upp höger</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished">Höger</translation>
+    </message>
+    <message>
+        <source>Down Right</source>
+        <translation type="unfinished">Ned höger</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished">Ned</translation>
+    </message>
+    <message>
+        <source>Down Left</source>
+        <translation type="unfinished">Ned vänster</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up Left</source>
+        <translation type="unfinished">Upp vänster</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longer than any line of the shape in the chosen directions (longest line: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>placed in %1 of %2 attempts, crowded out here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused by the offensive-word screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never placed: no free line for it once the other words were in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switching on %1 would give lines of up to %2 letters, enough for %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switching on %1 would give the crowded-out words more lines to go in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A square shape of %1 x %1 or larger would take the longest word, %2 (%1 letters).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On average %1 of %2 words fit (over %3 attempt).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On average %1 of %2 words fit (over %3 attempts).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offensive-word screen refused every attempt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the run kept fewer than %1 candidates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>offensive-word screening refused every attempt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no word could be placed: check the directions, the shape and the word lengths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1 placed %2 words, fewer than %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hidden phrase spelled an offensive word in version %1, so it was left out of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hidden phrase does not fit version %1 (%2 leftover cells for %3 letters), so it was left out of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1 has the same grid as an earlier version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (noun), %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (verb), %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (adjective), %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (adverb), %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the puzzle was never generated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the puzzle&apos;s grid holds no word to find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no page image: no page, or more than %1 million pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is not %2; it is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzle Letters would not fit in their cells at the large print size.  You will need a larger page, a smaller grid or a layout with more room for the puzzle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There were no puzzles to convert in &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There were no shapes to add in &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds a puzzle group; nothing was written over it.  Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a puzzle shape library; nothing was written over it.  Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a page layout library; nothing was written over it.  Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds an exported puzzle shape; nothing was written over it.  Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds an exported page layout; nothing was written over it.  Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file an export may replace; nothing was written over it.  Choose another file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the file being exported from; nothing was written over it.  Choose another file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1651,6 +1969,10 @@
         <source>%1: left %2, top %3, width %4, height %5 centimeters</source>
         <translation>%1: vänster %2, överkant %3, bredd %4, höjd %5 centimeter</translation>
     </message>
+    <message>
+        <source>Save changes to the page layout?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gw::PreviewWindow</name>
@@ -1842,6 +2164,34 @@
         <source>SVG Drawing (*.SVG)|*.SVG</source>
         <translation>SVG-teckning (*.SVG)|*.SVG</translation>
     </message>
+    <message>
+        <source>Pre&amp;vious Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Interactive Web Page…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A web page cannot be made of this puzzle: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gw::PrintOptionsWindow</name>
@@ -2018,6 +2368,153 @@
     <message>
         <source>Unable to prepare the folder for your puzzle data: %1.</source>
         <translation>Det gick inte att förbereda mappen för dina pusseldata: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>gw::PuzzleBookWindow</name>
+    <message>
+        <source>Each layout&apos;s own paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter (8.5 x 11 in)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A4 (210 x 297 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A5 (148 x 210 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6 x 9 in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7 x 10 in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other (W x H in inches)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Puzzle Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzles in the book:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation type="unfinished">&amp;Markera alla</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation type="unfinished">A&amp;vmarkera alla</translation>
+    </message>
+    <message>
+        <source>Page size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other page size, width x height in inches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer keys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After each puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys a page:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page &amp;numbers, from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First page number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title page:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title of the title page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished">&amp;Innehåll</translation>
+    </message>
+    <message>
+        <source>&amp;Large print (14 points at least)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished">&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">&amp;Stäng</translation>
+    </message>
+    <message>
+        <source>The page size must be a width and a height in inches, such as 5.5 x 8.5, each from 2 to 50.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No puzzles have been chosen for the book.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load puzzle.</source>
+        <translation type="unfinished">Det gick inte att läsa in pusslet.</translation>
+    </message>
+    <message>
+        <source>A puzzle has never been generated for &quot;%1&quot;. Please select &quot;File|Modify&quot; from the menu and create the puzzle first, or leave it out of the book.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (page %2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Puzzle Book As PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Document (*.PDF)|*.PDF</source>
+        <translation type="unfinished">PDF-dokument (*.PDF)|*.PDF</translation>
     </message>
 </context>
 <context>
@@ -2598,6 +3095,10 @@
         <source>The User Manual could not be located.  Please make sure the user manual was installed.  A copy is available at our web site.</source>
         <translation>Användarhandboken hittades inte.  Kontrollera att den har installerats.  Det finns en kopia på vår webbplats.</translation>
     </message>
+    <message>
+        <source>No program to show the user manual could be started.  The manual is %1; open it with any program that reads PDF documents.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gw::WebPageWindow</name>
@@ -2726,10 +3227,6 @@
     <message>
         <source>text (*.txt)|*.txt</source>
         <translation>Text (*.txt)|*.txt</translation>
-    </message>
-    <message>
-        <source>Unable to create export file.</source>
-        <translation>Det gick inte att skapa exportfilen.</translation>
     </message>
 </context>
 <context>
@@ -3019,6 +3516,14 @@
     <message>
         <source>Offensive-word screening refused every attempt, so no puzzle could be made.</source>
         <translation>Kontrollen av stötande ord underkände alla försök, så inget pussel kunde skapas.</translation>
+    </message>
+    <message>
+        <source>Discard the words you typed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1 of %2 words will fit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -58,9 +58,9 @@ void UserManualDialog::OkClick() {
                                  : QDesktopServices::openUrl(
                                        QUrl::fromLocalFile(QString::fromLocal8Bit(manual.c_str())));
     if (!opened)
-      ShowMessage("No program to show the user manual could be started.  The manual is " +
-                      FromQString(QString::fromLocal8Bit(manual.c_str())) +
-                      "; open it with any program that reads PDF documents.",
+      ShowMessage(tr("No program to show the user manual could be started.  The manual is %1; "
+                     "open it with any program that reads PDF documents.")
+                      .arg(QString::fromLocal8Bit(manual.c_str())),
                   "Error");
   } else {
     ShowMessage(tr("The User Manual could not be located.  Please make sure the user manual was "
