@@ -2711,6 +2711,10 @@
         <source>Puzzle Shape (*.LAY)|*.LAY</source>
         <translation>Forme de grille (*.LAY)|*.LAY</translation>
     </message>
+    <message>
+        <source>&lt;Current Puzzle&gt;</source>
+        <translation>&lt;Grille actuelle&gt;</translation>
+    </message>
 </context>
 <context>
     <name>gw::SpellingDialog</name>

@@ -2711,6 +2711,10 @@
         <source>Puzzle Shape (*.LAY)|*.LAY</source>
         <translation>Puzzelvorm (*.LAY)|*.LAY</translation>
     </message>
+    <message>
+        <source>&lt;Current Puzzle&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gw::SpellingDialog</name>

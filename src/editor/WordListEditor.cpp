@@ -446,7 +446,7 @@ void WordListEditor::CancelClick() {
   grid_->CommitOpenEditor();
   // A new puzzle is not saved by leaving, so the words typed for it would simply be gone.
   if (!editMode_ && HasTypedEntries(openedRows_, grid_->Rows()) &&
-      ShowMessage(tr("Discard the words you typed?"), "Warning", MsgButtons::YesNo) !=
+      ShowMessage(tr("Discard the words you typed?"), "Warning", MsgButtons::YesNoDefaultNo) !=
           MsgResult::Yes)
     return;
   if (editMode_ && PuzzleChanged()) {

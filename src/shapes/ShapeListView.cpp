@@ -103,7 +103,10 @@ void ShapeListView::Rebuild() {
   if (mode_.kind == ShapeListMode::EditPuzzle && mode_.puzzle) {
     ShapeRecord& shape = state_.currentShape;
     ShapeOfPuzzle(*mode_.puzzle, shape);
-    AddEntry(ShapeEntryText(shape), kCurrentPuzzleTag);
+    // The entry names no stored shape, so its name follows the windows' language.
+    ShapeRecord shown = shape;
+    shown.shapeName.Set(FromQString(tr("<Current Puzzle>")));
+    AddEntry(ShapeEntryText(shown), kCurrentPuzzleTag);
     savedPuzzleShape_ = shape;
   }
 

@@ -103,6 +103,10 @@ MsgResult ShowMessage(const QString& text, const std::string& caption, MsgButton
     case MsgButtons::YesNo:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
+    case MsgButtons::YesNoDefaultNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::No);
+      break;
     case MsgButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;

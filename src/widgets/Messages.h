@@ -10,7 +10,8 @@ class QString;
 
 namespace gw {
 
-enum class MsgButtons { Ok, YesNo, YesNoCancel };
+// YesNoDefaultNo is for a question whose Yes throws something away: Enter answers No.
+enum class MsgButtons { Ok, YesNo, YesNoDefaultNo, YesNoCancel };
 enum class MsgIcon { Auto, None, Information, Warning, Error, Question };
 enum class MsgResult { Ok, Yes, No, Cancel };
 

@@ -206,7 +206,7 @@ TEST_F(WordListEditorTest, NewPuzzleModeHidesSaveAndAsksOnExitOnlyWhenWordsWereT
   seams_.Answer(MsgResult::No);
   e->CancelClick();
   EXPECT_EQ(seams_.Single(), "Discard the words you typed?");
-  EXPECT_EQ(seams_.Messages()[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(seams_.Messages()[0].buttons, MsgButtons::YesNoDefaultNo);
   EXPECT_TRUE(e->isVisible());
   EXPECT_EQ(Cell(*e, WordGrid::kWord, 1).toStdString(), "typed");
   seams_.Answer(MsgResult::Yes);
