@@ -130,23 +130,23 @@
     </message>
     <message>
         <source>Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Por qué?</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished">Sugerencias</translation>
+        <translation>Sugerencias</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Select an excluded word to see why it was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una palabra excluida para ver por qué quedó fuera.</translation>
     </message>
     <message>
         <source>Every word of the list is in this puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las palabras de la lista están en esta sopa de letras.</translation>
     </message>
 </context>
 <context>
@@ -490,39 +490,39 @@
     <name>gw::InteractivePageDialog</name>
     <message>
         <source>Interactive Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web interactiva</translation>
     </message>
     <message>
         <source>One web page that pupils solve in any browser, on a computer, tablet or phone: they drag across the words they find. The word list is as the print options show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una página web que los alumnos resuelven en cualquier navegador (equipo, tableta o teléfono) arrastrando sobre las palabras que encuentran. La lista de palabras sigue las opciones de impresión.</translation>
     </message>
     <message>
         <source>&amp;Show answers button</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Botón para ver las soluciones</translation>
     </message>
     <message>
         <source>&amp;Open in the browser when saved</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir en el navegador al guardar</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar...</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Save Interactive Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la página web interactiva</translation>
     </message>
     <message>
         <source>Web Page (*.html)|*.html|Web Page (*.htm)|*.htm</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web (*.html)|*.html|Página web (*.htm)|*.htm</translation>
     </message>
     <message>
         <source>The page was saved, but no browser could be started to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La página se guardó, pero no se pudo iniciar ningún navegador para mostrarla.</translation>
     </message>
 </context>
 <context>
@@ -1001,58 +1001,58 @@
     </message>
     <message>
         <source>Make &amp;Versions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear versi&amp;ones…</translation>
     </message>
     <message>
         <source>Print Puzzle &amp;Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir &amp;libro de sopas de letras…</translation>
     </message>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished">No se puede guardar la sopa de letras.</translation>
+        <translation>No se puede guardar la sopa de letras.</translation>
     </message>
 </context>
 <context>
     <name>gw::MakeVersionsDialog</name>
     <message>
         <source>Make Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear versiones</translation>
     </message>
     <message>
         <source>How many versions of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuántas versiones de %1?</translation>
     </message>
     <message>
         <source>Number of versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de versiones</translation>
     </message>
     <message>
         <source>Each gets its own grid and a letter after its title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada una con su cuadrícula y una letra tras el título.</translation>
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;rear</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished">&amp;Detener</translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>Aborted: no version was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido: no se conservó ninguna versión.</translation>
     </message>
     <message>
         <source>Version %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1 de %2</translation>
     </message>
     <message>
         <source>%1: creation attempt #%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: intento n.º %2</translation>
     </message>
 </context>
 <context>
@@ -1411,211 +1411,211 @@
     </message>
     <message>
         <source>Unable to create export file.</source>
-        <translation type="unfinished">No se puede crear el archivo de exportación.</translation>
+        <translation>No se puede crear el archivo de exportación.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Arriba</translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Up Right</source>
-        <translation type="unfinished">Arriba derecha</translation>
+        <translation>Arriba derecha</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Derecha</translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Down Right</source>
-        <translation type="unfinished">Abajo derecha</translation>
+        <translation>Abajo derecha</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished">Abajo</translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Down Left</source>
-        <translation type="unfinished">Abajo izquierda</translation>
+        <translation>Abajo izquierda</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished">Izquierda</translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Up Left</source>
-        <translation type="unfinished">Arriba izquierda</translation>
+        <translation>Arriba izquierda</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más</translation>
     </message>
     <message>
         <source>longer than any line of the shape in the chosen directions (longest line: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>más larga que cualquier línea de la forma en las direcciones elegidas (línea más larga: %1)</translation>
     </message>
     <message>
         <source>placed in %1 of %2 attempts, crowded out here</source>
-        <translation type="unfinished"></translation>
+        <translation>colocada en %1 de %2 intentos; aquí no le quedó sitio</translation>
     </message>
     <message>
         <source>refused by the offensive-word screen</source>
-        <translation type="unfinished"></translation>
+        <translation>rechazada por el filtro de palabras ofensivas</translation>
     </message>
     <message>
         <source>never placed: no free line for it once the other words were in</source>
-        <translation type="unfinished"></translation>
+        <translation>nunca colocada: no quedaba ninguna línea libre tras colocar las demás palabras</translation>
     </message>
     <message>
         <source>Switching on %1 would give lines of up to %2 letters, enough for %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar %1 daría líneas de hasta %2 letras, suficientes para %3.</translation>
     </message>
     <message>
         <source>Switching on %1 would give the crowded-out words more lines to go in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar %1 daría más líneas a las palabras que no cupieron.</translation>
     </message>
     <message>
         <source>A square shape of %1 x %1 or larger would take the longest word, %2 (%1 letters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Una forma cuadrada de %1 x %1 o mayor admitiría la palabra más larga, %2 (%1 letras).</translation>
     </message>
     <message>
         <source>On average %1 of %2 words fit (over %3 attempt).</source>
-        <translation type="unfinished"></translation>
+        <translation>De media cupieron %1 de %2 palabras (en %3 intento).</translation>
     </message>
     <message>
         <source>On average %1 of %2 words fit (over %3 attempts).</source>
-        <translation type="unfinished"></translation>
+        <translation>De media cupieron %1 de %2 palabras (en %3 intentos).</translation>
     </message>
     <message>
         <source>The offensive-word screen refused every attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>El filtro de palabras ofensivas rechazó todos los intentos.</translation>
     </message>
     <message>
         <source>the run kept fewer than %1 candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>la creación dejó menos de %1 cuadrículas propuestas</translation>
     </message>
     <message>
         <source>offensive-word screening refused every attempt</source>
-        <translation type="unfinished"></translation>
+        <translation>el filtro de palabras ofensivas rechazó todos los intentos</translation>
     </message>
     <message>
         <source>no word could be placed: check the directions, the shape and the word lengths</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo colocar ninguna palabra: revise las direcciones, la forma y la longitud de las palabras</translation>
     </message>
     <message>
         <source>Version %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1: %2</translation>
     </message>
     <message>
         <source>Version %1 placed %2 words, fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión %1 colocó %2 palabras, menos de %3.</translation>
     </message>
     <message>
         <source>The hidden phrase spelled an offensive word in version %1, so it was left out of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frase oculta formaba una palabra ofensiva en la versión %1, así que se omitió en ella.</translation>
     </message>
     <message>
         <source>The hidden phrase does not fit version %1 (%2 leftover cells for %3 letters), so it was left out of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frase oculta no cabe en la versión %1 (%2 celdas libres para %3 letras), así que se omitió en ella.</translation>
     </message>
     <message>
         <source>Version %1 has the same grid as an earlier version.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión %1 tiene la misma cuadrícula que una versión anterior.</translation>
     </message>
     <message>
         <source>%1 (noun), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sustantivo), %2</translation>
     </message>
     <message>
         <source>%1 (verb), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verbo), %2</translation>
     </message>
     <message>
         <source>%1 (adjective), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (adjetivo), %2</translation>
     </message>
     <message>
         <source>%1 (adverb), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (adverbio), %2</translation>
     </message>
     <message>
         <source>the puzzle was never generated</source>
-        <translation type="unfinished"></translation>
+        <translation>la sopa de letras nunca se generó</translation>
     </message>
     <message>
         <source>the puzzle&apos;s grid holds no word to find</source>
-        <translation type="unfinished"></translation>
+        <translation>la cuadrícula no contiene ninguna palabra que buscar</translation>
     </message>
     <message>
         <source>There is no page image: no page, or more than %1 million pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay imagen de la página: no hay página o tiene más de %1 millones de píxeles</translation>
     </message>
     <message>
         <source>%1 is not a file that can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo en el que se pueda escribir.</translation>
     </message>
     <message>
         <source>%1 exists and is not %2; it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe y no es %2; se deja tal como está.</translation>
     </message>
     <message>
         <source>a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>un PDF</translation>
     </message>
     <message>
         <source>a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>una página web</translation>
     </message>
     <message>
         <source>Puzzle Letters would not fit in their cells at the large print size.  You will need a larger page, a smaller grid or a layout with more room for the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las letras de la sopa de letras no caben en sus celdas con la letra grande.  Necesitará una página más grande, una cuadrícula más pequeña o un diseño con más espacio para la cuadrícula.</translation>
     </message>
     <message>
         <source>The printer %1 did not take the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora %1 no aceptó el trabajo.</translation>
     </message>
     <message>
         <source>There were no puzzles to convert in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No había sopas de letras que convertir en «%1».</translation>
     </message>
     <message>
         <source>There were no shapes to add in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No había formas que agregar en «%1».</translation>
     </message>
     <message>
         <source>%1 holds a puzzle group; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene un grupo de sopas de letras; no se ha sobrescrito.  Elija otro archivo.</translation>
     </message>
     <message>
         <source>%1 is a puzzle shape library; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una biblioteca de formas de cuadrícula; no se ha sobrescrito.  Elija otro archivo.</translation>
     </message>
     <message>
         <source>%1 is a page layout library; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una biblioteca de diseños de página; no se ha sobrescrito.  Elija otro archivo.</translation>
     </message>
     <message>
         <source>%1 holds an exported puzzle shape; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene una forma de cuadrícula exportada; no se ha sobrescrito.  Elija otro archivo.</translation>
     </message>
     <message>
         <source>%1 holds an exported page layout; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene un diseño de página exportado; no se ha sobrescrito.  Elija otro archivo.</translation>
     </message>
     <message>
         <source>%1 is not a file an export may replace; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo que una exportación pueda reemplazar; no se ha sobrescrito.  Elija otro archivo.</translation>
     </message>
     <message>
         <source>%1 is the file being exported from; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el archivo del que se exporta; no se ha sobrescrito.  Elija otro archivo.</translation>
     </message>
 </context>
 <context>
@@ -1971,7 +1971,7 @@
     </message>
     <message>
         <source>Save changes to the page layout?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en el diseño de página?</translation>
     </message>
 </context>
 <context>
@@ -2166,31 +2166,31 @@
     </message>
     <message>
         <source>Pre&amp;vious Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página an&amp;terior</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página &amp;siguiente</translation>
     </message>
     <message>
         <source>&amp;Interactive Web Page…</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web &amp;interactiva…</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pág. %1 de %2</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>A web page cannot be made of this puzzle: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una página web de esta sopa de letras: %1.</translation>
     </message>
 </context>
 <context>
@@ -2374,147 +2374,147 @@
     <name>gw::PuzzleBookWindow</name>
     <message>
         <source>Each layout&apos;s own paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel de cada diseño</translation>
     </message>
     <message>
         <source>Letter (8.5 x 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta (8.5 x 11 pulg.)</translation>
     </message>
     <message>
         <source>A4 (210 x 297 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 (210 x 297 mm)</translation>
     </message>
     <message>
         <source>A5 (148 x 210 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A5 (148 x 210 mm)</translation>
     </message>
     <message>
         <source>6 x 9 in</source>
-        <translation type="unfinished"></translation>
+        <translation>6 x 9 pulg.</translation>
     </message>
     <message>
         <source>7 x 10 in</source>
-        <translation type="unfinished"></translation>
+        <translation>7 x 10 pulg.</translation>
     </message>
     <message>
         <source>Other (W x H in inches)</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro (ancho x alto en pulgadas)</translation>
     </message>
     <message>
         <source>Print Puzzle Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir libro de sopas de letras</translation>
     </message>
     <message>
         <source>Puzzles in the book:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sopas de letras del libro:</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Todas</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation type="unfinished">&amp;Ninguna</translation>
+        <translation>&amp;Ninguna</translation>
     </message>
     <message>
         <source>Page size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de página:</translation>
     </message>
     <message>
         <source>Other page size, width x height in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro tamaño de página, ancho x alto en pulgadas</translation>
     </message>
     <message>
         <source>Answer keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluciones:</translation>
     </message>
     <message>
         <source>At the back</source>
-        <translation type="unfinished"></translation>
+        <translation>Al final</translation>
     </message>
     <message>
         <source>After each puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras cada sopa</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Keys a page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Por página:</translation>
     </message>
     <message>
         <source>Page &amp;numbers, from</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu&amp;merar páginas desde</translation>
     </message>
     <message>
         <source>First page number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de la primera página</translation>
     </message>
     <message>
         <source>&amp;Title page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Portada:</translation>
     </message>
     <message>
         <source>Title of the title page</source>
-        <translation type="unfinished"></translation>
+        <translation>Título de la portada</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished">&amp;Contenido</translation>
+        <translation>Ín&amp;dice</translation>
     </message>
     <message>
         <source>&amp;Large print (14 points at least)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letra grande (14 puntos o más)</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar PD&amp;F...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">Ay&amp;uda</translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Cerrar</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>The page size must be a width and a height in inches, such as 5.5 x 8.5, each from 2 to 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tamaño de página debe ser un ancho y un alto en pulgadas, por ejemplo 5.5 x 8.5, cada uno entre 2 y 50.</translation>
     </message>
     <message>
         <source>No puzzles have been chosen for the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ninguna sopa de letras para el libro.</translation>
     </message>
     <message>
         <source>Unable to load puzzle.</source>
-        <translation type="unfinished">No se puede cargar la sopa de letras.</translation>
+        <translation>No se puede cargar la sopa de letras.</translation>
     </message>
     <message>
         <source>A puzzle has never been generated for &quot;%1&quot;. Please select &quot;File|Modify&quot; from the menu and create the puzzle first, or leave it out of the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca se ha generado la sopa de letras «%1». Elija «Archivo|Modificar sopa de letras» en el menú y cree primero la sopa de letras, o déjela fuera del libro.</translation>
     </message>
     <message>
         <source>%1 (page %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (página %2): %3</translation>
     </message>
     <message>
         <source>Save Puzzle Book As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el libro de sopas de letras como PDF</translation>
     </message>
     <message>
         <source>PDF Document (*.PDF)|*.PDF</source>
-        <translation type="unfinished">Documento PDF (*.PDF)|*.PDF</translation>
+        <translation>Documento PDF (*.PDF)|*.PDF</translation>
     </message>
 </context>
 <context>
@@ -3101,7 +3101,7 @@
     </message>
     <message>
         <source>No program to show the user manual could be started.  The manual is %1; open it with any program that reads PDF documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún programa para mostrar el manual del usuario.  El manual es %1; ábralo con cualquier programa que lea documentos PDF.</translation>
     </message>
 </context>
 <context>
@@ -3523,11 +3523,11 @@
     </message>
     <message>
         <source>Discard the words you typed?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Descartar las palabras que ha escrito?</translation>
     </message>
     <message>
         <source>About %1 of %2 words will fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabrán unas %1 de %2 palabras</translation>
     </message>
 </context>
 </TS>
