@@ -130,23 +130,23 @@
     </message>
     <message>
         <source>Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Perché?</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished">Suggerimenti</translation>
+        <translation>Suggerimenti</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Select an excluded word to see why it was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona una parola esclusa per vedere perché non è stata inserita.</translation>
     </message>
     <message>
         <source>Every word of the list is in this puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le parole dell&apos;elenco sono in questo crucipuzzle.</translation>
     </message>
 </context>
 <context>
@@ -490,39 +490,39 @@
     <name>gw::InteractivePageDialog</name>
     <message>
         <source>Interactive Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina web interattiva</translation>
     </message>
     <message>
         <source>One web page that pupils solve in any browser, on a computer, tablet or phone: they drag across the words they find. The word list is as the print options show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pagina web che gli alunni risolvono in qualsiasi browser, su computer, tablet o telefono: trascinano il puntatore o il dito sulle parole che trovano. L&apos;elenco di parole è quello delle opzioni di stampa.</translation>
     </message>
     <message>
         <source>&amp;Show answers button</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante “&amp;Mostra soluzione”</translation>
     </message>
     <message>
         <source>&amp;Open in the browser when saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri nel &amp;browser dopo il salvataggio</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva...</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Save Interactive Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva pagina web interattiva</translation>
     </message>
     <message>
         <source>Web Page (*.html)|*.html|Web Page (*.htm)|*.htm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina web (*.html)|*.html|Pagina web (*.htm)|*.htm</translation>
     </message>
     <message>
         <source>The page was saved, but no browser could be started to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pagina è stata salvata, ma non è stato possibile avviare un browser per mostrarla.</translation>
     </message>
 </context>
 <context>
@@ -1001,58 +1001,58 @@
     </message>
     <message>
         <source>Make &amp;Versions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea &amp;versioni…</translation>
     </message>
     <message>
         <source>Print Puzzle &amp;Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa li&amp;bretto di crucipuzzle…</translation>
     </message>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished">Impossibile salvare il crucipuzzle.</translation>
+        <translation>Impossibile salvare il crucipuzzle.</translation>
     </message>
 </context>
 <context>
     <name>gw::MakeVersionsDialog</name>
     <message>
         <source>Make Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea versioni</translation>
     </message>
     <message>
         <source>How many versions of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quante versioni di %1?</translation>
     </message>
     <message>
         <source>Number of versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di versioni</translation>
     </message>
     <message>
         <source>Each gets its own grid and a letter after its title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ognuna avrà una propria griglia e una lettera dopo il titolo.</translation>
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crea</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished">&amp;Interrompi</translation>
+        <translation>&amp;Interrompi</translation>
     </message>
     <message>
         <source>Aborted: no version was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotto: non è stata conservata alcuna versione.</translation>
     </message>
     <message>
         <source>Version %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1 di %2</translation>
     </message>
     <message>
         <source>%1: creation attempt #%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tentativo n. %2</translation>
     </message>
 </context>
 <context>
@@ -1411,211 +1411,211 @@
     </message>
     <message>
         <source>Unable to create export file.</source>
-        <translation type="unfinished">Impossibile creare il file di esportazione.</translation>
+        <translation>Impossibile creare il file di esportazione.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Su</translation>
+        <translation>Su</translation>
     </message>
     <message>
         <source>Up Right</source>
-        <translation type="unfinished">Su a destra</translation>
+        <translation>Su a destra</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Destra</translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Down Right</source>
-        <translation type="unfinished">Giù a destra</translation>
+        <translation>Giù a destra</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished">Giù</translation>
+        <translation>Giù</translation>
     </message>
     <message>
         <source>Down Left</source>
-        <translation type="unfinished">Giù a sinistra</translation>
+        <translation>Giù a sinistra</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished">Sinistra</translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Up Left</source>
-        <translation type="unfinished">Su a sinistra</translation>
+        <translation>Su a sinistra</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>altre %1</translation>
     </message>
     <message>
         <source>longer than any line of the shape in the chosen directions (longest line: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>più lunga di ogni linea della forma nelle direzioni scelte (linea più lunga: %1)</translation>
     </message>
     <message>
         <source>placed in %1 of %2 attempts, crowded out here</source>
-        <translation type="unfinished"></translation>
+        <translation>inserita in %1 tentativi su %2, qui rimasta senza posto</translation>
     </message>
     <message>
         <source>refused by the offensive-word screen</source>
-        <translation type="unfinished"></translation>
+        <translation>respinta dal filtro delle parole offensive</translation>
     </message>
     <message>
         <source>never placed: no free line for it once the other words were in</source>
-        <translation type="unfinished"></translation>
+        <translation>mai inserita: nessuna linea libera dopo l&apos;inserimento delle altre parole</translation>
     </message>
     <message>
         <source>Switching on %1 would give lines of up to %2 letters, enough for %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivando %1, si avrebbero linee fino a %2 lettere, sufficienti per %3.</translation>
     </message>
     <message>
         <source>Switching on %1 would give the crowded-out words more lines to go in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivando %1, le parole rimaste senza posto avrebbero più linee a disposizione.</translation>
     </message>
     <message>
         <source>A square shape of %1 x %1 or larger would take the longest word, %2 (%1 letters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Una forma quadrata di %1 x %1 o più grande accoglierebbe la parola più lunga, %2 (%1 lettere).</translation>
     </message>
     <message>
         <source>On average %1 of %2 words fit (over %3 attempt).</source>
-        <translation type="unfinished"></translation>
+        <translation>In media trovano posto %1 parole su %2 (in %3 tentativo).</translation>
     </message>
     <message>
         <source>On average %1 of %2 words fit (over %3 attempts).</source>
-        <translation type="unfinished"></translation>
+        <translation>In media trovano posto %1 parole su %2 (in %3 tentativi).</translation>
     </message>
     <message>
         <source>The offensive-word screen refused every attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il filtro delle parole offensive ha respinto ogni tentativo.</translation>
     </message>
     <message>
         <source>the run kept fewer than %1 candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>la generazione ha prodotto meno di %1 griglie</translation>
     </message>
     <message>
         <source>offensive-word screening refused every attempt</source>
-        <translation type="unfinished"></translation>
+        <translation>il filtro delle parole offensive ha respinto ogni tentativo</translation>
     </message>
     <message>
         <source>no word could be placed: check the directions, the shape and the word lengths</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile inserire alcuna parola: controlla le direzioni, la forma e la lunghezza delle parole</translation>
     </message>
     <message>
         <source>Version %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1: %2</translation>
     </message>
     <message>
         <source>Version %1 placed %2 words, fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versione %1 ha inserito %2 parole, meno di %3.</translation>
     </message>
     <message>
         <source>The hidden phrase spelled an offensive word in version %1, so it was left out of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nella versione %1 la frase nascosta formava una parola offensiva, quindi è stata omessa.</translation>
     </message>
     <message>
         <source>The hidden phrase does not fit version %1 (%2 leftover cells for %3 letters), so it was left out of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frase nascosta non entra nella versione %1 (%2 celle libere per %3 lettere), quindi è stata omessa.</translation>
     </message>
     <message>
         <source>Version %1 has the same grid as an earlier version.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versione %1 ha la stessa griglia di una versione precedente.</translation>
     </message>
     <message>
         <source>%1 (noun), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sostantivo), %2</translation>
     </message>
     <message>
         <source>%1 (verb), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verbo), %2</translation>
     </message>
     <message>
         <source>%1 (adjective), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (aggettivo), %2</translation>
     </message>
     <message>
         <source>%1 (adverb), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (avverbio), %2</translation>
     </message>
     <message>
         <source>the puzzle was never generated</source>
-        <translation type="unfinished"></translation>
+        <translation>il crucipuzzle non è mai stato generato</translation>
     </message>
     <message>
         <source>the puzzle&apos;s grid holds no word to find</source>
-        <translation type="unfinished"></translation>
+        <translation>la griglia del crucipuzzle non contiene parole da trovare</translation>
     </message>
     <message>
         <source>There is no page image: no page, or more than %1 million pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna immagine della pagina: nessuna pagina, o più di %1 milioni di pixel</translation>
     </message>
     <message>
         <source>%1 is not a file that can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file che si possa scrivere.</translation>
     </message>
     <message>
         <source>%1 exists and is not %2; it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già e non è %2; viene lasciato com&apos;è.</translation>
     </message>
     <message>
         <source>a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>un PDF</translation>
     </message>
     <message>
         <source>a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>una pagina web</translation>
     </message>
     <message>
         <source>Puzzle Letters would not fit in their cells at the large print size.  You will need a larger page, a smaller grid or a layout with more room for the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lettere della griglia non entrano nelle celle con i caratteri grandi.  Serve una pagina più grande, una griglia più piccola o un layout con più spazio per la griglia.</translation>
     </message>
     <message>
         <source>The printer %1 did not take the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante %1 non ha accettato il lavoro di stampa.</translation>
     </message>
     <message>
         <source>There were no puzzles to convert in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>In “%1” non c&apos;erano crucipuzzle da convertire.</translation>
     </message>
     <message>
         <source>There were no shapes to add in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>In “%1” non c&apos;erano forme da aggiungere.</translation>
     </message>
     <message>
         <source>%1 holds a puzzle group; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene un gruppo di crucipuzzle; il file non è stato sovrascritto.  Scegli un altro file.</translation>
     </message>
     <message>
         <source>%1 is a puzzle shape library; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una libreria di forme della griglia; il file non è stato sovrascritto.  Scegli un altro file.</translation>
     </message>
     <message>
         <source>%1 is a page layout library; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una libreria di layout di pagina; il file non è stato sovrascritto.  Scegli un altro file.</translation>
     </message>
     <message>
         <source>%1 holds an exported puzzle shape; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene una forma della griglia esportata; il file non è stato sovrascritto.  Scegli un altro file.</translation>
     </message>
     <message>
         <source>%1 holds an exported page layout; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene un layout di pagina esportato; il file non è stato sovrascritto.  Scegli un altro file.</translation>
     </message>
     <message>
         <source>%1 is not a file an export may replace; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere sostituito da un&apos;esportazione; il file non è stato sovrascritto.  Scegli un altro file.</translation>
     </message>
     <message>
         <source>%1 is the file being exported from; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è il file da cui si sta esportando; non è stato sovrascritto.  Scegli un altro file.</translation>
     </message>
 </context>
 <context>
@@ -1971,7 +1971,7 @@
     </message>
     <message>
         <source>Save changes to the page layout?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche al layout di pagina?</translation>
     </message>
 </context>
 <context>
@@ -2166,31 +2166,31 @@
     </message>
     <message>
         <source>Pre&amp;vious Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina pre&amp;cedente</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina &amp;successiva</translation>
     </message>
     <message>
         <source>&amp;Interactive Web Page…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina web &amp;interattiva…</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina precedente</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 di %2</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina successiva</translation>
     </message>
     <message>
         <source>A web page cannot be made of this puzzle: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare una pagina web da questo crucipuzzle: %1.</translation>
     </message>
 </context>
 <context>
@@ -2374,147 +2374,147 @@
     <name>gw::PuzzleBookWindow</name>
     <message>
         <source>Each layout&apos;s own paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta di ciascun layout</translation>
     </message>
     <message>
         <source>Letter (8.5 x 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter (8,5 x 11 pollici)</translation>
     </message>
     <message>
         <source>A4 (210 x 297 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 (210 x 297 mm)</translation>
     </message>
     <message>
         <source>A5 (148 x 210 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A5 (148 x 210 mm)</translation>
     </message>
     <message>
         <source>6 x 9 in</source>
-        <translation type="unfinished"></translation>
+        <translation>6 x 9 pollici</translation>
     </message>
     <message>
         <source>7 x 10 in</source>
-        <translation type="unfinished"></translation>
+        <translation>7 x 10 pollici</translation>
     </message>
     <message>
         <source>Other (W x H in inches)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro (L x A in pollici)</translation>
     </message>
     <message>
         <source>Print Puzzle Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa libretto di crucipuzzle</translation>
     </message>
     <message>
         <source>Puzzles in the book:</source>
-        <translation type="unfinished"></translation>
+        <translation>Crucipuzzle nel libretto:</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona &amp;tutti</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation type="unfinished">&amp;Deseleziona tutti</translation>
+        <translation>&amp;Deseleziona tutti</translation>
     </message>
     <message>
         <source>Page size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato pagina:</translation>
     </message>
     <message>
         <source>Other page size, width x height in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro formato, larghezza x altezza in pollici</translation>
     </message>
     <message>
         <source>Answer keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluzioni:</translation>
     </message>
     <message>
         <source>At the back</source>
-        <translation type="unfinished"></translation>
+        <translation>In fondo</translation>
     </message>
     <message>
         <source>After each puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo ogni griglia</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Keys a page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per pagina:</translation>
     </message>
     <message>
         <source>Page &amp;numbers, from</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numeri di pagina, da</translation>
     </message>
     <message>
         <source>First page number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero della prima pagina</translation>
     </message>
     <message>
         <source>&amp;Title page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frontespizio:</translation>
     </message>
     <message>
         <source>Title of the title page</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo del frontespizio</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished">&amp;Sommario</translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>&amp;Large print (14 points at least)</source>
-        <translation type="unfinished"></translation>
+        <translation>Caratteri g&amp;randi (almeno 14 punti)</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anteprima</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stam&amp;pa</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;lva come PDF...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">&amp;Guida</translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Chiudi</translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>The page size must be a width and a height in inches, such as 5.5 x 8.5, each from 2 to 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il formato della pagina deve essere una larghezza e un&apos;altezza in pollici, ad esempio 5.5 x 8.5, ciascuna da 2 a 50.</translation>
     </message>
     <message>
         <source>No puzzles have been chosen for the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun crucipuzzle scelto per il libretto.</translation>
     </message>
     <message>
         <source>Unable to load puzzle.</source>
-        <translation type="unfinished">Impossibile caricare il crucipuzzle.</translation>
+        <translation>Impossibile caricare il crucipuzzle.</translation>
     </message>
     <message>
         <source>A puzzle has never been generated for &quot;%1&quot;. Please select &quot;File|Modify&quot; from the menu and create the puzzle first, or leave it out of the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per “%1” non è mai stato generato un crucipuzzle. Scegli “File|Modifica crucipuzzle” dal menu e crea prima il crucipuzzle, oppure lascialo fuori dal libretto.</translation>
     </message>
     <message>
         <source>%1 (page %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pagina %2): %3</translation>
     </message>
     <message>
         <source>Save Puzzle Book As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva libretto di crucipuzzle come PDF</translation>
     </message>
     <message>
         <source>PDF Document (*.PDF)|*.PDF</source>
-        <translation type="unfinished">Documento PDF (*.PDF)|*.PDF</translation>
+        <translation>Documento PDF (*.PDF)|*.PDF</translation>
     </message>
 </context>
 <context>
@@ -3101,7 +3101,7 @@
     </message>
     <message>
         <source>No program to show the user manual could be started.  The manual is %1; open it with any program that reads PDF documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile avviare alcun programma per mostrare il manuale utente.  Il manuale si trova in %1; aprilo con un qualsiasi programma che legga documenti PDF.</translation>
     </message>
 </context>
 <context>
@@ -3523,11 +3523,11 @@
     </message>
     <message>
         <source>Discard the words you typed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scartare le parole digitate?</translation>
     </message>
     <message>
         <source>About %1 of %2 words will fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Circa %1 parole su %2 troveranno posto</translation>
     </message>
 </context>
 </TS>
