@@ -130,23 +130,23 @@
     </message>
     <message>
         <source>Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarom?</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished">Suggesties</translation>
+        <translation>Suggesties</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Select an excluded word to see why it was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer een niet geplaatst woord om te zien waarom het is weggelaten.</translation>
     </message>
     <message>
         <source>Every word of the list is in this puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle woorden van de lijst staan in deze puzzel.</translation>
     </message>
 </context>
 <context>
@@ -490,39 +490,39 @@
     <name>gw::InteractivePageDialog</name>
     <message>
         <source>Interactive Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Interactieve webpagina</translation>
     </message>
     <message>
         <source>One web page that pupils solve in any browser, on a computer, tablet or phone: they drag across the words they find. The word list is as the print options show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén webpagina die leerlingen in elke browser oplossen, op computer, tablet of telefoon: ze slepen over de woorden die ze vinden. De woordenlijst volgt de afdrukopties.</translation>
     </message>
     <message>
         <source>&amp;Show answers button</source>
-        <translation type="unfinished"></translation>
+        <translation>Knop om de oplossing te &amp;tonen</translation>
     </message>
     <message>
         <source>&amp;Open in the browser when saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Na opslaan in de &amp;browser openen</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opslaan...</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>Save Interactive Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Interactieve webpagina opslaan</translation>
     </message>
     <message>
         <source>Web Page (*.html)|*.html|Web Page (*.htm)|*.htm</source>
-        <translation type="unfinished"></translation>
+        <translation>Webpagina (*.html)|*.html|Webpagina (*.htm)|*.htm</translation>
     </message>
     <message>
         <source>The page was saved, but no browser could be started to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De pagina is opgeslagen, maar er kon geen browser worden gestart om hem te tonen.</translation>
     </message>
 </context>
 <context>
@@ -1001,58 +1001,58 @@
     </message>
     <message>
         <source>Make &amp;Versions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versies &amp;maken…</translation>
     </message>
     <message>
         <source>Print Puzzle &amp;Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzel&amp;boek afdrukken…</translation>
     </message>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished">Kan de puzzel niet opslaan.</translation>
+        <translation>Kan de puzzel niet opslaan.</translation>
     </message>
 </context>
 <context>
     <name>gw::MakeVersionsDialog</name>
     <message>
         <source>Make Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Versies maken</translation>
     </message>
     <message>
         <source>How many versions of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoeveel versies van %1?</translation>
     </message>
     <message>
         <source>Number of versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal versies</translation>
     </message>
     <message>
         <source>Each gets its own grid and a letter after its title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke versie krijgt een eigen raster en een letter na de titel.</translation>
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Maken</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished">&amp;Afbreken</translation>
+        <translation>&amp;Afbreken</translation>
     </message>
     <message>
         <source>Aborted: no version was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgebroken: er is geen versie bewaard.</translation>
     </message>
     <message>
         <source>Version %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1 van %2</translation>
     </message>
     <message>
         <source>%1: creation attempt #%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: poging nr. %2</translation>
     </message>
 </context>
 <context>
@@ -1411,211 +1411,211 @@
     </message>
     <message>
         <source>Unable to create export file.</source>
-        <translation type="unfinished">Kan het exportbestand niet maken.</translation>
+        <translation>Kan het exportbestand niet maken.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Omhoog</translation>
+        <translation>Omhoog</translation>
     </message>
     <message>
         <source>Up Right</source>
-        <translation type="unfinished">Rechtsboven</translation>
+        <translation>Rechtsboven</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Rechts</translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Down Right</source>
-        <translation type="unfinished">Rechtsonder</translation>
+        <translation>Rechtsonder</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished">Omlaag</translation>
+        <translation>Omlaag</translation>
     </message>
     <message>
         <source>Down Left</source>
-        <translation type="unfinished">Linksonder</translation>
+        <translation>Linksonder</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished">Links</translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Up Left</source>
-        <translation type="unfinished">Linksboven</translation>
+        <translation>Linksboven</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>nog %1</translation>
     </message>
     <message>
         <source>longer than any line of the shape in the chosen directions (longest line: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>langer dan elke lijn van de vorm in de gekozen richtingen (langste lijn: %1)</translation>
     </message>
     <message>
         <source>placed in %1 of %2 attempts, crowded out here</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 van de %2 pogingen geplaatst, hier verdrongen</translation>
     </message>
     <message>
         <source>refused by the offensive-word screen</source>
-        <translation type="unfinished"></translation>
+        <translation>geweigerd door het filter op ongepaste woorden</translation>
     </message>
     <message>
         <source>never placed: no free line for it once the other words were in</source>
-        <translation type="unfinished"></translation>
+        <translation>nooit geplaatst: geen vrije lijn meer zodra de andere woorden erin stonden</translation>
     </message>
     <message>
         <source>Switching on %1 would give lines of up to %2 letters, enough for %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u %1 aanzet, komen er lijnen van maximaal %2 letters bij, genoeg voor %3.</translation>
     </message>
     <message>
         <source>Switching on %1 would give the crowded-out words more lines to go in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als u %1 aanzet, krijgen de verdrongen woorden meer lijnen om in te passen.</translation>
     </message>
     <message>
         <source>A square shape of %1 x %1 or larger would take the longest word, %2 (%1 letters).</source>
-        <translation type="unfinished"></translation>
+        <translation>In een vierkante vorm van %1 x %1 of groter past het langste woord, %2 (%1 letters).</translation>
     </message>
     <message>
         <source>On average %1 of %2 words fit (over %3 attempt).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddeld pasten %1 van de %2 woorden (bij %3 poging).</translation>
     </message>
     <message>
         <source>On average %1 of %2 words fit (over %3 attempts).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddeld pasten %1 van de %2 woorden (bij %3 pogingen).</translation>
     </message>
     <message>
         <source>The offensive-word screen refused every attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het filter op ongepaste woorden heeft elke poging geweigerd.</translation>
     </message>
     <message>
         <source>the run kept fewer than %1 candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>er bleven minder dan %1 voorgestelde rasters over</translation>
     </message>
     <message>
         <source>offensive-word screening refused every attempt</source>
-        <translation type="unfinished"></translation>
+        <translation>het filter op ongepaste woorden weigerde elke poging</translation>
     </message>
     <message>
         <source>no word could be placed: check the directions, the shape and the word lengths</source>
-        <translation type="unfinished"></translation>
+        <translation>er kon geen woord worden geplaatst: controleer de richtingen, de vorm en de woordlengtes</translation>
     </message>
     <message>
         <source>Version %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1: %2</translation>
     </message>
     <message>
         <source>Version %1 placed %2 words, fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>In versie %1 zijn %2 woorden geplaatst, minder dan %3.</translation>
     </message>
     <message>
         <source>The hidden phrase spelled an offensive word in version %1, so it was left out of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verborgen zin vormde in versie %1 een ongepast woord en is daarom uit die versie weggelaten.</translation>
     </message>
     <message>
         <source>The hidden phrase does not fit version %1 (%2 leftover cells for %3 letters), so it was left out of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De verborgen zin past niet in versie %1 (%2 vrije vakjes voor %3 letters) en is daarom uit die versie weggelaten.</translation>
     </message>
     <message>
         <source>Version %1 has the same grid as an earlier version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1 heeft hetzelfde raster als een eerdere versie.</translation>
     </message>
     <message>
         <source>%1 (noun), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (zn.), %2</translation>
     </message>
     <message>
         <source>%1 (verb), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ww.), %2</translation>
     </message>
     <message>
         <source>%1 (adjective), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (bn.), %2</translation>
     </message>
     <message>
         <source>%1 (adverb), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (bw.), %2</translation>
     </message>
     <message>
         <source>the puzzle was never generated</source>
-        <translation type="unfinished"></translation>
+        <translation>de puzzel is nooit gemaakt</translation>
     </message>
     <message>
         <source>the puzzle&apos;s grid holds no word to find</source>
-        <translation type="unfinished"></translation>
+        <translation>het raster van de puzzel bevat geen woord om te zoeken</translation>
     </message>
     <message>
         <source>There is no page image: no page, or more than %1 million pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen paginabeeld: geen pagina, of meer dan %1 miljoen pixels</translation>
     </message>
     <message>
         <source>%1 is not a file that can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen bestand waarnaar kan worden geschreven.</translation>
     </message>
     <message>
         <source>%1 exists and is not %2; it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat al en is geen %2; het blijft ongewijzigd.</translation>
     </message>
     <message>
         <source>a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestand</translation>
     </message>
     <message>
         <source>a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>webpagina</translation>
     </message>
     <message>
         <source>Puzzle Letters would not fit in their cells at the large print size.  You will need a larger page, a smaller grid or a layout with more room for the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>De letters van de puzzel passen bij grote letters niet in hun vakjes.  Kies een grotere pagina, een kleiner raster of een indeling met meer ruimte voor de puzzel.</translation>
     </message>
     <message>
         <source>The printer %1 did not take the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer %1 heeft de afdruktaak niet aangenomen.</translation>
     </message>
     <message>
         <source>There were no puzzles to convert in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>In &quot;%1&quot; waren geen puzzels om om te zetten.</translation>
     </message>
     <message>
         <source>There were no shapes to add in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>In &quot;%1&quot; waren geen vormen om toe te voegen.</translation>
     </message>
     <message>
         <source>%1 holds a puzzle group; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat een puzzelgroep; het bestand is niet overschreven.  Kies een ander bestand.</translation>
     </message>
     <message>
         <source>%1 is a puzzle shape library; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een bibliotheek met puzzelvormen; het bestand is niet overschreven.  Kies een ander bestand.</translation>
     </message>
     <message>
         <source>%1 is a page layout library; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een bibliotheek met pagina-indelingen; het bestand is niet overschreven.  Kies een ander bestand.</translation>
     </message>
     <message>
         <source>%1 holds an exported puzzle shape; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat een geëxporteerde puzzelvorm; het bestand is niet overschreven.  Kies een ander bestand.</translation>
     </message>
     <message>
         <source>%1 holds an exported page layout; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat een geëxporteerde pagina-indeling; het bestand is niet overschreven.  Kies een ander bestand.</translation>
     </message>
     <message>
         <source>%1 is not a file an export may replace; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen bestand dat door een export mag worden vervangen; het is niet overschreven.  Kies een ander bestand.</translation>
     </message>
     <message>
         <source>%1 is the file being exported from; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is het bestand waaruit wordt geëxporteerd; het is niet overschreven.  Kies een ander bestand.</translation>
     </message>
 </context>
 <context>
@@ -1971,7 +1971,7 @@
     </message>
     <message>
         <source>Save changes to the page layout?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen in de pagina-indeling opslaan?</translation>
     </message>
 </context>
 <context>
@@ -2166,31 +2166,31 @@
     </message>
     <message>
         <source>Pre&amp;vious Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorige pagina</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Volge&amp;nde pagina</translation>
     </message>
     <message>
         <source>&amp;Interactive Web Page…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interactieve webpagina…</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige pagina</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Blz. %1 van %2</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende pagina</translation>
     </message>
     <message>
         <source>A web page cannot be made of this puzzle: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Van deze puzzel kan geen webpagina worden gemaakt: %1.</translation>
     </message>
 </context>
 <context>
@@ -2374,147 +2374,147 @@
     <name>gw::PuzzleBookWindow</name>
     <message>
         <source>Each layout&apos;s own paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen papier per indeling</translation>
     </message>
     <message>
         <source>Letter (8.5 x 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter (8.5 x 11 inch)</translation>
     </message>
     <message>
         <source>A4 (210 x 297 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 (210 x 297 mm)</translation>
     </message>
     <message>
         <source>A5 (148 x 210 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A5 (148 x 210 mm)</translation>
     </message>
     <message>
         <source>6 x 9 in</source>
-        <translation type="unfinished"></translation>
+        <translation>6 x 9 inch</translation>
     </message>
     <message>
         <source>7 x 10 in</source>
-        <translation type="unfinished"></translation>
+        <translation>7 x 10 inch</translation>
     </message>
     <message>
         <source>Other (W x H in inches)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ander (B x H in inch)</translation>
     </message>
     <message>
         <source>Print Puzzle Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelboek afdrukken</translation>
     </message>
     <message>
         <source>Puzzles in the book:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzels in het boek:</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles kiezen</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation type="unfinished">&amp;Niets kiezen</translation>
+        <translation>&amp;Niets kiezen</translation>
     </message>
     <message>
         <source>Page size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paginaformaat:</translation>
     </message>
     <message>
         <source>Other page size, width x height in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Ander paginaformaat, breedte x hoogte in inch</translation>
     </message>
     <message>
         <source>Answer keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oplossingen:</translation>
     </message>
     <message>
         <source>At the back</source>
-        <translation type="unfinished"></translation>
+        <translation>Achterin</translation>
     </message>
     <message>
         <source>After each puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Na elke puzzel</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>Keys a page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per pagina:</translation>
     </message>
     <message>
         <source>Page &amp;numbers, from</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paginanummers, vanaf</translation>
     </message>
     <message>
         <source>First page number</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste paginanummer</translation>
     </message>
     <message>
         <source>&amp;Title page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titelpagina:</translation>
     </message>
     <message>
         <source>Title of the title page</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel van de titelpagina</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished">&amp;Inhoud</translation>
+        <translation>&amp;Inhoud</translation>
     </message>
     <message>
         <source>&amp;Large print (14 points at least)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grote letters (minstens 14 punten)</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voorbeeld</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;drukken</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PD&amp;F...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Sluiten</translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>The page size must be a width and a height in inches, such as 5.5 x 8.5, each from 2 to 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het paginaformaat moet een breedte en een hoogte in inch zijn, zoals 5.5 x 8.5, elk van 2 tot 50.</translation>
     </message>
     <message>
         <source>No puzzles have been chosen for the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen puzzels voor het boek gekozen.</translation>
     </message>
     <message>
         <source>Unable to load puzzle.</source>
-        <translation type="unfinished">Kan de puzzel niet laden.</translation>
+        <translation>Kan de puzzel niet laden.</translation>
     </message>
     <message>
         <source>A puzzle has never been generated for &quot;%1&quot;. Please select &quot;File|Modify&quot; from the menu and create the puzzle first, or leave it out of the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor &quot;%1&quot; is nog nooit een puzzel gemaakt. Kies in het menu &quot;Bestand|Puzzel wijzigen&quot; en maak eerst de puzzel, of laat hem weg uit het boek.</translation>
     </message>
     <message>
         <source>%1 (page %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pagina %2): %3</translation>
     </message>
     <message>
         <source>Save Puzzle Book As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzelboek opslaan als PDF</translation>
     </message>
     <message>
         <source>PDF Document (*.PDF)|*.PDF</source>
-        <translation type="unfinished">PDF-document (*.PDF)|*.PDF</translation>
+        <translation>PDF-document (*.PDF)|*.PDF</translation>
     </message>
 </context>
 <context>
@@ -3101,7 +3101,7 @@
     </message>
     <message>
         <source>No program to show the user manual could be started.  The manual is %1; open it with any program that reads PDF documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen programma worden gestart om de handleiding te tonen.  De handleiding is %1; open hem met een programma dat PDF-documenten kan lezen.</translation>
     </message>
 </context>
 <context>
@@ -3523,11 +3523,11 @@
     </message>
     <message>
         <source>Discard the words you typed?</source>
-        <translation type="unfinished"></translation>
+        <translation>De getypte woorden weggooien?</translation>
     </message>
     <message>
         <source>About %1 of %2 words will fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeveer %1 van de %2 woorden passen</translation>
     </message>
 </context>
 </TS>
