@@ -86,7 +86,7 @@ void MenuClashes(const QMenu* menu, std::vector<std::string>& out) {
 }  // namespace
 
 const std::vector<std::string>& TranslatedLanguages() {
-  static const std::vector<std::string> languages = {"de", "fr"};
+  static const std::vector<std::string> languages = {"de", "fr", "sv"};
   return languages;
 }
 
