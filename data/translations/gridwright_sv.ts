@@ -130,23 +130,23 @@
     </message>
     <message>
         <source>Why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Varför?</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished">Förslag</translation>
+        <translation>Råd</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Select an excluded word to see why it was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markera ett utelämnat ord för att se varför det inte kom med.</translation>
     </message>
     <message>
         <source>Every word of the list is in this puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla ord i listan finns med i det här pusslet.</translation>
     </message>
 </context>
 <context>
@@ -490,39 +490,39 @@
     <name>gw::InteractivePageDialog</name>
     <message>
         <source>Interactive Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaktiv webbsida</translation>
     </message>
     <message>
         <source>One web page that pupils solve in any browser, on a computer, tablet or phone: they drag across the words they find. The word list is as the print options show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>En webbsida som eleverna löser i valfri webbläsare, på dator, surfplatta eller mobil: de drar över orden de hittar. Ordlistan följer inställningarna för utskrift.</translation>
     </message>
     <message>
         <source>&amp;Show answers button</source>
-        <translation type="unfinished"></translation>
+        <translation>Knapp för att &amp;visa svaren</translation>
     </message>
     <message>
         <source>&amp;Open in the browser when saved</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öppna i webbläsaren när sidan har sparats</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spara...</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>Save Interactive Web Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara interaktiv webbsida</translation>
     </message>
     <message>
         <source>Web Page (*.html)|*.html|Web Page (*.htm)|*.htm</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbsida (*.html)|*.html|Webbsida (*.htm)|*.htm</translation>
     </message>
     <message>
         <source>The page was saved, but no browser could be started to show it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidan sparades, men ingen webbläsare kunde startas för att visa den.</translation>
     </message>
 </context>
 <context>
@@ -1001,58 +1001,58 @@
     </message>
     <message>
         <source>Make &amp;Versions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa &amp;versioner…</translation>
     </message>
     <message>
         <source>Print Puzzle &amp;Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut pussel&amp;bok…</translation>
     </message>
     <message>
         <source>Unable to save puzzle.</source>
-        <translation type="unfinished">Det gick inte att spara pusslet.</translation>
+        <translation>Det gick inte att spara pusslet.</translation>
     </message>
 </context>
 <context>
     <name>gw::MakeVersionsDialog</name>
     <message>
         <source>Make Versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Skapa versioner</translation>
     </message>
     <message>
         <source>How many versions of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hur många versioner av %1?</translation>
     </message>
     <message>
         <source>Number of versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Antal versioner</translation>
     </message>
     <message>
         <source>Each gets its own grid and a letter after its title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Varje version får ett eget rutnät och en bokstav efter titeln.</translation>
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skapa</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished">&amp;Avbryt</translation>
+        <translation>&amp;Avbryt</translation>
     </message>
     <message>
         <source>Aborted: no version was kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avbrutet: ingen version sparades.</translation>
     </message>
     <message>
         <source>Version %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 av %2</translation>
     </message>
     <message>
         <source>%1: creation attempt #%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: försök nr %2</translation>
     </message>
 </context>
 <context>
@@ -1411,211 +1411,211 @@
     </message>
     <message>
         <source>Unable to create export file.</source>
-        <translation type="unfinished">Det gick inte att skapa exportfilen.</translation>
+        <translation>Det gick inte att skapa exportfilen.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished">Upp</translation>
+        <translation>Upp</translation>
     </message>
     <message>
         <source>Up Right</source>
-        <translation type="unfinished">Upp höger</translation>
+        <translation>Upp höger</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished">Höger</translation>
+        <translation>Höger</translation>
     </message>
     <message>
         <source>Down Right</source>
-        <translation type="unfinished">Ned höger</translation>
+        <translation>Ned höger</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished">Ned</translation>
+        <translation>Ned</translation>
     </message>
     <message>
         <source>Down Left</source>
-        <translation type="unfinished">Ned vänster</translation>
+        <translation>Ned vänster</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Vänster</translation>
     </message>
     <message>
         <source>Up Left</source>
-        <translation type="unfinished">Upp vänster</translation>
+        <translation>Upp vänster</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 och %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 till</translation>
     </message>
     <message>
         <source>longer than any line of the shape in the chosen directions (longest line: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>längre än alla linjer i formen i de valda riktningarna (längsta linjen: %1)</translation>
     </message>
     <message>
         <source>placed in %1 of %2 attempts, crowded out here</source>
-        <translation type="unfinished"></translation>
+        <translation>placerades i %1 av %2 försök, men trängdes undan här</translation>
     </message>
     <message>
         <source>refused by the offensive-word screen</source>
-        <translation type="unfinished"></translation>
+        <translation>underkändes av kontrollen av stötande ord</translation>
     </message>
     <message>
         <source>never placed: no free line for it once the other words were in</source>
-        <translation type="unfinished"></translation>
+        <translation>placerades aldrig: ingen ledig linje fanns kvar när de andra orden var på plats</translation>
     </message>
     <message>
         <source>Switching on %1 would give lines of up to %2 letters, enough for %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Om du slår på %1 blir linjerna upp till %2 bokstäver långa, vilket räcker för %3.</translation>
     </message>
     <message>
         <source>Switching on %1 would give the crowded-out words more lines to go in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Om du slår på %1 får de undanträngda orden fler linjer att placeras i.</translation>
     </message>
     <message>
         <source>A square shape of %1 x %1 or larger would take the longest word, %2 (%1 letters).</source>
-        <translation type="unfinished"></translation>
+        <translation>En kvadratisk form på %1 x %1 eller större skulle rymma det längsta ordet, %2 (%1 bokstäver).</translation>
     </message>
     <message>
         <source>On average %1 of %2 words fit (over %3 attempt).</source>
-        <translation type="unfinished"></translation>
+        <translation>I genomsnitt fick %1 av %2 ord plats (under %3 försök).</translation>
     </message>
     <message>
         <source>On average %1 of %2 words fit (over %3 attempts).</source>
-        <translation type="unfinished"></translation>
+        <translation>I genomsnitt fick %1 av %2 ord plats (under %3 försök).</translation>
     </message>
     <message>
         <source>The offensive-word screen refused every attempt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollen av stötande ord underkände alla försök.</translation>
     </message>
     <message>
         <source>the run kept fewer than %1 candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>körningen gav färre än %1 förslag</translation>
     </message>
     <message>
         <source>offensive-word screening refused every attempt</source>
-        <translation type="unfinished"></translation>
+        <translation>kontrollen av stötande ord underkände alla försök</translation>
     </message>
     <message>
         <source>no word could be placed: check the directions, the shape and the word lengths</source>
-        <translation type="unfinished"></translation>
+        <translation>inget ord kunde placeras: kontrollera riktningarna, formen och ordens längd</translation>
     </message>
     <message>
         <source>Version %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1: %2</translation>
     </message>
     <message>
         <source>Version %1 placed %2 words, fewer than %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>I version %1 placerades %2 ord, färre än %3.</translation>
     </message>
     <message>
         <source>The hidden phrase spelled an offensive word in version %1, so it was left out of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösningsordet bildade ett stötande ord i version %1, så det utelämnades där.</translation>
     </message>
     <message>
         <source>The hidden phrase does not fit version %1 (%2 leftover cells for %3 letters), so it was left out of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösningsordet får inte plats i version %1 (%2 lediga rutor för %3 bokstäver), så det utelämnades där.</translation>
     </message>
     <message>
         <source>Version %1 has the same grid as an earlier version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 har samma rutnät som en tidigare version.</translation>
     </message>
     <message>
         <source>%1 (noun), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (substantiv), %2</translation>
     </message>
     <message>
         <source>%1 (verb), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verb), %2</translation>
     </message>
     <message>
         <source>%1 (adjective), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (adjektiv), %2</translation>
     </message>
     <message>
         <source>%1 (adverb), %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (adverb), %2</translation>
     </message>
     <message>
         <source>the puzzle was never generated</source>
-        <translation type="unfinished"></translation>
+        <translation>pusslet har aldrig skapats</translation>
     </message>
     <message>
         <source>the puzzle&apos;s grid holds no word to find</source>
-        <translation type="unfinished"></translation>
+        <translation>pusslets rutnät innehåller inget ord att hitta</translation>
     </message>
     <message>
         <source>There is no page image: no page, or more than %1 million pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Det finns ingen sidbild: ingen sida, eller fler än %1 miljoner bildpunkter</translation>
     </message>
     <message>
         <source>%1 is not a file that can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är ingen fil som går att skriva till.</translation>
     </message>
     <message>
         <source>%1 exists and is not %2; it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 finns redan och är inte %2; den lämnas orörd.</translation>
     </message>
     <message>
         <source>a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>en PDF-fil</translation>
     </message>
     <message>
         <source>a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>en webbsida</translation>
     </message>
     <message>
         <source>Puzzle Letters would not fit in their cells at the large print size.  You will need a larger page, a smaller grid or a layout with more room for the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusslets bokstäver fick inte plats i sina rutor med stor stil.  Du behöver en större sida, ett mindre rutnät eller en sidlayout med mer plats för pusslet.</translation>
     </message>
     <message>
         <source>The printer %1 did not take the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrivaren %1 tog inte emot utskriften.</translation>
     </message>
     <message>
         <source>There were no puzzles to convert in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det fanns inga pussel att konvertera i ”%1”.</translation>
     </message>
     <message>
         <source>There were no shapes to add in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det fanns inga former att lägga till i ”%1”.</translation>
     </message>
     <message>
         <source>%1 holds a puzzle group; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 innehåller en pusselgrupp; filen har inte skrivits över.  Välj en annan fil.</translation>
     </message>
     <message>
         <source>%1 is a puzzle shape library; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är ett bibliotek med pusselformer; filen har inte skrivits över.  Välj en annan fil.</translation>
     </message>
     <message>
         <source>%1 is a page layout library; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är ett bibliotek med sidlayouter; filen har inte skrivits över.  Välj en annan fil.</translation>
     </message>
     <message>
         <source>%1 holds an exported puzzle shape; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 innehåller en exporterad pusselform; filen har inte skrivits över.  Välj en annan fil.</translation>
     </message>
     <message>
         <source>%1 holds an exported page layout; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 innehåller en exporterad sidlayout; filen har inte skrivits över.  Välj en annan fil.</translation>
     </message>
     <message>
         <source>%1 is not a file an export may replace; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är ingen fil som en export får ersätta; filen har inte skrivits över.  Välj en annan fil.</translation>
     </message>
     <message>
         <source>%1 is the file being exported from; nothing was written over it.  Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporten görs från %1; filen har inte skrivits över.  Välj en annan fil.</translation>
     </message>
 </context>
 <context>
@@ -1971,7 +1971,7 @@
     </message>
     <message>
         <source>Save changes to the page layout?</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara ändringarna i sidlayouten?</translation>
     </message>
 </context>
 <context>
@@ -2166,31 +2166,31 @@
     </message>
     <message>
         <source>Pre&amp;vious Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Föregående sida</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nästa sida</translation>
     </message>
     <message>
         <source>&amp;Interactive Web Page…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interaktiv webbsida…</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Föregående sida</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sida %1 av %2</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Nästa sida</translation>
     </message>
     <message>
         <source>A web page cannot be made of this puzzle: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det går inte att göra en webbsida av det här pusslet: %1.</translation>
     </message>
 </context>
 <context>
@@ -2374,147 +2374,147 @@
     <name>gw::PuzzleBookWindow</name>
     <message>
         <source>Each layout&apos;s own paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Varje sidlayouts eget papper</translation>
     </message>
     <message>
         <source>Letter (8.5 x 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter (8,5 x 11 tum)</translation>
     </message>
     <message>
         <source>A4 (210 x 297 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 (210 x 297 mm)</translation>
     </message>
     <message>
         <source>A5 (148 x 210 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A5 (148 x 210 mm)</translation>
     </message>
     <message>
         <source>6 x 9 in</source>
-        <translation type="unfinished"></translation>
+        <translation>6 x 9 tum</translation>
     </message>
     <message>
         <source>7 x 10 in</source>
-        <translation type="unfinished"></translation>
+        <translation>7 x 10 tum</translation>
     </message>
     <message>
         <source>Other (W x H in inches)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annan (B x H i tum)</translation>
     </message>
     <message>
         <source>Print Puzzle Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv ut pusselbok</translation>
     </message>
     <message>
         <source>Puzzles in the book:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pussel i boken:</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished">&amp;Markera alla</translation>
+        <translation>&amp;Markera alla</translation>
     </message>
     <message>
         <source>C&amp;lear All</source>
-        <translation type="unfinished">A&amp;vmarkera alla</translation>
+        <translation>A&amp;vmarkera alla</translation>
     </message>
     <message>
         <source>Page size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidstorlek:</translation>
     </message>
     <message>
         <source>Other page size, width x height in inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Annan sidstorlek, bredd x höjd i tum</translation>
     </message>
     <message>
         <source>Answer keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Facit:</translation>
     </message>
     <message>
         <source>At the back</source>
-        <translation type="unfinished"></translation>
+        <translation>Sist i boken</translation>
     </message>
     <message>
         <source>After each puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Efter varje pussel</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget</translation>
     </message>
     <message>
         <source>Keys a page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Facit per sida:</translation>
     </message>
     <message>
         <source>Page &amp;numbers, from</source>
-        <translation type="unfinished"></translation>
+        <translation>Sid&amp;nummer från</translation>
     </message>
     <message>
         <source>First page number</source>
-        <translation type="unfinished"></translation>
+        <translation>Första sidnummer</translation>
     </message>
     <message>
         <source>&amp;Title page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titelsida:</translation>
     </message>
     <message>
         <source>Title of the title page</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel på titelsidan</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished">&amp;Innehåll</translation>
+        <translation>&amp;Innehållsförteckning</translation>
     </message>
     <message>
         <source>&amp;Large print (14 points at least)</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;or stil (minst 14 punkter)</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Förhandsvisa</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriv &amp;ut</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara som &amp;PDF...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished">&amp;Hjälp</translation>
+        <translation>&amp;Hjälp</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Stäng</translation>
+        <translation>&amp;Stäng</translation>
     </message>
     <message>
         <source>The page size must be a width and a height in inches, such as 5.5 x 8.5, each from 2 to 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidstorleken måste vara en bredd och en höjd i tum, till exempel 5.5 x 8.5 (med decimalpunkt), båda mellan 2 och 50.</translation>
     </message>
     <message>
         <source>No puzzles have been chosen for the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inga pussel har valts för boken.</translation>
     </message>
     <message>
         <source>Unable to load puzzle.</source>
-        <translation type="unfinished">Det gick inte att läsa in pusslet.</translation>
+        <translation>Det gick inte att läsa in pusslet.</translation>
     </message>
     <message>
         <source>A puzzle has never been generated for &quot;%1&quot;. Please select &quot;File|Modify&quot; from the menu and create the puzzle first, or leave it out of the book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget pussel har skapats för ”%1” än. Välj ”Arkiv|Ändra pussel” på menyn och skapa pusslet först, eller ta inte med det i boken.</translation>
     </message>
     <message>
         <source>%1 (page %2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sida %2): %3</translation>
     </message>
     <message>
         <source>Save Puzzle Book As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Spara pusselboken som PDF</translation>
     </message>
     <message>
         <source>PDF Document (*.PDF)|*.PDF</source>
-        <translation type="unfinished">PDF-dokument (*.PDF)|*.PDF</translation>
+        <translation>PDF-dokument (*.PDF)|*.PDF</translation>
     </message>
 </context>
 <context>
@@ -3101,7 +3101,7 @@
     </message>
     <message>
         <source>No program to show the user manual could be started.  The manual is %1; open it with any program that reads PDF documents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inget program för att visa användarhandboken kunde startas.  Handboken är filen %1; öppna den med valfritt program som kan läsa PDF-dokument.</translation>
     </message>
 </context>
 <context>
@@ -3523,11 +3523,11 @@
     </message>
     <message>
         <source>Discard the words you typed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasta bort orden du har skrivit?</translation>
     </message>
     <message>
         <source>About %1 of %2 words will fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungefär %1 av %2 ord får plats</translation>
     </message>
 </context>
 </TS>
