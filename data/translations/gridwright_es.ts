@@ -2713,7 +2713,7 @@
     </message>
     <message>
         <source>&lt;Current Puzzle&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Sopa actual&gt;</translation>
     </message>
 </context>
 <context>

@@ -275,10 +275,12 @@ std::vector<GalleryWindow> AllWindows() {
       {"open-puzzle-group",
        [](GalleryContext& c) -> W {
          // As File, Open Puzzle Group asks, on the folder of the group.
-         const std::string title =
-             QCoreApplication::translate("gw::MainWindow", "Open Puzzle Group").toStdString();
+         const auto shown = [](const char* text) {
+           return QCoreApplication::translate("gw::MainWindow", text).toStdString();
+         };
          return MakeFileDialog(nullptr,
-                               FileDialogRequest::ForOpen(title, "QUARL Files (*.QL3)|*.QL3", "QL3",
+                               FileDialogRequest::ForOpen(shown("Open Puzzle Group"),
+                                                          shown("QUARL Files (*.QL3)|*.QL3"), "QL3",
                                                           c.Host().state.groupFile));
        }},
       {"tip-of-the-day",
