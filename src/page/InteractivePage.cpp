@@ -157,6 +157,15 @@ uint32_t InteractivePageKey(std::optional<uint64_t> seed) {
   return static_cast<uint32_t>(random.Next() >> 32);
 }
 
+// The start of every page this file writes, up to its title.
+constexpr const char* kPageHead =
+    "<!DOCTYPE html>\n"
+    "<html lang=\"en\">\n"
+    "<head>\n"
+    "<meta charset=\"utf-8\">\n"
+    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+    "<meta name=\"generator\" content=\"Gridwright\">";
+
 std::string InteractivePageText(const PuzzleRecord& p, const InteractivePageOptions& options) {
   const PrintOptions& print = options.print;
   const int width = ClampedGridWidth(p), height = ClampedGridHeight(p);
@@ -166,12 +175,7 @@ std::string InteractivePageText(const PuzzleRecord& p, const InteractivePageOpti
 
   std::string page;
   auto line = [&page](const std::string& text) { page += text + "\n"; };
-  line("<!DOCTYPE html>");
-  line("<html lang=\"en\">");
-  line("<head>");
-  line("<meta charset=\"utf-8\">");
-  line("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
-  line("<meta name=\"generator\" content=\"Gridwright\">");
+  line(kPageHead);
   line("<title>" + (title.empty() ? std::string("Word Search Puzzle") : HtmlText(title)) +
        "</title>");
   line("<style>");
@@ -244,12 +248,7 @@ std::string InteractiveIndexText(const std::string& heading,
                                  const std::vector<IndexEntry>& entries) {
   std::string page;
   auto line = [&page](const std::string& text) { page += text + "\n"; };
-  line("<!DOCTYPE html>");
-  line("<html lang=\"en\">");
-  line("<head>");
-  line("<meta charset=\"utf-8\">");
-  line("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
-  line("<meta name=\"generator\" content=\"Gridwright\">");
+  line(kPageHead);
   line("<title>" + HtmlText(heading) + "</title>");
   line("<style>");
   line("body{margin:0;font:1.125rem/1.5 system-ui,sans-serif;color:#1a1a1a;background:#fff}");

@@ -182,6 +182,13 @@ class BookDrawer {
   }
 
  private:
+  // False, with the refusal or the cancellation kept, when a page job did not draw its page.
+  bool Finished(const PageJobResult& job) {
+    if (!job.ran) result_.refusal = job.refusal;
+    if (job.ran && job.cancelled) result_.cancelled = true;
+    return job.ran && !job.cancelled;
+  }
+
   void TitlePage(PageTarget& t, const BookPage& page) {
     const Area a = SafeArea(page.size, o_, style_);
     t.SetFont(BookFont(style_.titlePoints, true));
@@ -240,14 +247,7 @@ class BookDrawer {
     if (o_.largePrint)
       options.smallestFont = static_cast<int>(std::ceil(kLargePrintPoints / scale - 1e-9));
     const PageJobResult job = RunPageJob(puzzle, options, scaled, cancelled_);
-    if (!job.ran) {
-      result_.refusal = job.refusal;
-      return false;
-    }
-    if (job.cancelled) {
-      result_.cancelled = true;
-      return false;
-    }
+    if (!Finished(job)) return false;
     if (!job.bitmapWarning.empty())
       result_.warnings.push_back({page.first, page.number, job.bitmapWarning});
     for (const std::string& w : job.fitWarnings)
@@ -305,14 +305,7 @@ class BookDrawer {
                             room.x1 + (room.W() - grid->W() * scale) / 2 - grid->x1 * scale,
                             room.y1 - grid->y1 * scale);
     const PageJobResult job = RunPageJob(*key, options, scaled, cancelled_);
-    if (!job.ran) {
-      result_.refusal = job.refusal;
-      return false;
-    }
-    if (job.cancelled) {
-      result_.cancelled = true;
-      return false;
-    }
+    if (!Finished(job)) return false;
     return true;
   }
 
